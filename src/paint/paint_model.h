@@ -1,0 +1,38 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+#include "paint/slot_tables.h"
+#include "platform/bitmap.h"
+
+namespace tintara {
+
+// One code slot: where the last load found it, its code, and the colour recolouring writes.
+struct SlotRecord {
+  std::int32_t index = 0;  // colour-table position, or -1 when the last load did not locate it
+  std::int32_t code = 0;
+  Colour colour = 0;
+
+  bool located() const { return index >= 0; }
+  friend bool operator==(const SlotRecord&, const SlotRecord&) = default;
+};
+
+inline constexpr std::int32_t kNotLocated = -1;
+
+using ColourTable = std::array<Colour, 256>;
+using SlotRecords = std::array<SlotRecord, kSlotCount>;
+
+// The state every paint operation shares; the main window owns the one instance.
+struct PaintModel {
+  SlotRecords slots{};
+  ColourTable loaded{};  // the loaded bitmap's colours; written only by a load
+  ColourTable mapped{};  // the colours recolouring writes; slot positions change on each edit
+  Bitmap work;           // the bitmap as loaded; painting never changes it
+  std::string lastCodes;
+  bool markerSet2 = false;
+  bool skinToggle = false;
+};
+
+}  // namespace tintara

@@ -1,0 +1,10 @@
+#pragma once
+
+#include <cstdint>
+
+namespace tintara {
+
+// Milliseconds since midnight, UTC: ((hour * 60 + minute) * 60 + second) * 1000 + millisecond.
+std::uint32_t TimeOfDayMillisecondsUtc();
+
+}  // namespace tintara

@@ -1,0 +1,38 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace tintara {
+
+// A text INI file used the way the Windows profile functions use one: every call opens the file,
+// does one read or write and closes it again. Section and key names match without regard to
+// letter case; a write keeps every other line as it was.
+class IniFile {
+ public:
+  explicit IniFile(std::string path) : path_(std::move(path)) {}
+
+  const std::string& path() const { return path_; }
+
+  std::string ReadString(std::string_view section, std::string_view key,
+                         std::string_view fallback) const;
+  // The stored text read as an integer (see ParseProfileInteger), or the fallback.
+  std::int32_t ReadInteger(std::string_view section, std::string_view key,
+                           std::int32_t fallback) const;
+
+  // Creates the file, the section and the key as needed, through a temporary file and a rename.
+  // Throws UserError "Unable to write to <path>" when the file cannot be written.
+  void WriteString(std::string_view section, std::string_view key, std::string_view value) const;
+  void WriteInteger(std::string_view section, std::string_view key, std::int32_t value) const;
+
+ private:
+  std::string path_;
+};
+
+// Decimal with an optional sign; hexadecimal after "$", or after "0x"/"0X" when the text is longer
+// than two characters. Nothing for anything else, including values outside 32 bits.
+std::optional<std::int32_t> ParseProfileInteger(std::string_view text);
+
+}  // namespace tintara
