@@ -5,17 +5,34 @@
 #include <unistd.h>
 
 #include <cstdio>
-#include <fstream>
-#include <iterator>
 
 namespace tintara {
 
+namespace {
+
+// Closes a descriptor on every way out of a function.
+struct Descriptor {
+  int fd;
+  ~Descriptor() {
+    if (fd >= 0) ::close(fd);
+  }
+};
+
+}  // namespace
+
 std::optional<std::vector<std::uint8_t>> ReadWholeFile(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) return std::nullopt;
-  std::vector<std::uint8_t> bytes((std::istreambuf_iterator<char>(in)),
-                                  std::istreambuf_iterator<char>());
-  if (in.bad()) return std::nullopt;
+  const Descriptor file{::open(path.c_str(), O_RDONLY | O_CLOEXEC)};
+  struct stat st{};
+  if (file.fd < 0 || ::fstat(file.fd, &st) != 0 || !S_ISREG(st.st_mode)) return std::nullopt;
+  std::vector<std::uint8_t> bytes(static_cast<std::size_t>(st.st_size));
+  std::size_t filled = 0;
+  while (filled < bytes.size()) {
+    const ssize_t got = ::read(file.fd, bytes.data() + filled, bytes.size() - filled);
+    if (got < 0) return std::nullopt;
+    if (got == 0) break;  // the file shrank while we read it
+    filled += static_cast<std::size_t>(got);
+  }
+  bytes.resize(filled);
   return bytes;
 }
 

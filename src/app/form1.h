@@ -1,0 +1,91 @@
+#pragma once
+
+#include <QMainWindow>
+#include <QSize>
+#include <QString>
+#include <QStringList>
+
+#include "app/program_files.h"
+#include "paint/paint_model.h"
+#include "paint/random_codes.h"
+#include "paint/recolour.h"
+
+class QAction;
+class QCheckBox;
+class QLabel;
+class QLineEdit;
+
+namespace tintara {
+
+class ImageView;
+class ShapeControl;
+
+// The main window. It owns all state and carries the handlers of every subsystem; their code is
+// split by concern: the frame and options (app/), the board, drag and drop and the view (board/),
+// the catalogue and export (sources/), and the window side of painting (app/form1_paint.cpp).
+// Controls are found by their object names, as rows of them are reached by composed names.
+class TForm1 : public QMainWindow {
+  Q_OBJECT
+
+ public:
+  explicit TForm1(ProgramFiles files = ProgramFiles::ForThisProgram(), QWidget* parent = nullptr);
+  ~TForm1() override;
+
+  // Start-up and end.
+  void FormCreate();
+  void FormClose();
+  void FormActivate();
+
+  // Options menu.
+  void StartBrowserClick();
+  void HideHintsClick();
+  void ColorsOnLoadClick();
+
+  // Painting.
+  void LoadPaintImage(const QString& path);
+
+  // Board and view.
+  void UpdateHints();
+  void CheckBox1Click();
+  void FitWindow();
+
+  // Shared state, read by the handlers of every subsystem.
+  const ProgramFiles& programFiles() const { return files_; }
+  const PaintModel& model() const { return model_; }
+  QSize baseSize() const { return baseSize_; }
+  const QString& headFile() const { return headFile_; }
+  const QString& gridFile() const { return gridFile_; }
+  const QStringList& htmlLines() const { return htmlLines_; }
+  RandomGenerator& randomGenerator() { return random_; }
+
+  template <typename Control>
+  Control* control(const QString& name) const {
+    return findChild<Control*>(name);
+  }
+  ShapeControl* shape(int number) const;
+  QLabel* label(int number) const;
+  QAction* action(const QString& name) const;
+
+ protected:
+  bool event(QEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  void CreateControls();
+  void CreateMenus();
+  void ConnectHandlers();
+  void ShowPicture(const DisplayTable& table);
+  void ShowLoadedSlots();
+
+  ProgramFiles files_;
+  PaintModel model_;
+  QSize baseSize_;
+  ShapeControl* markedSwatch_ = nullptr;
+  QString headFile_;
+  QString gridFile_;
+  QStringList htmlLines_;
+  RandomGenerator random_{0};
+  bool boardFilled_ = false;
+};
+
+}  // namespace tintara

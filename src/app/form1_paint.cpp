@@ -1,0 +1,73 @@
+// The window side of the paint model: it runs the model's operations and shows their results.
+#include <QCheckBox>
+#include <QLabel>
+
+#include "app/form1.h"
+#include "board/board_layout.h"
+#include "board/image_view.h"
+#include "board/shape_control.h"
+#include "paint/image_loading.h"
+#include "platform/bmp_reader.h"
+
+namespace tintara {
+namespace {
+
+QString SizeText(const Bitmap& bitmap) {
+  return QStringLiteral("Bitmap is %1W x %2H").arg(bitmap.width).arg(bitmap.height);
+}
+
+}  // namespace
+
+void TForm1::ShowPicture(const DisplayTable& table) {
+  auto* view = control<ImageView>("Image1");
+  const Bitmap& work = model_.work;
+  QImage& picture = view->pictureBuffer(work.width, work.height);
+  if (!work.empty()) {
+    DrawThroughTable(work, table, reinterpret_cast<std::uint32_t*>(picture.bits()));
+  }
+  view->update();
+}
+
+void TForm1::LoadPaintImage(const QString& path) {
+  std::optional<Bitmap> bitmap = ReadBmpFile(QFile::encodeName(path).toStdString());
+  if (!bitmap) return;
+  for (const char* caption : {"Label3", "Label4", "Label5", "Label22", "Label23"}) {
+    control<QLabel>(caption)->show();
+  }
+  const LoadOutcome outcome = AdoptLoadedBitmap(model_, std::move(*bitmap));
+  ShowPicture(MapColourTable(model_.work, model_.loaded, model_.loaded));
+  control<QLabel>("Label1")->setText(SizeText(model_.work));
+  if (outcome == LoadOutcome::NoColourTable) return;
+
+  control<QLabel>("LSet1")->setVisible(!model_.markerSet2);
+  control<QLabel>("LSet2")->setVisible(model_.markerSet2);
+  ShowLoadedSlots();
+  CheckBox1Click();
+  for (int group = 1; group <= 3; ++group) {
+    bool anyShown = false;
+    for (int s = FirstSlotOfGroup(group); s <= LastSlotOfGroup(group); ++s) {
+      anyShown |= model_.slots[static_cast<std::size_t>(s - 1)].located();
+    }
+    if (!anyShown) label(2 + group)->hide();
+  }
+  FitWindow();
+}
+
+void TForm1::ShowLoadedSlots() {
+  for (int s = 1; s <= kSlotCount; ++s) {
+    const SlotRecord& record = model_.slots[static_cast<std::size_t>(s - 1)];
+    ShapeControl* swatch = shape(kFirstSlotSwatch + s - 1);
+    QLabel* caption = label(kFirstSlotLabel + s - 1);
+    caption->setText(QString::number(record.code));
+    swatch->setVisible(record.located());
+    caption->setVisible(record.located());
+    swatch->setFill(ToQColor(record.colour));
+  }
+  if (!model_.slots[kSlotCount - 1].located()) {
+    label(22)->hide();
+    label(23)->hide();
+    control<QCheckBox>("DBGroup4")->setChecked(false);
+  }
+}
+
+}  // namespace tintara

@@ -1,0 +1,39 @@
+#include "board/control_factory.h"
+
+#include <QLabel>
+
+#include "board/shape_control.h"
+
+namespace tintara {
+
+ShapeControl* AddShape(QWidget* parent, const QString& name, QRect geometry, const QColor& fill) {
+  auto* shape = new ShapeControl(parent);
+  shape->setObjectName(name);
+  shape->setGeometry(geometry);
+  shape->setFill(fill);
+  return shape;
+}
+
+QLabel* AddLabel(QWidget* parent, const QString& name, const QString& text, QRect geometry,
+                 Qt::Alignment alignment) {
+  auto* label = new QLabel(text, parent);
+  label->setObjectName(name);
+  label->setGeometry(geometry);
+  label->setAlignment(alignment);
+  return label;
+}
+
+void SetTextColour(QWidget* widget, const QColor& colour) {
+  QPalette palette = widget->palette();
+  palette.setColor(QPalette::WindowText, colour);
+  palette.setColor(QPalette::Text, colour);
+  widget->setPalette(palette);
+}
+
+void SetHint(QWidget* widget, const QString& hint) {
+  static constexpr int kHintMilliseconds = 5000;
+  widget->setToolTip(hint);
+  widget->setToolTipDuration(kHintMilliseconds);
+}
+
+}  // namespace tintara

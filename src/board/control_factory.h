@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QColor>
+#include <QRect>
+#include <QString>
+
+class QLabel;
+class QWidget;
+
+namespace tintara {
+
+class ShapeControl;
+
+inline const QColor kGreyText(0x80, 0x80, 0x80);
+
+// Small builders for the window's controls: each control gets its name, place and look at once.
+ShapeControl* AddShape(QWidget* parent, const QString& name, QRect geometry, const QColor& fill);
+QLabel* AddLabel(QWidget* parent, const QString& name, const QString& text, QRect geometry,
+                 Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignTop);
+void SetTextColour(QWidget* widget, const QColor& colour);
+// The tool-tip of a control, shown for five seconds.
+void SetHint(QWidget* widget, const QString& hint);
+
+}  // namespace tintara

@@ -1,0 +1,35 @@
+#include "board/embedded_art.h"
+
+#include <QBitmap>
+#include <QPixmap>
+
+namespace tintara {
+namespace {
+
+// Glyphs are drawn on a background colour that the bottom-left pixel names; it becomes
+// transparent, as button glyphs traditionally are.
+QPixmap GlyphPixmap(const QString& resource) {
+  QPixmap pixmap(resource);
+  if (pixmap.isNull()) return pixmap;
+  const QImage image = pixmap.toImage();
+  const QColor background = image.pixelColor(0, image.height() - 1);
+  pixmap.setMask(QBitmap::fromImage(image.createMaskFromColor(background.rgb(), Qt::MaskOutColor)));
+  return pixmap;
+}
+
+}  // namespace
+
+QImage DesignPicture() {
+  return QImage(":/art/design.bmp").convertToFormat(QImage::Format_RGB32);
+}
+
+QIcon RestoreGlyph() {
+  QIcon icon;
+  icon.addPixmap(GlyphPixmap(":/art/glyph.bmp"), QIcon::Normal);
+  icon.addPixmap(GlyphPixmap(":/art/glyph_disabled.bmp"), QIcon::Disabled);
+  return icon;
+}
+
+QImage Emblem() { return QImage(":/art/emblem.bmp"); }
+
+}  // namespace tintara

@@ -1,0 +1,44 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QStringList>
+#include <QTemporaryDir>
+#include <memory>
+
+#include "app/error_report.h"
+#include "app/form1.h"
+#include "platform/bitmap.h"
+
+namespace tintara {
+
+// A main window whose program directory is a fresh temporary folder holding copies of the
+// artwork the test asks for. Error reports are collected instead of shown.
+class FormTest : public ::testing::Test {
+ protected:
+  void SetUp() override;
+  void TearDown() override;
+
+  ProgramFiles files() const;
+  QString path(const QString& name) const { return dir_.filePath(name); }
+  // Copies built artwork into the program directory.
+  void CopyArtwork(const QStringList& names) const;
+  void WriteBitmap(const QString& name, const Bitmap& bitmap) const;
+  TForm1& StartForm();
+
+  std::unique_ptr<TForm1> form_;
+  QStringList errors_;
+
+ private:
+  QTemporaryDir dir_;
+  ErrorReporter previousReporter_;
+};
+
+// An 8-bit bitmap of the given size whose colour table is `table` and whose pixels walk through it.
+Bitmap IndexedBitmap(int width, int height, std::vector<ColourTableEntry> table);
+// A colour table of 256 grey entries with the set 1 markers of the given slots (1-based) at
+// positions 16 + slot.
+std::vector<ColourTableEntry> TableWithSet1Markers(const std::vector<int>& slots);
+
+}  // namespace tintara
