@@ -1,0 +1,273 @@
+#include "platform/ini_file.h"
+
+#include <filesystem>
+#include <limits>
+#include <span>
+#include <vector>
+
+#include "platform/file_io.h"
+#include "platform/user_error.h"
+
+namespace tintara {
+
+namespace {
+
+// The file is handled as raw bytes: names match by ASCII letter case only, and anything else
+// (NUL bytes, invalid UTF-8) is carried along untouched.
+constexpr std::string_view kBlanks = " \t\r\v\f";
+
+std::string_view Trim(std::string_view text) {
+  const std::size_t first = text.find_first_not_of(kBlanks);
+  if (first == std::string_view::npos) return {};
+  return text.substr(first, text.find_last_not_of(kBlanks) - first + 1);
+}
+
+char LowerAscii(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
+
+bool EqualIgnoringCase(std::string_view a, std::string_view b) {
+  if (a.size() != b.size()) return false;
+  for (std::size_t i = 0; i < a.size(); ++i) {
+    if (LowerAscii(a[i]) != LowerAscii(b[i])) return false;
+  }
+  return true;
+}
+
+struct Line {
+  std::string_view text;
+  std::string_view terminator;  // "\n", "\r\n", or empty for a last line without a newline
+};
+
+std::vector<Line> SplitLines(std::string_view content) {
+  std::vector<Line> lines;
+  while (!content.empty()) {
+    const std::size_t newline = content.find('\n');
+    if (newline == std::string_view::npos) {
+      lines.push_back({content, {}});
+      break;
+    }
+    const bool crlf = newline > 0 && content[newline - 1] == '\r';
+    const std::size_t textLength = crlf ? newline - 1 : newline;
+    lines.push_back(
+        {content.substr(0, textLength), content.substr(textLength, newline + 1 - textLength)});
+    content.remove_prefix(newline + 1);
+  }
+  return lines;
+}
+
+// "[name]" with the name between the '[' and the last ']' of the line; text after it is ignored.
+std::optional<std::string_view> SectionName(std::string_view lineText) {
+  const std::string_view text = Trim(lineText);
+  if (text.empty() || text.front() != '[') return std::nullopt;
+  const std::size_t close = text.rfind(']');
+  if (close == std::string_view::npos) return std::nullopt;
+  return Trim(text.substr(1, close - 1));
+}
+
+struct KeyLine {
+  std::string_view key;
+  std::string_view value;
+};
+
+// "key=value", split at the first '='. Comments and section lines are not key lines.
+std::optional<KeyLine> ParseKeyLine(std::string_view lineText) {
+  const std::string_view text = Trim(lineText);
+  if (text.empty() || text.front() == ';' || SectionName(text)) return std::nullopt;
+  const std::size_t equals = text.find('=');
+  if (equals == std::string_view::npos) return std::nullopt;
+  return KeyLine{Trim(text.substr(0, equals)), Trim(text.substr(equals + 1))};
+}
+
+std::string_view Unquote(std::string_view value) {
+  if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') &&
+      value.back() == value.front()) {
+    return value.substr(1, value.size() - 2);
+  }
+  return value;
+}
+
+// The lines of the first section of that name: from its header to the next section header.
+struct SectionLines {
+  std::size_t header;
+  std::size_t end;
+};
+
+std::optional<SectionLines> FindSection(std::span<const Line> lines, std::string_view section) {
+  for (std::size_t i = 0; i < lines.size(); ++i) {
+    const auto name = SectionName(lines[i].text);
+    if (!name || !EqualIgnoringCase(*name, section)) continue;
+    std::size_t end = i + 1;
+    while (end < lines.size() && !SectionName(lines[end].text)) ++end;
+    return SectionLines{i, end};
+  }
+  return std::nullopt;
+}
+
+struct FoundKey {
+  std::size_t line;
+  KeyLine keyLine;
+};
+
+std::optional<FoundKey> FindKey(std::span<const Line> lines, SectionLines section,
+                                std::string_view key) {
+  for (std::size_t i = section.header + 1; i < section.end; ++i) {
+    const auto keyLine = ParseKeyLine(lines[i].text);
+    if (keyLine && EqualIgnoringCase(keyLine->key, key)) return FoundKey{i, *keyLine};
+  }
+  return std::nullopt;
+}
+
+std::size_t LastKeyLineOrHeader(std::span<const Line> lines, SectionLines section) {
+  std::size_t last = section.header;
+  for (std::size_t i = section.header + 1; i < section.end; ++i) {
+    if (ParseKeyLine(lines[i].text)) last = i;
+  }
+  return last;
+}
+
+// Lines added to a file end the way its first line ends, so a CRLF file stays CRLF; a new file,
+// or one without any line break yet, gets the native "\n".
+std::string_view LineEnding(std::span<const Line> lines) {
+  for (const Line& line : lines) {
+    if (!line.terminator.empty()) return line.terminator;
+  }
+  return "\n";
+}
+
+// The lines as they were, with `inserted` placed in front of line `insertAt` (or at the end).
+// A last line without a newline gets one when something follows it.
+std::string JoinLines(std::span<const Line> lines, std::size_t insertAt, std::string_view inserted,
+                      std::string_view eol) {
+  std::string out;
+  const auto insert = [&] {
+    if (inserted.empty()) return;
+    if (!out.empty() && out.back() != '\n') out += eol;
+    out += inserted;
+  };
+  for (std::size_t i = 0; i < lines.size(); ++i) {
+    if (i == insertAt) insert();
+    out += lines[i].text;
+    out += lines[i].terminator;
+  }
+  if (insertAt >= lines.size()) insert();
+  return out;
+}
+
+// The whole file as text. A directory in place of the file counts as unreadable (the stream
+// library throws rather than fail when asked to read one).
+std::optional<std::string> ReadText(const std::string& path) {
+  std::error_code error;
+  if (std::filesystem::is_directory(path, error)) return std::nullopt;
+  const auto bytes = ReadWholeFile(path);
+  if (!bytes) return std::nullopt;
+  return std::string(bytes->begin(), bytes->end());
+}
+
+// Empty when the file does not exist yet, nothing when it exists but cannot be read, so that a
+// write never replaces a file whose lines it could not keep.
+std::optional<std::string> ReadForUpdate(const std::string& path) {
+  if (auto text = ReadText(path)) return text;
+  std::error_code error;
+  if (std::filesystem::symlink_status(path, error).type() ==
+      std::filesystem::file_type::not_found) {
+    return std::string();
+  }
+  return std::nullopt;
+}
+
+std::string WithValue(std::string_view content, std::string_view section, std::string_view key,
+                      std::string_view value) {
+  std::vector<Line> lines = SplitLines(content);
+  const std::string_view eol = LineEnding(lines);
+  const auto found = FindSection(lines, section);
+  if (!found) {
+    const std::string added = "[" + std::string(section) + "]" + std::string(eol) +
+                              std::string(key) + "=" + std::string(value) + std::string(eol);
+    return JoinLines(lines, lines.size(), added, eol);
+  }
+  if (const auto existing = FindKey(lines, *found, key)) {
+    // Rewritten in place, under the spelling the file already uses for the key.
+    const std::string replaced = std::string(existing->keyLine.key) + "=" + std::string(value);
+    lines[existing->line].text = replaced;
+    return JoinLines(lines, lines.size(), {}, eol);
+  }
+  const std::string added = std::string(key) + "=" + std::string(value) + std::string(eol);
+  return JoinLines(lines, LastKeyLineOrHeader(lines, *found) + 1, added, eol);
+}
+
+std::optional<std::uint64_t> ParseDigits(std::string_view digits, std::uint32_t base,
+                                         std::uint64_t limit) {
+  if (digits.empty()) return std::nullopt;
+  std::uint64_t value = 0;
+  for (const char c : digits) {
+    std::uint32_t digit = 0;
+    if (c >= '0' && c <= '9') {
+      digit = static_cast<std::uint32_t>(c - '0');
+    } else if (base == 16 && LowerAscii(c) >= 'a' && LowerAscii(c) <= 'f') {
+      digit = static_cast<std::uint32_t>(LowerAscii(c) - 'a' + 10);
+    } else {
+      return std::nullopt;
+    }
+    value = value * base + digit;
+    if (value > limit) return std::nullopt;
+  }
+  return value;
+}
+
+std::optional<std::int32_t> ParseHexadecimal(std::string_view digits) {
+  const auto value = ParseDigits(digits, 16, 0xFFFFFFFFu);
+  if (!value) return std::nullopt;
+  return static_cast<std::int32_t>(static_cast<std::uint32_t>(*value));
+}
+
+}  // namespace
+
+std::string IniFile::ReadString(std::string_view section, std::string_view key,
+                                std::string_view fallback) const {
+  const auto content = ReadText(path_);
+  if (!content) return std::string(fallback);
+  const std::vector<Line> lines = SplitLines(*content);
+  const auto found = FindSection(lines, section);
+  if (!found) return std::string(fallback);
+  const auto existing = FindKey(lines, *found, key);
+  if (!existing) return std::string(fallback);
+  return std::string(Unquote(existing->keyLine.value));
+}
+
+std::int32_t IniFile::ReadInteger(std::string_view section, std::string_view key,
+                                  std::int32_t fallback) const {
+  return ParseProfileInteger(ReadString(section, key, {})).value_or(fallback);
+}
+
+void IniFile::WriteString(std::string_view section, std::string_view key,
+                          std::string_view value) const {
+  const auto content = ReadForUpdate(path_);
+  if (!content) throw UserError("Unable to write to " + path_);
+  const std::string updated = WithValue(*content, section, key, value);
+  const auto* data = reinterpret_cast<const std::uint8_t*>(updated.data());
+  if (!WriteFileAtomically(path_, std::span(data, updated.size()))) {
+    throw UserError("Unable to write to " + path_);
+  }
+}
+
+void IniFile::WriteInteger(std::string_view section, std::string_view key,
+                           std::int32_t value) const {
+  WriteString(section, key, std::to_string(value));
+}
+
+// The text must be the number alone: values come trimmed from the file, and a blank inside quotes
+// is kept as the user wrote it. Hexadecimal gives the 32-bit pattern, so "$FFFFFFFF" is -1.
+std::optional<std::int32_t> ParseProfileInteger(std::string_view text) {
+  if (text.starts_with('$')) return ParseHexadecimal(text.substr(1));
+  if (text.size() > 2 && (text.starts_with("0x") || text.starts_with("0X"))) {
+    return ParseHexadecimal(text.substr(2));
+  }
+  const bool negative = text.starts_with('-');
+  if (negative || text.starts_with('+')) text.remove_prefix(1);
+  constexpr std::uint64_t kMax = std::numeric_limits<std::int32_t>::max();
+  const auto magnitude = ParseDigits(text, 10, negative ? kMax + 1 : kMax);
+  if (!magnitude) return std::nullopt;
+  const auto signedValue = static_cast<std::int64_t>(*magnitude);
+  return static_cast<std::int32_t>(negative ? -signedValue : signedValue);
+}
+
+}  // namespace tintara
