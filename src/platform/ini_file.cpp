@@ -152,11 +152,8 @@ std::string JoinLines(std::span<const Line> lines, std::size_t insertAt, std::st
   return out;
 }
 
-// The whole file as text. A directory in place of the file counts as unreadable (the stream
-// library throws rather than fail when asked to read one).
+// The whole file as text; nothing when it cannot be read (a directory included).
 std::optional<std::string> ReadText(const std::string& path) {
-  std::error_code error;
-  if (std::filesystem::is_directory(path, error)) return std::nullopt;
   const auto bytes = ReadWholeFile(path);
   if (!bytes) return std::nullopt;
   return std::string(bytes->begin(), bytes->end());
