@@ -15,7 +15,8 @@ void WriteSlotColours(PaintModel& model);
 
 // The bitmap's colour table after replacing, for j = 0..255 in ascending order, every entry whose
 // current colour equals oldColours[j] by newColours[j] (replacements chain), as display pixels.
-// Indices with no colour-table entry show black.
+// The table has 2^bitsPerPixel entries; those the bitmap's table lacks start black and chain like
+// the others, and indices beyond it show black.
 DisplayTable MapColourTable(const Bitmap& bitmap, const ColourTable& oldColours,
                             const ColourTable& newColours);
 

@@ -1,0 +1,20 @@
+#include "paint/random_codes.h"
+
+namespace tintara {
+namespace {
+
+constexpr std::uint32_t kMultiplier = 134775813u;
+constexpr std::int32_t kDrawnCodes = 239;
+
+}  // namespace
+
+std::int32_t RandomGenerator::Next(std::int32_t range) {
+  seed_ = seed_ * kMultiplier + 1u;  // wraps modulo 2^32
+  if (range <= 0) return 0;
+  return static_cast<std::int32_t>((std::uint64_t{seed_} * static_cast<std::uint32_t>(range)) >>
+                                   32);
+}
+
+std::int32_t DrawCode(RandomGenerator& generator) { return generator.Next(kDrawnCodes) + 1; }
+
+}  // namespace tintara

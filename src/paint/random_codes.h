@@ -1,0 +1,42 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+
+namespace tintara {
+
+// The classic Borland linear congruential generator: the same seed gives the same draws, so
+// tests can seed it while the program seeds it once from the clock.
+class RandomGenerator {
+ public:
+  explicit RandomGenerator(std::uint32_t seed) : seed_(seed) {}
+
+  // A uniformly distributed value in 0..range-1; 0 when range is not positive.
+  std::int32_t Next(std::int32_t range);
+
+ private:
+  std::uint32_t seed_;
+};
+
+// A random code for a slot: 1..239, never 0 and never one of the marker codes above 239.
+std::int32_t DrawCode(RandomGenerator& generator);
+
+// The skin presets give slots 6..10 a ramp of five codes.
+inline constexpr int kSkinPresetFirstSlot = 6;
+inline constexpr int kSkinPresetLength = 5;
+using SkinPreset = std::array<std::int32_t, kSkinPresetLength>;
+
+constexpr SkinPreset SkinRamp(std::int32_t first, std::int32_t step) {
+  SkinPreset ramp{};
+  for (int k = 0; k < kSkinPresetLength; ++k) ramp[k] = first + k * step;
+  return ramp;
+}
+
+inline constexpr SkinPreset kSkinPresetA = SkinRamp(78, -2);  // while the skin toggle is false
+inline constexpr SkinPreset kSkinPresetB = SkinRamp(51, +2);  // while the skin toggle is true
+
+constexpr const SkinPreset& SkinPresetFor(bool skinToggle) {
+  return skinToggle ? kSkinPresetB : kSkinPresetA;
+}
+
+}  // namespace tintara
