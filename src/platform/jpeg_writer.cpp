@@ -8,6 +8,8 @@
 #include <memory>
 
 #include <jpeglib.h>
+// jerror.h after jpeglib.h, which it needs.
+#include <jerror.h>
 
 #include "platform/file_io.h"
 
@@ -43,10 +45,54 @@ bool CoversPicture(const DisplayPixels& picture) {
   return picture.pixels.size() >= needed;
 }
 
+// Collects the encoder's output in a malloc'd buffer that stays known here at every moment, so
+// it can be freed after an error too; jpeg_mem_dest loses track of its buffer when a fatal error
+// strikes after the buffer has grown.
+struct MemoryDestination {
+  jpeg_destination_mgr base;
+  unsigned char* buffer;
+  std::size_t capacity;
+};
+
+constexpr std::size_t kFirstOutputCapacity = 64 * 1024;
+
+MemoryDestination* DestinationOf(j_compress_ptr info) {
+  return reinterpret_cast<MemoryDestination*>(info->dest);
+}
+
+[[noreturn]] void FailOutOfMemory(j_compress_ptr info) {
+  info->err->msg_code = JERR_OUT_OF_MEMORY;
+  info->err->error_exit(reinterpret_cast<j_common_ptr>(info));
+  std::abort();  // error_exit never returns
+}
+
+void StartOutput(j_compress_ptr info) {
+  MemoryDestination* dest = DestinationOf(info);
+  dest->buffer = static_cast<unsigned char*>(std::malloc(kFirstOutputCapacity));
+  if (dest->buffer == nullptr) FailOutOfMemory(info);
+  dest->capacity = kFirstOutputCapacity;
+  dest->base.next_output_byte = dest->buffer;
+  dest->base.free_in_buffer = dest->capacity;
+}
+
+// Called when the buffer is full.
+boolean GrowOutput(j_compress_ptr info) {
+  MemoryDestination* dest = DestinationOf(info);
+  const std::size_t grown = dest->capacity * 2;
+  auto* bigger = static_cast<unsigned char*>(std::realloc(dest->buffer, grown));
+  if (bigger == nullptr) FailOutOfMemory(info);
+  dest->base.next_output_byte = bigger + dest->capacity;
+  dest->base.free_in_buffer = grown - dest->capacity;
+  dest->buffer = bigger;
+  dest->capacity = grown;
+  return TRUE;
+}
+
+void FinishOutput(j_compress_ptr) {}
+
 // One whole libjpeg session. Nothing here has a destructor, so a jump out of libjpeg skips none.
-// `*output` receives libjpeg's malloc'd buffer (also on failure, possibly null); the caller frees
-// it.
-bool Compress(const DisplayPixels& picture, unsigned char** output, unsigned long* size) {
+// The output buffer in `dest` is the caller's to free, also after a failure.
+bool Compress(const DisplayPixels& picture, MemoryDestination* dest) {
   jpeg_compress_struct info{};
   JumpingErrorManager errors{};
   info.err = jpeg_std_error(&errors.base);
@@ -57,7 +103,10 @@ bool Compress(const DisplayPixels& picture, unsigned char** output, unsigned lon
     return false;
   }
   jpeg_create_compress(&info);
-  jpeg_mem_dest(&info, output, size);
+  dest->base.init_destination = StartOutput;
+  dest->base.empty_output_buffer = GrowOutput;
+  dest->base.term_destination = FinishOutput;
+  info.dest = &dest->base;
   info.image_width = static_cast<JDIMENSION>(picture.width);
   info.image_height = static_cast<JDIMENSION>(picture.height);
   info.input_components = kBytesPerDisplayPixel;
@@ -85,12 +134,12 @@ struct FreeDeleter {
 
 std::optional<std::vector<std::uint8_t>> EncodeJpeg(const DisplayPixels& picture) {
   if (!CoversPicture(picture)) return std::nullopt;
-  unsigned char* buffer = nullptr;
-  unsigned long size = 0;
-  const bool encoded = Compress(picture, &buffer, &size);
-  const std::unique_ptr<unsigned char, FreeDeleter> owner(buffer);
+  MemoryDestination dest{};
+  const bool encoded = Compress(picture, &dest);
+  const std::unique_ptr<unsigned char, FreeDeleter> owner(dest.buffer);
   if (!encoded) return std::nullopt;
-  return std::vector<std::uint8_t>(buffer, buffer + size);
+  const std::size_t size = dest.capacity - dest.base.free_in_buffer;
+  return std::vector<std::uint8_t>(dest.buffer, dest.buffer + size);
 }
 
 bool WriteJpegFile(const std::string& path, const DisplayPixels& picture) {
