@@ -1,0 +1,29 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <span>
+#include <string>
+#include <vector>
+
+namespace tintara {
+
+// A picture of display pixels (0xFFRRGGBB, the top byte ignored), rows top first, `stride`
+// pixels from one row start to the next. This is QImage::Format_RGB32 as it lies in memory.
+struct DisplayPixels {
+  int width = 0;
+  int height = 0;
+  std::span<const std::uint32_t> pixels;
+  int stride = 0;
+};
+
+// Encodes the picture as a baseline colour JFIF file at quality 90 with the encoder's default
+// settings (YCbCr, 2 x 2 chroma subsampling, standard Huffman tables, integer DCT). Nothing when
+// the picture is empty, too large for JPEG or its pixels do not cover width x height.
+std::optional<std::vector<std::uint8_t>> EncodeJpeg(const DisplayPixels& picture);
+
+// Encodes the picture and writes it to `path`, replacing an existing file only once the whole new
+// file is written. False when encoding or writing failed.
+bool WriteJpegFile(const std::string& path, const DisplayPixels& picture);
+
+}  // namespace tintara
