@@ -8,8 +8,7 @@ namespace tintara {
 namespace {
 
 void ShowErrorBox(const QString& message) {
-  QMessageBox::critical(QApplication::activeWindow(), QApplication::applicationName(),
-                        message);
+  QMessageBox::critical(QApplication::activeWindow(), QApplication::applicationName(), message);
 }
 
 ErrorReporter& CurrentReporter() {

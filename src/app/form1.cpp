@@ -28,7 +28,8 @@ QFont DesignFont() {
 
 }  // namespace
 
-TForm1::TForm1(ProgramFiles files, QWidget* parent) : QMainWindow(parent), files_(std::move(files)) {
+TForm1::TForm1(ProgramFiles files, QWidget* parent)
+    : QMainWindow(parent), files_(std::move(files)) {
   setObjectName("Form1");
   setWindowTitle(kDesignCaption);
   setFont(DesignFont());

@@ -43,9 +43,19 @@ class TForm1 : public QMainWindow {
 
   // Painting.
   void LoadPaintImage(const QString& path);
+  void ApplyCodes();
+  void ParseCodeString(const QString& text);
+  void BOldColorsClick();
+  void BitBtn1Click();
+  void RememberLastCodes();
 
-  // Board and view.
+  // Board, drag and drop, and view.
   void UpdateHints();
+  void Shape1MouseDown(ShapeControl* swatch);
+  void Shape1StartDrag(ShapeControl* swatch);
+  bool Shape257DragOver(ShapeControl* target, QObject* source);
+  void Shape257DragDrop(ShapeControl* target, ShapeControl* source);
+  void Shape257EndDrag(ShapeControl* source);
   void CheckBox1Click();
   void FitWindow();
 
@@ -76,6 +86,13 @@ class TForm1 : public QMainWindow {
   void ConnectHandlers();
   void ShowPicture(const DisplayTable& table);
   void ShowLoadedSlots();
+  // Gives a slot a code from the reference palette, its label showing labelText.
+  void AssignCode(int slot, std::int32_t code, const QString& labelText);
+  void ConnectSwatches();
+  void SwatchPressed(ShapeControl* swatch, Qt::MouseButton button);
+  void DragMoved(ShapeControl* source, QPoint position);
+  void DragReleased(ShapeControl* source, QPoint position);
+  ShapeControl* DropTargetAt(ShapeControl* source, QPoint position) const;
 
   ProgramFiles files_;
   PaintModel model_;
@@ -86,6 +103,7 @@ class TForm1 : public QMainWindow {
   QStringList htmlLines_;
   RandomGenerator random_{0};
   bool boardFilled_ = false;
+  ShapeControl* dragSource_ = nullptr;
 };
 
 }  // namespace tintara

@@ -1,4 +1,5 @@
 // Connects the controls to their handlers; every handler runs through the error report.
+#include <QAbstractButton>
 #include <QCheckBox>
 
 #include "app/error_report.h"
@@ -7,8 +8,14 @@
 namespace tintara {
 
 void TForm1::ConnectHandlers() {
-  connect(control<QCheckBox>("CheckBox1"), &QCheckBox::clicked, this,
-          Reported([this] { CheckBox1Click(); }));
+  const auto onClick = [this](const char* name, void (TForm1::*handler)()) {
+    connect(control<QAbstractButton>(name), &QAbstractButton::clicked, this,
+            Reported([this, handler] { (this->*handler)(); }));
+  };
+  onClick("CheckBox1", &TForm1::CheckBox1Click);
+  onClick("BOldColors", &TForm1::BOldColorsClick);
+  onClick("BitBtn1", &TForm1::BitBtn1Click);
+  ConnectSwatches();
 }
 
 }  // namespace tintara

@@ -111,8 +111,7 @@ void TForm1::CreateControls() {
     group->setChecked(true);
   }
 
-  Named(new QLineEdit(QString::fromLatin1(kDefaultCodeString), client), "Edit1",
-        {8, 320, 352, 21});
+  Named(new QLineEdit(QString::fromLatin1(kDefaultCodeString), client), "Edit1", {8, 320, 352, 21});
   auto* restore = Named(new QToolButton(client), "BitBtn1", {362, 320, 22, 22});
   restore->setIcon(RestoreGlyph());
 

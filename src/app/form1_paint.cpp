@@ -1,13 +1,18 @@
 // The window side of the paint model: it runs the model's operations and shows their results.
 #include <QCheckBox>
+#include <QFile>
 #include <QLabel>
+#include <QLineEdit>
 
 #include "app/form1.h"
 #include "board/board_layout.h"
 #include "board/image_view.h"
 #include "board/shape_control.h"
+#include "paint/code_string.h"
 #include "paint/image_loading.h"
+#include "paint/reference_palette.h"
 #include "platform/bmp_reader.h"
+#include "platform/user_error.h"
 
 namespace tintara {
 namespace {
@@ -68,6 +73,49 @@ void TForm1::ShowLoadedSlots() {
     label(23)->hide();
     control<QCheckBox>("DBGroup4")->setChecked(false);
   }
+}
+
+void TForm1::AssignCode(int slot, std::int32_t code, const QString& labelText) {
+  SlotRecord& record = model_.slots[static_cast<std::size_t>(slot - 1)];
+  record.code = code;
+  record.colour = ReferenceColour(code);
+  label(kFirstSlotLabel + slot - 1)->setText(labelText);
+  shape(kFirstSlotSwatch + slot - 1)->setFill(ToQColor(record.colour));
+}
+
+void TForm1::ApplyCodes() {
+  WriteSlotColours(model_);
+  ShowPicture(MapColourTable(model_.work, model_.loaded, model_.mapped));
+  control<QLineEdit>("Edit1")->setText(QString::fromStdString(WriteCodeString(model_.slots)));
+}
+
+void TForm1::ParseCodeString(const QString& text) {
+  const CodeStringReading reading = ReadCodeString(text.toStdString());
+  for (const SlotAssignment& assignment : reading.assignments) {
+    AssignCode(assignment.slot, assignment.code, QString::fromStdString(assignment.token));
+  }
+  if (reading.badToken) {
+    throw UserError("'" + *reading.badToken + "' is not a valid integer value");
+  }
+  control<QCheckBox>("CheckBox1")->setFocus();
+  ApplyCodes();
+}
+
+void TForm1::BOldColorsClick() {
+  const QString text = control<QLineEdit>("Edit1")->text();
+  if (!text.isEmpty()) ParseCodeString(text);
+  RememberLastCodes();
+}
+
+void TForm1::BitBtn1Click() {
+  control<QCheckBox>("CheckBox1")->setFocus();
+  if (model_.lastCodes.empty()) return;
+  control<QLineEdit>("Edit1")->setText(QString::fromStdString(model_.lastCodes));
+  BOldColorsClick();
+}
+
+void TForm1::RememberLastCodes() {
+  tintara::RememberLastCodes(model_.lastCodes, control<QLineEdit>("Edit1")->text().toStdString());
 }
 
 }  // namespace tintara

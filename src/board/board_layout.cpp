@@ -35,9 +35,9 @@ void CreateSwatchControls(QWidget* parent) {
     AddShape(parent, QStringLiteral("Shape%1").arg(kFirstSlotSwatch + s - 1),
              QRect(place.swatchLeft, place.swatchTop, kSwatchSize, kSwatchSize),
              ToQColor(place.designColour));
-    QLabel* label = AddLabel(parent, QStringLiteral("Label%1").arg(kFirstSlotLabel + s - 1),
-                             "000", QRect(place.labelLeft, place.labelTop, 24, 13),
-                             Qt::AlignHCenter | Qt::AlignTop);
+    QLabel* label =
+        AddLabel(parent, QStringLiteral("Label%1").arg(kFirstSlotLabel + s - 1), "000",
+                 QRect(place.labelLeft, place.labelTop, 24, 13), Qt::AlignHCenter | Qt::AlignTop);
     SetTextColour(label, kGreyText);
   }
 }

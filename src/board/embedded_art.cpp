@@ -19,9 +19,7 @@ QPixmap GlyphPixmap(const QString& resource) {
 
 }  // namespace
 
-QImage DesignPicture() {
-  return QImage(":/art/design.bmp").convertToFormat(QImage::Format_RGB32);
-}
+QImage DesignPicture() { return QImage(":/art/design.bmp").convertToFormat(QImage::Format_RGB32); }
 
 QIcon RestoreGlyph() {
   QIcon icon;

@@ -1,5 +1,6 @@
 // The swatch board: filled once on the first activation, and the hint switch.
 #include <QAction>
+#include <QLabel>
 
 #include "app/form1.h"
 #include "board/board_layout.h"
@@ -29,6 +30,21 @@ void TForm1::UpdateHints() {
   for (const SwitchedHint& switched : kSwitchedHints) {
     SetShowHint(control<QWidget>(switched.control), show);
   }
+}
+
+void TForm1::Shape1MouseDown(ShapeControl* swatch) {
+  if (IsReservedSwatch(SwatchNumber(swatch))) return;
+  control<ShapeControl>("SampleColor")->setFill(swatch->fill());
+}
+
+void TForm1::Shape1StartDrag(ShapeControl* swatch) {
+  const int n = SwatchNumber(swatch);
+  if (IsReservedSwatch(n)) return;
+  control<ShapeControl>("SampleColor")->setFill(swatch->fill());
+  control<QLabel>("LSample")->setText(QString::number(n - 1));
+  markedSwatch_->setFigure(ShapeControl::Figure::Rectangle);
+  markedSwatch_ = swatch;
+  markedSwatch_->setFigure(ShapeControl::Figure::Circle);
 }
 
 }  // namespace tintara

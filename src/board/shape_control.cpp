@@ -37,6 +37,16 @@ void ShapeControl::mousePressEvent(QMouseEvent* event) {
   event->accept();
 }
 
+void ShapeControl::mouseMoveEvent(QMouseEvent* event) {
+  if (onMove) onMove(this, event->position().toPoint());
+  event->accept();
+}
+
+void ShapeControl::mouseReleaseEvent(QMouseEvent* event) {
+  if (onRelease && event->button() == Qt::LeftButton) onRelease(this, event->position().toPoint());
+  event->accept();
+}
+
 int SwatchNumber(const QObject* control) {
   static constexpr int kPrefixLength = 5;  // "Shape"
   return control->objectName().mid(kPrefixLength).toInt();

@@ -21,12 +21,17 @@ class ShapeControl : public QWidget {
   Figure figure() const { return figure_; }
   void setFigure(Figure figure);
 
-  // Called for every mouse press on the control, with the button pressed.
+  // Mouse reports to the window. A control that was pressed keeps receiving the moves and the
+  // release until the button goes up, wherever the pointer is; positions are the control's own.
   std::function<void(ShapeControl*, Qt::MouseButton)> onPress;
+  std::function<void(ShapeControl*, QPoint)> onMove;
+  std::function<void(ShapeControl*, QPoint)> onRelease;
 
  protected:
   void paintEvent(QPaintEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
+  void mouseMoveEvent(QMouseEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
 
  private:
   QColor fill_ = Qt::white;

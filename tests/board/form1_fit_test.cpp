@@ -23,11 +23,8 @@ TEST_F(WindowFit, NeverGoesBelowTheBaseSize) {
     int width, height;
     QSize window;
   } cases[] = {
-      {81, 329, {485, 397}},
-      {82, 329, {486, 397}},
-      {81, 330, {485, 398}},
-      {1, 1, {485, 397}},
-      {200, 500, {604, 568}},
+      {81, 329, {485, 397}}, {82, 329, {486, 397}},  {81, 330, {485, 398}},
+      {1, 1, {485, 397}},    {200, 500, {604, 568}},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(testing::Message() << c.width << " x " << c.height);

@@ -20,7 +20,8 @@ ProgramFiles FormTest::files() const { return {dir_.path() + '/', dir_.filePath(
 
 void FormTest::CopyArtwork(const QStringList& names) const {
   for (const QString& name : names) {
-    ASSERT_TRUE(QFile::copy(QStringLiteral(TINTARA_ART_DIR "/") + name, path(name))) << name.toStdString();
+    ASSERT_TRUE(QFile::copy(QStringLiteral(TINTARA_ART_DIR "/") + name, path(name)))
+        << name.toStdString();
   }
 }
 
@@ -55,7 +56,8 @@ std::vector<ColourTableEntry> TableWithSet1Markers(const std::vector<int>& slots
   }
   for (int slot : slots) {
     const Colour marker = kSlots[static_cast<std::size_t>(slot - 1)].set1Marker;
-    table[static_cast<std::size_t>(16 + slot)] = {BlueOf(marker), GreenOf(marker), RedOf(marker), 0};
+    table[static_cast<std::size_t>(16 + slot)] = {BlueOf(marker), GreenOf(marker), RedOf(marker),
+                                                  0};
   }
   return table;
 }
