@@ -9,16 +9,20 @@
 #include "paint/paint_model.h"
 #include "paint/random_codes.h"
 #include "paint/recolour.h"
+#include "sources/file_dialog.h"
 
 class QAction;
 class QCheckBox;
 class QLabel;
 class QLineEdit;
+class QMenu;
+class QRadioButton;
 
 namespace tintara {
 
 class ImageView;
 class ShapeControl;
+struct CatalogueEntry;
 
 // The main window. It owns all state and carries the handlers of every subsystem; their code is
 // split by concern: the frame and options (app/), the board, drag and drop and the view (board/),
@@ -48,6 +52,18 @@ class TForm1 : public QMainWindow {
   void BOldColorsClick();
   void BitBtn1Click();
   void RememberLastCodes();
+
+  // Random codes and skin presets.
+  void Button1Click();
+  void Label4Click();
+
+  // Catalogue, reload and export.
+  void CatalogueEntryClick(const CatalogueEntry& entry);
+  void BRevertClick();
+  void RadioButton2Click();
+  void LoadOtherBitmap1Click();
+  void Save1Click();
+  void ConvertandSave1Click();
 
   // Board, drag and drop, and view.
   void UpdateHints();
@@ -86,9 +102,13 @@ class TForm1 : public QMainWindow {
   void ConnectHandlers();
   void ShowPicture(const DisplayTable& table);
   void ShowLoadedSlots();
+  void ShowPictureSize();
   // Gives a slot a code from the reference palette, its label showing labelText.
   void AssignCode(int slot, std::int32_t code, const QString& labelText);
   void ConnectSwatches();
+  void CreateCatalogueMenus(QMenu* file);
+  // Selects a body radio button; when that changes the selection, reloads at once.
+  void SelectRadioButton(QRadioButton* radio);
   void SwatchPressed(ShapeControl* swatch, Qt::MouseButton button);
   void DragMoved(ShapeControl* source, QPoint position);
   void DragReleased(ShapeControl* source, QPoint position);
@@ -104,6 +124,8 @@ class TForm1 : public QMainWindow {
   RandomGenerator random_{0};
   bool boardFilled_ = false;
   ShapeControl* dragSource_ = nullptr;
+  FileDialog OpenDialog1{FileDialog::Purpose::Open};
+  FileDialog SaveDialog1{FileDialog::Purpose::Save};
 };
 
 }  // namespace tintara

@@ -4,28 +4,10 @@
 
 #include "app/error_report.h"
 #include "app/form1.h"
+#include "app/menu_builder.h"
 
 namespace tintara {
 namespace {
-
-QMenu* AddMenu(QWidget* parent, const char* name, const char* caption) {
-  auto* menu = new QMenu(caption, parent);
-  menu->setObjectName(name);
-  menu->menuAction()->setObjectName(name);
-  return menu;
-}
-
-QAction* AddSeparator(QMenu* menu, const char* name) {
-  QAction* separator = menu->addSeparator();
-  separator->setObjectName(name);
-  return separator;
-}
-
-QAction* AddItem(QMenu* menu, const char* name, const char* caption) {
-  QAction* item = menu->addAction(caption);
-  item->setObjectName(name);
-  return item;
-}
 
 // The handlers of check items invert the check themselves; Qt has already inverted it when it
 // reports the trigger, so the connection takes that back first.
@@ -48,18 +30,13 @@ void TForm1::CreateMenus() {
 
   QMenu* file = AddMenu(bar, "File1", "&File");
   bar->addMenu(file);
-  AddItem(file, "Save1", "&Save as JPG");
+  connect(AddItem(file, "Save1", "&Save as JPG"), &QAction::triggered, this,
+          Reported([this] { Save1Click(); }));
   AddSeparator(file, "N1");
-  for (const auto& [name, caption] : {std::pair{"SelectNewHead", "Select &Female head..."},
-                                      {"SelectMalehead1", "Select &Male head..."},
-                                      {"SelectAnimehead1", "Select A&nime head"},
-                                      {"Selectnewanimalhead1", "Select &Animal head..."},
-                                      {"Selectnew1", "Select &Other head..."},
-                                      {"SelectNewAccessory", "Select accessory..."}}) {
-    file->addMenu(AddMenu(file, name, caption));
-  }
+  CreateCatalogueMenus(file);
   AddSeparator(file, "N2");
-  AddItem(file, "LoadOtherBitmap1", "Load Other Bitmap");
+  connect(AddItem(file, "LoadOtherBitmap1", "Load Other Bitmap"), &QAction::triggered, this,
+          Reported([this] { LoadOtherBitmap1Click(); }));
 
   QMenu* options = AddMenu(bar, "Options1", "&Options");
   bar->addMenu(options);
@@ -68,7 +45,9 @@ void TForm1::CreateMenus() {
   AddCheckItem(options, "HideHints", "&Hide Hints", [this] { HideHintsClick(); });
   AddCheckItem(options, "ColorsOnLoad", "&Apply colors on load", [this] { ColorsOnLoadClick(); });
   AddSeparator(options, "N5");
-  AddItem(options, "ConvertandSave1", "Convert and Save")->setEnabled(false);
+  QAction* convert = AddItem(options, "ConvertandSave1", "Convert and Save");
+  convert->setEnabled(false);
+  connect(convert, &QAction::triggered, this, Reported([this] { ConvertandSave1Click(); }));
 
   QMenu* help = AddMenu(bar, "Help1", "&Help");
   bar->addMenu(help);

@@ -15,14 +15,6 @@
 #include "platform/user_error.h"
 
 namespace tintara {
-namespace {
-
-QString SizeText(const Bitmap& bitmap) {
-  return QStringLiteral("Bitmap is %1W x %2H").arg(bitmap.width).arg(bitmap.height);
-}
-
-}  // namespace
-
 void TForm1::ShowPicture(const DisplayTable& table) {
   auto* view = control<ImageView>("Image1");
   const Bitmap& work = model_.work;
@@ -33,6 +25,11 @@ void TForm1::ShowPicture(const DisplayTable& table) {
   view->update();
 }
 
+void TForm1::ShowPictureSize() {
+  const QSize size = control<ImageView>("Image1")->picture().size();
+  label(1)->setText(QStringLiteral("Bitmap is %1W x %2H").arg(size.width()).arg(size.height()));
+}
+
 void TForm1::LoadPaintImage(const QString& path) {
   std::optional<Bitmap> bitmap = ReadBmpFile(QFile::encodeName(path).toStdString());
   if (!bitmap) return;
@@ -41,7 +38,7 @@ void TForm1::LoadPaintImage(const QString& path) {
   }
   const LoadOutcome outcome = AdoptLoadedBitmap(model_, std::move(*bitmap));
   ShowPicture(MapColourTable(model_.work, model_.loaded, model_.loaded));
-  control<QLabel>("Label1")->setText(SizeText(model_.work));
+  ShowPictureSize();
   if (outcome == LoadOutcome::NoColourTable) return;
 
   control<QLabel>("LSet1")->setVisible(!model_.markerSet2);

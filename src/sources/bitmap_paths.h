@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QString>
+
+namespace tintara {
+
+// The full path of the grid file: a path that names its own place (a drive colon, or an absolute
+// path on this system) is used unchanged; a bare catalogue name is taken from the program
+// directory.
+QString GridPath(const QString& programDirectory, const QString& gridFile);
+
+// The radio caption for a bitmap the user loaded: its file name cut before the first ".", the
+// first letter upper-case and the others lower-case (ASCII letters only).
+QString OtherBitmapCaption(const QString& path);
+
+}  // namespace tintara

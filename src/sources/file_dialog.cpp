@@ -1,0 +1,37 @@
+#include "sources/file_dialog.h"
+
+#include <QFileDialog>
+
+namespace tintara {
+namespace {
+
+std::optional<QString> AskTheUser(const FileDialog& dialog, QWidget* parent) {
+  QFileDialog box(parent);
+  const bool saving = dialog.purpose() == FileDialog::Purpose::Save;
+  box.setAcceptMode(saving ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+  box.setFileMode(QFileDialog::AnyFile);
+  box.setOption(QFileDialog::DontConfirmOverwrite);
+  box.setDefaultSuffix(dialog.defaultExt);
+  box.setNameFilters(dialog.filters);
+  if (!dialog.filters.isEmpty()) box.selectNameFilter(dialog.filters.first());
+  if (!dialog.fileName.isEmpty()) box.selectFile(dialog.fileName);
+  if (box.exec() != QDialog::Accepted || box.selectedFiles().isEmpty()) return std::nullopt;
+  return box.selectedFiles().first();
+}
+
+}  // namespace
+
+FileDialog::Answerer& FileDialog::CurrentAnswerer() {
+  static Answerer answerer;
+  return answerer;
+}
+
+bool FileDialog::Execute(QWidget* parent) {
+  const std::optional<QString> chosen =
+      CurrentAnswerer() ? CurrentAnswerer()(*this) : AskTheUser(*this, parent);
+  if (!chosen) return false;
+  fileName = *chosen;
+  return true;
+}
+
+}  // namespace tintara
