@@ -8,18 +8,23 @@
 namespace tintara {
 namespace {
 
-// Positions where the old and new colours differ, in ascending order; the others replace a
-// colour by itself and cannot change any entry.
+constexpr std::uint32_t kBlack = ToDisplayPixel(0);
+
+// The positions j where the old and new colours differ, in ascending order; the others replace a
+// colour by itself and cannot change any entry. Built without a branch per position.
 struct Replacements {
-  std::array<std::uint8_t, 256> positions{};
-  std::size_t count = 0;
+  std::array<std::uint8_t, 256> positions;
+  std::size_t count;
 };
 
 Replacements ChangingPositions(const ColourTable& oldColours, const ColourTable& newColours) {
   Replacements changes;
+  std::size_t count = 0;
   for (std::size_t j = 0; j < oldColours.size(); ++j) {
-    if (oldColours[j] != newColours[j]) changes.positions[changes.count++] = std::uint8_t(j);
+    changes.positions[count] = static_cast<std::uint8_t>(j);
+    count += oldColours[j] != newColours[j];
   }
+  changes.count = count;
   return changes;
 }
 
@@ -27,24 +32,21 @@ std::size_t ColourTableLength(const Bitmap& bitmap) {
   return std::size_t{1} << std::min(bitmap.bitsPerPixel, 8);
 }
 
-static_assert(std::endian::native == std::endian::little, "pixel pairs are stored low pixel first");
+// A colour-table entry read as a little-endian word is 0x??RRGGBB, a display pixel but for its top
+// byte; and eight indices read as one word hold the first index in the lowest byte.
+static_assert(std::endian::native == std::endian::little);
+static_assert(sizeof(ColourTableEntry) == sizeof(std::uint32_t));
 
-// Two pixels per 64-bit store halves the stores; the table loads are the remaining cost.
-inline std::uint64_t PixelPair(const DisplayTable& table, std::uint8_t first, std::uint8_t second) {
-  return std::uint64_t{table[first]} | (std::uint64_t{table[second]} << 32);
-}
-
+// Eight indices come in one load; the table lookups and the stores are what remains, with no
+// branch per pixel.
 void DrawIndices(const std::uint8_t* indices, std::size_t count, const DisplayTable& table,
                  std::uint32_t* out) {
   std::size_t i = 0;
   for (; i + 8 <= count; i += 8) {
-    const std::uint64_t pairs[4] = {
-        PixelPair(table, indices[i], indices[i + 1]),
-        PixelPair(table, indices[i + 2], indices[i + 3]),
-        PixelPair(table, indices[i + 4], indices[i + 5]),
-        PixelPair(table, indices[i + 6], indices[i + 7]),
-    };
-    std::memcpy(out + i, pairs, sizeof pairs);
+    std::uint64_t eight;
+    std::memcpy(&eight, indices + i, sizeof eight);
+#pragma GCC unroll 8
+    for (unsigned k = 0; k < 8; ++k) out[i + k] = table[(eight >> (8 * k)) & 0xFF];
   }
   for (; i < count; ++i) out[i] = table[indices[i]];
 }
@@ -62,20 +64,26 @@ void WriteSlotColours(PaintModel& model) {
 DisplayTable MapColourTable(const Bitmap& bitmap, const ColourTable& oldColours,
                             const ColourTable& newColours) {
   DisplayTable table;
-  table.fill(ToDisplayPixel(0));
+  table.fill(kBlack);
   if (!bitmap.hasColourTable()) return table;
 
-  const Replacements changes = ChangingPositions(oldColours, newColours);
+  // Entries the file left out are black, and chain like any other.
   const std::size_t length = ColourTableLength(bitmap);
-  for (std::size_t i = 0; i < length; ++i) {
-    // Entries the file left out are black, and chain like any other.
-    Colour colour = i < bitmap.colourTable.size() ? bitmap.colourTable[i].colour() : 0;
-    for (std::size_t k = 0; k < changes.count; ++k) {
-      const std::uint8_t j = changes.positions[k];
-      if (colour == oldColours[j]) colour = newColours[j];
-    }
-    table[i] = ToDisplayPixel(colour);
+  const std::size_t stored = std::min(length, bitmap.colourTable.size());
+  if (stored > 0) {
+    std::memcpy(table.data(), bitmap.colourTable.data(), stored * sizeof(std::uint32_t));
   }
+  for (std::uint32_t& pixel : table) pixel |= kBlack;
+
+  // Each entry chains on its own, so taking one position j at a time over all entries gives the
+  // same result as taking all positions for one entry at a time, and vectorises.
+  const Replacements changes = ChangingPositions(oldColours, newColours);
+  for (std::size_t k = 0; k < changes.count; ++k) {
+    const std::uint32_t from = ToDisplayPixel(oldColours[changes.positions[k]]);
+    const std::uint32_t to = ToDisplayPixel(newColours[changes.positions[k]]);
+    for (std::uint32_t& pixel : table) pixel = pixel == from ? to : pixel;
+  }
+  std::fill(table.begin() + std::ptrdiff_t(length), table.end(), kBlack);
   return table;
 }
 
@@ -85,11 +93,11 @@ void DrawThroughTable(const Bitmap& bitmap, const DisplayTable& table, std::uint
   if (bitmap.hasColourTable()) {
     const std::size_t drawn = std::min(count, bitmap.indices.size());
     DrawIndices(bitmap.indices.data(), drawn, table, out);
-    std::fill(out + drawn, out + count, ToDisplayPixel(0));
+    std::fill(out + drawn, out + count, kBlack);
   } else {
     const std::size_t copied = std::min(count, bitmap.pixels.size());
     std::copy_n(bitmap.pixels.data(), copied, out);
-    std::fill(out + copied, out + count, ToDisplayPixel(0));
+    std::fill(out + copied, out + count, kBlack);
   }
 }
 

@@ -135,6 +135,8 @@ TEST(Recolour, AgreesWithTheFullComparisonOnRandomTables) {
     std::vector<Colour> colours(round % 5 == 0 ? std::size_t(round) % 256 : 256);
     for (Colour& c : colours) c = colour(random);
     Bitmap bitmap = IndexedBitmap(colours, 2, 2);
+    for (ColourTableEntry& entry : bitmap.colourTable)
+      entry.reserved = std::uint8_t(colour(random));
     if (round % 4 == 0) {
       bitmap.bitsPerPixel = 4;
       bitmap.colourTable.resize(std::min<std::size_t>(bitmap.colourTable.size(), 16));
