@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QFontInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
@@ -19,10 +20,13 @@ constexpr QSize kDesignSize(485, 397);
 constexpr QPoint kDesignPosition(193, 115);
 constexpr qsizetype kVersionNumberStart = 8;  // "Version " comes before the number
 
+// The design font; where it is missing, a condensed sans-serif face at the same pixel size keeps
+// the captions within the controls laid out for it.
 QFont DesignFont() {
   QFont font("MS Sans Serif");
   font.setStyleHint(QFont::SansSerif);
   font.setPixelSize(11);
+  if (QFontInfo(font).family() != font.family()) font.setStretch(QFont::Condensed);
   return font;
 }
 

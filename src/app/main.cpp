@@ -9,5 +9,8 @@ int main(int argc, char* argv[]) {
   QApplication::setApplicationName(tintara::kApplicationTitle);
   tintara::TForm1 form;
   form.show();
+  // Desktops activate a new main window themselves; a bare X server does not, and the board is
+  // filled on the first activation.
+  form.activateWindow();
   return QApplication::exec();
 }

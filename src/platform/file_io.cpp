@@ -22,7 +22,7 @@ struct Descriptor {
 
 std::optional<std::vector<std::uint8_t>> ReadWholeFile(const std::string& path) {
   const Descriptor file{::open(path.c_str(), O_RDONLY | O_CLOEXEC)};
-  struct stat st{};
+  struct stat st {};
   if (file.fd < 0 || ::fstat(file.fd, &st) != 0 || !S_ISREG(st.st_mode)) return std::nullopt;
   std::vector<std::uint8_t> bytes(static_cast<std::size_t>(st.st_size));
   std::size_t filled = 0;

@@ -18,7 +18,8 @@ QString OtherBitmapCaption(const QString& path) {
   QString name = path.mid(separator + 1);
   const qsizetype dot = name.indexOf('.');
   if (dot >= 0) name.truncate(dot);
-  for (qsizetype i = 0; i < name.size(); ++i) name[i] = i == 0 ? AsciiUpper(name[i]) : AsciiLower(name[i]);
+  for (qsizetype i = 0; i < name.size(); ++i)
+    name[i] = i == 0 ? AsciiUpper(name[i]) : AsciiLower(name[i]);
   return name;
 }
 

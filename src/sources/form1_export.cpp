@@ -49,11 +49,12 @@ Bitmap TrueColourBitmap(const QImage& picture) {
 
 void TForm1::Save1Click() {
   SaveDialog1.defaultExt = "jpg";
-  SaveDialog1.filters = QStringList{"All (*.jpg;*.jpeg)", "JPEG Image File (*.jpg)",
-                                    "JPEG Image File (*.jpeg)"};
+  SaveDialog1.filters =
+      QStringList{"All (*.jpg;*.jpeg)", "JPEG Image File (*.jpg)", "JPEG Image File (*.jpeg)"};
   if (!SaveDialog1.Execute(this)) return;
   const QString path = SaveDialog1.fileName;
-  const QImage picture = control<ImageView>("Image1")->picture().convertToFormat(QImage::Format_RGB32);
+  const QImage picture =
+      control<ImageView>("Image1")->picture().convertToFormat(QImage::Format_RGB32);
   if (!WriteJpegFile(NativePath(path), PixelsOf(picture))) CannotCreate(path);
 
   const QString fileName = QFileInfo(path).fileName();

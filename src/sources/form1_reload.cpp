@@ -15,10 +15,10 @@ void TForm1::BRevertClick() {
   for (int g = 1; g <= kGroupCount; ++g) {
     control<QCheckBox>(QStringLiteral("DBGroup%1").arg(g))->setChecked(true);
   }
-  const QString bodies[] = {files_.directory + "MALE1.BMP",   files_.directory + "FEMALE1.BMP",
-                            files_.directory + headFile_,      GridPath(files_.directory, gridFile_),
-                            files_.directory + "MALE2.BMP",   files_.directory + "FEMALE2.BMP",
-                            files_.directory + "MALE3.BMP",   files_.directory + "FEMALE3.BMP"};
+  const QString bodies[] = {files_.directory + "MALE1.BMP", files_.directory + "FEMALE1.BMP",
+                            files_.directory + headFile_,   GridPath(files_.directory, gridFile_),
+                            files_.directory + "MALE2.BMP", files_.directory + "FEMALE2.BMP",
+                            files_.directory + "MALE3.BMP", files_.directory + "FEMALE3.BMP"};
   for (int i = 0; i < 8; ++i) {
     if (control<QRadioButton>(QStringLiteral("RadioButton%1").arg(i + 1))->isChecked()) {
       LoadPaintImage(bodies[i]);
