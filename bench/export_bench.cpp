@@ -4,15 +4,15 @@
 
 #include <array>
 #include <bit>
-#include <cmath>
 #include <cstdint>
-#include <cstdio>
 #include <cstdlib>
 #include <string>
 #include <vector>
 
 #include <jpeglib.h>
 
+#include "bench_pictures.h"
+#include "paint/recolour.h"
 #include "platform/jpeg_writer.h"
 #include "sources/html_page.h"
 
@@ -21,45 +21,24 @@ namespace {
 
 struct Side {
   const char* name;
-  int width;
-  int height;
+  PictureSize size;
 };
 
 constexpr std::array<Side, 3> kSides = {
-    {{"skin", 55, 144}, {"1024", 1024, 1024}, {"4096", 4096, 4096}}};
+    {{"skin", kSkinSize}, {"1024", kSquare1024}, {"4096", kSquare4096}}};
 
 constexpr char kCodeString[] = "9 223 120 33 2 4 5 6 7 8 10 11 12 13 14 39 ";
 
-// A sprite sheet as painted skins look: figures of flat palette colours with dark outlines and
-// dithered shading, tiled over the picture. Deterministic, so every run encodes the same pixels.
-std::vector<std::uint32_t> DrawSprites(int width, int height) {
-  constexpr std::array<std::uint32_t, 8> kColours = {0xFFC8D2BE, 0xFF1E1414, 0xFFC8A078,
-                                                     0xFFA07850, 0xFF3C50A0, 0xFF6478C8,
-                                                     0xFF785014, 0xFF191923};
-  constexpr int kTileWidth = 55;
-  constexpr int kTileHeight = 144;
-  std::vector<std::uint32_t> pixels(std::size_t(width) * height);
-  for (int y = 0; y < height; ++y) {
-    for (int x = 0; x < width; ++x) {
-      const double tx = (x % kTileWidth + 0.5) / kTileWidth - 0.5;
-      const double ty = (y % kTileHeight + 0.5) / kTileHeight;
-      const double head = (tx * tx) / 0.01 + (ty - 0.12) * (ty - 0.12) / 0.008;
-      const double body = (tx * tx) / 0.16 + (ty - 0.55) * (ty - 0.55) / 0.16;
-      const bool dither = ((x ^ y) & 1) != 0;
-      int colour = 0;
-      if (head < 1.0) {
-        colour = head < 0.5 && dither ? 3 : 2;
-      } else if (head < 1.35) {
-        colour = 1;
-      } else if (body < 1.0) {
-        colour = std::abs(ty - 0.55) < 0.02 ? 6 : (body < 0.5 && dither ? 5 : 4);
-      } else if (body < 1.15) {
-        colour = 7;
-      }
-      pixels[std::size_t(y) * width + x] = kColours[colour];
-    }
-  }
-  return pixels;
+std::size_t PixelCount(PictureSize size) {
+  return std::size_t(size.width) * std::size_t(size.height);
+}
+
+// The recolouring an edit does: slot colours, the chained table, the picture drawn into the
+// display buffer.
+void Recolour(PaintModel& model, std::vector<std::uint32_t>& display) {
+  WriteSlotColours(model);
+  DrawThroughTable(model.work, MapColourTable(model.work, model.loaded, model.mapped),
+                   display.data());
 }
 
 // The floor: libjpeg alone, the same pixels and settings, into memory.
@@ -89,28 +68,35 @@ void EncodeWithLibjpeg(const std::vector<std::uint32_t>& pixels, int width, int 
   std::free(buffer);
 }
 
+// The floor: libjpeg alone on the painted pixels.
 void Jpeg(benchmark::State& state, Side side) {
-  const std::vector<std::uint32_t> pixels = DrawSprites(side.width, side.height);
-  for (auto _ : state) EncodeWithLibjpeg(pixels, side.width, side.height);
-  state.SetItemsProcessed(state.iterations() * side.width * side.height);
+  PaintModel model = PaintedModel(side.size);
+  std::vector<std::uint32_t> pixels(PixelCount(side.size));
+  Recolour(model, pixels);
+  for (auto _ : state) EncodeWithLibjpeg(pixels, side.size.width, side.size.height);
+  state.SetItemsProcessed(state.iterations() * std::int64_t(PixelCount(side.size)));
 }
 
-// What a save does in memory: the JPEG bytes and the page's bytes.
+// What a save does in memory: the recolouring that made the picture, the JPEG bytes and the
+// page's bytes.
 void Export(benchmark::State& state, Side side) {
-  const std::vector<std::uint32_t> pixels = DrawSprites(side.width, side.height);
-  const DisplayPixels picture{side.width, side.height, pixels, side.width};
+  const auto [width, height] = side.size;
+  PaintModel model = PaintedModel(side.size);
+  std::vector<std::uint32_t> pixels(PixelCount(side.size));
+  const DisplayPixels picture{width, height, pixels, width};
   QStringList lines;
   for (auto _ : state) {
+    Recolour(model, pixels);
     const auto jpeg = EncodeJpeg(picture);
     lines.clear();
     AddHtmlHead(lines, PageTitle("Red.jpg"));
-    AddHtmlBody(lines, "Red.jpg", side.width, side.height, kCodeString);
+    AddHtmlBody(lines, "Red.jpg", width, height, kCodeString);
     AddHtmlFoot(lines, QDateTime::currentDateTime());
     const QByteArray page = EncodePage(lines);
     benchmark::DoNotOptimize(jpeg);
     benchmark::DoNotOptimize(page.data());
   }
-  state.SetItemsProcessed(state.iterations() * side.width * side.height);
+  state.SetItemsProcessed(state.iterations() * std::int64_t(PixelCount(side.size)));
 }
 
 const bool kRegistered = [] {
