@@ -177,11 +177,18 @@ TEST_F(RandomCodes, RestoreAfterAPresetBringsBackTheCodesShownBefore) {
   EXPECT_EQ(form_->model().slots[5].code, 6);
   EXPECT_EQ(Shown(22), ReferenceColour(6));
 
+  // "Gee!" does not remember its codes, the preset does: restoring brings back the drawn ones.
+  Gee();
+  const QString drawn = edit()->text();
+  ClickSkinCaption();
+  form_->control<QToolButton>("BitBtn1")->click();
+  EXPECT_EQ(edit()->text(), drawn);
+
   // Text holding the default code string is not remembered: the older codes come back.
   edit()->setText(QString::fromLatin1(kDefaultCodeString));
   ClickSkinCaption();
   form_->control<QToolButton>("BitBtn1")->click();
-  EXPECT_EQ(edit()->text(), shown);
+  EXPECT_EQ(edit()->text(), drawn);
   EXPECT_TRUE(errors_.isEmpty());
 }
 
