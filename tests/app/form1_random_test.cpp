@@ -155,8 +155,10 @@ TEST_F(RandomCodes, SkinCaptionAlternatesThePresetsAcrossReloads) {
   const std::array<int, 5> presetB = {51, 53, 55, 57, 59};
   const std::vector<std::int32_t> before = Codes(form_->model());
   group(2)->setChecked(false);  // plays no part in the presets
+  edit()->setFocus();
   ClickSkinCaption();
   ExpectSkin(presetA);
+  EXPECT_EQ(form_->focusWidget(), edit());
   for (int s : {1, 5, 11, 16}) EXPECT_EQ(form_->model().slots[s - 1].code, before[s - 1]);
   ClickSkinCaption();
   ExpectSkin(presetB);
