@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 namespace tintara::artgen {
 
@@ -55,6 +56,14 @@ std::uint8_t Shade(const Ramp& ramp, int shade) {
 }
 
 }  // namespace
+
+Part MakePart(std::vector<Shape> shapes, int material, Lighting lighting) {
+  Part part;
+  part.shapes = std::move(shapes);
+  part.material = material;
+  part.lighting = lighting;
+  return part;
+}
 
 void PaintFigure(const Figure& figure, const Paints& paints, Canvas& canvas) {
   const int width = canvas.width();

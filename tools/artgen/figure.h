@@ -45,6 +45,8 @@ struct Figure {
   std::vector<Stroke> strokes;
 };
 
+Part MakePart(std::vector<Shape> shapes, int material, Lighting lighting = Lighting::Cylinder);
+
 // Draws the figure over the canvas, whose untouched pixels are the background.
 void PaintFigure(const Figure& figure, const Paints& paints, Canvas& canvas);
 
