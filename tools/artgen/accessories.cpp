@@ -12,6 +12,13 @@ namespace {
 
 using namespace material;
 
+// A one-pixel line in the darkest shade, as a part, so that later parts cover it.
+Part Seam(Point from, Point to, int material) {
+  Part seam = MakePart({Capsule{from, to, 0.35, 0.35}}, material, Lighting::Flat);
+  seam.lightest = 0;
+  return seam;
+}
+
 Picture Accessory(const char* fileName, int width, int height, Figure figure) {
   Picture picture = HeadPicture(fileName, std::move(figure));
   picture.width = width;
@@ -51,7 +58,7 @@ Picture Pyramid() {
   for (int row = 1; row < 7; ++row) {
     const double y = 10 + row * 6;
     const double half = (y - 10) * 30 / 42.0;
-    AddLine(figure, {36 - half * 1.0 + 0.5, y}, {36 + half * 34 / 30 - 0.5, y}, kGroup2, 0);
+    figure.parts.push_back(Seam({36 - half + 0.5, y}, {36 + half * 34 / 30 - 0.5, y}, kGroup2));
   }
   Part sand =
       MakePart({Ellipse{{20, 62}, 30, 10}, Ellipse{{64, 64}, 30, 11}}, kGroup1, Lighting::Dome);
@@ -154,9 +161,9 @@ Picture Fireplace() {
   figure.parts.push_back(bricks);
   for (int row = 0; row < 8; ++row) {
     const double y = 27 + row * 6;
-    AddLine(figure, {6, y}, {65, y}, kGroup2, 0);
+    figure.parts.push_back(Seam({6, y}, {65, y}, kGroup2));
     for (double x = 10 + (row % 2) * 5; x < 65; x += 10) {
-      AddLine(figure, {x, y - 5}, {x, y - 1}, kGroup2, 0);
+      figure.parts.push_back(Seam({x, y - 5}, {x, y - 1}, kGroup2));
     }
   }
   Part opening =

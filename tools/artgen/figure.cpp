@@ -81,6 +81,7 @@ void PaintFigure(const Figure& figure, const Paints& paints, Canvas& canvas) {
     Mask mask(width, height);
     for (const Shape& shape : part.shapes) mask.Add(shape);
     for (const Shape& hole : part.holes) mask.Remove(hole);
+    for (const Shape& patch : part.patches) mask.Add(patch);
     mask.KeepRows(part.top, part.bottom);
 
     for (int y = 0; y < height; ++y) {

@@ -21,7 +21,8 @@ enum class Lighting { Flat, Cylinder, Dome };
 // A solid piece of a figure, drawn over the pieces before it.
 struct Part {
   std::vector<Shape> shapes;
-  std::vector<Shape> holes;  // cut out of the shapes
+  std::vector<Shape> holes;    // cut out of the shapes
+  std::vector<Shape> patches;  // added after the holes are cut
   int material = 0;
   Lighting lighting = Lighting::Cylinder;
   int darkest = 0;  // ramp shades the part may use

@@ -19,8 +19,9 @@ PersonStyle Anime(const char* fileName, bool female) {
 }
 
 PersonStyle Boy(const char* fileName, Fringe fringe, HairTop top, int spikes, double length,
-                double tilt, Neckline neckline) {
+                double tilt, Neckline neckline, HairBack back = HairBack::Short) {
   PersonStyle style = Anime(fileName, false);
+  style.back = back;
   style.fringe = fringe;
   style.top = top;
   style.spikes = spikes;
@@ -62,9 +63,9 @@ std::vector<Picture> AnimeHeads() {
       wolf,
       Boy("BOY-1.BMP", Fringe::Spiky, HairTop::Spikes, 7, 6, 0, Neckline::Round),
       Boy("BOY-2.BMP", Fringe::Swept, HairTop::Spikes, 5, 7, 0.35, Neckline::VNeck),
-      Boy("BOY-3.BMP", Fringe::Parted, HairTop::None, 7, 0, 0, Neckline::High),
-      Boy("BOY-4.BMP", Fringe::Spiky, HairTop::Mohawk, 5, 0, 0, Neckline::Round),
-      Boy("BOY-5.BMP", Fringe::Straight, HairTop::None, 7, 0, 0, Neckline::VNeck),
+      Boy("BOY-3.BMP", Fringe::Parted, HairTop::None, 7, 0, 0, Neckline::High, HairBack::Bob),
+      Boy("BOY-4.BMP", Fringe::None, HairTop::Mohawk, 5, 0, 0, Neckline::Round),
+      Boy("BOY-5.BMP", Fringe::Straight, HairTop::None, 7, 0, 0, Neckline::VNeck, HairBack::Bob),
       Boy("BOY-6.BMP", Fringe::Spiky, HairTop::Spikes, 11, 3, -0.3, Neckline::Cape),
       Boy("BOY-7.BMP", Fringe::Swept, HairTop::Quiff, 7, 0, 0, Neckline::High),
       Boy("BOY-8.BMP", Fringe::Spiky, HairTop::Ponytail, 9, 0, 0.2, Neckline::Round),

@@ -168,33 +168,35 @@ void AddSpikes(const PersonStyle& s, const Frame& f, Figure& figure) {
   figure.parts.push_back(HairPart(s, spikes));
 }
 
-void AddFringe(const PersonStyle& s, const Frame& f, Figure& figure) {
+// Locks over the forehead; they join the cap, so the hair shades as one piece.
+std::vector<Shape> FringeShapes(const PersonStyle& s, const Frame& f) {
   const double c = kC;
   const double low = f.centreY - f.ry * 0.15;  // lowest reach of a fringe
-  const double top = f.centreY - f.ry;
+  const double top = f.hairline - 3;
   switch (s.fringe) {
     case Fringe::None:
-      return;
+      return {};
     case Fringe::Straight:
-      figure.parts.push_back(HairPart(
-          s,
-          {Polygon{{{c - f.rx, top + 2}, {c + f.rx, top + 2}, {c + f.rx, low}, {c - f.rx, low}}}}));
-      return;
+      return {Polygon{{{c - f.rx, top},
+                       {c + f.rx, top},
+                       {c + f.rx - 1, low},
+                       {c + 3, low - 1},
+                       {c, low},
+                       {c - 4, low - 1},
+                       {c - f.rx + 1, low}}}};
     case Fringe::Swept:
-      figure.parts.push_back(HairPart(s, {Polygon{{{c - f.rx - 0.5, top + 2},
-                                                   {c + f.rx + 0.5, top + 2},
-                                                   {c + f.rx + 0.5, low + 1},
-                                                   {c + 2, f.hairline + 1},
-                                                   {c - f.rx, f.hairline + 1}}}}));
-      return;
+      return {Polygon{{{c - f.rx, top},
+                       {c + f.rx, top},
+                       {c + f.rx, low + 1},
+                       {c + 2, f.hairline + 1},
+                       {c - f.rx, f.hairline + 1}}}};
     case Fringe::Parted:
-      figure.parts.push_back(HairPart(s, BothSides({Polygon{{{c - 0.5, top + 2},
-                                                             {c - 0.5, f.hairline - 1},
-                                                             {c - 4, f.hairline + 1.5},
-                                                             {c - f.rx + 1.5, low + 3},
-                                                             {c - f.rx - 0.5, low + 4},
-                                                             {c - f.rx - 0.5, top + 3}}}})));
-      return;
+      return BothSides({Polygon{{{c - 0.5, top},
+                                 {c - 0.5, f.hairline - 1},
+                                 {c - 4, f.hairline + 1.5},
+                                 {c - f.rx + 1.5, low + 3},
+                                 {c - f.rx, low + 4},
+                                 {c - f.rx, top}}}});
     case Fringe::Spiky: {
       std::vector<Shape> locks;
       const int count = std::max(3, s.spikes - 2);
@@ -202,34 +204,27 @@ void AddFringe(const PersonStyle& s, const Frame& f, Figure& figure) {
       for (int i = 0; i < count; ++i) {
         const double left = c - f.rx + i * width;
         const double reach = low - (i % 2) * 2.5;
-        locks.push_back(Polygon{{{left - 0.5, top + 2},
-                                 {left + width + 0.5, top + 2},
+        locks.push_back(Polygon{{{left - 0.5, top},
+                                 {left + width + 0.5, top},
                                  {left + width * 0.5 + s.spikeTilt * 6, reach}}});
       }
-      locks.push_back(Polygon{{{c - f.rx, top + 2},
-                               {c + f.rx, top + 2},
-                               {c + f.rx, f.hairline - 1},
-                               {c - f.rx, f.hairline - 1}}});
-      figure.parts.push_back(HairPart(s, locks));
-      return;
+      return locks;
     }
   }
+  return {};
 }
 
 void AddHairOnTop(const PersonStyle& s, const Frame& f, Figure& figure) {
   const double c = kC;
   const bool bald = s.top == HairTop::Mohawk || s.top == HairTop::Tufts;
   if (!bald && s.back != HairBack::None) {
+    // The hair frames the face in an arch down to the ears.
     Part cap = HairPart(s, {Ellipse{{c, f.centreY - 1}, f.rx + s.volume, f.ry + s.volume}},
                         Lighting::Dome);
-    cap.bottom = static_cast<int>(f.hairline);
+    cap.holes.push_back(Ellipse{{c, f.centreY + f.ry * 0.3}, f.rx - 1.5, f.ry * 0.78});
+    cap.bottom = static_cast<int>(f.eyeRow);
+    cap.patches = FringeShapes(s, f);
     figure.parts.push_back(cap);
-    // Hair down the sides of the head, to the ears.
-    Part sides = HairPart(s, BothSides({Polygon{{{c - f.rx - s.volume, f.hairline - 1},
-                                                 {c - f.rx + 2.5, f.hairline - 1},
-                                                 {c - f.rx + 1, f.eyeRow - 1},
-                                                 {c - f.rx - 0.5, f.eyeRow}}}}));
-    figure.parts.push_back(sides);
   }
   switch (s.top) {
     case HairTop::Spikes:
@@ -249,7 +244,7 @@ void AddHairOnTop(const PersonStyle& s, const Frame& f, Figure& figure) {
       break;
     case HairTop::Quiff:
       figure.parts.push_back(
-          HairPart(s, {Ellipse{{c - 2, f.centreY - f.ry - 0.5}, 8, 4.5}}, Lighting::Dome));
+          HairPart(s, {Ellipse{{c - 3, f.centreY - f.ry - 1.5}, 10, 5.5}}, Lighting::Dome));
       break;
     case HairTop::Tufts: {
       std::vector<Shape> tufts;
@@ -284,7 +279,6 @@ void AddHairOnTop(const PersonStyle& s, const Frame& f, Figure& figure) {
     inside.lightest = 1;
     figure.parts.push_back(inside);
   }
-  AddFringe(s, f, figure);
 }
 
 void AddFace(const PersonStyle& s, const Frame& f, Figure& figure) {
@@ -315,8 +309,8 @@ void AddFace(const PersonStyle& s, const Frame& f, Figure& figure) {
     }
   }
   if (t.beard) {
-    Part beard = HairPart(s, {Ellipse{{c, f.centreY + 7}, f.rx - 0.5, f.ry * 0.62}});
-    beard.top = static_cast<int>(f.eyeRow + 3);
+    Part beard = HairPart(s, {Ellipse{{c, f.centreY + 8}, f.rx - 1, f.ry * 0.58}});
+    beard.top = static_cast<int>(f.eyeRow + 4);
     beard.holes.push_back(Ellipse{{c, f.eyeRow + 7}, 2.6, 1.2});
     beard.holes.push_back(Ellipse{{c, f.eyeRow + 3}, 4, 2.2});
     figure.parts.push_back(beard);
