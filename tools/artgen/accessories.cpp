@@ -66,9 +66,11 @@ Picture Pyramid() {
   figure.parts.push_back(sand);
   Part trunk = MakePart({Capsule{{70, 58}, {66, 32}, 1.8, 1.3}}, kAccent2);
   figure.parts.push_back(trunk);
+  // Fronds drooping from the crown.
   Part fronds =
-      MakePart({Capsule{{66, 32}, {56, 34}, 1.2, 2.2}, Capsule{{66, 32}, {76, 35}, 1.2, 2.2},
-                Capsule{{66, 32}, {60, 26}, 1.2, 2}, Capsule{{66, 32}, {73, 26}, 1.2, 2}},
+      MakePart({Capsule{{66, 31}, {60, 29}, 2.2, 1.8}, Capsule{{60, 29}, {54, 36}, 1.8, 0.8},
+                Capsule{{66, 31}, {72, 29}, 2.2, 1.8}, Capsule{{72, 29}, {78, 36}, 1.8, 0.8},
+                Capsule{{66, 31}, {66, 25}, 2, 1}},
                kGroup3);
   fronds.contour = true;
   figure.parts.push_back(fronds);

@@ -13,7 +13,7 @@ namespace tintara::artgen {
 namespace {
 
 constexpr int kScale = 2;
-constexpr int kSheetWidth = 1280;
+constexpr int kSheetWidth = 1400;
 constexpr int kGap = 12;
 constexpr int kLabelHeight = 2 * kGlyphHeight + 6;
 constexpr std::uint32_t kPaper = 0xFFF2F1EC;

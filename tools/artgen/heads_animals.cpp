@@ -180,7 +180,7 @@ void AddNeckwear(const Beast& b, Figure& figure) {
 Picture DrawBeast(const Beast& b) {
   Figure figure;
   // Furry shoulders under the head.
-  Part body = MakePart({Ellipse{{kC, 68}, 24, 20}}, kGroup2);
+  Part body = MakePart({Ellipse{{kC, 68}, 24, 20}, Ellipse{{kC, 44}, 8, 6}}, kGroup2);
   body.brightness = -0.15;
   figure.parts.push_back(body);
   AddEars(b, figure);

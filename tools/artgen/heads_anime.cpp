@@ -55,6 +55,9 @@ std::vector<Picture> AnimeHeads() {
   PersonStyle wolf =
       Boy("WOLFANIME.BMP", Fringe::Spiky, HairTop::Spikes, 9, 4, -0.2, Neckline::High);
   wolf.trimmings.wolfEars = true;
+  PersonStyle boy5 =
+      Boy("BOY-5.BMP", Fringe::Straight, HairTop::None, 7, 0, 0, Neckline::VNeck, HairBack::Bob);
+  boy5.trimmings.glasses = true;
 
   const std::vector<PersonStyle> styles = {
       adam,
@@ -65,7 +68,7 @@ std::vector<Picture> AnimeHeads() {
       Boy("BOY-2.BMP", Fringe::Swept, HairTop::Spikes, 5, 7, 0.35, Neckline::VNeck),
       Boy("BOY-3.BMP", Fringe::Parted, HairTop::None, 7, 0, 0, Neckline::High, HairBack::Bob),
       Boy("BOY-4.BMP", Fringe::None, HairTop::Mohawk, 5, 0, 0, Neckline::Round),
-      Boy("BOY-5.BMP", Fringe::Straight, HairTop::None, 7, 0, 0, Neckline::VNeck, HairBack::Bob),
+      boy5,
       Boy("BOY-6.BMP", Fringe::Spiky, HairTop::Spikes, 11, 3, -0.3, Neckline::Cape),
       Boy("BOY-7.BMP", Fringe::Swept, HairTop::Quiff, 7, 0, 0, Neckline::High),
       Boy("BOY-8.BMP", Fringe::Spiky, HairTop::Ponytail, 9, 0, 0.2, Neckline::Round),

@@ -22,7 +22,7 @@ void AddSimpleFace(Figure& figure, double centreY, double radius, int skin) {
   face.contour = true;
   face.brightness = 0.1;
   figure.parts.push_back(face);
-  AddRoundEyes(figure, centreY - radius * 0.2, radius * 0.4, std::max(1.2, radius * 0.17));
+  AddRoundEyes(figure, centreY - radius * 0.2, radius * 0.4, std::max(1.8, radius * 0.2));
   AddLine(figure, {kC - radius * 0.4, centreY + radius * 0.4},
           {kC - radius * 0.2, centreY + radius * 0.55}, kInk);
   AddLine(figure, {kC - radius * 0.2, centreY + radius * 0.55},

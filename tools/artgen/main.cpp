@@ -95,7 +95,7 @@ int main(int argc, char** argv) {
   ok = WriteBitmap(resourceDir, "emblem.bmp", DrawEmblem()) && ok;
   if (argc == 4) {
     const Sheet sheet =
-        DrawContactSheet(catalogue, {"PELLHEAD.BMP", "ADAM.BMP", "BOY-1.BMP", "GIRL-1.BMP",
+        DrawContactSheet(catalogue, {"PELLHEAD.BMP", "HARROW.BMP", "BOY-1.BMP", "GIRL-1.BMP",
                                      "BUNNY.BMP", "ROSEHEAD.BMP", "TURF.BMP"});
     ok = Write(argv[3], EncodePng(sheet.width, sheet.height, sheet.pixels)) && ok;
   }
