@@ -33,11 +33,8 @@ constexpr double kKneeRow = 106;
 constexpr double kHemRow = 130;
 constexpr double kSoleRow = 139;
 
-// The shapes and their mirror images about the figure's centre.
 std::vector<Shape> BothSides(std::vector<Shape> shapes) {
-  const std::size_t count = shapes.size();
-  for (std::size_t i = 0; i < count; ++i) shapes.push_back(Mirrored(shapes[i], kCentre));
-  return shapes;
+  return artgen::BothSides(std::move(shapes), kCentre);
 }
 
 // A polygon symmetric about the centre from its left half, given top to bottom as
@@ -49,14 +46,6 @@ Polygon SymmetricOutline(const std::vector<Point>& leftHalf) {
     polygon.corners.push_back({kCentre + it->y, it->x});
   }
   return polygon;
-}
-
-Part MakePart(std::vector<Shape> shapes, int material, Lighting lighting = Lighting::Cylinder) {
-  Part part;
-  part.shapes = std::move(shapes);
-  part.material = material;
-  part.lighting = lighting;
-  return part;
 }
 
 void AddLongHairBehind(const Build& b, Figure& figure) {

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 namespace tintara::artgen {
 
@@ -56,6 +57,14 @@ std::uint8_t Shade(const Ramp& ramp, int shade) {
 
 }  // namespace
 
+Part MakePart(std::vector<Shape> shapes, int material, Lighting lighting) {
+  Part part;
+  part.shapes = std::move(shapes);
+  part.material = material;
+  part.lighting = lighting;
+  return part;
+}
+
 void PaintFigure(const Figure& figure, const Paints& paints, Canvas& canvas) {
   const int width = canvas.width();
   const int height = canvas.height();
@@ -72,6 +81,7 @@ void PaintFigure(const Figure& figure, const Paints& paints, Canvas& canvas) {
     Mask mask(width, height);
     for (const Shape& shape : part.shapes) mask.Add(shape);
     for (const Shape& hole : part.holes) mask.Remove(hole);
+    for (const Shape& patch : part.patches) mask.Add(patch);
     mask.KeepRows(part.top, part.bottom);
 
     for (int y = 0; y < height; ++y) {

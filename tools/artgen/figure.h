@@ -21,7 +21,8 @@ enum class Lighting { Flat, Cylinder, Dome };
 // A solid piece of a figure, drawn over the pieces before it.
 struct Part {
   std::vector<Shape> shapes;
-  std::vector<Shape> holes;  // cut out of the shapes
+  std::vector<Shape> holes;    // cut out of the shapes
+  std::vector<Shape> patches;  // added after the holes are cut
   int material = 0;
   Lighting lighting = Lighting::Cylinder;
   int darkest = 0;  // ramp shades the part may use
@@ -44,6 +45,8 @@ struct Figure {
   std::vector<Part> parts;
   std::vector<Stroke> strokes;
 };
+
+Part MakePart(std::vector<Shape> shapes, int material, Lighting lighting = Lighting::Cylinder);
 
 // Draws the figure over the canvas, whose untouched pixels are the background.
 void PaintFigure(const Figure& figure, const Paints& paints, Canvas& canvas);

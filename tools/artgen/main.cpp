@@ -1,35 +1,75 @@
-// Draws the bitmaps the program ships: the six bodies and the design grid beside the program,
-// and the pictures compiled into it.
+// Draws the bitmaps the program ships: the catalogue beside the program, the pictures compiled
+// into it and, when asked, a contact sheet of the whole catalogue.
 
 #include <cstdio>
 #include <filesystem>
 #include <string>
+#include <vector>
 
+#include "accessories.h"
 #include "bodies.h"
+#include "contact_sheet.h"
 #include "design_grid.h"
 #include "emblem.h"
 #include "glyphs.h"
+#include "heads.h"
+#include "paint/image_loading.h"
 #include "palette.h"
 #include "platform/bmp_writer.h"
 #include "platform/file_io.h"
+#include "png_writer.h"
 
 namespace {
 
+using namespace tintara::artgen;
 using tintara::Bitmap;
 
-bool Write(const std::string& directory, const std::string& name, const Bitmap& bitmap) {
-  const std::string path = directory + "/" + name;
-  if (tintara::WriteFileAtomically(path, tintara::EncodeBmp(bitmap))) return true;
+bool Write(const std::string& path, const std::vector<std::uint8_t>& bytes) {
+  if (tintara::WriteFileAtomically(path, bytes)) return true;
   std::fprintf(stderr, "artgen: cannot write %s\n", path.c_str());
   return false;
+}
+
+bool WriteBitmap(const std::string& directory, const std::string& name, const Bitmap& bitmap) {
+  return Write(directory + "/" + name, tintara::EncodeBmp(bitmap));
+}
+
+std::vector<Artwork> Catalogue() {
+  std::vector<Artwork> artworks;
+  for (const Body& body : Bodies()) artworks.push_back({body.fileName, DrawBody(body)});
+  artworks.push_back({"DESIGNGRID.BMP", DrawDesignGrid(), MarkerSet::Two});
+  for (const auto& pictures :
+       {PeopleHeads(), AnimeHeads(), AnimalHeads(), OtherHeads(), Accessories()}) {
+    for (const Picture& picture : pictures) artworks.push_back(DrawPicture(picture));
+  }
+  return artworks;
+}
+
+// What keeps the program from painting the picture as meant, if anything.
+std::optional<std::string> FindPaintingMistake(const Artwork& artwork) {
+  tintara::PaintModel model;
+  tintara::AdoptLoadedBitmap(model, artwork.bitmap);
+  if (model.markerSet2 != (artwork.markers == MarkerSet::Two)) {
+    return std::string("the program would choose the other marker set");
+  }
+  if (artwork.markers == MarkerSet::One) {
+    ColourTable table;
+    for (std::size_t i = 0; i < artwork.bitmap.colourTable.size(); ++i) {
+      table.Set(static_cast<int>(i), artwork.bitmap.colourTable[i].colour());
+    }
+    if (auto mistake = FindMarkerMistake(table)) return mistake;
+  }
+  for (const tintara::SlotRecord& slot : model.slots) {
+    if (slot.located()) return std::nullopt;
+  }
+  return std::string("no code slot is found");
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-  using namespace tintara::artgen;
-  if (argc != 3) {
-    std::fprintf(stderr, "usage: artgen <program-dir> <resource-dir>\n");
+  if (argc != 3 && argc != 4) {
+    std::fprintf(stderr, "usage: artgen <program-dir> <resource-dir> [contact-sheet.png]\n");
     return 2;
   }
   const std::string programDir = argv[1];
@@ -40,18 +80,24 @@ int main(int argc, char** argv) {
     std::filesystem::create_directories(directory, error);
   }
 
+  const std::vector<Artwork> catalogue = Catalogue();
   bool ok = true;
-  for (const Body& body : Bodies()) {
-    if (const auto mistake = FindMarkerMistake(BodyColourTable(body.looks))) {
-      std::fprintf(stderr, "artgen: %s: %s\n", body.fileName.c_str(), mistake->c_str());
+  for (const Artwork& artwork : catalogue) {
+    if (const auto mistake = FindPaintingMistake(artwork)) {
+      std::fprintf(stderr, "artgen: %s: %s\n", artwork.fileName.c_str(), mistake->c_str());
       return 1;
     }
-    ok = Write(programDir, body.fileName, DrawBody(body)) && ok;
+    ok = WriteBitmap(programDir, artwork.fileName, artwork.bitmap) && ok;
   }
-  ok = Write(programDir, "DESIGNGRID.BMP", DrawDesignGrid()) && ok;
-  ok = Write(resourceDir, "design.bmp", DrawMannequin()) && ok;
-  ok = Write(resourceDir, "glyph.bmp", DrawRestoreGlyph()) && ok;
-  ok = Write(resourceDir, "glyph_disabled.bmp", DrawRestoreGlyphDisabled()) && ok;
-  ok = Write(resourceDir, "emblem.bmp", DrawEmblem()) && ok;
+  ok = WriteBitmap(resourceDir, "design.bmp", DrawMannequin()) && ok;
+  ok = WriteBitmap(resourceDir, "glyph.bmp", DrawRestoreGlyph()) && ok;
+  ok = WriteBitmap(resourceDir, "glyph_disabled.bmp", DrawRestoreGlyphDisabled()) && ok;
+  ok = WriteBitmap(resourceDir, "emblem.bmp", DrawEmblem()) && ok;
+  if (argc == 4) {
+    const Sheet sheet =
+        DrawContactSheet(catalogue, {"PELLHEAD.BMP", "HARROW.BMP", "BOY-1.BMP", "GIRL-1.BMP",
+                                     "BUNNY.BMP", "ROSEHEAD.BMP", "TURF.BMP"});
+    ok = Write(argv[3], EncodePng(sheet.width, sheet.height, sheet.pixels)) && ok;
+  }
   return ok ? 0 : 1;
 }

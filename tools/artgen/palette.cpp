@@ -45,7 +45,7 @@ std::optional<std::string> FindMarkerMistake(const ColourTable& table) {
         return "entry " + std::to_string(position) + " holds a colour of slot " + std::to_string(s);
       }
     }
-    if (slot != 0 && colour != kSlots[slot - 1].set1Marker) {
+    if (slot != 0 && colour != kSlots[slot - 1].set1Marker && colour != 0) {
       return "entry " + std::to_string(position) + " lacks the marker of slot " +
              std::to_string(slot);
     }

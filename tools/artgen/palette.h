@@ -50,7 +50,8 @@ class ColourTable {
 ColourTable SlotMarkedTable();
 
 // A picture meant for marker set 1 must not hold a marker or fallback colour anywhere but at its
-// slot positions, nor the set 2 signature. Returns what is wrong, if anything.
+// slot positions, nor the set 2 signature. A slot position holds its marker, or black when the
+// picture leaves the slot out. Returns what is wrong, if anything.
 std::optional<std::string> FindMarkerMistake(const ColourTable& table);
 
 }  // namespace tintara::artgen

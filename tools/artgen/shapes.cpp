@@ -46,6 +46,12 @@ Shape Mirrored(const Shape& shape, double axis) {
   return polygon;
 }
 
+std::vector<Shape> BothSides(std::vector<Shape> shapes, double axis) {
+  const std::size_t count = shapes.size();
+  for (std::size_t i = 0; i < count; ++i) shapes.push_back(Mirrored(shapes[i], axis));
+  return shapes;
+}
+
 Mask::Mask(int width, int height)
     : width_(width), height_(height), covered_(static_cast<std::size_t>(width * height)) {}
 

@@ -35,6 +35,9 @@ using Shape = std::variant<Ellipse, Capsule, Polygon>;
 // The same shape reflected about the vertical line x = axis.
 Shape Mirrored(const Shape& shape, double axis);
 
+// The shapes followed by their mirror images about x = axis.
+std::vector<Shape> BothSides(std::vector<Shape> shapes, double axis);
+
 // Which pixels of a rectangular area some shapes cover.
 class Mask {
  public:

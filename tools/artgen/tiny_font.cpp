@@ -13,7 +13,7 @@ struct Glyph {
   std::array<std::uint8_t, kGlyphHeight> rows;  // three bits per row, the leftmost pixel highest
 };
 
-constexpr std::array<Glyph, 36> kGlyphs = {{
+constexpr std::array<Glyph, 38> kGlyphs = {{
     {'0', {0b111, 0b101, 0b101, 0b101, 0b111}}, {'1', {0b010, 0b110, 0b010, 0b010, 0b111}},
     {'2', {0b111, 0b001, 0b111, 0b100, 0b111}}, {'3', {0b111, 0b001, 0b111, 0b001, 0b111}},
     {'4', {0b101, 0b101, 0b111, 0b001, 0b001}}, {'5', {0b111, 0b100, 0b111, 0b001, 0b111}},
@@ -32,6 +32,7 @@ constexpr std::array<Glyph, 36> kGlyphs = {{
     {'U', {0b101, 0b101, 0b101, 0b101, 0b111}}, {'V', {0b101, 0b101, 0b101, 0b101, 0b010}},
     {'W', {0b101, 0b101, 0b111, 0b111, 0b101}}, {'X', {0b101, 0b101, 0b010, 0b101, 0b101}},
     {'Y', {0b101, 0b101, 0b010, 0b010, 0b010}}, {'Z', {0b111, 0b001, 0b010, 0b100, 0b111}},
+    {'-', {0b000, 0b000, 0b111, 0b000, 0b000}}, {'.', {0b000, 0b000, 0b000, 0b000, 0b010}},
 }};
 
 const Glyph* FindGlyph(char character) {

@@ -7,7 +7,7 @@
 
 namespace tintara::artgen {
 
-// Capital letters and digits, 3 x 5 pixels each, one blank column between characters.
+// Capital letters, digits, '-' and '.', 3 x 5 pixels each, one blank column between characters.
 inline constexpr int kGlyphHeight = 5;
 
 int TextWidth(std::string_view text);
