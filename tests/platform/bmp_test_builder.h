@@ -3,6 +3,7 @@
 // Builds BMP files byte by byte for the reader's tests, independently of the program's writer.
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
 #include <vector>
 
