@@ -1,0 +1,63 @@
+#!/usr/bin/env python3
+"""Writes the small BMP files the fuzzer starts from into fuzz/seeds/."""
+import pathlib
+import struct
+
+SEEDS = pathlib.Path(__file__).resolve().parent / "seeds"
+
+
+def info_header(size, width, height, bits, compression=0, clr_used=0, masks=()):
+    header = struct.pack("<IiiHHIIiiII", size, width, height, 1, bits, compression, 0,
+                         2835, 2835, clr_used, 0)
+    header += b"".join(struct.pack("<I", m) for m in masks)
+    return header + bytes(size - len(header))
+
+
+def core_header(width, height, bits):
+    return struct.pack("<IHHHH", 12, width, height, 1, bits)
+
+
+def bmp(header, table, pixels, after_header=b""):
+    offset = 14 + len(header) + len(after_header) + len(table)
+    file_header = b"BM" + struct.pack("<IHHI", offset + len(pixels), 0, 0, offset)
+    return file_header + header + after_header + table + pixels
+
+
+def table(count, entry_size=4):
+    entries = [bytes([(i * 37) & 255, (i * 91) & 255, (i * 13) & 255, i & 3][:entry_size])
+               for i in range(count)]
+    return b"".join(entries)
+
+
+def main():
+    SEEDS.mkdir(exist_ok=True)
+    seeds = {
+        # 3 x 3, rows padded to 4 bytes.
+        "info_8bit.bmp": bmp(info_header(40, 3, 3, 8, clr_used=4), table(4),
+                             bytes([0, 1, 2, 0, 3, 2, 1, 0, 1, 1, 3, 0])),
+        "info_8bit_top_down.bmp": bmp(info_header(40, 2, -2, 8, clr_used=3), table(3),
+                                      bytes([0, 1, 0, 0, 2, 1, 0, 0])),
+        "core_1bit.bmp": bmp(core_header(9, 2, 1), table(2, 3),
+                             bytes([0xA5, 0x80, 0, 0, 0x5A, 0x00, 0, 0])),
+        "v4_4bit.bmp": bmp(info_header(108, 5, 2, 4), table(16),
+                           bytes([0x12, 0x34, 0x50, 0, 0xFE, 0xDC, 0xB0, 0])),
+        # Encoded run, absolute run, end of line, delta, end of bitmap.
+        "info_rle8.bmp": bmp(info_header(40, 6, 3, 8, compression=1, clr_used=8), table(8),
+                             bytes([3, 7, 0, 3, 1, 2, 3, 0, 0, 0, 0, 2, 2, 1, 2, 5, 0, 1])),
+        "info_rle4.bmp": bmp(info_header(40, 7, 2, 4, compression=2), table(16),
+                             bytes([0, 5, 0xAB, 0xCD, 0xE0, 0, 2, 0xF1, 0, 0, 3, 0x21, 0, 1])),
+        "info_24bit.bmp": bmp(info_header(40, 2, 2, 24), b"",
+                              bytes([1, 2, 3, 4, 5, 6, 0, 0, 7, 8, 9, 10, 11, 12, 0, 0])),
+        "info_16bit_bitfields.bmp": bmp(info_header(40, 2, 1, 16, compression=3), b"",
+                                        bytes([0x1F, 0xF8, 0xE0, 0x07]),
+                                        after_header=struct.pack("<III", 0xF800, 0x07E0, 0x1F)),
+        "v5_32bit_bitfields.bmp": bmp(info_header(124, 1, 2, 32, compression=3,
+                                                  masks=(0xFF, 0xFF00, 0xFF0000, 0xFF000000)),
+                                      b"", bytes([1, 2, 3, 255, 4, 5, 6, 255])),
+    }
+    for name, data in seeds.items():
+        (SEEDS / name).write_bytes(data)
+
+
+if __name__ == "__main__":
+    main()
