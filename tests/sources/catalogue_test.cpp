@@ -11,7 +11,7 @@
 namespace tintara {
 namespace {
 
-TEST(Catalogue, EveryFileTheBuildDrawsLoadsAndLocatesASlot) {
+TEST(CatalogueArtwork, EveryFileTheBuildDrawsLoadsAndLocatesASlot) {
   std::set<std::string> files = {"MALE1.BMP",   "MALE2.BMP",   "MALE3.BMP",
                                  "FEMALE1.BMP", "FEMALE2.BMP", "FEMALE3.BMP"};
   for (const CatalogueEntry& entry : kCatalogue) files.insert(std::string(entry.file));
