@@ -11,9 +11,8 @@ namespace {
 QPixmap GlyphPixmap(const QString& resource) {
   QPixmap pixmap(resource);
   if (pixmap.isNull()) return pixmap;
-  const QImage image = pixmap.toImage();
-  const QColor background = image.pixelColor(0, image.height() - 1);
-  pixmap.setMask(QBitmap::fromImage(image.createMaskFromColor(background.rgb(), Qt::MaskOutColor)));
+  const QColor background = pixmap.toImage().pixelColor(0, pixmap.height() - 1);
+  pixmap.setMask(pixmap.createMaskFromColor(background, Qt::MaskInColor));
   return pixmap;
 }
 
