@@ -18,9 +18,7 @@ class Painting : public FormTest {
  protected:
   void SetUp() override {
     FormTest::SetUp();
-    std::vector<int> all(16);
-    for (int s = 1; s <= 16; ++s) all[s - 1] = s;
-    WriteBitmap("FEMALE1.BMP", IndexedBitmap(16, 16, TableWithSet1Markers(all)));
+    WriteBitmap("FEMALE1.BMP", IndexedBitmap(16, 16, TableWithSet1Markers(SlotRange(1, 16))));
     StartForm();
   }
 

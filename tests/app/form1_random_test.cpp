@@ -15,12 +15,6 @@
 namespace tintara {
 namespace {
 
-std::vector<int> Slots(int first, int last) {
-  std::vector<int> slots;
-  for (int s = first; s <= last; ++s) slots.push_back(s);
-  return slots;
-}
-
 std::vector<std::int32_t> Codes(const PaintModel& model) {
   std::vector<std::int32_t> codes;
   for (const SlotRecord& slot : model.slots) codes.push_back(slot.code);
@@ -33,7 +27,7 @@ class RandomCodes : public FormTest {
  protected:
   void SetUp() override {
     FormTest::SetUp();
-    WriteBitmap("FEMALE1.BMP", IndexedBitmap(16, 16, TableWithSet1Markers(Slots(1, 16))));
+    WriteBitmap("FEMALE1.BMP", IndexedBitmap(16, 16, TableWithSet1Markers(SlotRange(1, 16))));
     StartForm();
     form_->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(form_.get()));
@@ -118,7 +112,7 @@ TEST_F(RandomCodes, EachCheckedSlotTakesTheNextDrawInSlotOrder) {
 }
 
 TEST_F(RandomCodes, ASlotTheImageLacksStillDrawsItsCode) {
-  WriteBitmap("MALE1.BMP", IndexedBitmap(16, 16, TableWithSet1Markers(Slots(1, 15))));
+  WriteBitmap("MALE1.BMP", IndexedBitmap(16, 16, TableWithSet1Markers(SlotRange(1, 15))));
   form_->control<QAbstractButton>("RadioButton1")->click();
   ASSERT_FALSE(group(4)->isChecked());
   OnlyGroups({4});

@@ -22,9 +22,7 @@ class Board : public FormTest {
  protected:
   void SetUp() override {
     FormTest::SetUp();
-    std::vector<int> slots(15);
-    for (int s = 1; s <= 15; ++s) slots[s - 1] = s;
-    WriteBitmap("FEMALE1.BMP", IndexedBitmap(16, 16, TableWithSet1Markers(slots)));
+    WriteBitmap("FEMALE1.BMP", IndexedBitmap(16, 16, TableWithSet1Markers(SlotRange(1, 15))));
     StartForm();
     form_->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(form_.get()));

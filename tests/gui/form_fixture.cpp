@@ -35,6 +35,21 @@ TForm1& FormTest::StartForm() {
   return *form_;
 }
 
+DialogAnswers::DialogAnswers() {
+  FileDialog::CurrentAnswerer() = [this](const FileDialog& dialog) {
+    asked.push_back({dialog.purpose(), dialog.defaultExt, dialog.filters, dialog.fileName});
+    return chosen;
+  };
+}
+
+DialogAnswers::~DialogAnswers() { FileDialog::CurrentAnswerer() = nullptr; }
+
+std::vector<int> SlotRange(int first, int last) {
+  std::vector<int> slots;
+  for (int s = first; s <= last; ++s) slots.push_back(s);
+  return slots;
+}
+
 Bitmap IndexedBitmap(int width, int height, std::vector<ColourTableEntry> table) {
   Bitmap bitmap;
   bitmap.width = width;

@@ -10,6 +10,7 @@
 #include "app/error_report.h"
 #include "app/form1.h"
 #include "platform/bitmap.h"
+#include "sources/file_dialog.h"
 
 namespace tintara {
 
@@ -34,6 +35,27 @@ class FormTest : public ::testing::Test {
   QTemporaryDir dir_;
   ErrorReporter previousReporter_;
 };
+
+// Answers the window's file dialogs with `chosen` (a cancel when empty) for as long as it lives,
+// and records what each dialog was set up with.
+class DialogAnswers {
+ public:
+  struct Asked {
+    FileDialog::Purpose purpose;
+    QString defaultExt;
+    QStringList filters;
+    QString fileName;
+  };
+
+  DialogAnswers();
+  ~DialogAnswers();
+
+  std::optional<QString> chosen;
+  std::vector<Asked> asked;
+};
+
+// Slots first..last, for tables that carry those markers.
+std::vector<int> SlotRange(int first, int last);
 
 // An 8-bit bitmap of the given size whose colour table is `table` and whose pixels walk through it.
 Bitmap IndexedBitmap(int width, int height, std::vector<ColourTableEntry> table);

@@ -13,12 +13,6 @@
 namespace tintara {
 namespace {
 
-std::vector<int> Slots(int first, int last) {
-  std::vector<int> slots;
-  for (int s = first; s <= last; ++s) slots.push_back(s);
-  return slots;
-}
-
 // The menu's entries, each as "-" for a separator, "> name caption" for a submenu, or
 // "name caption" for an entry.
 QStringList Entries(const QMenu* menu) {
@@ -41,7 +35,7 @@ class Catalogue : public FormTest {
  protected:
   void SetUp() override {
     FormTest::SetUp();
-    WriteBitmap("FEMALE1.BMP", IndexedBitmap(21, 13, TableWithSet1Markers(Slots(1, 15))));
+    WriteBitmap("FEMALE1.BMP", IndexedBitmap(21, 13, TableWithSet1Markers(SlotRange(1, 15))));
     StartForm();
   }
 
@@ -176,7 +170,7 @@ TEST_F(Catalogue, AnimeBoysAndGirlsAreNumberedEntries) {
 
 TEST_F(Catalogue, AnEntryReloadsTwiceWhenItSelectsItsRadioButtonAndOnceOtherwise) {
   // Every Reload of a picture without slot 16 ticks group 4 and clears it again.
-  WriteBitmap("HARROW.BMP", IndexedBitmap(9, 9, TableWithSet1Markers(Slots(1, 15))));
+  WriteBitmap("HARROW.BMP", IndexedBitmap(9, 9, TableWithSet1Markers(SlotRange(1, 15))));
   auto* group4 = form_->control<QCheckBox>("DBGroup4");
   ASSERT_FALSE(group4->isChecked());
   QSignalSpy toggles(group4, &QCheckBox::toggled);
@@ -190,7 +184,7 @@ TEST_F(Catalogue, AnEntryReloadsTwiceWhenItSelectsItsRadioButtonAndOnceOtherwise
 }
 
 TEST_F(Catalogue, AnErrorInTheFirstReloadEndsTheEntry) {
-  WriteBitmap("HARROW.BMP", IndexedBitmap(9, 9, TableWithSet1Markers(Slots(1, 15))));
+  WriteBitmap("HARROW.BMP", IndexedBitmap(9, 9, TableWithSet1Markers(SlotRange(1, 15))));
   edit()->setText("5 x 7");
   QSignalSpy toggles(form_->control<QCheckBox>("DBGroup4"), &QCheckBox::toggled);
   Pick("SelectMalehead1", "&Harrow");

@@ -20,40 +20,30 @@ namespace {
 constexpr int kWidth = 21;  // odd, so that BMP rows need padding
 constexpr int kHeight = 13;
 
-std::vector<int> AllSlots() {
-  std::vector<int> slots(kSlotCount);
-  for (int s = 1; s <= kSlotCount; ++s) slots[s - 1] = s;
-  return slots;
-}
-
 QByteArray ReadBytes(const QString& path) {
   QFile file(path);
   return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-// A window whose start-up body has every slot; the save dialog answers with `chosen_` (a cancel
-// when empty) and the page opener records what it would open.
+// A window whose start-up body has every slot; the save dialog answers with `dialogs_.chosen` (a
+// cancel when empty) and the page opener records what it would open.
 class Export : public FormTest {
  protected:
   void SetUp() override {
     FormTest::SetUp();
-    WriteBitmap("FEMALE1.BMP", IndexedBitmap(kWidth, kHeight, TableWithSet1Markers(AllSlots())));
+    WriteBitmap("FEMALE1.BMP",
+                IndexedBitmap(kWidth, kHeight, TableWithSet1Markers(SlotRange(1, 16))));
     previousOpener_ = CurrentPageOpener();
     CurrentPageOpener() = [this](const QString& page) { opened_ << page; };
-    FileDialog::CurrentAnswerer() = [this](const FileDialog& dialog) {
-      asked_.push_back({dialog.purpose(), dialog.defaultExt, dialog.filters, dialog.fileName});
-      return chosen_;
-    };
     StartForm();
   }
   void TearDown() override {
-    FileDialog::CurrentAnswerer() = nullptr;
     CurrentPageOpener() = previousOpener_;
     FormTest::TearDown();
   }
 
   void SaveAs(std::optional<QString> chosen) {
-    chosen_ = chosen;
+    dialogs_.chosen = chosen;
     form_->action("Save1")->trigger();
   }
   // The page as written: CR LF after every line, the last included.
@@ -66,14 +56,7 @@ class Export : public FormTest {
   }
   QLineEdit* edit() const { return form_->control<QLineEdit>("Edit1"); }
 
-  struct Asked {
-    FileDialog::Purpose purpose;
-    QString defaultExt;
-    QStringList filters;
-    QString fileName;
-  };
-  std::vector<Asked> asked_;
-  std::optional<QString> chosen_;
+  DialogAnswers dialogs_;
   QStringList opened_;
 
  private:
@@ -225,17 +208,17 @@ TEST_F(Export, DialogOffersJpgFirstAndRemembersTheLastChoice) {
   SaveAs(path("One.jpg"));
   SaveAs(std::nullopt);
   SaveAs(path("Two.jpg"));
-  ASSERT_EQ(asked_.size(), 3u);
+  ASSERT_EQ(dialogs_.asked.size(), 3u);
   const QStringList filters = {"All (*.jpg;*.jpeg)", "JPEG Image File (*.jpg)",
                                "JPEG Image File (*.jpeg)"};
-  for (const Asked& asked : asked_) {
+  for (const DialogAnswers::Asked& asked : dialogs_.asked) {
     EXPECT_EQ(asked.purpose, FileDialog::Purpose::Save);
     EXPECT_EQ(asked.defaultExt, "jpg");
     EXPECT_EQ(asked.filters, filters);
   }
-  EXPECT_EQ(asked_[0].fileName, "");
-  EXPECT_EQ(asked_[1].fileName, path("One.jpg"));
-  EXPECT_EQ(asked_[2].fileName, path("One.jpg"));  // the cancel kept it
+  EXPECT_EQ(dialogs_.asked[0].fileName, "");
+  EXPECT_EQ(dialogs_.asked[1].fileName, path("One.jpg"));
+  EXPECT_EQ(dialogs_.asked[2].fileName, path("One.jpg"));  // the cancel kept it
 }
 
 TEST_F(Export, JpegThatCannotBeCreatedStopsBeforeThePage) {

@@ -18,20 +18,15 @@ namespace {
 
 constexpr int kBodyWidth = 40;  // wide enough that pixel x of row 0 shows colour-table position x
 
-std::vector<int> Slots(int first, int last) {
-  std::vector<int> slots;
-  for (int s = first; s <= last; ++s) slots.push_back(s);
-  return slots;
-}
-
 // The start-up body has every slot; each picture has a size of its own, so that the size tells
 // which file is shown.
 class Reload : public FormTest {
  protected:
   void SetUp() override {
     FormTest::SetUp();
-    WriteBitmap("FEMALE1.BMP", IndexedBitmap(kBodyWidth, 3, TableWithSet1Markers(Slots(1, 16))));
-    WriteBitmap("MALE1.BMP", IndexedBitmap(kBodyWidth, 5, TableWithSet1Markers(Slots(1, 15))));
+    WriteBitmap("FEMALE1.BMP",
+                IndexedBitmap(kBodyWidth, 3, TableWithSet1Markers(SlotRange(1, 16))));
+    WriteBitmap("MALE1.BMP", IndexedBitmap(kBodyWidth, 5, TableWithSet1Markers(SlotRange(1, 15))));
     StartForm();
   }
 
@@ -70,7 +65,7 @@ TEST_F(Reload, OptionOffLeavesThePictureUnpaintedUnderTheDefaultString) {
 
 TEST_F(Reload, OptionOnReappliesTheRememberedTextToTheFreshFile) {
   edit()->setText("4 5 6 ");
-  WriteBitmap("FEMALE1.BMP", IndexedBitmap(kBodyWidth, 7, TableWithSet1Markers(Slots(1, 16))));
+  WriteBitmap("FEMALE1.BMP", IndexedBitmap(kBodyWidth, 7, TableWithSet1Markers(SlotRange(1, 16))));
   ClickReload();
   EXPECT_EQ(picture().size(), QSize(kBodyWidth, 7));
   EXPECT_EQ(form_->label(1)->text(), "Bitmap is 40W x 7H");
@@ -150,7 +145,7 @@ TEST_F(Reload, TwiceEndsLikeOnce) {
 
 TEST_F(Reload, RadioButtonsReloadOnlyWhenTheSelectionChanges) {
   // Neither picture has slot 16: each load ticks group 4 and clears it again.
-  WriteBitmap("MALE2.BMP", IndexedBitmap(kBodyWidth, 6, TableWithSet1Markers(Slots(1, 15))));
+  WriteBitmap("MALE2.BMP", IndexedBitmap(kBodyWidth, 6, TableWithSet1Markers(SlotRange(1, 15))));
   radio(1)->click();
   ASSERT_EQ(picture().size(), QSize(kBodyWidth, 5));
   QSignalSpy group4(group(4), &QCheckBox::toggled);
@@ -185,33 +180,15 @@ TEST_F(Reload, EveryRadioButtonLoadsItsOwnFile) {
   }
 }
 
-// "Load Other Bitmap", answered by `chosen_` (a cancel when empty).
+// "Load Other Bitmap", answered by `dialogs_.chosen` (a cancel when empty).
 class LoadOther : public Reload {
  protected:
-  void SetUp() override {
-    Reload::SetUp();
-    FileDialog::CurrentAnswerer() = [this](const FileDialog& dialog) {
-      asked_.push_back({dialog.purpose(), dialog.defaultExt, dialog.filters, dialog.fileName});
-      return chosen_;
-    };
-  }
-  void TearDown() override {
-    FileDialog::CurrentAnswerer() = nullptr;
-    Reload::TearDown();
-  }
   void Choose(std::optional<QString> chosen) {
-    chosen_ = std::move(chosen);
+    dialogs_.chosen = std::move(chosen);
     form_->action("LoadOtherBitmap1")->trigger();
   }
 
-  struct Asked {
-    FileDialog::Purpose purpose;
-    QString defaultExt;
-    QStringList filters;
-    QString fileName;
-  };
-  std::vector<Asked> asked_;
-  std::optional<QString> chosen_;
+  DialogAnswers dialogs_;
 };
 
 TEST_F(LoadOther, LoadsTheFullPathAndReloadFindsItThereAgain) {
@@ -247,15 +224,15 @@ TEST_F(LoadOther, DialogAsksForBitmapsAndRemembersTheLastChoice) {
   Choose(path("one.bmp"));
   Choose(std::nullopt);
   Choose(path("two.bmp"));
-  ASSERT_EQ(asked_.size(), 3u);
-  for (const Asked& asked : asked_) {
+  ASSERT_EQ(dialogs_.asked.size(), 3u);
+  for (const DialogAnswers::Asked& asked : dialogs_.asked) {
     EXPECT_EQ(asked.purpose, FileDialog::Purpose::Open);
     EXPECT_EQ(asked.defaultExt, "bmp");
     EXPECT_EQ(asked.filters, QStringList{"Bitmaps (*.bmp)"});
   }
-  EXPECT_EQ(asked_[0].fileName, "");
-  EXPECT_EQ(asked_[1].fileName, path("one.bmp"));
-  EXPECT_EQ(asked_[2].fileName, path("one.bmp"));
+  EXPECT_EQ(dialogs_.asked[0].fileName, "");
+  EXPECT_EQ(dialogs_.asked[1].fileName, path("one.bmp"));
+  EXPECT_EQ(dialogs_.asked[2].fileName, path("one.bmp"));
 }
 
 TEST_F(LoadOther, CancelChangesNothing) {
