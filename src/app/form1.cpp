@@ -33,7 +33,7 @@ QFont DesignFont() {
 }  // namespace
 
 TForm1::TForm1(ProgramFiles files, QWidget* parent)
-    : QMainWindow(parent), files_(std::move(files)) {
+    : TInitSPForm(parent), files_(std::move(files)) {
   setObjectName("Form1");
   setWindowTitle(kDesignCaption);
   setFont(DesignFont());
@@ -93,7 +93,7 @@ void TForm1::HideHintsClick() {
 
 bool TForm1::event(QEvent* event) {
   if (event->type() == QEvent::WindowActivate) ReportErrors([this] { FormActivate(); });
-  return QMainWindow::event(event);
+  return TInitSPForm::event(event);
 }
 
 void TForm1::closeEvent(QCloseEvent* event) {

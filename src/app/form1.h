@@ -1,10 +1,10 @@
 #pragma once
 
-#include <QMainWindow>
 #include <QSize>
 #include <QString>
 #include <QStringList>
 
+#include "app/init_form.h"
 #include "app/program_files.h"
 #include "paint/paint_model.h"
 #include "paint/random_codes.h"
@@ -28,7 +28,7 @@ struct CatalogueEntry;
 // split by concern: the frame and options (app/), the board, drag and drop and the view (board/),
 // the catalogue and export (sources/), and the window side of painting (app/form1_paint.cpp).
 // Controls are found by their object names, as rows of them are reached by composed names.
-class TForm1 : public QMainWindow {
+class TForm1 : public TInitSPForm {
   Q_OBJECT
 
  public:
@@ -93,6 +93,7 @@ class TForm1 : public QMainWindow {
   QAction* action(const QString& name) const;
 
  protected:
+  QString iniFilePath() const override { return files_.iniPath; }
   bool event(QEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
 
