@@ -8,6 +8,7 @@
 #include <QRadioButton>
 
 #include "app/error_report.h"
+#include "app/unit2.h"
 #include "app/version.h"
 #include "board/shape_control.h"
 #include "platform/clock.h"
@@ -42,6 +43,7 @@ TForm1::TForm1(ProgramFiles files, QWidget* parent)
   CreateMenus();
   ConnectHandlers();
   FormCreate();
+  Form2 = new TForm2(this);
 }
 
 TForm1::~TForm1() = default;

@@ -22,6 +22,7 @@ namespace tintara {
 
 class ImageView;
 class ShapeControl;
+class TForm2;
 struct CatalogueEntry;
 
 // The main window. It owns all state and carries the handlers of every subsystem; their code is
@@ -44,6 +45,9 @@ class TForm1 : public TInitSPForm {
   void StartBrowserClick();
   void HideHintsClick();
   void ColorsOnLoadClick();
+
+  // Help menu.
+  void About1Click();
 
   // Painting.
   void LoadPaintImage(const QString& path);
@@ -127,6 +131,7 @@ class TForm1 : public TInitSPForm {
   ShapeControl* dragSource_ = nullptr;
   FileDialog OpenDialog1{FileDialog::Purpose::Open};
   FileDialog SaveDialog1{FileDialog::Purpose::Save};
+  TForm2* Form2 = nullptr;  // the about box, a child window that lives as long as this one
 };
 
 }  // namespace tintara
