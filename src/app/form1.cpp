@@ -8,6 +8,7 @@
 #include <QRadioButton>
 
 #include "app/error_report.h"
+#include "app/unit2.h"
 #include "app/version.h"
 #include "board/shape_control.h"
 #include "platform/clock.h"
@@ -33,7 +34,7 @@ QFont DesignFont() {
 }  // namespace
 
 TForm1::TForm1(ProgramFiles files, QWidget* parent)
-    : QMainWindow(parent), files_(std::move(files)) {
+    : TInitSPForm(parent), files_(std::move(files)) {
   setObjectName("Form1");
   setWindowTitle(kDesignCaption);
   setFont(DesignFont());
@@ -42,6 +43,7 @@ TForm1::TForm1(ProgramFiles files, QWidget* parent)
   CreateMenus();
   ConnectHandlers();
   FormCreate();
+  Form2 = new TForm2(this);
 }
 
 TForm1::~TForm1() = default;
@@ -93,7 +95,7 @@ void TForm1::HideHintsClick() {
 
 bool TForm1::event(QEvent* event) {
   if (event->type() == QEvent::WindowActivate) ReportErrors([this] { FormActivate(); });
-  return QMainWindow::event(event);
+  return TInitSPForm::event(event);
 }
 
 void TForm1::closeEvent(QCloseEvent* event) {

@@ -1,10 +1,10 @@
 #pragma once
 
-#include <QMainWindow>
 #include <QSize>
 #include <QString>
 #include <QStringList>
 
+#include "app/init_form.h"
 #include "app/program_files.h"
 #include "paint/paint_model.h"
 #include "paint/random_codes.h"
@@ -22,13 +22,14 @@ namespace tintara {
 
 class ImageView;
 class ShapeControl;
+class TForm2;
 struct CatalogueEntry;
 
 // The main window. It owns all state and carries the handlers of every subsystem; their code is
 // split by concern: the frame and options (app/), the board, drag and drop and the view (board/),
 // the catalogue and export (sources/), and the window side of painting (app/form1_paint.cpp).
 // Controls are found by their object names, as rows of them are reached by composed names.
-class TForm1 : public QMainWindow {
+class TForm1 : public TInitSPForm {
   Q_OBJECT
 
  public:
@@ -44,6 +45,9 @@ class TForm1 : public QMainWindow {
   void StartBrowserClick();
   void HideHintsClick();
   void ColorsOnLoadClick();
+
+  // Help menu.
+  void About1Click();
 
   // Painting.
   void LoadPaintImage(const QString& path);
@@ -93,6 +97,7 @@ class TForm1 : public QMainWindow {
   QAction* action(const QString& name) const;
 
  protected:
+  QString iniFilePath() const override { return files_.iniPath; }
   bool event(QEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
 
@@ -126,6 +131,7 @@ class TForm1 : public QMainWindow {
   ShapeControl* dragSource_ = nullptr;
   FileDialog OpenDialog1{FileDialog::Purpose::Open};
   FileDialog SaveDialog1{FileDialog::Purpose::Save};
+  TForm2* Form2 = nullptr;  // the about box, a child window that lives as long as this one
 };
 
 }  // namespace tintara

@@ -1,10 +1,13 @@
 #include <QAction>
+#include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 
 #include "app/error_report.h"
 #include "app/form1.h"
 #include "app/menu_builder.h"
+#include "app/unit2.h"
+#include "app/version.h"
 
 namespace tintara {
 namespace {
@@ -52,7 +55,20 @@ void TForm1::CreateMenus() {
   QMenu* help = AddMenu(bar, "Help1", "&Help");
   bar->addMenu(help);
   AddItem(help, "Topics1", "&Topics");
-  AddItem(help, "About1", "&About");
+  connect(AddItem(help, "About1", "&About"), &QAction::triggered, this,
+          Reported([this] { About1Click(); }));
+}
+
+// Centres the about box over this window's outer rectangle, halves rounded toward zero, and
+// centres the version line in the box once it has sized itself to the version text.
+void TForm1::About1Click() {
+  Form2->move(x() + (width() - Form2->width()) / 2, y() + (height() - Form2->height()) / 2);
+  Form2->setWindowTitle(" About...");
+  QLabel* version = Form2->StaticText4;
+  version->setText(kVersionText);
+  version->adjustSize();
+  version->move((Form2->width() - version->width()) / 2, version->y());
+  Form2->exec();
 }
 
 }  // namespace tintara

@@ -1,0 +1,144 @@
+#include "app/init_form.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTest>
+
+#include "gui/form_fixture.h"
+#include "platform/ini_file.h"
+
+namespace tintara {
+namespace {
+
+class WindowPlacement : public FormTest {
+ protected:
+  void StoreInForm1Section(std::initializer_list<std::pair<const char*, const char*>> values) {
+    const IniFile ini(files().iniPath.toStdString());
+    for (const auto& [key, value] : values) ini.WriteString("TForm1", key, value);
+  }
+
+  TForm1& ShowForm() {
+    TForm1& form = StartForm();
+    form.show();
+    EXPECT_TRUE(QTest::qWaitForWindowExposed(&form));
+    return form;
+  }
+
+  QString IniText() const {
+    QFile file(files().iniPath);
+    if (!file.open(QIODevice::ReadOnly)) return {};
+    return QString::fromLatin1(file.readAll());
+  }
+};
+
+TEST_F(WindowPlacement, FirstStartOpensAtTheDesignPlaceAndStoresTheFourKeysInOrder) {
+  TForm1& form = ShowForm();
+  EXPECT_EQ(form.pos(), QPoint(193, 115));
+  EXPECT_EQ(form.size(), QSize(485, 397));
+  form_.reset();
+  EXPECT_EQ(IniText(), "[TForm1]\nLeft=193\nTop=115\nWidth=485\nHeight=397\n");
+  EXPECT_TRUE(errors_.isEmpty());
+}
+
+TEST_F(WindowPlacement, ComesBackWhereItWasLeft) {
+  TForm1& first = ShowForm();
+  first.move(-30, 210);
+  first.resize(610, 455);
+  QTRY_COMPARE(first.pos(), QPoint(-30, 210));
+  form_.reset();
+
+  TForm1& second = ShowForm();
+  EXPECT_EQ(second.pos(), QPoint(-30, 210));
+  EXPECT_EQ(second.size(), QSize(610, 455));
+}
+
+// Records the bounds a window has when it is first shown.
+class FirstShowBounds : public QObject {
+ public:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() == QEvent::Show && !seen) {
+      const auto* window = static_cast<QWidget*>(watched);
+      seen = true;
+      pos = window->pos();
+      size = window->size();
+    }
+    return false;
+  }
+  bool seen = false;
+  QPoint pos;
+  QSize size;
+};
+
+TEST_F(WindowPlacement, TheFirstShowIsAlreadyAtTheStoredBounds) {
+  StoreInForm1Section({{"Left", "40"}, {"Top", "50"}, {"Width", "520"}, {"Height", "430"}});
+  TForm1& form = StartForm();
+  FirstShowBounds first;
+  form.installEventFilter(&first);
+  form.show();
+  ASSERT_TRUE(first.seen);
+  EXPECT_EQ(first.pos, QPoint(40, 50));
+  EXPECT_EQ(first.size, QSize(520, 430));
+  form.removeEventFilter(&first);
+}
+
+TEST_F(WindowPlacement, BoundsBelowTheBaseSizeAndOffTheScreenAreUsedAsTheyAre) {
+  StoreInForm1Section({{"Left", "5000"}, {"Top", "-3000"}, {"Width", "300"}, {"Height", "250"}});
+  TForm1& form = ShowForm();
+  EXPECT_EQ(form.pos(), QPoint(5000, -3000));
+  EXPECT_EQ(form.size(), QSize(300, 250));
+  EXPECT_EQ(form.baseSize(), QSize(485, 397));
+}
+
+TEST_F(WindowPlacement, ValuesAreReadAsProfileIntegers) {
+  StoreInForm1Section({{"Left", "-4"}, {"Top", "0x20"}, {"Width", "wide"}, {"Height", "$1F4"}});
+  TForm1& form = ShowForm();
+  EXPECT_EQ(form.pos(), QPoint(-4, 32));
+  EXPECT_EQ(form.size(), QSize(485, 500));
+}
+
+TEST_F(WindowPlacement, OnlyTheStoredWidthReplacesTheStartUpBounds) {
+  StoreInForm1Section({{"Width", "640"}});
+  TForm1& form = ShowForm();
+  EXPECT_EQ(form.pos(), QPoint(193, 115));
+  EXPECT_EQ(form.size(), QSize(640, 397));
+}
+
+TEST_F(WindowPlacement, AMaximisedWindowStoresItsNormalBoundsAndReopensNormal) {
+  TForm1& form = ShowForm();
+  form.move(70, 80);
+  form.resize(500, 410);
+  QTRY_COMPARE(form.pos(), QPoint(70, 80));
+  form.showMaximized();
+  QTRY_VERIFY(form.isMaximized());
+  QTRY_VERIFY(form.size() != QSize(500, 410));
+  form_.reset();
+  EXPECT_EQ(IniText(), "[TForm1]\nLeft=70\nTop=80\nWidth=500\nHeight=410\n");
+
+  TForm1& next = ShowForm();
+  EXPECT_FALSE(next.isMaximized());
+  EXPECT_EQ(next.geometry().size(), QSize(500, 410));
+}
+
+TEST_F(WindowPlacement, OtherSectionsOfTheFileAreKept) {
+  IniFile(files().iniPath.toStdString()).WriteString("Setup", "HideHints", "1");
+  ShowForm();
+  form_.reset();
+  EXPECT_EQ(IniText(),
+            "[Setup]\nHideHints=1\n[TForm1]\nLeft=193\nTop=115\nWidth=485\nHeight=397\n");
+}
+
+TEST_F(WindowPlacement, AnUnwritableFileIsReportedOnceAndNothingElseHappens) {
+  ASSERT_TRUE(QDir().mkpath(files().iniPath));
+  ShowForm();
+  form_.reset();
+  EXPECT_EQ(errors_, QStringList{"Unable to write to " + files().iniPath});
+}
+
+TEST_F(WindowPlacement, AWindowNeverShownWritesNothing) {
+  StartForm();
+  form_.reset();
+  EXPECT_FALSE(QFile::exists(files().iniPath));
+}
+
+}  // namespace
+}  // namespace tintara

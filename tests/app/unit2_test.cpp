@@ -1,0 +1,170 @@
+#include "app/unit2.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QLabel>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+#include <functional>
+
+#include "gui/form_fixture.h"
+
+namespace tintara {
+namespace {
+
+class AboutBox : public FormTest {
+ protected:
+  TForm1& ShowForm() {
+    TForm1& form = StartForm();
+    form.show();
+    EXPECT_TRUE(QTest::qWaitForWindowExposed(&form));
+    return form;
+  }
+
+  static TForm2* Box(const TForm1& form) { return form.findChild<TForm2*>("Form2"); }
+
+  // Runs `open` (which shows the box modally and returns when it is closed) and inspects the box
+  // while it is open, then presses its "OK" button.
+  static void InspectWhileOpen(TForm2& box, const std::function<void()>& open,
+                               const std::function<void()>& inspect) {
+    bool inspected = false;
+    QTimer::singleShot(0, &box, [&] {
+      EXPECT_TRUE(box.isVisible());
+      if (box.isVisible()) inspect();
+      inspected = true;
+      QTest::mouseClick(box.Button1, Qt::LeftButton);
+    });
+    open();
+    EXPECT_TRUE(inspected);
+    EXPECT_FALSE(box.isVisible());
+    EXPECT_EQ(box.result(), QDialog::Rejected);
+  }
+};
+
+TEST_F(AboutBox, IsCreatedHiddenWithTheMainWindow) {
+  TForm1& form = ShowForm();
+  TForm2* box = Box(form);
+  ASSERT_NE(box, nullptr);
+  EXPECT_FALSE(box->isVisible());
+  EXPECT_EQ(box->size(), QSize(220, 223));
+  EXPECT_EQ(box->minimumSize(), box->maximumSize());
+  EXPECT_FALSE(box->windowFlags() & Qt::WindowCloseButtonHint);
+  EXPECT_FALSE(box->windowFlags() & Qt::WindowSystemMenuHint);
+  EXPECT_EQ(box->palette().color(QPalette::Window), QColor(Qt::black));
+}
+
+TEST_F(AboutBox, ControlsSitAtTheirPlacesWithTheirLooks) {
+  const TForm2& box = *Box(StartForm());
+  struct Expected {
+    QLabel* label;
+    QRect place;
+    QColor colour;
+    int pixelSize;
+    bool bold;
+  };
+  const QColor silver(0xC0, 0xC0, 0xC0);
+  const std::vector<Expected> texts = {
+      {box.StaticText1, {30, 87, 153, 32}, Qt::red, 24, true},
+      {box.StaticText2, {22, 116, 169, 18}, silver, 11, true},
+      {box.StaticText3, {60, 129, 93, 18}, silver, 11, false},
+      {box.StaticText5, {8, 145, 206, 18}, silver, 11, false},
+      {box.StaticText4, {62, 163, 90, 19}, Qt::yellow, 12, false},
+  };
+  for (const Expected& text : texts) {
+    SCOPED_TRACE(text.label->objectName().toStdString());
+    EXPECT_EQ(text.label->geometry(), text.place);
+    EXPECT_EQ(text.label->palette().color(QPalette::WindowText), text.colour);
+    EXPECT_EQ(text.label->font().pixelSize(), text.pixelSize);
+    EXPECT_EQ(text.label->font().bold(), text.bold);
+    EXPECT_FALSE(text.label->text().isEmpty());
+  }
+  // The name and the credit lines fit their boxes; the version line sizes itself.
+  for (const QLabel* label : {box.StaticText1, box.StaticText2, box.StaticText3, box.StaticText5}) {
+    EXPECT_LE(label->fontMetrics().horizontalAdvance(label->text()), label->width())
+        << label->objectName().toStdString();
+  }
+  EXPECT_EQ(box.StaticText1->text(), "Tintara");
+  EXPECT_TRUE(box.StaticText1->font().italic());
+  EXPECT_EQ(box.StaticText4->text(), "Version 0.00.00");
+  EXPECT_EQ(box.Image1->geometry(), QRect(75, 10, 62, 78));
+  EXPECT_EQ(box.Image1->pixmap().size(), QSize(62, 78));
+  EXPECT_EQ(box.Button1->geometry(), QRect(80, 186, 53, 21));
+  EXPECT_EQ(box.Button1->text(), "OK");
+}
+
+TEST_F(AboutBox, OnlyTheButtonTakesTheFocusAndTheTabOrderIsKept) {
+  const TForm2& box = *Box(StartForm());
+  QStringList order;
+  for (QWidget* widget = box.nextInFocusChain(); widget != &box;
+       widget = widget->nextInFocusChain()) {
+    order << widget->objectName();
+    EXPECT_EQ(widget->focusPolicy() != Qt::NoFocus, widget == box.Button1)
+        << widget->objectName().toStdString();
+  }
+  order.removeAll("Image1");
+  EXPECT_EQ(order, (QStringList{"StaticText1", "Button1", "StaticText2", "StaticText3",
+                                "StaticText4", "StaticText5"}));
+}
+
+TEST_F(AboutBox, OpensModallyCentredOverTheMainWindowWithTheVersionLineCentred) {
+  TForm1& form = ShowForm();
+  TForm2& box = *Box(form);
+  InspectWhileOpen(
+      box, [&] { form.action("About1")->trigger(); },
+      [&] {
+        EXPECT_EQ(QApplication::activeModalWidget(), &box);
+        EXPECT_EQ(box.windowModality(), Qt::ApplicationModal);
+        // 193 + (485 - 220) / 2 and 115 + (397 - 223) / 2: the odd difference 265 halves to 132.
+        EXPECT_EQ(box.pos(), QPoint(325, 202));
+        EXPECT_EQ(box.windowTitle(), " About...");
+        const QLabel& version = *box.StaticText4;
+        EXPECT_EQ(version.text(), "Version 2.01.02");
+        EXPECT_EQ(version.size(), version.sizeHint());
+        EXPECT_EQ(version.y(), 163);
+        const int rightMargin = 220 - version.x() - version.width();
+        EXPECT_TRUE(rightMargin == version.x() || rightMargin == version.x() + 1)
+            << version.x() << " " << version.width();
+      });
+}
+
+TEST_F(AboutBox, EveryShowCentresAfreshOverTheMovedMainWindow) {
+  TForm1& form = ShowForm();
+  TForm2& box = *Box(form);
+  InspectWhileOpen(
+      box, [&] { form.About1Click(); }, [] {});
+  box.StaticText4->setText("changed");
+  box.StaticText4->adjustSize();
+  box.setWindowTitle("changed");
+
+  form.move(-50, 40);
+  form.resize(301, 252);
+  QTRY_COMPARE(form.pos(), QPoint(-50, 40));
+  ASSERT_EQ(form.size(), QSize(301, 252));
+  InspectWhileOpen(
+      box, [&] { form.About1Click(); },
+      [&] {
+        // -50 + (301 - 220) / 2 and 40 + (252 - 223) / 2, both differences odd.
+        EXPECT_EQ(box.pos(), QPoint(-10, 54));
+        EXPECT_EQ(box.windowTitle(), " About...");
+        EXPECT_EQ(box.StaticText4->text(), "Version 2.01.02");
+        EXPECT_EQ(box.StaticText4->y(), 163);
+      });
+}
+
+TEST_F(AboutBox, AMainWindowNarrowerThanTheBoxHalvesTowardZero) {
+  TForm1& form = ShowForm();
+  form.move(100, 100);
+  form.resize(199, 200);
+  QTRY_COMPARE(form.size(), QSize(199, 200));
+  TForm2& box = *Box(form);
+  InspectWhileOpen(
+      box, [&] { form.About1Click(); },
+      [&] {
+        // (199 - 220) / 2 and (200 - 223) / 2 are -10 and -11, not -11 and -12.
+        EXPECT_EQ(box.pos(), QPoint(90, 89));
+      });
+}
+
+}  // namespace
+}  // namespace tintara
