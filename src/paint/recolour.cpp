@@ -1,5 +1,7 @@
 #include "paint/recolour.h"
 
+#include "paint/indexed_draw.h"
+
 #include <algorithm>
 #include <bit>
 #include <cstddef>
@@ -33,23 +35,9 @@ std::size_t ColourTableLength(const Bitmap& bitmap) {
 }
 
 // A colour-table entry read as a little-endian word is 0x??RRGGBB, a display pixel but for its top
-// byte; and eight indices read as one word hold the first index in the lowest byte.
+// byte.
 static_assert(std::endian::native == std::endian::little);
 static_assert(sizeof(ColourTableEntry) == sizeof(std::uint32_t));
-
-// Eight indices come in one load; the table lookups and the stores are what remains, with no
-// branch per pixel.
-void DrawIndices(const std::uint8_t* indices, std::size_t count, const DisplayTable& table,
-                 std::uint32_t* out) {
-  std::size_t i = 0;
-  for (; i + 8 <= count; i += 8) {
-    std::uint64_t eight;
-    std::memcpy(&eight, indices + i, sizeof eight);
-#pragma GCC unroll 8
-    for (unsigned k = 0; k < 8; ++k) out[i + k] = table[(eight >> (8 * k)) & 0xFF];
-  }
-  for (; i < count; ++i) out[i] = table[indices[i]];
-}
 
 }  // namespace
 
