@@ -117,6 +117,8 @@ class TForm1 : public TInitSPForm {
   void SwatchPressed(ShapeControl* swatch, Qt::MouseButton button);
   void DragMoved(ShapeControl* source, QPoint position);
   void DragReleased(ShapeControl* source, QPoint position);
+  // Ends the drag: the target, if it accepts, receives the drop; none when it was cancelled.
+  void EndDrag(ShapeControl* source, ShapeControl* target);
   ShapeControl* DropTargetAt(ShapeControl* source, QPoint position) const;
 
   ProgramFiles files_;

@@ -11,7 +11,8 @@
 namespace tintara {
 namespace {
 
-// Labels have no click signal: a left release inside the label counts as a click.
+// Labels have no click signal: a left press and release inside the label count as a click. The
+// second press of a double-click is a double-click, not another click.
 class ClickFilter : public QObject {
  public:
   ClickFilter(QWidget* label, std::function<void()> onClick)
@@ -20,19 +21,25 @@ class ClickFilter : public QObject {
   }
 
   bool eventFilter(QObject* watched, QEvent* event) override {
-    if (event->type() == QEvent::MouseButtonRelease) {
-      const auto* release = static_cast<QMouseEvent*>(event);
-      const auto* label = static_cast<QWidget*>(watched);
-      if (release->button() == Qt::LeftButton &&
-          label->rect().contains(release->position().toPoint())) {
-        ReportErrors(onClick_);
-      }
+    const QEvent::Type type = event->type();
+    if (type != QEvent::MouseButtonPress && type != QEvent::MouseButtonDblClick &&
+        type != QEvent::MouseButtonRelease) {
+      return false;
+    }
+    const auto* mouse = static_cast<QMouseEvent*>(event);
+    if (mouse->button() != Qt::LeftButton) return false;
+    if (type != QEvent::MouseButtonRelease) {
+      pressed_ = type == QEvent::MouseButtonPress;
+    } else if (std::exchange(pressed_, false) &&
+               static_cast<QWidget*>(watched)->rect().contains(mouse->position().toPoint())) {
+      ReportErrors(onClick_);
     }
     return false;
   }
 
  private:
   std::function<void()> onClick_;
+  bool pressed_ = false;
 };
 
 }  // namespace

@@ -19,7 +19,7 @@ void TForm1::ShowPicture(const DisplayTable& table) {
   auto* view = control<ImageView>("Image1");
   const Bitmap& work = model_.work;
   QImage& picture = view->pictureBuffer(work.width, work.height);
-  if (!work.empty()) {
+  if (!picture.isNull()) {  // null also when a huge picture found no memory
     DrawThroughTable(work, table, reinterpret_cast<std::uint32_t*>(picture.bits()));
   }
   view->update();

@@ -5,8 +5,9 @@
 // with no movement threshold; the pressed control keeps the mouse until the button goes up;
 // while it moves the cursor tells whether the control under it takes the drop; on release the
 // visible slot swatch under the cursor, if any, receives the drop, and then a drag that began on
-// a slot swatch ends with a recolouring wherever it was released. Only shape controls are ever
-// accepted, and only slot swatches accept.
+// a slot swatch ends with a recolouring wherever it was released. Escape or a press of another
+// button cancels the drag: no drop, but the end of a drag from a slot swatch still recolours.
+// Only shape controls are ever accepted, and only slot swatches accept.
 #include <QCursor>
 #include <QLabel>
 
@@ -38,13 +39,21 @@ void TForm1::ConnectSwatches() {
     swatch->onRelease = [this](ShapeControl* source, QPoint position) {
       ReportErrors([=, this] { DragReleased(source, position); });
     };
+    swatch->onEscape = [this](ShapeControl* source) {
+      ReportErrors([=, this] {
+        if (source == dragSource_) EndDrag(source, nullptr);
+      });
+    };
   }
 }
 
 void TForm1::SwatchPressed(ShapeControl* swatch, Qt::MouseButton button) {
   const int n = SwatchNumber(swatch);
-  if (button == Qt::LeftButton && IsDragSource(n)) {
+  if (dragSource_ != nullptr) {
+    EndDrag(dragSource_, nullptr);
+  } else if (button == Qt::LeftButton && IsDragSource(n)) {
     dragSource_ = swatch;
+    swatch->grabKeyboard();
     if (!IsSlotSwatch(n)) Shape1StartDrag(swatch);
     DragMoved(swatch, swatch->rect().center());
   } else if (!IsSlotSwatch(n)) {
@@ -67,10 +76,13 @@ void TForm1::DragMoved(ShapeControl* source, QPoint position) {
 }
 
 void TForm1::DragReleased(ShapeControl* source, QPoint position) {
-  if (source != dragSource_) return;
+  if (source == dragSource_) EndDrag(source, DropTargetAt(source, position));
+}
+
+void TForm1::EndDrag(ShapeControl* source, ShapeControl* target) {
   dragSource_ = nullptr;
   source->unsetCursor();
-  ShapeControl* target = DropTargetAt(source, position);
+  source->releaseKeyboard();
   if (target != nullptr && Shape257DragOver(target, source)) Shape257DragDrop(target, source);
   if (IsSlotSwatch(SwatchNumber(source))) Shape257EndDrag(source);
 }

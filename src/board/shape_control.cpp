@@ -1,5 +1,6 @@
 #include "board/shape_control.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -45,6 +46,15 @@ void ShapeControl::mouseMoveEvent(QMouseEvent* event) {
 void ShapeControl::mouseReleaseEvent(QMouseEvent* event) {
   if (onRelease && event->button() == Qt::LeftButton) onRelease(this, event->position().toPoint());
   event->accept();
+}
+
+void ShapeControl::keyPressEvent(QKeyEvent* event) {
+  if (event->key() == Qt::Key_Escape && onEscape) {
+    onEscape(this);
+    event->accept();
+  } else {
+    QWidget::keyPressEvent(event);
+  }
 }
 
 int SwatchNumber(const QObject* control) {

@@ -26,12 +26,15 @@ class ShapeControl : public QWidget {
   std::function<void(ShapeControl*, Qt::MouseButton)> onPress;
   std::function<void(ShapeControl*, QPoint)> onMove;
   std::function<void(ShapeControl*, QPoint)> onRelease;
+  // Escape, while the control holds the keyboard.
+  std::function<void(ShapeControl*)> onEscape;
 
  protected:
   void paintEvent(QPaintEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
   void mouseMoveEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
 
  private:
   QColor fill_ = Qt::white;

@@ -12,14 +12,22 @@ std::optional<QString> AskTheUser(const FileDialog& dialog, QWidget* parent) {
   box.setFileMode(QFileDialog::AnyFile);
   box.setOption(QFileDialog::DontConfirmOverwrite);
   box.setDefaultSuffix(dialog.defaultExt);
-  box.setNameFilters(dialog.filters);
-  if (!dialog.filters.isEmpty()) box.selectNameFilter(dialog.filters.first());
+  QStringList filters;
+  for (const QString& filter : dialog.filters) filters << QtNameFilter(filter);
+  box.setNameFilters(filters);
+  if (!filters.isEmpty()) box.selectNameFilter(filters.first());
   if (!dialog.fileName.isEmpty()) box.selectFile(dialog.fileName);
   if (box.exec() != QDialog::Accepted || box.selectedFiles().isEmpty()) return std::nullopt;
   return box.selectedFiles().first();
 }
 
 }  // namespace
+
+QString QtNameFilter(const QString& filter) {
+  const qsizetype open = filter.lastIndexOf('(');
+  if (open < 0) return filter;
+  return filter.left(open) + filter.mid(open).replace(';', ' ');
+}
 
 FileDialog::Answerer& FileDialog::CurrentAnswerer() {
   static Answerer answerer;

@@ -35,4 +35,7 @@ class FileDialog {
   Purpose purpose_;
 };
 
+// The filter as Qt's dialog takes it: patterns in the brackets separated by blanks, not ";".
+QString QtNameFilter(const QString& filter);
+
 }  // namespace tintara

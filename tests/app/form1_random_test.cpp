@@ -162,6 +162,15 @@ TEST_F(RandomCodes, SkinCaptionAlternatesThePresetsAcrossReloads) {
   EXPECT_TRUE(errors_.isEmpty());
 }
 
+TEST_F(RandomCodes, ADoubleClickOnTheSkinCaptionIsOneClick) {
+  QLabel* caption = form_->label(4);
+  const QPoint at = caption->mapTo(form_.get(), caption->rect().center());
+  QTest::mouseDClick(form_->windowHandle(), Qt::LeftButton, {}, at);
+  ExpectSkin({78, 76, 74, 72, 70});
+  EXPECT_TRUE(form_->model().skinToggle);
+  EXPECT_EQ(form_->model().lastCodes, kDefaultCodeString);
+}
+
 TEST_F(RandomCodes, RestoreAfterAPresetBringsBackTheCodesShownBefore) {
   edit()->setText("1 2 3 4 5 6 7 8 9 10 11 12 13 14 15 16");
   form_->control<QPushButton>("BOldColors")->click();

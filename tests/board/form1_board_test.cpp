@@ -144,6 +144,27 @@ TEST_F(Board, ABoardDragReleasedElsewhereChangesNothingMore) {
   EXPECT_EQ(form_->shape(18)->figure(), ShapeControl::Figure::Rectangle);
 }
 
+TEST_F(Board, EscapeCancelsADragButASlotDragStillEndsWithARecolouring) {
+  const SlotRecords before = form_->model().slots;
+  form_->control<QLineEdit>("Edit1")->setText("typed");
+  Press(form_->shape(258));
+  QTest::mouseMove(form_->windowHandle(), At(form_->shape(257)));
+  QTest::keyClick(form_->shape(258), Qt::Key_Escape);
+  Release(form_->shape(257));
+  EXPECT_EQ(form_->model().slots, before);
+  EXPECT_TRUE(Edit().startsWith("9 223 224 "));
+}
+
+TEST_F(Board, AnotherButtonCancelsADragFromTheBoard) {
+  Press(form_->shape(18));
+  Press(form_->shape(257), Qt::RightButton);
+  Release(form_->shape(257), Qt::RightButton);
+  Release(form_->shape(257));
+  EXPECT_EQ(form_->model().slots[0].code, 9);
+  EXPECT_EQ(Edit().toStdString(), kDefaultCodeString);
+  EXPECT_EQ(SampleLabel(), "17");
+}
+
 TEST_F(Board, ReservedSwatchesNeitherDragNorChangeTheSample) {
   for (int n : {1, 240, 256}) {
     for (Qt::MouseButton button : {Qt::LeftButton, Qt::RightButton}) {
