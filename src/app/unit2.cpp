@@ -5,6 +5,7 @@
 #include <QPushButton>
 
 #include "app/error_report.h"
+#include "board/control_factory.h"
 #include "board/embedded_art.h"
 
 namespace tintara {
@@ -25,14 +26,9 @@ QFont TextFont(const char* family, QFont::StyleHint kind, int pixelSize, bool bo
 
 QLabel* AddText(QWidget* box, const char* name, const QString& text, const QRect& place,
                 const QFont& font, const QColor& colour) {
-  auto* label = new QLabel(text, box);
-  label->setObjectName(name);
-  label->setGeometry(place);
+  QLabel* label = AddLabel(box, name, text, place, Qt::AlignHCenter | Qt::AlignTop);
   label->setFont(font);
-  label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-  QPalette palette = label->palette();
-  palette.setColor(QPalette::WindowText, colour);
-  label->setPalette(palette);
+  SetTextColour(label, colour);
   return label;
 }
 
