@@ -31,48 +31,41 @@ constexpr std::array<std::array<Colour, kPaintShades>, 6> kPaints = {{
 }};
 constexpr int kPaintCount = static_cast<int>(kPaints.size());
 
-Part Make(std::vector<Shape> shapes, int material, Lighting lighting) {
-  Part part;
-  part.shapes = std::move(shapes);
-  part.material = material;
-  part.lighting = lighting;
-  return part;
-}
-
 Figure EmblemFigure() {
   Figure figure;
   // The rainbow: discs from the outside in, the innermost one black, cut off at the horizon.
   constexpr Point kArcCentre{30.5, 36};
   for (int band = 0; band <= kPaintCount; ++band) {
     const double radius = 29.5 - 2.5 * band;
-    Part disc = Make({Ellipse{kArcCentre, radius, radius}},
-                     band < kPaintCount ? kFirstPaint + band : kBackdrop, Lighting::Flat);
+    Part disc = MakePart({Ellipse{kArcCentre, radius, radius}},
+                         band < kPaintCount ? kFirstPaint + band : kBackdrop, Lighting::Flat);
     disc.lightest = 1;
     disc.bottom = 36;
     figure.parts.push_back(disc);
   }
 
-  Part board = Make({Ellipse{{31, 53}, 28, 19}}, kWood, Lighting::Dome);
+  Part board = MakePart({Ellipse{{31, 53}, 28, 19}}, kWood, Lighting::Dome);
   board.holes = {Ellipse{{17, 61}, 3.6, 3}, Ellipse{{3, 46}, 5, 4.5}};
   figure.parts.push_back(board);
 
   constexpr std::array<Point, 6> kBlobs = {
       {{15, 46}, {24, 40}, {35, 39}, {46, 42}, {53, 51}, {45, 62}}};
   for (int i = 0; i < kPaintCount; ++i) {
-    Part blob = Make({Ellipse{kBlobs[static_cast<std::size_t>(i)], 3.6, 2.8}}, kFirstPaint + i,
-                     Lighting::Dome);
+    Part blob = MakePart({Ellipse{kBlobs[static_cast<std::size_t>(i)], 3.6, 2.8}}, kFirstPaint + i,
+                         Lighting::Dome);
     blob.lightest = kPaintShades - 1;
     blob.contour = true;
     figure.parts.push_back(blob);
   }
 
-  Part handle = Make({Capsule{{57, 4}, {36, 41}, 1.6, 2.2}}, kHandle, Lighting::Cylinder);
+  Part handle = MakePart({Capsule{{57, 4}, {36, 41}, 1.6, 2.2}}, kHandle, Lighting::Cylinder);
   handle.contour = true;
   figure.parts.push_back(handle);
-  Part ferrule = Make({Capsule{{36, 41}, {32.5, 47}, 2.4, 2.3}}, kFerrule, Lighting::Cylinder);
+  Part ferrule = MakePart({Capsule{{36, 41}, {32.5, 47}, 2.4, 2.3}}, kFerrule, Lighting::Cylinder);
   ferrule.contour = true;
   figure.parts.push_back(ferrule);
-  Part bristles = Make({Capsule{{32.5, 47}, {28, 55}, 2.3, 0.4}}, kFirstPaint + 4, Lighting::Dome);
+  Part bristles =
+      MakePart({Capsule{{32.5, 47}, {28, 55}, 2.3, 0.4}}, kFirstPaint + 4, Lighting::Dome);
   bristles.lightest = kPaintShades - 1;
   bristles.contour = true;
   figure.parts.push_back(bristles);
