@@ -20,26 +20,27 @@ QString Text(std::string_view text) {
 }  // namespace
 
 void TForm1::CreateCatalogueMenus(QMenu* file) {
-  std::map<std::string_view, QMenu*> menus;
+  struct Built {
+    QMenu* menu;
+    int separatorAfter;
+  };
+  std::map<std::string_view, Built> menus;
   for (const CatalogueMenu& spec : kCatalogueMenus) {
-    menus[spec.name] = AddMenu(file, Text(spec.name), Text(spec.caption));
-    if (spec.parent.empty()) file->addMenu(menus[spec.name]);
+    QMenu* menu = AddMenu(file, Text(spec.name), Text(spec.caption));
+    menus[spec.name] = {menu, spec.separatorAfter};
+    if (spec.parent.empty()) file->addMenu(menu);
   }
-  std::map<std::string_view, int> added;
   for (const CatalogueEntry& entry : kCatalogue) {
-    QMenu* menu = menus.at(entry.submenu);
-    const auto spec = std::find_if(kCatalogueMenus.begin(), kCatalogueMenus.end(),
-                                   [&](const CatalogueMenu& m) { return m.name == entry.submenu; });
-    if (spec->separatorAfter != 0 && added[entry.submenu] == spec->separatorAfter) {
-      AddSeparator(menu);
+    const Built& built = menus.at(entry.submenu);
+    if (built.separatorAfter != 0 && built.menu->actions().size() == built.separatorAfter) {
+      AddSeparator(built.menu);
     }
-    ++added[entry.submenu];
-    connect(AddItem(menu, Text(entry.handler), Text(entry.caption)), &QAction::triggered, this,
-            Reported([this, &entry] { CatalogueEntryClick(entry); }));
+    connect(AddItem(built.menu, Text(entry.handler), Text(entry.caption)), &QAction::triggered,
+            this, Reported([this, &entry] { CatalogueEntryClick(entry); }));
   }
   // Nested submenus stand after their parent's own entries.
   for (const CatalogueMenu& spec : kCatalogueMenus) {
-    if (!spec.parent.empty()) menus.at(spec.parent)->addMenu(menus.at(spec.name));
+    if (!spec.parent.empty()) menus.at(spec.parent).menu->addMenu(menus.at(spec.name).menu);
   }
 }
 
