@@ -1,3 +1,4 @@
+#include <QAction>
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -106,14 +107,29 @@ TEST_F(Painting, EveryEditStartsAgainFromTheWorkBitmap) {
   EXPECT_EQ(Shown(17), ReferenceColour(20));
 }
 
-using Loading = FormTest;
+// Pictures come in through "Load Other Bitmap", with the last codes not re-applied, so that the
+// load alone shows.
+class Loading : public FormTest {
+ protected:
+  TForm1& StartWithoutColorsOnLoad() {
+    TForm1& form = StartForm();
+    form.action("ColorsOnLoad")->trigger();
+    return form;
+  }
+  void LoadOther(const QString& name) {
+    dialogs_.chosen = path(name);
+    form_->action("LoadOtherBitmap1")->trigger();
+  }
+
+  DialogAnswers dialogs_;
+};
 
 TEST_F(Loading, AMissingFileChangesNothingAndSaysNothing) {
   CopyArtwork({"FEMALE1.BMP"});
-  TForm1& form = StartForm();
+  TForm1& form = StartWithoutColorsOnLoad();
   const PaintModel before = form.model();
   const QSize size = form.size();
-  form.LoadPaintImage(path("NOSUCH.BMP"));
+  LoadOther("NOSUCH.BMP");
   EXPECT_EQ(form.model().slots, before.slots);
   EXPECT_EQ(form.model().work.indices, before.work.indices);
   EXPECT_EQ(form.size(), size);
@@ -122,7 +138,7 @@ TEST_F(Loading, AMissingFileChangesNothingAndSaysNothing) {
 
 TEST_F(Loading, ATrueColourPictureIsShownButKeepsTheSlots) {
   CopyArtwork({"FEMALE1.BMP"});
-  TForm1& form = StartForm();
+  TForm1& form = StartWithoutColorsOnLoad();
   const SlotRecords slots = form.model().slots;
   const QSize window = form.size();
   Bitmap deep;
@@ -131,7 +147,7 @@ TEST_F(Loading, ATrueColourPictureIsShownButKeepsTheSlots) {
   deep.bitsPerPixel = 24;
   deep.pixels.assign(300 * 20, 0xFF336699u);
   WriteBitmap("DEEP.BMP", deep);
-  form.LoadPaintImage(path("DEEP.BMP"));
+  LoadOther("DEEP.BMP");
   EXPECT_EQ(form.label(1)->text(), "Bitmap is 300W x 20H");
   EXPECT_EQ(form.control<ImageView>("Image1")->picture().pixel(5, 5), 0xFF336699u);
   EXPECT_EQ(form.model().slots, slots);

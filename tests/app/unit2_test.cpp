@@ -132,7 +132,7 @@ TEST_F(AboutBox, EveryShowCentresAfreshOverTheMovedMainWindow) {
   TForm1& form = ShowForm();
   TForm2& box = *Box(form);
   InspectWhileOpen(
-      box, [&] { form.About1Click(); }, [] {});
+      box, [&] { form.action("About1")->trigger(); }, [] {});
   box.StaticText4->setText("changed");
   box.StaticText4->adjustSize();
   box.setWindowTitle("changed");
@@ -142,7 +142,7 @@ TEST_F(AboutBox, EveryShowCentresAfreshOverTheMovedMainWindow) {
   QTRY_COMPARE(form.pos(), QPoint(-50, 40));
   ASSERT_EQ(form.size(), QSize(301, 252));
   InspectWhileOpen(
-      box, [&] { form.About1Click(); },
+      box, [&] { form.action("About1")->trigger(); },
       [&] {
         // -50 + (301 - 220) / 2 and 40 + (252 - 223) / 2, both differences odd.
         EXPECT_EQ(box.pos(), QPoint(-10, 54));
@@ -159,7 +159,7 @@ TEST_F(AboutBox, AMainWindowNarrowerThanTheBoxHalvesTowardZero) {
   QTRY_COMPARE(form.size(), QSize(199, 200));
   TForm2& box = *Box(form);
   InspectWhileOpen(
-      box, [&] { form.About1Click(); },
+      box, [&] { form.action("About1")->trigger(); },
       [&] {
         // (199 - 220) / 2 and (200 - 223) / 2 are -10 and -11, not -11 and -12.
         EXPECT_EQ(box.pos(), QPoint(90, 89));

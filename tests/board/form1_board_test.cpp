@@ -72,7 +72,8 @@ TEST_F(Board, FirstActivationFillsColoursAndHintsOnce) {
     EXPECT_EQ(form_->shape(c.swatch)->toolTipDuration(), 5000);
   }
   form_->action("HideHints")->setChecked(true);
-  form_->FormActivate();  // a later activation re-applies nothing
+  QEvent activation(QEvent::WindowActivate);  // a later activation re-applies nothing
+  QApplication::sendEvent(form_.get(), &activation);
   EXPECT_TRUE(ShowsHint(form_->control<QWidget>("Edit1")));
 }
 

@@ -4,6 +4,7 @@
 #include <QImageReader>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QToolButton>
 
 #include "board/image_view.h"
@@ -56,6 +57,10 @@ class Export : public FormTest {
     return lines;
   }
   QLineEdit* edit() const { return form_->control<QLineEdit>("Edit1"); }
+  void Apply(const QString& text) const {
+    edit()->setText(text);
+    form_->control<QPushButton>("BOldColors")->click();
+  }
 
   DialogAnswers dialogs_;
   QStringList opened_;
@@ -96,9 +101,8 @@ TEST_F(Export, TheJpegShowsThePaintedPicture) {
   Bitmap flat = IndexedBitmap(16, 16, table);
   std::fill(flat.indices.begin(), flat.indices.end(), 0);
   WriteBitmap("FEMALE1.BMP", flat);
-  TForm1& form = StartForm();
-  edit()->setText("100 ");
-  form.BOldColorsClick();
+  StartForm();
+  Apply("100 ");
   SaveAs(path("flat.jpg"));
   const QColor shown = QImage(path("flat.jpg")).pixelColor(8, 8);
   const QColor painted = QColor::fromRgb(ToDisplayPixel(ReferenceColour(100)));
@@ -165,12 +169,10 @@ TEST_F(Export, BrowserOptionOffWritesBothFilesAndOpensNothing) {
 }
 
 TEST_F(Export, SavingTwiceReplacesBothFiles) {
-  edit()->setText("1 2 3 ");
-  form_->BOldColorsClick();
+  Apply("1 2 3 ");
   SaveAs(path("Twice.jpg"));
   const QByteArray firstJpeg = ReadBytes(path("Twice.jpg"));
-  edit()->setText("200 201 202 ");
-  form_->BOldColorsClick();
+  Apply("200 201 202 ");
   SaveAs(path("Twice.jpg"));
   EXPECT_NE(ReadBytes(path("Twice.jpg")), firstJpeg);
   const QStringList lines = PageLines(path("twice.htm"));
@@ -237,12 +239,15 @@ TEST_F(Export, PageThatCannotBeCreatedLeavesTheJpegWritten) {
   EXPECT_TRUE(opened_.isEmpty());
 }
 
-// Convert and Save: the menu entry is disabled, so the handler is called directly.
+// Convert and Save: the menu entry is disabled, so the test enables it to run it.
 class Convert : public Export {
  protected:
   QString converted() const { return path("converted.bmp"); }
   void Run() const {
-    ReportErrors([this] { form_->ConvertandSave1Click(); });
+    QAction* entry = form_->action("ConvertandSave1");
+    entry->setEnabled(true);
+    entry->trigger();
+    entry->setEnabled(false);
   }
   Colour Shown(int index) const {
     const QImage& picture = form_->control<ImageView>("Image1")->picture();
@@ -294,8 +299,7 @@ TEST_F(Convert, PaintsSet2MarkersKeepsTheEditBoxAndWritesTheBitmap) {
   }
 
   // The conversion codes became the last codes: restoring applies them.
-  edit()->setText("1 2 3 ");
-  form_->BOldColorsClick();
+  Apply("1 2 3 ");
   ASSERT_EQ(form_->model().slots[0].code, 1);
   Run();
   form_->control<QToolButton>("BitBtn1")->click();
