@@ -37,7 +37,7 @@ std::size_t PixelCount(PictureSize size) {
 // display buffer.
 void Recolour(PaintModel& model, std::vector<std::uint32_t>& display) {
   WriteSlotColours(model);
-  DrawThroughTable(model.work, MapColourTable(model.work, model.loaded, model.mapped),
+  DrawThroughTable(*model.work, MapColourTable(*model.work, model.loaded, model.mapped),
                    display.data());
 }
 

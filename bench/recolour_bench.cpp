@@ -26,8 +26,8 @@ void Recolour(benchmark::State& state, PictureSize size) {
   std::vector<std::uint32_t> display(PixelCount(size));
   for (auto _ : state) {
     WriteSlotColours(model);
-    const DisplayTable table = MapColourTable(model.work, model.loaded, model.mapped);
-    DrawThroughTable(model.work, table, display.data());
+    const DisplayTable table = MapColourTable(*model.work, model.loaded, model.mapped);
+    DrawThroughTable(*model.work, table, display.data());
     benchmark::DoNotOptimize(display.data());
     benchmark::ClobberMemory();
   }
@@ -50,11 +50,11 @@ void Memcpy(benchmark::State& state, PictureSize size) {
 void QtConvert(benchmark::State& state, PictureSize size) {
   PaintModel model = PaintedModel(size);
   WriteSlotColours(model);
-  const DisplayTable table = MapColourTable(model.work, model.loaded, model.mapped);
+  const DisplayTable table = MapColourTable(*model.work, model.loaded, model.mapped);
   const QList<QRgb> colours(table.begin(), table.end());
   QImage indexed(size.width, size.height, QImage::Format_Indexed8);
   for (int y = 0; y < size.height; ++y) {
-    std::memcpy(indexed.scanLine(y), model.work.indices.data() + std::size_t(y) * size.width,
+    std::memcpy(indexed.scanLine(y), model.work->indices.data() + std::size_t(y) * size.width,
                 std::size_t(size.width));
   }
   for (auto _ : state) {

@@ -5,29 +5,20 @@
 #include <exception>
 
 namespace tintara {
-namespace {
 
-void ShowErrorBox(const QString& message) {
-  QMessageBox::critical(QApplication::activeWindow(), QApplication::applicationName(), message);
+ErrorReporter MessageBoxReporter() {
+  return [](const QString& message) {
+    QMessageBox::critical(QApplication::activeWindow(), QApplication::applicationName(), message);
+  };
 }
 
-ErrorReporter& CurrentReporter() {
-  static ErrorReporter reporter = ShowErrorBox;
-  return reporter;
-}
-
-}  // namespace
-
-ErrorReporter SetErrorReporter(ErrorReporter reporter) {
-  return std::exchange(CurrentReporter(), std::move(reporter));
-}
-
-void ReportErrors(const std::function<void()>& operation) {
+std::optional<QString> Attempt(const std::function<void()>& operation) {
   try {
     operation();
   } catch (const std::exception& error) {
-    CurrentReporter()(QString::fromLocal8Bit(error.what()));
+    return QString::fromUtf8(error.what());
   }
+  return std::nullopt;
 }
 
 }  // namespace tintara

@@ -2,23 +2,18 @@
 
 #include <QString>
 #include <functional>
+#include <optional>
 
 namespace tintara {
 
-// The application's error report. Handlers raise UserError and keep free of try/catch; every
-// entry from the event loop into the program runs through ReportErrors, which shows the message
-// and lets the event loop go on.
+// The application's error report: tells the user a message, in a message box in the program.
 using ErrorReporter = std::function<void(const QString& message)>;
 
-// Replaces the reporter (tests collect the messages instead of showing a box). Returns the old one.
-ErrorReporter SetErrorReporter(ErrorReporter reporter);
+ErrorReporter MessageBoxReporter();
 
-void ReportErrors(const std::function<void()>& operation);
-
-// A slot for connect() that runs the operation through ReportErrors, ignoring signal arguments.
-template <typename Operation>
-auto Reported(Operation operation) {
-  return [operation](auto&&...) { ReportErrors(operation); };
-}
+// Runs one entry from the event loop into the program. An exception it raises (a UserError, or a
+// failure such as running out of memory) ends it there; its message comes back, to be reported
+// once the window shows what the entry did before it stopped.
+std::optional<QString> Attempt(const std::function<void()>& operation);
 
 }  // namespace tintara

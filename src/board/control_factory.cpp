@@ -1,13 +1,15 @@
 #include "board/control_factory.h"
 
 #include <QLabel>
+#include <QRegion>
 
 #include "board/shape_control.h"
 
 namespace tintara {
 
-ShapeControl* AddShape(QWidget* parent, const QString& name, QRect geometry, const QColor& fill) {
-  auto* shape = new ShapeControl(parent);
+ShapeControl* AddShape(QWidget* parent, int number, const QString& name, QRect geometry,
+                       const QColor& fill) {
+  auto* shape = new ShapeControl(number, parent);
   shape->setObjectName(name);
   shape->setGeometry(geometry);
   shape->setFill(fill);
@@ -34,6 +36,16 @@ void SetHint(QWidget* widget, const QString& hint) {
   static constexpr int kHintMilliseconds = 5000;
   widget->setToolTip(hint);
   widget->setToolTipDuration(kHintMilliseconds);
+}
+
+void CoverOnlyChildren(QWidget* view) {
+  QRegion covered;
+  for (const QWidget* child : view->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+    covered += child->geometry();
+  }
+  const QRect bounds = covered.boundingRect();
+  view->setGeometry(0, 0, bounds.right() + 1, bounds.bottom() + 1);
+  view->setMask(covered);
 }
 
 }  // namespace tintara

@@ -14,11 +14,18 @@ class ShapeControl;
 inline const QColor kGreyText(0x80, 0x80, 0x80);
 
 // Small builders for the window's controls: each control gets its name, place and look at once.
-ShapeControl* AddShape(QWidget* parent, const QString& name, QRect geometry, const QColor& fill);
+ShapeControl* AddShape(QWidget* parent, int number, const QString& name, QRect geometry,
+                       const QColor& fill);
 QLabel* AddLabel(QWidget* parent, const QString& name, const QString& text, QRect geometry,
                  Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignTop);
 void SetTextColour(QWidget* widget, const QColor& colour);
 // The tool-tip of a control, shown for five seconds.
 void SetHint(QWidget* widget, const QString& hint);
+
+// A view that holds some of the window's controls lies over the whole client area from its top
+// left corner, so that its controls keep their places in client coordinates, and takes the mouse
+// only where one of them stands: the controls of other views around and between them stay as
+// reachable as if this view were not there.
+void CoverOnlyChildren(QWidget* view);
 
 }  // namespace tintara

@@ -6,7 +6,7 @@
 
 namespace tintara {
 
-ShapeControl::ShapeControl(QWidget* parent) : QWidget(parent) {}
+ShapeControl::ShapeControl(int number, QWidget* parent) : QWidget(parent), number_(number) {}
 
 void ShapeControl::setFill(const QColor& colour) {
   if (fill_ == colour) return;
@@ -33,33 +33,57 @@ void ShapeControl::paintEvent(QPaintEvent*) {
   }
 }
 
+// While a drag lasts this control holds the mouse, so a press of another button comes here too.
 void ShapeControl::mousePressEvent(QMouseEvent* event) {
-  if (onPress) onPress(this, event->button());
   event->accept();
+  if (dragging_) {
+    endDrag(nullptr);
+  } else if (event->button() == Qt::LeftButton && draggable_) {
+    dragging_ = true;
+    grabKeyboard();
+    Q_EMIT dragStarted();
+    showWhetherAccepted(rect().center());
+  } else {
+    Q_EMIT pressed(event->button());
+  }
 }
 
 void ShapeControl::mouseMoveEvent(QMouseEvent* event) {
-  if (onMove) onMove(this, event->position().toPoint());
   event->accept();
+  if (dragging_) showWhetherAccepted(event->position().toPoint());
 }
 
 void ShapeControl::mouseReleaseEvent(QMouseEvent* event) {
-  if (onRelease && event->button() == Qt::LeftButton) onRelease(this, event->position().toPoint());
   event->accept();
+  if (dragging_ && event->button() == Qt::LeftButton) {
+    endDrag(dropTargetAt(event->position().toPoint()));
+  }
 }
 
 void ShapeControl::keyPressEvent(QKeyEvent* event) {
-  if (event->key() == Qt::Key_Escape && onEscape) {
-    onEscape(this);
+  if (dragging_ && event->key() == Qt::Key_Escape) {
     event->accept();
+    endDrag(nullptr);
   } else {
     QWidget::keyPressEvent(event);
   }
 }
 
-int SwatchNumber(const QObject* control) {
-  static constexpr int kPrefixLength = 5;  // "Shape"
-  return control->objectName().mid(kPrefixLength).toInt();
+ShapeControl* ShapeControl::dropTargetAt(QPoint position) const {
+  QWidget* top = window();
+  auto* target = qobject_cast<ShapeControl*>(top->childAt(mapTo(top, position)));
+  return target != nullptr && target->dropTarget_ ? target : nullptr;
+}
+
+void ShapeControl::showWhetherAccepted(QPoint position) {
+  setCursor(dropTargetAt(position) != nullptr ? Qt::DragCopyCursor : Qt::ForbiddenCursor);
+}
+
+void ShapeControl::endDrag(ShapeControl* target) {
+  dragging_ = false;
+  unsetCursor();
+  releaseKeyboard();
+  Q_EMIT dragEnded(target);
 }
 
 }  // namespace tintara

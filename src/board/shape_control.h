@@ -2,32 +2,40 @@
 
 #include <QColor>
 #include <QWidget>
-#include <functional>
 
 namespace tintara {
 
-// A control that draws one filled figure with a one-pixel black outline: the board swatches,
-// the slot swatches and the sample swatch. Presses are handed to the window through onPress.
+// A control that draws one filled figure with a one-pixel black outline: the board swatches, the
+// slot swatches and the sample swatch. Each knows its swatch number.
+//
+// Dragging one shape control onto another. The drag never leaves the window, so the controls do
+// it themselves instead of through QDrag: a left press on a draggable control starts it at once,
+// with no movement threshold, and the pressed control keeps the mouse until the button goes up.
+// While it moves, the cursor tells whether the control under it takes the drop: only visible
+// drop targets do. On release the drag ends, with the drop target under the cursor if there is
+// one. Escape, or a press of another button, cancels the drag: it ends with no target.
 class ShapeControl : public QWidget {
   Q_OBJECT
 
  public:
   enum class Figure { Rectangle, Circle };
 
-  explicit ShapeControl(QWidget* parent = nullptr);
+  ShapeControl(int number, QWidget* parent);
 
+  int number() const { return number_; }
   QColor fill() const { return fill_; }
   void setFill(const QColor& colour);
   Figure figure() const { return figure_; }
   void setFigure(Figure figure);
+  void setDraggable(bool on) { draggable_ = on; }
+  void setDropTarget(bool on) { dropTarget_ = on; }
 
-  // Mouse reports to the window. A control that was pressed keeps receiving the moves and the
-  // release until the button goes up, wherever the pointer is; positions are the control's own.
-  std::function<void(ShapeControl*, Qt::MouseButton)> onPress;
-  std::function<void(ShapeControl*, QPoint)> onMove;
-  std::function<void(ShapeControl*, QPoint)> onRelease;
-  // Escape, while the control holds the keyboard.
-  std::function<void(ShapeControl*)> onEscape;
+ Q_SIGNALS:
+  // A press that neither starts nor ends a drag: another button, or a control not draggable.
+  void pressed(Qt::MouseButton button);
+  void dragStarted();
+  // The target is null when the drag was released elsewhere or cancelled.
+  void dragEnded(tintara::ShapeControl* target);
 
  protected:
   void paintEvent(QPaintEvent* event) override;
@@ -37,11 +45,16 @@ class ShapeControl : public QWidget {
   void keyPressEvent(QKeyEvent* event) override;
 
  private:
+  ShapeControl* dropTargetAt(QPoint position) const;
+  void showWhetherAccepted(QPoint position);
+  void endDrag(ShapeControl* target);
+
+  int number_;
   QColor fill_ = Qt::white;
   Figure figure_ = Figure::Rectangle;
+  bool draggable_ = false;
+  bool dropTarget_ = false;
+  bool dragging_ = false;
 };
-
-// The number after "Shape" in a shape control's name: 1..256 on the board, 257..272 for slots.
-int SwatchNumber(const QObject* control);
 
 }  // namespace tintara

@@ -27,10 +27,10 @@ bool UsesMarkerSet2(const ColourTable& loaded) {
 }  // namespace
 
 LoadOutcome AdoptLoadedBitmap(PaintModel& model, Bitmap bitmap) {
-  model.work = std::move(bitmap);
-  if (!model.work.hasColourTable()) return LoadOutcome::NoColourTable;
+  model.work = std::make_shared<const Bitmap>(std::move(bitmap));
+  if (!model.work->hasColourTable()) return LoadOutcome::NoColourTable;
 
-  const std::span<const ColourTableEntry> table = model.work.colourTable;
+  const std::span<const ColourTableEntry> table = model.work->colourTable;
   for (std::size_t k = 0; k < table.size() && k < model.loaded.size(); ++k) {
     model.loaded[k] = model.mapped[k] = table[k].colour();
   }

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <memory>
 #include <string>
 
 #include "paint/slot_tables.h"
@@ -24,12 +25,13 @@ inline constexpr std::int32_t kNotLocated = -1;
 using ColourTable = std::array<Colour, 256>;
 using SlotRecords = std::array<SlotRecord, kSlotCount>;
 
-// The state every paint operation shares; the main window owns the one instance.
+// The state every paint operation shares; the paint session owns the one instance.
 struct PaintModel {
   SlotRecords slots{};
   ColourTable loaded{};  // the loaded bitmap's colours; written only by a load
   ColourTable mapped{};  // the colours recolouring writes; slot positions change on each edit
-  Bitmap work;           // the bitmap as loaded; painting never changes it
+  // The bitmap as loaded. Painting never changes it, so copies of the model share it.
+  std::shared_ptr<const Bitmap> work = std::make_shared<const Bitmap>();
   std::string lastCodes;
   bool markerSet2 = false;
   bool skinToggle = false;

@@ -40,6 +40,13 @@ inline constexpr std::array<SlotDefinition, kSlotCount> kSlots = {{
     {4, 0x0000B5, 39, 0x4B4B2F, 254, 0x0000B7},   // slot 16
 }};
 
+// What each slot swatch shows before the first load, indexed by slot - 1. Slot 8's design value
+// lies outside the colour range; it shows the colour of its neighbour, slot 9.
+inline constexpr std::array<Colour, kSlotCount> kSlotDesignColours = {
+    0x005200, 0x007B00, 0x00A500, 0x00CE00, 0x080808, 0x101010, 0x181818, 0x5A3931,
+    0x5A3931, 0x6B4A42, 0x7B5A52, 0x846B63, 0x947B73, 0x9C8C8C, 0x4AEFC6, 0xFFFFFF,
+};
+
 // A colour table holding these colours at positions 249..253 uses marker set 2.
 inline constexpr int kSet2SignatureFirstPosition = 249;
 inline constexpr std::array<Colour, 5> kSet2Signature = {0x3B3B27, 0x5B5B47, 0x7F7F67, 0x9F9F87,

@@ -10,19 +10,19 @@ namespace tintara {
 enum class CatalogueTarget { Head, Grid };
 
 // One entry of the head and accessory menus: the submenu it stands in, its caption with its
-// accelerator, its handler's name (also the menu action's object name), the bitmap file it
-// selects and the caption its radio button takes.
+// accelerator, its menu action's object name, the bitmap file it selects and the caption its radio
+// button takes.
 struct CatalogueEntry {
   std::string_view submenu;
   std::string_view caption;
-  std::string_view handler;
+  std::string_view actionName;
   std::string_view file;
   std::string_view radioCaption;
   CatalogueTarget target;
 };
 
 // In menu order. The irregular rows are meant: "Masked Brisa" loads BRISA.BMP, the wolf
-// WOLFANIME.BMP, the bunny ears EARS.BMP; both Galadriel entries share one handler.
+// WOLFANIME.BMP, the bunny ears EARS.BMP; both Galadriel entries share one action name.
 inline constexpr std::array<CatalogueEntry, 65> kCatalogue = {{
     {"SelectNewHead", "&Pell", "Pell1Click", "PELLHEAD.BMP", "Pell Head", CatalogueTarget::Head},
     {"SelectNewHead", "&Orvinne", "Orvinne1Click", "ORVINNE.BMP", "Orvinne Head",

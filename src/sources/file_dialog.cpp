@@ -3,11 +3,10 @@
 #include <QFileDialog>
 
 namespace tintara {
-namespace {
 
 std::optional<QString> AskTheUser(const FileDialog& dialog, QWidget* parent) {
   QFileDialog box(parent);
-  const bool saving = dialog.purpose() == FileDialog::Purpose::Save;
+  const bool saving = dialog.purpose == FileDialog::Purpose::Save;
   box.setAcceptMode(saving ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
   box.setFileMode(QFileDialog::AnyFile);
   box.setOption(QFileDialog::DontConfirmOverwrite);
@@ -21,25 +20,17 @@ std::optional<QString> AskTheUser(const FileDialog& dialog, QWidget* parent) {
   return box.selectedFiles().first();
 }
 
-}  // namespace
+bool Execute(FileDialog& dialog, const FileChooser& chooser, QWidget* parent) {
+  const std::optional<QString> chosen = chooser(dialog, parent);
+  if (!chosen) return false;
+  dialog.fileName = *chosen;
+  return true;
+}
 
 QString QtNameFilter(const QString& filter) {
   const qsizetype open = filter.lastIndexOf('(');
   if (open < 0) return filter;
   return filter.left(open) + filter.mid(open).replace(';', ' ');
-}
-
-FileDialog::Answerer& FileDialog::CurrentAnswerer() {
-  static Answerer answerer;
-  return answerer;
-}
-
-bool FileDialog::Execute(QWidget* parent) {
-  const std::optional<QString> chosen =
-      CurrentAnswerer() ? CurrentAnswerer()(*this) : AskTheUser(*this, parent);
-  if (!chosen) return false;
-  fileName = *chosen;
-  return true;
 }
 
 }  // namespace tintara

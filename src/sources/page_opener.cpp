@@ -5,11 +5,8 @@
 
 namespace tintara {
 
-PageOpener& CurrentPageOpener() {
-  static PageOpener opener = [](const QString& path) {
-    QDesktopServices::openUrl(QUrl::fromLocalFile(path));
-  };
-  return opener;
+void OpenWithTheDesktop(const QString& path) {
+  QDesktopServices::openUrl(QUrl::fromLocalFile(path));
 }
 
 }  // namespace tintara

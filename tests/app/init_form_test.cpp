@@ -1,24 +1,24 @@
-#include "app/init_form.h"
+#include "app/stored_placement_window.h"
 
 #include <QDir>
 #include <QFile>
 #include <QTest>
 
-#include "gui/form_fixture.h"
+#include "app/window_fixture.h"
 #include "platform/ini_file.h"
 
 namespace tintara {
 namespace {
 
-class WindowPlacement : public FormTest {
+class WindowPlacement : public WindowTest {
  protected:
   void StoreInForm1Section(std::initializer_list<std::pair<const char*, const char*>> values) {
     const IniFile ini(files().iniPath.toStdString());
     for (const auto& [key, value] : values) ini.WriteString("TForm1", key, value);
   }
 
-  TForm1& ShowForm() {
-    TForm1& form = StartForm();
+  MainWindow& ShowForm() {
+    MainWindow& form = StartWindow();
     form.show();
     EXPECT_TRUE(QTest::qWaitForWindowExposed(&form));
     return form;
@@ -32,22 +32,22 @@ class WindowPlacement : public FormTest {
 };
 
 TEST_F(WindowPlacement, FirstStartOpensAtTheDesignPlaceAndStoresTheFourKeysInOrder) {
-  TForm1& form = ShowForm();
+  MainWindow& form = ShowForm();
   EXPECT_EQ(form.pos(), QPoint(193, 115));
   EXPECT_EQ(form.size(), QSize(485, 397));
-  form_.reset();
+  window_.reset();
   EXPECT_EQ(IniText(), "[TForm1]\nLeft=193\nTop=115\nWidth=485\nHeight=397\n");
   EXPECT_TRUE(errors_.isEmpty());
 }
 
 TEST_F(WindowPlacement, ComesBackWhereItWasLeft) {
-  TForm1& first = ShowForm();
+  MainWindow& first = ShowForm();
   first.move(-30, 210);
   first.resize(610, 455);
   QTRY_COMPARE(first.pos(), QPoint(-30, 210));
-  form_.reset();
+  window_.reset();
 
-  TForm1& second = ShowForm();
+  MainWindow& second = ShowForm();
   EXPECT_EQ(second.pos(), QPoint(-30, 210));
   EXPECT_EQ(second.size(), QSize(610, 455));
 }
@@ -71,7 +71,7 @@ class FirstShowBounds : public QObject {
 
 TEST_F(WindowPlacement, TheFirstShowIsAlreadyAtTheStoredBounds) {
   StoreInForm1Section({{"Left", "40"}, {"Top", "50"}, {"Width", "520"}, {"Height", "430"}});
-  TForm1& form = StartForm();
+  MainWindow& form = StartWindow();
   FirstShowBounds first;
   form.installEventFilter(&first);
   form.show();
@@ -83,7 +83,7 @@ TEST_F(WindowPlacement, TheFirstShowIsAlreadyAtTheStoredBounds) {
 
 TEST_F(WindowPlacement, BoundsBelowTheBaseSizeAndOffTheScreenAreUsedAsTheyAre) {
   StoreInForm1Section({{"Left", "5000"}, {"Top", "-3000"}, {"Width", "300"}, {"Height", "250"}});
-  TForm1& form = ShowForm();
+  MainWindow& form = ShowForm();
   EXPECT_EQ(form.pos(), QPoint(5000, -3000));
   EXPECT_EQ(form.size(), QSize(300, 250));
   EXPECT_EQ(form.baseSize(), QSize(485, 397));
@@ -91,30 +91,30 @@ TEST_F(WindowPlacement, BoundsBelowTheBaseSizeAndOffTheScreenAreUsedAsTheyAre) {
 
 TEST_F(WindowPlacement, ValuesAreReadAsProfileIntegers) {
   StoreInForm1Section({{"Left", "-4"}, {"Top", "0x20"}, {"Width", "wide"}, {"Height", "$1F4"}});
-  TForm1& form = ShowForm();
+  MainWindow& form = ShowForm();
   EXPECT_EQ(form.pos(), QPoint(-4, 32));
   EXPECT_EQ(form.size(), QSize(485, 500));
 }
 
 TEST_F(WindowPlacement, OnlyTheStoredWidthReplacesTheStartUpBounds) {
   StoreInForm1Section({{"Width", "640"}});
-  TForm1& form = ShowForm();
+  MainWindow& form = ShowForm();
   EXPECT_EQ(form.pos(), QPoint(193, 115));
   EXPECT_EQ(form.size(), QSize(640, 397));
 }
 
 TEST_F(WindowPlacement, AMaximisedWindowStoresItsNormalBoundsAndReopensNormal) {
-  TForm1& form = ShowForm();
+  MainWindow& form = ShowForm();
   form.move(70, 80);
   form.resize(500, 410);
   QTRY_COMPARE(form.pos(), QPoint(70, 80));
   form.showMaximized();
   QTRY_VERIFY(form.isMaximized());
   QTRY_VERIFY(form.size() != QSize(500, 410));
-  form_.reset();
+  window_.reset();
   EXPECT_EQ(IniText(), "[TForm1]\nLeft=70\nTop=80\nWidth=500\nHeight=410\n");
 
-  TForm1& next = ShowForm();
+  MainWindow& next = ShowForm();
   EXPECT_FALSE(next.isMaximized());
   EXPECT_EQ(next.geometry().size(), QSize(500, 410));
 }
@@ -122,7 +122,7 @@ TEST_F(WindowPlacement, AMaximisedWindowStoresItsNormalBoundsAndReopensNormal) {
 TEST_F(WindowPlacement, OtherSectionsOfTheFileAreKept) {
   IniFile(files().iniPath.toStdString()).WriteString("Setup", "HideHints", "1");
   ShowForm();
-  form_.reset();
+  window_.reset();
   EXPECT_EQ(IniText(),
             "[Setup]\nHideHints=1\n[TForm1]\nLeft=193\nTop=115\nWidth=485\nHeight=397\n");
 }
@@ -130,13 +130,13 @@ TEST_F(WindowPlacement, OtherSectionsOfTheFileAreKept) {
 TEST_F(WindowPlacement, AnUnwritableFileIsReportedOnceAndNothingElseHappens) {
   ASSERT_TRUE(QDir().mkpath(files().iniPath));
   ShowForm();
-  form_.reset();
+  window_.reset();
   EXPECT_EQ(errors_, QStringList{"Unable to write to " + files().iniPath});
 }
 
 TEST_F(WindowPlacement, AWindowNeverShownWritesNothing) {
-  StartForm();
-  form_.reset();
+  StartWindow();
+  window_.reset();
   EXPECT_FALSE(QFile::exists(files().iniPath));
 }
 

@@ -1,4 +1,4 @@
-#include "app/unit2.h"
+#include "app/about_box.h"
 
 #include <QAction>
 #include <QApplication>
@@ -8,32 +8,32 @@
 #include <QTimer>
 #include <functional>
 
-#include "gui/form_fixture.h"
+#include "app/window_fixture.h"
 
 namespace tintara {
 namespace {
 
-class AboutBox : public FormTest {
+class AboutBoxTest : public WindowTest {
  protected:
-  TForm1& ShowForm() {
-    TForm1& form = StartForm();
+  MainWindow& ShowForm() {
+    MainWindow& form = StartWindow();
     form.show();
     EXPECT_TRUE(QTest::qWaitForWindowExposed(&form));
     return form;
   }
 
-  static TForm2* Box(const TForm1& form) { return form.findChild<TForm2*>("Form2"); }
+  static AboutBox* Box(const MainWindow& form) { return form.findChild<AboutBox*>("Form2"); }
 
   // Runs `open` (which shows the box modally and returns when it is closed) and inspects the box
   // while it is open, then presses its "OK" button.
-  static void InspectWhileOpen(TForm2& box, const std::function<void()>& open,
+  static void InspectWhileOpen(AboutBox& box, const std::function<void()>& open,
                                const std::function<void()>& inspect) {
     bool inspected = false;
     QTimer::singleShot(0, &box, [&] {
       EXPECT_TRUE(box.isVisible());
       if (box.isVisible()) inspect();
       inspected = true;
-      QTest::mouseClick(box.Button1, Qt::LeftButton);
+      QTest::mouseClick(box.okButton(), Qt::LeftButton);
     });
     open();
     EXPECT_TRUE(inspected);
@@ -42,9 +42,9 @@ class AboutBox : public FormTest {
   }
 };
 
-TEST_F(AboutBox, IsCreatedHiddenWithTheMainWindow) {
-  TForm1& form = ShowForm();
-  TForm2* box = Box(form);
+TEST_F(AboutBoxTest, IsCreatedHiddenWithTheMainWindow) {
+  MainWindow& form = ShowForm();
+  AboutBox* box = Box(form);
   ASSERT_NE(box, nullptr);
   EXPECT_FALSE(box->isVisible());
   EXPECT_EQ(box->size(), QSize(220, 223));
@@ -54,8 +54,8 @@ TEST_F(AboutBox, IsCreatedHiddenWithTheMainWindow) {
   EXPECT_EQ(box->palette().color(QPalette::Window), QColor(Qt::black));
 }
 
-TEST_F(AboutBox, ControlsSitAtTheirPlacesWithTheirLooks) {
-  const TForm2& box = *Box(StartForm());
+TEST_F(AboutBoxTest, ControlsSitAtTheirPlacesWithTheirLooks) {
+  const AboutBox& box = *Box(StartWindow());
   struct Expected {
     QLabel* label;
     QRect place;
@@ -65,11 +65,11 @@ TEST_F(AboutBox, ControlsSitAtTheirPlacesWithTheirLooks) {
   };
   const QColor silver(0xC0, 0xC0, 0xC0);
   const std::vector<Expected> texts = {
-      {box.StaticText1, {30, 87, 153, 32}, Qt::red, 24, true},
-      {box.StaticText2, {22, 116, 169, 18}, silver, 11, true},
-      {box.StaticText3, {60, 129, 93, 18}, silver, 11, false},
-      {box.StaticText5, {8, 145, 206, 18}, silver, 11, false},
-      {box.StaticText4, {62, 163, 90, 19}, Qt::yellow, 12, false},
+      {box.nameText(), {30, 87, 153, 32}, Qt::red, 24, true},
+      {box.findChild<QLabel*>("StaticText2"), {22, 116, 169, 18}, silver, 11, true},
+      {box.findChild<QLabel*>("StaticText3"), {60, 129, 93, 18}, silver, 11, false},
+      {box.findChild<QLabel*>("StaticText5"), {8, 145, 206, 18}, silver, 11, false},
+      {box.versionLine(), {62, 163, 90, 19}, Qt::yellow, 12, false},
   };
   for (const Expected& text : texts) {
     SCOPED_TRACE(text.label->objectName().toStdString());
@@ -80,26 +80,28 @@ TEST_F(AboutBox, ControlsSitAtTheirPlacesWithTheirLooks) {
     EXPECT_FALSE(text.label->text().isEmpty());
   }
   // The name and the credit lines fit their boxes; the version line sizes itself.
-  for (const QLabel* label : {box.StaticText1, box.StaticText2, box.StaticText3, box.StaticText5}) {
+  for (const QLabel* label :
+       {box.nameText(), box.findChild<QLabel*>("StaticText2"),
+        box.findChild<QLabel*>("StaticText3"), box.findChild<QLabel*>("StaticText5")}) {
     EXPECT_LE(label->fontMetrics().horizontalAdvance(label->text()), label->width())
         << label->objectName().toStdString();
   }
-  EXPECT_EQ(box.StaticText1->text(), "Tintara");
-  EXPECT_TRUE(box.StaticText1->font().italic());
-  EXPECT_EQ(box.StaticText4->text(), "Version 0.00.00");
-  EXPECT_EQ(box.Image1->geometry(), QRect(75, 10, 62, 78));
-  EXPECT_EQ(box.Image1->pixmap().size(), QSize(62, 78));
-  EXPECT_EQ(box.Button1->geometry(), QRect(80, 186, 53, 21));
-  EXPECT_EQ(box.Button1->text(), "OK");
+  EXPECT_EQ(box.nameText()->text(), "Tintara");
+  EXPECT_TRUE(box.nameText()->font().italic());
+  EXPECT_EQ(box.versionLine()->text(), "Version 0.00.00");
+  EXPECT_EQ(box.emblem()->geometry(), QRect(75, 10, 62, 78));
+  EXPECT_EQ(box.emblem()->pixmap().size(), QSize(62, 78));
+  EXPECT_EQ(box.okButton()->geometry(), QRect(80, 186, 53, 21));
+  EXPECT_EQ(box.okButton()->text(), "OK");
 }
 
-TEST_F(AboutBox, OnlyTheButtonTakesTheFocusAndTheTabOrderIsKept) {
-  const TForm2& box = *Box(StartForm());
+TEST_F(AboutBoxTest, OnlyTheButtonTakesTheFocusAndTheTabOrderIsKept) {
+  const AboutBox& box = *Box(StartWindow());
   QStringList order;
   for (QWidget* widget = box.nextInFocusChain(); widget != &box;
        widget = widget->nextInFocusChain()) {
     order << widget->objectName();
-    EXPECT_EQ(widget->focusPolicy() != Qt::NoFocus, widget == box.Button1)
+    EXPECT_EQ(widget->focusPolicy() != Qt::NoFocus, widget == box.okButton())
         << widget->objectName().toStdString();
   }
   order.removeAll("Image1");
@@ -107,18 +109,18 @@ TEST_F(AboutBox, OnlyTheButtonTakesTheFocusAndTheTabOrderIsKept) {
                                 "StaticText4", "StaticText5"}));
 }
 
-TEST_F(AboutBox, OpensModallyCentredOverTheMainWindowWithTheVersionLineCentred) {
-  TForm1& form = ShowForm();
-  TForm2& box = *Box(form);
+TEST_F(AboutBoxTest, OpensModallyCentredOverTheMainWindowWithTheVersionLineCentred) {
+  MainWindow& form = ShowForm();
+  AboutBox& box = *Box(form);
   InspectWhileOpen(
-      box, [&] { form.action("About1")->trigger(); },
+      box, [&] { action("About1")->trigger(); },
       [&] {
         EXPECT_EQ(QApplication::activeModalWidget(), &box);
         EXPECT_EQ(box.windowModality(), Qt::ApplicationModal);
         // 193 + (485 - 220) / 2 and 115 + (397 - 223) / 2: the odd difference 265 halves to 132.
         EXPECT_EQ(box.pos(), QPoint(325, 202));
         EXPECT_EQ(box.windowTitle(), " About...");
-        const QLabel& version = *box.StaticText4;
+        const QLabel& version = *box.versionLine();
         EXPECT_EQ(version.text(), "Version 2.01.02");
         EXPECT_EQ(version.size(), version.sizeHint());
         EXPECT_EQ(version.y(), 163);
@@ -128,13 +130,13 @@ TEST_F(AboutBox, OpensModallyCentredOverTheMainWindowWithTheVersionLineCentred) 
       });
 }
 
-TEST_F(AboutBox, EveryShowCentresAfreshOverTheMovedMainWindow) {
-  TForm1& form = ShowForm();
-  TForm2& box = *Box(form);
+TEST_F(AboutBoxTest, EveryShowCentresAfreshOverTheMovedMainWindow) {
+  MainWindow& form = ShowForm();
+  AboutBox& box = *Box(form);
   InspectWhileOpen(
-      box, [&] { form.action("About1")->trigger(); }, [] {});
-  box.StaticText4->setText("changed");
-  box.StaticText4->adjustSize();
+      box, [&] { action("About1")->trigger(); }, [] {});
+  box.versionLine()->setText("changed");
+  box.versionLine()->adjustSize();
   box.setWindowTitle("changed");
 
   form.move(-50, 40);
@@ -142,24 +144,24 @@ TEST_F(AboutBox, EveryShowCentresAfreshOverTheMovedMainWindow) {
   QTRY_COMPARE(form.pos(), QPoint(-50, 40));
   ASSERT_EQ(form.size(), QSize(301, 252));
   InspectWhileOpen(
-      box, [&] { form.action("About1")->trigger(); },
+      box, [&] { action("About1")->trigger(); },
       [&] {
         // -50 + (301 - 220) / 2 and 40 + (252 - 223) / 2, both differences odd.
         EXPECT_EQ(box.pos(), QPoint(-10, 54));
         EXPECT_EQ(box.windowTitle(), " About...");
-        EXPECT_EQ(box.StaticText4->text(), "Version 2.01.02");
-        EXPECT_EQ(box.StaticText4->y(), 163);
+        EXPECT_EQ(box.versionLine()->text(), "Version 2.01.02");
+        EXPECT_EQ(box.versionLine()->y(), 163);
       });
 }
 
-TEST_F(AboutBox, AMainWindowNarrowerThanTheBoxHalvesTowardZero) {
-  TForm1& form = ShowForm();
+TEST_F(AboutBoxTest, AMainWindowNarrowerThanTheBoxHalvesTowardZero) {
+  MainWindow& form = ShowForm();
   form.move(100, 100);
   form.resize(199, 200);
   QTRY_COMPARE(form.size(), QSize(199, 200));
-  TForm2& box = *Box(form);
+  AboutBox& box = *Box(form);
   InspectWhileOpen(
-      box, [&] { form.action("About1")->trigger(); },
+      box, [&] { action("About1")->trigger(); },
       [&] {
         // (199 - 220) / 2 and (200 - 223) / 2 are -10 and -11, not -11 and -12.
         EXPECT_EQ(box.pos(), QPoint(90, 89));

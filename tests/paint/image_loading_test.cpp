@@ -133,8 +133,8 @@ TEST(AdoptLoadedBitmap, BitmapWithoutColourTableChangesOnlyTheWorkBitmap) {
   deep.bitsPerPixel = 24;
   deep.pixels = {0xFF080808u};
   EXPECT_EQ(AdoptLoadedBitmap(model, deep), LoadOutcome::NoColourTable);
-  EXPECT_EQ(model.work.bitsPerPixel, 24);
-  EXPECT_EQ(model.work.pixels, deep.pixels);
+  EXPECT_EQ(model.work->bitsPerPixel, 24);
+  EXPECT_EQ(model.work->pixels, deep.pixels);
   EXPECT_EQ(model.slots, before.slots);
   EXPECT_EQ(model.loaded, before.loaded);
   EXPECT_EQ(model.mapped, before.mapped);

@@ -43,9 +43,9 @@ void GiveCode(PaintModel& model, int slot, std::int32_t code) {
 // What the picture shows after the edits made to the model so far.
 std::vector<std::uint32_t> Recolour(PaintModel& model) {
   WriteSlotColours(model);
-  const DisplayTable table = MapColourTable(model.work, model.loaded, model.mapped);
-  std::vector<std::uint32_t> out(std::size_t(model.work.width) * model.work.height);
-  DrawThroughTable(model.work, table, out.data());
+  const DisplayTable table = MapColourTable(*model.work, model.loaded, model.mapped);
+  std::vector<std::uint32_t> out(std::size_t(model.work->width) * model.work->height);
+  DrawThroughTable(*model.work, table, out.data());
   return out;
 }
 
@@ -86,7 +86,7 @@ TEST(Recolour, DefaultCodesPaintASet1ImageWithTheirReferenceColours) {
     GiveCode(model, a.slot, a.code);
   }
   WriteSlotColours(model);
-  const DisplayTable table = MapColourTable(model.work, model.loaded, model.mapped);
+  const DisplayTable table = MapColourTable(*model.work, model.loaded, model.mapped);
 
   EXPECT_EQ(table[100], ToDisplayPixel(0x0F0F0F));  // slot 1 was 080808
   for (int s = 0; s < kSlotCount; ++s) {
@@ -105,7 +105,7 @@ TEST(Recolour, EveryEntryWithTheSlotsLoadedColourIsRecoloured) {
   ASSERT_EQ(model.slots[0].index, 20);
   GiveCode(model, 1, 3);
   WriteSlotColours(model);
-  const DisplayTable table = MapColourTable(model.work, model.loaded, model.mapped);
+  const DisplayTable table = MapColourTable(*model.work, model.loaded, model.mapped);
   EXPECT_EQ(table[10], ToDisplayPixel(ReferenceColour(3)));
   EXPECT_EQ(table[20], ToDisplayPixel(ReferenceColour(3)));
 }
@@ -119,7 +119,7 @@ TEST(Recolour, ReplacementsChainInAscendingOrder) {
   GiveCode(model, 1, 240);
   GiveCode(model, 2, 5);
   WriteSlotColours(model);
-  const DisplayTable table = MapColourTable(model.work, model.loaded, model.mapped);
+  const DisplayTable table = MapColourTable(*model.work, model.loaded, model.mapped);
   EXPECT_EQ(table[239], ToDisplayPixel(ReferenceColour(5)));
   EXPECT_EQ(table[240], ToDisplayPixel(ReferenceColour(5)));
 }
@@ -217,7 +217,7 @@ TEST(Recolour, WorkBitmapStaysAsLoadedAndEditsStartAgainFromIt) {
   for (int s = 0; s < kSlotCount; ++s) colours[200 + s] = kSlots[s].set1Marker;
   PaintModel model;
   AdoptLoadedBitmap(model, IndexedBitmap(colours));
-  const Bitmap loaded = model.work;
+  const Bitmap loaded = *model.work;
 
   for (int s = 1; s <= kSlotCount; ++s) GiveCode(model, s, s * 11);
   const std::vector<std::uint32_t> first = Recolour(model);
@@ -227,8 +227,8 @@ TEST(Recolour, WorkBitmapStaysAsLoadedAndEditsStartAgainFromIt) {
   }
   for (int s = 1; s <= kSlotCount; ++s) GiveCode(model, s, s * 11);
   EXPECT_EQ(Recolour(model), first);
-  EXPECT_EQ(model.work.colourTable, loaded.colourTable);
-  EXPECT_EQ(model.work.indices, loaded.indices);
+  EXPECT_EQ(model.work->colourTable, loaded.colourTable);
+  EXPECT_EQ(model.work->indices, loaded.indices);
   EXPECT_TRUE(std::equal(colours.begin(), colours.end(), model.loaded.begin()));
 }
 

@@ -26,7 +26,7 @@ std::vector<std::uint32_t> PaintWithDefaultCodes(const Bitmap& bitmap) {
   for (SlotRecord& slot : model.slots) slot.colour = ReferenceColour(slot.code);
   WriteSlotColours(model);
   std::vector<std::uint32_t> pixels(static_cast<std::size_t>(bitmap.width * bitmap.height));
-  DrawThroughTable(model.work, MapColourTable(model.work, model.loaded, model.mapped),
+  DrawThroughTable(*model.work, MapColourTable(*model.work, model.loaded, model.mapped),
                    pixels.data());
   return pixels;
 }

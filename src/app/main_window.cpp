@@ -1,0 +1,173 @@
+#include "app/main_window.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QEvent>
+#include <QFontInfo>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSignalBlocker>
+#include <QToolButton>
+
+#include "app/about_box.h"
+#include "app/embedded_art.h"
+#include "board/hint_switch.h"
+#include "board/picture_view.h"
+#include "board/qcolor_conversion.h"
+#include "board/slot_panel.h"
+#include "board/swatch_board.h"
+#include "platform/ini_file.h"
+#include "platform/version.h"
+
+namespace tintara {
+namespace {
+
+constexpr char kDesignCaption[] = " Tintara";
+constexpr QSize kDesignSize(485, 397);
+constexpr QPoint kDesignPosition(193, 115);
+// The section was named after the first version's window class; users' stored placement is there.
+constexpr char kPlacementSection[] = "TForm1";
+
+// The design font; where it is missing, a condensed sans-serif face at the same pixel size keeps
+// the captions within the controls laid out for it.
+QFont DesignFont() {
+  QFont font("MS Sans Serif");
+  font.setStyleHint(QFont::SansSerif);
+  font.setPixelSize(11);
+  if (QFontInfo(font).family() != font.family()) font.setStretch(QFont::Condensed);
+  return font;
+}
+
+}  // namespace
+
+MainWindow::MainWindow(ProgramFiles files, Desktop desktop, QWidget* parent)
+    : StoredPlacementWindow(files.iniPath, kPlacementSection, desktop.reportError, parent),
+      files_(std::move(files)),
+      desktop_(std::move(desktop)),
+      session_(files_.directory.toStdString(), desktop_.randomSeed, DesignPicture()),
+      export_(desktop_.chooseFile, desktop_.openPage, desktop_.now) {
+  setObjectName("Form1");
+  setWindowTitle(QString(kDesignCaption) + "  v." + kVersionNumber);
+  setFont(DesignFont());
+  move(kDesignPosition);
+  createControls();
+  createMenus();
+  connectControls();
+  showSession();
+  resize(kDesignSize);
+  baseSize_ = size();
+  const IniFile ini(files_.iniPath.toStdString());
+  hideHints_->setChecked(ini.ReadInteger("Setup", "HideHints", 0) != 0);
+  perform([this] { return session_.LoadStartUpBody(); });
+  about_ = new AboutBox(this);
+}
+
+MainWindow::~MainWindow() = default;
+
+void MainWindow::connectControls() {
+  connect(enlarge_, &QCheckBox::clicked, this, attempting([this] { applyEnlargeChoice(); }));
+  connect(applyCodes_, &QPushButton::clicked, this,
+          performing([this] { return session_.ApplyCodeText(); }));
+  connect(restore_, &QToolButton::clicked, this,
+          performing([this] { return session_.RestoreLastCodes(); }));
+  connect(gee_, &QPushButton::clicked, this,
+          performing([this] { return session_.RollRandomCodes(); }));
+  connect(reload_, &QPushButton::clicked, this, performing([this] { return session_.Reload(); }));
+  for (int body = 1; body <= kBodyCount; ++body) {
+    // Selecting a radio button, by the user or by the program, reloads.
+    connect(bodies_[static_cast<std::size_t>(body - 1)], &QRadioButton::toggled, this,
+            [this, body](bool selected) {
+              if (selected) perform([this, body] { return session_.SelectBody(body); });
+            });
+  }
+  connect(slots_, &SlotPanel::skinCaptionClicked, this,
+          performing([this] { return session_.ApplyNextSkinPreset(); }));
+  connect(slots_, &SlotPanel::slotDropped, this, [this](int slot, int sourceSlot) {
+    perform([=, this] { return session_.DropSlot(slot, sourceSlot); });
+  });
+  connect(slots_, &SlotPanel::slotDragEnded, this,
+          performing([this] { return session_.EndSlotDrag(); }));
+  connect(board_, &SwatchBoard::swatchDropped, this, [this](int code, QColor colour, int slot) {
+    perform([=, this] { return session_.DropSwatch(slot, code, FromQColor(colour)); });
+  });
+}
+
+// The board is filled on the first activation, and the hint option applied then.
+bool MainWindow::event(QEvent* event) {
+  if (event->type() == QEvent::WindowActivate) {
+    attempt([this] {
+      if (board_->fillOnce()) updateHints();
+    });
+  }
+  return StoredPlacementWindow::event(event);
+}
+
+void MainWindow::perform(const std::function<Outcome()>& operation) {
+  captureUserEdits();
+  Outcome outcome;
+  const std::optional<QString> failure = Attempt([&] { outcome = operation(); });
+  showSession();
+  showEffects(outcome);
+  if (outcome.message) desktop_.reportError(QString::fromStdString(*outcome.message));
+  if (failure) desktop_.reportError(*failure);
+}
+
+void MainWindow::attempt(const std::function<void()>& operation) {
+  captureUserEdits();
+  if (const std::optional<QString> failure = Attempt(operation)) desktop_.reportError(*failure);
+}
+
+// What the user changes in place, without an operation of its own.
+void MainWindow::captureUserEdits() {
+  session_.SetCodeText(codeEdit_->text().toStdString());
+  for (int g = 1; g <= kGroupCount; ++g) {
+    session_.SetGroupEnabled(g, slots_->groupCheck(g)->isChecked());
+  }
+  session_.SetApplyColoursOnLoad(colorsOnLoad_->isChecked());
+}
+
+void MainWindow::showSession() {
+  picture_->showPicture(session_.picture());
+  slots_->showSession(session_);
+  sizeLabel_->setText(QString::fromStdString(session_.sizeText()));
+  // Setting the same text again would move the cursor.
+  const QString codeText = QString::fromStdString(session_.codeText());
+  if (codeEdit_->text() != codeText) codeEdit_->setText(codeText);
+  for (int body = 1; body <= kBodyCount; ++body) {
+    bodies_[static_cast<std::size_t>(body - 1)]->setText(
+        QString::fromStdString(session_.bodyCaption(body)));
+  }
+  // Selecting a radio button reloads; this one shows a selection the session already made.
+  QRadioButton* selected = bodies_[static_cast<std::size_t>(session_.selectedBody() - 1)];
+  const QSignalBlocker quiet(selected);
+  selected->setChecked(true);
+}
+
+void MainWindow::showEffects(const Outcome& outcome) {
+  if (outcome.fitView) applyEnlargeChoice();
+  if (outcome.focusEnlarge) enlarge_->setFocus();
+}
+
+void MainWindow::applyEnlargeChoice() {
+  const bool enlarged = enlarge_->isChecked();
+  picture_->setEnlarged(enlarged);
+  enlarge_->setText(enlarged ? "Reduce " : "Enlarge ");
+  fitWindow();
+}
+
+// Only the size changes, never below the start-up size; the window keeps its place.
+void MainWindow::fitWindow() {
+  const QRect view = picture_->geometry();
+  const int width = view.left() + view.width() + 20;
+  const int height = view.top() + view.height() + 60;
+  resize(std::max(width, baseSize_.width()), std::max(height, baseSize_.height()));
+}
+
+void MainWindow::updateHints() {
+  const bool show = !hideHints_->isChecked();
+  for (QWidget* control : switchedHints_) SetShowHint(control, show);
+}
+
+}  // namespace tintara

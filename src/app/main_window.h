@@ -1,0 +1,111 @@
+#pragma once
+
+#include <QSize>
+#include <array>
+#include <functional>
+#include <vector>
+
+#include "app/desktop.h"
+#include "app/program_files.h"
+#include "app/stored_placement_window.h"
+#include "paint/bodies.h"
+#include "paint/paint_session.h"
+#include "sources/file_dialog.h"
+#include "sources/picture_export.h"
+
+class QAction;
+class QCheckBox;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QPushButton;
+class QRadioButton;
+class QToolButton;
+
+namespace tintara {
+
+class AboutBox;
+class PictureView;
+class SlotPanel;
+class SwatchBoard;
+struct CatalogueEntry;
+
+// The main window: it creates the views and the menus, hands what the user does to the paint
+// session, and after every operation shows the session again. Each user action runs as one
+// entry from the event loop: the user's edits are copied into the session, the operation runs,
+// the window shows the result and its effects (fitting, focus), and a message, if the operation
+// stopped with one, is reported last.
+class MainWindow : public StoredPlacementWindow {
+  Q_OBJECT
+
+ public:
+  MainWindow(ProgramFiles files, Desktop desktop, QWidget* parent = nullptr);
+  ~MainWindow() override;
+
+  const PaintSession& session() const { return session_; }
+  const PictureExport& pictureExport() const { return export_; }
+  // The size start-up gave the window: fitting never makes it smaller.
+  QSize baseSize() const { return baseSize_; }
+
+ protected:
+  bool event(QEvent* event) override;
+
+ private:
+  // Layout and menus.
+  void createControls();
+  QWidget* createPanel(QWidget* client);
+  void createMenus();
+  void connectControls();
+
+  // Running what the user does.
+  void perform(const std::function<Outcome()>& operation);
+  void attempt(const std::function<void()>& operation);
+  template <typename Operation>
+  auto performing(Operation operation) {
+    return [this, operation](auto&&...) { perform(operation); };
+  }
+  template <typename Operation>
+  auto attempting(Operation operation) {
+    return [this, operation](auto&&...) { attempt(operation); };
+  }
+  void captureUserEdits();
+  void showSession();
+  void showEffects(const Outcome& outcome);
+
+  // What the window does itself.
+  void applyEnlargeChoice();
+  void fitWindow();
+  void updateHints();
+  void toggleHideHints();
+  Outcome pickCatalogueEntry(const CatalogueEntry& entry);
+  Outcome loadOtherBitmap();
+  void saveAsJpeg();
+  Outcome convertAndSave();
+
+  ProgramFiles files_;
+  Desktop desktop_;
+  PaintSession session_;
+  PictureExport export_;
+  FileDialog otherBitmapDialog_{FileDialog::Purpose::Open, {}, {}, {}};
+  QSize baseSize_;
+
+  PictureView* picture_ = nullptr;
+  SwatchBoard* board_ = nullptr;
+  SlotPanel* slots_ = nullptr;
+  QCheckBox* enlarge_ = nullptr;
+  QPushButton* reload_ = nullptr;
+  QPushButton* gee_ = nullptr;
+  QPushButton* applyCodes_ = nullptr;
+  QLabel* sizeLabel_ = nullptr;
+  std::array<QRadioButton*, kBodyCount> bodies_{};
+  QLineEdit* codeEdit_ = nullptr;
+  QToolButton* restore_ = nullptr;
+  std::vector<QWidget*> switchedHints_;  // the controls whose hints "Hide Hints" switches
+
+  QAction* startBrowser_ = nullptr;
+  QAction* hideHints_ = nullptr;
+  QAction* colorsOnLoad_ = nullptr;
+  AboutBox* about_ = nullptr;
+};
+
+}  // namespace tintara

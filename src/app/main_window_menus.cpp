@@ -1,0 +1,97 @@
+// The menu bar and the commands of its menus.
+#include <QAction>
+#include <QMenu>
+#include <QMenuBar>
+
+#include "app/about_box.h"
+#include "app/main_window.h"
+#include "paint/bitmap_paths.h"
+#include "platform/ini_file.h"
+#include "sources/catalogue.h"
+#include "sources/catalogue_menus.h"
+#include "sources/menu_builder.h"
+
+namespace tintara {
+namespace {
+
+// The options are checked at every start; only "Hide Hints" is stored, by its own command.
+QAction* AddCheckItem(QMenu* menu, const char* name, const char* caption) {
+  QAction* item = AddItem(menu, name, caption);
+  item->setCheckable(true);
+  item->setChecked(true);
+  return item;
+}
+
+}  // namespace
+
+void MainWindow::createMenus() {
+  QMenuBar* bar = menuBar();
+  bar->setObjectName("MainMenu1");
+
+  QMenu* file = AddMenu(bar, "File1", "&File");
+  bar->addMenu(file);
+  connect(AddItem(file, "Save1", "&Save as JPG"), &QAction::triggered, this,
+          attempting([this] { saveAsJpeg(); }));
+  AddSeparator(file, "N1");
+  connect(
+      new CatalogueMenus(file), &CatalogueMenus::entryChosen, this,
+      [this](const CatalogueEntry& entry) { perform([&] { return pickCatalogueEntry(entry); }); });
+  AddSeparator(file, "N2");
+  connect(AddItem(file, "LoadOtherBitmap1", "Load Other Bitmap"), &QAction::triggered, this,
+          performing([this] { return loadOtherBitmap(); }));
+
+  QMenu* options = AddMenu(bar, "Options1", "&Options");
+  bar->addMenu(options);
+  startBrowser_ = AddCheckItem(options, "StartBrowser", "Start &Browser on JPG save");
+  hideHints_ = AddCheckItem(options, "HideHints", "&Hide Hints");
+  connect(hideHints_, &QAction::triggered, this, attempting([this] { toggleHideHints(); }));
+  colorsOnLoad_ = AddCheckItem(options, "ColorsOnLoad", "&Apply colors on load");
+  AddSeparator(options, "N5");
+  QAction* convert = AddItem(options, "ConvertandSave1", "Convert and Save");
+  convert->setEnabled(false);  // and nothing enables it
+  connect(convert, &QAction::triggered, this, performing([this] { return convertAndSave(); }));
+
+  QMenu* help = AddMenu(bar, "Help1", "&Help");
+  bar->addMenu(help);
+  AddItem(help, "Topics1", "&Topics");
+  connect(AddItem(help, "About1", "&About"), &QAction::triggered, this,
+          attempting([this] { about_->showCentredOver(*this); }));
+}
+
+// The check has changed already; the hints follow it, and it is stored at once.
+void MainWindow::toggleHideHints() {
+  updateHints();
+  IniFile(files_.iniPath.toStdString())
+      .WriteString("Setup", "HideHints", hideHints_->isChecked() ? "1" : "0");
+}
+
+Outcome MainWindow::pickCatalogueEntry(const CatalogueEntry& entry) {
+  const PickedBitmap which =
+      entry.target == CatalogueTarget::Head ? PickedBitmap::Head : PickedBitmap::Grid;
+  return session_.PickBitmap(which, std::string(entry.file), std::string(entry.radioCaption));
+}
+
+Outcome MainWindow::loadOtherBitmap() {
+  otherBitmapDialog_.defaultExt = "bmp";
+  otherBitmapDialog_.filters = QStringList{"Bitmaps (*.bmp)"};
+  if (!Execute(otherBitmapDialog_, desktop_.chooseFile, this)) return {};
+  const std::string path = otherBitmapDialog_.fileName.toStdString();
+  return session_.PickBitmap(PickedBitmap::Grid, path, OtherBitmapCaption(path));
+}
+
+void MainWindow::saveAsJpeg() {
+  export_.SaveAsJpeg(session_.picture(), QString::fromStdString(session_.codeText()),
+                     startBrowser_->isChecked(), this);
+}
+
+// The picture stays converted when the file cannot be written.
+Outcome MainWindow::convertAndSave() {
+  Outcome outcome = session_.ConvertToMarkerSet2();
+  if (const std::optional<QString> failure =
+          Attempt([this] { export_.SaveConverted(session_.picture(), files_.directory); })) {
+    outcome.message = failure->toStdString();
+  }
+  return outcome;
+}
+
+}  // namespace tintara

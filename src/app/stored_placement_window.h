@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QMainWindow>
+#include <QString>
+
+#include "app/error_report.h"
+
+namespace tintara {
+
+// A main window that reopens where and as large as it was when it was last destroyed. Its bounds
+// live in the INI file, in the section given, under the keys "Left", "Top", "Width" and "Height".
+// They are read when the native window is created, on the first show, and written back when the
+// window object is destroyed; nothing is written in between, and a window never shown writes
+// nothing. A failed write is reported and ends the writing.
+//
+// Outer bounds, both ways: "Left" and "Top" are pos(), the top-left corner of the window
+// including the window manager's frame, which is what move() takes; "Width" and "Height" are
+// size(), the window with its menu bar but without that frame, which is what resize() takes.
+// The frame belongs to the desktop, varies between desktops and is unknown until the window is
+// mapped, so it cannot be part of a size applied before mapping; using the same pair of
+// functions for reading and writing brings a window back exactly where it was.
+class StoredPlacementWindow : public QMainWindow {
+  Q_OBJECT
+
+ public:
+  StoredPlacementWindow(QString iniPath, QString section, ErrorReporter reportError,
+                        QWidget* parent = nullptr);
+  ~StoredPlacementWindow() override;
+
+  void setVisible(bool visible) override;
+
+ private:
+  void readPlacement();
+  void writePlacement() const;
+
+  QString iniPath_;
+  QString section_;
+  ErrorReporter reportError_;
+  bool placed_ = false;  // the native window was created with the stored bounds
+};
+
+}  // namespace tintara

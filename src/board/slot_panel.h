@@ -1,0 +1,51 @@
+#pragma once
+
+#include <QWidget>
+#include <array>
+
+#include "paint/slot_tables.h"
+
+class QCheckBox;
+class QLabel;
+
+namespace tintara {
+
+class PaintSession;
+class ShapeControl;
+
+// The 16 code slots as the user sees them: a swatch and a label for each, the group captions
+// above the rows, the marker set labels and the check boxes that let random codes reach a group.
+// A slot swatch can be dragged onto another slot (slotDropped), and every drag from a slot ends
+// with slotDragEnded, after the drop, wherever it was released. Clicking the skin caption
+// reports skinCaptionClicked, once per double-click too.
+class SlotPanel : public QWidget {
+  Q_OBJECT
+
+ public:
+  // The marker set labels stand in markerSetPanel, the window's lowered panel.
+  SlotPanel(QWidget* parent, QWidget* markerSetPanel);
+
+  // Slots, captions, marker set and group checks as the session has them.
+  void showSession(const PaintSession& session);
+
+  QCheckBox* groupCheck(int group) const {
+    return groupChecks_[static_cast<std::size_t>(group - 1)];
+  }
+
+ Q_SIGNALS:
+  void slotDropped(int slot, int sourceSlot);
+  void slotDragEnded(int sourceSlot);
+  void skinCaptionClicked();
+
+ private:
+  void createSlots();
+  void createCaptions();
+
+  std::array<ShapeControl*, kSlotCount> swatches_{};
+  std::array<QLabel*, kSlotCount> labels_{};
+  std::array<QLabel*, 5> captions_{};  // the three groups', then "Buckle" and "or Eyes"
+  std::array<QLabel*, 2> markerSets_{};
+  std::array<QCheckBox*, kGroupCount> groupChecks_{};
+};
+
+}  // namespace tintara

@@ -1,0 +1,227 @@
+#include "paint/paint_session.h"
+
+#include "paint/bitmap_paths.h"
+#include "paint/code_string.h"
+#include "paint/image_loading.h"
+#include "paint/recolour.h"
+#include "paint/reference_palette.h"
+#include "platform/bmp_reader.h"
+
+namespace tintara {
+namespace {
+
+constexpr std::string_view kConversionCodes =
+    "239 240 241 242 243 244 245 246 247 248 249 250 251 252 253 254";
+
+std::string SizeText(const Picture& picture) {
+  return "Bitmap is " + std::to_string(picture.width) + "W x " + std::to_string(picture.height) +
+         "H";
+}
+
+Outcome Stop(std::string message) { return {.message = std::move(message)}; }
+
+Outcome FitView() {
+  Outcome outcome;
+  outcome.fitView = true;
+  return outcome;
+}
+
+Outcome FocusEnlarge() {
+  Outcome outcome;
+  outcome.focusEnlarge = true;
+  return outcome;
+}
+
+}  // namespace
+
+Outcome& Outcome::operator+=(const Outcome& later) {
+  if (later.message) message = later.message;
+  fitView = fitView || later.fitView;
+  focusEnlarge = focusEnlarge || later.focusEnlarge;
+  return *this;
+}
+
+PaintSession::PaintSession(std::string programDirectory, std::uint32_t randomSeed,
+                           Picture designPicture)
+    : programDirectory_(std::move(programDirectory)),
+      picture_(std::move(designPicture)),
+      random_(randomSeed),
+      codeText_(kDefaultCodeString),
+      slotFills_(kSlotDesignColours),
+      headFile_(kBodies[Index(kHeadBody)].file),
+      gridFile_(kBodies[Index(kGridBody)].file) {
+  model_.lastCodes = codeText_;
+  slotLabels_.fill("000");
+  groupCaptionsShown_.fill(true);
+  groupsEnabled_.fill(true);
+  for (int body = 1; body <= kBodyCount; ++body) {
+    bodyCaptions_[Index(body)] = kBodies[Index(body)].caption;
+  }
+}
+
+std::string PaintSession::BodyPath(int body) const {
+  if (body == kHeadBody) return programDirectory_ + headFile_;
+  if (body == kGridBody) return GridPath(programDirectory_, gridFile_);
+  return programDirectory_ + std::string(kBodies[Index(body)].file);
+}
+
+Outcome PaintSession::LoadStartUpBody() { return LoadPaintImage(BodyPath(body_)); }
+
+Outcome PaintSession::LoadPaintImage(const std::string& path) {
+  std::optional<Bitmap> bitmap = ReadBmpFile(path);
+  if (!bitmap) return {};
+  groupCaptionsShown_.fill(true);
+  const LoadOutcome loaded = AdoptLoadedBitmap(model_, std::move(*bitmap));
+  DrawPicture(MapColourTable(*model_.work, model_.loaded, model_.loaded));
+  sizeText_ = SizeText(picture_);
+  if (loaded == LoadOutcome::NoColourTable) return {};
+
+  shownMarkerSet_ = model_.markerSet2 ? 2 : 1;
+  for (int s = 1; s <= kSlotCount; ++s) {
+    const SlotRecord& record = model_.slots[Index(s)];
+    slotLabels_[Index(s)] = std::to_string(record.code);
+    slotFills_[Index(s)] = record.colour;
+  }
+  if (!slotShown(kSlotCount)) {
+    groupCaptionsShown_[Index(4)] = false;
+    groupsEnabled_[Index(4)] = false;  // random codes skip a slot the picture lacks
+  }
+  for (int group = 1; group < kGroupCount; ++group) {
+    bool anyShown = false;
+    for (int s = FirstSlotOfGroup(group); s <= LastSlotOfGroup(group); ++s) {
+      anyShown = anyShown || slotShown(s);
+    }
+    groupCaptionsShown_[Index(group)] = anyShown;
+  }
+  return FitView();
+}
+
+Outcome PaintSession::ApplyCodeText() {
+  Outcome outcome;
+  if (!codeText_.empty()) {
+    outcome = ParseCodeString(codeText_);
+    if (outcome.message) return outcome;
+  }
+  RememberLastCodes();
+  return outcome;
+}
+
+Outcome PaintSession::RestoreLastCodes() {
+  Outcome outcome = FocusEnlarge();
+  if (model_.lastCodes.empty()) return outcome;
+  codeText_ = model_.lastCodes;
+  outcome += ApplyCodeText();
+  return outcome;
+}
+
+Outcome PaintSession::DropSwatch(int slot, std::int32_t code, Colour colour) {
+  RememberLastCodes();
+  SlotRecord& record = model_.slots[Index(slot)];
+  record.code = code;
+  record.colour = colour;
+  slotLabels_[Index(slot)] = std::to_string(code);
+  slotFills_[Index(slot)] = colour;
+  ApplyCodes();
+  return {};
+}
+
+Outcome PaintSession::DropSlot(int slot, int sourceSlot) {
+  return DropSwatch(slot, model_.slots[Index(sourceSlot)].code, slotFills_[Index(sourceSlot)]);
+}
+
+Outcome PaintSession::EndSlotDrag() {
+  ApplyCodes();
+  return {};
+}
+
+Outcome PaintSession::RollRandomCodes() {
+  for (int s = 1; s <= kSlotCount; ++s) {
+    if (!groupEnabled(kSlots[Index(s)].group)) continue;
+    const std::int32_t code = DrawCode(random_);
+    AssignCode(s, code, std::to_string(code));
+  }
+  ApplyCodes();
+  return FocusEnlarge();
+}
+
+Outcome PaintSession::ApplyNextSkinPreset() {
+  RememberLastCodes();
+  const SkinPreset& preset = SkinPresetFor(model_.skinToggle);
+  for (int k = 0; k < kSkinPresetLength; ++k) {
+    const std::int32_t code = preset[static_cast<std::size_t>(k)];
+    AssignCode(kSkinPresetFirstSlot + k, code, std::to_string(code));
+  }
+  model_.skinToggle = !model_.skinToggle;
+  ApplyCodes();
+  return {};
+}
+
+Outcome PaintSession::Reload() {
+  RememberLastCodes();
+  // Before the load, which clears group 4 again for a picture without slot 16.
+  groupsEnabled_.fill(true);
+  Outcome outcome = LoadPaintImage(BodyPath(body_));
+  sizeText_ = SizeText(picture_);
+  codeText_ = kDefaultCodeString;
+  if (applyColoursOnLoad_) outcome += RestoreLastCodes();
+  return outcome;
+}
+
+Outcome PaintSession::SelectBody(int body) {
+  if (body == body_) return {};
+  body_ = body;
+  return Reload();
+}
+
+Outcome PaintSession::PickBitmap(PickedBitmap which, std::string file, std::string caption) {
+  const bool head = which == PickedBitmap::Head;
+  (head ? headFile_ : gridFile_) = std::move(file);
+  const int body = head ? kHeadBody : kGridBody;
+  bodyCaptions_[Index(body)] = std::move(caption);
+  Outcome outcome = SelectBody(body);
+  if (outcome.message) return outcome;
+  outcome += Reload();
+  return outcome;
+}
+
+Outcome PaintSession::ConvertToMarkerSet2() {
+  std::string kept = std::move(codeText_);
+  codeText_ = kConversionCodes;
+  Outcome outcome = ApplyCodeText();
+  codeText_ = std::move(kept);
+  return outcome;
+}
+
+void PaintSession::RememberLastCodes() { tintara::RememberLastCodes(model_.lastCodes, codeText_); }
+
+void PaintSession::AssignCode(int slot, std::int32_t code, std::string label) {
+  SlotRecord& record = model_.slots[Index(slot)];
+  record.code = code;
+  record.colour = ReferenceColour(code);
+  slotLabels_[Index(slot)] = std::move(label);
+  slotFills_[Index(slot)] = record.colour;
+}
+
+Outcome PaintSession::ParseCodeString(std::string_view text) {
+  CodeStringReading reading = ReadCodeString(text);
+  for (SlotAssignment& assignment : reading.assignments) {
+    AssignCode(assignment.slot, assignment.code, std::move(assignment.token));
+  }
+  if (reading.badToken) return Stop("'" + *reading.badToken + "' is not a valid integer value");
+  ApplyCodes();
+  return FocusEnlarge();
+}
+
+void PaintSession::ApplyCodes() {
+  WriteSlotColours(model_);
+  DrawPicture(MapColourTable(*model_.work, model_.loaded, model_.mapped));
+  codeText_ = WriteCodeString(model_.slots);
+}
+
+void PaintSession::DrawPicture(const DisplayTable& table) {
+  const Bitmap& work = *model_.work;
+  if (picture_.Resize(work.width, work.height))
+    DrawThroughTable(work, table, picture_.pixels.data());
+}
+
+}  // namespace tintara

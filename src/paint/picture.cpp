@@ -1,0 +1,24 @@
+#include "paint/picture.h"
+
+#include <algorithm>
+#include <new>
+
+namespace tintara {
+
+bool Picture::Resize(int newWidth, int newHeight) {
+  newWidth = std::max(newWidth, 0);
+  newHeight = std::max(newHeight, 0);
+  if (newWidth == width && newHeight == height) return true;
+  try {
+    pixels = std::vector<std::uint32_t>(static_cast<std::size_t>(newWidth) *
+                                        static_cast<std::size_t>(newHeight));
+  } catch (const std::bad_alloc&) {
+    *this = Picture{};
+    return false;
+  }
+  width = newWidth;
+  height = newHeight;
+  return true;
+}
+
+}  // namespace tintara

@@ -1,0 +1,66 @@
+#include "sources/picture_export.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+#include "paint/picture.h"
+#include "platform/bmp_writer.h"
+#include "platform/file_io.h"
+#include "platform/jpeg_writer.h"
+#include "platform/user_error.h"
+#include "sources/html_page.h"
+
+namespace tintara {
+namespace {
+
+[[noreturn]] void CannotCreate(const QString& path) {
+  throw UserError(("Cannot create file " + path).toStdString());
+}
+
+std::string NativePath(const QString& path) { return QFile::encodeName(path).toStdString(); }
+
+void WriteFile(const QString& path, std::span<const std::uint8_t> bytes) {
+  if (!WriteFileAtomically(NativePath(path), bytes)) CannotCreate(path);
+}
+
+// The picture as a 24-bit bitmap of its display pixels.
+Bitmap TrueColourBitmap(const Picture& picture) {
+  Bitmap bitmap;
+  bitmap.width = picture.width;
+  bitmap.height = picture.height;
+  bitmap.bitsPerPixel = 24;
+  bitmap.pixels = picture.pixels;
+  return bitmap;
+}
+
+}  // namespace
+
+PictureExport::PictureExport(FileChooser chooser, PageOpener opener, std::function<QDateTime()> now)
+    : chooser_(std::move(chooser)), opener_(std::move(opener)), now_(std::move(now)) {}
+
+void PictureExport::SaveAsJpeg(const Picture& picture, const QString& codeText, bool openPage,
+                               QWidget* dialogParent) {
+  saveDialog_.defaultExt = "jpg";
+  saveDialog_.filters =
+      QStringList{"All (*.jpg;*.jpeg)", "JPEG Image File (*.jpg)", "JPEG Image File (*.jpeg)"};
+  if (!Execute(saveDialog_, chooser_, dialogParent)) return;
+  const QString path = saveDialog_.fileName;
+  if (!WriteJpegFile(NativePath(path), picture.Pixels())) CannotCreate(path);
+
+  const QString fileName = QFileInfo(path).fileName();
+  htmlLines_.clear();
+  AddHtmlHead(htmlLines_, PageTitle(fileName));
+  AddHtmlBody(htmlLines_, fileName, picture.width, picture.height, codeText);
+  AddHtmlFoot(htmlLines_, now_());
+  const QString page = HtmlPagePath(path);
+  const QByteArray bytes = EncodePage(htmlLines_);
+  WriteFile(page, std::span(reinterpret_cast<const std::uint8_t*>(bytes.constData()),
+                            static_cast<std::size_t>(bytes.size())));
+  if (openPage) opener_(page);
+}
+
+void PictureExport::SaveConverted(const Picture& picture, const QString& programDirectory) const {
+  WriteFile(programDirectory + "converted.bmp", EncodeBmp(TrueColourBitmap(picture)));
+}
+
+}  // namespace tintara

@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QDateTime>
+#include <QString>
+#include <QStringList>
+#include <functional>
+
+#include "sources/file_dialog.h"
+#include "sources/page_opener.h"
+
+class QWidget;
+
+namespace tintara {
+
+struct Picture;
+
+// The painted picture handed to the world outside: "Save as JPG" writes it as a JPEG with an
+// HTML page beside it that shows it and lists its code string, and "Convert and Save" writes it
+// as "converted.bmp". A file that cannot be created ends the command with the UserError
+// "Cannot create file <path>"; files are replaced only once their new content is whole.
+class PictureExport {
+ public:
+  PictureExport(FileChooser chooser, PageOpener opener, std::function<QDateTime()> now);
+
+  // Asks for the JPEG's name, then writes the JPEG and its page, and opens the page when
+  // openPage is set. Nothing happens when the user cancels.
+  void SaveAsJpeg(const Picture& picture, const QString& codeText, bool openPage,
+                  QWidget* dialogParent);
+  // Writes the picture as a 24-bit BMP file "converted.bmp" in the program directory.
+  void SaveConverted(const Picture& picture, const QString& programDirectory) const;
+
+  // The page written by the last save.
+  const QStringList& htmlLines() const { return htmlLines_; }
+
+ private:
+  FileChooser chooser_;
+  PageOpener opener_;
+  std::function<QDateTime()> now_;
+  FileDialog saveDialog_{FileDialog::Purpose::Save, {}, {}, {}};
+  QStringList htmlLines_;
+};
+
+}  // namespace tintara

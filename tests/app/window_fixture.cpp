@@ -1,0 +1,37 @@
+#include "app/window_fixture.h"
+
+namespace tintara {
+
+void WindowTest::SetUp() { ASSERT_TRUE(dir_.isValid()); }
+
+void WindowTest::TearDown() { window_.reset(); }
+
+ProgramFiles WindowTest::files() const { return {dir_.path() + '/', dir_.filePath("tintara.INI")}; }
+
+void WindowTest::CopyArtwork(const QStringList& names) const {
+  for (const QString& name : names) {
+    ASSERT_TRUE(QFile::copy(QStringLiteral(TINTARA_ART_DIR "/") + name, path(name)))
+        << name.toStdString();
+  }
+}
+
+void WindowTest::WriteBitmap(const QString& name, const Bitmap& bitmap) const {
+  ASSERT_TRUE(WriteBmpFile(path(name).toStdString(), bitmap));
+}
+
+MainWindow& WindowTest::StartWindow() {
+  Desktop desktop;
+  desktop.reportError = [this](const QString& message) { errors_ << message; };
+  desktop.chooseFile = [this](const FileDialog& dialog, QWidget*) {
+    dialogs_.asked.push_back({dialog.purpose, dialog.defaultExt, dialog.filters, dialog.fileName});
+    return dialogs_.chosen;
+  };
+  desktop.openPage = [this](const QString& page) { opened_ << page; };
+  desktop.now = [] { return QDateTime::currentDateTime(); };
+  desktop.randomSeed = randomSeed_;
+  window_.reset();  // one window at a time, as in the program: the old one stores its placement
+  window_ = std::make_unique<MainWindow>(files(), std::move(desktop));
+  return *window_;
+}
+
+}  // namespace tintara

@@ -1,0 +1,667 @@
+#include "paint/paint_session.h"
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cstdint>
+#include <filesystem>
+#include <initializer_list>
+#include <memory>
+#include <random>
+#include <set>
+#include <string>
+#include <system_error>
+#include <vector>
+
+#include "paint/reference_palette.h"
+#include "paint/slot_tables.h"
+#include "paint/test_pictures.h"
+
+namespace tintara {
+namespace {
+
+constexpr std::uint32_t kSeed = 4242;
+constexpr char kBadTokenMessage[] = "'x' is not a valid integer value";
+constexpr char kConversionCodes[] =
+    "239 240 241 242 243 244 245 246 247 248 249 250 251 252 253 254 ";
+
+std::string DefaultCodesAsWritten() { return std::string(kDefaultCodeString) + " "; }
+
+std::vector<std::int32_t> Codes(const PaintModel& model) {
+  std::vector<std::int32_t> codes;
+  for (const SlotRecord& slot : model.slots) codes.push_back(slot.code);
+  return codes;
+}
+
+// What the session shows before its first load: 7 x 5 pixels of one colour.
+Picture DesignPicture() {
+  Picture picture;
+  picture.width = 7;
+  picture.height = 5;
+  picture.pixels.assign(7 * 5, 0xFF123456u);
+  return picture;
+}
+
+// A session whose program directory is a fresh temporary folder. The start-up body, 16 x 16
+// pixels, has every slot at position 16 + slot; pixel i shows position i.
+class PaintSessionTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    std::random_device random;
+    const std::filesystem::path temporary = std::filesystem::temp_directory_path();
+    for (int attempt = 0; attempt < 100 && folder_.empty(); ++attempt) {
+      const std::filesystem::path candidate =
+          temporary / ("tintara-session-" + std::to_string(random()) + std::to_string(random()));
+      std::error_code error;
+      if (std::filesystem::create_directory(candidate, error)) folder_ = candidate;
+    }
+    ASSERT_FALSE(folder_.empty()) << "no temporary folder";
+    Write("FEMALE1.BMP", IndexedBitmap(16, 16, TableWithSet1Markers(SlotRange(1, 16))));
+    Start();
+  }
+  void TearDown() override {
+    session_.reset();
+    std::error_code error;
+    if (!folder_.empty()) std::filesystem::remove_all(folder_, error);
+  }
+
+  // The program directory, ending with a separator.
+  std::string directory() const { return folder_.string() + '/'; }
+  std::string path(const std::string& name) const { return directory() + name; }
+  void Write(const std::string& name, const Bitmap& bitmap) const {
+    std::filesystem::create_directories(std::filesystem::path(path(name)).parent_path());
+    ASSERT_TRUE(WriteBmpFile(path(name), bitmap)) << name;
+  }
+  // A new session, started as the program starts: the start-up body loaded.
+  void Start(std::uint32_t seed = kSeed) {
+    session_ = std::make_unique<PaintSession>(directory(), seed, DesignPicture());
+    session_->LoadStartUpBody();
+  }
+  PaintSession& session() const { return *session_; }
+
+  Outcome Apply(const std::string& text) const {
+    session_->SetCodeText(text);
+    return session_->ApplyCodeText();
+  }
+  void OnlyGroups(std::initializer_list<int> groups) const {
+    for (int g = 1; g <= kGroupCount; ++g) session_->SetGroupEnabled(g, false);
+    for (int g : groups) session_->SetGroupEnabled(g, true);
+  }
+  // The shown colour of colour-table position `index`.
+  Colour Shown(int index) const {
+    return FromDisplayPixel(session_->picture().pixels.at(static_cast<std::size_t>(index)));
+  }
+  // The width and height of the picture shown.
+  std::array<int, 2> Size() const {
+    return {session_->picture().width, session_->picture().height};
+  }
+
+ private:
+  std::filesystem::path folder_;
+  std::unique_ptr<PaintSession> session_;
+};
+
+// --- Applying code text -------------------------------------------------------------------------
+
+TEST_F(PaintSessionTest, DefaultCodesReplaceTheMarkersByTheirReferenceColours) {
+  EXPECT_EQ(Shown(17), kSlots[0].set1Marker);
+  const Outcome outcome = Apply(std::string(kDefaultCodeString));
+  EXPECT_FALSE(outcome.message);
+  EXPECT_EQ(Shown(17), 0x0F0F0Fu);
+  EXPECT_EQ(Shown(32), ReferenceColour(39));
+  EXPECT_EQ(session().codeText(), DefaultCodesAsWritten());
+  EXPECT_EQ(session().model().lastCodes, kDefaultCodeString);
+}
+
+TEST_F(PaintSessionTest, TokensGoToTheirSlotsAndLabelsShowThemAsTyped) {
+  EXPECT_FALSE(Apply("007 $10  300 5").message);
+  EXPECT_EQ(session().slotLabel(1), "007");
+  EXPECT_EQ(session().slotLabel(2), "$10");
+  EXPECT_EQ(session().slotLabel(3), "224");  // 300 leaves slot 3 alone
+  EXPECT_EQ(session().slotLabel(16), "5");   // a final token without a blank: slot 16
+  EXPECT_EQ(Shown(17), ReferenceColour(7));
+  EXPECT_EQ(Shown(18), ReferenceColour(16));
+  EXPECT_EQ(session().slotFill(16), ReferenceColour(5));
+  EXPECT_TRUE(session().codeText().starts_with("7 16 224 127 ")) << session().codeText();
+  EXPECT_EQ(session().model().lastCodes, session().codeText());
+}
+
+TEST_F(PaintSessionTest, ABadTokenStopsWithTheSlotsBeforeItChangedAndNothingRecoloured) {
+  EXPECT_EQ(Apply("5 x 7").message, kBadTokenMessage);
+  EXPECT_EQ(session().slotLabel(1), "5");
+  EXPECT_EQ(session().model().slots[0].code, 5);
+  EXPECT_EQ(Shown(17), kSlots[0].set1Marker);
+  EXPECT_EQ(session().codeText(), "5 x 7");
+  EXPECT_EQ(session().model().lastCodes, kDefaultCodeString);
+}
+
+TEST_F(PaintSessionTest, NegativeCodesLeaveTheirSlotUnchanged) {
+  EXPECT_FALSE(Apply("-5 6 ").message);
+  EXPECT_EQ(session().model().slots[0].code, 9);
+  EXPECT_EQ(session().model().slots[1].code, 6);
+  EXPECT_EQ(Shown(17), kSlots[0].set1Marker);
+}
+
+TEST_F(PaintSessionTest, EmptyCodeTextForgetsTheLastCodesAndRestoreThenDoesNothing) {
+  Apply("");
+  EXPECT_EQ(session().model().lastCodes, "");
+  session().RestoreLastCodes();
+  EXPECT_EQ(session().codeText(), "");
+  EXPECT_EQ(Shown(17), kSlots[0].set1Marker);
+}
+
+TEST_F(PaintSessionTest, RestoreReappliesTheLastCodes) {
+  Apply("1 2 3 ");
+  session().SetCodeText("typed but not applied");
+  EXPECT_FALSE(session().RestoreLastCodes().message);
+  EXPECT_TRUE(session().codeText().starts_with("1 2 3 127 ")) << session().codeText();
+  EXPECT_EQ(Shown(19), ReferenceColour(3));
+}
+
+TEST_F(PaintSessionTest, RestoreRightAfterStartUpAppliesTheDefaultCodes) {
+  session().RestoreLastCodes();
+  EXPECT_EQ(session().codeText(), DefaultCodesAsWritten());
+  EXPECT_EQ(Shown(17), 0x0F0F0Fu);
+}
+
+TEST_F(PaintSessionTest, EveryEditStartsAgainFromTheWorkBitmap) {
+  const Bitmap before = *session().model().work;
+  for (int code = 1; code <= 20; ++code) Apply(std::to_string(code) + " ");
+  EXPECT_EQ(session().model().work->indices, before.indices);
+  EXPECT_EQ(session().model().work->colourTable, before.colourTable);
+  EXPECT_EQ(Shown(17), ReferenceColour(20));
+}
+
+// --- Loading a picture --------------------------------------------------------------------------
+
+TEST_F(PaintSessionTest, AMissingFileChangesNothing) {
+  const PaintModel before = session().model();
+  const std::vector<std::uint32_t> pixels = session().picture().pixels;
+  const std::string size = session().sizeText();
+  const Outcome outcome = session().LoadPaintImage(path("NOSUCH.BMP"));
+  EXPECT_FALSE(outcome.message);
+  EXPECT_FALSE(outcome.fitView);
+  EXPECT_EQ(session().model().slots, before.slots);
+  EXPECT_EQ(session().model().work, before.work);
+  EXPECT_EQ(session().picture().pixels, pixels);
+  EXPECT_EQ(session().sizeText(), size);
+}
+
+TEST_F(PaintSessionTest, ATrueColourPictureIsShownButKeepsTheSlots) {
+  const SlotRecords slots = session().model().slots;
+  Bitmap deep;
+  deep.width = 300;
+  deep.height = 20;
+  deep.bitsPerPixel = 24;
+  deep.pixels.assign(300 * 20, 0xFF336699u);
+  Write("DEEP.BMP", deep);
+  const Outcome outcome = session().LoadPaintImage(path("DEEP.BMP"));
+  EXPECT_FALSE(outcome.fitView);
+  EXPECT_EQ(session().sizeText(), "Bitmap is 300W x 20H");
+  ASSERT_EQ(Size(), (std::array<int, 2>{300, 20}));
+  EXPECT_EQ(session().picture().pixels[5 * 300 + 5], 0xFF336699u);
+  EXPECT_EQ(session().model().slots, slots);
+}
+
+TEST_F(PaintSessionTest, MissingGroupsHideTheirCaptionsAndAMissingSlot16DisablesGroup4) {
+  Write("FEMALE1.BMP", IndexedBitmap(8, 8, TableWithSet1Markers({1, 2, 11})));
+  Start();
+  EXPECT_TRUE(session().groupCaptionShown(1));
+  EXPECT_FALSE(session().groupCaptionShown(2));
+  EXPECT_TRUE(session().groupCaptionShown(3));
+  EXPECT_FALSE(session().groupCaptionShown(4));
+  EXPECT_FALSE(session().groupEnabled(4));
+  EXPECT_TRUE(session().slotShown(1));
+  EXPECT_FALSE(session().slotShown(3));
+  EXPECT_EQ(session().slotLabel(3), "224");
+}
+
+TEST_F(PaintSessionTest, TheMarkerSetShowsEvenWithoutAnySlot) {
+  Write("FEMALE1.BMP", IndexedBitmap(8, 8, TableWithSet1Markers({})));
+  PaintSession fresh(directory(), kSeed, DesignPicture());
+  ASSERT_EQ(fresh.shownMarkerSet(), 0);
+  fresh.LoadStartUpBody();
+  EXPECT_EQ(fresh.shownMarkerSet(), 1);
+  for (int s = 1; s <= kSlotCount; ++s) EXPECT_FALSE(fresh.slotShown(s)) << "slot " << s;
+}
+
+TEST_F(PaintSessionTest, TheReferencePaletteAsColourTableLoadsAsMarkerSet2) {
+  std::vector<ColourTableEntry> table;
+  for (int c = 0; c < 256; ++c) table.push_back(TableEntry(ReferenceColour(c)));
+  Write("FEMALE1.BMP", IndexedBitmap(16, 16, table));
+  Start();
+  EXPECT_TRUE(session().model().markerSet2);
+  EXPECT_EQ(session().shownMarkerSet(), 2);
+  for (int s = 1; s <= kSlotCount; ++s) {
+    SCOPED_TRACE(s);
+    EXPECT_EQ(session().model().slots[s - 1].code, 238 + s);
+    EXPECT_EQ(session().slotLabel(s), std::to_string(238 + s));
+  }
+}
+
+// --- Random codes and skin presets --------------------------------------------------------------
+
+TEST_F(PaintSessionTest, RandomCodesWithNoGroupEnabledChangeNoCodeButStillRecolour) {
+  // A code string that stops at a bad token sets slot 1 without recolouring the picture.
+  ASSERT_TRUE(Apply("5 x").message);
+  ASSERT_EQ(Shown(17), kSlots[0].set1Marker);
+  OnlyGroups({});
+  const std::vector<std::int32_t> before = Codes(session().model());
+  session().RollRandomCodes();
+  EXPECT_EQ(Codes(session().model()), before);
+  EXPECT_EQ(Shown(17), ReferenceColour(5));
+  EXPECT_TRUE(session().codeText().starts_with("5 223 224 127 ")) << session().codeText();
+}
+
+TEST_F(PaintSessionTest, EachEnabledSlotTakesTheNextRandomDrawInSlotOrder) {
+  const struct {
+    const char* name;
+    std::initializer_list<int> groups;
+  } cases[] = {
+      {"group 4 only", {4}},
+      {"groups 1 and 3", {1, 3}},
+      {"all groups", {1, 2, 3, 4}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    Start(kSeed);
+    OnlyGroups(c.groups);
+    std::vector<std::int32_t> expected = Codes(session().model());
+    std::vector<Colour> colours;
+    RandomGenerator twin(kSeed);
+    for (int s = 1; s <= kSlotCount; ++s) {
+      const bool enabled = session().groupEnabled(kSlots[s - 1].group);
+      if (enabled) expected[s - 1] = DrawCode(twin);
+      colours.push_back(enabled ? ReferenceColour(expected[s - 1])
+                                : session().model().slots[s - 1].colour);
+    }
+    session().RollRandomCodes();
+    EXPECT_EQ(Codes(session().model()), expected);
+    for (int s = 1; s <= kSlotCount; ++s) {
+      EXPECT_EQ(session().slotLabel(s), std::to_string(expected[s - 1])) << "slot " << s;
+      EXPECT_EQ(Shown(16 + s), colours[s - 1]) << "slot " << s;
+    }
+  }
+}
+
+TEST_F(PaintSessionTest, ASlotThePictureLacksStillDrawsItsRandomCode) {
+  Write("MALE1.BMP", IndexedBitmap(16, 16, TableWithSet1Markers(SlotRange(1, 15))));
+  session().SelectBody(1);
+  ASSERT_FALSE(session().groupEnabled(4));
+  OnlyGroups({4});
+  RandomGenerator twin(kSeed);
+  const std::int32_t drawn = DrawCode(twin);
+  session().RollRandomCodes();
+  EXPECT_EQ(session().model().slots[15].code, drawn);
+  EXPECT_TRUE(session().codeText().ends_with(" " + std::to_string(drawn) + " "))
+      << session().codeText();
+}
+
+TEST_F(PaintSessionTest, RandomCodesMoveTheFocusToEnlargeAndKeepTheLastCodes) {
+  Apply("1 2 3 ");
+  const std::string last = session().model().lastCodes;
+  EXPECT_TRUE(session().RollRandomCodes().focusEnlarge);
+  EXPECT_EQ(session().model().lastCodes, last);
+}
+
+TEST_F(PaintSessionTest, ManyRandomDrawsGiveEveryCodeFrom1To239AndNoOther) {
+  Start(20240307);
+  std::set<std::int32_t> seen;
+  for (int roll = 0; roll < 400; ++roll) {
+    session().RollRandomCodes();
+    for (std::int32_t code : Codes(session().model())) seen.insert(code);
+  }
+  ASSERT_EQ(seen.size(), 239u);
+  EXPECT_EQ(*seen.begin(), 1);
+  EXPECT_EQ(*seen.rbegin(), 239);
+}
+
+TEST_F(PaintSessionTest, SkinPresetsAlternateAcrossReloadsAndLeaveTheFocus) {
+  const std::array<int, 5> presetA = {78, 76, 74, 72, 70};
+  const std::array<int, 5> presetB = {51, 53, 55, 57, 59};
+  const auto expectSkin = [this](const std::array<int, 5>& codes) {
+    for (int k = 0; k < 5; ++k) {
+      const int s = 6 + k;
+      SCOPED_TRACE(s);
+      EXPECT_EQ(session().model().slots[s - 1].code, codes[k]);
+      EXPECT_EQ(session().slotLabel(s), std::to_string(codes[k]));
+      EXPECT_EQ(session().slotFill(s), ReferenceColour(codes[k]));
+      EXPECT_EQ(Shown(16 + s), ReferenceColour(codes[k]));
+    }
+  };
+  const std::vector<std::int32_t> before = Codes(session().model());
+  session().SetGroupEnabled(2, false);  // plays no part in the presets
+  {
+    SCOPED_TRACE("first preset");
+    const Outcome outcome = session().ApplyNextSkinPreset();
+    EXPECT_FALSE(outcome.focusEnlarge);
+    EXPECT_FALSE(outcome.message);
+    expectSkin(presetA);
+    for (int s : {1, 5, 11, 16}) EXPECT_EQ(session().model().slots[s - 1].code, before[s - 1]);
+  }
+  {
+    SCOPED_TRACE("after a reload");
+    session().Reload();
+    session().ApplyNextSkinPreset();
+    expectSkin(presetB);
+  }
+  {
+    SCOPED_TRACE("third preset");
+    session().ApplyNextSkinPreset();
+    expectSkin(presetA);
+  }
+}
+
+TEST_F(PaintSessionTest, RestoreAfterASkinPresetBringsBackTheCodesShownBefore) {
+  Apply("1 2 3 4 5 6 7 8 9 10 11 12 13 14 15 16");
+  const std::string shown = session().codeText();
+  session().ApplyNextSkinPreset();
+  ASSERT_EQ(session().model().slots[5].code, 78);
+  session().RestoreLastCodes();
+  EXPECT_EQ(session().codeText(), shown);
+  EXPECT_EQ(session().model().slots[5].code, 6);
+  EXPECT_EQ(Shown(22), ReferenceColour(6));
+
+  // Random codes are not remembered, the preset is: restoring brings back the drawn ones.
+  session().RollRandomCodes();
+  const std::string drawn = session().codeText();
+  session().ApplyNextSkinPreset();
+  session().RestoreLastCodes();
+  EXPECT_EQ(session().codeText(), drawn);
+
+  // Text holding the default code string is not remembered: the older codes come back.
+  session().SetCodeText(std::string(kDefaultCodeString));
+  session().ApplyNextSkinPreset();
+  EXPECT_FALSE(session().RestoreLastCodes().message);
+  EXPECT_EQ(session().codeText(), drawn);
+}
+
+// --- Drops on the slots -------------------------------------------------------------------------
+
+TEST_F(PaintSessionTest, ABoardSwatchDroppedOnASlotGivesItItsCodeAndColour) {
+  session().DropSwatch(1, 17, ReferenceColour(17));
+  const SlotRecord& slot = session().model().slots[0];
+  EXPECT_EQ(slot.code, 17);
+  EXPECT_EQ(slot.colour, ReferenceColour(17));
+  EXPECT_EQ(session().slotLabel(1), "17");
+  EXPECT_EQ(session().slotFill(1), ReferenceColour(17));
+  EXPECT_TRUE(session().codeText().starts_with("17 ")) << session().codeText();
+  EXPECT_EQ(Shown(17), ReferenceColour(17));
+}
+
+TEST_F(PaintSessionTest, ASlotDroppedOnAnotherCopiesItsCodeAndShownColour) {
+  session().DropSlot(1, 6);
+  EXPECT_EQ(session().model().slots[0].code, 129);
+  EXPECT_EQ(session().model().slots[0].colour, kSlots[5].set1Marker);
+  EXPECT_EQ(session().slotLabel(1), "129");
+  EXPECT_TRUE(session().codeText().starts_with("129 223 ")) << session().codeText();
+}
+
+TEST_F(PaintSessionTest, ASlotDroppedOnItselfChangesNothingButRecolours) {
+  const SlotRecords before = session().model().slots;
+  session().SetCodeText("typed");
+  session().DropSlot(2, 2);
+  session().EndSlotDrag();
+  EXPECT_EQ(session().model().slots, before);
+  EXPECT_EQ(session().slotLabel(2), "223");
+  EXPECT_TRUE(session().codeText().starts_with("9 223 224 ")) << session().codeText();
+}
+
+TEST_F(PaintSessionTest, ASlotDragReleasedAnywhereRecoloursAndRewritesTheCodeText) {
+  // A code string that stops at a bad token sets slot 1 without recolouring the picture.
+  ASSERT_TRUE(Apply("5 x").message);
+  ASSERT_EQ(Shown(17), kSlots[0].set1Marker);
+  session().SetCodeText("typed but not applied");
+  session().EndSlotDrag();
+  EXPECT_TRUE(session().codeText().starts_with("5 223 224 ")) << session().codeText();
+  EXPECT_EQ(Shown(17), ReferenceColour(5));
+  EXPECT_EQ(Shown(18), kSlots[1].set1Marker);  // slot 2 still has its marker colour
+}
+
+TEST_F(PaintSessionTest, DropsRememberTheCodesThatWereShownBeforeThem) {
+  session().DropSwatch(1, 17, ReferenceColour(17));  // the default string: not remembered
+  EXPECT_EQ(session().model().lastCodes, kDefaultCodeString);
+  const std::string painted = session().codeText();
+  session().DropSwatch(2, 18, ReferenceColour(18));  // now the changed string is remembered
+  EXPECT_EQ(session().model().lastCodes, painted);
+  session().SetCodeText("");
+  session().DropSwatch(3, 19, ReferenceColour(19));
+  EXPECT_EQ(session().model().lastCodes, "");
+}
+
+// --- Reload and body selection ------------------------------------------------------------------
+
+TEST_F(PaintSessionTest, ReloadWithTheOptionOffLeavesThePictureUnpaintedUnderTheDefaultString) {
+  session().SetApplyColoursOnLoad(false);
+  Apply("1 2 3 ");
+  session().SetCodeText("4 5 6 ");
+  EXPECT_FALSE(session().Reload().message);
+  EXPECT_EQ(Shown(17), kSlots[0].set1Marker);
+  EXPECT_EQ(session().model().slots[0].code, 9);
+  EXPECT_EQ(session().slotLabel(1), "9");
+  EXPECT_EQ(session().codeText(), kDefaultCodeString);
+  EXPECT_EQ(session().model().lastCodes, "4 5 6 ");
+}
+
+TEST_F(PaintSessionTest, ReloadWithTheOptionOnReappliesTheRememberedTextToTheFreshFile) {
+  session().SetCodeText("4 5 6 ");
+  Write("FEMALE1.BMP", IndexedBitmap(16, 7, TableWithSet1Markers(SlotRange(1, 16))));
+  EXPECT_FALSE(session().Reload().message);
+  EXPECT_EQ(Size(), (std::array<int, 2>{16, 7}));
+  EXPECT_EQ(session().sizeText(), "Bitmap is 16W x 7H");
+  EXPECT_EQ(Shown(17), ReferenceColour(4));
+  EXPECT_EQ(Shown(19), ReferenceColour(6));
+  EXPECT_EQ(Shown(20), kSlots[3].set1Marker);  // a slot the text does not name stays unpainted
+  EXPECT_TRUE(session().codeText().starts_with("4 5 6 127 128 ")) << session().codeText();
+}
+
+TEST_F(PaintSessionTest, ReloadWithAnEmptyCodeTextForgetsTheLastCodesAndReappliesNothing) {
+  Apply("1 2 3 ");
+  session().SetCodeText("");
+  session().Reload();
+  EXPECT_EQ(session().model().lastCodes, "");
+  EXPECT_EQ(session().codeText(), kDefaultCodeString);
+  EXPECT_EQ(Shown(17), kSlots[0].set1Marker);
+}
+
+TEST_F(PaintSessionTest, ReloadDoesNotRememberTextHoldingTheDefaultString) {
+  Apply("1 2 3 ");
+  const std::string last = session().model().lastCodes;
+  session().SetCodeText("x " + std::string(kDefaultCodeString) + " y");
+  session().Reload();
+  EXPECT_EQ(session().model().lastCodes, last);
+  EXPECT_EQ(Shown(17), ReferenceColour(1));
+}
+
+TEST_F(PaintSessionTest, ReloadStopsAtABadTokenInTheLastCodesWithThePictureUnpainted) {
+  session().SetCodeText("5 x 7");
+  EXPECT_EQ(session().Reload().message, kBadTokenMessage);
+  EXPECT_EQ(Shown(17), kSlots[0].set1Marker);
+  EXPECT_EQ(session().codeText(), "5 x 7");
+  EXPECT_EQ(session().model().lastCodes, "5 x 7");
+}
+
+TEST_F(PaintSessionTest, AFailedReloadStillReportsTheSizeOfThePictureShown) {
+  ASSERT_TRUE(std::filesystem::remove(path("FEMALE1.BMP")));
+  Start();  // keeps the design picture, and nothing has reported its size yet
+  ASSERT_EQ(session().sizeText(), "");
+  session().SetApplyColoursOnLoad(false);
+  EXPECT_FALSE(session().Reload().message);
+  EXPECT_EQ(Size(), (std::array<int, 2>{7, 5}));
+  EXPECT_EQ(session().sizeText(), "Bitmap is 7W x 5H");
+}
+
+TEST_F(PaintSessionTest, ReloadEnablesAllFourGroupsExceptGroup4WithoutSlot16) {
+  OnlyGroups({});
+  session().Reload();
+  for (int g = 1; g <= kGroupCount; ++g) EXPECT_TRUE(session().groupEnabled(g)) << g;
+
+  Write("MALE1.BMP", IndexedBitmap(16, 5, TableWithSet1Markers(SlotRange(1, 15))));
+  OnlyGroups({});
+  session().SelectBody(1);
+  for (int g = 1; g <= 3; ++g) EXPECT_TRUE(session().groupEnabled(g)) << g;
+  EXPECT_FALSE(session().groupEnabled(4));
+}
+
+TEST_F(PaintSessionTest, ReloadTwiceEndsLikeOnce) {
+  for (bool option : {true, false}) {
+    SCOPED_TRACE(option ? "option on" : "option off");
+    session().SetApplyColoursOnLoad(option);
+    // All 16 codes: a shorter text would leave slots unpainted in the first run only, as the
+    // second run re-applies the full code string the first one wrote.
+    session().SetCodeText("1 2 3 4 5 6 7 8 9 10 11 12 13 14 15 16");
+    session().Reload();
+    const std::vector<std::uint32_t> once = session().picture().pixels;
+    const SlotRecords slots = session().model().slots;
+    const std::string text = session().codeText();
+    session().Reload();
+    EXPECT_EQ(session().picture().pixels, once);
+    EXPECT_EQ(session().model().slots, slots);
+    EXPECT_EQ(session().codeText(), text);
+  }
+}
+
+TEST_F(PaintSessionTest, SelectingTheSelectedBodyDoesNothingAndAnotherOneReloads) {
+  Write("MALE1.BMP", IndexedBitmap(16, 5, TableWithSet1Markers(SlotRange(1, 15))));
+  Write("MALE2.BMP", IndexedBitmap(16, 6, TableWithSet1Markers(SlotRange(1, 15))));
+  session().SelectBody(1);
+  ASSERT_EQ(Size(), (std::array<int, 2>{16, 5}));
+  session().SetGroupEnabled(1, false);
+  session().SetCodeText("typed");
+  const Outcome same = session().SelectBody(1);
+  EXPECT_FALSE(same.fitView);
+  EXPECT_FALSE(session().groupEnabled(1));
+  EXPECT_EQ(session().codeText(), "typed");
+
+  session().SelectBody(5);
+  EXPECT_EQ(session().selectedBody(), 5);
+  EXPECT_EQ(Size(), (std::array<int, 2>{16, 6}));
+  EXPECT_TRUE(session().groupEnabled(1));
+  session().SelectBody(1);
+  EXPECT_EQ(Size(), (std::array<int, 2>{16, 5}));
+}
+
+TEST_F(PaintSessionTest, EveryBodyLoadsItsOwnFile) {
+  const struct {
+    int body;
+    const char* file;
+  } cases[] = {{1, "MALE1.BMP"}, {2, "FEMALE1.BMP"}, {3, "PELLHEAD.BMP"}, {4, "DESIGNGRID.BMP"},
+               {5, "MALE2.BMP"}, {6, "FEMALE2.BMP"}, {7, "MALE3.BMP"},    {8, "FEMALE3.BMP"}};
+  for (const auto& c : cases) {
+    Write(c.file, IndexedBitmap(10 + c.body, 2, TableWithSet1Markers({1})));
+  }
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.file);
+    session().SelectBody(c.body);
+    EXPECT_EQ(session().selectedBody(), c.body);
+    EXPECT_EQ(session().picture().width, 10 + c.body);
+  }
+}
+
+// --- Picked bitmaps (catalogue entries and "Load Other Bitmap") ---------------------------------
+
+TEST_F(PaintSessionTest, APickedFullPathLoadsAndReloadFindsItThereAgain) {
+  // A file of the same name in the program directory must not be the one loaded.
+  Write("HAT.bmp", IndexedBitmap(8, 8, TableWithSet1Markers({1})));
+  Write("Art/HAT.bmp", IndexedBitmap(30, 7, TableWithSet1Markers({1, 2})));
+  EXPECT_FALSE(session().PickBitmap(PickedBitmap::Grid, path("Art/HAT.bmp"), "Hat").message);
+  EXPECT_EQ(session().bodyCaption(4), "Hat");
+  EXPECT_EQ(session().selectedBody(), 4);
+  EXPECT_EQ(session().gridFile(), path("Art/HAT.bmp"));
+  EXPECT_EQ(Size(), (std::array<int, 2>{30, 7}));
+  EXPECT_EQ(session().sizeText(), "Bitmap is 30W x 7H");
+
+  session().SelectBody(2);
+  ASSERT_EQ(Size(), (std::array<int, 2>{16, 16}));
+  session().SelectBody(4);
+  EXPECT_EQ(Size(), (std::array<int, 2>{30, 7}));
+  Write("Art/HAT.bmp", IndexedBitmap(31, 7, TableWithSet1Markers({1, 2})));
+  EXPECT_FALSE(session().Reload().message);
+  EXPECT_EQ(Size(), (std::array<int, 2>{31, 7}));
+}
+
+TEST_F(PaintSessionTest, AMissingPickedFileStillTakesCaptionAndFileAndKeepsThePicture) {
+  const struct {
+    const char* name;
+    PickedBitmap which;
+    std::string file;
+    const char* caption;
+    int body;
+  } cases[] = {
+      {"head", PickedBitmap::Head, "BUNNY.BMP", "Bunny Head", 3},
+      {"grid", PickedBitmap::Grid, path("nowhere/GHOST.bmp"), "Ghost", 4},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    Start();
+    session().SetApplyColoursOnLoad(false);
+    const std::vector<std::uint32_t> before = session().picture().pixels;
+    session().SetCodeText("1 2 3");
+    EXPECT_FALSE(session().PickBitmap(c.which, c.file, c.caption).message);
+    EXPECT_EQ(session().bodyCaption(c.body), c.caption);
+    EXPECT_EQ(c.which == PickedBitmap::Head ? session().headFile() : session().gridFile(), c.file);
+    EXPECT_EQ(session().selectedBody(), c.body);
+    EXPECT_EQ(Size(), (std::array<int, 2>{16, 16}));
+    EXPECT_EQ(session().picture().pixels, before);
+    EXPECT_EQ(session().sizeText(), "Bitmap is 16W x 16H");
+    EXPECT_EQ(session().codeText(), kDefaultCodeString);
+  }
+}
+
+TEST_F(PaintSessionTest, APickReloadsTwiceWhenItSelectsItsBodyAndOnceOtherwise) {
+  // "5 6 7" paints slots 1, 2 and 16 only; a second Reload re-applies the full code string the
+  // first one wrote, which also paints slot 3 with the reference colour of its code 224.
+  Write("HARROW.BMP", IndexedBitmap(9, 9, TableWithSet1Markers(SlotRange(1, 16))));
+  session().SetApplyColoursOnLoad(true);
+  {
+    SCOPED_TRACE("selecting the head body");
+    session().SetCodeText("5 6 7");
+    EXPECT_FALSE(session().PickBitmap(PickedBitmap::Head, "HARROW.BMP", "Harrow Head").message);
+    EXPECT_EQ(Size(), (std::array<int, 2>{9, 9}));
+    EXPECT_EQ(Shown(17), ReferenceColour(5));
+    EXPECT_EQ(Shown(19), ReferenceColour(224));
+  }
+  {
+    SCOPED_TRACE("head body already selected");
+    session().SetCodeText("5 6 7");
+    EXPECT_FALSE(session().PickBitmap(PickedBitmap::Head, "HARROW.BMP", "Harrow Head").message);
+    EXPECT_EQ(Shown(17), ReferenceColour(5));
+    EXPECT_EQ(Shown(19), kSlots[2].set1Marker);
+  }
+}
+
+TEST_F(PaintSessionTest, AnErrorInTheFirstReloadOfAPickEndsIt) {
+  Write("HARROW.BMP", IndexedBitmap(9, 9, TableWithSet1Markers(SlotRange(1, 16))));
+  session().SetCodeText("5 x 7");
+  EXPECT_EQ(session().PickBitmap(PickedBitmap::Head, "HARROW.BMP", "Harrow Head").message,
+            kBadTokenMessage);
+  EXPECT_EQ(session().codeText(), "5 x 7");
+  EXPECT_EQ(session().selectedBody(), 3);
+  EXPECT_EQ(Size(), (std::array<int, 2>{9, 9}));
+  EXPECT_EQ(session().model().slots[0].code, 5);
+  EXPECT_EQ(Shown(17), kSlots[0].set1Marker);
+}
+
+// --- Conversion to marker set 2 -----------------------------------------------------------------
+
+TEST_F(PaintSessionTest, ConversionPaintsTheSet2MarkersKeepsTheCodeTextAndRemembersItsCodes) {
+  session().SetCodeText("typed, not applied");
+  EXPECT_FALSE(session().ConvertToMarkerSet2().message);
+  EXPECT_EQ(session().codeText(), "typed, not applied");
+  for (int s = 1; s <= kSlotCount; ++s) {
+    SCOPED_TRACE(s);
+    EXPECT_EQ(session().model().slots[s - 1].code, 238 + s);
+    EXPECT_EQ(session().slotLabel(s), std::to_string(238 + s));
+    EXPECT_EQ(Shown(16 + s), kSlots[s - 1].set2Marker);
+  }
+
+  // The conversion codes became the last codes: restoring applies them.
+  Apply("1 2 3 ");
+  ASSERT_EQ(Shown(17), ReferenceColour(1));
+  session().ConvertToMarkerSet2();
+  session().RestoreLastCodes();
+  EXPECT_EQ(session().codeText(), kConversionCodes);
+}
+
+}  // namespace
+}  // namespace tintara
