@@ -1,19 +1,18 @@
-#include <QAction>
-#include <QCheckBox>
-#include <QLabel>
-#include <QLineEdit>
-#include <QMenu>
-#include <QRadioButton>
-#include <QSignalSpy>
+#include "sources/catalogue_menus.h"
 
-#include "app/window_fixture.h"
-#include "board/picture_view.h"
-#include "paint/slot_tables.h"
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QMenu>
+#include <string>
+#include <vector>
+
+#include "sources/catalogue.h"
 
 namespace tintara {
 namespace {
 
-// The menu's entries, each as "-" for a separator, "> name caption" for a submenu, or
+// The menu's items, each as "-" for a separator, "> name caption" for a submenu, or
 // "name caption" for an entry.
 QStringList Entries(const QMenu* menu) {
   QStringList entries;
@@ -29,35 +28,39 @@ QStringList Entries(const QMenu* menu) {
   return entries;
 }
 
-// The start-up body has no slot 16, so that every load of a picture without it shows as group 4
-// being ticked and cleared again.
-class Catalogue : public WindowTest {
+// A File menu that already holds an item and a separator when the catalogue menus are added to
+// it; every entry the menus report is recorded.
+class CatalogueSubmenus : public ::testing::Test {
  protected:
-  void SetUp() override {
-    WindowTest::SetUp();
-    WriteBitmap("FEMALE1.BMP", IndexedBitmap(21, 13, TableWithSet1Markers(SlotRange(1, 15))));
-    StartWindow();
+  CatalogueSubmenus() {
+    file_.addAction("&Save as JPG")->setObjectName("Save1");
+    file_.addSeparator();
+    auto* menus = new CatalogueMenus(&file_);
+    QObject::connect(menus, &CatalogueMenus::entryChosen,
+                     [this](const CatalogueEntry& entry) { chosen_.push_back(entry); });
   }
 
-  QMenu* menu(const QString& name) const { return window_->findChild<QMenu*>(name); }
+  QMenu* menu(const QString& name) const {
+    QMenu* found = file_.findChild<QMenu*>(name);
+    EXPECT_NE(found, nullptr) << "no submenu " << name.toStdString();
+    return found;
+  }
   // The entry with this caption in the named submenu.
   QAction* entry(const QString& submenu, const QString& caption) const {
-    for (QAction* action : menu(submenu)->actions()) {
-      if (action->text() == caption) return action;
+    if (QMenu* parent = menu(submenu)) {
+      for (QAction* action : parent->actions()) {
+        if (action->text() == caption) return action;
+      }
     }
     ADD_FAILURE() << "no entry " << caption.toStdString() << " in " << submenu.toStdString();
     return nullptr;
   }
-  void Pick(const QString& submenu, const QString& caption) const {
-    if (QAction* action = entry(submenu, caption)) action->trigger();
-  }
-  QRadioButton* radio(int n) const {
-    return control<QRadioButton>(QStringLiteral("RadioButton%1").arg(n));
-  }
-  QLineEdit* edit() const { return control<QLineEdit>("Edit1"); }
+
+  std::vector<CatalogueEntry> chosen_;
+  QMenu file_{"&File"};
 };
 
-TEST_F(Catalogue, FileMenuHoldsTheSixSubmenusBetweenSaveAndLoadOther) {
+TEST_F(CatalogueSubmenus, FileMenuGainsTheSixSubmenusAfterWhatItHeld) {
   const QStringList expected = {
       "Save1 &Save as JPG",
       "-",
@@ -67,13 +70,11 @@ TEST_F(Catalogue, FileMenuHoldsTheSixSubmenusBetweenSaveAndLoadOther) {
       "> Selectnewanimalhead1 Select &Animal head...",
       "> Selectnew1 Select &Other head...",
       "> SelectNewAccessory Select accessory...",
-      "-",
-      "LoadOtherBitmap1 Load Other Bitmap",
   };
-  EXPECT_EQ(Entries(menu("File1")), expected);
+  EXPECT_EQ(Entries(&file_), expected);
 }
 
-TEST_F(Catalogue, SubmenusHaveTheirEntriesSeparatorsAndNestedMenus) {
+TEST_F(CatalogueSubmenus, SubmenusHaveTheirEntriesSeparatorsAndNestedMenus) {
   // Each submenu's shape: E an entry, - a separator, > a nested submenu.
   const struct {
     const char* menu;
@@ -87,25 +88,29 @@ TEST_F(Catalogue, SubmenusHaveTheirEntriesSeparatorsAndNestedMenus) {
   int entries = 0;
   for (const auto& c : cases) {
     SCOPED_TRACE(c.menu);
+    const QMenu* submenu = menu(c.menu);
+    ASSERT_NE(submenu, nullptr);
     QString shape;
-    for (const QString& item : Entries(menu(c.menu))) {
+    for (const QString& item : Entries(submenu)) {
       shape += item == "-" ? '-' : item.startsWith("> ") ? '>' : 'E';
     }
     EXPECT_EQ(shape, c.shape);
     entries += static_cast<int>(shape.count('E'));
   }
   EXPECT_EQ(entries, 65);
-  const QStringList anime = Entries(menu("SelectAnimehead1"));
-  EXPECT_EQ(anime.value(4), "> Boyheads1 Boy heads");
-  EXPECT_EQ(anime.value(5), "> Girlheads1 Girl heads");
+  const QMenu* anime = menu("SelectAnimehead1");
+  ASSERT_NE(anime, nullptr);
+  EXPECT_EQ(Entries(anime).value(4), "> Boyheads1 Boy heads");
+  EXPECT_EQ(Entries(anime).value(5), "> Girlheads1 Girl heads");
 }
 
-TEST_F(Catalogue, EntriesSetTheirFileAndRadioCaption) {
-  // Irregular rows first, then a few regular ones; the target radio button tells head from grid.
+TEST_F(CatalogueSubmenus, EntriesReportTheirFileAndRadioCaption) {
+  // Irregular rows first, then a few regular ones; the accessory menu's entries stand for the
+  // grid, all others for the head.
   const struct {
     const char* submenu;
     const char* caption;
-    const char* handler;
+    const char* actionName;
     const char* file;
     const char* radioCaption;
   } cases[] = {
@@ -131,27 +136,30 @@ TEST_F(Catalogue, EntriesSetTheirFileAndRadioCaption) {
     SCOPED_TRACE(std::string(c.submenu) + " " + c.caption);
     QAction* action = entry(c.submenu, c.caption);
     ASSERT_NE(action, nullptr);
-    EXPECT_EQ(action->objectName(), c.handler);
-    // Start from the other choice, so that the entry has something to change.
-    Pick("SelectNewHead", "Tessaly");
-    Pick("SelectNewAccessory", "Cabinets");
+    EXPECT_EQ(action->objectName(), c.actionName);
+    chosen_.clear();
     action->trigger();
+    ASSERT_EQ(chosen_.size(), 1u);
+    const CatalogueEntry& chosen = chosen_.front();
+    EXPECT_EQ(chosen.submenu, c.submenu);
+    EXPECT_EQ(chosen.actionName, c.actionName);
+    EXPECT_EQ(chosen.file, c.file);
+    EXPECT_EQ(chosen.radioCaption, c.radioCaption);
     const bool grid = std::string_view(c.submenu) == "SelectNewAccessory";
-    EXPECT_EQ(grid ? session().gridFile() : session().headFile(), c.file);
-    EXPECT_EQ(radio(grid ? 4 : 3)->text(), c.radioCaption);
-    EXPECT_TRUE(radio(grid ? 4 : 3)->isChecked());
-    EXPECT_EQ(radio(grid ? 3 : 4)->text(), grid ? "Tessaly Head" : "Cabinets");
+    EXPECT_EQ(chosen.target, grid ? CatalogueTarget::Grid : CatalogueTarget::Head);
   }
 }
 
-TEST_F(Catalogue, AnimeBoysAndGirlsAreNumberedEntries) {
+TEST_F(CatalogueSubmenus, AnimeBoysAndGirlsAreNumberedEntries) {
   const struct {
     const char* menu;
     const char* name;
     int count;
   } cases[] = {{"Boyheads1", "Boy", 8}, {"Girlheads1", "Girl", 10}};
   for (const auto& c : cases) {
-    const QList<QAction*> actions = menu(c.menu)->actions();
+    const QMenu* submenu = menu(c.menu);
+    ASSERT_NE(submenu, nullptr);
+    const QList<QAction*> actions = submenu->actions();
     ASSERT_EQ(actions.size(), c.count);
     for (int n = 1; n <= c.count; ++n) {
       const QString name = c.name;
@@ -161,10 +169,14 @@ TEST_F(Catalogue, AnimeBoysAndGirlsAreNumberedEntries) {
           n < 10 ? QStringLiteral("%1-&%2").arg(name).arg(n) : QStringLiteral("%1-1&0").arg(name);
       EXPECT_EQ(action->text(), caption);
       EXPECT_EQ(action->objectName(), name + QString::number(n) + "1Click");
+      chosen_.clear();
       action->trigger();
-      EXPECT_EQ(session().headFile(),
+      ASSERT_EQ(chosen_.size(), 1u);
+      EXPECT_EQ(chosen_.front().file,
                 QStringLiteral("%1-%2.BMP").arg(name.toUpper()).arg(n).toStdString());
-      EXPECT_EQ(radio(3)->text(), QStringLiteral("%1-%2 (anime)").arg(name).arg(n));
+      EXPECT_EQ(chosen_.front().radioCaption,
+                QStringLiteral("%1-%2 (anime)").arg(name).arg(n).toStdString());
+      EXPECT_EQ(chosen_.front().target, CatalogueTarget::Head);
     }
   }
 }

@@ -1,0 +1,199 @@
+// What the user does in the window reaches the paint session, and the window shows the result:
+// one case per way in. The rules of each operation are the session's tests.
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+#include <QToolButton>
+
+#include "app/window_fixture.h"
+#include "board/picture_view.h"
+#include "paint/reference_palette.h"
+
+namespace tintara {
+namespace {
+
+QColor Reference(int code) { return QColor::fromRgb(ToDisplayPixel(ReferenceColour(code))); }
+
+// A shown, activated window whose start-up body has every slot at position 16 + slot; pixel i
+// of its picture shows colour-table position i.
+class Commands : public WindowTest {
+ protected:
+  void SetUp() override {
+    WindowTest::SetUp();
+    WriteBitmap("FEMALE1.BMP", IndexedBitmap(16, 16, TableWithSet1Markers(SlotRange(1, 16))));
+    WriteBitmap("MALE1.BMP", IndexedBitmap(16, 5, TableWithSet1Markers(SlotRange(1, 16))));
+    StartWindow();
+    window_->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(window_.get()));
+    window_->activateWindow();
+    QTRY_VERIFY(shape(18)->toolTip() != "");
+  }
+
+  // Mouse input through the window, so that a pressed control keeps the mouse until the release.
+  QPoint At(const QWidget* control) const {
+    return control->mapTo(window_.get(), control->rect().center());
+  }
+  void Click(const QWidget* control) const {
+    QTest::mouseClick(window_->windowHandle(), Qt::LeftButton, {}, At(control));
+  }
+  void Drag(const QWidget* source, const QWidget* target) const {
+    QTest::mousePress(window_->windowHandle(), Qt::LeftButton, {}, At(source));
+    QTest::mouseMove(window_->windowHandle(), At(target));
+    QTest::mouseRelease(window_->windowHandle(), Qt::LeftButton, {}, At(target));
+  }
+  QLineEdit* edit() const { return control<QLineEdit>("Edit1"); }
+  QRadioButton* radio(int body) const { return control<QRadioButton>(RadioButtonName(body)); }
+  const QImage& picture() const { return control<PictureView>("Image1")->picture(); }
+  Colour Shown(int index) const {
+    return FromDisplayPixel(picture().pixel(index % 16, index / 16));
+  }
+};
+
+TEST_F(Commands, DragsPaintTheDroppedCodeIntoTheSlot) {
+  Drag(shape(BoardSwatchNumber(17)), shape(SlotSwatchNumber(1)));
+  EXPECT_EQ(label(6)->text(), "17");
+  EXPECT_EQ(shape(SlotSwatchNumber(1))->fill(), Reference(17));
+  EXPECT_EQ(Shown(17), ReferenceColour(17));
+  EXPECT_TRUE(edit()->text().startsWith("17 223 "));
+
+  Drag(shape(SlotSwatchNumber(1)), shape(SlotSwatchNumber(2)));
+  EXPECT_EQ(label(7)->text(), "17");
+  EXPECT_EQ(Shown(18), ReferenceColour(17));
+  EXPECT_TRUE(edit()->text().startsWith("17 17 224 "));
+  EXPECT_TRUE(errors_.isEmpty());
+}
+
+TEST_F(Commands, ButtonsAndTheSkinCaptionMoveTheFocusAsTheirOperationsSay) {
+  const struct {
+    const char* name;
+    const char* text;  // typed into the edit box first
+    std::function<void()> act;
+    bool focusOnEnlarge;
+  } cases[] = {
+      {"apply", "1 2 3 ", [this] { control<QPushButton>("BOldColors")->click(); }, true},
+      {"apply a bad token", "5 x 7", [this] { control<QPushButton>("BOldColors")->click(); },
+       false},
+      {"restore", "4 5 6 ", [this] { control<QToolButton>("BitBtn1")->click(); }, true},
+      {"gee", "7 8 9 ", [this] { control<QPushButton>("Button1")->click(); }, true},
+      {"skin caption", "7 8 9 ", [this] { Click(label(4)); }, false},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    edit()->setText(c.text);
+    edit()->setFocus();
+    c.act();
+    QWidget* expected = c.focusOnEnlarge ? control<QWidget>("CheckBox1") : edit();
+    EXPECT_EQ(window_->focusWidget(), expected);
+  }
+  // The bad token was reported once, after the window showed the slot set before it.
+  EXPECT_EQ(errors_, QStringList{"'x' is not a valid integer value"});
+}
+
+TEST_F(Commands, ABadTokenLeavesTheSlotsBeforeItShownAndTheTextAsTyped) {
+  edit()->setText("5 x 7");
+  control<QPushButton>("BOldColors")->click();
+  EXPECT_EQ(label(6)->text(), "5");
+  EXPECT_EQ(shape(SlotSwatchNumber(1))->fill(), Reference(5));
+  EXPECT_EQ(Shown(17), kSlots[0].set1Marker);
+  EXPECT_EQ(edit()->text(), "5 x 7");
+}
+
+TEST_F(Commands, RandomCodesReachOnlyTheGroupsTickedInTheWindow) {
+  for (int g = 1; g <= 3; ++g) control<QCheckBox>(GroupCheckName(g))->setChecked(false);
+  control<QPushButton>("Button1")->click();
+  const QStringList codes = edit()->text().split(' ', Qt::SkipEmptyParts);
+  ASSERT_EQ(codes.size(), 16);
+  EXPECT_EQ(codes.mid(0, 15), QString::fromLatin1(kDefaultCodeString).split(' ').mid(0, 15));
+  EXPECT_EQ(label(21)->text(), codes[15]);
+}
+
+TEST_F(Commands, OnlyAChangedRadioSelectionReloads) {
+  control<QCheckBox>(GroupCheckName(1))->setChecked(false);
+  edit()->setText("typed");
+  radio(2)->click();
+  EXPECT_FALSE(control<QCheckBox>(GroupCheckName(1))->isChecked());
+  EXPECT_EQ(edit()->text(), "typed");
+
+  radio(1)->click();
+  EXPECT_EQ(picture().size(), QSize(16, 5));
+  EXPECT_TRUE(control<QCheckBox>(GroupCheckName(1))->isChecked());
+  EXPECT_EQ(label(1)->text(), "Bitmap is 16W x 5H");
+  EXPECT_TRUE(radio(1)->isChecked());
+  EXPECT_FALSE(radio(2)->isChecked());
+}
+
+TEST_F(Commands, CatalogueEntriesCaptionAndSelectTheirRadioButton) {
+  const struct {
+    const char* submenu;
+    const char* caption;
+    int body;
+    const char* radioCaption;
+  } cases[] = {
+      {"SelectMalehead1", "&Harrow", 3, "Harrow Head"},
+      {"SelectNewAccessory", "Bunny &Ears", 4, "Bunny Ears"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.caption);
+    radio(2)->click();
+    for (QAction* entry : control<QMenu>(c.submenu)->actions()) {
+      if (entry->text() == c.caption) entry->trigger();
+    }
+    EXPECT_EQ(radio(c.body)->text(), c.radioCaption);
+    EXPECT_TRUE(radio(c.body)->isChecked());
+  }
+  EXPECT_EQ(radio(3)->text(), "Harrow Head");
+  EXPECT_EQ(session().headFile(), "HARROW.BMP");
+  EXPECT_EQ(session().gridFile(), "EARS.BMP");
+}
+
+// "Load Other Bitmap", answered by `dialogs_.chosen` (a cancel when empty).
+class LoadOther : public Commands {
+ protected:
+  void Choose(std::optional<QString> chosen) {
+    dialogs_.chosen = std::move(chosen);
+    action("LoadOtherBitmap1")->trigger();
+  }
+};
+
+TEST_F(LoadOther, TheAccessoryButtonTakesTheFileAndTheNameBeforeItsFirstDot) {
+  WriteBitmap("my.skin.BMP", IndexedBitmap(30, 7, TableWithSet1Markers({1, 2})));
+  Choose(path("my.skin.BMP"));
+  EXPECT_EQ(radio(4)->text(), "My");
+  EXPECT_TRUE(radio(4)->isChecked());
+  EXPECT_EQ(session().gridFile(), path("my.skin.BMP").toStdString());
+  EXPECT_EQ(picture().size(), QSize(30, 7));
+  Choose(path(".bmp"));
+  EXPECT_EQ(radio(4)->text(), "");
+}
+
+TEST_F(LoadOther, DialogAsksForBitmapsAndRemembersTheLastChoice) {
+  Choose(path("one.bmp"));
+  Choose(std::nullopt);
+  Choose(path("two.bmp"));
+  ASSERT_EQ(dialogs_.asked.size(), 3u);
+  for (const Asked& asked : dialogs_.asked) {
+    EXPECT_EQ(asked.purpose, FileDialog::Purpose::Open);
+    EXPECT_EQ(asked.defaultExt, "bmp");
+    EXPECT_EQ(asked.filters, QStringList{"Bitmaps (*.bmp)"});
+  }
+  EXPECT_EQ(dialogs_.asked[0].fileName, "");
+  EXPECT_EQ(dialogs_.asked[1].fileName, path("one.bmp"));
+  EXPECT_EQ(dialogs_.asked[2].fileName, path("one.bmp"));
+}
+
+TEST_F(LoadOther, CancelChangesNothing) {
+  edit()->setText("typed");
+  const QImage before = picture().copy();
+  Choose(std::nullopt);
+  EXPECT_EQ(radio(4)->text(), "Design Grid");
+  EXPECT_EQ(session().gridFile(), "DESIGNGRID.BMP");
+  EXPECT_TRUE(radio(2)->isChecked());
+  EXPECT_EQ(picture(), before);
+  EXPECT_EQ(edit()->text(), "typed");
+}
+
+}  // namespace
+}  // namespace tintara

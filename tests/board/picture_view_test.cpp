@@ -1,0 +1,34 @@
+#include "board/picture_view.h"
+
+#include <gtest/gtest.h>
+
+#include <QImage>
+
+#include "paint/picture.h"
+
+namespace tintara {
+namespace {
+
+TEST(PictureView, ShowsEveryPixelAsABlockOfItsColourAtNaturalOrFourTimesTheSize) {
+  // Six colours, every pixel unlike its neighbours, so that any smoothing shows at block edges.
+  const Picture picture{
+      3, 2, {0xFF000000, 0xFFFFFFFF, 0xFFFF0000, 0xFF00FF00, 0xFF0000FF, 0xFF808080}};
+  PictureView view(nullptr);
+  view.showPicture(picture);
+  for (int scale : {4, 1}) {
+    SCOPED_TRACE(scale);
+    view.setEnlarged(scale == 4);
+    EXPECT_EQ(view.size(), QSize(3 * scale, 2 * scale));
+    const QImage shown = view.grab().toImage();
+    ASSERT_EQ(shown.size(), view.size());
+    for (int y = 0; y < shown.height(); ++y) {
+      for (int x = 0; x < shown.width(); ++x) {
+        const std::size_t k = static_cast<std::size_t>((y / scale) * picture.width + x / scale);
+        EXPECT_EQ(shown.pixel(x, y), picture.pixels[k]) << x << "," << y;
+      }
+    }
+  }
+}
+
+}  // namespace
+}  // namespace tintara

@@ -1,0 +1,292 @@
+#include "sources/picture_export.h"
+
+#include <gtest/gtest.h>
+
+#include <QColor>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QImage>
+#include <QImageReader>
+#include <QTemporaryDir>
+#include <optional>
+#include <vector>
+
+#include "paint/picture.h"
+#include "platform/bmp_reader.h"
+#include "platform/user_error.h"
+#include "sources/expected_page.h"
+#include "sources/html_page.h"
+
+namespace tintara {
+namespace {
+
+constexpr int kWidth = 21;  // odd, so that BMP rows need padding
+constexpr int kHeight = 13;
+
+// Far from any day the tests run on, so that a page stamped with the real time shows.
+const QDateTime kSavedAt(QDate(2001, 2, 3), QTime(13, 5, 9));
+
+QByteArray ReadBytes(const QString& path) {
+  QFile file(path);
+  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// The page as written: CR LF after every line, the last included.
+QStringList PageLines(const QString& page) {
+  const QByteArray bytes = ReadBytes(page);
+  EXPECT_TRUE(bytes.endsWith("\r\n")) << page.toStdString();
+  QStringList lines = QString::fromLatin1(bytes).split("\r\n");
+  lines.removeLast();
+  return lines;
+}
+
+// The time stamp line the page foot gives for `when`.
+QString StampLine(const QDateTime& when) {
+  QStringList foot;
+  AddHtmlFoot(foot, when);
+  return foot.value(5);
+}
+
+// The message of the UserError the call throws; empty when it throws none.
+template <typename Call>
+QString UserErrorOf(Call call) {
+  try {
+    call();
+  } catch (const UserError& error) {
+    return QString::fromStdString(error.what());
+  }
+  return {};
+}
+
+// An exporter whose save dialog answers with `chosen_` (a cancel when empty) and records what it
+// was set up with, whose page opener records paths and whose clock says kSavedAt. The picture
+// has a different colour in every pixel.
+class JpegExport : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(dir_.isValid());
+    Paint(0);
+  }
+
+  QString path(const QString& name) const { return dir_.filePath(name); }
+  // Gives every pixel its own colour, shifted by `shade`.
+  void Paint(int shade) {
+    ASSERT_TRUE(picture_.Resize(kWidth, kHeight));
+    for (int y = 0; y < kHeight; ++y) {
+      for (int x = 0; x < kWidth; ++x) {
+        const QColor colour((x * 12 + shade) % 256, (y * 19 + shade) % 256, (x + y) * 7 % 256);
+        picture_.pixels[static_cast<std::size_t>(y * kWidth + x)] = colour.rgb();
+      }
+    }
+  }
+  void SaveAs(std::optional<QString> chosen, const QString& code = {}, bool openPage = true) {
+    chosen_ = std::move(chosen);
+    export_.SaveAsJpeg(picture_, code, openPage, nullptr);
+  }
+
+  QTemporaryDir dir_;
+  Picture picture_;
+  std::optional<QString> chosen_;
+  std::vector<FileDialog> asked_;
+  QStringList opened_;
+  PictureExport export_{[this](const FileDialog& dialog, QWidget*) {
+                          asked_.push_back(dialog);
+                          return chosen_;
+                        },
+                        [this](const QString& page) { opened_ << page; }, [] { return kSavedAt; }};
+};
+
+TEST_F(JpegExport, RedJpgWritesThePictureAndItsPageLineByLine) {
+  ASSERT_TRUE(QDir().mkpath(path("Skins")));
+  SaveAs(path("Skins/Red.jpg"), "1 2 3 typed, not applied");
+
+  QImageReader jpeg(path("Skins/Red.jpg"));
+  EXPECT_EQ(jpeg.format(), "jpeg");
+  const QImage decoded = jpeg.read();
+  EXPECT_FALSE(decoded.isNull());
+  EXPECT_EQ(decoded.size(), QSize(kWidth, kHeight));
+
+  const QString page = path("Skins/red.htm");
+  const QStringList lines = PageLines(page);
+  const QStringList expected = ExpectedPage("Red", "Red.jpg", kWidth, kHeight,
+                                            "1 2 3 typed, not applied", StampLine(kSavedAt));
+  ASSERT_EQ(lines.size(), 26);
+  for (int i = 0; i < 26; ++i) EXPECT_EQ(lines[i], expected[i]) << "line " << i + 1;
+  EXPECT_EQ(export_.htmlLines(), lines);
+  EXPECT_EQ(opened_, QStringList{page});
+}
+
+TEST_F(JpegExport, TheJpegShowsThePaintedPicture) {
+  // One colour everywhere, so that compression cannot blur it into its neighbours.
+  const QColor painted(200, 100, 50);
+  std::fill(picture_.pixels.begin(), picture_.pixels.end(), painted.rgb());
+  SaveAs(path("flat.jpg"));
+  const QColor shown = QImage(path("flat.jpg")).pixelColor(kWidth / 2, kHeight / 2);
+  EXPECT_NEAR(shown.red(), painted.red(), 3);
+  EXPECT_NEAR(shown.green(), painted.green(), 3);
+  EXPECT_NEAR(shown.blue(), painted.blue(), 3);
+}
+
+TEST_F(JpegExport, SeveralDotsCutTheTitleAtTheFirstAndTheExtensionAtTheLast) {
+  SaveAs(path("my.red.skin.jpg"));
+  const QStringList lines = PageLines(path("my.red.skin.htm"));
+  EXPECT_EQ(lines.value(2), "<TITLE>my</TITLE>");
+  EXPECT_EQ(lines.value(5), "<H1><CENTER>my</CENTER></H1>");
+  EXPECT_EQ(lines.value(7), R"(<IMG SRC="my.red.skin.jpg" WIDTH=21 HEIGHT=13>)");
+  EXPECT_TRUE(QFile::exists(path("my.red.skin.jpg")));
+}
+
+TEST_F(JpegExport, CodeLineCarriesTheCodeTextAsItIs) {
+  const struct {
+    const char* text;
+    const char* line;
+  } cases[] = {
+      {"", "<!--MOXEL--> <BR>"},
+      {"9 223 224 ", "<!--MOXEL--> 9 223 224 <BR>"},
+      {R"(<b>1 & "2"</b>)", "<!--MOXEL--> &lt;b&gt;1 &amp; &quot;2&quot;&lt;/b&gt;<BR>"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.text);
+    SaveAs(path("codes.jpg"), c.text);
+    EXPECT_EQ(PageLines(path("codes.htm")).value(13), c.line);
+  }
+}
+
+TEST_F(JpegExport, CancelWritesAndChangesNothing) {
+  SaveAs(path("First.jpg"), "1 2 3 ");
+  const QStringList page = export_.htmlLines();
+  const QStringList files = QDir(dir_.path()).entryList(QDir::Files | QDir::Hidden);
+  opened_.clear();
+  EXPECT_NO_THROW(SaveAs(std::nullopt, "changed"));
+  EXPECT_EQ(QDir(dir_.path()).entryList(QDir::Files | QDir::Hidden), files);
+  EXPECT_EQ(export_.htmlLines(), page);
+  EXPECT_TRUE(opened_.isEmpty());
+}
+
+TEST_F(JpegExport, BrowserOptionOffWritesBothFilesAndOpensNothing) {
+  SaveAs(path("Quiet.jpg"), "1 2 3 ", false);
+  EXPECT_EQ(QImage(path("Quiet.jpg")).size(), QSize(kWidth, kHeight));
+  EXPECT_EQ(PageLines(path("quiet.htm")).size(), 26);
+  EXPECT_TRUE(opened_.isEmpty());
+}
+
+TEST_F(JpegExport, SavingTwiceReplacesBothFiles) {
+  SaveAs(path("Twice.jpg"), "1 2 3 ");
+  const QByteArray firstJpeg = ReadBytes(path("Twice.jpg"));
+  Paint(100);
+  SaveAs(path("Twice.jpg"), "200 201 202 ");
+  EXPECT_NE(ReadBytes(path("Twice.jpg")), firstJpeg);
+  const QStringList lines = PageLines(path("twice.htm"));
+  EXPECT_EQ(lines.size(), 26);
+  EXPECT_EQ(lines.value(13), "<!--MOXEL--> 200 201 202 <BR>");
+  EXPECT_EQ(export_.htmlLines(), lines);
+  EXPECT_EQ(opened_, QStringList(2, path("twice.htm")));
+}
+
+TEST_F(JpegExport, DialogOffersJpgFirstAndRemembersTheLastChoice) {
+  SaveAs(path("One.jpg"));
+  SaveAs(std::nullopt);
+  SaveAs(path("Two.jpg"));
+  ASSERT_EQ(asked_.size(), 3u);
+  const QStringList filters = {"All (*.jpg;*.jpeg)", "JPEG Image File (*.jpg)",
+                               "JPEG Image File (*.jpeg)"};
+  for (const FileDialog& asked : asked_) {
+    EXPECT_EQ(asked.purpose, FileDialog::Purpose::Save);
+    EXPECT_EQ(asked.defaultExt, "jpg");
+    EXPECT_EQ(asked.filters, filters);
+  }
+  EXPECT_EQ(asked_[0].fileName, "");
+  EXPECT_EQ(asked_[1].fileName, path("One.jpg"));
+  EXPECT_EQ(asked_[2].fileName, path("One.jpg"));  // the cancel kept it
+}
+
+TEST_F(JpegExport, JpegThatCannotBeCreatedStopsBeforeThePage) {
+  SaveAs(path("Earlier.jpg"), "1 2 3 ");
+  const QStringList earlierPage = export_.htmlLines();
+  opened_.clear();
+
+  const struct {
+    const char* name;
+    const char* chosen;
+    const char* page;
+  } cases[] = {
+      {"directory missing", "NoSuchDir/Red.jpg", "NoSuchDir/red.htm"},
+      // A directory stands where the picture should go; it and its contents stay.
+      {"directory in the way", "Blue.jpg", "blue.htm"},
+  };
+  ASSERT_TRUE(QDir().mkpath(path("Blue.jpg")));
+  QFile inside(path("Blue.jpg/kept.txt"));
+  ASSERT_TRUE(inside.open(QIODevice::WriteOnly) && inside.write("kept") == 4);
+  inside.close();
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    EXPECT_EQ(UserErrorOf([&] { SaveAs(path(c.chosen), "4 5 6 "); }),
+              "Cannot create file " + path(c.chosen));
+    EXPECT_FALSE(QFile::exists(path(c.page)));
+    EXPECT_EQ(export_.htmlLines(), earlierPage);
+    EXPECT_TRUE(opened_.isEmpty());
+  }
+  EXPECT_EQ(ReadBytes(path("Blue.jpg/kept.txt")), "kept");
+  EXPECT_EQ(QDir(path("Blue.jpg")).entryList(QDir::Files | QDir::Hidden), QStringList{"kept.txt"});
+}
+
+TEST_F(JpegExport, PageThatCannotBeCreatedLeavesTheJpegWritten) {
+  ASSERT_TRUE(QDir().mkpath(path("red.htm/inside")));
+  EXPECT_EQ(UserErrorOf([&] { SaveAs(path("Red.jpg")); }), "Cannot create file " + path("red.htm"));
+  EXPECT_EQ(QImage(path("Red.jpg")).size(), QSize(kWidth, kHeight));
+  EXPECT_TRUE(QFileInfo(path("red.htm")).isDir());
+  EXPECT_TRUE(opened_.isEmpty());
+}
+
+// "Convert and Save" writes into the program directory, given with its trailing separator.
+class ConvertedBitmap : public JpegExport {
+ protected:
+  QString directory() const { return dir_.path() + "/"; }
+  QString converted() const { return path("converted.bmp"); }
+  void Convert() const { export_.SaveConverted(picture_, directory()); }
+  // Whether the written file holds the picture's pixels, read by our reader and by Qt's.
+  void ExpectThePicture() const {
+    const std::optional<Bitmap> written = ReadBmpFile(converted().toStdString());
+    ASSERT_TRUE(written.has_value());
+    EXPECT_EQ(written->bitsPerPixel, 24);
+    ASSERT_EQ(written->width, kWidth);
+    ASSERT_EQ(written->height, kHeight);
+    const QImage asQt(converted());
+    ASSERT_EQ(asQt.size(), QSize(kWidth, kHeight));
+    for (int y = 0; y < kHeight; ++y) {
+      for (int x = 0; x < kWidth; ++x) {
+        const auto i = static_cast<std::size_t>(y * kWidth + x);
+        const std::uint32_t pixel = picture_.pixels[i] | 0xFF000000u;
+        ASSERT_EQ(written->pixels[i] | 0xFF000000u, pixel) << x << "," << y;
+        ASSERT_EQ(asQt.pixel(x, y), pixel) << x << "," << y;
+      }
+    }
+  }
+};
+
+TEST_F(ConvertedBitmap, HoldsThePicturesPixelsAt24Bits) {
+  Convert();
+  ExpectThePicture();
+}
+
+TEST_F(ConvertedBitmap, ASecondRunReplacesTheFile) {
+  QFile old(converted());
+  ASSERT_TRUE(old.open(QIODevice::WriteOnly) && old.write("not a bitmap") > 0);
+  old.close();
+  Convert();
+  EXPECT_TRUE(ReadBytes(converted()).startsWith("BM"));
+  Paint(100);
+  Convert();
+  ExpectThePicture();
+  EXPECT_EQ(QDir(dir_.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"converted.bmp"});
+}
+
+TEST_F(ConvertedBitmap, UnwritableFileIsReported) {
+  ASSERT_TRUE(QDir().mkpath(path("converted.bmp/inside")));
+  EXPECT_EQ(UserErrorOf([&] { Convert(); }), "Cannot create file " + directory() + "converted.bmp");
+  EXPECT_TRUE(QFileInfo(path("converted.bmp/inside")).isDir());
+}
+
+}  // namespace
+}  // namespace tintara
