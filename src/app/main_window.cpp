@@ -115,7 +115,6 @@ void MainWindow::perform(const std::function<Outcome()>& operation) {
 }
 
 void MainWindow::attempt(const std::function<void()>& operation) {
-  captureUserEdits();
   if (const std::optional<QString> failure = Attempt(operation)) desktop_.reportError(*failure);
 }
 
@@ -129,7 +128,7 @@ void MainWindow::captureUserEdits() {
 }
 
 void MainWindow::showSession() {
-  picture_->showPicture(session_.picture());
+  picture_->showPicture(session_.sharedPicture());
   slots_->showSession(session_);
   sizeLabel_->setText(QString::fromStdString(session_.sizeText()));
   // Setting the same text again would move the cursor.

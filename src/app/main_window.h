@@ -43,7 +43,6 @@ class MainWindow : public StoredPlacementWindow {
   ~MainWindow() override;
 
   const PaintSession& session() const { return session_; }
-  const PictureExport& pictureExport() const { return export_; }
   // The size start-up gave the window: fitting never makes it smaller.
   QSize baseSize() const { return baseSize_; }
 
@@ -57,7 +56,8 @@ class MainWindow : public StoredPlacementWindow {
   void createMenus();
   void connectControls();
 
-  // Running what the user does.
+  // Running what the user does: perform runs a session operation and shows the session again;
+  // attempt runs what leaves the session as it is. Both report a failure last.
   void perform(const std::function<Outcome()>& operation);
   void attempt(const std::function<void()>& operation);
   template <typename Operation>

@@ -79,7 +79,9 @@ Outcome MainWindow::loadOtherBitmap() {
   return session_.PickBitmap(PickedBitmap::Grid, path, OtherBitmapCaption(path));
 }
 
+// The page lists the edit box as it stands, applied or not.
 void MainWindow::saveAsJpeg() {
+  captureUserEdits();
   export_.SaveAsJpeg(session_.picture(), QString::fromStdString(session_.codeText()),
                      startBrowser_->isChecked(), this);
 }

@@ -12,6 +12,7 @@ namespace tintara {
 class ShapeControl;
 
 inline const QColor kGreyText(0x80, 0x80, 0x80);
+inline constexpr int kSwatchSize = 16;  // board and slot swatches
 
 // Small builders for the window's controls: each control gets its name, place and look at once.
 ShapeControl* AddShape(QWidget* parent, int number, const QString& name, QRect geometry,

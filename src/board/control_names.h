@@ -10,10 +10,10 @@ namespace tintara {
 // Shape controls are numbered as one row: board swatch n (1..256) shows code n - 1, and slot s
 // (1..16) is swatch 256 + s.
 inline constexpr int kBoardSwatchCount = 256;
-inline constexpr int kFirstSlotSwatch = kBoardSwatchCount + 1;
 
 constexpr int BoardSwatchNumber(int code) { return code + 1; }
 constexpr int SlotSwatchNumber(int slot) { return kBoardSwatchCount + slot; }
+constexpr int SlotOfSwatchNumber(int number) { return number - kBoardSwatchCount; }
 
 QString ShapeName(int swatchNumber);  // "Shape" + number
 QString BoardSwatchName(int code);

@@ -8,9 +8,10 @@ namespace tintara {
 
 PictureView::PictureView(QWidget* parent) : QWidget(parent) {}
 
-void PictureView::showPicture(const Picture& picture) {
-  picture_ = QImage(reinterpret_cast<const uchar*>(picture.pixels.data()), picture.width,
-                    picture.height, picture.width * 4, QImage::Format_RGB32);
+void PictureView::showPicture(std::shared_ptr<const Picture> picture) {
+  shown_ = std::move(picture);
+  picture_ = QImage(reinterpret_cast<const uchar*>(shown_->pixels.data()), shown_->width,
+                    shown_->height, shown_->width * 4, QImage::Format_RGB32);
   update();
 }
 

@@ -2,6 +2,7 @@
 
 #include <QImage>
 #include <QWidget>
+#include <memory>
 
 namespace tintara {
 
@@ -15,8 +16,9 @@ class PictureView : public QWidget {
  public:
   explicit PictureView(QWidget* parent);
 
-  // Shows the picture without copying it: it must stay as it is until the next call.
-  void showPicture(const Picture& picture);
+  // Shows the picture without copying it, keeping it for as long as it is shown; changes drawn
+  // into it show at the next update.
+  void showPicture(std::shared_ptr<const Picture> picture);
   const QImage& picture() const { return picture_; }
 
   // Sizes the view to the picture, enlarged or not.
@@ -27,7 +29,8 @@ class PictureView : public QWidget {
   void paintEvent(QPaintEvent* event) override;
 
  private:
-  QImage picture_;
+  std::shared_ptr<const Picture> shown_;
+  QImage picture_;  // over shown_'s pixels
   bool enlarged_ = false;
 };
 

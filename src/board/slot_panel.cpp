@@ -94,6 +94,7 @@ class ClickFilter : public QObject {
 }  // namespace
 
 SlotPanel::SlotPanel(QWidget* parent, QWidget* markerSetPanel) : QWidget(parent) {
+  setObjectName("SlotPanel");
   createSlots();
   createCaptions();
   for (int g = 1; g <= kGroupCount; ++g) {
@@ -116,12 +117,13 @@ SlotPanel::SlotPanel(QWidget* parent, QWidget* markerSetPanel) : QWidget(parent)
 void SlotPanel::createSlots() {
   for (int s = 1; s <= kSlotCount; ++s) {
     const SlotPlace& place = kSlotPlaces[static_cast<std::size_t>(s - 1)];
-    ShapeControl* swatch = AddShape(this, SlotSwatchNumber(s), SlotSwatchName(s),
-                                    QRect(place.swatchLeft, place.swatchTop, 16, 16), Qt::white);
+    ShapeControl* swatch =
+        AddShape(this, SlotSwatchNumber(s), SlotSwatchName(s),
+                 QRect(place.swatchLeft, place.swatchTop, kSwatchSize, kSwatchSize), Qt::white);
     swatch->setDraggable(true);
     swatch->setDropTarget(true);
     connect(swatch, &ShapeControl::dragEnded, this, [this, s](const ShapeControl* target) {
-      if (target != nullptr) Q_EMIT slotDropped(target->number() - kBoardSwatchCount, s);
+      if (target != nullptr) Q_EMIT slotDropped(SlotOfSwatchNumber(target->number()), s);
       Q_EMIT slotDragEnded(s);
     });
     QLabel* label = AddLabel(this, SlotLabelName(s), "000",

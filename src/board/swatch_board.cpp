@@ -11,7 +11,6 @@ namespace tintara {
 namespace {
 
 constexpr Colour kPlaceholderColour = 0xFFCCDD;  // until the first activation fills the board
-constexpr int kSwatchSize = 16;
 constexpr int kBoardPitch = 15;  // one less than the size: neighbours share their outline
 constexpr int kBoardOrigin = 8;
 
@@ -20,6 +19,7 @@ constexpr bool IsReservedCode(int code) { return code == 0 || code >= 239; }
 }  // namespace
 
 SwatchBoard::SwatchBoard(QWidget* parent) : QWidget(parent) {
+  setObjectName("SwatchBoard");
   for (int code = 0; code < kBoardSwatchCount; ++code) {
     const int row = code / 16;
     const int column = code % 16;
@@ -29,10 +29,10 @@ SwatchBoard::SwatchBoard(QWidget* parent) : QWidget(parent) {
                        kSwatchSize, kSwatchSize),
                  ToQColor(kPlaceholderColour));
     swatch->setDraggable(!IsReservedCode(code));
-    connect(swatch, &ShapeControl::pressed, this, [this, swatch] { press(swatch); });
-    connect(swatch, &ShapeControl::dragStarted, this, [this, swatch] { startDrag(swatch); });
+    connect(swatch, &ShapeControl::pressed, this, [this, code] { press(code); });
+    connect(swatch, &ShapeControl::dragStarted, this, [this, code] { startDrag(code); });
     connect(swatch, &ShapeControl::dragEnded, this,
-            [this, swatch](ShapeControl* target) { endDrag(swatch, target); });
+            [this, code](const ShapeControl* target) { endDrag(code, target); });
     swatches_[static_cast<std::size_t>(code)] = swatch;
   }
   sample_ = AddShape(this, 0, "SampleColor", QRect(208, 256, 41, 41), Qt::white);
@@ -55,22 +55,23 @@ bool SwatchBoard::fillOnce() {
   return true;
 }
 
-void SwatchBoard::press(const ShapeControl* swatch) {
-  if (IsReservedCode(swatch->number() - 1)) return;
-  sample_->setFill(swatch->fill());
+void SwatchBoard::press(int code) {
+  if (IsReservedCode(code)) return;
+  sample_->setFill(swatch(code)->fill());
 }
 
-void SwatchBoard::startDrag(ShapeControl* swatch) {
-  sample_->setFill(swatch->fill());
-  sampleLabel_->setText(QString::number(swatch->number() - 1));
+void SwatchBoard::startDrag(int code) {
+  sample_->setFill(swatch(code)->fill());
+  sampleLabel_->setText(QString::number(code));
   marked_->setFigure(ShapeControl::Figure::Rectangle);
-  marked_ = swatch;
+  marked_ = swatch(code);
   marked_->setFigure(ShapeControl::Figure::Circle);
 }
 
-void SwatchBoard::endDrag(const ShapeControl* swatch, const ShapeControl* target) {
+// The drop targets are the slot swatches.
+void SwatchBoard::endDrag(int code, const ShapeControl* target) {
   if (target == nullptr) return;
-  Q_EMIT swatchDropped(swatch->number() - 1, swatch->fill(), target->number() - kBoardSwatchCount);
+  Q_EMIT swatchDropped(code, swatch(code)->fill(), SlotOfSwatchNumber(target->number()));
 }
 
 }  // namespace tintara

@@ -34,9 +34,9 @@ class SwatchBoard : public QWidget {
   void swatchDropped(int code, QColor colour, int slot);
 
  private:
-  void press(const ShapeControl* swatch);
-  void startDrag(ShapeControl* swatch);
-  void endDrag(const ShapeControl* swatch, const ShapeControl* target);
+  void press(int code);
+  void startDrag(int code);
+  void endDrag(int code, const ShapeControl* target);
 
   std::array<ShapeControl*, kBoardSwatchCount> swatches_{};
   ShapeControl* sample_ = nullptr;

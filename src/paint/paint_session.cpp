@@ -44,7 +44,7 @@ Outcome& Outcome::operator+=(const Outcome& later) {
 PaintSession::PaintSession(std::string programDirectory, std::uint32_t randomSeed,
                            Picture designPicture)
     : programDirectory_(std::move(programDirectory)),
-      picture_(std::move(designPicture)),
+      picture_(std::make_shared<Picture>(std::move(designPicture))),
       random_(randomSeed),
       codeText_(kDefaultCodeString),
       slotFills_(kSlotDesignColours),
@@ -73,7 +73,7 @@ Outcome PaintSession::LoadPaintImage(const std::string& path) {
   groupCaptionsShown_.fill(true);
   const LoadOutcome loaded = AdoptLoadedBitmap(model_, std::move(*bitmap));
   DrawPicture(MapColourTable(*model_.work, model_.loaded, model_.loaded));
-  sizeText_ = SizeText(picture_);
+  sizeText_ = SizeText(*picture_);
   if (loaded == LoadOutcome::NoColourTable) return {};
 
   shownMarkerSet_ = model_.markerSet2 ? 2 : 1;
@@ -161,7 +161,7 @@ Outcome PaintSession::Reload() {
   // Before the load, which clears group 4 again for a picture without slot 16.
   groupsEnabled_.fill(true);
   Outcome outcome = LoadPaintImage(BodyPath(body_));
-  sizeText_ = SizeText(picture_);
+  sizeText_ = SizeText(*picture_);
   codeText_ = kDefaultCodeString;
   if (applyColoursOnLoad_) outcome += RestoreLastCodes();
   return outcome;
@@ -202,7 +202,7 @@ void PaintSession::AssignCode(int slot, std::int32_t code, std::string label) {
   slotFills_[Index(slot)] = record.colour;
 }
 
-Outcome PaintSession::ParseCodeString(std::string_view text) {
+Outcome PaintSession::ParseCodeString(std::string text) {
   CodeStringReading reading = ReadCodeString(text);
   for (SlotAssignment& assignment : reading.assignments) {
     AssignCode(assignment.slot, assignment.code, std::move(assignment.token));
@@ -220,8 +220,11 @@ void PaintSession::ApplyCodes() {
 
 void PaintSession::DrawPicture(const DisplayTable& table) {
   const Bitmap& work = *model_.work;
-  if (picture_.Resize(work.width, work.height))
-    DrawThroughTable(work, table, picture_.pixels.data());
+  if (picture_->width != work.width || picture_->height != work.height) {
+    picture_ = std::make_shared<Picture>();
+    if (!picture_->Resize(work.width, work.height)) return;
+  }
+  DrawThroughTable(work, table, picture_->pixels.data());
 }
 
 }  // namespace tintara

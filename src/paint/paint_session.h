@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -76,7 +77,10 @@ class PaintSession {
   void SetApplyColoursOnLoad(bool on) { applyColoursOnLoad_ = on; }
 
   // What the window shows. Slots and groups count from 1.
-  const Picture& picture() const { return picture_; }
+  const Picture& picture() const { return *picture_; }
+  // The picture for a view to keep showing: the session draws into it in place while its size
+  // stays, and starts a new one when the size changes.
+  std::shared_ptr<const Picture> sharedPicture() const { return picture_; }
   const std::string& codeText() const { return codeText_; }
   const std::string& sizeText() const { return sizeText_; }
   const std::string& slotLabel(int slot) const { return slotLabels_[Index(slot)]; }
@@ -99,13 +103,13 @@ class PaintSession {
   std::string BodyPath(int body) const;
   void RememberLastCodes();
   void AssignCode(int slot, std::int32_t code, std::string label);
-  Outcome ParseCodeString(std::string_view text);
+  Outcome ParseCodeString(std::string text);
   void ApplyCodes();
   void DrawPicture(const std::array<std::uint32_t, 256>& table);
 
   std::string programDirectory_;
   PaintModel model_;
-  Picture picture_;
+  std::shared_ptr<Picture> picture_;
   RandomGenerator random_;
   std::string codeText_;
   std::string sizeText_;

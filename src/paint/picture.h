@@ -7,8 +7,7 @@
 
 namespace tintara {
 
-// The picture the user sees: display pixels (0xFFRRGGBB), rows top first, no padding. Its memory
-// is kept from one edit to the next and replaced only when the size changes.
+// The picture the user sees: display pixels (0xFFRRGGBB), rows top first, no padding.
 struct Picture {
   int width = 0;
   int height = 0;

@@ -101,6 +101,17 @@ TEST_F(Commands, ABadTokenLeavesTheSlotsBeforeItShownAndTheTextAsTyped) {
   EXPECT_EQ(edit()->text(), "5 x 7");
 }
 
+TEST_F(Commands, TheEditBoxKeepsItsCursorWhenItsTextStaysTheSame) {
+  edit()->setText("1 2 3 ");
+  control<QPushButton>("BOldColors")->click();
+  const QString applied = edit()->text();
+  ASSERT_NE(applied, "1 2 3 ");
+  edit()->setCursorPosition(2);
+  control<QPushButton>("BOldColors")->click();
+  EXPECT_EQ(edit()->text(), applied);
+  EXPECT_EQ(edit()->cursorPosition(), 2);
+}
+
 TEST_F(Commands, RandomCodesReachOnlyTheGroupsTickedInTheWindow) {
   for (int g = 1; g <= 3; ++g) control<QCheckBox>(GroupCheckName(g))->setChecked(false);
   control<QPushButton>("Button1")->click();

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QImage>
+#include <memory>
 
 #include "paint/picture.h"
 
@@ -14,7 +15,7 @@ TEST(PictureView, ShowsEveryPixelAsABlockOfItsColourAtNaturalOrFourTimesTheSize)
   const Picture picture{
       3, 2, {0xFF000000, 0xFFFFFFFF, 0xFFFF0000, 0xFF00FF00, 0xFF0000FF, 0xFF808080}};
   PictureView view(nullptr);
-  view.showPicture(picture);
+  view.showPicture(std::make_shared<const Picture>(picture));  // the view holds the only copy
   for (int scale : {4, 1}) {
     SCOPED_TRACE(scale);
     view.setEnlarged(scale == 4);
