@@ -1,8 +1,30 @@
 #include "app/stored_placement_window.h"
 
+#include <QGuiApplication>
+#include <QScreen>
+#include <vector>
+
+#include "app/showable_placement.h"
 #include "platform/ini_file.h"
 
 namespace tintara {
+namespace {
+
+// A window's own minimum can be 0 wide: a main window whose central widget has no layout
+// reports only its menu bar's height. The floor keeps room for the title bar's buttons and a strip
+// of the client area under the menu bar, so that a window restored that small can still be seen,
+// grabbed and closed.
+constexpr QSize kSmallestShown(120, 80);
+
+std::vector<ScreenArea> Screens() {
+  std::vector<ScreenArea> screens;
+  for (const QScreen* screen : QGuiApplication::screens()) {
+    screens.push_back({screen->geometry(), screen->availableGeometry()});
+  }
+  return screens;
+}
+
+}  // namespace
 
 StoredPlacementWindow::StoredPlacementWindow(QString iniPath, QString section,
                                              ErrorReporter reportError, QWidget* parent)
@@ -35,8 +57,10 @@ void StoredPlacementWindow::readPlacement() {
   const int top = ini.ReadInteger(section, "Top", y());
   const int width = ini.ReadInteger(section, "Width", this->width());
   const int height = ini.ReadInteger(section, "Height", this->height());
-  move(left, top);
-  resize(width, height);
+  const QRect shown = ShowablePlacement({left, top}, {width, height},
+                                        minimumSizeHint().expandedTo(kSmallestShown), Screens());
+  move(shown.topLeft());
+  resize(shown.size());
 }
 
 // The normal bounds stand for a maximised window. Qt keeps them without the frame, so the frame

@@ -19,6 +19,10 @@ namespace tintara {
 // The frame belongs to the desktop, varies between desktops and is unknown until the window is
 // mapped, so it cannot be part of a size applied before mapping; using the same pair of
 // functions for reading and writing brings a window back exactly where it was.
+//
+// Stored bounds that could not be shown are bounded first (see ShowablePlacement): a size below
+// the smallest the window can show or beyond the available screen area, or a window that would
+// lie on no screen. The bounded ones are what the window shows and what is written back.
 class StoredPlacementWindow : public QMainWindow {
   Q_OBJECT
 

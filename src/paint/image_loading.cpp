@@ -28,7 +28,10 @@ bool UsesMarkerSet2(const ColourTable& loaded) {
 
 LoadOutcome AdoptLoadedBitmap(PaintModel& model, Bitmap bitmap) {
   model.work = std::make_shared<const Bitmap>(std::move(bitmap));
-  if (!model.work->hasColourTable()) return LoadOutcome::NoColourTable;
+  if (!model.work->hasColourTable()) {
+    for (SlotRecord& record : model.slots) record.index = kNotLocated;
+    return LoadOutcome::NoColourTable;
+  }
 
   const std::span<const ColourTableEntry> table = model.work->colourTable;
   for (std::size_t k = 0; k < table.size() && k < model.loaded.size(); ++k) {

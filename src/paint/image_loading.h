@@ -5,7 +5,7 @@
 namespace tintara {
 
 enum class LoadOutcome {
-  NoColourTable,  // the bitmap became the work bitmap; nothing else changed
+  NoColourTable,  // the bitmap became the work bitmap and no slot is located; codes stay
   SlotsLocated,   // colour tables, marker set and all 16 slot records were rewritten
 };
 

@@ -20,6 +20,10 @@ std::string SizeText(const Picture& picture) {
 
 Outcome Stop(std::string message) { return {.message = std::move(message)}; }
 
+std::string FileName(std::string_view path) {
+  return std::string(path.substr(path.find_last_of('/') + 1));
+}
+
 Outcome FitView() {
   Outcome outcome;
   outcome.fitView = true;
@@ -65,34 +69,47 @@ std::string PaintSession::BodyPath(int body) const {
   return programDirectory_ + std::string(kBodies[Index(body)].file);
 }
 
-Outcome PaintSession::LoadStartUpBody() { return LoadPaintImage(BodyPath(body_)); }
+Outcome PaintSession::LoadStartUpBody() {
+  BmpReading reading = ReadBmpFile(BodyPath(body_));
+  if (!reading.bitmap) return {};  // the window opens with the design picture
+  return ShowBitmap(std::move(*reading.bitmap));
+}
 
 Outcome PaintSession::LoadPaintImage(const std::string& path) {
-  std::optional<Bitmap> bitmap = ReadBmpFile(path);
-  if (!bitmap) return {};
-  groupCaptionsShown_.fill(true);
-  const LoadOutcome loaded = AdoptLoadedBitmap(model_, std::move(*bitmap));
+  Outcome failure;
+  std::optional<Bitmap> bitmap = ReadBitmap(path, failure);
+  if (!bitmap) return failure;
+  return ShowBitmap(std::move(*bitmap));
+}
+
+std::optional<Bitmap> PaintSession::ReadBitmap(const std::string& path, Outcome& failure) const {
+  BmpReading reading = ReadBmpFile(path);
+  if (!reading.bitmap) failure = Stop("Cannot open " + FileName(path) + ": " + reading.problem);
+  return std::move(reading.bitmap);
+}
+
+Outcome PaintSession::ShowBitmap(Bitmap bitmap) {
+  const LoadOutcome loaded = AdoptLoadedBitmap(model_, std::move(bitmap));
   DrawPicture(MapColourTable(*model_.work, model_.loaded, model_.loaded));
   sizeText_ = SizeText(*picture_);
-  if (loaded == LoadOutcome::NoColourTable) return {};
-
-  shownMarkerSet_ = model_.markerSet2 ? 2 : 1;
-  for (int s = 1; s <= kSlotCount; ++s) {
-    const SlotRecord& record = model_.slots[Index(s)];
-    slotLabels_[Index(s)] = std::to_string(record.code);
-    slotFills_[Index(s)] = record.colour;
+  // A picture without a colour table has no slots: nothing in it can be painted.
+  shownMarkerSet_ = loaded == LoadOutcome::NoColourTable ? 0 : model_.markerSet2 ? 2 : 1;
+  if (loaded == LoadOutcome::SlotsLocated) {
+    for (int s = 1; s <= kSlotCount; ++s) {
+      const SlotRecord& record = model_.slots[Index(s)];
+      slotLabels_[Index(s)] = std::to_string(record.code);
+      slotFills_[Index(s)] = record.colour;
+    }
   }
-  if (!slotShown(kSlotCount)) {
-    groupCaptionsShown_[Index(4)] = false;
-    groupsEnabled_[Index(4)] = false;  // random codes skip a slot the picture lacks
-  }
-  for (int group = 1; group < kGroupCount; ++group) {
+  for (int group = 1; group <= kGroupCount; ++group) {
     bool anyShown = false;
     for (int s = FirstSlotOfGroup(group); s <= LastSlotOfGroup(group); ++s) {
       anyShown = anyShown || slotShown(s);
     }
     groupCaptionsShown_[Index(group)] = anyShown;
   }
+  // Random codes skip a slot the picture lacks.
+  if (!slotShown(kSlotCount)) groupsEnabled_[Index(4)] = false;
   return FitView();
 }
 
@@ -157,11 +174,17 @@ Outcome PaintSession::ApplyNextSkinPreset() {
 }
 
 Outcome PaintSession::Reload() {
+  Outcome failure;
+  std::optional<Bitmap> bitmap = ReadBitmap(BodyPath(body_), failure);
+  if (!bitmap) return failure;
+  return ReloadWith(std::move(*bitmap));
+}
+
+Outcome PaintSession::ReloadWith(Bitmap bitmap) {
   RememberLastCodes();
   // Before the load, which clears group 4 again for a picture without slot 16.
   groupsEnabled_.fill(true);
-  Outcome outcome = LoadPaintImage(BodyPath(body_));
-  sizeText_ = SizeText(*picture_);
+  Outcome outcome = ShowBitmap(std::move(bitmap));
   codeText_ = kDefaultCodeString;
   if (applyColoursOnLoad_) outcome += RestoreLastCodes();
   return outcome;
@@ -169,18 +192,30 @@ Outcome PaintSession::Reload() {
 
 Outcome PaintSession::SelectBody(int body) {
   if (body == body_) return {};
+  Outcome failure;
+  std::optional<Bitmap> bitmap = ReadBitmap(BodyPath(body), failure);
+  if (!bitmap) return failure;  // the selection stays where it was
   body_ = body;
-  return Reload();
+  return ReloadWith(std::move(*bitmap));
 }
 
 Outcome PaintSession::PickBitmap(PickedBitmap which, std::string file, std::string caption) {
   const bool head = which == PickedBitmap::Head;
+  Outcome failure;
+  std::optional<Bitmap> bitmap =
+      ReadBitmap(head ? programDirectory_ + file : GridPath(programDirectory_, file), failure);
+  if (!bitmap) return failure;  // the caption, the file and the selection stay as they were
   (head ? headFile_ : gridFile_) = std::move(file);
   const int body = head ? kHeadBody : kGridBody;
   bodyCaptions_[Index(body)] = std::move(caption);
-  Outcome outcome = SelectBody(body);
-  if (outcome.message) return outcome;
-  outcome += Reload();
+  Outcome outcome;
+  if (body_ != body) {
+    // Selecting the button reloads, and the entry then reloads once more.
+    body_ = body;
+    outcome = ReloadWith(*bitmap);
+    if (outcome.message) return outcome;
+  }
+  outcome += ReloadWith(std::move(*bitmap));
   return outcome;
 }
 

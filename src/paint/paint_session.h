@@ -40,10 +40,14 @@ class PaintSession {
   // "000" labels. Bitmaps are read from programDirectory, which ends with a separator.
   PaintSession(std::string programDirectory, std::uint32_t randomSeed, Picture designPicture);
 
-  // The bitmap of the selected body, at start-up: no Reload, no codes applied.
+  // The bitmap of the selected body, at start-up: no Reload, no codes applied. A file that cannot
+  // be read leaves the design picture, and says nothing.
   Outcome LoadStartUpBody();
-  // Reads a BMP file, shows it unpainted and locates its slots. A file that cannot be read
-  // changes nothing; a picture without a colour table is shown and keeps the previous slots.
+  // Reads a BMP file, shows it unpainted and locates its slots. A picture without a colour table
+  // is shown with no slot.
+  //
+  // Every operation that loads a bitmap first reads it: a file that cannot be read changes
+  // nothing, and the outcome says which file and why ("Cannot open x.bmp: not a BMP file").
   Outcome LoadPaintImage(const std::string& path);
   // "Apply Color Codes": gives the slots the code text's tokens, recolours, and remembers it.
   Outcome ApplyCodeText();
@@ -101,6 +105,9 @@ class PaintSession {
   static std::size_t Index(int numberFrom1) { return static_cast<std::size_t>(numberFrom1 - 1); }
 
   std::string BodyPath(int body) const;
+  std::optional<Bitmap> ReadBitmap(const std::string& path, Outcome& failure) const;
+  Outcome ShowBitmap(Bitmap bitmap);
+  Outcome ReloadWith(Bitmap bitmap);
   void RememberLastCodes();
   void AssignCode(int slot, std::int32_t code, std::string label);
   Outcome ParseCodeString(std::string text);

@@ -15,7 +15,10 @@ constexpr std::size_t kFileHeaderSize = 14;
 constexpr std::uint32_t kCoreHeader = 12;
 constexpr std::uint32_t kInfoHeader = 40;
 constexpr std::uint32_t kOs2Header = 64;
-constexpr std::uint64_t kMaxPixels = std::uint64_t{1} << 28;
+
+constexpr char kNotBmp[] = "not a BMP file";
+constexpr char kUnsupported[] = "a kind of BMP file this program does not read";
+constexpr char kDamaged[] = "the file is damaged";
 
 enum Compression : std::uint32_t {
   kRgb = 0,
@@ -92,8 +95,9 @@ bool IsUsableMask(std::uint32_t mask, int bitsPerPixel) {
   return (run & (run + 1)) == 0;
 }
 
-// Reads the colour table that lies between the headers and the pixel data; the file may hold
-// fewer entries than the header announces, but at least one.
+// Reads the colour table that lies between the headers and the pixel data. A file may hold fewer
+// entries than its header announces, as many files in the wild do: the table then ends where the
+// pixel data begins, and pixels that index past its end show black. It must hold at least one.
 bool ReadColourTable(std::span<const std::uint8_t> bytes, std::size_t tableOffset,
                      std::size_t entrySize, std::uint32_t clrUsed, Layout& layout) {
   const std::uint32_t capacity = std::uint32_t{1} << layout.bitsPerPixel;
@@ -109,10 +113,18 @@ bool ReadColourTable(std::span<const std::uint8_t> bytes, std::size_t tableOffse
   return true;
 }
 
-std::optional<Layout> ReadLayout(std::span<const std::uint8_t> bytes) {
-  if (bytes.size() < kFileHeaderSize + 4 || bytes[0] != 'B' || bytes[1] != 'M') return {};
+// The headers and the colour table; nothing, with the problem named, when they cannot be used.
+std::optional<Layout> ReadLayout(std::span<const std::uint8_t> bytes, std::string& problem) {
+  const auto fail = [&problem](const char* why) {
+    problem = why;
+    return std::nullopt;
+  };
+  if (bytes.size() < kFileHeaderSize + 4 || bytes[0] != 'B' || bytes[1] != 'M') {
+    return fail(kNotBmp);
+  }
   const std::uint32_t headerSize = U32(bytes, kFileHeaderSize);
-  if (!IsKnownHeaderSize(headerSize) || bytes.size() < kFileHeaderSize + headerSize) return {};
+  if (!IsKnownHeaderSize(headerSize)) return fail(kUnsupported);
+  if (bytes.size() < kFileHeaderSize + headerSize) return fail(kDamaged);
 
   Layout layout;
   std::int64_t width = 0;
@@ -135,8 +147,11 @@ std::optional<Layout> ReadLayout(std::span<const std::uint8_t> bytes) {
   }
   layout.topDown = height < 0;
   height = height < 0 ? -height : height;
-  if (width <= 0 || height == 0 || static_cast<std::uint64_t>(width * height) > kMaxPixels) {
-    return {};
+  if (width <= 0 || height == 0) return fail(kDamaged);
+  if (static_cast<std::uint64_t>(width * height) > kMaxBmpPixels) {
+    problem = "the picture is too large (" + std::to_string(width) + " x " +
+              std::to_string(height) + " pixels)";
+    return std::nullopt;
   }
   layout.width = static_cast<int>(width);
   layout.height = static_cast<int>(height);
@@ -144,20 +159,20 @@ std::optional<Layout> ReadLayout(std::span<const std::uint8_t> bytes) {
   const int bits = layout.bitsPerPixel;
   if (planes != 1 ||
       (bits != 1 && bits != 4 && bits != 8 && bits != 16 && bits != 24 && bits != 32)) {
-    return {};
+    return fail(kUnsupported);
   }
-  if (!CompressionFits(layout, headerSize)) return {};
+  if (!CompressionFits(layout, headerSize)) return fail(kUnsupported);
 
   if (HasBitFields(layout.compression)) {
     // The plain info header keeps its masks in the words that follow it.
     const std::size_t masksAt = kFileHeaderSize + kInfoHeader;
     if (headerSize == kInfoHeader) {
       tableOffset += layout.compression == kAlphaBitFields ? 16 : 12;
-      if (bytes.size() < tableOffset) return {};
+      if (bytes.size() < tableOffset) return fail(kDamaged);
     }
     for (std::size_t c = 0; c < 3; ++c) {
       layout.masks[c] = U32(bytes, masksAt + 4 * c);
-      if (!IsUsableMask(layout.masks[c], bits)) return {};
+      if (!IsUsableMask(layout.masks[c], bits)) return fail(kUnsupported);
     }
   } else if (bits == 16) {
     layout.masks = {0x7C00, 0x03E0, 0x001F};
@@ -166,10 +181,12 @@ std::optional<Layout> ReadLayout(std::span<const std::uint8_t> bytes) {
   }
 
   layout.pixelOffset = U32(bytes, 10);
-  if (layout.pixelOffset < tableOffset || layout.pixelOffset > bytes.size()) return {};
+  if (layout.pixelOffset < tableOffset || layout.pixelOffset > bytes.size()) {
+    return fail(kDamaged);
+  }
   if (bits <= 8) {
     const std::size_t entrySize = headerSize == kCoreHeader ? 3 : 4;
-    if (!ReadColourTable(bytes, tableOffset, entrySize, clrUsed, layout)) return {};
+    if (!ReadColourTable(bytes, tableOffset, entrySize, clrUsed, layout)) return fail(kDamaged);
   }
   return layout;
 }
@@ -241,17 +258,19 @@ void UnpackRows(std::span<const std::uint8_t> pixels, const Layout& layout,
 }
 
 // Run-length decoding: writes the runs into a picture of index 0, bottom row first. Fails when a
-// run or a move leaves the picture, or when the data ends while rows remain.
+// run or a move leaves the picture, or when the data ends while rows remain. Without a picture to
+// write into it only checks the stream, so that a few bytes declaring a large picture cost
+// nothing until they turn out to be a whole stream.
 class RleDecoder {
  public:
   RleDecoder(std::span<const std::uint8_t> data, const Layout& layout,
-             std::vector<std::uint8_t>& indices)
+             std::vector<std::uint8_t>* indices)
       : data_(data),
         nibbles_(layout.compression == kRle4),
         width_(static_cast<std::size_t>(layout.width)),
         height_(static_cast<std::size_t>(layout.height)),
         indices_(indices) {
-    indices_.assign(width_ * height_, 0);
+    if (indices_ != nullptr) indices_->assign(width_ * height_, 0);
   }
 
   bool Run() {
@@ -288,11 +307,13 @@ class RleDecoder {
  private:
   bool Has(std::size_t n) const { return data_.size() - pos_ >= n; }
 
-  std::uint8_t* RowOut() { return indices_.data() + (height_ - 1 - y_) * width_; }
+  std::uint8_t* RowOut() { return indices_->data() + (height_ - 1 - y_) * width_; }
 
   bool Fill(std::size_t count, std::uint8_t value) {
     if (count > width_ - x_) return false;
-    std::uint8_t* out = RowOut() + x_;
+    x_ += count;
+    if (indices_ == nullptr) return true;
+    std::uint8_t* out = RowOut() + x_ - count;
     if (nibbles_) {
       const std::uint8_t pair[2] = {static_cast<std::uint8_t>(value >> 4),
                                     static_cast<std::uint8_t>(value & 0x0F)};
@@ -300,7 +321,6 @@ class RleDecoder {
     } else {
       std::memset(out, value, count);
     }
-    x_ += count;
     return true;
   }
 
@@ -308,12 +328,14 @@ class RleDecoder {
   bool CopyAbsolute(std::size_t count) {
     const std::size_t bytes = nibbles_ ? (count + 1) / 2 : count;
     if (count > width_ - x_ || !Has(bytes + (bytes & 1))) return false;
-    const std::uint8_t* in = data_.data() + pos_;
-    std::uint8_t* out = RowOut() + x_;
-    if (nibbles_) {
-      for (std::size_t i = 0; i < count; ++i) out[i] = NibbleAt(in, i);
-    } else {
-      std::memcpy(out, in, count);
+    if (indices_ != nullptr) {
+      const std::uint8_t* in = data_.data() + pos_;
+      std::uint8_t* out = RowOut() + x_;
+      if (nibbles_) {
+        for (std::size_t i = 0; i < count; ++i) out[i] = NibbleAt(in, i);
+      } else {
+        std::memcpy(out, in, count);
+      }
     }
     x_ += count;
     pos_ += bytes + (bytes & 1);
@@ -324,7 +346,7 @@ class RleDecoder {
   bool nibbles_;
   std::size_t width_;
   std::size_t height_;
-  std::vector<std::uint8_t>& indices_;
+  std::vector<std::uint8_t>* indices_;
   std::size_t pos_ = 0;
   std::size_t x_ = 0;
   std::size_t y_ = 0;
@@ -388,20 +410,26 @@ void DecodeDeep(std::span<const std::uint8_t> pixels, const Layout& layout,
 
 }  // namespace
 
-std::optional<Bitmap> DecodeBmp(std::span<const std::uint8_t> bytes) {
-  std::optional<Layout> layout = ReadLayout(bytes);
-  if (!layout) return std::nullopt;
+std::optional<Bitmap> DecodeBmp(std::span<const std::uint8_t> bytes, std::string* problem) {
+  std::string why;
+  const auto fail = [&] {
+    if (problem != nullptr) *problem = why.empty() ? kDamaged : why;
+    return std::nullopt;
+  };
+  std::optional<Layout> layout = ReadLayout(bytes, why);
+  if (!layout) return fail();
 
   Bitmap bitmap;
   bitmap.width = layout->width;
   bitmap.height = layout->height;
   bitmap.bitsPerPixel = layout->bitsPerPixel;
   if (layout->compression == kRle8 || layout->compression == kRle4) {
-    RleDecoder decoder(bytes.subspan(layout->pixelOffset), *layout, bitmap.indices);
-    if (!decoder.Run()) return std::nullopt;
+    const std::span<const std::uint8_t> stream = bytes.subspan(layout->pixelOffset);
+    if (!RleDecoder(stream, *layout, nullptr).Run()) return fail();
+    RleDecoder(stream, *layout, &bitmap.indices).Run();
   } else {
     const auto pixels = UncompressedPixels(bytes, *layout);
-    if (!pixels) return std::nullopt;
+    if (!pixels) return fail();
     if (bitmap.hasColourTable()) {
       if (layout->bitsPerPixel == 8) {
         CopyEightBitRows(*pixels, *layout, bitmap.indices);
@@ -416,10 +444,12 @@ std::optional<Bitmap> DecodeBmp(std::span<const std::uint8_t> bytes) {
   return bitmap;
 }
 
-std::optional<Bitmap> ReadBmpFile(const std::string& path) {
-  const auto bytes = ReadWholeFile(path);
-  if (!bytes) return std::nullopt;
-  return DecodeBmp(*bytes);
+BmpReading ReadBmpFile(const std::string& path) {
+  FileReading file = ReadWholeFile(path, kMaxBmpFileBytes);
+  if (!file.bytes) return {std::nullopt, std::move(file.problem)};
+  BmpReading reading;
+  reading.bitmap = DecodeBmp(*file.bytes, &reading.problem);
+  return reading;
 }
 
 }  // namespace tintara

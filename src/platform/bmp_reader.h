@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <span>
@@ -9,11 +10,25 @@
 
 namespace tintara {
 
-// Decodes a BMP file held in memory. Nothing when the data is not a bitmap this reader supports
-// or is damaged in any way; it never reads or writes out of bounds.
-std::optional<Bitmap> DecodeBmp(std::span<const std::uint8_t> bytes);
+// The largest picture this program takes: what it can show and paint (8192 x 8192, say).
+inline constexpr std::uint64_t kMaxBmpPixels = std::uint64_t{1} << 26;
+// The largest file that can hold such a picture: 32 bits a pixel, with room for the headers, the
+// colour table and a gap before the pixels. Larger files are refused before they are read.
+inline constexpr std::size_t kMaxBmpFileBytes = kMaxBmpPixels * 4 + (std::size_t{1} << 20);
 
-// Reads and decodes a BMP file; nothing when it cannot be read or decoded.
-std::optional<Bitmap> ReadBmpFile(const std::string& path);
+// Decodes a BMP file held in memory. Nothing when the data is not a bitmap this reader supports,
+// is larger than kMaxBmpPixels or is damaged in any way, and then, when asked, the problem in
+// words for the user ("not a BMP file"). It never reads or writes out of bounds, and allocates
+// for the pixels only once their data has been checked.
+std::optional<Bitmap> DecodeBmp(std::span<const std::uint8_t> bytes,
+                                std::string* problem = nullptr);
+
+// A BMP file read and decoded, or why not ("the file does not exist", "not a BMP file").
+struct BmpReading {
+  std::optional<Bitmap> bitmap;
+  std::string problem;
+};
+
+BmpReading ReadBmpFile(const std::string& path);
 
 }  // namespace tintara

@@ -4,10 +4,12 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
+#include <filesystem>
 
 namespace tintara {
-
 namespace {
 
 // Closes a descriptor on every way out of a function.
@@ -18,25 +20,13 @@ struct Descriptor {
   }
 };
 
-}  // namespace
-
-std::optional<std::vector<std::uint8_t>> ReadWholeFile(const std::string& path) {
-  const Descriptor file{::open(path.c_str(), O_RDONLY | O_CLOEXEC)};
-  struct stat st {};
-  if (file.fd < 0 || ::fstat(file.fd, &st) != 0 || !S_ISREG(st.st_mode)) return std::nullopt;
-  std::vector<std::uint8_t> bytes(static_cast<std::size_t>(st.st_size));
-  std::size_t filled = 0;
-  while (filled < bytes.size()) {
-    const ssize_t got = ::read(file.fd, bytes.data() + filled, bytes.size() - filled);
-    if (got < 0) return std::nullopt;
-    if (got == 0) break;  // the file shrank while we read it
-    filled += static_cast<std::size_t>(got);
-  }
-  bytes.resize(filled);
-  return bytes;
+std::string OpenProblem(int error) {
+  if (error == ENOENT || error == ENOTDIR) return "the file does not exist";
+  if (error == EACCES || error == EPERM) return "permission denied";
+  return std::strerror(error);
 }
 
-namespace {
+FileReading Refused(std::string problem) { return {std::nullopt, std::move(problem)}; }
 
 bool WriteAll(int fd, std::span<const std::uint8_t> bytes) {
   while (!bytes.empty()) {
@@ -47,10 +37,27 @@ bool WriteAll(int fd, std::span<const std::uint8_t> bytes) {
   return true;
 }
 
+// The file a path names once every symbolic link on the way is followed, or nothing for a loop.
+// A link to a file that does not exist yet names that file.
+std::optional<std::filesystem::path> FollowLinks(std::filesystem::path path) {
+  constexpr int kMostLinks = 40;
+  for (int followed = 0; followed <= kMostLinks; ++followed) {
+    std::error_code error;
+    if (!std::filesystem::is_symlink(std::filesystem::symlink_status(path, error))) return path;
+    const std::filesystem::path target = std::filesystem::read_symlink(path, error);
+    if (error) return std::nullopt;
+    path = target.is_absolute() ? target : path.parent_path() / target;
+  }
+  return std::nullopt;
+}
+
+// A file the user marked read-only stays as it is, also for a user who could write it anyway.
+bool MayReplace(const struct stat& st, const std::string& path) {
+  return S_ISREG(st.st_mode) && (st.st_mode & 0222) != 0 && ::access(path.c_str(), W_OK) == 0;
+}
+
 // New files get the usual permissions; a replaced file keeps its own.
-mode_t ModeFor(const std::string& path) {
-  struct stat st {};
-  if (::stat(path.c_str(), &st) == 0) return st.st_mode & 07777;
+mode_t NewMode() {
   const mode_t mask = ::umask(0);
   ::umask(mask);
   return 0666 & ~mask;
@@ -58,12 +65,46 @@ mode_t ModeFor(const std::string& path) {
 
 }  // namespace
 
+FileReading ReadWholeFile(const std::string& path, std::size_t maxBytes) {
+  // Non-blocking, so that opening a FIFO without a writer returns at once.
+  const Descriptor file{::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC)};
+  if (file.fd < 0) return Refused(OpenProblem(errno));
+  struct stat st {};
+  if (::fstat(file.fd, &st) != 0) return Refused(OpenProblem(errno));
+  if (!S_ISREG(st.st_mode)) return Refused("not a regular file");
+  if (static_cast<std::uint64_t>(st.st_size) > maxBytes) return Refused("the file is too large");
+  std::vector<std::uint8_t> bytes(static_cast<std::size_t>(st.st_size));
+  std::size_t filled = 0;
+  while (filled < bytes.size()) {
+    const ssize_t got = ::read(file.fd, bytes.data() + filled, bytes.size() - filled);
+    if (got < 0) return Refused(OpenProblem(errno));
+    if (got == 0) break;  // the file shrank while we read it
+    filled += static_cast<std::size_t>(got);
+  }
+  bytes.resize(filled);
+  return {std::move(bytes), {}};
+}
+
 bool WriteFileAtomically(const std::string& path, std::span<const std::uint8_t> bytes) {
-  std::string temp = path + ".XXXXXX";
+  const std::optional<std::filesystem::path> followed = FollowLinks(path);
+  if (!followed) return false;
+  const std::string target = followed->string();
+  mode_t mode = NewMode();
+  struct stat st {};
+  if (::stat(target.c_str(), &st) == 0) {
+    if (!MayReplace(st, target)) return false;
+    mode = st.st_mode & 07777;
+  } else if (errno != ENOENT) {
+    return false;
+  }
+  // A short name, so that a target name near the length limit still leaves room for it.
+  const std::filesystem::path directory = followed->parent_path();
+  std::string temp =
+      (directory.empty() ? std::filesystem::path(".") : directory) / ".tintara-XXXXXX";
   const int fd = ::mkstemp(temp.data());
   if (fd < 0) return false;
-  const bool ok = WriteAll(fd, bytes) && ::fchmod(fd, ModeFor(path)) == 0 && ::fsync(fd) == 0;
-  if (::close(fd) != 0 || !ok || std::rename(temp.c_str(), path.c_str()) != 0) {
+  const bool ok = WriteAll(fd, bytes) && ::fchmod(fd, mode) == 0 && ::fsync(fd) == 0;
+  if (::close(fd) != 0 || !ok || std::rename(temp.c_str(), target.c_str()) != 0) {
     ::unlink(temp.c_str());
     return false;
   }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <span>
@@ -8,12 +9,20 @@
 
 namespace tintara {
 
-// The whole file, or nothing when it cannot be opened or read.
-std::optional<std::vector<std::uint8_t>> ReadWholeFile(const std::string& path);
+// A whole file read, or what stood in the way, in words for the user ("the file does not exist").
+struct FileReading {
+  std::optional<std::vector<std::uint8_t>> bytes;
+  std::string problem;
+};
 
-// Writes into a temporary file in the target's directory and renames it over the target, so a
-// failed write never leaves the old file half-overwritten. False when anything failed; the
-// temporary file is then removed.
+// Reads a regular file of at most maxBytes bytes. A FIFO, a device or a directory is refused
+// without waiting on it, and a larger file is refused before anything is allocated for it.
+FileReading ReadWholeFile(const std::string& path, std::size_t maxBytes);
+
+// Writes the bytes into a temporary file in the target's directory and renames it over the
+// target, so a failed write never leaves the old file half-overwritten. A symbolic link is
+// followed: its target is what gets written. An existing file that is not a regular file, or that
+// is read-only, is never replaced. False when anything failed; the temporary file is then removed.
 bool WriteFileAtomically(const std::string& path, std::span<const std::uint8_t> bytes);
 
 }  // namespace tintara

@@ -15,6 +15,15 @@ namespace {
 // The file is handled as raw bytes: names match by ASCII letter case only, and anything else
 // (NUL bytes, invalid UTF-8) is carried along untouched.
 constexpr std::string_view kBlanks = " \t\r\v\f";
+// Editors that save UTF-8 may put a byte order mark in front of the first section.
+constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+// A settings file is small; anything larger is not one to read or rewrite.
+constexpr std::size_t kMaxIniBytes = std::size_t{16} << 20;
+
+std::string_view WithoutByteOrderMark(std::string_view content) {
+  if (content.starts_with(kByteOrderMark)) content.remove_prefix(kByteOrderMark.size());
+  return content;
+}
 
 std::string_view Trim(std::string_view text) {
   const std::size_t first = text.find_first_not_of(kBlanks);
@@ -152,27 +161,27 @@ std::string JoinLines(std::span<const Line> lines, std::size_t insertAt, std::st
   return out;
 }
 
-// The whole file as text; nothing when it cannot be read (a directory included).
+// The whole file as text; nothing when it cannot be read (a directory or a FIFO included).
 std::optional<std::string> ReadText(const std::string& path) {
-  const auto bytes = ReadWholeFile(path);
-  if (!bytes) return std::nullopt;
-  return std::string(bytes->begin(), bytes->end());
+  const FileReading file = ReadWholeFile(path, kMaxIniBytes);
+  if (!file.bytes) return std::nullopt;
+  return std::string(file.bytes->begin(), file.bytes->end());
 }
 
-// Empty when the file does not exist yet, nothing when it exists but cannot be read, so that a
-// write never replaces a file whose lines it could not keep.
+// Empty when the file does not exist yet (a link to a file not there yet included), nothing when
+// it exists but cannot be read, so that a write never replaces a file whose lines it could not
+// keep.
 std::optional<std::string> ReadForUpdate(const std::string& path) {
   if (auto text = ReadText(path)) return text;
   std::error_code error;
-  if (std::filesystem::symlink_status(path, error).type() ==
-      std::filesystem::file_type::not_found) {
+  if (std::filesystem::status(path, error).type() == std::filesystem::file_type::not_found) {
     return std::string();
   }
   return std::nullopt;
 }
 
-std::string WithValue(std::string_view content, std::string_view section, std::string_view key,
-                      std::string_view value) {
+std::string WithValueAfterMark(std::string_view content, std::string_view section,
+                               std::string_view key, std::string_view value) {
   std::vector<Line> lines = SplitLines(content);
   const std::string_view eol = LineEnding(lines);
   const auto found = FindSection(lines, section);
@@ -190,6 +199,27 @@ std::string WithValue(std::string_view content, std::string_view section, std::s
   const std::string added = std::string(key) + "=" + std::string(value) + std::string(eol);
   return JoinLines(lines, LastKeyLineOrHeader(lines, *found) + 1, added, eol);
 }
+
+}  // namespace
+
+std::string WithIniValue(std::string_view content, std::string_view section, std::string_view key,
+                         std::string_view value) {
+  const std::string_view body = WithoutByteOrderMark(content);
+  const std::string_view mark = content.substr(0, content.size() - body.size());
+  return std::string(mark) + WithValueAfterMark(body, section, key, value);
+}
+
+std::optional<std::string> FindIniValue(std::string_view content, std::string_view section,
+                                        std::string_view key) {
+  const std::vector<Line> lines = SplitLines(WithoutByteOrderMark(content));
+  const auto found = FindSection(lines, section);
+  if (!found) return std::nullopt;
+  const auto existing = FindKey(lines, *found, key);
+  if (!existing) return std::nullopt;
+  return std::string(Unquote(existing->keyLine.value));
+}
+
+namespace {
 
 std::optional<std::uint64_t> ParseDigits(std::string_view digits, std::uint32_t base,
                                          std::uint64_t limit) {
@@ -222,12 +252,7 @@ std::string IniFile::ReadString(std::string_view section, std::string_view key,
                                 std::string_view fallback) const {
   const auto content = ReadText(path_);
   if (!content) return std::string(fallback);
-  const std::vector<Line> lines = SplitLines(*content);
-  const auto found = FindSection(lines, section);
-  if (!found) return std::string(fallback);
-  const auto existing = FindKey(lines, *found, key);
-  if (!existing) return std::string(fallback);
-  return std::string(Unquote(existing->keyLine.value));
+  return FindIniValue(*content, section, key).value_or(std::string(fallback));
 }
 
 std::int32_t IniFile::ReadInteger(std::string_view section, std::string_view key,
@@ -239,7 +264,7 @@ void IniFile::WriteString(std::string_view section, std::string_view key,
                           std::string_view value) const {
   const auto content = ReadForUpdate(path_);
   if (!content) throw UserError("Unable to write to " + path_);
-  const std::string updated = WithValue(*content, section, key, value);
+  const std::string updated = WithIniValue(*content, section, key, value);
   const auto* data = reinterpret_cast<const std::uint8_t*>(updated.data());
   if (!WriteFileAtomically(path_, std::span(data, updated.size()))) {
     throw UserError("Unable to write to " + path_);

@@ -33,6 +33,15 @@ class IniFile {
   std::string path_;
 };
 
+// The text of an INI file with the key set in the section, which are added when missing; every
+// other line stays as it was, a leading UTF-8 byte order mark included.
+std::string WithIniValue(std::string_view content, std::string_view section, std::string_view key,
+                         std::string_view value);
+
+// The value of the first matching key in the first matching section of an INI file's text.
+std::optional<std::string> FindIniValue(std::string_view content, std::string_view section,
+                                        std::string_view key);
+
 // Decimal with an optional sign; hexadecimal after "$", or after "0x"/"0X" when the text is longer
 // than two characters. Nothing for anything else, including values outside 32 bits.
 std::optional<std::int32_t> ParseProfileInteger(std::string_view text);

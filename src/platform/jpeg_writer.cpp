@@ -90,23 +90,30 @@ boolean GrowOutput(j_compress_ptr info) {
 
 void FinishOutput(j_compress_ptr) {}
 
+// What a libjpeg session works on. It lives in the caller's frame: after a jump back, Compress
+// reads only this, none of its own locals, which would be indeterminate then.
+struct Session {
+  jpeg_compress_struct info;
+  JumpingErrorManager errors;
+  MemoryDestination dest;
+};
+
 // One whole libjpeg session. Nothing here has a destructor, so a jump out of libjpeg skips none.
-// The output buffer in `dest` is the caller's to free, also after a failure.
-bool Compress(const DisplayPixels& picture, MemoryDestination* dest) {
-  jpeg_compress_struct info{};
-  JumpingErrorManager errors{};
-  info.err = jpeg_std_error(&errors.base);
-  errors.base.error_exit = JumpBack;
-  errors.base.output_message = DropMessage;
-  if (setjmp(errors.escape) != 0) {
-    jpeg_destroy_compress(&info);
+// The output buffer in `session.dest` is the caller's to free, also after a failure.
+bool Compress(const DisplayPixels& picture, Session& session) {
+  jpeg_compress_struct& info = session.info;
+  info.err = jpeg_std_error(&session.errors.base);
+  session.errors.base.error_exit = JumpBack;
+  session.errors.base.output_message = DropMessage;
+  if (setjmp(session.errors.escape) != 0) {
+    jpeg_destroy_compress(&session.info);
     return false;
   }
   jpeg_create_compress(&info);
-  dest->base.init_destination = StartOutput;
-  dest->base.empty_output_buffer = GrowOutput;
-  dest->base.term_destination = FinishOutput;
-  info.dest = &dest->base;
+  session.dest.base.init_destination = StartOutput;
+  session.dest.base.empty_output_buffer = GrowOutput;
+  session.dest.base.term_destination = FinishOutput;
+  info.dest = &session.dest.base;
   info.image_width = static_cast<JDIMENSION>(picture.width);
   info.image_height = static_cast<JDIMENSION>(picture.height);
   info.input_components = kBytesPerDisplayPixel;
@@ -133,9 +140,10 @@ struct FreeDeleter {
 }  // namespace
 
 std::optional<std::vector<std::uint8_t>> EncodeJpeg(const DisplayPixels& picture) {
-  if (!CoversPicture(picture)) return std::nullopt;
-  MemoryDestination dest{};
-  const bool encoded = Compress(picture, &dest);
+  if (!CoversPicture(picture) || !FitsJpeg(picture.width, picture.height)) return std::nullopt;
+  Session session{};
+  const bool encoded = Compress(picture, session);
+  const MemoryDestination& dest = session.dest;
   const std::unique_ptr<unsigned char, FreeDeleter> owner(dest.buffer);
   if (!encoded) return std::nullopt;
   const std::size_t size = dest.capacity - dest.base.free_in_buffer;

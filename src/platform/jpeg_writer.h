@@ -17,9 +17,16 @@ struct DisplayPixels {
   int stride = 0;
 };
 
+// The largest width and height a JPEG file can have.
+inline constexpr int kMaxJpegDimension = 65500;
+
+constexpr bool FitsJpeg(int width, int height) {
+  return width <= kMaxJpegDimension && height <= kMaxJpegDimension;
+}
+
 // Encodes the picture as a baseline colour JFIF file at quality 90 with the encoder's default
 // settings (YCbCr, 2 x 2 chroma subsampling, standard Huffman tables, integer DCT). Nothing when
-// the picture is empty, too large for JPEG or its pixels do not cover width x height.
+// the picture is empty, does not fit JPEG or its pixels do not cover width x height.
 std::optional<std::vector<std::uint8_t>> EncodeJpeg(const DisplayPixels& picture);
 
 // Encodes the picture and writes it to `path`, replacing an existing file only once the whole new

@@ -5,8 +5,8 @@
 
 namespace tintara {
 
-void OpenWithTheDesktop(const QString& path) {
-  QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+bool OpenWithTheDesktop(const QString& path) {
+  return QDesktopServices::openUrl(QUrl::fromLocalFile(path));
 }
 
 }  // namespace tintara

@@ -45,18 +45,38 @@ void PictureExport::SaveAsJpeg(const Picture& picture, const QString& codeText, 
       QStringList{"All (*.jpg;*.jpeg)", "JPEG Image File (*.jpg)", "JPEG Image File (*.jpeg)"};
   if (!Execute(saveDialog_, chooser_, dialogParent)) return;
   const QString path = saveDialog_.fileName;
+  const QString fileName = QFileInfo(path).fileName();
+  const QString page = HtmlPagePath(path);
+  // The page would be written over the picture just saved.
+  if (page == path) {
+    throw UserError(("Cannot save as " + fileName +
+                     ": the picture and its HTML page would be the same file; choose a name ending "
+                     "in .jpg")
+                        .toStdString());
+  }
+  if (!FitsJpeg(picture.width, picture.height)) {
+    throw UserError(QStringLiteral("Cannot save %1 as JPEG: the picture is %2 x %3 pixels, and a "
+                                   "JPEG can be at most %4 x %4")
+                        .arg(fileName)
+                        .arg(picture.width)
+                        .arg(picture.height)
+                        .arg(kMaxJpegDimension)
+                        .toStdString());
+  }
   if (!WriteJpegFile(NativePath(path), picture.Pixels())) CannotCreate(path);
 
-  const QString fileName = QFileInfo(path).fileName();
   htmlLines_.clear();
   AddHtmlHead(htmlLines_, PageTitle(fileName));
   AddHtmlBody(htmlLines_, fileName, picture.width, picture.height, codeText);
   AddHtmlFoot(htmlLines_, now_());
-  const QString page = HtmlPagePath(path);
   const QByteArray bytes = EncodePage(htmlLines_);
   WriteFile(page, std::span(reinterpret_cast<const std::uint8_t*>(bytes.constData()),
                             static_cast<std::size_t>(bytes.size())));
-  if (openPage) opener_(page);
+  if (openPage && !opener_(page)) {
+    throw UserError(
+        ("The page was saved as " + page + ", but no program could be started to open it.")
+            .toStdString());
+  }
 }
 
 void PictureExport::SaveConverted(const Picture& picture, const QString& programDirectory) const {

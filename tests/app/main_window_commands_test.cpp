@@ -146,6 +146,8 @@ TEST_F(Commands, CatalogueEntriesCaptionAndSelectTheirRadioButton) {
       {"SelectMalehead1", "&Harrow", 3, "Harrow Head"},
       {"SelectNewAccessory", "Bunny &Ears", 4, "Bunny Ears"},
   };
+  WriteBitmap("HARROW.BMP", IndexedBitmap(9, 9, TableWithSet1Markers({1})));
+  WriteBitmap("EARS.BMP", IndexedBitmap(8, 8, TableWithSet1Markers({1})));
   for (const auto& c : cases) {
     SCOPED_TRACE(c.caption);
     radio(2)->click();
@@ -176,8 +178,26 @@ TEST_F(LoadOther, TheAccessoryButtonTakesTheFileAndTheNameBeforeItsFirstDot) {
   EXPECT_TRUE(radio(4)->isChecked());
   EXPECT_EQ(session().gridFile(), path("my.skin.BMP").toStdString());
   EXPECT_EQ(picture().size(), QSize(30, 7));
+  WriteBitmap(".bmp", IndexedBitmap(5, 5, TableWithSet1Markers({1})));
   Choose(path(".bmp"));
   EXPECT_EQ(radio(4)->text(), "");
+}
+
+TEST_F(LoadOther, AFileThatIsNotABitmapIsReportedAndChangesNothing) {
+  QFile text(path("x.bmp"));
+  ASSERT_TRUE(text.open(QIODevice::WriteOnly) && text.write("not a picture\n") > 0);
+  text.close();
+  edit()->setText("typed");
+  const QImage before = picture().copy();
+  const QSize window = window_->size();
+  Choose(path("x.bmp"));
+  EXPECT_EQ(errors_, QStringList{"Cannot open x.bmp: not a BMP file"});
+  EXPECT_EQ(radio(4)->text(), "Design Grid");
+  EXPECT_TRUE(radio(2)->isChecked());
+  EXPECT_EQ(session().gridFile(), "DESIGNGRID.BMP");
+  EXPECT_EQ(picture(), before);
+  EXPECT_EQ(window_->size(), window);
+  EXPECT_EQ(edit()->text(), "typed");
 }
 
 TEST_F(LoadOther, DialogAsksForBitmapsAndRemembersTheLastChoice) {

@@ -260,23 +260,26 @@ TEST_F(WindowFit, EnlargeShowsFourTimesTheSizeAndUntickingReturns) {
   EXPECT_EQ(enlarge->text(), "Enlarge ");
 }
 
-TEST_F(WindowFit, APaintableLoadRefitsAndATrueColourOneDoesNot) {
-  MainWindow& form = StartWithBody(55, 144);
+TEST_F(WindowFit, EveryLoadRefitsToTheWholePicture) {
+  MainWindow& window = StartWithBody(55, 144);
   ToggleEnlarge();
   WriteBitmap("MALE1.BMP", IndexedBitmap(30, 40, TableWithSet1Markers({1})));
   control<QRadioButton>(RadioButtonName(1))->click();
   EXPECT_EQ(ViewSize(), QSize(120, 160));
-  EXPECT_EQ(form.size(), QSize(384 + 120 + 20, 397));
+  EXPECT_EQ(window.size(), QSize(384 + 120 + 20, 397));
 
+  // A true-colour picture too: it is shown whole, and its slots, which it has none of, hidden.
   Bitmap deep;
-  deep.width = deep.height = 10;
+  deep.width = 200;
+  deep.height = 10;
   deep.bitsPerPixel = 24;
-  deep.pixels.assign(100, 0xFF336699u);
+  deep.pixels.assign(2000, 0xFF336699u);
   WriteBitmap("MALE2.BMP", deep);
   control<QRadioButton>(RadioButtonName(5))->click();
-  EXPECT_EQ(control<PictureView>("Image1")->picture().size(), QSize(10, 10));
-  EXPECT_EQ(ViewSize(), QSize(120, 160));
-  EXPECT_EQ(form.size(), QSize(384 + 120 + 20, 397));
+  EXPECT_EQ(ViewSize(), QSize(800, 40));
+  EXPECT_EQ(window.size(), QSize(384 + 800 + 20, 397));
+  EXPECT_TRUE(shape(SlotSwatchNumber(1))->isHidden());
+  EXPECT_TRUE(label(6)->isHidden());
 }
 
 TEST_F(WindowFit, AStoredSizeStandsUntilTheNextFit) {

@@ -2,6 +2,8 @@
 
 #include <QDir>
 #include <QFile>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QTest>
 
 #include "app/window_fixture.h"
@@ -10,9 +12,12 @@
 namespace tintara {
 namespace {
 
+// Large enough to see the window and reach its title bar's buttons.
+constexpr QSize kFindable(100, 60);
+
 class WindowPlacement : public WindowTest {
  protected:
-  void StoreInForm1Section(std::initializer_list<std::pair<const char*, const char*>> values) {
+  void StoreInForm1Section(std::initializer_list<std::pair<const char*, std::string>> values) {
     const IniFile ini(files().iniPath.toStdString());
     for (const auto& [key, value] : values) ini.WriteString("TForm1", key, value);
   }
@@ -81,12 +86,51 @@ TEST_F(WindowPlacement, TheFirstShowIsAlreadyAtTheStoredBounds) {
   form.removeEventFilter(&first);
 }
 
-TEST_F(WindowPlacement, BoundsBelowTheBaseSizeAndOffTheScreenAreUsedAsTheyAre) {
-  StoreInForm1Section({{"Left", "5000"}, {"Top", "-3000"}, {"Width", "300"}, {"Height", "250"}});
+TEST_F(WindowPlacement, ASizeBelowTheBaseSizeAndAPartlyVisiblePlaceAreUsedAsTheyAre) {
+  const QRect screen = QGuiApplication::primaryScreen()->geometry();
+  const QPoint stored(screen.right() - 100, screen.top() - 200);
+  StoreInForm1Section({{"Left", std::to_string(stored.x())},
+                       {"Top", std::to_string(stored.y())},
+                       {"Width", "300"},
+                       {"Height", "250"}});
   MainWindow& form = ShowForm();
-  EXPECT_EQ(form.pos(), QPoint(5000, -3000));
+  EXPECT_EQ(form.pos(), stored);
   EXPECT_EQ(form.size(), QSize(300, 250));
   EXPECT_EQ(form.baseSize(), QSize(485, 397));
+}
+
+// Stored bounds that left no window the user could see or close, or one far larger than the
+// screen. Whatever the file holds, the window shows on the screen, large enough to be found and
+// no larger than the screen's available area, and what is written back is what was shown.
+TEST_F(WindowPlacement, BoundsThatCannotBeShownAreBoundedAndStoredSo) {
+  const std::initializer_list<std::pair<const char*, std::string>> cases[] = {
+      {{"Width", "0"}},
+      {{"Height", "-5"}},
+      {{"Width", "100000"}, {"Height", "100000"}},
+      {{"Left", "-32000"}, {"Top", "-32000"}},
+      {{"Left", "5000"}, {"Top", "-3000"}},
+  };
+  const QScreen* screen = QGuiApplication::primaryScreen();
+  for (const auto& stored : cases) {
+    SCOPED_TRACE(std::string(stored.begin()->first) + '=' + stored.begin()->second);
+    window_.reset();
+    QFile::remove(files().iniPath);
+    StoreInForm1Section(stored);
+    MainWindow& form = ShowForm();
+    const QRect shown(form.pos(), form.size());
+    EXPECT_TRUE(form.isVisible());
+    EXPECT_TRUE(form.frameGeometry().intersects(screen->geometry()));
+    EXPECT_GE(form.width(), kFindable.width());
+    EXPECT_GE(form.height(), kFindable.height());
+    EXPECT_LE(form.width(), screen->availableGeometry().width());
+    EXPECT_LE(form.height(), screen->availableGeometry().height());
+
+    window_.reset();
+    const IniFile ini(files().iniPath.toStdString());
+    EXPECT_EQ(QRect(ini.ReadInteger("TForm1", "Left", 0), ini.ReadInteger("TForm1", "Top", 0),
+                    ini.ReadInteger("TForm1", "Width", 0), ini.ReadInteger("TForm1", "Height", 0)),
+              shown);
+  }
 }
 
 TEST_F(WindowPlacement, ValuesAreReadAsProfileIntegers) {

@@ -26,7 +26,10 @@ MainWindow& WindowTest::StartWindow() {
     dialogs_.asked.push_back({dialog.purpose, dialog.defaultExt, dialog.filters, dialog.fileName});
     return dialogs_.chosen;
   };
-  desktop.openPage = [this](const QString& page) { opened_ << page; };
+  desktop.openPage = [this](const QString& page) {
+    opened_ << page;
+    return true;
+  };
   desktop.now = [] { return QDateTime::currentDateTime(); };
   desktop.randomSeed = randomSeed_;
   window_.reset();  // one window at a time, as in the program: the old one stores its placement

@@ -120,7 +120,7 @@ TEST(AdoptLoadedBitmap, TableWithoutSlot16LeavesItUnlocated) {
   EXPECT_EQ(Slot(model, 16).code, 39);
 }
 
-TEST(AdoptLoadedBitmap, BitmapWithoutColourTableChangesOnlyTheWorkBitmap) {
+TEST(AdoptLoadedBitmap, BitmapWithoutColourTableLocatesNoSlotAndKeepsTheRest) {
   PaintModel model;
   std::vector<ColourTableEntry> table = PlainTable();
   table[7] = Entry(kSlots[0].set1Marker);
@@ -135,7 +135,11 @@ TEST(AdoptLoadedBitmap, BitmapWithoutColourTableChangesOnlyTheWorkBitmap) {
   EXPECT_EQ(AdoptLoadedBitmap(model, deep), LoadOutcome::NoColourTable);
   EXPECT_EQ(model.work->bitsPerPixel, 24);
   EXPECT_EQ(model.work->pixels, deep.pixels);
-  EXPECT_EQ(model.slots, before.slots);
+  for (std::size_t r = 0; r < model.slots.size(); ++r) {
+    SCOPED_TRACE(r);
+    EXPECT_EQ(model.slots[r],
+              (SlotRecord{kNotLocated, before.slots[r].code, before.slots[r].colour}));
+  }
   EXPECT_EQ(model.loaded, before.loaded);
   EXPECT_EQ(model.mapped, before.mapped);
   EXPECT_EQ(model.markerSet2, before.markerSet2);

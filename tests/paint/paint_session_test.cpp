@@ -5,6 +5,8 @@
 #include <array>
 #include <cstdint>
 #include <filesystem>
+#include <fstream>
+#include <functional>
 #include <initializer_list>
 #include <memory>
 #include <random>
@@ -174,33 +176,117 @@ TEST_F(PaintSessionTest, EveryEditStartsAgainFromTheWorkBitmap) {
 
 // --- Loading a picture --------------------------------------------------------------------------
 
-TEST_F(PaintSessionTest, AMissingFileChangesNothing) {
-  const PaintModel before = session().model();
-  const std::vector<std::uint32_t> pixels = session().picture().pixels;
-  const std::string size = session().sizeText();
-  const Outcome outcome = session().LoadPaintImage(path("NOSUCH.BMP"));
-  EXPECT_FALSE(outcome.message);
-  EXPECT_FALSE(outcome.fitView);
-  EXPECT_EQ(session().model().slots, before.slots);
-  EXPECT_EQ(session().model().work, before.work);
-  EXPECT_EQ(session().picture().pixels, pixels);
-  EXPECT_EQ(session().sizeText(), size);
+// Everything the session shows, to compare before and after an operation.
+struct Snapshot {
+  std::string codeText, lastCodes, sizeText, headFile, gridFile;
+  Picture picture;
+  SlotRecords slots;
+  std::vector<std::string> labels;
+  std::vector<Colour> fills;
+  std::vector<bool> flags;  // slots shown, captions shown, groups enabled
+  std::vector<std::string> bodyCaptions;
+  int body, markerSet;
+  friend bool operator==(const Snapshot&, const Snapshot&) = default;
+};
+
+bool operator==(const Picture& a, const Picture& b) {
+  return a.width == b.width && a.height == b.height && a.pixels == b.pixels;
 }
 
-TEST_F(PaintSessionTest, ATrueColourPictureIsShownButKeepsTheSlots) {
-  const SlotRecords slots = session().model().slots;
+Snapshot Take(const PaintSession& session) {
+  Snapshot shot{session.codeText(),
+                session.model().lastCodes,
+                session.sizeText(),
+                session.headFile(),
+                session.gridFile(),
+                session.picture(),
+                session.model().slots,
+                {},
+                {},
+                {},
+                {},
+                session.selectedBody(),
+                session.shownMarkerSet()};
+  for (int s = 1; s <= kSlotCount; ++s) {
+    shot.labels.push_back(session.slotLabel(s));
+    shot.fills.push_back(session.slotFill(s));
+    shot.flags.push_back(session.slotShown(s));
+  }
+  for (int g = 1; g <= kGroupCount; ++g) {
+    shot.flags.push_back(session.groupCaptionShown(g));
+    shot.flags.push_back(session.groupEnabled(g));
+  }
+  for (int b = 1; b <= kBodyCount; ++b) shot.bodyCaptions.push_back(session.bodyCaption(b));
+  return shot;
+}
+
+// Every way a bitmap comes in after start-up: a file that cannot be read changes nothing, not
+// even a radio caption or the head file, and the outcome names the file and the reason.
+TEST_F(PaintSessionTest, AnUnreadableBitmapChangesNothingAndSaysWhy) {
+  std::ofstream(path("TEXT.BMP")) << "not a picture\n";
+  const struct {
+    const char* name;
+    std::function<Outcome(PaintSession&)> load;
+    const char* message;
+  } cases[] = {
+      {"load", [this](PaintSession& s) { return s.LoadPaintImage(path("NOSUCH.BMP")); },
+       "Cannot open NOSUCH.BMP: the file does not exist"},
+      {"select a body", [](PaintSession& s) { return s.SelectBody(1); },
+       "Cannot open MALE1.BMP: the file does not exist"},
+      {"pick a head",
+       [](PaintSession& s) { return s.PickBitmap(PickedBitmap::Head, "TEXT.BMP", "Text Head"); },
+       "Cannot open TEXT.BMP: not a BMP file"},
+      {"pick another bitmap",
+       [this](PaintSession& s) {
+         return s.PickBitmap(PickedBitmap::Grid, path("nowhere/GHOST.bmp"), "Ghost");
+       },
+       "Cannot open GHOST.bmp: the file does not exist"},
+      {"reload a file that went",
+       [this](PaintSession& s) {
+         std::filesystem::remove(path("FEMALE1.BMP"));
+         return s.Reload();
+       },
+       "Cannot open FEMALE1.BMP: the file does not exist"},
+  };
+  Apply("1 2 3 ");
+  session().SetCodeText("typed");
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    const Snapshot before = Take(session());
+    const Outcome outcome = c.load(session());
+    EXPECT_EQ(outcome.message, c.message);
+    EXPECT_FALSE(outcome.fitView);
+    EXPECT_TRUE(Take(session()) == before);
+  }
+}
+
+TEST_F(PaintSessionTest, AStartUpWithoutItsBodySaysNothingAndKeepsTheDesignPicture) {
+  ASSERT_TRUE(std::filesystem::remove(path("FEMALE1.BMP")));
+  Start();
+  EXPECT_FALSE(session().LoadStartUpBody().message);
+  EXPECT_EQ(Size(), (std::array<int, 2>{7, 5}));
+  EXPECT_EQ(session().sizeText(), "");
+  EXPECT_EQ(session().slotLabel(1), "000");
+}
+
+// Such a picture has no colour table, so nothing in it can be painted.
+TEST_F(PaintSessionTest, ATrueColourPictureIsShownWholeAndHidesEverySlot) {
   Bitmap deep;
   deep.width = 300;
   deep.height = 20;
   deep.bitsPerPixel = 24;
   deep.pixels.assign(300 * 20, 0xFF336699u);
   Write("DEEP.BMP", deep);
+  const std::string codes = session().codeText();
   const Outcome outcome = session().LoadPaintImage(path("DEEP.BMP"));
-  EXPECT_FALSE(outcome.fitView);
+  EXPECT_TRUE(outcome.fitView);
   EXPECT_EQ(session().sizeText(), "Bitmap is 300W x 20H");
   ASSERT_EQ(Size(), (std::array<int, 2>{300, 20}));
   EXPECT_EQ(session().picture().pixels[5 * 300 + 5], 0xFF336699u);
-  EXPECT_EQ(session().model().slots, slots);
+  for (int s = 1; s <= kSlotCount; ++s) EXPECT_FALSE(session().slotShown(s)) << s;
+  for (int g = 1; g <= kGroupCount; ++g) EXPECT_FALSE(session().groupCaptionShown(g)) << g;
+  EXPECT_EQ(session().shownMarkerSet(), 0);
+  EXPECT_EQ(session().codeText(), codes);
 }
 
 TEST_F(PaintSessionTest, MissingGroupsHideTheirCaptionsAndAMissingSlot16DisablesGroup4) {
@@ -481,16 +567,6 @@ TEST_F(PaintSessionTest, ReloadStopsAtABadTokenInTheLastCodesWithThePictureUnpai
   EXPECT_EQ(session().model().lastCodes, "5 x 7");
 }
 
-TEST_F(PaintSessionTest, AFailedReloadStillReportsTheSizeOfThePictureShown) {
-  ASSERT_TRUE(std::filesystem::remove(path("FEMALE1.BMP")));
-  Start();  // keeps the design picture, and nothing has reported its size yet
-  ASSERT_EQ(session().sizeText(), "");
-  session().SetApplyColoursOnLoad(false);
-  EXPECT_FALSE(session().Reload().message);
-  EXPECT_EQ(Size(), (std::array<int, 2>{7, 5}));
-  EXPECT_EQ(session().sizeText(), "Bitmap is 7W x 5H");
-}
-
 TEST_F(PaintSessionTest, ReloadEnablesAllFourGroupsExceptGroup4WithoutSlot16) {
   OnlyGroups({});
   session().Reload();
@@ -578,34 +654,6 @@ TEST_F(PaintSessionTest, APickedFullPathLoadsAndReloadFindsItThereAgain) {
   Write("Art/HAT.bmp", IndexedBitmap(31, 7, TableWithSet1Markers({1, 2})));
   EXPECT_FALSE(session().Reload().message);
   EXPECT_EQ(Size(), (std::array<int, 2>{31, 7}));
-}
-
-TEST_F(PaintSessionTest, AMissingPickedFileStillTakesCaptionAndFileAndKeepsThePicture) {
-  const struct {
-    const char* name;
-    PickedBitmap which;
-    std::string file;
-    const char* caption;
-    int body;
-  } cases[] = {
-      {"head", PickedBitmap::Head, "BUNNY.BMP", "Bunny Head", 3},
-      {"grid", PickedBitmap::Grid, path("nowhere/GHOST.bmp"), "Ghost", 4},
-  };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.name);
-    Start();
-    session().SetApplyColoursOnLoad(false);
-    const std::vector<std::uint32_t> before = session().picture().pixels;
-    session().SetCodeText("1 2 3");
-    EXPECT_FALSE(session().PickBitmap(c.which, c.file, c.caption).message);
-    EXPECT_EQ(session().bodyCaption(c.body), c.caption);
-    EXPECT_EQ(c.which == PickedBitmap::Head ? session().headFile() : session().gridFile(), c.file);
-    EXPECT_EQ(session().selectedBody(), c.body);
-    EXPECT_EQ(Size(), (std::array<int, 2>{16, 16}));
-    EXPECT_EQ(session().picture().pixels, before);
-    EXPECT_EQ(session().sizeText(), "Bitmap is 16W x 16H");
-    EXPECT_EQ(session().codeText(), kDefaultCodeString);
-  }
 }
 
 TEST_F(PaintSessionTest, APickReloadsTwiceWhenItSelectsItsBodyAndOnceOtherwise) {

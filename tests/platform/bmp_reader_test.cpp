@@ -1,6 +1,7 @@
 #include "platform/bmp_reader.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <array>
 #include <cstdint>
@@ -345,6 +346,33 @@ Bytes With16(Bytes bytes, std::size_t at, std::uint32_t value) {
   return bytes;
 }
 
+// 64 bytes that declare 16384 x 16384 pixels and end the picture at once.
+TEST(BmpReaderHostile, AMemoryBombIsRefusedForItsSize) {
+  std::string problem;
+  EXPECT_FALSE(DecodeBmp(BuildBmp(Rle(8, 16384, 16384, {0, 1})), &problem));
+  EXPECT_EQ(problem, "the picture is too large (16384 x 16384 pixels)");
+}
+
+TEST(BmpReaderHostile, ProblemsAreNamedForTheUser) {
+  const struct {
+    const char* name;
+    Bytes file;
+    const char* problem;
+  } cases[] = {
+      {"signature", Changed(ValidEightBit(), [](Bytes& b) { b[0] = 'P'; }), "not a BMP file"},
+      {"JPEG inside", With32(ValidEightBit(), kCompressionAt, 4),
+       "a kind of BMP file this program does not read"},
+      {"truncated", Prefix(ValidEightBit(), ValidEightBit().size() - 1), "the file is damaged"},
+      {"RLE stream cut short", Rle8WithStream({2, 1, 0, 0}), "the file is damaged"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    std::string problem;
+    EXPECT_FALSE(DecodeBmp(c.file, &problem));
+    EXPECT_EQ(problem, c.problem);
+  }
+}
+
 TEST(BmpReaderHostile, DamagedOrUnsupportedFilesAreRejected) {
   const std::size_t eightBitSize = ValidEightBit().size();
   const std::vector<HostileCase> cases = {
@@ -510,13 +538,39 @@ TEST_F(BmpReaderFile, ReadsTheFileItNames) {
   const std::filesystem::path path = dir_ / "picture.bmp";
   std::ofstream(path, std::ios::binary)
       .write(reinterpret_cast<const char*>(file.data()), static_cast<std::streamsize>(file.size()));
-  const auto bitmap = ReadBmpFile(path.string());
-  ASSERT_TRUE(bitmap);
-  EXPECT_EQ(bitmap->indices, kRle8Picture);
+  const BmpReading reading = ReadBmpFile(path.string());
+  ASSERT_TRUE(reading.bitmap);
+  EXPECT_EQ(reading.bitmap->indices, kRle8Picture);
 }
 
-TEST_F(BmpReaderFile, AMissingFileGivesNothing) {
-  EXPECT_FALSE(ReadBmpFile((dir_ / "missing.bmp").string()));
+TEST_F(BmpReaderFile, SaysWhyAFileGivesNoBitmap) {
+  const std::filesystem::path text = dir_ / "x.bmp";
+  std::ofstream(text) << "hello, not a picture\n";
+  ASSERT_EQ(::mkfifo((dir_ / "fifo.bmp").c_str(), 0600), 0);
+  const struct {
+    std::filesystem::path path;
+    const char* problem;
+  } cases[] = {
+      {dir_ / "missing.bmp", "the file does not exist"},
+      {text, "not a BMP file"},
+      {dir_, "not a regular file"},
+      {dir_ / "fifo.bmp", "not a regular file"},  // and no wait for a writer
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.path.string());
+    const BmpReading reading = ReadBmpFile(c.path.string());
+    EXPECT_FALSE(reading.bitmap);
+    EXPECT_EQ(reading.problem, c.problem);
+  }
+}
+
+// A file too large to hold a picture this program takes is refused before it is read: a sparse
+// file costs nothing on disk, and reading it would allocate its whole size.
+TEST_F(BmpReaderFile, AFileLargerThanAnyBitmapIsRefusedUnread) {
+  const std::filesystem::path path = dir_ / "huge.bmp";
+  std::ofstream(path) << "BM";
+  std::filesystem::resize_file(path, kMaxBmpFileBytes + 1);
+  EXPECT_EQ(ReadBmpFile(path.string()).problem, "the file is too large");
 }
 
 }  // namespace

@@ -1,10 +1,12 @@
 #include "platform/ini_file.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <iterator>
 #include <optional>
 #include <string>
@@ -240,11 +242,42 @@ TEST_F(IniFileDamageTest, BinaryFileReadsWhatItCanAndKeepsEveryByteOnWrite) {
   EXPECT_EQ(ini.ReadInteger("Setup", "Top", -1), 5);
 }
 
-TEST_F(IniFileDamageTest, DirectoryInPlaceOfTheFileGivesFallbacks) {
-  fs::create_directory(path_);
+TEST_F(IniFileDamageTest, DirectoryOrFifoInPlaceOfTheFileGivesFallbacksAndIsNotReplaced) {
+  const struct {
+    const char* name;
+    std::function<void(const std::string&)> make;
+  } cases[] = {
+      {"directory", [](const std::string& path) { fs::create_directory(path); }},
+      // Reading a FIFO would wait for a writer that never comes.
+      {"FIFO", [](const std::string& path) { ASSERT_EQ(::mkfifo(path.c_str(), 0600), 0); }},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    fs::remove_all(path_);
+    c.make(path_);
+    const IniFile ini(path_);
+    EXPECT_EQ(ini.ReadString("Setup", "HideHints", "none"), "none");
+    EXPECT_EQ(ini.ReadInteger("TForm1", "Left", 193), 193);
+    EXPECT_THROW(ini.WriteString("Setup", "HideHints", "1"), UserError);
+    EXPECT_NE(fs::status(path_).type(), fs::file_type::regular);
+  }
+}
+
+TEST_F(IniFileWriteTest, AReadOnlyFileIsLeftAsItIsAndTheWriteReported) {
+  Store("[Setup]\nHideHints=1\n");
+  fs::permissions(path_, fs::perms::owner_read);
+  EXPECT_THROW(IniFile(path_).WriteString("Setup", "HideHints", "0"), UserError);
+  EXPECT_EQ(Stored(), "[Setup]\nHideHints=1\n");
+  EXPECT_EQ(DirectoryEntries(), std::vector<std::string>{"Tintara.INI"});
+}
+
+// Editors that save UTF-8 may put a byte order mark before the first section.
+TEST_F(IniFileDamageTest, AByteOrderMarkHidesNoSectionAndIsKept) {
+  Store("\xEF\xBB\xBF[Setup]\nHideHints=1\n");
   const IniFile ini(path_);
-  EXPECT_EQ(ini.ReadString("Setup", "HideHints", "none"), "none");
-  EXPECT_EQ(ini.ReadInteger("TForm1", "Left", 193), 193);
+  EXPECT_EQ(ini.ReadInteger("Setup", "HideHints", 0), 1);
+  ini.WriteString("Setup", "HideHints", "0");
+  EXPECT_EQ(Stored(), "\xEF\xBB\xBF[Setup]\nHideHints=0\n");
 }
 
 }  // namespace

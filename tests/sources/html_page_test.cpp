@@ -3,6 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <QLocale>
+#include <QRegularExpression>
+#include <QUrl>
+#include <algorithm>
 
 #include "sources/expected_page.h"
 
@@ -23,6 +26,21 @@ QStringList Page(const QString& fileName, int width, int height, const QString& 
 
 QString ShortDate(const QDateTime& when) {
   return QLocale::system().toString(when.date(), QLocale::ShortFormat);
+}
+
+// The text with its numeric character references read back as the characters they stand for.
+QString ReadReferences(const QString& text) {
+  static const QRegularExpression reference("&#([0-9]+);");
+  QString read;
+  qsizetype done = 0;
+  QRegularExpressionMatchIterator it = reference.globalMatch(text);
+  while (it.hasNext()) {
+    const QRegularExpressionMatch match = it.next();
+    const char32_t codePoint = match.captured(1).toUInt();
+    read += text.mid(done, match.capturedStart() - done) + QString::fromUcs4(&codePoint, 1);
+    done = match.capturedEnd();
+  }
+  return read + text.mid(done);
 }
 
 TEST(HtmlPage, RedSkinPageLineByLine) {
@@ -72,6 +90,59 @@ TEST(HtmlPage, InsertedValuesAreEscaped) {
   EXPECT_EQ(lines[5], R"(<H1><CENTER>a&amp;b&quot;&lt;c&gt;</CENTER></H1>)");
   EXPECT_EQ(lines[7], R"(<IMG SRC="a&amp;b&quot;&lt;c&gt;.jpg" WIDTH=1 HEIGHT=2>)");
   EXPECT_EQ(lines[13], R"(<!--MOXEL--> 1 &lt;2&gt; &amp; &quot;3&quot;<BR>)");
+}
+
+TEST(HtmlPage, ImageAddressNamesTheFileOnDisk) {
+  const struct {
+    const char* fileName;
+    const char* address;
+  } cases[] = {
+      {"Red.jpg", "Red.jpg"},
+      {"skin#2.jpg", "skin%232.jpg"},
+      {"скин.jpg", "%D1%81%D0%BA%D0%B8%D0%BD.jpg"},
+      {"Grün.jpg", "Gr%C3%BCn.jpg"},
+      {"100%.jpg", "100%25.jpg"},
+      {"why?.jpg", "why%3F.jpg"},
+      {"a:b.jpg", "a%3Ab.jpg"},
+      {R"(a\b.jpg)", "a%5Cb.jpg"},
+      {" my skin.jpg", "%20my%20skin.jpg"},
+  };
+  const QUrl page = QUrl::fromLocalFile("/skins/page.htm");
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.fileName);
+    const QString fileName = QString::fromUtf8(c.fileName);
+    const QStringList lines = Page(fileName, 1, 2, "");
+    EXPECT_EQ(lines[7], QStringLiteral(R"(<IMG SRC="%1" WIDTH=1 HEIGHT=2>)").arg(c.address));
+    EXPECT_EQ(page.resolved(QUrl(c.address)).toLocalFile(), "/skins/" + fileName);
+  }
+}
+
+TEST(HtmlPage, TextBeyondLatin1IsWrittenAsNumericReferences) {
+  // Cyrillic, a character beyond 16 bits (a surrogate pair), Latin-1 kept as it is, and markup.
+  const QString title = QString::fromUtf8("скин😀 é<");
+  const QString titleText = QString::fromUtf8("&#1089;&#1082;&#1080;&#1085;&#128512; é&lt;");
+  // Japanese writes the hours, minutes and seconds with its own characters.
+  const QLocale japanese(QLocale::Japanese, QLocale::Japan);
+  const QString stamp = japanese.toString(kAfternoon.date(), QLocale::ShortFormat) + " " +
+                        japanese.toString(kAfternoon, japanese.timeFormat(QLocale::LongFormat));
+  ASSERT_TRUE(std::any_of(stamp.begin(), stamp.end(), [](QChar c) { return c.unicode() > 0xFF; }))
+      << stamp.toStdString();
+
+  QStringList lines;
+  AddHtmlHead(lines, title);
+  AddHtmlBody(lines, "x.jpg", 1, 2, QString::fromUtf8("€ 9"));
+  AddHtmlFoot(lines, kAfternoon, japanese);
+  ASSERT_EQ(lines.size(), 26);
+  EXPECT_EQ(lines[2], "<TITLE>" + titleText + "</TITLE>");
+  EXPECT_EQ(lines[5], "<H1><CENTER>" + titleText + "</CENTER></H1>");
+  EXPECT_EQ(lines[13], "<!--MOXEL--> &#8364; 9<BR>");
+  EXPECT_EQ(ReadReferences(lines[22]), "Version 2.01.02&nbsp;&nbsp;--&nbsp;&nbsp;" + stamp);
+  // Nothing is lost to the single-byte encoding.
+  EXPECT_EQ(QString::fromLatin1(EncodePage(lines)), lines.join("\r\n") + "\r\n");
+
+  QStringList halfAPair;
+  AddHtmlHead(halfAPair, QString(QChar(0xD83D)) + "x");
+  EXPECT_EQ(halfAPair[2], "<TITLE>&#65533;x</TITLE>");
 }
 
 TEST(HtmlPage, TimeStampLeavesOutTheTimeAtMidnight) {

@@ -60,8 +60,8 @@ QString UserErrorOf(Call call) {
 }
 
 // An exporter whose save dialog answers with `chosen_` (a cancel when empty) and records what it
-// was set up with, whose page opener records paths and whose clock says kSavedAt. The picture
-// has a different colour in every pixel.
+// was set up with, whose page opener records paths and answers `opens_`, and whose clock says
+// kSavedAt. The picture has a different colour in every pixel.
 class JpegExport : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -90,11 +90,16 @@ class JpegExport : public ::testing::Test {
   std::optional<QString> chosen_;
   std::vector<FileDialog> asked_;
   QStringList opened_;
+  bool opens_ = true;
   PictureExport export_{[this](const FileDialog& dialog, QWidget*) {
                           asked_.push_back(dialog);
                           return chosen_;
                         },
-                        [this](const QString& page) { opened_ << page; }, [] { return kSavedAt; }};
+                        [this](const QString& page) {
+                          opened_ << page;
+                          return opens_;
+                        },
+                        [] { return kSavedAt; }};
 };
 
 TEST_F(JpegExport, RedJpgWritesThePictureAndItsPageLineByLine) {
@@ -239,6 +244,47 @@ TEST_F(JpegExport, PageThatCannotBeCreatedLeavesTheJpegWritten) {
   EXPECT_TRUE(opened_.isEmpty());
 }
 
+TEST_F(JpegExport, ANameWhosePageIsThePictureItselfIsRefusedBeforeWriting) {
+  EXPECT_EQ(UserErrorOf([&] { SaveAs(path("x.htm")); }),
+            "Cannot save as x.htm: the picture and its HTML page would be the same file; choose a "
+            "name ending in .jpg");
+  EXPECT_TRUE(QDir(dir_.path()).isEmpty(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot));
+  EXPECT_TRUE(export_.htmlLines().isEmpty());
+  EXPECT_TRUE(opened_.isEmpty());
+}
+
+TEST_F(JpegExport, APictureTooLargeForJpegIsRefusedBeforeWriting) {
+  ASSERT_TRUE(picture_.Resize(kMaxJpegDimension + 1, 1));
+  std::fill(picture_.pixels.begin(), picture_.pixels.end(), 0xFF808080u);
+  EXPECT_EQ(UserErrorOf([&] { SaveAs(path("Red.jpg")); }),
+            "Cannot save Red.jpg as JPEG: the picture is 65501 x 1 pixels, and a JPEG can be at "
+            "most 65500 x 65500");
+  EXPECT_TRUE(QDir(dir_.path()).isEmpty(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot));
+  EXPECT_TRUE(opened_.isEmpty());
+}
+
+TEST_F(JpegExport, AReadOnlyJpegIsLeftAsItIs) {
+  QFile locked(path("Locked.jpg"));
+  ASSERT_TRUE(locked.open(QIODevice::WriteOnly) && locked.write("kept") == 4);
+  locked.close();
+  ASSERT_TRUE(locked.setPermissions(QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther));
+  EXPECT_EQ(UserErrorOf([&] { SaveAs(path("Locked.jpg")); }),
+            "Cannot create file " + path("Locked.jpg"));
+  EXPECT_EQ(ReadBytes(path("Locked.jpg")), "kept");
+  EXPECT_FALSE(QFile::exists(path("locked.htm")));
+  EXPECT_TRUE(opened_.isEmpty());
+}
+
+TEST_F(JpegExport, APageNoProgramCanOpenIsReportedWithWhereItWasSaved) {
+  opens_ = false;
+  EXPECT_EQ(
+      UserErrorOf([&] { SaveAs(path("Red.jpg")); }),
+      "The page was saved as " + path("red.htm") + ", but no program could be started to open it.");
+  EXPECT_EQ(QImage(path("Red.jpg")).size(), QSize(kWidth, kHeight));
+  EXPECT_EQ(PageLines(path("red.htm")).size(), 26);
+  EXPECT_EQ(opened_, QStringList{path("red.htm")});
+}
+
 // "Convert and Save" writes into the program directory, given with its trailing separator.
 class ConvertedBitmap : public JpegExport {
  protected:
@@ -247,7 +293,7 @@ class ConvertedBitmap : public JpegExport {
   void Convert() const { export_.SaveConverted(picture_, directory()); }
   // Whether the written file holds the picture's pixels, read by our reader and by Qt's.
   void ExpectThePicture() const {
-    const std::optional<Bitmap> written = ReadBmpFile(converted().toStdString());
+    const std::optional<Bitmap> written = ReadBmpFile(converted().toStdString()).bitmap;
     ASSERT_TRUE(written.has_value());
     EXPECT_EQ(written->bitsPerPixel, 24);
     ASSERT_EQ(written->width, kWidth);

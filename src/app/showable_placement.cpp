@@ -1,0 +1,59 @@
+#include "app/showable_placement.h"
+
+#include <algorithm>
+#include <cstdint>
+
+namespace tintara {
+namespace {
+
+// Far beyond any desktop. Corners and sizes are held within it before they are added up, so the
+// arithmetic of the rectangles stays within int whatever a file holds; a window that far away
+// lies on no screen either way.
+constexpr int kFarthest = 1 << 24;
+
+std::int64_t Area(const QRect& rect) {
+  return rect.isEmpty() ? 0 : std::int64_t{rect.width()} * rect.height();
+}
+
+const ScreenArea& ScreenLyingMostUnder(const QRect& window, std::span<const ScreenArea> screens) {
+  const ScreenArea* most = &screens.front();
+  std::int64_t mostArea = 0;
+  for (const ScreenArea& screen : screens) {
+    const std::int64_t area = Area(window & screen.geometry);
+    if (area > mostArea) {
+      most = &screen;
+      mostArea = area;
+    }
+  }
+  return *most;
+}
+
+// On a screen too small for the window the smallest size still wins: less would not show.
+QSize Largest(const ScreenArea& screen, QSize smallest) {
+  return screen.available.size().expandedTo(smallest);
+}
+
+}  // namespace
+
+QRect ShowablePlacement(QPoint corner, QSize size, QSize smallest,
+                        std::span<const ScreenArea> screens) {
+  const QPoint place(std::clamp(corner.x(), -kFarthest, kFarthest),
+                     std::clamp(corner.y(), -kFarthest, kFarthest));
+  const QSize atLeastSmallest = size.expandedTo(smallest).boundedTo({kFarthest, kFarthest});
+  if (screens.empty()) return {place, atLeastSmallest};
+
+  const ScreenArea& home = ScreenLyingMostUnder({place, atLeastSmallest}, screens);
+  QRect placed(place, atLeastSmallest.boundedTo(Largest(home, smallest)));
+  const bool onAScreen = std::any_of(screens.begin(), screens.end(), [&](const ScreenArea& s) {
+    return placed.intersects(s.geometry);
+  });
+  if (!onAScreen) {
+    // A huge window far away may lie mostly on another screen than the primary one it goes to.
+    const ScreenArea& primary = screens.front();
+    placed.setSize(placed.size().boundedTo(Largest(primary, smallest)));
+    placed.moveCenter(primary.available.center());
+  }
+  return placed;
+}
+
+}  // namespace tintara

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QPoint>
+#include <QRect>
+#include <QSize>
+#include <span>
+
+namespace tintara {
+
+// A screen as a window sees it: all of it, and the part left to windows by panels and docks.
+struct ScreenArea {
+  QRect geometry;
+  QRect available;
+};
+
+// The bounds to show a window at whose stored corner and size may have been edited by hand or
+// left by another desktop. The size is kept between `smallest` and the available area of the
+// screen the stored window lies on most (the primary one when it lies on none); a window that
+// would then lie on no screen at all is centred on the primary screen's available area, keeping
+// its size as far as that area allows. Everything else is kept as stored: a window partly off the
+// screen stays there.
+// `screens` starts with the primary screen, as QGuiApplication::screens() does; without any, only
+// the smallest size applies.
+QRect ShowablePlacement(QPoint corner, QSize size, QSize smallest,
+                        std::span<const ScreenArea> screens);
+
+}  // namespace tintara

@@ -1,0 +1,116 @@
+#include "app/showable_placement.h"
+
+#include <gtest/gtest.h>
+
+#include <climits>
+#include <cstdlib>
+#include <vector>
+
+namespace tintara {
+namespace {
+
+constexpr QSize kSmallest(120, 80);
+
+// A primary screen with a panel along its top, and a larger screen to its left whose bottom
+// reaches below the primary one.
+const std::vector<ScreenArea> kScreens = {
+    {{0, 0, 1000, 800}, {0, 30, 1000, 770}},
+    {{-1600, 0, 1600, 1200}, {-1600, 0, 1600, 1160}},
+};
+
+struct Case {
+  const char* what;
+  QRect stored;
+  QRect expected;
+};
+
+QRect Placed(const QRect& stored) {
+  return ShowablePlacement(stored.topLeft(), stored.size(), kSmallest, kScreens);
+}
+
+void ExpectPlacements(std::initializer_list<Case> cases) {
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    EXPECT_EQ(Placed(c.stored), c.expected);
+  }
+}
+
+// A window that cannot be shown where it was stored goes to the middle of the primary screen's
+// available area, with its size kept within that area.
+void ExpectCentredOnThePrimary(const QRect& placed, QSize size) {
+  const QRect area = kScreens.front().available;
+  EXPECT_EQ(placed.size(), size);
+  EXPECT_TRUE(area.contains(placed));
+  EXPECT_LE(std::abs((placed.left() - area.left()) - (area.right() - placed.right())), 1);
+  EXPECT_LE(std::abs((placed.top() - area.top()) - (area.bottom() - placed.bottom())), 1);
+}
+
+TEST(ShowablePlacement, SensibleBoundsAreKeptExactly) {
+  const std::initializer_list<Case> cases = {
+      {"inside the primary screen", {193, 115, 485, 397}, {193, 115, 485, 397}},
+      {"the smallest size", {193, 115, 120, 80}, {193, 115, 120, 80}},
+      {"as large as the available area", {0, 30, 1000, 770}, {0, 30, 1000, 770}},
+      {"partly off to the left and top", {-300, -200, 485, 397}, {-300, -200, 485, 397}},
+      {"across both screens", {-200, 100, 485, 397}, {-200, 100, 485, 397}},
+      {"one column left on the primary", {999, 100, 485, 397}, {999, 100, 485, 397}},
+      {"visible only under the panel", {100, -390, 485, 397}, {100, -390, 485, 397}},
+  };
+  ExpectPlacements(cases);
+}
+
+TEST(ShowablePlacement, ASizeBelowTheSmallestIsRaisedToItInPlace) {
+  ExpectPlacements({
+      {"empty", {100, 100, 0, 0}, {100, 100, 120, 80}},
+      {"negative", {100, 100, -5, -5}, {100, 100, 120, 80}},
+      {"too narrow only", {100, 100, 0, 300}, {100, 100, 120, 300}},
+      {"too low only", {100, 100, 300, -5}, {100, 100, 300, 80}},
+  });
+}
+
+TEST(ShowablePlacement, ASizeBeyondTheScreenIsCutToTheAvailableAreaOfTheScreenItLiesOnMost) {
+  ExpectPlacements({
+      {"on the primary screen", {100, 100, 100000, 100000}, {100, 100, 1000, 770}},
+      {"too wide only", {100, 100, 100000, 300}, {100, 100, 1000, 300}},
+      {"on the second screen", {-1500, 100, 100000, 100000}, {-1500, 100, 1600, 1160}},
+      {"starting on the second, mostly on the primary",
+       {-100, 0, 1000, 1000},
+       {-100, 0, 1000, 770}},
+  });
+  EXPECT_EQ(ShowablePlacement({100, 100}, {INT_MAX, INT_MAX}, kSmallest, kScreens),
+            QRect(100, 100, 1000, 770))
+      << "the largest integers";
+}
+
+TEST(ShowablePlacement, AWindowOnNoScreenIsCentredOnThePrimaryScreen) {
+  const struct {
+    const char* what;
+    QRect stored;
+    QSize size;
+  } cases[] = {
+      {"where a minimised window is", {-32000, -32000, 485, 397}, {485, 397}},
+      {"above and right of the primary", {5000, -3000, 300, 250}, {300, 250}},
+      {"just right of the primary", {1000, 100, 485, 397}, {485, 397}},
+      {"below the primary, beside the second", {0, 800, 485, 397}, {485, 397}},
+      {"empty and far away", {-32000, -32000, 0, -5}, kSmallest},
+      {"far away, yet large enough to cover both", {-32000, -32000, 100000, 100000}, {1000, 770}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    ExpectCentredOnThePrimary(Placed(c.stored), c.size);
+  }
+  SCOPED_TRACE("at the largest integers");
+  ExpectCentredOnThePrimary(ShowablePlacement({INT_MAX, INT_MAX}, {485, 397}, kSmallest, kScreens),
+                            {485, 397});
+}
+
+TEST(ShowablePlacement, OnAScreenTooSmallForTheWindowTheSmallestSizeWins) {
+  const ScreenArea tiny = {{0, 0, 100, 60}, {0, 0, 100, 60}};
+  EXPECT_EQ(ShowablePlacement({0, 0}, {485, 397}, kSmallest, {&tiny, 1}), QRect(0, 0, 120, 80));
+}
+
+TEST(ShowablePlacement, WithoutScreensOnlyTheSmallestSizeApplies) {
+  EXPECT_EQ(ShowablePlacement({-32000, 5}, {0, 300}, kSmallest, {}), QRect(-32000, 5, 120, 300));
+}
+
+}  // namespace
+}  // namespace tintara

@@ -1,0 +1,120 @@
+#include "platform/file_io.h"
+
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <vector>
+
+namespace tintara {
+namespace {
+
+namespace fs = std::filesystem;
+
+std::span<const std::uint8_t> Bytes(const std::string& text) {
+  return {reinterpret_cast<const std::uint8_t*>(text.data()), text.size()};
+}
+
+class FileIo : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    std::string pattern = (fs::temp_directory_path() / "tintara_io_XXXXXX").string();
+    ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
+    dir_ = pattern;
+  }
+  void TearDown() override {
+    fs::permissions(dir_, fs::perms::owner_all, fs::perm_options::add);
+    fs::remove_all(dir_);
+  }
+
+  std::string Path(const std::string& name) const { return (dir_ / name).string(); }
+  void Store(const std::string& name, const std::string& text) const {
+    std::ofstream(Path(name), std::ios::binary) << text;
+  }
+  std::string Stored(const std::string& name) const {
+    std::ifstream in(Path(name), std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+  }
+  std::vector<std::string> Entries() const {
+    std::vector<std::string> names;
+    for (const auto& entry : fs::directory_iterator(dir_)) {
+      names.push_back(entry.path().filename().string());
+    }
+    std::sort(names.begin(), names.end());
+    return names;
+  }
+
+  fs::path dir_;
+};
+
+TEST_F(FileIo, ReadingRefusesWhatIsNotAWholeRegularFileOfAllowedSize) {
+  Store("small", "12345");
+  ASSERT_EQ(::mkfifo(Path("fifo").c_str(), 0600), 0);
+  const struct {
+    std::string path;
+    std::size_t maxBytes;
+    const char* problem;
+  } cases[] = {
+      {Path("missing"), 100, "the file does not exist"},
+      {Path("fifo"), 100, "not a regular file"},  // returns at once, with no writer
+      {dir_.string(), 100, "not a regular file"},
+      {"/dev/zero", 100, "not a regular file"},
+      {Path("small"), 4, "the file is too large"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.path);
+    const FileReading reading = ReadWholeFile(c.path, c.maxBytes);
+    EXPECT_FALSE(reading.bytes);
+    EXPECT_EQ(reading.problem, c.problem);
+  }
+  EXPECT_EQ(ReadWholeFile(Path("small"), 5).bytes->size(), 5u);
+}
+
+// The user marked these read-only: even a user who may write anything keeps them as they are.
+TEST_F(FileIo, AReadOnlyFileIsNeverReplaced) {
+  Store("locked.jpg", "old");
+  fs::permissions(Path("locked.jpg"), fs::perms::owner_read | fs::perms::group_read);
+  EXPECT_FALSE(WriteFileAtomically(Path("locked.jpg"), Bytes("new")));
+  EXPECT_EQ(Stored("locked.jpg"), "old");
+  EXPECT_EQ(Entries(), std::vector<std::string>{"locked.jpg"});
+}
+
+TEST_F(FileIo, AFileThatIsNotRegularIsNeverReplaced) {
+  ASSERT_EQ(::mkfifo(Path("fifo").c_str(), 0600), 0);
+  fs::create_directory(Path("folder"));
+  for (const char* name : {"fifo", "folder"}) {
+    SCOPED_TRACE(name);
+    EXPECT_FALSE(WriteFileAtomically(Path(name), Bytes("new")));
+    EXPECT_NE(fs::symlink_status(Path(name)).type(), fs::file_type::regular);
+  }
+  EXPECT_EQ(Entries(), (std::vector<std::string>{"fifo", "folder"}));
+}
+
+TEST_F(FileIo, ALinkIsFollowedAndStaysALink) {
+  fs::create_directory(Path("real"));
+  Store("real/page.htm", "old");
+  fs::create_symlink("real/page.htm", Path("page.htm"));
+  fs::create_symlink("real/new.htm", Path("dangling.htm"));
+  ASSERT_TRUE(WriteFileAtomically(Path("page.htm"), Bytes("new")));
+  ASSERT_TRUE(WriteFileAtomically(Path("dangling.htm"), Bytes("made")));
+  EXPECT_TRUE(fs::is_symlink(Path("page.htm")));
+  EXPECT_EQ(Stored("real/page.htm"), "new");
+  EXPECT_TRUE(fs::is_symlink(Path("dangling.htm")));
+  EXPECT_EQ(Stored("real/new.htm"), "made");
+}
+
+// The temporary file must not lengthen the target's name: 255 bytes is the usual limit.
+TEST_F(FileIo, ANameOfTheLongestLengthIsWritten) {
+  const std::string name(255, 'n');
+  ASSERT_TRUE(WriteFileAtomically(Path(name), Bytes("x")));
+  EXPECT_EQ(Stored(name), "x");
+  EXPECT_EQ(Entries(), std::vector<std::string>{name});
+}
+
+}  // namespace
+}  // namespace tintara
