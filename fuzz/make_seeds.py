@@ -1,5 +1,5 @@
 #!/usr/bin/env python3
-"""Writes the small BMP files the fuzzer starts from into fuzz/seeds/."""
+"""Writes the inputs each fuzz target starts from into fuzz/seeds/<folder>/."""
 import pathlib
 import struct
 
@@ -29,9 +29,8 @@ def table(count, entry_size=4):
     return b"".join(entries)
 
 
-def main():
-    SEEDS.mkdir(exist_ok=True)
-    seeds = {
+def bmp_seeds():
+    return {
         # 3 x 3, rows padded to 4 bytes.
         "info_8bit.bmp": bmp(info_header(40, 3, 3, 8, clr_used=4), table(4),
                              bytes([0, 1, 2, 0, 3, 2, 1, 0, 1, 1, 3, 0])),
@@ -55,8 +54,58 @@ def main():
                                                   masks=(0xFF, 0xFF00, 0xFF0000, 0xFF000000)),
                                       b"", bytes([1, 2, 3, 255, 4, 5, 6, 255])),
     }
-    for name, data in seeds.items():
-        (SEEDS / name).write_bytes(data)
+
+
+def ini_input(section, key, value, other_section, other_key, content):
+    """fuzz_ini_file's input: five lines naming what to set and what else to look up, then the
+    INI text."""
+    fields = [section, key, value, other_section, other_key]
+    return "".join(f + "\n" for f in fields).encode("latin-1") + content
+
+
+def ini_seeds():
+    settings = (b"[TForm1]\nLeft=193\nTop=115\nWidth=485\nHeight=397\n"
+                b"[Setup]\nHideHints=0\nLastCodes=9 223 224\n")
+    return {
+        "new_file.ini": ini_input("TForm1", "Left", "193", "TForm1", "Top", b""),
+        "existing_key.ini": ini_input("setup", "HIDEHINTS", "1", "TForm1", "Left", settings),
+        "new_key.ini": ini_input("Setup", "Extra", "x=y", "Setup", "HideHints", settings),
+        "new_section.ini": ini_input("Other", "Key", "$20", "Setup", "LastCodes", settings),
+        "crlf.ini": ini_input("Setup", "HideHints", "1", "TForm1", "Top",
+                              b"[Setup]\r\nHideHints=0\r\n[TForm1]\r\nTop=0x20"),
+        "byte_order_mark.ini": ini_input("Setup", "A", "-4", "Setup", "B",
+                                         b"\xef\xbb\xbf[Setup]\nB=2\n"),
+        "comments_and_blanks.ini": ini_input(
+            "Setup", "Left", "5", "Setup", "Code",
+            b"; settings\n\n  [ Setup ] trailing\n;Left=2\nLeft\n\t Code = 'a b' \n\n"),
+        "repeated.ini": ini_input("S", "A", "3", "s", "a",
+                                  b"[S]\nA=first\na=second\n[s]\nA=third\n"),
+        "unterminated.ini": ini_input("Setup", "New", "v", "Setup", "HideHints",
+                                      b"[Setup]\nHideHints=0"),
+        "damaged.ini": ini_input("Setup", "bad\xc3", "\xe9", "Setup", "Top",
+                                 b"\xff\xfe\x00\x80garbage=\x01\n[Setup]\r\nHide\x00=1\n"
+                                 b"[Setup]\nTop=9"),
+    }
+
+
+def code_string_seeds():
+    return {
+        "default.txt": b"9 223 224 127 128 129 130 131 132 133 221 219 217 215 210 39",
+        "written.txt": b"0 1 2 3 4 5 6 7 8 9 10 11 12 13 14 255 ",
+        "hexadecimal.txt": b"$FF x1f X20 0x7 0X08 $0 $ffffffff",
+        "signs.txt": b"+5 -1 007 -0 2147483647 -2147483648 2147483648 256",
+        "blanks.txt": b"  1   2\t3 ",
+        "bad_token.txt": b"1 2 three 4",
+        "too_many.txt": b" ".join(str(i).encode() for i in range(20)),
+    }
+
+
+def main():
+    for folder, seeds in (("bmp", bmp_seeds()), ("ini", ini_seeds()),
+                          ("code_string", code_string_seeds())):
+        (SEEDS / folder).mkdir(parents=True, exist_ok=True)
+        for name, data in seeds.items():
+            (SEEDS / folder / name).write_bytes(data)
 
 
 if __name__ == "__main__":

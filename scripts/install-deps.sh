@@ -3,6 +3,7 @@
 # Idempotent: does nothing when every package is already present.
 set -euo pipefail
 
+# g++ brings the AddressSanitizer and UndefinedBehaviorSanitizer runtimes `make check` links.
 packages=(
   cmake g++ make pkg-config
   qt6-base-dev libgl-dev

@@ -28,7 +28,9 @@ void DrawIndicesPortable(const std::uint8_t* in, std::size_t count, const PixelT
 
 // GCC 12's own byte-permute intrinsic trips its uninitialised-value warning; nothing here is.
 #pragma GCC diagnostic push
+#if !defined(__clang__)
 #pragma GCC diagnostic ignored "-Wmaybe-uninitialized"
+#endif
 
 bool CanDrawIndicesWithByteShuffles() {
   static const bool supported = __builtin_cpu_supports("avx512f") &&
