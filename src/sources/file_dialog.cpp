@@ -1,15 +1,37 @@
 #include "sources/file_dialog.h"
 
+#include <QComboBox>
 #include <QFileDialog>
+#include <QGridLayout>
+#include <QLabel>
 
 namespace tintara {
 
-std::optional<QString> AskTheUser(const FileDialog& dialog, QWidget* parent) {
+namespace {
+
+// Qt's own dialog lays itself out in a grid; a choice goes in a row of its own below the rest.
+QComboBox* AddChoice(QFileDialog& box, const FileDialog& dialog) {
+  box.setOption(QFileDialog::DontUseNativeDialog);
+  auto* grid = qobject_cast<QGridLayout*>(box.layout());
+  if (grid == nullptr) return nullptr;
+  auto* choice = new QComboBox(&box);
+  choice->addItems(dialog.choices);
+  choice->setCurrentIndex(dialog.chosen);
+  const int row = grid->rowCount();
+  grid->addWidget(new QLabel(dialog.choiceLabel, &box), row, 0);
+  grid->addWidget(choice, row, 1);
+  return choice;
+}
+
+}  // namespace
+
+std::optional<QString> AskTheUser(FileDialog& dialog, QWidget* parent) {
   QFileDialog box(parent);
   const bool saving = dialog.purpose == FileDialog::Purpose::Save;
   box.setAcceptMode(saving ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
   box.setFileMode(QFileDialog::AnyFile);
-  box.setOption(QFileDialog::DontConfirmOverwrite);
+  box.setOption(QFileDialog::DontConfirmOverwrite, !dialog.confirmOverwrite);
+  QComboBox* choice = dialog.choices.isEmpty() ? nullptr : AddChoice(box, dialog);
   box.setDefaultSuffix(dialog.defaultExt);
   QStringList filters;
   for (const QString& filter : dialog.filters) filters << QtNameFilter(filter);
@@ -17,6 +39,7 @@ std::optional<QString> AskTheUser(const FileDialog& dialog, QWidget* parent) {
   if (!filters.isEmpty()) box.selectNameFilter(filters.first());
   if (!dialog.fileName.isEmpty()) box.selectFile(dialog.fileName);
   if (box.exec() != QDialog::Accepted || box.selectedFiles().isEmpty()) return std::nullopt;
+  if (choice != nullptr) dialog.chosen = choice->currentIndex();
   return box.selectedFiles().first();
 }
 

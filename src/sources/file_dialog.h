@@ -11,7 +11,7 @@ namespace tintara {
 
 // A file dialog as a command keeps one: the command sets its default extension and filters,
 // and it remembers the name chosen the last time it closed with a choice. It never insists that
-// the file exists and never asks before overwriting.
+// the file exists, and asks before overwriting only when told to.
 struct FileDialog {
   enum class Purpose { Open, Save };
 
@@ -19,13 +19,19 @@ struct FileDialog {
   QString defaultExt;
   QStringList filters;  // "Description (*.a;*.b)"; the first is selected
   QString fileName;     // the last choice; empty at first
+  bool confirmOverwrite = false;
+  // A choice offered beside the file name, such as "Scale": its label, its items, and the item
+  // chosen, which the dialog also starts with. No choice when there are no items.
+  QString choiceLabel;
+  QStringList choices;
+  int chosen = 0;
 };
 
-// What answers a file dialog: the chosen path, or nothing for a cancel. The program asks the
-// user (AskTheUser); tests answer themselves.
-using FileChooser = std::function<std::optional<QString>(const FileDialog&, QWidget* parent)>;
+// What answers a file dialog: the chosen path, or nothing for a cancel; it sets the dialog's
+// `chosen` item. The program asks the user (AskTheUser); tests answer themselves.
+using FileChooser = std::function<std::optional<QString>(FileDialog&, QWidget* parent)>;
 
-std::optional<QString> AskTheUser(const FileDialog& dialog, QWidget* parent);
+std::optional<QString> AskTheUser(FileDialog& dialog, QWidget* parent);
 
 // Shows the dialog through the chooser; true with fileName set to the chosen path, false when
 // cancelled.

@@ -22,8 +22,9 @@ void WindowTest::WriteBitmap(const QString& name, const Bitmap& bitmap) const {
 MainWindow& WindowTest::StartWindow() {
   Desktop desktop;
   desktop.reportError = [this](const QString& message) { errors_ << message; };
-  desktop.chooseFile = [this](const FileDialog& dialog, QWidget*) {
+  desktop.chooseFile = [this](FileDialog& dialog, QWidget*) {
     dialogs_.asked.push_back({dialog.purpose, dialog.defaultExt, dialog.filters, dialog.fileName});
+    if (!dialog.choices.isEmpty()) dialog.chosen = dialogs_.choice;
     return dialogs_.chosen;
   };
   desktop.openPage = [this](const QString& page) {
