@@ -20,6 +20,7 @@
 #include "board/swatch_board.h"
 #include "platform/ini_file.h"
 #include "platform/version.h"
+#include "sources/page_codes.h"
 
 namespace tintara {
 namespace {
@@ -47,7 +48,9 @@ MainWindow::MainWindow(ProgramFiles files, Desktop desktop, QWidget* parent)
       files_(std::move(files)),
       desktop_(std::move(desktop)),
       session_(files_.directory.toStdString(), desktop_.randomSeed, DesignPicture()),
-      export_(desktop_.chooseFile, desktop_.openPage, desktop_.now) {
+      export_(desktop_.chooseFile, desktop_.openPage, desktop_.now),
+      skinExport_(desktop_.chooseFile),
+      pageDialog_(PageCodesDialog()) {
   setObjectName("Form1");
   setWindowTitle(QString(kDesignCaption) + "  v." + kVersionNumber);
   setFont(DesignFont());
@@ -87,8 +90,15 @@ void MainWindow::connectControls() {
   connect(slots_, &SlotPanel::slotDropped, this, [this](int slot, int sourceSlot) {
     perform([=, this] { return session_.DropSlot(slot, sourceSlot); });
   });
-  connect(slots_, &SlotPanel::slotDragEnded, this,
-          performing([this] { return session_.EndSlotDrag(); }));
+  connect(slots_, &SlotPanel::slotDragEnded, this, [this](int sourceSlot) {
+    perform([=, this] { return session_.EndSlotDrag(sourceSlot); });
+  });
+  connect(slots_, &SlotPanel::slotHovered, this, [this](int slot) {
+    if (std::optional<Picture> marked = session_.PictureMarkingSlot(slot)) {
+      picture_->blink(std::make_shared<const Picture>(std::move(*marked)));
+    }
+  });
+  connect(slots_, &SlotPanel::slotHoverEnded, picture_, &PictureView::stopBlinking);
   connect(board_, &SwatchBoard::swatchDropped, this, [this](int code, QColor colour, int slot) {
     perform([=, this] { return session_.DropSwatch(slot, code, FromQColor(colour)); });
   });
@@ -142,6 +152,19 @@ void MainWindow::showSession() {
   QRadioButton* selected = bodies_[static_cast<std::size_t>(session_.selectedBody() - 1)];
   const QSignalBlocker quiet(selected);
   selected->setChecked(true);
+  showHistory();
+}
+
+// The menu names the step each command would take back or take again.
+void MainWindow::showHistory() {
+  const auto show = [](QAction* action, const QString& command, const std::string* step) {
+    action->setEnabled(step != nullptr);
+    QString text = command;
+    if (step != nullptr) text += ' ' + QString::fromStdString(*step).replace('&', "&&");
+    action->setText(text);
+  };
+  show(undo_, "&Undo", session_.undoName());
+  show(redo_, "&Redo", session_.redoName());
 }
 
 void MainWindow::showEffects(const Outcome& outcome) {

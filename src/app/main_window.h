@@ -12,6 +12,7 @@
 #include "paint/paint_session.h"
 #include "sources/file_dialog.h"
 #include "sources/picture_export.h"
+#include "sources/skin_export.h"
 
 class QAction;
 class QCheckBox;
@@ -70,6 +71,7 @@ class MainWindow : public StoredPlacementWindow {
   }
   void captureUserEdits();
   void showSession();
+  void showHistory();
   void showEffects(const Outcome& outcome);
 
   // What the window does itself.
@@ -79,6 +81,7 @@ class MainWindow : public StoredPlacementWindow {
   void toggleHideHints();
   Outcome pickCatalogueEntry(const CatalogueEntry& entry);
   Outcome loadOtherBitmap();
+  Outcome loadCodesFromPage();
   void saveAsJpeg();
   Outcome convertAndSave();
 
@@ -86,7 +89,9 @@ class MainWindow : public StoredPlacementWindow {
   Desktop desktop_;
   PaintSession session_;
   PictureExport export_;
-  FileDialog otherBitmapDialog_{FileDialog::Purpose::Open, {}, {}, {}};
+  SkinExport skinExport_;
+  FileDialog otherBitmapDialog_{FileDialog::Purpose::Open};
+  FileDialog pageDialog_;
   QSize baseSize_;
 
   PictureView* picture_ = nullptr;
@@ -102,6 +107,8 @@ class MainWindow : public StoredPlacementWindow {
   QToolButton* restore_ = nullptr;
   std::vector<QWidget*> switchedHints_;  // the controls whose hints "Hide Hints" switches
 
+  QAction* undo_ = nullptr;
+  QAction* redo_ = nullptr;
   QAction* startBrowser_ = nullptr;
   QAction* hideHints_ = nullptr;
   QAction* colorsOnLoad_ = nullptr;

@@ -5,11 +5,11 @@
 
 #include "app/about_box.h"
 #include "app/main_window.h"
-#include "paint/bitmap_paths.h"
 #include "platform/ini_file.h"
 #include "sources/catalogue.h"
 #include "sources/catalogue_menus.h"
 #include "sources/menu_builder.h"
+#include "sources/page_codes.h"
 
 namespace tintara {
 namespace {
@@ -32,6 +32,17 @@ void MainWindow::createMenus() {
   bar->addMenu(file);
   connect(AddItem(file, "Save1", "&Save as JPG"), &QAction::triggered, this,
           attempting([this] { saveAsJpeg(); }));
+  QAction* saveSkin = AddItem(file, "SaveSkin1", "Save S&kin As...");
+  saveSkin->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
+  connect(saveSkin, &QAction::triggered, this, attempting([this] {
+            skinExport_.SaveSkin(*session_.model().work, session_.picture(),
+                                 session_.paintedTable(), this);
+          }));
+  connect(AddItem(file, "ExportPalette1", "Export Pa&lette..."), &QAction::triggered, this,
+          attempting([this] {
+            skinExport_.ExportPalette(*session_.model().work, session_.model().slots,
+                                      session_.paintedTable(), this);
+          }));
   AddSeparator(file, "N1");
   connect(
       new CatalogueMenus(file), &CatalogueMenus::entryChosen, this,
@@ -39,6 +50,18 @@ void MainWindow::createMenus() {
   AddSeparator(file, "N2");
   connect(AddItem(file, "LoadOtherBitmap1", "Load Other Bitmap"), &QAction::triggered, this,
           performing([this] { return loadOtherBitmap(); }));
+  connect(AddItem(file, "LoadCodes1", "Load Codes from Pa&ge..."), &QAction::triggered, this,
+          performing([this] { return loadCodesFromPage(); }));
+
+  QMenu* edit = AddMenu(bar, "Edit1", "&Edit");
+  bar->addMenu(edit);
+  undo_ = AddItem(edit, "Undo1", "&Undo");
+  undo_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
+  connect(undo_, &QAction::triggered, this, performing([this] { return session_.Undo(); }));
+  redo_ = AddItem(edit, "Redo1", "&Redo");
+  redo_->setShortcuts(
+      {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
+  connect(redo_, &QAction::triggered, this, performing([this] { return session_.Redo(); }));
 
   QMenu* options = AddMenu(bar, "Options1", "&Options");
   bar->addMenu(options);
@@ -75,11 +98,17 @@ Outcome MainWindow::loadOtherBitmap() {
   otherBitmapDialog_.defaultExt = "bmp";
   otherBitmapDialog_.filters = QStringList{"Bitmaps (*.bmp)"};
   if (!Execute(otherBitmapDialog_, desktop_.chooseFile, this)) return {};
-  const std::string path = otherBitmapDialog_.fileName.toStdString();
-  return session_.PickBitmap(PickedBitmap::Grid, path, OtherBitmapCaption(path));
+  return session_.LoadOtherBitmap(otherBitmapDialog_.fileName.toStdString());
 }
 
 // The page lists the edit box as it stands, applied or not.
+Outcome MainWindow::loadCodesFromPage() {
+  if (!Execute(pageDialog_, desktop_.chooseFile, this)) return {};
+  PageCodes page = ReadPageCodes(pageDialog_.fileName);
+  if (!page.codes) return {.message = std::move(page.problem)};
+  return session_.ApplyCodesFromPage(std::move(*page.codes));
+}
+
 void MainWindow::saveAsJpeg() {
   captureUserEdits();
   export_.SaveAsJpeg(session_.picture(), QString::fromStdString(session_.codeText()),

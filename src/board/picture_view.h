@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QImage>
+#include <QTimer>
 #include <QWidget>
 #include <memory>
 
@@ -20,6 +21,14 @@ class PictureView : public QWidget {
   // into it show at the next update.
   void showPicture(std::shared_ptr<const Picture> picture);
   const QImage& picture() const { return picture_; }
+  const QImage& frame() const { return frame_; }
+
+  // Alternates, about twice a second, between the shown picture and `marked` until stopped or
+  // until another picture is shown; stopping shows the picture again exactly. Nothing blinks
+  // while a mouse button is held, as it is through a drag.
+  void blink(std::shared_ptr<const Picture> marked);
+  void stopBlinking();
+  bool isBlinking() const { return marked_ != nullptr; }
 
   // Sizes the view to the picture, enlarged or not.
   void setEnlarged(bool enlarged);
@@ -29,8 +38,13 @@ class PictureView : public QWidget {
   void paintEvent(QPaintEvent* event) override;
 
  private:
+  void toggleBlink();
+
   std::shared_ptr<const Picture> shown_;
+  std::shared_ptr<const Picture> marked_;  // while blinking
+  QTimer* blinkTimer_;
   QImage picture_;  // over shown_'s pixels
+  QImage frame_;    // what is drawn: the picture, or while blinking also the marked one
   bool enlarged_ = false;
 };
 

@@ -69,6 +69,10 @@ void ShapeControl::keyPressEvent(QKeyEvent* event) {
   }
 }
 
+void ShapeControl::enterEvent(QEnterEvent*) { Q_EMIT hovered(true); }
+
+void ShapeControl::leaveEvent(QEvent*) { Q_EMIT hovered(false); }
+
 ShapeControl* ShapeControl::dropTargetAt(QPoint position) const {
   QWidget* top = window();
   auto* target = qobject_cast<ShapeControl*>(top->childAt(mapTo(top, position)));

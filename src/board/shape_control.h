@@ -36,6 +36,8 @@ class ShapeControl : public QWidget {
   void dragStarted();
   // The target is null when the drag was released elsewhere or cancelled.
   void dragEnded(tintara::ShapeControl* target);
+  // The mouse came to rest over the control, or left it.
+  void hovered(bool over);
 
  protected:
   void paintEvent(QPaintEvent* event) override;
@@ -43,6 +45,8 @@ class ShapeControl : public QWidget {
   void mouseMoveEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
+  void enterEvent(QEnterEvent* event) override;
+  void leaveEvent(QEvent* event) override;
 
  private:
   ShapeControl* dropTargetAt(QPoint position) const;

@@ -123,8 +123,18 @@ void SlotPanel::createSlots() {
     swatch->setDraggable(true);
     swatch->setDropTarget(true);
     connect(swatch, &ShapeControl::dragEnded, this, [this, s](const ShapeControl* target) {
-      if (target != nullptr) Q_EMIT slotDropped(SlotOfSwatchNumber(target->number()), s);
-      Q_EMIT slotDragEnded(s);
+      if (target != nullptr) {
+        Q_EMIT slotDropped(SlotOfSwatchNumber(target->number()), s);
+      } else {
+        Q_EMIT slotDragEnded(s);
+      }
+    });
+    connect(swatch, &ShapeControl::hovered, this, [this, s](bool over) {
+      if (over) {
+        Q_EMIT slotHovered(s);
+      } else {
+        Q_EMIT slotHoverEnded();
+      }
     });
     QLabel* label = AddLabel(this, SlotLabelName(s), "000",
                              QRect(place.labelLeft, place.labelTop, 24, 13), kCentred);

@@ -15,9 +15,10 @@ class ShapeControl;
 
 // The 16 code slots as the user sees them: a swatch and a label for each, the group captions
 // above the rows, the marker set labels and the check boxes that let random codes reach a group.
-// A slot swatch can be dragged onto another slot (slotDropped), and every drag from a slot ends
-// with slotDragEnded, after the drop, wherever it was released. Clicking the skin caption
-// reports skinCaptionClicked, once per double-click too.
+// A slot swatch can be dragged onto another slot (slotDropped); a drag from a slot released
+// anywhere else, or cancelled, reports slotDragEnded instead. Either way the drag ends with a
+// recolouring, which is the session's. Clicking the skin caption reports skinCaptionClicked, once
+// per double-click too.
 class SlotPanel : public QWidget {
   Q_OBJECT
 
@@ -36,6 +37,9 @@ class SlotPanel : public QWidget {
   void slotDropped(int slot, int sourceSlot);
   void slotDragEnded(int sourceSlot);
   void skinCaptionClicked();
+  // The mouse rests over a slot swatch, or left it.
+  void slotHovered(int slot);
+  void slotHoverEnded();
 
  private:
   void createSlots();

@@ -35,6 +35,10 @@ struct PaintModel {
   std::string lastCodes;
   bool markerSet2 = false;
   bool skinToggle = false;
+
+  // The same bitmap, not one with the same pixels: models are compared to tell whether anything
+  // changed, and a new load is a change.
+  friend bool operator==(const PaintModel&, const PaintModel&) = default;
 };
 
 }  // namespace tintara

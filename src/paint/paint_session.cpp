@@ -1,5 +1,7 @@
 #include "paint/paint_session.h"
 
+#include <algorithm>
+
 #include "paint/bitmap_paths.h"
 #include "paint/code_string.h"
 #include "paint/image_loading.h"
@@ -48,38 +50,41 @@ Outcome& Outcome::operator+=(const Outcome& later) {
 PaintSession::PaintSession(std::string programDirectory, std::uint32_t randomSeed,
                            Picture designPicture)
     : programDirectory_(std::move(programDirectory)),
-      picture_(std::make_shared<Picture>(std::move(designPicture))),
-      random_(randomSeed),
-      codeText_(kDefaultCodeString),
-      slotFills_(kSlotDesignColours),
-      headFile_(kBodies[Index(kHeadBody)].file),
-      gridFile_(kBodies[Index(kGridBody)].file) {
-  model_.lastCodes = codeText_;
-  slotLabels_.fill("000");
-  groupCaptionsShown_.fill(true);
-  groupsEnabled_.fill(true);
+      design_(std::make_shared<const Picture>(std::move(designPicture))),
+      picture_(std::make_shared<Picture>(*design_)),
+      random_(randomSeed) {
+  state_.codeText = kDefaultCodeString;
+  state_.model.lastCodes = state_.codeText;
+  state_.slotFills = kSlotDesignColours;
+  state_.headFile = kBodies[Index(kHeadBody)].file;
+  state_.gridFile = kBodies[Index(kGridBody)].file;
+  state_.slotLabels.fill("000");
+  state_.groupCaptionsShown.fill(true);
+  state_.groupsEnabled.fill(true);
   for (int body = 1; body <= kBodyCount; ++body) {
-    bodyCaptions_[Index(body)] = kBodies[Index(body)].caption;
+    state_.bodyCaptions[Index(body)] = kBodies[Index(body)].caption;
   }
 }
 
 std::string PaintSession::BodyPath(int body) const {
-  if (body == kHeadBody) return programDirectory_ + headFile_;
-  if (body == kGridBody) return GridPath(programDirectory_, gridFile_);
+  if (body == kHeadBody) return programDirectory_ + state_.headFile;
+  if (body == kGridBody) return GridPath(programDirectory_, state_.gridFile);
   return programDirectory_ + std::string(kBodies[Index(body)].file);
 }
 
 Outcome PaintSession::LoadStartUpBody() {
-  BmpReading reading = ReadBmpFile(BodyPath(body_));
+  BmpReading reading = ReadBmpFile(BodyPath(state_.body));
   if (!reading.bitmap) return {};  // the window opens with the design picture
   return ShowBitmap(std::move(*reading.bitmap));
 }
 
 Outcome PaintSession::LoadPaintImage(const std::string& path) {
-  Outcome failure;
-  std::optional<Bitmap> bitmap = ReadBitmap(path, failure);
-  if (!bitmap) return failure;
-  return ShowBitmap(std::move(*bitmap));
+  return Step("Load " + FileName(path), [this, &path] {
+    Outcome failure;
+    std::optional<Bitmap> bitmap = ReadBitmap(path, failure);
+    if (!bitmap) return failure;
+    return ShowBitmap(std::move(*bitmap));
+  });
 }
 
 std::optional<Bitmap> PaintSession::ReadBitmap(const std::string& path, Outcome& failure) const {
@@ -89,16 +94,18 @@ std::optional<Bitmap> PaintSession::ReadBitmap(const std::string& path, Outcome&
 }
 
 Outcome PaintSession::ShowBitmap(Bitmap bitmap) {
-  const LoadOutcome loaded = AdoptLoadedBitmap(model_, std::move(bitmap));
-  DrawPicture(MapColourTable(*model_.work, model_.loaded, model_.loaded));
-  sizeText_ = SizeText(*picture_);
+  const LoadOutcome loaded = AdoptLoadedBitmap(state_.model, std::move(bitmap));
+  DrawPicture(MapColourTable(*state_.model.work, state_.model.loaded, state_.model.loaded));
+  state_.sizeText = SizeText(*picture_);
   // A picture without a colour table has no slots: nothing in it can be painted.
-  shownMarkerSet_ = loaded == LoadOutcome::NoColourTable ? 0 : model_.markerSet2 ? 2 : 1;
+  state_.shownMarkerSet = loaded == LoadOutcome::NoColourTable ? 0
+                          : state_.model.markerSet2            ? 2
+                                                               : 1;
   if (loaded == LoadOutcome::SlotsLocated) {
     for (int s = 1; s <= kSlotCount; ++s) {
-      const SlotRecord& record = model_.slots[Index(s)];
-      slotLabels_[Index(s)] = std::to_string(record.code);
-      slotFills_[Index(s)] = record.colour;
+      const SlotRecord& record = state_.model.slots[Index(s)];
+      state_.slotLabels[Index(s)] = std::to_string(record.code);
+      state_.slotFills[Index(s)] = record.colour;
     }
   }
   for (int group = 1; group <= kGroupCount; ++group) {
@@ -106,17 +113,70 @@ Outcome PaintSession::ShowBitmap(Bitmap bitmap) {
     for (int s = FirstSlotOfGroup(group); s <= LastSlotOfGroup(group); ++s) {
       anyShown = anyShown || slotShown(s);
     }
-    groupCaptionsShown_[Index(group)] = anyShown;
+    state_.groupCaptionsShown[Index(group)] = anyShown;
   }
   // Random codes skip a slot the picture lacks.
-  if (!slotShown(kSlotCount)) groupsEnabled_[Index(4)] = false;
+  if (!slotShown(kSlotCount)) state_.groupsEnabled[Index(4)] = false;
   return FitView();
 }
 
-Outcome PaintSession::ApplyCodeText() {
+Outcome PaintSession::Step(std::string name, const std::function<Outcome()>& operation) {
+  SessionState before = state_;
+  Outcome outcome = operation();
+  if (state_ == before) return outcome;
+  if (outcome.message) {
+    history_.ForgetRedo();  // it changed what it did before it stopped, but is no step to undo
+  } else {
+    history_.Record(std::move(name), std::move(before), state_);
+  }
+  return outcome;
+}
+
+Outcome PaintSession::Undo() {
+  std::optional<SessionState> earlier = history_.Undo(state_);
+  return earlier ? Show(std::move(*earlier)) : Outcome{};
+}
+
+Outcome PaintSession::Redo() {
+  std::optional<SessionState> later = history_.Redo(state_);
+  return later ? Show(std::move(*later)) : Outcome{};
+}
+
+// The picture is drawn again as it was: from the work bitmap through its painted table, or the
+// design picture. A picture of another size needs the view fitted to it.
+Outcome PaintSession::Show(SessionState state) {
+  const int width = picture_->width;
+  const int height = picture_->height;
+  state_ = std::move(state);
+  if (state_.painted) {
+    DrawPicture(*state_.painted);
+  } else {
+    picture_ = std::make_shared<Picture>(*design_);
+  }
   Outcome outcome;
-  if (!codeText_.empty()) {
-    outcome = ParseCodeString(codeText_);
+  outcome.fitView = picture_->width != width || picture_->height != height;
+  return outcome;
+}
+
+Outcome PaintSession::ApplyCodeText() {
+  return Step("Apply Color Codes", [this] { return DoApplyCodeText(); });
+}
+
+Outcome PaintSession::ApplyCodesFromPage(std::string codes) {
+  // Unlike typed codes, codes from a page are applied whole or not at all.
+  if (const auto badToken = ReadCodeString(codes).badToken) {
+    return Stop("The page's code string holds '" + *badToken + "', which is not a code");
+  }
+  return Step("Load Codes from Page", [this, &codes] {
+    state_.codeText = std::move(codes);
+    return DoApplyCodeText();
+  });
+}
+
+Outcome PaintSession::DoApplyCodeText() {
+  Outcome outcome;
+  if (!state_.codeText.empty()) {
+    outcome = ParseCodeString(state_.codeText);
     if (outcome.message) return outcome;
   }
   RememberLastCodes();
@@ -124,94 +184,133 @@ Outcome PaintSession::ApplyCodeText() {
 }
 
 Outcome PaintSession::RestoreLastCodes() {
+  return Step("Restore Last Codes", [this] { return DoRestoreLastCodes(); });
+}
+
+Outcome PaintSession::DoRestoreLastCodes() {
   Outcome outcome = FocusEnlarge();
-  if (model_.lastCodes.empty()) return outcome;
-  codeText_ = model_.lastCodes;
-  outcome += ApplyCodeText();
+  if (state_.model.lastCodes.empty()) return outcome;
+  state_.codeText = state_.model.lastCodes;
+  outcome += DoApplyCodeText();
   return outcome;
 }
 
 Outcome PaintSession::DropSwatch(int slot, std::int32_t code, Colour colour) {
-  RememberLastCodes();
-  SlotRecord& record = model_.slots[Index(slot)];
-  record.code = code;
-  record.colour = colour;
-  slotLabels_[Index(slot)] = std::to_string(code);
-  slotFills_[Index(slot)] = colour;
-  ApplyCodes();
-  return {};
+  return Step("Drop on Slot " + std::to_string(slot), [&] {
+    Drop(slot, code, colour);
+    return Outcome{};
+  });
 }
 
 Outcome PaintSession::DropSlot(int slot, int sourceSlot) {
-  return DropSwatch(slot, model_.slots[Index(sourceSlot)].code, slotFills_[Index(sourceSlot)]);
+  return Step("Drop on Slot " + std::to_string(slot), [&] {
+    Drop(slot, state_.model.slots[Index(sourceSlot)].code, state_.slotFills[Index(sourceSlot)]);
+    ApplyCodes();
+    return Outcome{};
+  });
 }
 
-Outcome PaintSession::EndSlotDrag() {
+void PaintSession::Drop(int slot, std::int32_t code, Colour colour) {
+  RememberLastCodes();
+  SlotRecord& record = state_.model.slots[Index(slot)];
+  record.code = code;
+  record.colour = colour;
+  state_.slotLabels[Index(slot)] = std::to_string(code);
+  state_.slotFills[Index(slot)] = colour;
   ApplyCodes();
-  return {};
+}
+
+Outcome PaintSession::EndSlotDrag(int sourceSlot) {
+  return Step("Drag from Slot " + std::to_string(sourceSlot), [this] {
+    ApplyCodes();
+    return Outcome{};
+  });
 }
 
 Outcome PaintSession::RollRandomCodes() {
-  for (int s = 1; s <= kSlotCount; ++s) {
-    if (!groupEnabled(kSlots[Index(s)].group)) continue;
-    const std::int32_t code = DrawCode(random_);
-    AssignCode(s, code, std::to_string(code));
-  }
-  ApplyCodes();
-  return FocusEnlarge();
+  return Step("Gee!", [this] {
+    for (int s = 1; s <= kSlotCount; ++s) {
+      if (!groupEnabled(kSlots[Index(s)].group)) continue;
+      const std::int32_t code = DrawCode(random_);
+      AssignCode(s, code, std::to_string(code));
+    }
+    ApplyCodes();
+    return FocusEnlarge();
+  });
 }
 
 Outcome PaintSession::ApplyNextSkinPreset() {
-  RememberLastCodes();
-  const SkinPreset& preset = SkinPresetFor(model_.skinToggle);
-  for (int k = 0; k < kSkinPresetLength; ++k) {
-    const std::int32_t code = preset[static_cast<std::size_t>(k)];
-    AssignCode(kSkinPresetFirstSlot + k, code, std::to_string(code));
-  }
-  model_.skinToggle = !model_.skinToggle;
-  ApplyCodes();
-  return {};
+  return Step("Skin Colors", [this] {
+    RememberLastCodes();
+    const SkinPreset& preset = SkinPresetFor(state_.model.skinToggle);
+    for (int k = 0; k < kSkinPresetLength; ++k) {
+      const std::int32_t code = preset[static_cast<std::size_t>(k)];
+      AssignCode(kSkinPresetFirstSlot + k, code, std::to_string(code));
+    }
+    state_.model.skinToggle = !state_.model.skinToggle;
+    ApplyCodes();
+    return Outcome{};
+  });
 }
 
 Outcome PaintSession::Reload() {
-  Outcome failure;
-  std::optional<Bitmap> bitmap = ReadBitmap(BodyPath(body_), failure);
-  if (!bitmap) return failure;
-  return ReloadWith(std::move(*bitmap));
+  return Step("Reload", [this] {
+    Outcome failure;
+    std::optional<Bitmap> bitmap = ReadBitmap(BodyPath(state_.body), failure);
+    if (!bitmap) return failure;
+    return ReloadWith(std::move(*bitmap));
+  });
 }
 
 Outcome PaintSession::ReloadWith(Bitmap bitmap) {
   RememberLastCodes();
   // Before the load, which clears group 4 again for a picture without slot 16.
-  groupsEnabled_.fill(true);
+  state_.groupsEnabled.fill(true);
   Outcome outcome = ShowBitmap(std::move(bitmap));
-  codeText_ = kDefaultCodeString;
-  if (applyColoursOnLoad_) outcome += RestoreLastCodes();
+  state_.codeText = kDefaultCodeString;
+  if (applyColoursOnLoad_) outcome += DoRestoreLastCodes();
   return outcome;
 }
 
 Outcome PaintSession::SelectBody(int body) {
-  if (body == body_) return {};
+  return Step(bodyCaption(body), [this, body] { return DoSelectBody(body); });
+}
+
+Outcome PaintSession::DoSelectBody(int body) {
+  if (body == state_.body) return {};
   Outcome failure;
   std::optional<Bitmap> bitmap = ReadBitmap(BodyPath(body), failure);
   if (!bitmap) return failure;  // the selection stays where it was
-  body_ = body;
+  state_.body = body;
   return ReloadWith(std::move(*bitmap));
 }
 
 Outcome PaintSession::PickBitmap(PickedBitmap which, std::string file, std::string caption) {
+  std::string name = caption;
+  return Step(std::move(name),
+              [&] { return DoPickBitmap(which, std::move(file), std::move(caption)); });
+}
+
+Outcome PaintSession::LoadOtherBitmap(std::string path) {
+  return Step("Load Other Bitmap", [&] {
+    std::string caption = OtherBitmapCaption(path);
+    return DoPickBitmap(PickedBitmap::Grid, std::move(path), std::move(caption));
+  });
+}
+
+Outcome PaintSession::DoPickBitmap(PickedBitmap which, std::string file, std::string caption) {
   const bool head = which == PickedBitmap::Head;
   Outcome failure;
   std::optional<Bitmap> bitmap =
       ReadBitmap(head ? programDirectory_ + file : GridPath(programDirectory_, file), failure);
   if (!bitmap) return failure;  // the caption, the file and the selection stay as they were
-  (head ? headFile_ : gridFile_) = std::move(file);
+  (head ? state_.headFile : state_.gridFile) = std::move(file);
   const int body = head ? kHeadBody : kGridBody;
-  bodyCaptions_[Index(body)] = std::move(caption);
+  state_.bodyCaptions[Index(body)] = std::move(caption);
   Outcome outcome;
-  if (body_ != body) {
+  if (state_.body != body) {
     // Selecting the button reloads, and the entry then reloads once more.
-    body_ = body;
+    state_.body = body;
     outcome = ReloadWith(*bitmap);
     if (outcome.message) return outcome;
   }
@@ -220,21 +319,42 @@ Outcome PaintSession::PickBitmap(PickedBitmap which, std::string file, std::stri
 }
 
 Outcome PaintSession::ConvertToMarkerSet2() {
-  std::string kept = std::move(codeText_);
-  codeText_ = kConversionCodes;
-  Outcome outcome = ApplyCodeText();
-  codeText_ = std::move(kept);
-  return outcome;
+  return Step("Convert and Save", [this] {
+    std::string kept = std::move(state_.codeText);
+    state_.codeText = kConversionCodes;
+    Outcome outcome = DoApplyCodeText();
+    state_.codeText = std::move(kept);
+    return outcome;
+  });
 }
 
-void PaintSession::RememberLastCodes() { tintara::RememberLastCodes(model_.lastCodes, codeText_); }
+std::optional<Picture> PaintSession::PictureMarkingSlot(int slot) const {
+  const Bitmap& work = *state_.model.work;
+  const std::int32_t index = state_.model.slots[Index(slot)].index;
+  if (!slotShown(slot) || !work.hasColourTable() || !state_.painted) return std::nullopt;
+  Picture marked = *picture_;
+  const std::size_t count = std::min(marked.pixels.size(), work.indices.size());
+  for (std::size_t i = 0; i < count; ++i) {
+    if (work.indices[i] != index) continue;
+    const std::uint32_t pixel = marked.pixels[i];
+    const int luma = (299 * int((pixel >> 16) & 0xFF) + 587 * int((pixel >> 8) & 0xFF) +
+                      114 * int(pixel & 0xFF)) /
+                     1000;
+    marked.pixels[i] = luma >= 128 ? 0xFF000000u : 0xFFFFFFFFu;
+  }
+  return marked;
+}
+
+void PaintSession::RememberLastCodes() {
+  tintara::RememberLastCodes(state_.model.lastCodes, state_.codeText);
+}
 
 void PaintSession::AssignCode(int slot, std::int32_t code, std::string label) {
-  SlotRecord& record = model_.slots[Index(slot)];
+  SlotRecord& record = state_.model.slots[Index(slot)];
   record.code = code;
   record.colour = ReferenceColour(code);
-  slotLabels_[Index(slot)] = std::move(label);
-  slotFills_[Index(slot)] = record.colour;
+  state_.slotLabels[Index(slot)] = std::move(label);
+  state_.slotFills[Index(slot)] = record.colour;
 }
 
 Outcome PaintSession::ParseCodeString(std::string text) {
@@ -248,13 +368,14 @@ Outcome PaintSession::ParseCodeString(std::string text) {
 }
 
 void PaintSession::ApplyCodes() {
-  WriteSlotColours(model_);
-  DrawPicture(MapColourTable(*model_.work, model_.loaded, model_.mapped));
-  codeText_ = WriteCodeString(model_.slots);
+  WriteSlotColours(state_.model);
+  DrawPicture(MapColourTable(*state_.model.work, state_.model.loaded, state_.model.mapped));
+  state_.codeText = WriteCodeString(state_.model.slots);
 }
 
 void PaintSession::DrawPicture(const DisplayTable& table) {
-  const Bitmap& work = *model_.work;
+  state_.painted = table;
+  const Bitmap& work = *state_.model.work;
   if (picture_->width != work.width || picture_->height != work.height) {
     picture_ = std::make_shared<Picture>();
     if (!picture_->Resize(work.width, work.height)) return;

@@ -15,15 +15,15 @@ namespace tintara {
 struct FileDialog {
   enum class Purpose { Open, Save };
 
-  Purpose purpose;
-  QString defaultExt;
-  QStringList filters;  // "Description (*.a;*.b)"; the first is selected
-  QString fileName;     // the last choice; empty at first
+  Purpose purpose = Purpose::Open;
+  QString defaultExt{};
+  QStringList filters{};  // "Description (*.a;*.b)"; the first is selected
+  QString fileName{};     // the last choice; empty at first
   bool confirmOverwrite = false;
   // A choice offered beside the file name, such as "Scale": its label, its items, and the item
   // chosen, which the dialog also starts with. No choice when there are no items.
-  QString choiceLabel;
-  QStringList choices;
+  QString choiceLabel{};
+  QStringList choices{};
   int chosen = 0;
 };
 

@@ -1,27 +1,16 @@
 #include "sources/picture_export.h"
 
-#include <QFile>
 #include <QFileInfo>
 
 #include "paint/picture.h"
 #include "platform/bmp_writer.h"
-#include "platform/file_io.h"
 #include "platform/jpeg_writer.h"
 #include "platform/user_error.h"
+#include "sources/export_files.h"
 #include "sources/html_page.h"
 
 namespace tintara {
 namespace {
-
-[[noreturn]] void CannotCreate(const QString& path) {
-  throw UserError(("Cannot create file " + path).toStdString());
-}
-
-std::string NativePath(const QString& path) { return QFile::encodeName(path).toStdString(); }
-
-void WriteFile(const QString& path, std::span<const std::uint8_t> bytes) {
-  if (!WriteFileAtomically(NativePath(path), bytes)) CannotCreate(path);
-}
 
 // The picture as a 24-bit bitmap of its display pixels.
 Bitmap TrueColourBitmap(const Picture& picture) {
@@ -70,8 +59,7 @@ void PictureExport::SaveAsJpeg(const Picture& picture, const QString& codeText, 
   AddHtmlBody(htmlLines_, fileName, picture.width, picture.height, codeText);
   AddHtmlFoot(htmlLines_, now_());
   const QByteArray bytes = EncodePage(htmlLines_);
-  WriteFile(page, std::span(reinterpret_cast<const std::uint8_t*>(bytes.constData()),
-                            static_cast<std::size_t>(bytes.size())));
+  WriteExportFile(page, bytes);
   if (openPage && !opener_(page)) {
     throw UserError(
         ("The page was saved as " + page + ", but no program could be started to open it.")
@@ -80,7 +68,7 @@ void PictureExport::SaveAsJpeg(const Picture& picture, const QString& codeText, 
 }
 
 void PictureExport::SaveConverted(const Picture& picture, const QString& programDirectory) const {
-  WriteFile(programDirectory + "converted.bmp", EncodeBmp(TrueColourBitmap(picture)));
+  WriteExportFile(programDirectory + "converted.bmp", EncodeBmp(TrueColourBitmap(picture)));
 }
 
 }  // namespace tintara

@@ -40,7 +40,7 @@ class PictureExport {
   FileChooser chooser_;
   PageOpener opener_;
   std::function<QDateTime()> now_;
-  FileDialog saveDialog_{FileDialog::Purpose::Save, {}, {}, {}};
+  FileDialog saveDialog_{FileDialog::Purpose::Save};
   QStringList htmlLines_;
 };
 

@@ -141,7 +141,7 @@ TEST_F(AboutBoxTest, EveryShowCentresAfreshOverTheMovedMainWindow) {
 
   form.move(-50, 40);
   form.resize(301, 252);
-  QTRY_COMPARE(form.pos(), QPoint(-50, 40));
+  ASSERT_TRUE(QTest::qWaitFor([&] { return form.pos() == QPoint(-50, 40); }));
   ASSERT_EQ(form.size(), QSize(301, 252));
   InspectWhileOpen(
       box, [&] { action("About1")->trigger(); },
@@ -158,7 +158,7 @@ TEST_F(AboutBoxTest, AMainWindowNarrowerThanTheBoxHalvesTowardZero) {
   MainWindow& form = ShowForm();
   form.move(100, 100);
   form.resize(199, 200);
-  QTRY_COMPARE(form.size(), QSize(199, 200));
+  ASSERT_TRUE(QTest::qWaitFor([&] { return form.size() == QSize(199, 200); }));
   AboutBox& box = *Box(form);
   InspectWhileOpen(
       box, [&] { action("About1")->trigger(); },

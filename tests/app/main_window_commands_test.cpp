@@ -29,7 +29,7 @@ class Commands : public WindowTest {
     window_->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(window_.get()));
     window_->activateWindow();
-    QTRY_VERIFY(shape(18)->toolTip() != "");
+    ASSERT_TRUE(QTest::qWaitFor([&] { return shape(18)->toolTip() != ""; }));
   }
 
   // Mouse input through the window, so that a pressed control keeps the mouse until the release.
@@ -160,6 +160,65 @@ TEST_F(Commands, CatalogueEntriesCaptionAndSelectTheirRadioButton) {
   EXPECT_EQ(radio(3)->text(), "Harrow Head");
   EXPECT_EQ(session().headFile(), "HARROW.BMP");
   EXPECT_EQ(session().gridFile(), "EARS.BMP");
+}
+
+TEST_F(Commands, UndoAndRedoComeThroughTheEditMenuAndItsKeys) {
+  const QImage loaded = picture().copy();
+  Drag(shape(BoardSwatchNumber(17)), shape(SlotSwatchNumber(1)));
+  Drag(shape(BoardSwatchNumber(40)), shape(SlotSwatchNumber(2)));
+  EXPECT_EQ(action("Undo1")->text(), "&Undo Drop on Slot 2");
+  control<QWidget>("CheckBox1")->setFocus();  // the edit box keeps Ctrl+Z for its own text
+  QTest::keyClick(window_.get(), Qt::Key_Z, Qt::ControlModifier);
+  QTest::keyClick(window_.get(), Qt::Key_Z, Qt::ControlModifier);
+  EXPECT_EQ(label(6)->text(), "9");
+  EXPECT_EQ(picture(), loaded);
+  EXPECT_FALSE(action("Undo1")->isEnabled());
+  EXPECT_EQ(action("Redo1")->text(), "&Redo Drop on Slot 1");
+  QTest::keyClick(window_.get(), Qt::Key_Y, Qt::ControlModifier);
+  QTest::keyClick(window_.get(), Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+  EXPECT_EQ(label(7)->text(), "40");
+  EXPECT_FALSE(action("Redo1")->isEnabled());
+}
+
+TEST_F(Commands, TheSkinThePaletteAndThePageCodesGoThroughTheirDialogs) {
+  Drag(shape(BoardSwatchNumber(17)), shape(SlotSwatchNumber(1)));
+  const QString painted = edit()->text();
+  dialogs_.chosen = path("skin.png");
+  dialogs_.choice = 3;  // "4x"
+  action("SaveSkin1")->trigger();
+  const QImage skin(path("skin.png"));
+  EXPECT_EQ(skin.size(), QSize(64, 64));
+  EXPECT_EQ(skin.format(), QImage::Format_Indexed8);
+
+  dialogs_.chosen = path("skin.gpl");
+  action("ExportPalette1")->trigger();
+  QFile palette(path("skin.gpl"));
+  ASSERT_TRUE(palette.open(QIODevice::ReadOnly));
+  EXPECT_TRUE(palette.readAll().contains("Slot 1: 17"));
+
+  dialogs_.chosen = path("Red.jpg");
+  action("Save1")->trigger();
+  control<QPushButton>("Button1")->click();
+  ASSERT_NE(edit()->text(), painted);
+  dialogs_.chosen = path("red.htm");
+  action("LoadCodes1")->trigger();
+  EXPECT_EQ(edit()->text(), painted);
+  EXPECT_EQ(action("Undo1")->text(), "&Undo Load Codes from Page");
+  EXPECT_TRUE(errors_.isEmpty()) << errors_.join('\n').toStdString();
+}
+
+// The pixels a slot paints blink while the mouse rests over its swatch.
+TEST_F(Commands, ASlotShowsWhereItPaintsWhileTheMouseRestsOnIt) {
+  QTest::mouseMove(window_->windowHandle(), At(label(1)));  // the mouse comes from elsewhere
+  QTest::mouseMove(window_->windowHandle(), At(shape(SlotSwatchNumber(1))));
+  const auto* view = control<PictureView>("Image1");
+  // Slot 1's colour-table entry is position 17, which pixel 17 shows; pixel 18 is slot 2's.
+  EXPECT_TRUE(QTest::qWaitFor([view] {
+    return view->frame().pixel(17 % 16, 17 / 16) != view->picture().pixel(17 % 16, 17 / 16);
+  }));
+  EXPECT_EQ(view->frame().pixel(18 % 16, 18 / 16), view->picture().pixel(18 % 16, 18 / 16));
+  QTest::mouseMove(window_->windowHandle(), At(label(1)));
+  EXPECT_EQ(view->frame(), view->picture());
 }
 
 // "Load Other Bitmap", answered by `dialogs_.chosen` (a cancel when empty).

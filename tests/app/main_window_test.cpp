@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMenuBar>
 #include <QRadioButton>
 #include <QTest>
 
@@ -61,6 +62,8 @@ TEST_F(StartUp, MenusCarryTheirCaptionsAndStates) {
   const std::vector<std::pair<const char*, const char*>> captions = {
       {"File1", "&File"},
       {"Save1", "&Save as JPG"},
+      {"SaveSkin1", "Save S&kin As..."},
+      {"ExportPalette1", "Export Pa&lette..."},
       {"SelectNewHead", "Select &Female head..."},
       {"SelectMalehead1", "Select &Male head..."},
       {"SelectAnimehead1", "Select A&nime head"},
@@ -68,6 +71,10 @@ TEST_F(StartUp, MenusCarryTheirCaptionsAndStates) {
       {"Selectnew1", "Select &Other head..."},
       {"SelectNewAccessory", "Select accessory..."},
       {"LoadOtherBitmap1", "Load Other Bitmap"},
+      {"LoadCodes1", "Load Codes from Pa&ge..."},
+      {"Edit1", "&Edit"},
+      {"Undo1", "&Undo"},
+      {"Redo1", "&Redo"},
       {"Options1", "&Options"},
       {"StartBrowser", "Start &Browser on JPG save"},
       {"HideHints", "&Hide Hints"},
@@ -85,10 +92,25 @@ TEST_F(StartUp, MenusCarryTheirCaptionsAndStates) {
   EXPECT_TRUE(action("StartBrowser")->isChecked());
   EXPECT_TRUE(action("ColorsOnLoad")->isChecked());
   EXPECT_FALSE(action("ConvertandSave1")->isEnabled());
+  EXPECT_FALSE(action("Undo1")->isEnabled());
+  EXPECT_FALSE(action("Redo1")->isEnabled());
   const QList<QAction*> file = control<QMenu>("File1")->actions();
-  ASSERT_EQ(file.size(), 10);
+  ASSERT_EQ(file.size(), 13);
   EXPECT_EQ(file.first()->objectName(), "Save1");
-  EXPECT_EQ(file.last()->objectName(), "LoadOtherBitmap1");
+  EXPECT_EQ(file[file.size() - 2]->objectName(), "LoadOtherBitmap1");
+  EXPECT_EQ(file.last()->objectName(), "LoadCodes1");
+  QStringList bar;
+  for (const QAction* menu : control<QMenuBar>("MainMenu1")->actions()) bar << menu->objectName();
+  EXPECT_EQ(bar, (QStringList{"File1", "Edit1", "Options1", "Help1"}));
+  const struct {
+    const char* action;
+    QList<QKeySequence> keys;
+  } shortcuts[] = {
+      {"SaveSkin1", {QKeySequence("Ctrl+Shift+S")}},
+      {"Undo1", {QKeySequence("Ctrl+Z")}},
+      {"Redo1", {QKeySequence("Ctrl+Shift+Z"), QKeySequence("Ctrl+Y")}},
+  };
+  for (const auto& c : shortcuts) EXPECT_EQ(action(c.action)->shortcuts(), c.keys) << c.action;
 }
 
 TEST_F(StartUp, LoadsFemale1AndShowsItsSlotsWithTheSet1Codes) {
@@ -187,7 +209,7 @@ class Hints : public WindowTest {
     window_->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(window_.get()));
     window_->activateWindow();
-    QTRY_VERIFY(shape(18)->toolTip() != "");
+    ASSERT_TRUE(QTest::qWaitFor([&] { return shape(18)->toolTip() != ""; }));
   }
 };
 

@@ -49,7 +49,7 @@ TEST_F(WindowPlacement, ComesBackWhereItWasLeft) {
   MainWindow& first = ShowForm();
   first.move(-30, 210);
   first.resize(610, 455);
-  QTRY_COMPARE(first.pos(), QPoint(-30, 210));
+  ASSERT_TRUE(QTest::qWaitFor([&] { return first.pos() == QPoint(-30, 210); }));
   window_.reset();
 
   MainWindow& second = ShowForm();
@@ -151,10 +151,10 @@ TEST_F(WindowPlacement, AMaximisedWindowStoresItsNormalBoundsAndReopensNormal) {
   MainWindow& form = ShowForm();
   form.move(70, 80);
   form.resize(500, 410);
-  QTRY_COMPARE(form.pos(), QPoint(70, 80));
+  ASSERT_TRUE(QTest::qWaitFor([&] { return form.pos() == QPoint(70, 80); }));
   form.showMaximized();
-  QTRY_VERIFY(form.isMaximized());
-  QTRY_VERIFY(form.size() != QSize(500, 410));
+  ASSERT_TRUE(QTest::qWaitFor([&] { return form.isMaximized(); }));
+  ASSERT_TRUE(QTest::qWaitFor([&] { return form.size() != QSize(500, 410); }));
   window_.reset();
   EXPECT_EQ(IniText(), "[TForm1]\nLeft=70\nTop=80\nWidth=500\nHeight=410\n");
 

@@ -30,7 +30,7 @@ class WindowTest : public ::testing::Test {
   };
   struct DialogAnswers {
     std::optional<QString> chosen;
-    int choice = 0;  // the item chosen where the dialog offers a choice
+    int choice = 0;            // the item chosen where the dialog offers a choice
     std::vector<Asked> asked;  // what each dialog was set up with
   };
 

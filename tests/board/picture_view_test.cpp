@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QImage>
+#include <QTest>
 #include <memory>
 
 #include "paint/picture.h"
@@ -29,6 +30,21 @@ TEST(PictureView, ShowsEveryPixelAsABlockOfItsColourAtNaturalOrFourTimesTheSize)
       }
     }
   }
+}
+
+TEST(PictureView, BlinkingAlternatesWithTheMarkedPictureAndStoppingRestoresIt) {
+  auto picture = std::make_shared<const Picture>(Picture{2, 1, {0xFF000000, 0xFF0000FF}});
+  auto marked = std::make_shared<const Picture>(Picture{2, 1, {0xFFFFFFFF, 0xFF0000FF}});
+  PictureView view(nullptr);
+  view.showPicture(picture);
+  view.blink(marked);
+  EXPECT_EQ(view.frame().pixel(0, 0), 0xFFFFFFFFu);
+  EXPECT_TRUE(QTest::qWaitFor([&] { return view.frame().pixel(0, 0) == 0xFF000000u; }));
+  EXPECT_TRUE(QTest::qWaitFor([&] { return view.frame().pixel(0, 0) == 0xFFFFFFFFu; }));
+  view.stopBlinking();
+  EXPECT_EQ(view.frame(), view.picture());
+  EXPECT_EQ(view.frame().pixel(0, 0), 0xFF000000u);
+  EXPECT_FALSE(view.isBlinking());
 }
 
 }  // namespace

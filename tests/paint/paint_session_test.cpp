@@ -16,13 +16,13 @@
 #include <vector>
 
 #include "paint/reference_palette.h"
+#include "paint/session_fixture.h"
 #include "paint/slot_tables.h"
 #include "paint/test_pictures.h"
 
 namespace tintara {
 namespace {
 
-constexpr std::uint32_t kSeed = 4242;
 constexpr char kBadTokenMessage[] = "'x' is not a valid integer value";
 constexpr char kConversionCodes[] =
     "239 240 241 242 243 244 245 246 247 248 249 250 251 252 253 254 ";
@@ -34,74 +34,6 @@ std::vector<std::int32_t> Codes(const PaintModel& model) {
   for (const SlotRecord& slot : model.slots) codes.push_back(slot.code);
   return codes;
 }
-
-// What the session shows before its first load: 7 x 5 pixels of one colour.
-Picture DesignPicture() {
-  Picture picture;
-  picture.width = 7;
-  picture.height = 5;
-  picture.pixels.assign(7 * 5, 0xFF123456u);
-  return picture;
-}
-
-// A session whose program directory is a fresh temporary folder. The start-up body, 16 x 16
-// pixels, has every slot at position 16 + slot; pixel i shows position i.
-class PaintSessionTest : public ::testing::Test {
- protected:
-  void SetUp() override {
-    std::random_device random;
-    const std::filesystem::path temporary = std::filesystem::temp_directory_path();
-    for (int attempt = 0; attempt < 100 && folder_.empty(); ++attempt) {
-      const std::filesystem::path candidate =
-          temporary / ("tintara-session-" + std::to_string(random()) + std::to_string(random()));
-      std::error_code error;
-      if (std::filesystem::create_directory(candidate, error)) folder_ = candidate;
-    }
-    ASSERT_FALSE(folder_.empty()) << "no temporary folder";
-    Write("FEMALE1.BMP", IndexedBitmap(16, 16, TableWithSet1Markers(SlotRange(1, 16))));
-    Start();
-  }
-  void TearDown() override {
-    session_.reset();
-    std::error_code error;
-    if (!folder_.empty()) std::filesystem::remove_all(folder_, error);
-  }
-
-  // The program directory, ending with a separator.
-  std::string directory() const { return folder_.string() + '/'; }
-  std::string path(const std::string& name) const { return directory() + name; }
-  void Write(const std::string& name, const Bitmap& bitmap) const {
-    std::filesystem::create_directories(std::filesystem::path(path(name)).parent_path());
-    ASSERT_TRUE(WriteBmpFile(path(name), bitmap)) << name;
-  }
-  // A new session, started as the program starts: the start-up body loaded.
-  void Start(std::uint32_t seed = kSeed) {
-    session_ = std::make_unique<PaintSession>(directory(), seed, DesignPicture());
-    session_->LoadStartUpBody();
-  }
-  PaintSession& session() const { return *session_; }
-
-  Outcome Apply(const std::string& text) const {
-    session_->SetCodeText(text);
-    return session_->ApplyCodeText();
-  }
-  void OnlyGroups(std::initializer_list<int> groups) const {
-    for (int g = 1; g <= kGroupCount; ++g) session_->SetGroupEnabled(g, false);
-    for (int g : groups) session_->SetGroupEnabled(g, true);
-  }
-  // The shown colour of colour-table position `index`.
-  Colour Shown(int index) const {
-    return FromDisplayPixel(session_->picture().pixels.at(static_cast<std::size_t>(index)));
-  }
-  // The width and height of the picture shown.
-  std::array<int, 2> Size() const {
-    return {session_->picture().width, session_->picture().height};
-  }
-
- private:
-  std::filesystem::path folder_;
-  std::unique_ptr<PaintSession> session_;
-};
 
 // --- Applying code text -------------------------------------------------------------------------
 
@@ -176,48 +108,21 @@ TEST_F(PaintSessionTest, EveryEditStartsAgainFromTheWorkBitmap) {
 
 // --- Loading a picture --------------------------------------------------------------------------
 
-// Everything the session shows, to compare before and after an operation.
-struct Snapshot {
-  std::string codeText, lastCodes, sizeText, headFile, gridFile;
-  Picture picture;
-  SlotRecords slots;
-  std::vector<std::string> labels;
-  std::vector<Colour> fills;
-  std::vector<bool> flags;  // slots shown, captions shown, groups enabled
-  std::vector<std::string> bodyCaptions;
-  int body, markerSet;
-  friend bool operator==(const Snapshot&, const Snapshot&) = default;
-};
-
-bool operator==(const Picture& a, const Picture& b) {
-  return a.width == b.width && a.height == b.height && a.pixels == b.pixels;
-}
-
-Snapshot Take(const PaintSession& session) {
-  Snapshot shot{session.codeText(),
-                session.model().lastCodes,
-                session.sizeText(),
-                session.headFile(),
-                session.gridFile(),
-                session.picture(),
-                session.model().slots,
-                {},
-                {},
-                {},
-                {},
-                session.selectedBody(),
-                session.shownMarkerSet()};
-  for (int s = 1; s <= kSlotCount; ++s) {
-    shot.labels.push_back(session.slotLabel(s));
-    shot.fills.push_back(session.slotFill(s));
-    shot.flags.push_back(session.slotShown(s));
+// Only the pixels of the slot's own colour-table entry change, to a colour unlike theirs.
+TEST_F(PaintSessionTest, MarkingASlotChangesOnlyThePixelsOfItsEntry) {
+  const Picture shown = session().picture();
+  const std::optional<Picture> marked = session().PictureMarkingSlot(3);
+  ASSERT_TRUE(marked);
+  for (std::size_t i = 0; i < shown.pixels.size(); ++i) {
+    if (i == 16 + 3) {
+      EXPECT_NE(marked->pixels[i], shown.pixels[i]);
+    } else {
+      ASSERT_EQ(marked->pixels[i], shown.pixels[i]) << i;
+    }
   }
-  for (int g = 1; g <= kGroupCount; ++g) {
-    shot.flags.push_back(session.groupCaptionShown(g));
-    shot.flags.push_back(session.groupEnabled(g));
-  }
-  for (int b = 1; b <= kBodyCount; ++b) shot.bodyCaptions.push_back(session.bodyCaption(b));
-  return shot;
+  Write("MALE1.BMP", IndexedBitmap(16, 16, TableWithSet1Markers(SlotRange(1, 15))));
+  session().SelectBody(1);
+  EXPECT_FALSE(session().PictureMarkingSlot(16));  // not in this picture
 }
 
 // Every way a bitmap comes in after start-up: a file that cannot be read changes nothing, not
@@ -304,7 +209,7 @@ TEST_F(PaintSessionTest, MissingGroupsHideTheirCaptionsAndAMissingSlot16Disables
 
 TEST_F(PaintSessionTest, TheMarkerSetShowsEvenWithoutAnySlot) {
   Write("FEMALE1.BMP", IndexedBitmap(8, 8, TableWithSet1Markers({})));
-  PaintSession fresh(directory(), kSeed, DesignPicture());
+  PaintSession fresh(directory(), kSessionSeed, DesignPicture());
   ASSERT_EQ(fresh.shownMarkerSet(), 0);
   fresh.LoadStartUpBody();
   EXPECT_EQ(fresh.shownMarkerSet(), 1);
@@ -350,11 +255,11 @@ TEST_F(PaintSessionTest, EachEnabledSlotTakesTheNextRandomDrawInSlotOrder) {
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
-    Start(kSeed);
+    Start(kSessionSeed);
     OnlyGroups(c.groups);
     std::vector<std::int32_t> expected = Codes(session().model());
     std::vector<Colour> colours;
-    RandomGenerator twin(kSeed);
+    RandomGenerator twin(kSessionSeed);
     for (int s = 1; s <= kSlotCount; ++s) {
       const bool enabled = session().groupEnabled(kSlots[s - 1].group);
       if (enabled) expected[s - 1] = DrawCode(twin);
@@ -375,7 +280,7 @@ TEST_F(PaintSessionTest, ASlotThePictureLacksStillDrawsItsRandomCode) {
   session().SelectBody(1);
   ASSERT_FALSE(session().groupEnabled(4));
   OnlyGroups({4});
-  RandomGenerator twin(kSeed);
+  RandomGenerator twin(kSessionSeed);
   const std::int32_t drawn = DrawCode(twin);
   session().RollRandomCodes();
   EXPECT_EQ(session().model().slots[15].code, drawn);
@@ -487,7 +392,6 @@ TEST_F(PaintSessionTest, ASlotDroppedOnItselfChangesNothingButRecolours) {
   const SlotRecords before = session().model().slots;
   session().SetCodeText("typed");
   session().DropSlot(2, 2);
-  session().EndSlotDrag();
   EXPECT_EQ(session().model().slots, before);
   EXPECT_EQ(session().slotLabel(2), "223");
   EXPECT_TRUE(session().codeText().starts_with("9 223 224 ")) << session().codeText();
@@ -498,7 +402,7 @@ TEST_F(PaintSessionTest, ASlotDragReleasedAnywhereRecoloursAndRewritesTheCodeTex
   ASSERT_TRUE(Apply("5 x").message);
   ASSERT_EQ(Shown(17), kSlots[0].set1Marker);
   session().SetCodeText("typed but not applied");
-  session().EndSlotDrag();
+  session().EndSlotDrag(2);
   EXPECT_TRUE(session().codeText().starts_with("5 223 224 ")) << session().codeText();
   EXPECT_EQ(Shown(17), ReferenceColour(5));
   EXPECT_EQ(Shown(18), kSlots[1].set1Marker);  // slot 2 still has its marker colour

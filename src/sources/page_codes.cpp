@@ -1,0 +1,157 @@
+#include "sources/page_codes.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <algorithm>
+
+#include "platform/file_io.h"
+
+namespace tintara {
+namespace {
+
+constexpr char kMarker[] = "<!--MOXEL-->";
+constexpr char32_t kReplacement = 0xFFFD;
+constexpr char32_t kBeyondUnicode = 0x110000;
+
+struct NamedReference {
+  const char* name;
+  char16_t character;
+};
+
+// The markup characters, and the no-break space an editor may write between codes. The upper-case
+// spellings are HTML's own too.
+constexpr NamedReference kNamedReferences[] = {
+    {"amp", u'&'}, {"AMP", u'&'},  {"lt", u'<'},   {"LT", u'<'},    {"gt", u'>'},
+    {"GT", u'>'},  {"quot", u'"'}, {"QUOT", u'"'}, {"apos", u'\''}, {"nbsp", u'\u00A0'},
+};
+
+// A "<" opens a tag only before a letter, "/", "!" or "?"; before anything else HTML reads it as
+// text.
+bool OpensTag(QByteArrayView line, qsizetype at) {
+  if (line[at] != '<' || at + 1 >= line.size()) return false;
+  const char next = line[at + 1];
+  return (next >= 'a' && next <= 'z') || (next >= 'A' && next <= 'Z') || next == '/' ||
+         next == '!' || next == '?';
+}
+
+// The value of an ASCII digit in the base, or -1.
+int DigitValue(QChar c, int base) {
+  const char16_t u = c.unicode();
+  if (u >= u'0' && u <= u'9') return u - u'0';
+  if (base == 16 && u >= u'a' && u <= u'f') return u - u'a' + 10;
+  if (base == 16 && u >= u'A' && u <= u'F') return u - u'A' + 10;
+  return -1;
+}
+
+bool IsAsciiLetterOrDigit(QChar c) {
+  const char16_t u = c.unicode();
+  return (u >= u'a' && u <= u'z') || (u >= u'A' && u <= u'Z') || (u >= u'0' && u <= u'9');
+}
+
+// A character reference read: the character it stands for, and where the text goes on after it.
+struct Reference {
+  char32_t character;
+  qsizetype end;
+};
+
+// Browsers read a reference to no character (zero, half a surrogate pair, beyond Unicode) as the
+// replacement character.
+char32_t Readable(char32_t codePoint) {
+  if (codePoint == 0 || codePoint >= kBeyondUnicode) return kReplacement;
+  if (codePoint >= 0xD800 && codePoint <= 0xDFFF) return kReplacement;
+  return codePoint;
+}
+
+// The reference beginning with the "&" at `at`, closed by ";"; nothing when there is none there.
+std::optional<Reference> ReadReference(QStringView text, qsizetype at) {
+  qsizetype i = at + 1;
+  if (i < text.size() && text[i] == u'#') {
+    ++i;
+    int base = 10;
+    if (i < text.size() && (text[i] == u'x' || text[i] == u'X')) {
+      base = 16;
+      ++i;
+    }
+    const qsizetype digitsStart = i;
+    char32_t value = 0;
+    for (; i < text.size(); ++i) {
+      const int digit = DigitValue(text[i], base);
+      if (digit < 0) break;
+      // Held at the first value beyond Unicode, so that any number of digits cannot overflow.
+      value = std::min<char32_t>(value * base + digit, kBeyondUnicode);
+    }
+    if (i == digitsStart || i == text.size() || text[i] != u';') return std::nullopt;
+    return Reference{Readable(value), i + 1};
+  }
+  const qsizetype nameStart = i;
+  while (i < text.size() && IsAsciiLetterOrDigit(text[i])) ++i;
+  if (i == text.size() || text[i] != u';') return std::nullopt;
+  const QStringView name = text.sliced(nameStart, i - nameStart);
+  for (const NamedReference& named : kNamedReferences) {
+    if (name == QLatin1StringView(named.name)) return Reference{named.character, i + 1};
+  }
+  return std::nullopt;
+}
+
+// The text with its character references replaced, each once, so that "&amp;lt;" reads "&lt;".
+// An "&" that begins no reference this knows stays as it is.
+QString DecodeReferences(QStringView text) {
+  QString decoded;
+  decoded.reserve(text.size());
+  qsizetype i = 0;
+  while (i < text.size()) {
+    const std::optional<Reference> reference =
+        text[i] == u'&' ? ReadReference(text, i) : std::nullopt;
+    if (!reference) {
+      decoded += text[i++];
+      continue;
+    }
+    decoded += QString::fromUcs4(&reference->character, 1);
+    i = reference->end;
+  }
+  return decoded;
+}
+
+// The file as a message names it; a path ending in a separator has no file name of its own.
+std::string ShownName(const QString& path) {
+  const QString name = QFileInfo(path).fileName();
+  return (name.isEmpty() ? path : name).toStdString();
+}
+
+}  // namespace
+
+PageCodes CodesOnPage(QByteArrayView page) {
+  const qsizetype marker = page.indexOf(QByteArrayView(kMarker));
+  if (marker < 0) return {std::nullopt, "it holds no code string"};
+  qsizetype start = marker + QByteArrayView(kMarker).size();
+  if (start < page.size() && page[start] == ' ') ++start;
+  qsizetype end = start;
+  // The codes are escaped when written, so a raw "<" can only be markup that follows them.
+  while (end < page.size() && page[end] != '\r' && page[end] != '\n' && !OpensTag(page, end)) {
+    ++end;
+  }
+  const QString text = QString::fromLatin1(page.sliced(start, end - start));
+  return {DecodeReferences(text).toStdString(), {}};
+}
+
+PageCodes ReadPageCodes(const QString& path) {
+  const auto cannotRead = [&path](const std::string& why) {
+    return PageCodes{std::nullopt, "Cannot read codes from " + ShownName(path) + ": " + why};
+  };
+  const FileReading file = ReadWholeFile(QFile::encodeName(path).toStdString(), kMaxPageBytes);
+  if (!file.bytes) return cannotRead(file.problem);
+  PageCodes found = CodesOnPage(QByteArrayView(*file.bytes));
+  if (!found.codes) return cannotRead(found.problem);
+  return found;
+}
+
+FileDialog PageCodesDialog() {
+  return {.purpose = FileDialog::Purpose::Open,
+          .defaultExt = "htm",
+          .filters = {"HTML pages (*.htm;*.html)", "All files (*)"},
+          .fileName = {},
+          .choiceLabel = {},
+          .choices = {}};
+}
+
+}  // namespace tintara

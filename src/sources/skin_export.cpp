@@ -1,0 +1,158 @@
+#include "sources/skin_export.h"
+
+#include <QBuffer>
+#include <QByteArray>
+#include <QFileInfo>
+#include <QImage>
+#include <QImageWriter>
+#include <QList>
+#include <algorithm>
+#include <cstring>
+#include <span>
+
+#include "paint/painted_skin.h"
+#include "paint/palette_text.h"
+#include "paint/picture.h"
+#include "platform/bmp_reader.h"
+#include "platform/bmp_writer.h"
+#include "platform/file_io.h"
+#include "platform/user_error.h"
+#include "sources/export_files.h"
+
+namespace tintara {
+namespace {
+
+std::span<const std::uint8_t> BytesOf(const std::string& text) {
+  return {reinterpret_cast<const std::uint8_t*>(text.data()), text.size()};
+}
+
+// A save dialog that asks before a file is overwritten: an export replaces the whole file.
+FileDialog SaveDialog(const QString& defaultExt, const QStringList& filters) {
+  return {FileDialog::Purpose::Save, defaultExt, filters, {}, true, {}, {}, 0};
+}
+
+QStringList ScaleChoices() {
+  QStringList choices;
+  for (const int scale : kSkinScales) choices << QString::number(scale) + "x";
+  return choices;
+}
+
+int ChosenScale(const FileDialog& dialog) {
+  const int last = static_cast<int>(kSkinScales.size()) - 1;
+  return kSkinScales[static_cast<std::size_t>(std::clamp(dialog.chosen, 0, last))];
+}
+
+// The skin as Qt writes it: a palette picture keeps its indices and colours, a deeper one its
+// pixels.
+QImage SkinImage(const Bitmap& skin, const DisplayTable& paintedTable) {
+  const auto width = static_cast<std::size_t>(skin.width);
+  if (!skin.hasColourTable()) {
+    QImage image(skin.width, skin.height, QImage::Format_RGB32);
+    if (image.isNull()) return image;
+    for (int y = 0; y < skin.height; ++y) {
+      std::memcpy(image.scanLine(y), skin.pixels.data() + static_cast<std::size_t>(y) * width,
+                  width * sizeof(std::uint32_t));
+    }
+    return image;
+  }
+  QImage image(skin.width, skin.height, QImage::Format_Indexed8);
+  if (image.isNull()) return image;
+  QList<QRgb> colours;
+  for (const ColourTableEntry& entry : skin.colourTable) {
+    colours << qRgb(entry.red, entry.green, entry.blue);
+  }
+  // A PNG pixel beyond the palette is an error to its readers; such pixels take the colour they
+  // were painted with, as the picture shows them.
+  const auto highest =
+      skin.indices.empty() ? 0 : *std::max_element(skin.indices.begin(), skin.indices.end());
+  while (colours.size() <= highest) {
+    colours << (paintedTable[static_cast<std::size_t>(colours.size())] | 0xFF000000u);
+  }
+  image.setColorTable(colours);
+  for (int y = 0; y < skin.height; ++y) {
+    std::memcpy(image.scanLine(y), skin.indices.data() + static_cast<std::size_t>(y) * width,
+                width);
+  }
+  return image;
+}
+
+QByteArray EncodePng(const QImage& image) {
+  QByteArray bytes;
+  QBuffer buffer(&bytes);
+  buffer.open(QIODevice::WriteOnly);
+  QImageWriter writer(&buffer, "png");
+  if (image.isNull() || !writer.write(image)) return {};
+  return bytes;
+}
+
+}  // namespace
+
+SkinExport::SkinExport(FileChooser chooser)
+    : chooser_(std::move(chooser)),
+      skinDialog_(SaveDialog("png", {"PNG image (*.png)", "Bitmap (*.bmp)"})),
+      paletteDialog_(SaveDialog("gpl", {"GIMP palette (*.gpl)", "JASC palette (*.pal)"})) {
+  skinDialog_.choiceLabel = "Scale";
+  skinDialog_.choices = ScaleChoices();
+}
+
+void SkinExport::SaveSkin(const Bitmap& work, const Picture& picture,
+                          const std::optional<DisplayTable>& paintedTable, QWidget* dialogParent) {
+  if (!paintedTable) throw UserError("There is no skin to save yet: load a picture first.");
+  if (!Execute(skinDialog_, chooser_, dialogParent)) return;
+  const QString path = skinDialog_.fileName;
+  const QString fileName = QFileInfo(path).fileName();
+  const QString type = QFileInfo(path).suffix().toLower();
+  if (type != "png" && type != "bmp") {
+    throw UserError(
+        ("Cannot save " + fileName + ": a skin is saved as .png or .bmp").toStdString());
+  }
+  const int scale = ChosenScale(skinDialog_);
+  const int width = work.hasColourTable() ? work.width : picture.width;
+  const int height = work.hasColourTable() ? work.height : picture.height;
+  if (!ScaledSkinFits(width, height, scale)) {
+    throw UserError(QStringLiteral("Cannot save %1 at %2x: the skin would be %3 x %4 pixels, and "
+                                   "a skin can have at most %5 pixels")
+                        .arg(fileName)
+                        .arg(scale)
+                        .arg(static_cast<qint64>(width) * scale)
+                        .arg(static_cast<qint64>(height) * scale)
+                        .arg(kMaxBmpPixels)
+                        .toStdString());
+  }
+
+  const Bitmap skin = PaintedSkin(work, picture, *paintedTable, scale);
+  if (type == "bmp") {
+    WriteExportFile(path, EncodeBmp(skin));
+    return;
+  }
+  const QByteArray png = EncodePng(SkinImage(skin, *paintedTable));
+  if (png.isEmpty()) CannotCreate(path);
+  WriteExportFile(path, png);
+}
+
+void SkinExport::ExportPalette(const Bitmap& work, const SlotRecords& slots,
+                               const std::optional<DisplayTable>& paintedTable,
+                               QWidget* dialogParent) {
+  if (!paintedTable) throw UserError("There is no palette to export yet: load a picture first.");
+  if (!work.hasColourTable()) {
+    throw UserError(
+        "The picture has no palette to export: it has more than 8 bits a pixel and no colour "
+        "table.");
+  }
+  if (!Execute(paletteDialog_, chooser_, dialogParent)) return;
+  const QString path = paletteDialog_.fileName;
+  const QFileInfo file(path);
+  const QString type = file.suffix().toLower();
+  if (type != "gpl" && type != "pal") {
+    throw UserError(
+        ("Cannot save " + file.fileName() + ": a palette is saved as .gpl or .pal").toStdString());
+  }
+
+  const std::vector<Colour> colours = PaintedColours(work, *paintedTable);
+  const std::string text =
+      type == "gpl" ? GimpPaletteText(file.completeBaseName().toStdString(), colours, slots)
+                    : JascPaletteText(colours);
+  WriteExportFile(path, BytesOf(text));
+}
+
+}  // namespace tintara
