@@ -4,6 +4,7 @@
 #include <QFileDialog>
 #include <QGridLayout>
 #include <QLabel>
+#include <QStandardPaths>
 
 namespace tintara {
 
@@ -37,7 +38,13 @@ std::optional<QString> AskTheUser(FileDialog& dialog, QWidget* parent) {
   for (const QString& filter : dialog.filters) filters << QtNameFilter(filter);
   box.setNameFilters(filters);
   if (!filters.isEmpty()) box.selectNameFilter(filters.first());
-  if (!dialog.fileName.isEmpty()) box.selectFile(dialog.fileName);
+  if (!dialog.fileName.isEmpty()) {
+    box.selectFile(dialog.fileName);
+  } else {
+    box.setDirectory(QStandardPaths::writableLocation(QStandardPaths::PicturesLocation));
+    if (!dialog.suggestedName.isEmpty())
+      box.selectFile(dialog.suggestedName + '.' + dialog.defaultExt);
+  }
   if (box.exec() != QDialog::Accepted || box.selectedFiles().isEmpty()) return std::nullopt;
   if (choice != nullptr) dialog.chosen = choice->currentIndex();
   return box.selectedFiles().first();

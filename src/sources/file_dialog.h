@@ -19,6 +19,8 @@ struct FileDialog {
   QString defaultExt{};
   QStringList filters{};  // "Description (*.a;*.b)"; the first is selected
   QString fileName{};     // the last choice; empty at first
+  // The name offered before the first choice, without its extension, in the user's pictures.
+  QString suggestedName{};
   bool confirmOverwrite = false;
   // A choice offered beside the file name, such as "Scale": its label, its items, and the item
   // chosen, which the dialog also starts with. No choice when there are no items.

@@ -18,7 +18,7 @@ Bitmap TrueColourBitmap(const Picture& picture) {
   bitmap.width = picture.width;
   bitmap.height = picture.height;
   bitmap.bitsPerPixel = 24;
-  bitmap.pixels = picture.pixels;
+  bitmap.pixels.assign(picture.pixels.begin(), picture.pixels.end());
   return bitmap;
 }
 
@@ -34,6 +34,32 @@ void PictureExport::SaveAsJpeg(const Picture& picture, const QString& codeText, 
       QStringList{"All (*.jpg;*.jpeg)", "JPEG Image File (*.jpg)", "JPEG Image File (*.jpeg)"};
   if (!Execute(saveDialog_, chooser_, dialogParent)) return;
   const QString path = saveDialog_.fileName;
+  // The page is kept only once it is written.
+  QStringList lines = WriteJpegWithPage(path, picture, codeText, now_());
+  htmlLines_ = std::move(lines);
+  const QString page = HtmlPagePath(path);
+  if (openPage && !opener_(page)) {
+    throw UserError(
+        ("The page was saved as " + page + ", but no program could be started to open it.")
+            .toStdString());
+  }
+}
+
+void WriteJpeg(const QString& path, const Picture& picture) {
+  if (!FitsJpeg(picture.width, picture.height)) {
+    throw UserError(QStringLiteral("Cannot save %1 as JPEG: the picture is %2 x %3 pixels, and a "
+                                   "JPEG can be at most %4 x %4")
+                        .arg(QFileInfo(path).fileName())
+                        .arg(picture.width)
+                        .arg(picture.height)
+                        .arg(kMaxJpegDimension)
+                        .toStdString());
+  }
+  if (!WriteJpegFile(NativePath(path), picture.Pixels())) CannotCreate(path);
+}
+
+QStringList WriteJpegWithPage(const QString& path, const Picture& picture, const QString& codeText,
+                              const QDateTime& now) {
   const QString fileName = QFileInfo(path).fileName();
   const QString page = HtmlPagePath(path);
   // The page would be written over the picture just saved.
@@ -43,28 +69,13 @@ void PictureExport::SaveAsJpeg(const Picture& picture, const QString& codeText, 
                      "in .jpg")
                         .toStdString());
   }
-  if (!FitsJpeg(picture.width, picture.height)) {
-    throw UserError(QStringLiteral("Cannot save %1 as JPEG: the picture is %2 x %3 pixels, and a "
-                                   "JPEG can be at most %4 x %4")
-                        .arg(fileName)
-                        .arg(picture.width)
-                        .arg(picture.height)
-                        .arg(kMaxJpegDimension)
-                        .toStdString());
-  }
-  if (!WriteJpegFile(NativePath(path), picture.Pixels())) CannotCreate(path);
-
-  htmlLines_.clear();
-  AddHtmlHead(htmlLines_, PageTitle(fileName));
-  AddHtmlBody(htmlLines_, fileName, picture.width, picture.height, codeText);
-  AddHtmlFoot(htmlLines_, now_());
-  const QByteArray bytes = EncodePage(htmlLines_);
-  WriteExportFile(page, bytes);
-  if (openPage && !opener_(page)) {
-    throw UserError(
-        ("The page was saved as " + page + ", but no program could be started to open it.")
-            .toStdString());
-  }
+  WriteJpeg(path, picture);
+  QStringList lines;
+  AddHtmlHead(lines, PageTitle(fileName));
+  AddHtmlBody(lines, fileName, picture.width, picture.height, codeText);
+  AddHtmlFoot(lines, now);
+  WriteExportFile(page, EncodePage(lines));
+  return lines;
 }
 
 void PictureExport::SaveConverted(const Picture& picture, const QString& programDirectory) const {

@@ -33,6 +33,9 @@ class PictureExport {
   // Writes the picture as a 24-bit BMP file "converted.bmp" in the program directory.
   void SaveConverted(const Picture& picture, const QString& programDirectory) const;
 
+  // The name the save dialog offers before the first save, without its extension.
+  void suggestName(const QString& name) { saveDialog_.suggestedName = name; }
+
   // The page written by the last save.
   const QStringList& htmlLines() const { return htmlLines_; }
 
@@ -43,5 +46,11 @@ class PictureExport {
   FileDialog saveDialog_{FileDialog::Purpose::Save};
   QStringList htmlLines_;
 };
+
+// The picture as "Save as JPG" writes it, without a dialog: the JPEG alone, or the JPEG with its
+// page beside it, whose lines come back. They throw the same UserErrors.
+void WriteJpeg(const QString& path, const Picture& picture);
+QStringList WriteJpegWithPage(const QString& path, const Picture& picture, const QString& codeText,
+                              const QDateTime& now);
 
 }  // namespace tintara

@@ -28,7 +28,9 @@ std::span<const std::uint8_t> BytesOf(const std::string& text) {
 
 // A save dialog that asks before a file is overwritten: an export replaces the whole file.
 FileDialog SaveDialog(const QString& defaultExt, const QStringList& filters) {
-  return {FileDialog::Purpose::Save, defaultExt, filters, {}, true, {}, {}, 0};
+  FileDialog dialog{FileDialog::Purpose::Save, defaultExt, filters};
+  dialog.confirmOverwrite = true;
+  return dialog;
 }
 
 QStringList ScaleChoices() {
@@ -95,18 +97,26 @@ SkinExport::SkinExport(FileChooser chooser)
   skinDialog_.choices = ScaleChoices();
 }
 
+void SkinExport::suggestName(const QString& name) {
+  skinDialog_.suggestedName = name;
+  paletteDialog_.suggestedName = name;
+}
+
 void SkinExport::SaveSkin(const Bitmap& work, const Picture& picture,
                           const std::optional<DisplayTable>& paintedTable, QWidget* dialogParent) {
   if (!paintedTable) throw UserError("There is no skin to save yet: load a picture first.");
   if (!Execute(skinDialog_, chooser_, dialogParent)) return;
-  const QString path = skinDialog_.fileName;
+  WriteSkin(skinDialog_.fileName, work, picture, *paintedTable, ChosenScale(skinDialog_));
+}
+
+void WriteSkin(const QString& path, const Bitmap& work, const Picture& picture,
+               const DisplayTable& paintedTable, int scale) {
   const QString fileName = QFileInfo(path).fileName();
   const QString type = QFileInfo(path).suffix().toLower();
   if (type != "png" && type != "bmp") {
     throw UserError(
         ("Cannot save " + fileName + ": a skin is saved as .png or .bmp").toStdString());
   }
-  const int scale = ChosenScale(skinDialog_);
   const int width = work.hasColourTable() ? work.width : picture.width;
   const int height = work.hasColourTable() ? work.height : picture.height;
   if (!ScaledSkinFits(width, height, scale)) {
@@ -120,12 +130,12 @@ void SkinExport::SaveSkin(const Bitmap& work, const Picture& picture,
                         .toStdString());
   }
 
-  const Bitmap skin = PaintedSkin(work, picture, *paintedTable, scale);
+  const Bitmap skin = PaintedSkin(work, picture, paintedTable, scale);
   if (type == "bmp") {
     WriteExportFile(path, EncodeBmp(skin));
     return;
   }
-  const QByteArray png = EncodePng(SkinImage(skin, *paintedTable));
+  const QByteArray png = EncodePng(SkinImage(skin, paintedTable));
   if (png.isEmpty()) CannotCreate(path);
   WriteExportFile(path, png);
 }

@@ -24,6 +24,9 @@ class SkinExport {
  public:
   explicit SkinExport(FileChooser chooser);
 
+  // The name the dialogs offer before their first save, without its extension.
+  void suggestName(const QString& name);
+
   // Asks for the name and the scale (the last chosen is offered again), then writes the skin as
   // PaintedSkin makes it: an 8-bit palette picture with the work bitmap's indices and the painted
   // colours, or for a picture without a colour table the picture's pixels at 24 bits. A skin too
@@ -40,5 +43,10 @@ class SkinExport {
   FileDialog skinDialog_;
   FileDialog paletteDialog_;
 };
+
+// The skin as "Save Skin As..." writes it, without a dialog, at a scale of 1, 2, 3, 4 or 8; the
+// same refusals and failures.
+void WriteSkin(const QString& path, const Bitmap& work, const Picture& picture,
+               const DisplayTable& paintedTable, int scale);
 
 }  // namespace tintara
