@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstddef>
 #include <limits>
+#include <span>
 
 #include "platform/bmp_reader.h"
 
@@ -12,7 +13,7 @@ namespace {
 // Each of the width x height values (rows top first) as a scale x scale block. Values missing
 // from a short source come out as T{}.
 template <typename T>
-std::vector<T> ScaledBlocks(const std::vector<T>& source, int width, int height, int scale) {
+std::vector<T> ScaledBlocks(std::span<const T> source, int width, int height, int scale) {
   const auto columns = static_cast<std::size_t>(std::max(width, 0));
   const auto rows = static_cast<std::size_t>(std::max(height, 0));
   const auto factor = static_cast<std::size_t>(scale);
@@ -67,12 +68,12 @@ Bitmap PaintedSkin(const Bitmap& work, const Picture& picture, const DisplayTabl
       const Colour c = colours[i];
       skin.colourTable.push_back({BlueOf(c), GreenOf(c), RedOf(c), work.colourTable[i].reserved});
     }
-    skin.indices = ScaledBlocks(work.indices, work.width, work.height, scale);
+    skin.indices = ScaledBlocks<std::uint8_t>(work.indices, work.width, work.height, scale);
   } else {
     skin.width = std::max(picture.width, 0) * scale;
     skin.height = std::max(picture.height, 0) * scale;
     skin.bitsPerPixel = 24;
-    skin.pixels = ScaledBlocks(picture.pixels, picture.width, picture.height, scale);
+    skin.pixels = ScaledBlocks<std::uint32_t>(picture.pixels, picture.width, picture.height, scale);
   }
   return skin;
 }

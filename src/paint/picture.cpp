@@ -10,8 +10,8 @@ bool Picture::Resize(int newWidth, int newHeight) {
   newHeight = std::max(newHeight, 0);
   if (newWidth == width && newHeight == height) return true;
   try {
-    pixels = std::vector<std::uint32_t>(static_cast<std::size_t>(newWidth) *
-                                        static_cast<std::size_t>(newHeight));
+    pixels =
+        decltype(pixels)(static_cast<std::size_t>(newWidth) * static_cast<std::size_t>(newHeight));
   } catch (const std::bad_alloc&) {
     *this = Picture{};
     return false;

@@ -491,7 +491,7 @@ TEST_F(PaintSessionTest, ReloadTwiceEndsLikeOnce) {
     // second run re-applies the full code string the first one wrote.
     session().SetCodeText("1 2 3 4 5 6 7 8 9 10 11 12 13 14 15 16");
     session().Reload();
-    const std::vector<std::uint32_t> once = session().picture().pixels;
+    const auto once = session().picture().pixels;
     const SlotRecords slots = session().model().slots;
     const std::string text = session().codeText();
     session().Reload();

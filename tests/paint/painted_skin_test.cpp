@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <vector>
@@ -130,7 +131,7 @@ TEST(PaintedSkin, ATrueColourPictureGivesItsPaintedPixelsAt24Bits) {
   EXPECT_EQ(skin.bitsPerPixel, 24);
   EXPECT_EQ(skin.width, 4);
   EXPECT_EQ(skin.height, 3);
-  EXPECT_EQ(skin.pixels, picture.pixels);
+  EXPECT_TRUE(std::ranges::equal(skin.pixels, picture.pixels));
   EXPECT_TRUE(skin.colourTable.empty());
   EXPECT_TRUE(skin.indices.empty());
 }
