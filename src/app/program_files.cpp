@@ -1,17 +1,54 @@
 #include "app/program_files.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFileInfo>
+#include <QStandardPaths>
 
 namespace tintara {
+namespace {
+
+// Any file the generator writes tells that the artwork is there.
+constexpr char kArtworkWitness[] = "DESIGNGRID.BMP";
+
+QString WithSeparator(const QString& directory) {
+  return directory.endsWith('/') ? directory : directory + '/';
+}
+
+// A folder of the user's own for the program, made when missing.
+QString UserFolder(QStandardPaths::StandardLocation location) {
+  const QString folder = QStandardPaths::writableLocation(location) + "/tintara";
+  QDir().mkpath(folder);
+  return WithSeparator(folder);
+}
+
+}  // namespace
 
 ProgramFiles ProgramFiles::ForExecutable(const QString& executablePath) {
   const QFileInfo info(executablePath);
-  const QString directory = info.absolutePath() + '/';
+  const QString beside = WithSeparator(info.absolutePath());
+  const QString installed = WithSeparator(QDir(beside + "../share/tintara").absolutePath());
   const QString name = info.fileName();
   const qsizetype dot = name.lastIndexOf('.');
-  const QString base = dot < 0 ? name : name.left(dot);
-  return {directory, directory + base + ".INI"};
+  const QString iniName = (dot < 0 ? name : name.left(dot)) + ".INI";
+  // Only a portable folder keeps the settings beside the executable: an installed program's
+  // folder is shared, even where the user (root, say) could write into it.
+  const bool portable = QFileInfo::exists(beside + kArtworkWitness);
+  const bool keepsBeside = portable && QFileInfo(beside).isWritable();
+
+  ProgramFiles files;
+  files.directory = portable || !QFileInfo::exists(installed) ? beside : installed;
+  files.iniPath =
+      (keepsBeside ? beside : UserFolder(QStandardPaths::GenericConfigLocation)) + iniName;
+  files.outputDirectory = keepsBeside ? beside : UserFolder(QStandardPaths::GenericDataLocation);
+  for (const QString& guide :
+       {beside + "guide.html", QDir(beside + "../share/doc/tintara/guide.html").absolutePath()}) {
+    if (QFileInfo(guide).isFile()) {
+      files.guidePath = guide;
+      break;
+    }
+  }
+  return files;
 }
 
 ProgramFiles ProgramFiles::ForThisProgram() {
