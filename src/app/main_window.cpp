@@ -2,14 +2,19 @@
 
 #include <QAction>
 #include <QCheckBox>
+#include <QDropEvent>
 #include <QEvent>
+#include <QFileInfo>
 #include <QFontInfo>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMimeData>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalBlocker>
 #include <QToolButton>
+#include <QUrl>
+#include <algorithm>
 
 #include "app/about_box.h"
 #include "app/embedded_art.h"
@@ -41,6 +46,43 @@ QFont DesignFont() {
   return font;
 }
 
+bool IsBitmapFile(const QString& path) {
+  return QFileInfo(path).suffix().compare("bmp", Qt::CaseInsensitive) == 0;
+}
+
+bool IsPageFile(const QString& path) {
+  const QString suffix = QFileInfo(path).suffix();
+  return suffix.compare("htm", Qt::CaseInsensitive) == 0 ||
+         suffix.compare("html", Qt::CaseInsensitive) == 0;
+}
+
+bool CarriesLocalFiles(const QMimeData* data) {
+  if (data == nullptr) return false;
+  const QList<QUrl> urls = data->urls();
+  return std::any_of(urls.begin(), urls.end(), [](const QUrl& url) { return url.isLocalFile(); });
+}
+
+// The one local file a drag carries when the window opens files of its kind; empty otherwise.
+QString OpenableDroppedFile(const QMimeData* data) {
+  if (data == nullptr) return {};
+  const QList<QUrl> urls = data->urls();
+  if (urls.size() != 1 || !urls.front().isLocalFile()) return {};
+  const QString path = urls.front().toLocalFile();
+  return IsBitmapFile(path) || IsPageFile(path) ? path : QString();
+}
+
+// The window only reads the file: a file manager told the drop was a move would delete it.
+bool TakeAsCopy(QDropEvent* event) {
+  if (OpenableDroppedFile(event->mimeData()).isEmpty() ||
+      !event->possibleActions().testFlag(Qt::CopyAction)) {
+    event->ignore();
+    return false;
+  }
+  event->setDropAction(Qt::CopyAction);
+  event->accept();
+  return true;
+}
+
 }  // namespace
 
 MainWindow::MainWindow(ProgramFiles files, Desktop desktop, QWidget* parent)
@@ -50,7 +92,8 @@ MainWindow::MainWindow(ProgramFiles files, Desktop desktop, QWidget* parent)
       session_(files_.directory.toStdString(), desktop_.randomSeed, DesignPicture()),
       export_(desktop_.chooseFile, desktop_.openPage, desktop_.now),
       skinExport_(desktop_.chooseFile),
-      pageDialog_(PageCodesDialog()) {
+      pageDialog_(PageCodesDialog()),
+      guidePath_(files_.guidePath) {
   setObjectName("Form1");
   setWindowTitle(QString(kDesignCaption) + "  v." + kVersionNumber);
   setFont(DesignFont());
@@ -58,6 +101,8 @@ MainWindow::MainWindow(ProgramFiles files, Desktop desktop, QWidget* parent)
   createControls();
   createMenus();
   connectControls();
+  setAcceptDrops(true);
+  codeEdit_->installEventFilter(this);
   showSession();
   resize(kDesignSize);
   baseSize_ = size();
@@ -72,6 +117,8 @@ MainWindow::~MainWindow() = default;
 void MainWindow::connectControls() {
   connect(enlarge_, &QCheckBox::clicked, this, attempting([this] { applyEnlargeChoice(); }));
   connect(applyCodes_, &QPushButton::clicked, this,
+          performing([this] { return session_.ApplyCodeText(); }));
+  connect(codeEdit_, &QLineEdit::returnPressed, this,
           performing([this] { return session_.ApplyCodeText(); }));
   connect(restore_, &QToolButton::clicked, this,
           performing([this] { return session_.RestoreLastCodes(); }));
@@ -114,6 +161,54 @@ bool MainWindow::event(QEvent* event) {
   return StoredPlacementWindow::event(event);
 }
 
+void MainWindow::dragEnterEvent(QDragEnterEvent* event) { TakeAsCopy(event); }
+
+void MainWindow::dragMoveEvent(QDragMoveEvent* event) { TakeAsCopy(event); }
+
+void MainWindow::dropEvent(QDropEvent* event) {
+  if (!TakeAsCopy(event)) return;
+  // The file manager waits until the drop returns; the file opens, and a message shows, after.
+  QMetaObject::invokeMethod(
+      this,
+      [this, path = OpenableDroppedFile(event->mimeData())] {
+        perform([&] { return openDroppedFile(path); });
+      },
+      Qt::QueuedConnection);
+}
+
+// Files dragged onto the edit box are the window's to open, not text to insert; the edit box
+// keeps every other drag.
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == codeEdit_) {
+    switch (event->type()) {
+      case QEvent::DragEnter:
+      case QEvent::DragMove:
+      case QEvent::Drop: {
+        auto* drop = static_cast<QDropEvent*>(event);
+        if (!CarriesLocalFiles(drop->mimeData())) break;
+        if (event->type() == QEvent::Drop) {
+          dropEvent(drop);
+        } else {
+          TakeAsCopy(drop);
+        }
+        return true;
+      }
+      default:
+        break;
+    }
+  }
+  return StoredPlacementWindow::eventFilter(watched, event);
+}
+
+void MainWindow::openBitmap(const QString& path) {
+  perform([&] { return session_.LoadOtherBitmap(path.toStdString()); });
+}
+
+Outcome MainWindow::openDroppedFile(const QString& path) {
+  if (IsBitmapFile(path)) return session_.LoadOtherBitmap(path.toStdString());
+  return applyCodesOfPage(path);
+}
+
 void MainWindow::perform(const std::function<Outcome()>& operation) {
   captureUserEdits();
   Outcome outcome;
@@ -153,6 +248,11 @@ void MainWindow::showSession() {
   const QSignalBlocker quiet(selected);
   selected->setChecked(true);
   showHistory();
+  // Saves offer the picture's name; a caption holds no separator, but may in a loaded file's.
+  const QString name =
+      QString::fromStdString(session_.bodyCaption(session_.selectedBody())).replace('/', '-');
+  export_.suggestName(name);
+  skinExport_.suggestName(name);
 }
 
 // The menu names the step each command would take back or take again.

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QSize>
+#include <QString>
 #include <array>
 #include <functional>
 #include <vector>
@@ -16,6 +17,9 @@
 
 class QAction;
 class QCheckBox;
+class QDragEnterEvent;
+class QDragMoveEvent;
+class QDropEvent;
 class QLabel;
 class QLineEdit;
 class QMenu;
@@ -46,9 +50,20 @@ class MainWindow : public StoredPlacementWindow {
   const PaintSession& session() const { return session_; }
   // The size start-up gave the window: fitting never makes it smaller.
   QSize baseSize() const { return baseSize_; }
+  // Opens a bitmap as "Load Other Bitmap" opens the file chosen, as one step.
+  void openBitmap(const QString& path);
+  // The user guide "&Topics" opens, at first the program's; empty, or naming no file, when the
+  // guide is not installed.
+  void setGuidePath(QString path) { guidePath_ = std::move(path); }
+  const QString& guidePath() const { return guidePath_; }
 
  protected:
   bool event(QEvent* event) override;
+  // A bitmap or a saved page dragged from a file manager opens when dropped on the window.
+  void dragEnterEvent(QDragEnterEvent* event) override;
+  void dragMoveEvent(QDragMoveEvent* event) override;
+  void dropEvent(QDropEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   // Layout and menus.
@@ -82,6 +97,9 @@ class MainWindow : public StoredPlacementWindow {
   Outcome pickCatalogueEntry(const CatalogueEntry& entry);
   Outcome loadOtherBitmap();
   Outcome loadCodesFromPage();
+  Outcome applyCodesOfPage(const QString& path);
+  Outcome openDroppedFile(const QString& path);
+  void showGuide();
   void saveAsJpeg();
   Outcome convertAndSave();
 
@@ -93,6 +111,7 @@ class MainWindow : public StoredPlacementWindow {
   FileDialog otherBitmapDialog_{FileDialog::Purpose::Open};
   FileDialog pageDialog_;
   QSize baseSize_;
+  QString guidePath_;
 
   PictureView* picture_ = nullptr;
   SwatchBoard* board_ = nullptr;

@@ -1,5 +1,7 @@
 // The menu bar and the commands of its menus.
 #include <QAction>
+#include <QDir>
+#include <QFileInfo>
 #include <QMenu>
 #include <QMenuBar>
 
@@ -30,8 +32,9 @@ void MainWindow::createMenus() {
 
   QMenu* file = AddMenu(bar, "File1", "&File");
   bar->addMenu(file);
-  connect(AddItem(file, "Save1", "&Save as JPG"), &QAction::triggered, this,
-          attempting([this] { saveAsJpeg(); }));
+  QAction* save = AddItem(file, "Save1", "&Save as JPG");
+  save->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
+  connect(save, &QAction::triggered, this, attempting([this] { saveAsJpeg(); }));
   QAction* saveSkin = AddItem(file, "SaveSkin1", "Save S&kin As...");
   saveSkin->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
   connect(saveSkin, &QAction::triggered, this, attempting([this] {
@@ -48,10 +51,15 @@ void MainWindow::createMenus() {
       new CatalogueMenus(file), &CatalogueMenus::entryChosen, this,
       [this](const CatalogueEntry& entry) { perform([&] { return pickCatalogueEntry(entry); }); });
   AddSeparator(file, "N2");
-  connect(AddItem(file, "LoadOtherBitmap1", "Load Other Bitmap"), &QAction::triggered, this,
-          performing([this] { return loadOtherBitmap(); }));
+  QAction* loadOther = AddItem(file, "LoadOtherBitmap1", "Load Other Bitmap");
+  loadOther->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
+  connect(loadOther, &QAction::triggered, this, performing([this] { return loadOtherBitmap(); }));
   connect(AddItem(file, "LoadCodes1", "Load Codes from Pa&ge..."), &QAction::triggered, this,
           performing([this] { return loadCodesFromPage(); }));
+  AddSeparator(file, "N3");
+  QAction* exit = AddItem(file, "Exit1", "E&xit");
+  exit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
+  connect(exit, &QAction::triggered, this, attempting([this] { close(); }));
 
   QMenu* edit = AddMenu(bar, "Edit1", "&Edit");
   bar->addMenu(edit);
@@ -76,7 +84,9 @@ void MainWindow::createMenus() {
 
   QMenu* help = AddMenu(bar, "Help1", "&Help");
   bar->addMenu(help);
-  AddItem(help, "Topics1", "&Topics");
+  QAction* topics = AddItem(help, "Topics1", "&Topics");
+  topics->setShortcut(QKeySequence(Qt::Key_F1));
+  connect(topics, &QAction::triggered, this, attempting([this] { showGuide(); }));
   connect(AddItem(help, "About1", "&About"), &QAction::triggered, this,
           attempting([this] { about_->showCentredOver(*this); }));
 }
@@ -104,9 +114,27 @@ Outcome MainWindow::loadOtherBitmap() {
 // The page lists the edit box as it stands, applied or not.
 Outcome MainWindow::loadCodesFromPage() {
   if (!Execute(pageDialog_, desktop_.chooseFile, this)) return {};
-  PageCodes page = ReadPageCodes(pageDialog_.fileName);
+  return applyCodesOfPage(pageDialog_.fileName);
+}
+
+Outcome MainWindow::applyCodesOfPage(const QString& path) {
+  PageCodes page = ReadPageCodes(path);
   if (!page.codes) return {.message = std::move(page.problem)};
   return session_.ApplyCodesFromPage(std::move(*page.codes));
+}
+
+// The guide is a page of its own, shown by the browser like the pages "Save as JPG" writes.
+void MainWindow::showGuide() {
+  const QFileInfo guide(guidePath_);
+  if (guidePath_.isEmpty() || !guide.isFile()) {
+    desktop_.reportError("The user guide is not installed.");
+    return;
+  }
+  const QString path = guide.absoluteFilePath();
+  if (!desktop_.openPage(path)) {
+    desktop_.reportError("The user guide is at " + QDir::toNativeSeparators(path) +
+                         ", but no program could be started to open it.");
+  }
 }
 
 void MainWindow::saveAsJpeg() {
@@ -119,7 +147,7 @@ void MainWindow::saveAsJpeg() {
 Outcome MainWindow::convertAndSave() {
   Outcome outcome = session_.ConvertToMarkerSet2();
   if (const std::optional<QString> failure =
-          Attempt([this] { export_.SaveConverted(session_.picture(), files_.directory); })) {
+          Attempt([this] { export_.SaveConverted(session_.picture(), files_.outputDirectory); })) {
     outcome.message = failure->toStdString();
   }
   return outcome;

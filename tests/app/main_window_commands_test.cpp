@@ -1,12 +1,18 @@
 // What the user does in the window reaches the paint session, and the window shows the result:
 // one case per way in. The rules of each operation are the session's tests.
+#include <QApplication>
 #include <QCheckBox>
+#include <QDir>
+#include <QDropEvent>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMimeData>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
 #include <QToolButton>
+#include <QUrl>
+#include <span>
 
 #include "app/window_fixture.h"
 #include "board/picture_view.h"
@@ -99,6 +105,28 @@ TEST_F(Commands, ABadTokenLeavesTheSlotsBeforeItShownAndTheTextAsTyped) {
   EXPECT_EQ(shape(SlotSwatchNumber(1))->fill(), Reference(5));
   EXPECT_EQ(Shown(17), kSlots[0].set1Marker);
   EXPECT_EQ(edit()->text(), "5 x 7");
+}
+
+TEST_F(Commands, ReturnAndEnterInTheEditBoxApplyTheCodes) {
+  const struct {
+    Qt::Key key;
+    const char* text;
+    const char* slot1Label;
+  } cases[] = {{Qt::Key_Return, "1 2 3 ", "1"}, {Qt::Key_Enter, "4 5 6 ", "4"}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.text);
+    edit()->setText(c.text);
+    edit()->setFocus();
+    QTest::keyClick(edit(), c.key);
+    EXPECT_EQ(label(6)->text(), c.slot1Label);
+    EXPECT_EQ(action("Undo1")->text(), "&Undo Apply Color Codes");
+  }
+}
+
+TEST_F(Commands, CtrlQClosesTheWindow) {
+  control<QWidget>("CheckBox1")->setFocus();
+  QTest::keyClick(window_.get(), Qt::Key_Q, Qt::ControlModifier);
+  EXPECT_FALSE(window_->isVisible());
 }
 
 TEST_F(Commands, TheEditBoxKeepsItsCursorWhenItsTextStaysTheSame) {
@@ -283,6 +311,137 @@ TEST_F(LoadOther, CancelChangesNothing) {
   EXPECT_TRUE(radio(2)->isChecked());
   EXPECT_EQ(picture(), before);
   EXPECT_EQ(edit()->text(), "typed");
+}
+
+// Files dragged from a file manager, which offers to copy or move them.
+class Drops : public Commands {
+ protected:
+  // Drags the files, named by path or URL, over the target and drops them there; true when the
+  // target took the drop. Shift makes a move the proposed action, which the window must not take:
+  // the file manager would delete the file.
+  bool DropFiles(QWidget* target, const QStringList& files) const {
+    QMimeData data;
+    QList<QUrl> urls;
+    for (const QString& file : files) {
+      urls << (file.contains("://") ? QUrl(file) : QUrl::fromLocalFile(file));
+    }
+    data.setUrls(urls);
+    data.setText(urls.front().toString());  // as file managers offer it to text fields
+    const QPoint at = target->rect().center();
+    const Qt::DropActions offered = Qt::CopyAction | Qt::MoveAction;
+    QDragEnterEvent enter(at, offered, &data, Qt::LeftButton, Qt::ShiftModifier);
+    EXPECT_EQ(enter.proposedAction(), Qt::MoveAction);
+    QApplication::sendEvent(target, &enter);
+    if (!enter.isAccepted()) return false;
+    EXPECT_EQ(enter.dropAction(), Qt::CopyAction);
+    QDropEvent drop(QPointF(at), offered, &data, Qt::LeftButton, Qt::ShiftModifier);
+    QApplication::sendEvent(target, &drop);
+    EXPECT_EQ(drop.dropAction(), Qt::CopyAction);
+    return drop.isAccepted();
+  }
+};
+
+TEST_F(Drops, ABitmapOpensBehindTheAccessoryButtonAsOneStep) {
+  WriteBitmap("blue.BMP", IndexedBitmap(30, 7, TableWithSet1Markers({1, 2})));
+  ASSERT_TRUE(DropFiles(window_.get(), {path("blue.BMP")}));
+  ASSERT_TRUE(QTest::qWaitFor([&] { return radio(4)->text() == "Blue"; }));
+  EXPECT_TRUE(radio(4)->isChecked());
+  EXPECT_EQ(picture().size(), QSize(30, 7));
+  EXPECT_EQ(action("Undo1")->text(), "&Undo Load Other Bitmap");
+  EXPECT_TRUE(errors_.isEmpty()) << errors_.join('\n').toStdString();
+}
+
+TEST_F(Drops, ASavedPageLoadsItsCodes) {
+  edit()->setText("1 2 3 ");
+  control<QPushButton>("BOldColors")->click();
+  const QString saved = edit()->text();
+  dialogs_.chosen = path("red.jpg");
+  action("Save1")->trigger();
+  ASSERT_TRUE(QFile::rename(path("red.htm"), path("Red.HTML")));
+  control<QPushButton>("Button1")->click();
+  ASSERT_NE(edit()->text(), saved);
+  ASSERT_TRUE(DropFiles(window_.get(), {path("Red.HTML")}));
+  EXPECT_TRUE(QTest::qWaitFor([&] { return edit()->text() == saved; }));
+  EXPECT_EQ(action("Undo1")->text(), "&Undo Load Codes from Page");
+  EXPECT_TRUE(errors_.isEmpty()) << errors_.join('\n').toStdString();
+}
+
+// The edit box would take the file's name as text, and the next apply would stop at it.
+TEST_F(Drops, AFileDroppedOnTheEditBoxOpensAsOnTheWindow) {
+  WriteBitmap("blue.bmp", IndexedBitmap(30, 7, TableWithSet1Markers({1, 2})));
+  ASSERT_TRUE(DropFiles(edit(), {path("blue.bmp")}));
+  EXPECT_TRUE(QTest::qWaitFor([&] { return radio(4)->text() == "Blue"; }));
+  EXPECT_FALSE(edit()->text().contains("blue"));
+  EXPECT_TRUE(errors_.isEmpty()) << errors_.join('\n').toStdString();
+}
+
+TEST_F(Drops, OnlyOneLocalBitmapOrPageIsTaken) {
+  WriteBitmap("a.bmp", IndexedBitmap(30, 7, TableWithSet1Markers({1})));
+  WriteBitmap("b.bmp", IndexedBitmap(30, 7, TableWithSet1Markers({1})));
+  QFile text(path("notes.txt"));
+  ASSERT_TRUE(text.open(QIODevice::WriteOnly) && text.write("1 2 3\n") > 0);
+  text.close();
+  const struct {
+    const char* name;
+    QStringList files;
+  } cases[] = {
+      {"text file", {path("notes.txt")}},
+      {"two bitmaps", {path("a.bmp"), path("b.bmp")}},
+      {"remote bitmap", {"https://example.com/a.bmp"}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    EXPECT_FALSE(DropFiles(window_.get(), c.files));
+  }
+  // A link is text the edit box takes as it always did; local files are the window's.
+  for (const auto& c : std::span(cases).first(2)) {
+    SCOPED_TRACE(c.name);
+    EXPECT_FALSE(DropFiles(edit(), c.files));
+  }
+  QCoreApplication::processEvents();
+  EXPECT_EQ(radio(4)->text(), "Design Grid");
+  EXPECT_EQ(session().gridFile(), "DESIGNGRID.BMP");
+  EXPECT_FALSE(action("Undo1")->isEnabled());
+}
+
+// "&Topics" shows the guide the window was given with the desktop's browser.
+TEST_F(Commands, TopicsOpensTheGuide) {
+  QFile guide(path("guide.html"));
+  ASSERT_TRUE(guide.open(QIODevice::WriteOnly) && guide.write("<html></html>\n") > 0);
+  guide.close();
+  window_->setGuidePath(path("guide.html"));
+  action("Topics1")->trigger();
+  EXPECT_EQ(opened_, QStringList{path("guide.html")});
+  EXPECT_TRUE(errors_.isEmpty()) << errors_.join('\n').toStdString();
+}
+
+TEST_F(Commands, WithoutTheGuideTopicsSaysItIsNotInstalled) {
+  for (const QString& guide : {QString(), path("missing.html"), files().directory}) {
+    SCOPED_TRACE(guide.toStdString());
+    errors_.clear();
+    window_->setGuidePath(guide);
+    action("Topics1")->trigger();
+    ASSERT_EQ(errors_.size(), 1);
+    EXPECT_TRUE(errors_.front().contains("not installed")) << errors_.front().toStdString();
+  }
+  EXPECT_TRUE(opened_.isEmpty());
+}
+
+using NoBrowser = WindowTest;
+
+TEST_F(NoBrowser, TopicsSaysWhereTheGuideIs) {
+  QFile guide(path("guide.html"));
+  ASSERT_TRUE(guide.open(QIODevice::WriteOnly) && guide.write("<html></html>\n") > 0);
+  guide.close();
+  Desktop desktop;
+  desktop.reportError = [this](const QString& message) { errors_ << message; };
+  desktop.openPage = [](const QString&) { return false; };
+  window_ = std::make_unique<MainWindow>(files(), std::move(desktop));
+  window_->setGuidePath(path("guide.html"));
+  action("Topics1")->trigger();
+  ASSERT_EQ(errors_.size(), 1);
+  EXPECT_TRUE(errors_.front().contains(QDir::toNativeSeparators(path("guide.html"))))
+      << errors_.front().toStdString();
 }
 
 }  // namespace

@@ -47,6 +47,15 @@ TEST_F(Export, SavesTheShownPictureWithTheEditBoxAsTypedAndOpensThePage) {
   EXPECT_EQ(edit()->text(), "1 2 3 typed, not applied");
 }
 
+TEST_F(Export, TheSavesOfferThePicturesName) {
+  dialogs_.chosen = std::nullopt;
+  action("Save1")->trigger();
+  action("SaveSkin1")->trigger();
+  ASSERT_EQ(dialogs_.asked.size(), 2u);
+  EXPECT_EQ(dialogs_.asked[0].suggestedName, "Female - Athletic");
+  EXPECT_EQ(dialogs_.asked[1].suggestedName, "Female - Athletic");
+}
+
 TEST_F(Export, TheEnlargedViewStillGivesTheNaturalSize) {
   control<QCheckBox>("CheckBox1")->click();
   ASSERT_GT(control<PictureView>("Image1")->width(), kWidth);

@@ -72,6 +72,7 @@ TEST_F(StartUp, MenusCarryTheirCaptionsAndStates) {
       {"SelectNewAccessory", "Select accessory..."},
       {"LoadOtherBitmap1", "Load Other Bitmap"},
       {"LoadCodes1", "Load Codes from Pa&ge..."},
+      {"Exit1", "E&xit"},
       {"Edit1", "&Edit"},
       {"Undo1", "&Undo"},
       {"Redo1", "&Redo"},
@@ -88,17 +89,21 @@ TEST_F(StartUp, MenusCarryTheirCaptionsAndStates) {
     ASSERT_NE(item, nullptr) << name;
     EXPECT_EQ(item->text().toStdString(), caption);
   }
-  for (const char* separator : {"N1", "N2", "N5"}) EXPECT_TRUE(action(separator)->isSeparator());
+  for (const char* separator : {"N1", "N2", "N3", "N5"}) {
+    EXPECT_TRUE(action(separator)->isSeparator()) << separator;
+  }
   EXPECT_TRUE(action("StartBrowser")->isChecked());
   EXPECT_TRUE(action("ColorsOnLoad")->isChecked());
   EXPECT_FALSE(action("ConvertandSave1")->isEnabled());
   EXPECT_FALSE(action("Undo1")->isEnabled());
   EXPECT_FALSE(action("Redo1")->isEnabled());
   const QList<QAction*> file = control<QMenu>("File1")->actions();
-  ASSERT_EQ(file.size(), 13);
+  ASSERT_EQ(file.size(), 15);
   EXPECT_EQ(file.first()->objectName(), "Save1");
-  EXPECT_EQ(file[file.size() - 2]->objectName(), "LoadOtherBitmap1");
-  EXPECT_EQ(file.last()->objectName(), "LoadCodes1");
+  EXPECT_EQ(file[file.size() - 4]->objectName(), "LoadOtherBitmap1");
+  EXPECT_EQ(file[file.size() - 3]->objectName(), "LoadCodes1");
+  EXPECT_EQ(file[file.size() - 2]->objectName(), "N3");
+  EXPECT_EQ(file.last()->objectName(), "Exit1");
   QStringList bar;
   for (const QAction* menu : control<QMenuBar>("MainMenu1")->actions()) bar << menu->objectName();
   EXPECT_EQ(bar, (QStringList{"File1", "Edit1", "Options1", "Help1"}));
@@ -106,9 +111,13 @@ TEST_F(StartUp, MenusCarryTheirCaptionsAndStates) {
     const char* action;
     QList<QKeySequence> keys;
   } shortcuts[] = {
+      {"Save1", {QKeySequence("Ctrl+S")}},
       {"SaveSkin1", {QKeySequence("Ctrl+Shift+S")}},
+      {"LoadOtherBitmap1", {QKeySequence("Ctrl+O")}},
+      {"Exit1", {QKeySequence("Ctrl+Q")}},
       {"Undo1", {QKeySequence("Ctrl+Z")}},
       {"Redo1", {QKeySequence("Ctrl+Shift+Z"), QKeySequence("Ctrl+Y")}},
+      {"Topics1", {QKeySequence("F1")}},
   };
   for (const auto& c : shortcuts) EXPECT_EQ(action(c.action)->shortcuts(), c.keys) << c.action;
 }

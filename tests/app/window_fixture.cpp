@@ -6,7 +6,9 @@ void WindowTest::SetUp() { ASSERT_TRUE(dir_.isValid()); }
 
 void WindowTest::TearDown() { window_.reset(); }
 
-ProgramFiles WindowTest::files() const { return {dir_.path() + '/', dir_.filePath("tintara.INI")}; }
+ProgramFiles WindowTest::files() const {
+  return {dir_.path() + '/', dir_.filePath("tintara.INI"), dir_.path() + '/', {}};
+}
 
 void WindowTest::CopyArtwork(const QStringList& names) const {
   for (const QString& name : names) {
@@ -23,7 +25,8 @@ MainWindow& WindowTest::StartWindow() {
   Desktop desktop;
   desktop.reportError = [this](const QString& message) { errors_ << message; };
   desktop.chooseFile = [this](FileDialog& dialog, QWidget*) {
-    dialogs_.asked.push_back({dialog.purpose, dialog.defaultExt, dialog.filters, dialog.fileName});
+    dialogs_.asked.push_back(
+        {dialog.purpose, dialog.defaultExt, dialog.filters, dialog.fileName, dialog.suggestedName});
     if (!dialog.choices.isEmpty()) dialog.chosen = dialogs_.choice;
     return dialogs_.chosen;
   };

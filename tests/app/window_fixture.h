@@ -27,6 +27,7 @@ class WindowTest : public ::testing::Test {
     QString defaultExt;
     QStringList filters;
     QString fileName;
+    QString suggestedName;
   };
   struct DialogAnswers {
     std::optional<QString> chosen;
