@@ -96,6 +96,7 @@ class PaintSession {
   Outcome Undo();
   Outcome Redo();
   const std::string* undoName() const { return history_.undoName(); }
+  std::size_t undoCount() const { return history_.undoCount(); }
   const std::string* redoName() const { return history_.redoName(); }
 
   // What the user edits in place.

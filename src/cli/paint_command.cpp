@@ -1,0 +1,239 @@
+#include "cli/paint_command.h"
+
+#include <QCommandLineParser>
+#include <QDateTime>
+#include <QFile>
+#include <QFileInfo>
+#include <algorithm>
+#include <exception>
+#include <iostream>
+#include <optional>
+#include <variant>
+#include <vector>
+
+#include "paint/paint_session.h"
+#include "paint/painted_skin.h"
+#include "platform/clock.h"
+#include "platform/file_io.h"
+#include "sources/picture_export.h"
+#include "sources/skin_export.h"
+
+namespace tintara {
+namespace {
+
+// A codes file is text; one larger than this holds no code strings worth reading.
+constexpr std::size_t kMaxCodesFileBytes = std::size_t{64} << 20;
+
+// One code string to paint with, and where it came from for messages ("codes.txt:3: ").
+struct CodeString {
+  std::string text;
+  int line = 1;
+  std::string origin;
+};
+
+struct Request {
+  QStringList inputs;
+  std::vector<CodeString> codeStrings;  // none: random codes
+  std::uint32_t seed = 0;
+  QString pattern;
+  QString type;  // "png", "bmp" or "jpg"
+  int scale = 1;
+  bool page = false;
+};
+
+struct Failure {
+  int status;
+  std::string message;
+};
+
+QString HelpText(const QCommandLineParser& parser) {
+  QString help = parser.helpText();
+  // The parser names the running executable; users and the man page know it as tintara.
+  const qsizetype end = help.indexOf(" [options]");
+  if (end >= 0) help.replace(0, end, "Usage: tintara");
+  return help;
+}
+
+QString OutputType(const QString& pattern) {
+  const QString suffix = QFileInfo(pattern).suffix().toLower();
+  return suffix == "jpeg" ? "jpg" : suffix;
+}
+
+std::optional<Failure> ReadCodesFile(const QString& path, Request& request) {
+  const std::string native = QFile::encodeName(path).toStdString();
+  const FileReading file = ReadWholeFile(native, kMaxCodesFileBytes);
+  if (!file.bytes) return Failure{kSomethingBad, "tintara: " + native + ": " + file.problem};
+  const std::string text(file.bytes->begin(), file.bytes->end());
+  int line = 0;
+  for (std::size_t start = 0; start < text.size();) {
+    std::size_t end = text.find('\n', start);
+    if (end == std::string::npos) end = text.size();
+    std::string codes = text.substr(start, end - start);
+    if (!codes.empty() && codes.back() == '\r') codes.pop_back();
+    ++line;
+    if (!codes.empty())
+      request.codeStrings.push_back({codes, line, native + ":" + std::to_string(line) + ": "});
+    start = end + 1;
+  }
+  return std::nullopt;
+}
+
+// The request the command line makes, or why it makes none.
+std::variant<Request, Failure> ReadRequest(const QStringList& arguments) {
+  QCommandLineParser parser;
+  parser.setApplicationDescription("Paints skin bitmaps with code strings and writes the result.");
+  parser.addPositionalArgument("paint", "Paint bitmaps.", "paint");
+  parser.addPositionalArgument("inputs", "The BMP files to paint.", "INPUT.bmp...");
+  const QCommandLineOption codes("codes", "Paint with this code string.", "CODES");
+  const QCommandLineOption codesFile(
+      "codes-file", "Paint with each line's code string, writing one output a line.", "FILE");
+  const QCommandLineOption random("random", "Paint with random codes for all four groups.");
+  const QCommandLineOption seed("seed", "Seed the random codes, for repeatable results.", "N");
+  const QCommandLineOption output(
+      "output", "Where to write: .png, .bmp or .jpg; {name} is the input's name, {n} the line.",
+      "PATTERN");
+  const QCommandLineOption scale("scale", "Scale a .png or .bmp output by 1, 2, 3, 4 or 8.", "N");
+  const QCommandLineOption page("page", "Write the HTML page beside a .jpg output.");
+  parser.addOptions({codes, codesFile, random, seed, output, scale, page});
+  parser.addHelpOption();
+  const auto usage = [&parser](const QString& problem) {
+    return Failure{kUsageError,
+                   ("tintara paint: " + problem + "\n\n" + HelpText(parser)).toStdString()};
+  };
+  if (!parser.parse(arguments)) return usage(parser.errorText());
+  if (parser.isSet("help")) return Failure{kAllWritten, HelpText(parser).toStdString()};
+
+  Request request;
+  request.inputs = parser.positionalArguments().mid(1);
+  if (request.inputs.isEmpty()) return usage("No input bitmap given.");
+  const int sources =
+      int(parser.isSet(codes)) + int(parser.isSet(codesFile)) + int(parser.isSet(random));
+  if (sources != 1) return usage("Give exactly one of --codes, --codes-file and --random.");
+  if (parser.isSet(codes))
+    request.codeStrings.push_back({parser.value(codes).toStdString(), 1, ""});
+  if (parser.isSet(codesFile)) {
+    if (auto failure = ReadCodesFile(parser.value(codesFile), request)) return *failure;
+  }
+  bool ok = true;
+  request.seed = parser.isSet(seed) ? parser.value(seed).toUInt(&ok) : TimeOfDayMillisecondsUtc();
+  if (!ok) return usage("The seed must be a whole number from 0 to 4294967295.");
+  request.pattern = parser.isSet(output)
+                        ? parser.value(output)
+                        : (parser.isSet(codesFile) ? "{name}-{n}.png" : "{name}-painted.png");
+  request.type = OutputType(request.pattern);
+  if (request.type != "png" && request.type != "bmp" && request.type != "jpg") {
+    return usage("The output must end in .png, .bmp or .jpg.");
+  }
+  request.scale = parser.isSet(scale) ? parser.value(scale).toInt(&ok) : 1;
+  const bool knownScale =
+      std::find(kSkinScales.begin(), kSkinScales.end(), request.scale) != kSkinScales.end();
+  if (!ok || !knownScale) return usage("The scale must be 1, 2, 3, 4 or 8.");
+  if (request.scale != 1 && request.type == "jpg") return usage("A .jpg output is not scaled.");
+  request.page = parser.isSet(page);
+  if (request.page && request.type != "jpg") return usage("Only a .jpg output has a page.");
+  if (request.inputs.size() > 1 && !request.pattern.contains("{name}")) {
+    return usage("With several inputs the output must hold {name}.");
+  }
+  if (request.codeStrings.size() > 1 && !request.pattern.contains("{n}")) {
+    return usage("With several code strings the output must hold {n}.");
+  }
+  return request;
+}
+
+void Write(const Request& request, const PaintSession& session, const QString& path) {
+  const Picture& picture = session.picture();
+  if (request.type == "jpg") {
+    if (request.page) {
+      WriteJpegWithPage(path, picture, QString::fromStdString(session.codeText()),
+                        QDateTime::currentDateTime());
+    } else {
+      WriteJpeg(path, picture);
+    }
+  } else {
+    WriteSkin(path, *session.model().work, picture, *session.paintedTable(), request.scale);
+  }
+}
+
+bool Tell(std::ostream& errors, const std::string& message) {
+  errors << "tintara: " << message << '\n';
+  return false;
+}
+
+// A session that has loaded the input; nothing, with the problem told, when it cannot.
+std::optional<PaintSession> LoadedSession(const Request& request, const QString& input,
+                                          std::ostream& errors) {
+  std::optional<PaintSession> session(std::in_place, "", request.seed, Picture{});
+  if (const Outcome loaded = session->LoadPaintImage(QFile::encodeName(input).toStdString());
+      loaded.message) {
+    Tell(errors, *loaded.message);
+    return std::nullopt;
+  }
+  return session;
+}
+
+// Paints the loaded input with one code string, or with random codes when there is none, and
+// writes it; false, with the problem told, when nothing was written. `stopped` tells that the
+// code string stopped at a bad token, leaving some slots changed.
+bool PaintOne(const Request& request, PaintSession& session, const QString& input,
+              const CodeString* codes, std::ostream& errors, bool& stopped) {
+  if (codes == nullptr) {
+    for (int group = 1; group <= kGroupCount; ++group) session.SetGroupEnabled(group, true);
+    session.RollRandomCodes();
+  } else {
+    session.SetCodeText(codes->text);
+    if (const Outcome applied = session.ApplyCodeText(); applied.message) {
+      stopped = true;
+      return Tell(errors, QFileInfo(input).fileName().toStdString() + ": " + codes->origin +
+                              *applied.message);
+    }
+  }
+  QString path = request.pattern;
+  path.replace("{name}", QFileInfo(input).completeBaseName());
+  path.replace("{n}", QString::number(codes == nullptr ? 1 : codes->line));
+  try {
+    Write(request, session, path);
+  } catch (const std::exception& error) {
+    return Tell(errors, error.what());
+  }
+  return true;
+}
+
+}  // namespace
+
+int RunPaintCommand(const QStringList& arguments, std::ostream& errors) {
+  std::variant<Request, Failure> read = ReadRequest(arguments);
+  if (const auto* failure = std::get_if<Failure>(&read)) {
+    (failure->status == kAllWritten ? std::cout : errors) << failure->message << '\n';
+    return failure->status;
+  }
+  const Request& request = std::get<Request>(read);
+  bool allWritten = true;
+  for (const QString& input : request.inputs) {
+    std::optional<PaintSession> session = LoadedSession(request, input, errors);
+    if (!session) {
+      allWritten = false;
+      continue;
+    }
+    bool stopped = false;
+    if (request.codeStrings.empty()) {
+      allWritten = PaintOne(request, *session, input, nullptr, errors, stopped) && allWritten;
+    }
+    for (const CodeString& codes : request.codeStrings) {
+      const std::size_t loaded = session->undoCount();
+      allWritten = PaintOne(request, *session, input, &codes, errors, stopped) && allWritten;
+      // Every code string starts from the picture as loaded: an applied one is undone, and one
+      // that stopped half-way, which is no step to undo, is loaded again. The last needs neither.
+      if (&codes == &request.codeStrings.back()) break;
+      if (stopped) {
+        stopped = false;
+        session = LoadedSession(request, input, errors);
+        if (!session) break;
+      } else if (session->undoCount() > loaded) {
+        session->Undo();
+      }
+    }
+  }
+  return allWritten ? kAllWritten : kSomethingBad;
+}
+
+}  // namespace tintara

@@ -1,0 +1,129 @@
+#include "cli/paint_command.h"
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QTemporaryDir>
+#include <sstream>
+
+#include "paint/reference_palette.h"
+#include "paint/slot_tables.h"
+#include "paint/test_pictures.h"
+#include "platform/bmp_reader.h"
+
+namespace tintara {
+namespace {
+
+// Inputs in a temporary folder, which is also where the outputs go. The body has every slot at
+// position 16 + slot.
+class PaintCommand : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(dir_.isValid());
+    previous_ = QDir::currentPath();
+    QDir::setCurrent(dir_.path());
+    ASSERT_TRUE(
+        WriteBmpFile("BODY.BMP", IndexedBitmap(16, 4, TableWithSet1Markers(SlotRange(1, 16)))));
+  }
+  void TearDown() override { QDir::setCurrent(previous_); }
+
+  int Run(const QStringList& arguments) {
+    errors_.str({});
+    return RunPaintCommand(QStringList{"tintara", "paint"} + arguments, errors_);
+  }
+  static void Store(const QString& name, const QByteArray& text) {
+    QFile file(name);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(text) == text.size());
+  }
+  // The colour a written skin gives colour-table position `index`.
+  static Colour TableColour(const QString& name, int index) {
+    const std::optional<Bitmap> skin = ReadBmpFile(name.toStdString()).bitmap;
+    if (!skin) return 0xDEADBEEF;
+    return skin->colourTable.at(static_cast<std::size_t>(index)).colour();
+  }
+
+  std::ostringstream errors_;
+
+ private:
+  QTemporaryDir dir_;
+  QString previous_;
+};
+
+TEST_F(PaintCommand, WritesEachKindOfOutputByItsExtension) {
+  EXPECT_EQ(Run({"BODY.BMP", "--codes", "17 18 19 ", "--output", "{name}.bmp"}), kAllWritten);
+  EXPECT_EQ(TableColour("BODY.bmp", 17), ReferenceColour(17));
+  EXPECT_EQ(TableColour("BODY.bmp", 19), ReferenceColour(19));
+
+  EXPECT_EQ(Run({"BODY.BMP", "--codes", "17", "--output", "big.png", "--scale", "4"}), kAllWritten);
+  const QImage png("big.png");
+  EXPECT_EQ(png.size(), QSize(64, 16));
+  EXPECT_EQ(png.format(), QImage::Format_Indexed8);
+
+  EXPECT_EQ(Run({"BODY.BMP", "--codes", "17 18", "--output", "Red.jpg", "--page"}), kAllWritten);
+  EXPECT_EQ(QImage("Red.jpg").size(), QSize(16, 4));
+  QFile page("red.htm");
+  ASSERT_TRUE(page.open(QIODevice::ReadOnly));
+  EXPECT_TRUE(page.readAll().contains("<!--MOXEL--> 17 223 224 "));
+  EXPECT_TRUE(errors_.str().empty()) << errors_.str();
+}
+
+// A bad line is told with its file and line; the other lines are still written.
+TEST_F(PaintCommand, ACodesFileWritesOneOutputALineAndTellsTheBadOnes) {
+  Store("codes.txt", "1 2 3\r\n5 x 7\n\n9 \n");
+  EXPECT_EQ(Run({"BODY.BMP", "--codes-file", "codes.txt", "--output", "out-{n}.bmp"}),
+            kSomethingBad);
+  EXPECT_EQ(errors_.str(), "tintara: BODY.BMP: codes.txt:2: 'x' is not a valid integer value\n");
+  EXPECT_EQ(TableColour("out-1.bmp", 17), ReferenceColour(1));
+  EXPECT_FALSE(QFile::exists("out-2.bmp"));
+  // Each line paints the picture as loaded: slot 1 of line 4 is not line 1's.
+  EXPECT_EQ(TableColour("out-4.bmp", 17), ReferenceColour(9));
+  EXPECT_EQ(TableColour("out-4.bmp", 18), kSlots[1].set1Marker);
+}
+
+TEST_F(PaintCommand, AnInputThatCannotBeReadIsToldOnceAndTheOthersAreWritten) {
+  EXPECT_EQ(Run({"NOPE.BMP", "BODY.BMP", "--codes", "5", "--output", "{name}.png"}), kSomethingBad);
+  EXPECT_EQ(errors_.str(), "tintara: Cannot open NOPE.BMP: the file does not exist\n");
+  EXPECT_TRUE(QFile::exists("BODY.png"));
+}
+
+TEST_F(PaintCommand, RandomCodesRepeatWithTheirSeed) {
+  ASSERT_EQ(Run({"BODY.BMP", "--random", "--seed", "7", "--output", "a.bmp"}), kAllWritten);
+  ASSERT_EQ(Run({"BODY.BMP", "--random", "--seed", "7", "--output", "b.bmp"}), kAllWritten);
+  ASSERT_EQ(Run({"BODY.BMP", "--random", "--seed", "8", "--output", "c.bmp"}), kAllWritten);
+  for (int slot = 1; slot <= kSlotCount; ++slot) {
+    EXPECT_EQ(TableColour("a.bmp", 16 + slot), TableColour("b.bmp", 16 + slot)) << slot;
+  }
+  bool differs = false;
+  for (int slot = 1; slot <= kSlotCount; ++slot) {
+    differs = differs || TableColour("a.bmp", 16 + slot) != TableColour("c.bmp", 16 + slot);
+  }
+  EXPECT_TRUE(differs);
+}
+
+TEST_F(PaintCommand, UsageErrorsWriteNothing) {
+  Store("two.txt", "1\n2\n");
+  const QList<QStringList> cases = {
+      {"--codes", "1"},
+      {"BODY.BMP"},
+      {"BODY.BMP", "--codes", "1", "--random"},
+      {"BODY.BMP", "--codes", "1", "--output", "x.gif"},
+      {"BODY.BMP", "--codes", "1", "--output", "x.jpg", "--scale", "2"},
+      {"BODY.BMP", "--codes", "1", "--output", "x.png", "--scale", "5"},
+      {"BODY.BMP", "--codes", "1", "--output", "x.png", "--page"},
+      {"BODY.BMP", "BODY.BMP", "--codes", "1", "--output", "x.png"},
+      {"BODY.BMP", "--codes-file", "two.txt", "--output", "x.png"},
+      {"BODY.BMP", "--random", "--seed", "minus one"},
+      {"BODY.BMP", "--codes", "1", "--colour"},
+  };
+  for (const QStringList& arguments : cases) {
+    SCOPED_TRACE(arguments.join(' ').toStdString());
+    EXPECT_EQ(Run(arguments), kUsageError);
+    EXPECT_NE(errors_.str().find("Usage: tintara"), std::string::npos) << errors_.str();
+  }
+  EXPECT_EQ(QDir().entryList({"*.png", "*.jpg", "*.gif"}, QDir::Files), QStringList{});
+}
+
+}  // namespace
+}  // namespace tintara
