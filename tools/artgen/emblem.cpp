@@ -10,7 +10,6 @@ namespace tintara::artgen {
 
 namespace {
 
-constexpr std::uint8_t kBlack = 0;
 constexpr std::uint8_t kOutline = 1;
 constexpr int kWoodEntry = 2;      // five shades
 constexpr int kHandleEntry = 7;    // five shades
@@ -78,19 +77,15 @@ Paints EmblemPaints() {
     for (int i = 0; i < count; ++i) shades.push_back(static_cast<std::uint8_t>(first + i));
     return shades;
   };
-  Paints paints = {{kBlack}, ramp(kWoodEntry, 5), ramp(kHandleEntry, 5), ramp(kFerruleEntry, 5)};
+  Paints paints = {
+      {kEmblemBackdrop}, ramp(kWoodEntry, 5), ramp(kHandleEntry, 5), ramp(kFerruleEntry, 5)};
   for (int i = 0; i < kPaintCount; ++i) {
     paints.push_back(ramp(kPaintEntry + kPaintShades * i, kPaintShades));
   }
   return paints;
 }
 
-}  // namespace
-
-Bitmap DrawEmblem() {
-  Canvas canvas(kEmblemWidth, kEmblemHeight, kBlack);
-  PaintFigure(EmblemFigure(), EmblemPaints(), canvas);
-
+ColourTable EmblemTable() {
   ColourTable table;
   table.Set(kOutline, Rgb(44, 40, 52));
   const Colour wood[] = {Rgb(110, 62, 24), Rgb(160, 98, 44), Rgb(200, 138, 72), Rgb(228, 176, 110),
@@ -110,7 +105,23 @@ Bitmap DrawEmblem() {
                 kPaints[static_cast<std::size_t>(paint)][static_cast<std::size_t>(shade)]);
     }
   }
-  return canvas.ToBitmap(table.entries());
+  return table;
+}
+
+Canvas PaintEmblem() {
+  Canvas canvas(kEmblemWidth, kEmblemHeight, kEmblemBackdrop);
+  PaintFigure(EmblemFigure(), EmblemPaints(), canvas);
+  return canvas;
+}
+
+}  // namespace
+
+Bitmap DrawEmblem() { return PaintEmblem().ToBitmap(EmblemTable().entries()); }
+
+Bitmap DrawOutlinedEmblem() {
+  Canvas canvas = PaintEmblem();
+  canvas.OutlineFigure(kEmblemBackdrop, kOutline);
+  return canvas.ToBitmap(EmblemTable().entries());
 }
 
 }  // namespace tintara::artgen

@@ -1,5 +1,5 @@
 // Draws the bitmaps the program ships: the catalogue beside the program, the pictures compiled
-// into it and, when asked, a contact sheet of the whole catalogue.
+// into it, the desktop icon at every size and, when asked, a contact sheet of the whole catalogue.
 
 #include <cstdio>
 #include <filesystem>
@@ -13,6 +13,7 @@
 #include "emblem.h"
 #include "glyphs.h"
 #include "heads.h"
+#include "icon.h"
 #include "paint/image_loading.h"
 #include "palette.h"
 #include "platform/bmp_writer.h"
@@ -68,15 +69,17 @@ std::optional<std::string> FindPaintingMistake(const Artwork& artwork) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc != 3 && argc != 4) {
-    std::fprintf(stderr, "usage: artgen <program-dir> <resource-dir> [contact-sheet.png]\n");
+  if (argc != 4 && argc != 5) {
+    std::fprintf(stderr,
+                 "usage: artgen <program-dir> <resource-dir> <icon-dir> [contact-sheet.png]\n");
     return 2;
   }
   const std::string programDir = argv[1];
   const std::string resourceDir = argv[2];
+  const std::string iconDir = argv[3];
 
   std::error_code error;
-  for (const std::string& directory : {programDir, resourceDir}) {
+  for (const std::string& directory : {programDir, resourceDir, iconDir}) {
     std::filesystem::create_directories(directory, error);
   }
 
@@ -93,11 +96,18 @@ int main(int argc, char** argv) {
   ok = WriteBitmap(resourceDir, "glyph.bmp", DrawRestoreGlyph()) && ok;
   ok = WriteBitmap(resourceDir, "glyph_disabled.bmp", DrawRestoreGlyphDisabled()) && ok;
   ok = WriteBitmap(resourceDir, "emblem.bmp", DrawEmblem()) && ok;
-  if (argc == 4) {
+  for (const int size : kIconSizes) {
+    const std::string name = std::to_string(size) + "x" + std::to_string(size) + ".png";
+    ok = Write(iconDir + "/" + name, EncodePngWithAlpha(size, size, DrawIcon(size))) && ok;
+  }
+  ok = Write(resourceDir + "/icon.png",
+             EncodePngWithAlpha(kWindowIconSize, kWindowIconSize, DrawIcon(kWindowIconSize))) &&
+       ok;
+  if (argc == 5) {
     const Sheet sheet =
         DrawContactSheet(catalogue, {"PELLHEAD.BMP", "HARROW.BMP", "BOY-1.BMP", "GIRL-1.BMP",
                                      "BUNNY.BMP", "ROSEHEAD.BMP", "TURF.BMP"});
-    ok = Write(argv[3], EncodePng(sheet.width, sheet.height, sheet.pixels)) && ok;
+    ok = Write(argv[4], EncodePng(sheet.width, sheet.height, sheet.pixels)) && ok;
   }
   return ok ? 0 : 1;
 }

@@ -5,9 +5,11 @@
 
 namespace tintara::artgen {
 
-// An RGB picture as PNG file contents: 8 bits a channel, the image data stored without
-// compression. Pixels are 0xFFRRGGBB, rows top to bottom.
+// A picture as PNG file contents, 8 bits a channel. Pixels are 0xAARRGGBB, rows top to bottom.
+// EncodePng writes RGB and ignores the alpha byte; EncodePngWithAlpha keeps it.
 std::vector<std::uint8_t> EncodePng(int width, int height,
                                     const std::vector<std::uint32_t>& pixels);
+std::vector<std::uint8_t> EncodePngWithAlpha(int width, int height,
+                                             const std::vector<std::uint32_t>& pixels);
 
 }  // namespace tintara::artgen
