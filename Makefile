@@ -2,24 +2,59 @@
 BUILD_DIR := build
 JOBS := $(shell nproc)
 CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo
+PREFIX ?= /usr/local
 
-.PHONY: deps build run test check bench fuzz clean
+.PHONY: deps configure build run install package lint test bench check fuzz clean
 
 deps:
 	@bash scripts/install-deps.sh
 
-build: deps
-	cmake -S . -B $(BUILD_DIR) $(CMAKE_FLAGS)
-	cmake --build $(BUILD_DIR) -j $(JOBS)
+# A new build folder starts with the tests and benchmarks off, so that `make build` and `make run`
+# compile only the program and its artwork; `make test` and `make bench` switch theirs on, and they
+# stay on in that folder. Either way `make build` builds the program alone.
+CONFIGURE = cmake -S . -B $(BUILD_DIR) $(CMAKE_FLAGS) \
+  $(if $(wildcard $(BUILD_DIR)/CMakeCache.txt),,-DBUILD_TESTING=OFF -DTINTARA_BENCHMARKS=OFF)
+
+configure: deps
+	$(CONFIGURE)
+
+build: configure
+	cmake --build $(BUILD_DIR) -j $(JOBS) --target tintara
 
 run: build
-	./$(BUILD_DIR)/tintara
+	$(BUILD_DIR)/tintara
 
-test: build
+install: build
+	cmake --install $(BUILD_DIR) --prefix $(PREFIX)
+
+# tintara_<version>_<architecture>.deb in the build folder.
+package: build
+	@bash scripts/install-deps.sh --with-package
+	rm -f $(BUILD_DIR)/tintara_*.deb
+	cd $(BUILD_DIR) && cpack -G DEB
+	dpkg-deb --info $(BUILD_DIR)/tintara_*.deb
+
+# Installs into a scratch folder and checks the tree: the files, the desktop entry
+# (desktop-file-validate), the AppStream metadata (appstreamcli) and the manual page (groff).
+LINT_ROOT := $(BUILD_DIR)/lint-root
+lint: build
+	@bash scripts/install-deps.sh --with-lint
+	rm -rf $(LINT_ROOT)
+	cmake --install $(BUILD_DIR) --prefix $(abspath $(LINT_ROOT))
+	bash packaging/check-install.sh $(BUILD_DIR) $(LINT_ROOT)
+
+test:
+	@bash scripts/install-deps.sh --with-tests
+	$(CONFIGURE) -DBUILD_TESTING=ON
+	cmake --build $(BUILD_DIR) -j $(JOBS)
 	cd $(BUILD_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
 
-bench: build
-	./$(BUILD_DIR)/bench/tintara_bench --benchmark_out=$(BUILD_DIR)/bench.json --benchmark_out_format=json
+bench:
+	@bash scripts/install-deps.sh --with-bench
+	$(CONFIGURE) -DTINTARA_BENCHMARKS=ON
+	cmake --build $(BUILD_DIR) -j $(JOBS) --target tintara_bench cli_write_inputs tintara
+	$(BUILD_DIR)/bench/tintara_bench --benchmark_out=$(BUILD_DIR)/bench.json --benchmark_out_format=json
+	bash bench/cli/timings.sh $(BUILD_DIR)
 
 # The tests again, built with AddressSanitizer and UndefinedBehaviorSanitizer in their own folder;
 # the benchmarks are left out. Any report fails the test that made it.
@@ -27,11 +62,12 @@ CHECK_DIR := build-check
 SANITIZE := -fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=undefined
 # Leak checking stays on: the Qt tests free what they allocate on the offscreen platform.
 CHECK_ENV := QT_QPA_PLATFORM=offscreen UBSAN_OPTIONS=print_stacktrace=1
-check: deps
+check:
+	@bash scripts/install-deps.sh --with-tests
 	cmake -S . -B $(CHECK_DIR) -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_COMPILER=g++ \
+	  -DBUILD_TESTING=ON -DTINTARA_BENCHMARKS=OFF \
 	  "-DCMAKE_CXX_FLAGS=$(SANITIZE)" "-DCMAKE_EXE_LINKER_FLAGS=$(SANITIZE)"
-	cmake --build $(CHECK_DIR) -j $(JOBS) --target $$(cmake --build $(CHECK_DIR) --target help \
-	  | sed -n -E 's/^(\.\.\. )?([a-z_]+_tests)(: .*)?$$/\2/p')
+	cmake --build $(CHECK_DIR) -j $(JOBS)
 	cd $(CHECK_DIR) && $(CHECK_ENV) ctest --output-on-failure -j $(JOBS)
 
 FUZZ_DIR := build-fuzz

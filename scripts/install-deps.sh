@@ -1,5 +1,11 @@
 #!/usr/bin/env bash
-# Installs the Debian packages the build, tests and screenshots need.
+# Installs the Debian packages the build needs, and with options those of the other targets:
+#   --with-tests    GoogleTest, for `make test` and `make check`
+#   --with-bench    Google Benchmark, for `make bench`
+#   --with-package  dpkg-shlibdeps and file, for `make package`
+#   --with-lint     the desktop entry, AppStream and manual page checkers, for `make lint`
+#   --with-desktop  an X server and tools to drive and photograph the window
+#   --with-fuzz     clang and its libFuzzer runtime, for `make fuzz`
 # Idempotent: does nothing when every package is already present.
 set -euo pipefail
 
@@ -8,14 +14,21 @@ packages=(
   cmake g++ make pkg-config
   qt6-base-dev libgl-dev
   libjpeg62-turbo-dev
-  libgtest-dev libgmock-dev libbenchmark-dev
 )
-if [ "${1:-}" = "--with-desktop" ]; then
-  packages+=(xvfb xdotool imagemagick)
-fi
-if [ "${1:-}" = "--with-fuzz" ]; then
-  packages+=(clang libclang-rt-dev)
-fi
+for option in "$@"; do
+  case "$option" in
+    --with-tests) packages+=(libgtest-dev libgmock-dev) ;;
+    --with-bench) packages+=(libbenchmark-dev) ;;
+    --with-package) packages+=(dpkg-dev file) ;;
+    --with-lint) packages+=(desktop-file-utils appstream groff-base) ;;
+    --with-desktop) packages+=(xvfb xdotool imagemagick) ;;
+    --with-fuzz) packages+=(clang libclang-rt-dev) ;;
+    *)
+      echo "install-deps.sh: unknown option $option" >&2
+      exit 2
+      ;;
+  esac
+done
 
 missing=()
 for p in "${packages[@]}"; do
