@@ -72,9 +72,8 @@ QString OpenableDroppedFile(const QMimeData* data) {
 }
 
 // The window only reads the file: a file manager told the drop was a move would delete it.
-bool TakeAsCopy(QDropEvent* event) {
-  if (OpenableDroppedFile(event->mimeData()).isEmpty() ||
-      !event->possibleActions().testFlag(Qt::CopyAction)) {
+bool TakeAsCopy(QDropEvent* event, const QString& file) {
+  if (file.isEmpty() || !event->possibleActions().testFlag(Qt::CopyAction)) {
     event->ignore();
     return false;
   }
@@ -161,19 +160,25 @@ bool MainWindow::event(QEvent* event) {
   return StoredPlacementWindow::event(event);
 }
 
-void MainWindow::dragEnterEvent(QDragEnterEvent* event) { TakeAsCopy(event); }
+void MainWindow::dragEnterEvent(QDragEnterEvent* event) {
+  draggedFile_ = OpenableDroppedFile(event->mimeData());
+  TakeAsCopy(event, draggedFile_);
+}
 
-void MainWindow::dragMoveEvent(QDragMoveEvent* event) { TakeAsCopy(event); }
+void MainWindow::dragMoveEvent(QDragMoveEvent* event) { TakeAsCopy(event, draggedFile_); }
+
+void MainWindow::dragLeaveEvent(QDragLeaveEvent*) { draggedFile_.clear(); }
 
 void MainWindow::dropEvent(QDropEvent* event) {
-  if (!TakeAsCopy(event)) return;
+  // The file read when the drag entered is this drag's file: asking the source again at the
+  // drop can stall the window for seconds and then bring nothing (X11 drags between Qt programs).
+  const QString file =
+      draggedFile_.isEmpty() ? OpenableDroppedFile(event->mimeData()) : draggedFile_;
+  draggedFile_.clear();
+  if (!TakeAsCopy(event, file)) return;
   // The file manager waits until the drop returns; the file opens, and a message shows, after.
   QMetaObject::invokeMethod(
-      this,
-      [this, path = OpenableDroppedFile(event->mimeData())] {
-        perform([&] { return openDroppedFile(path); });
-      },
-      Qt::QueuedConnection);
+      this, [this, file] { perform([&] { return openDroppedFile(file); }); }, Qt::QueuedConnection);
 }
 
 // Files dragged onto the edit box are the window's to open, not text to insert; the edit box
@@ -182,17 +187,23 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
   if (watched == codeEdit_) {
     switch (event->type()) {
       case QEvent::DragEnter:
+        if (!CarriesLocalFiles(static_cast<QDropEvent*>(event)->mimeData())) break;
+        dragEnterEvent(static_cast<QDragEnterEvent*>(event));
+        return true;
       case QEvent::DragMove:
       case QEvent::Drop: {
         auto* drop = static_cast<QDropEvent*>(event);
-        if (!CarriesLocalFiles(drop->mimeData())) break;
+        if (draggedFile_.isEmpty() && !CarriesLocalFiles(drop->mimeData())) break;
         if (event->type() == QEvent::Drop) {
           dropEvent(drop);
         } else {
-          TakeAsCopy(drop);
+          TakeAsCopy(drop, draggedFile_);
         }
         return true;
       }
+      case QEvent::DragLeave:
+        draggedFile_.clear();
+        break;
       default:
         break;
     }

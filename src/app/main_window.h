@@ -62,6 +62,7 @@ class MainWindow : public StoredPlacementWindow {
   // A bitmap or a saved page dragged from a file manager opens when dropped on the window.
   void dragEnterEvent(QDragEnterEvent* event) override;
   void dragMoveEvent(QDragMoveEvent* event) override;
+  void dragLeaveEvent(QDragLeaveEvent* event) override;
   void dropEvent(QDropEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -112,6 +113,7 @@ class MainWindow : public StoredPlacementWindow {
   FileDialog pageDialog_;
   QSize baseSize_;
   QString guidePath_;
+  QString draggedFile_;  // the file the drag over the window carried when it entered
 
   PictureView* picture_ = nullptr;
   SwatchBoard* board_ = nullptr;

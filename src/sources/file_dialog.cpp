@@ -1,7 +1,9 @@
 #include "sources/file_dialog.h"
 
 #include <QComboBox>
+#include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QGridLayout>
 #include <QLabel>
 #include <QStandardPaths>
@@ -41,7 +43,9 @@ std::optional<QString> AskTheUser(FileDialog& dialog, QWidget* parent) {
   if (!dialog.fileName.isEmpty()) {
     box.selectFile(dialog.fileName);
   } else {
-    box.setDirectory(QStandardPaths::writableLocation(QStandardPaths::PicturesLocation));
+    // Not every user has a Pictures folder; the dialog would then open wherever it was started.
+    const QString pictures = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
+    box.setDirectory(QFileInfo(pictures).isDir() ? pictures : QDir::homePath());
     if (!dialog.suggestedName.isEmpty())
       box.selectFile(dialog.suggestedName + '.' + dialog.defaultExt);
   }

@@ -318,8 +318,9 @@ class Drops : public Commands {
  protected:
   // Drags the files, named by path or URL, over the target and drops them there; true when the
   // target took the drop. Shift makes a move the proposed action, which the window must not take:
-  // the file manager would delete the file.
-  bool DropFiles(QWidget* target, const QStringList& files) const {
+  // the file manager would delete the file. Some sources hand over their data only while the
+  // drag moves, not with the drop: `dataAtDrop` false drops with none.
+  bool DropFiles(QWidget* target, const QStringList& files, bool dataAtDrop = true) const {
     QMimeData data;
     QList<QUrl> urls;
     for (const QString& file : files) {
@@ -334,7 +335,9 @@ class Drops : public Commands {
     QApplication::sendEvent(target, &enter);
     if (!enter.isAccepted()) return false;
     EXPECT_EQ(enter.dropAction(), Qt::CopyAction);
-    QDropEvent drop(QPointF(at), offered, &data, Qt::LeftButton, Qt::ShiftModifier);
+    QMimeData none;
+    QDropEvent drop(QPointF(at), offered, dataAtDrop ? &data : &none, Qt::LeftButton,
+                    Qt::ShiftModifier);
     QApplication::sendEvent(target, &drop);
     EXPECT_EQ(drop.dropAction(), Qt::CopyAction);
     return drop.isAccepted();
@@ -373,6 +376,16 @@ TEST_F(Drops, AFileDroppedOnTheEditBoxOpensAsOnTheWindow) {
   EXPECT_TRUE(QTest::qWaitFor([&] { return radio(4)->text() == "Blue"; }));
   EXPECT_FALSE(edit()->text().contains("blue"));
   EXPECT_TRUE(errors_.isEmpty()) << errors_.join('\n').toStdString();
+}
+
+TEST_F(Drops, ADropWithoutDataOpensTheFileTheDragCarried) {
+  WriteBitmap("blue.bmp", IndexedBitmap(30, 7, TableWithSet1Markers({1, 2})));
+  WriteBitmap("green.bmp", IndexedBitmap(20, 7, TableWithSet1Markers({1, 2})));
+  ASSERT_TRUE(DropFiles(window_.get(), {path("blue.bmp")}, false));
+  EXPECT_TRUE(QTest::qWaitFor([&] { return radio(4)->text() == "Blue"; }));
+  ASSERT_TRUE(DropFiles(edit(), {path("green.bmp")}, false));
+  EXPECT_TRUE(QTest::qWaitFor([&] { return radio(4)->text() == "Green"; }));
+  EXPECT_FALSE(edit()->text().contains("green"));
 }
 
 TEST_F(Drops, OnlyOneLocalBitmapOrPageIsTaken) {
