@@ -3,20 +3,41 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <optional>
+#include <string_view>
+#include <vector>
 
 namespace tintara {
 
+// The ways of drawing indices through a table, from the portable loop, which every processor
+// runs and which is the reference, to the widest vector kernel.
+enum class DrawKernel { kPortable, kAvx2, kAvx512 };
+
+// The kernels this processor can run, the portable loop first and the fastest last.
+std::vector<DrawKernel> SupportedDrawKernels();
+
+// "portable", "avx2", "avx512": the names TINTARA_KERNEL takes.
+std::string_view DrawKernelName(DrawKernel kernel);
+std::optional<DrawKernel> DrawKernelNamed(std::string_view name);
+
+// The kernel DrawIndices uses: the one TINTARA_KERNEL names when the processor supports it,
+// else the fastest supported.
+DrawKernel CurrentDrawKernel();
+
+// Makes DrawIndices use the kernel, for tests and benchmarks; false, changing nothing, when the
+// processor does not support it.
+bool UseDrawKernel(DrawKernel kernel);
+
 // Draws count 8-bit indices through a 256-entry table of 32-bit pixels: out[i] = table[in[i]].
-// This is the whole per-pixel cost of a recolouring, so it picks the fastest way the processor
-// offers; every way gives the same pixels.
+// This is the whole per-pixel cost of a recolouring; every kernel gives the same pixels.
 void DrawIndices(const std::uint8_t* in, std::size_t count,
                  const std::array<std::uint32_t, 256>& table, std::uint32_t* out);
 
-// The ways DrawIndices chooses from, for tests that compare them.
-void DrawIndicesPortable(const std::uint8_t* in, std::size_t count,
-                         const std::array<std::uint32_t, 256>& table, std::uint32_t* out);
-bool CanDrawIndicesWithByteShuffles();
-void DrawIndicesWithByteShuffles(const std::uint8_t* in, std::size_t count,
-                                 const std::array<std::uint32_t, 256>& table, std::uint32_t* out);
+// Pictures with more pixels than this are drawn with stores that bypass the caches.
+inline constexpr std::size_t kStreamingDrawAbovePixels = (std::size_t{32} << 20) / 4;
+
+// The same with the kernel given, which the processor must support.
+void DrawIndicesWith(DrawKernel kernel, const std::uint8_t* in, std::size_t count,
+                     const std::array<std::uint32_t, 256>& table, std::uint32_t* out);
 
 }  // namespace tintara

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <random>
 #include <vector>
 
@@ -16,51 +17,73 @@ PixelTable RandomTable(std::mt19937& random) {
   return table;
 }
 
-std::vector<std::uint32_t> Reference(const std::vector<std::uint8_t>& in, const PixelTable& table) {
-  std::vector<std::uint32_t> out;
-  for (std::uint8_t index : in) out.push_back(table[index]);
-  return out;
+// A 16-colour bitmap's table: entries past its colours are black, as the session fills them.
+PixelTable ShortTable(std::mt19937& random) {
+  PixelTable table = RandomTable(random);
+  std::fill(table.begin() + 16, table.end(), 0xFF000000u);
+  return table;
 }
 
-// Lengths around the 64-pixel blocks and the 8-pixel steps, at every start alignment, with all
-// four bytes of every entry distinct, so that a byte from the wrong plane or a pixel out of order
-// shows.
-TEST(DrawIndices, EveryWayGivesTheTablesPixelsInOrder) {
+std::vector<std::uint8_t> RandomIndices(std::mt19937& random, std::size_t count) {
+  std::vector<std::uint8_t> indices(count);
+  for (std::uint8_t& index : indices) index = static_cast<std::uint8_t>(random());
+  return indices;
+}
+
+std::string KernelName(const testing::TestParamInfo<DrawKernel>& info) {
+  return std::string(DrawKernelName(info.param));
+}
+
+class EveryKernel : public testing::TestWithParam<DrawKernel> {};
+
+// Lengths around the 64-pixel and 32-pixel blocks and the 8-pixel steps, input and output at
+// several alignments, with all four bytes of every entry distinct, so that a byte from the wrong
+// plane, a pixel out of order or a write past the end shows.
+TEST_P(EveryKernel, DrawsAsThePortableLoopDoes) {
   std::mt19937 random(7);
-  const PixelTable table = RandomTable(random);
-  std::vector<std::uint8_t> storage(600);
-  for (std::uint8_t& index : storage) index = static_cast<std::uint8_t>(random());
-  for (std::size_t count : {0u, 1u, 7u, 8u, 63u, 64u, 65u, 127u, 128u, 200u, 513u}) {
-    for (std::size_t offset : {0u, 1u, 3u, 17u}) {
-      SCOPED_TRACE(testing::Message() << count << " pixels from " << offset);
-      const std::vector<std::uint8_t> in(storage.begin() + offset,
-                                         storage.begin() + offset + count);
-      const std::vector<std::uint32_t> expected = Reference(in, table);
-      std::vector<std::uint32_t> out(count + 1, 0xDEADBEEF);
-      DrawIndicesPortable(in.data(), count, table, out.data());
-      EXPECT_TRUE(std::equal(expected.begin(), expected.end(), out.begin()));
-      EXPECT_EQ(out[count], 0xDEADBEEF);
-      if (CanDrawIndicesWithByteShuffles()) {
-        std::fill(out.begin(), out.end(), 0xDEADBEEF);
-        DrawIndicesWithByteShuffles(in.data(), count, table, out.data());
-        EXPECT_TRUE(std::equal(expected.begin(), expected.end(), out.begin()));
-        EXPECT_EQ(out[count], 0xDEADBEEF);
+  const std::vector<std::uint8_t> storage = RandomIndices(random, 600);
+  for (const PixelTable& table : {RandomTable(random), ShortTable(random)}) {
+    for (std::size_t count : {0u, 1u, 7u, 8u, 31u, 32u, 33u, 63u, 64u, 65u, 127u, 200u, 513u}) {
+      for (std::size_t offset : {0u, 1u, 3u, 17u}) {
+        SCOPED_TRACE(testing::Message() << count << " pixels from " << offset);
+        const std::uint8_t* in = storage.data() + offset;
+        std::vector<std::uint32_t> expected(count + offset + 1, 0xDEADBEEF);
+        std::vector<std::uint32_t> out = expected;
+        DrawIndicesWith(DrawKernel::kPortable, in, count, table, expected.data() + offset);
+        DrawIndicesWith(GetParam(), in, count, table, out.data() + offset);
+        EXPECT_EQ(out, expected);
       }
-      std::fill(out.begin(), out.end(), 0xDEADBEEF);
-      DrawIndices(in.data(), count, table, out.data());
-      EXPECT_TRUE(std::equal(expected.begin(), expected.end(), out.begin()));
     }
   }
 }
 
-TEST(DrawIndices, EveryIndexReachesItsEntry) {
+// Large pictures take the streaming stores, which start at an aligned address.
+TEST_P(EveryKernel, DrawsALargePictureToAnyAlignment) {
   std::mt19937 random(11);
   const PixelTable table = RandomTable(random);
-  std::vector<std::uint8_t> in(256);
-  for (std::size_t i = 0; i < in.size(); ++i) in[i] = static_cast<std::uint8_t>(255 - i);
-  std::vector<std::uint32_t> out(in.size());
-  DrawIndices(in.data(), in.size(), table, out.data());
-  EXPECT_EQ(out, Reference(in, table));
+  const std::size_t count = kStreamingDrawAbovePixels + 77;
+  const std::vector<std::uint8_t> in = RandomIndices(random, count);
+  std::vector<std::uint32_t> out(count + 2, 0xDEADBEEF);
+  DrawIndicesWith(GetParam(), in.data(), count, table, out.data() + 1);
+  EXPECT_EQ(out.front(), 0xDEADBEEF);
+  EXPECT_EQ(out.back(), 0xDEADBEEF);
+  std::size_t wrong = 0;
+  for (std::size_t i = 0; i < count; ++i) wrong += out[i + 1] != table[in[i]];
+  EXPECT_EQ(wrong, 0u);
+}
+
+INSTANTIATE_TEST_SUITE_P(Supported, EveryKernel, testing::ValuesIn(SupportedDrawKernels()),
+                         KernelName);
+
+TEST(DrawIndices, UsesTheKernelChosen) {
+  const DrawKernel before = CurrentDrawKernel();
+  for (DrawKernel kernel : SupportedDrawKernels()) {
+    ASSERT_TRUE(UseDrawKernel(kernel));
+    EXPECT_EQ(CurrentDrawKernel(), kernel);
+    EXPECT_EQ(DrawKernelNamed(DrawKernelName(kernel)), kernel);
+  }
+  EXPECT_EQ(DrawKernelNamed("avx"), std::nullopt);
+  UseDrawKernel(before);
 }
 
 }  // namespace
