@@ -2,9 +2,12 @@
 
 #include <QImage>
 #include <cstring>
+#include <string>
+#include <utility>
 #include <vector>
 
 #include "bench_pictures.h"
+#include "paint/indexed_draw.h"
 #include "paint/recolour.h"
 
 namespace tintara {
@@ -19,9 +22,11 @@ void SetBytes(benchmark::State& state, PictureSize size) {
                           std::int64_t(PixelCount(size) * sizeof(std::uint32_t)));
 }
 
-// The whole edit: slot colours into the mapped table, the chained table, the picture drawn
-// through it into a display buffer that lives as long as the window does.
-void Recolour(benchmark::State& state, PictureSize size) {
+// The whole edit with the kernel given: slot colours into the mapped table, the chained table,
+// the picture drawn through it into a display buffer that lives as long as the window does.
+void Recolour(benchmark::State& state, PictureSize size, DrawKernel kernel) {
+  const DrawKernel before = CurrentDrawKernel();
+  UseDrawKernel(kernel);
   PaintModel model = PaintedModel(size);
   std::vector<std::uint32_t> display(PixelCount(size));
   for (auto _ : state) {
@@ -32,6 +37,7 @@ void Recolour(benchmark::State& state, PictureSize size) {
     benchmark::ClobberMemory();
   }
   SetBytes(state, size);
+  UseDrawKernel(before);
 }
 
 // The floor: copying as many bytes as the recoloured picture holds.
@@ -66,15 +72,25 @@ void QtConvert(benchmark::State& state, PictureSize size) {
   SetBytes(state, size);
 }
 
-BENCHMARK_CAPTURE(Recolour, skin, kSkinSize)->Name("recolour/skin");
-BENCHMARK_CAPTURE(Recolour, 1024, kSquare1024)->Name("recolour/1024");
-BENCHMARK_CAPTURE(Recolour, 4096, kSquare4096)->Name("recolour/4096");
 BENCHMARK_CAPTURE(Memcpy, skin, kSkinSize)->Name("memcpy/skin");
 BENCHMARK_CAPTURE(Memcpy, 1024, kSquare1024)->Name("memcpy/1024");
 BENCHMARK_CAPTURE(Memcpy, 4096, kSquare4096)->Name("memcpy/4096");
 BENCHMARK_CAPTURE(QtConvert, skin, kSkinSize)->Name("qtconvert/skin");
 BENCHMARK_CAPTURE(QtConvert, 1024, kSquare1024)->Name("qtconvert/1024");
 BENCHMARK_CAPTURE(QtConvert, 4096, kSquare4096)->Name("qtconvert/4096");
+
+// recolour_<kernel>/<side> for each kernel this processor runs.
+const bool kRegistered = [] {
+  for (const DrawKernel kernel : SupportedDrawKernels()) {
+    for (const auto& [name, size] : {std::pair{"skin", kSkinSize}, std::pair{"1024", kSquare1024},
+                                     std::pair{"4096", kSquare4096}}) {
+      const std::string title =
+          "recolour_" + std::string(DrawKernelName(kernel)) + "/" + std::string(name);
+      benchmark::RegisterBenchmark(title.c_str(), Recolour, size, kernel);
+    }
+  }
+  return true;
+}();
 
 }  // namespace
 }  // namespace tintara
