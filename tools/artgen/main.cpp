@@ -26,7 +26,7 @@ using namespace tintara::artgen;
 using tintara::Bitmap;
 
 bool Write(const std::string& path, const std::vector<std::uint8_t>& bytes) {
-  if (tintara::WriteFileAtomically(path, bytes)) return true;
+  if (!bytes.empty() && tintara::WriteFileAtomically(path, bytes)) return true;
   std::fprintf(stderr, "artgen: cannot write %s\n", path.c_str());
   return false;
 }
