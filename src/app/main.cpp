@@ -8,6 +8,7 @@
 #include "app/desktop.h"
 #include "app/main_window.h"
 #include "cli/paint_command.h"
+#include "cli/usage_text.h"
 #include "platform/version.h"
 
 namespace {
@@ -44,9 +45,7 @@ int main(int argc, char* argv[]) {
     return tintara::kUsageError;
   }
   if (parser.isSet("help")) {
-    QString help = parser.helpText();
-    help.replace("<executable_name>", "tintara");
-    std::cout << help.toStdString();
+    std::cout << tintara::UsageText(parser).toStdString();
     return 0;
   }
   if (parser.isSet("version")) {

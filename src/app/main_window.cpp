@@ -91,8 +91,7 @@ MainWindow::MainWindow(ProgramFiles files, Desktop desktop, QWidget* parent)
       session_(files_.directory.toStdString(), desktop_.randomSeed, DesignPicture()),
       export_(desktop_.chooseFile, desktop_.openPage, desktop_.now),
       skinExport_(desktop_.chooseFile),
-      pageDialog_(PageCodesDialog()),
-      guidePath_(files_.guidePath) {
+      pageDialog_(PageCodesDialog()) {
   setObjectName("Form1");
   setWindowTitle(QString(kDesignCaption) + "  v." + kVersionNumber);
   setFont(DesignFont());

@@ -54,8 +54,7 @@ class MainWindow : public StoredPlacementWindow {
   void openBitmap(const QString& path);
   // The user guide "&Topics" opens, at first the program's; empty, or naming no file, when the
   // guide is not installed.
-  void setGuidePath(QString path) { guidePath_ = std::move(path); }
-  const QString& guidePath() const { return guidePath_; }
+  void setGuidePath(QString path) { files_.guidePath = std::move(path); }
 
  protected:
   bool event(QEvent* event) override;
@@ -112,7 +111,6 @@ class MainWindow : public StoredPlacementWindow {
   FileDialog otherBitmapDialog_{FileDialog::Purpose::Open};
   FileDialog pageDialog_;
   QSize baseSize_;
-  QString guidePath_;
   QString draggedFile_;  // the file the drag over the window carried when it entered
 
   PictureView* picture_ = nullptr;

@@ -125,8 +125,8 @@ Outcome MainWindow::applyCodesOfPage(const QString& path) {
 
 // The guide is a page of its own, shown by the browser like the pages "Save as JPG" writes.
 void MainWindow::showGuide() {
-  const QFileInfo guide(guidePath_);
-  if (guidePath_.isEmpty() || !guide.isFile()) {
+  const QFileInfo guide(files_.guidePath);
+  if (files_.guidePath.isEmpty() || !guide.isFile()) {
     desktop_.reportError("The user guide is not installed.");
     return;
   }

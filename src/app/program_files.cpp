@@ -15,11 +15,9 @@ QString WithSeparator(const QString& directory) {
   return directory.endsWith('/') ? directory : directory + '/';
 }
 
-// A folder of the user's own for the program, made when missing.
+// The program's folder among the user's own.
 QString UserFolder(QStandardPaths::StandardLocation location) {
-  const QString folder = QStandardPaths::writableLocation(location) + "/tintara";
-  QDir().mkpath(folder);
-  return WithSeparator(folder);
+  return WithSeparator(QStandardPaths::writableLocation(location) + "/tintara");
 }
 
 }  // namespace
@@ -38,8 +36,10 @@ ProgramFiles ProgramFiles::ForExecutable(const QString& executablePath) {
 
   ProgramFiles files;
   files.directory = portable || !QFileInfo::exists(installed) ? beside : installed;
-  files.iniPath =
-      (keepsBeside ? beside : UserFolder(QStandardPaths::GenericConfigLocation)) + iniName;
+  const QString settings = keepsBeside ? beside : UserFolder(QStandardPaths::GenericConfigLocation);
+  // The settings are written on the way out, into a folder that must be there by then.
+  QDir().mkpath(settings);
+  files.iniPath = settings + iniName;
   files.outputDirectory = keepsBeside ? beside : UserFolder(QStandardPaths::GenericDataLocation);
   for (const QString& guide :
        {beside + "guide.html", QDir(beside + "../share/doc/tintara/guide.html").absolutePath()}) {

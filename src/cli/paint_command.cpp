@@ -11,6 +11,7 @@
 #include <variant>
 #include <vector>
 
+#include "cli/usage_text.h"
 #include "paint/paint_session.h"
 #include "paint/painted_skin.h"
 #include "platform/clock.h"
@@ -45,14 +46,6 @@ struct Failure {
   int status;
   std::string message;
 };
-
-QString HelpText(const QCommandLineParser& parser) {
-  QString help = parser.helpText();
-  // The parser names the running executable; users and the man page know it as tintara.
-  const qsizetype end = help.indexOf(" [options]");
-  if (end >= 0) help.replace(0, end, "Usage: tintara");
-  return help;
-}
 
 QString OutputType(const QString& pattern) {
   const QString suffix = QFileInfo(pattern).suffix().toLower();
@@ -98,10 +91,10 @@ std::variant<Request, Failure> ReadRequest(const QStringList& arguments) {
   parser.addHelpOption();
   const auto usage = [&parser](const QString& problem) {
     return Failure{kUsageError,
-                   ("tintara paint: " + problem + "\n\n" + HelpText(parser)).toStdString()};
+                   ("tintara paint: " + problem + "\n\n" + UsageText(parser)).toStdString()};
   };
   if (!parser.parse(arguments)) return usage(parser.errorText());
-  if (parser.isSet("help")) return Failure{kAllWritten, HelpText(parser).toStdString()};
+  if (parser.isSet("help")) return Failure{kAllWritten, UsageText(parser).toStdString()};
 
   Request request;
   request.inputs = parser.positionalArguments().mid(1);

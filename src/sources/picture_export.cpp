@@ -1,5 +1,6 @@
 #include "sources/picture_export.h"
 
+#include <QDir>
 #include <QFileInfo>
 
 #include "paint/picture.h"
@@ -35,8 +36,7 @@ void PictureExport::SaveAsJpeg(const Picture& picture, const QString& codeText, 
   if (!Execute(saveDialog_, chooser_, dialogParent)) return;
   const QString path = saveDialog_.fileName;
   // The page is kept only once it is written.
-  QStringList lines = WriteJpegWithPage(path, picture, codeText, now_());
-  htmlLines_ = std::move(lines);
+  htmlLines_ = WriteJpegWithPage(path, picture, codeText, now_());
   const QString page = HtmlPagePath(path);
   if (openPage && !opener_(page)) {
     throw UserError(
@@ -78,8 +78,10 @@ QStringList WriteJpegWithPage(const QString& path, const Picture& picture, const
   return lines;
 }
 
-void PictureExport::SaveConverted(const Picture& picture, const QString& programDirectory) const {
-  WriteExportFile(programDirectory + "converted.bmp", EncodeBmp(TrueColourBitmap(picture)));
+void PictureExport::SaveConverted(const Picture& picture, const QString& directory) const {
+  // An installed program's output folder is made only once something goes into it.
+  QDir().mkpath(directory);
+  WriteExportFile(directory + "converted.bmp", EncodeBmp(TrueColourBitmap(picture)));
 }
 
 }  // namespace tintara

@@ -30,8 +30,9 @@ class PictureExport {
   // written, with a UserError that says where it was saved.
   void SaveAsJpeg(const Picture& picture, const QString& codeText, bool openPage,
                   QWidget* dialogParent);
-  // Writes the picture as a 24-bit BMP file "converted.bmp" in the program directory.
-  void SaveConverted(const Picture& picture, const QString& programDirectory) const;
+  // Writes the picture as a 24-bit BMP file "converted.bmp" in the directory, given with a
+  // trailing separator, which is made when missing.
+  void SaveConverted(const Picture& picture, const QString& directory) const;
 
   // The name the save dialog offers before the first save, without its extension.
   void suggestName(const QString& name) { saveDialog_.suggestedName = name; }
