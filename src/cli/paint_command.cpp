@@ -54,9 +54,9 @@ QString OutputType(const QString& pattern) {
 
 std::optional<Failure> ReadCodesFile(const QString& path, Request& request) {
   const std::string native = QFile::encodeName(path).toStdString();
-  const FileReading file = ReadWholeFile(native, kMaxCodesFileBytes);
-  if (!file.bytes) return Failure{kSomethingBad, "tintara: " + native + ": " + file.problem};
-  const std::string text(file.bytes->begin(), file.bytes->end());
+  const auto file = ReadWholeFile(native, kMaxCodesFileBytes);
+  if (!file) return Failure{kSomethingBad, "tintara: " + native + ": " + file.problem().message};
+  const std::string text(file->begin(), file->end());
   int line = 0;
   for (std::size_t start = 0; start < text.size();) {
     std::size_t end = text.find('\n', start);

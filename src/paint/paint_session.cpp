@@ -73,9 +73,9 @@ std::string PaintSession::BodyPath(int body) const {
 }
 
 Outcome PaintSession::LoadStartUpBody() {
-  BmpReading reading = ReadBmpFile(BodyPath(state_.body));
-  if (!reading.bitmap) return {};  // the window opens with the design picture
-  return ShowBitmap(std::move(*reading.bitmap));
+  Expected<Bitmap> reading = ReadBmpFile(BodyPath(state_.body));
+  if (!reading) return {};  // the window opens with the design picture
+  return ShowBitmap(std::move(*reading));
 }
 
 Outcome PaintSession::LoadPaintImage(const std::string& path) {
@@ -88,9 +88,12 @@ Outcome PaintSession::LoadPaintImage(const std::string& path) {
 }
 
 std::optional<Bitmap> PaintSession::ReadBitmap(const std::string& path, Outcome& failure) const {
-  BmpReading reading = ReadBmpFile(path);
-  if (!reading.bitmap) failure = Stop("Cannot open " + FileName(path) + ": " + reading.problem);
-  return std::move(reading.bitmap);
+  Expected<Bitmap> reading = ReadBmpFile(path);
+  if (!reading) {
+    failure = Stop("Cannot open " + FileName(path) + ": " + reading.problem().message);
+    return std::nullopt;
+  }
+  return std::move(*reading);
 }
 
 Outcome PaintSession::ShowBitmap(Bitmap bitmap) {

@@ -444,12 +444,13 @@ std::optional<Bitmap> DecodeBmp(std::span<const std::uint8_t> bytes, std::string
   return bitmap;
 }
 
-BmpReading ReadBmpFile(const std::string& path) {
-  FileReading file = ReadWholeFile(path, kMaxBmpFileBytes);
-  if (!file.bytes) return {std::nullopt, std::move(file.problem)};
-  BmpReading reading;
-  reading.bitmap = DecodeBmp(*file.bytes, &reading.problem);
-  return reading;
+Expected<Bitmap> ReadBmpFile(const std::string& path) {
+  Expected<std::vector<std::uint8_t>> file = ReadWholeFile(path, kMaxBmpFileBytes);
+  if (!file) return std::move(file).problem();
+  std::string problem;
+  std::optional<Bitmap> bitmap = DecodeBmp(*file, &problem);
+  if (!bitmap) return Problem{std::move(problem), path};
+  return std::move(*bitmap);
 }
 
 }  // namespace tintara

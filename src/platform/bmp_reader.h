@@ -7,6 +7,7 @@
 #include <string>
 
 #include "platform/bitmap.h"
+#include "platform/problem.h"
 
 namespace tintara {
 
@@ -23,12 +24,8 @@ inline constexpr std::size_t kMaxBmpFileBytes = kMaxBmpPixels * 4 + (std::size_t
 std::optional<Bitmap> DecodeBmp(std::span<const std::uint8_t> bytes,
                                 std::string* problem = nullptr);
 
-// A BMP file read and decoded, or why not ("the file does not exist", "not a BMP file").
-struct BmpReading {
-  std::optional<Bitmap> bitmap;
-  std::string problem;
-};
-
-BmpReading ReadBmpFile(const std::string& path);
+// A BMP file read and decoded, or why not ("the file does not exist", "not a BMP file"), naming
+// the path.
+Expected<Bitmap> ReadBmpFile(const std::string& path);
 
 }  // namespace tintara

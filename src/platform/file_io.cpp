@@ -26,8 +26,6 @@ std::string OpenProblem(int error) {
   return std::strerror(error);
 }
 
-FileReading Refused(std::string problem) { return {std::nullopt, std::move(problem)}; }
-
 bool WriteAll(int fd, std::span<const std::uint8_t> bytes) {
   while (!bytes.empty()) {
     const ssize_t written = ::write(fd, bytes.data(), bytes.size());
@@ -65,7 +63,8 @@ mode_t NewMode() {
 
 }  // namespace
 
-FileReading ReadWholeFile(const std::string& path, std::size_t maxBytes) {
+Expected<std::vector<std::uint8_t>> ReadWholeFile(const std::string& path, std::size_t maxBytes) {
+  const auto Refused = [&path](std::string why) { return Problem{std::move(why), path}; };
   // Non-blocking, so that opening a FIFO without a writer returns at once.
   const Descriptor file{::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC)};
   if (file.fd < 0) return Refused(OpenProblem(errno));
@@ -82,7 +81,7 @@ FileReading ReadWholeFile(const std::string& path, std::size_t maxBytes) {
     filled += static_cast<std::size_t>(got);
   }
   bytes.resize(filled);
-  return {std::move(bytes), {}};
+  return bytes;
 }
 
 bool WriteFileAtomically(const std::string& path, std::span<const std::uint8_t> bytes) {

@@ -7,17 +7,14 @@
 #include <string>
 #include <vector>
 
+#include "platform/problem.h"
+
 namespace tintara {
 
-// A whole file read, or what stood in the way, in words for the user ("the file does not exist").
-struct FileReading {
-  std::optional<std::vector<std::uint8_t>> bytes;
-  std::string problem;
-};
-
 // Reads a regular file of at most maxBytes bytes. A FIFO, a device or a directory is refused
-// without waiting on it, and a larger file is refused before anything is allocated for it.
-FileReading ReadWholeFile(const std::string& path, std::size_t maxBytes);
+// without waiting on it, and a larger file is refused before anything is allocated for it. The
+// problem names the path and says why ("the file does not exist").
+Expected<std::vector<std::uint8_t>> ReadWholeFile(const std::string& path, std::size_t maxBytes);
 
 // Writes the bytes into a temporary file in the target's directory and renames it over the
 // target, so a failed write never leaves the old file half-overwritten. A symbolic link is

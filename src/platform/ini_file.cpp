@@ -163,9 +163,9 @@ std::string JoinLines(std::span<const Line> lines, std::size_t insertAt, std::st
 
 // The whole file as text; nothing when it cannot be read (a directory or a FIFO included).
 std::optional<std::string> ReadText(const std::string& path) {
-  const FileReading file = ReadWholeFile(path, kMaxIniBytes);
-  if (!file.bytes) return std::nullopt;
-  return std::string(file.bytes->begin(), file.bytes->end());
+  const auto file = ReadWholeFile(path, kMaxIniBytes);
+  if (!file) return std::nullopt;
+  return std::string(file->begin(), file->end());
 }
 
 // Empty when the file does not exist yet (a link to a file not there yet included), nothing when

@@ -138,9 +138,9 @@ PageCodes ReadPageCodes(const QString& path) {
   const auto cannotRead = [&path](const std::string& why) {
     return PageCodes{std::nullopt, "Cannot read codes from " + ShownName(path) + ": " + why};
   };
-  const FileReading file = ReadWholeFile(QFile::encodeName(path).toStdString(), kMaxPageBytes);
-  if (!file.bytes) return cannotRead(file.problem);
-  PageCodes found = CodesOnPage(QByteArrayView(*file.bytes));
+  const auto file = ReadWholeFile(QFile::encodeName(path).toStdString(), kMaxPageBytes);
+  if (!file) return cannotRead(file.problem().message);
+  PageCodes found = CodesOnPage(QByteArrayView(*file));
   if (!found.codes) return cannotRead(found.problem);
   return found;
 }

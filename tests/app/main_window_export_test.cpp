@@ -107,7 +107,7 @@ TEST_F(Convert, WritesTheConvertedPictureAndKeepsTheEditBox) {
   EXPECT_EQ(edit()->text(), "typed, not applied");
   EXPECT_EQ(label(6)->text(), "239");
   EXPECT_EQ(label(21)->text(), "254");
-  const std::optional<Bitmap> written = ReadBmpFile(converted().toStdString()).bitmap;
+  const auto written = ReadBmpFile(converted().toStdString());
   ASSERT_TRUE(written.has_value());
   ASSERT_EQ(QSize(written->width, written->height), picture().size());
   for (int y = 0; y < kHeight; ++y) {

@@ -39,7 +39,7 @@ class PaintCommand : public ::testing::Test {
   }
   // The colour a written skin gives colour-table position `index`.
   static Colour TableColour(const QString& name, int index) {
-    const std::optional<Bitmap> skin = ReadBmpFile(name.toStdString()).bitmap;
+    const auto skin = ReadBmpFile(name.toStdString());
     if (!skin) return 0xDEADBEEF;
     return skin->colourTable.at(static_cast<std::size_t>(index)).colour();
   }

@@ -538,9 +538,9 @@ TEST_F(BmpReaderFile, ReadsTheFileItNames) {
   const std::filesystem::path path = dir_ / "picture.bmp";
   std::ofstream(path, std::ios::binary)
       .write(reinterpret_cast<const char*>(file.data()), static_cast<std::streamsize>(file.size()));
-  const BmpReading reading = ReadBmpFile(path.string());
-  ASSERT_TRUE(reading.bitmap);
-  EXPECT_EQ(reading.bitmap->indices, kRle8Picture);
+  const Expected<Bitmap> reading = ReadBmpFile(path.string());
+  ASSERT_TRUE(reading);
+  EXPECT_EQ(reading->indices, kRle8Picture);
 }
 
 TEST_F(BmpReaderFile, SaysWhyAFileGivesNoBitmap) {
@@ -558,9 +558,9 @@ TEST_F(BmpReaderFile, SaysWhyAFileGivesNoBitmap) {
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.path.string());
-    const BmpReading reading = ReadBmpFile(c.path.string());
-    EXPECT_FALSE(reading.bitmap);
-    EXPECT_EQ(reading.problem, c.problem);
+    const Expected<Bitmap> reading = ReadBmpFile(c.path.string());
+    ASSERT_FALSE(reading);
+    EXPECT_EQ(reading.problem(), (Problem{c.problem, c.path.string()}));
   }
 }
 
@@ -570,7 +570,7 @@ TEST_F(BmpReaderFile, AFileLargerThanAnyBitmapIsRefusedUnread) {
   const std::filesystem::path path = dir_ / "huge.bmp";
   std::ofstream(path) << "BM";
   std::filesystem::resize_file(path, kMaxBmpFileBytes + 1);
-  EXPECT_EQ(ReadBmpFile(path.string()).problem, "the file is too large");
+  EXPECT_EQ(ReadBmpFile(path.string()).problem().message, "the file is too large");
 }
 
 }  // namespace

@@ -68,11 +68,11 @@ TEST_F(FileIo, ReadingRefusesWhatIsNotAWholeRegularFileOfAllowedSize) {
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.path);
-    const FileReading reading = ReadWholeFile(c.path, c.maxBytes);
-    EXPECT_FALSE(reading.bytes);
-    EXPECT_EQ(reading.problem, c.problem);
+    const auto reading = ReadWholeFile(c.path, c.maxBytes);
+    ASSERT_FALSE(reading);
+    EXPECT_EQ(reading.problem(), (Problem{c.problem, c.path}));
   }
-  EXPECT_EQ(ReadWholeFile(Path("small"), 5).bytes->size(), 5u);
+  EXPECT_EQ(ReadWholeFile(Path("small"), 5)->size(), 5u);
 }
 
 // The user marked these read-only: even a user who may write anything keeps them as they are.

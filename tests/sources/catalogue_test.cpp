@@ -18,7 +18,7 @@ TEST(CatalogueArtwork, EveryFileTheBuildDrawsLoadsAndLocatesASlot) {
   EXPECT_EQ(files.size(), 6u + 56u + 8u);
   for (const std::string& file : files) {
     SCOPED_TRACE(file);
-    std::optional<Bitmap> bitmap = ReadBmpFile(std::string(TINTARA_ART_DIR "/") + file).bitmap;
+    auto bitmap = ReadBmpFile(std::string(TINTARA_ART_DIR "/") + file);
     ASSERT_TRUE(bitmap.has_value());
     PaintModel model;
     ASSERT_EQ(AdoptLoadedBitmap(model, std::move(*bitmap)), LoadOutcome::SlotsLocated);

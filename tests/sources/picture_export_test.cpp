@@ -293,7 +293,7 @@ class ConvertedBitmap : public JpegExport {
   void Convert() const { export_.SaveConverted(picture_, directory()); }
   // Whether the written file holds the picture's pixels, read by our reader and by Qt's.
   void ExpectThePicture() const {
-    const std::optional<Bitmap> written = ReadBmpFile(converted().toStdString()).bitmap;
+    const auto written = ReadBmpFile(converted().toStdString());
     ASSERT_TRUE(written.has_value());
     EXPECT_EQ(written->bitsPerPixel, 24);
     ASSERT_EQ(written->width, kWidth);

@@ -138,9 +138,9 @@ class SkinExportTest : public ::testing::Test {
 TEST_F(SkinExportTest, BmpIsReadBackWithTheSameIndicesAndThePaintedTable) {
   SaveSkin(path("skin.bmp"));
 
-  const BmpReading reading = ReadBmpFile(path("skin.bmp").toStdString());
-  ASSERT_TRUE(reading.bitmap.has_value()) << reading.problem;
-  const Bitmap& written = *reading.bitmap;
+  const Expected<Bitmap> reading = ReadBmpFile(path("skin.bmp").toStdString());
+  ASSERT_TRUE(reading) << reading.problem().message;
+  const Bitmap& written = *reading;
   EXPECT_EQ(written.bitsPerPixel, 8);
   EXPECT_EQ(written.width, kWidth);
   EXPECT_EQ(written.height, kHeight);
@@ -218,7 +218,7 @@ TEST_F(SkinExportTest, ATrueColourPictureIsSavedAsItsPixels) {
   SaveSkin(path("deep.png"));
   SaveSkin(path("deep.bmp"));
 
-  const std::optional<Bitmap> bmp = ReadBmpFile(path("deep.bmp").toStdString()).bitmap;
+  const auto bmp = ReadBmpFile(path("deep.bmp").toStdString());
   ASSERT_TRUE(bmp.has_value());
   EXPECT_EQ(bmp->bitsPerPixel, 24);
   EXPECT_TRUE(std::ranges::equal(bmp->pixels, picture_.pixels));
