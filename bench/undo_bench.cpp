@@ -1,62 +1,49 @@
-// Undo and redo against an edit, both through the paint session as the window runs them.
+// Undo and redo against an edit, both through the command runner and the canvas as the window
+// runs them.
 
 #include <benchmark/benchmark.h>
 
-#include <cstdlib>
-#include <filesystem>
-#include <optional>
-#include <string>
-
 #include "bench_pictures.h"
-#include "paint/paint_session.h"
-#include "paint/reference_palette.h"
-#include "platform/bmp_writer.h"
-#include "platform/file_io.h"
+#include "paint/canvas.h"
+#include "paint/command_runner.h"
+#include "paint/commands.h"
+#include "paint/painting.h"
 
 namespace tintara {
 namespace {
 
-// A session that has loaded the sprite picture from a file of its own.
-class LoadedSession {
- public:
-  explicit LoadedSession(PictureSize size) {
-    std::string pattern =
-        (std::filesystem::temp_directory_path() / "tintara_bench_XXXXXX").string();
-    if (::mkdtemp(pattern.data()) == nullptr) std::abort();
-    folder_ = pattern;
-    const std::string path = (folder_ / "SPRITE.BMP").string();
-    if (!WriteFileAtomically(path, EncodeBmp(SpritePicture(size)))) std::abort();
-    session_.emplace(folder_.string() + "/", 1, Picture{});
-    if (session_->LoadPaintImage(path).message) std::abort();
+// The sprite picture loaded, and the picture the window would show of it.
+struct Loaded {
+  explicit Loaded(PictureSize size) : runner(LoadedDocument(SpritePicture(size))) {
+    canvas.Show(runner.document());
   }
-  ~LoadedSession() { std::filesystem::remove_all(folder_); }
-
-  PaintSession& session() { return *session_; }
-
- private:
-  std::filesystem::path folder_;
-  std::optional<PaintSession> session_;
+  CommandRunner runner;
+  Canvas canvas{Picture{}};
 };
 
-// One edit as a drop makes it: the slot's code and colour, the recolouring, the step recorded.
+// One edit as a drop makes it: the slot's code and colour, the recolouring, the step recorded,
+// the picture drawn.
 void Edit(benchmark::State& state, PictureSize size) {
-  LoadedSession loaded(size);
+  Loaded loaded(size);
   int code = 17;
   for (auto _ : state) {
     code = code == 17 ? 18 : 17;
-    loaded.session().DropSwatch(1, code, ReferenceColour(code));
-    benchmark::DoNotOptimize(loaded.session().picture().pixels.data());
+    loaded.runner.Run(commands::DropSwatch(1, code, ""));
+    loaded.canvas.Show(loaded.runner.document());
+    benchmark::DoNotOptimize(loaded.canvas.picture().pixels.data());
   }
 }
 
-// One undo and one redo of such an edit.
+// One undo and one redo of such an edit, each drawn.
 void UndoRedo(benchmark::State& state, PictureSize size) {
-  LoadedSession loaded(size);
-  loaded.session().DropSwatch(1, 17, ReferenceColour(17));
+  Loaded loaded(size);
+  loaded.runner.Run(commands::DropSwatch(1, 17, ""));
   for (auto _ : state) {
-    loaded.session().Undo();
-    loaded.session().Redo();
-    benchmark::DoNotOptimize(loaded.session().picture().pixels.data());
+    loaded.runner.Undo();
+    loaded.canvas.Show(loaded.runner.document());
+    loaded.runner.Redo();
+    loaded.canvas.Show(loaded.runner.document());
+    benchmark::DoNotOptimize(loaded.canvas.picture().pixels.data());
   }
 }
 

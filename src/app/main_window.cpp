@@ -6,6 +6,7 @@
 #include <QEvent>
 #include <QFileInfo>
 #include <QFontInfo>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMimeData>
@@ -82,13 +83,22 @@ bool TakeAsCopy(QDropEvent* event, const QString& file) {
   return true;
 }
 
+// The document at start: the selected body loaded, when its file can be read.
+Document StartUpDocument(const QString& programDirectory) {
+  Document document = StartingDocument();
+  LoadStartUpBody(document, programDirectory.toStdString());
+  return document;
+}
+
 }  // namespace
 
 MainWindow::MainWindow(ProgramFiles files, Desktop desktop, QWidget* parent)
     : StoredPlacementWindow(files.iniPath, kPlacementSection, desktop.reportError, parent),
       files_(std::move(files)),
       desktop_(std::move(desktop)),
-      session_(files_.directory.toStdString(), desktop_.randomSeed, DesignPicture()),
+      runner_(StartUpDocument(files_.directory)),
+      canvas_(DesignPicture()),
+      random_(desktop_.randomSeed),
       export_(desktop_.chooseFile, desktop_.openPage, desktop_.now),
       skinExport_(desktop_.chooseFile),
       pageDialog_(PageCodesDialog()) {
@@ -101,12 +111,17 @@ MainWindow::MainWindow(ProgramFiles files, Desktop desktop, QWidget* parent)
   connectControls();
   setAcceptDrops(true);
   codeEdit_->installEventFilter(this);
-  showSession();
+  showCodeText(document().codeText);
   resize(kDesignSize);
   baseSize_ = size();
   const IniFile ini(files_.iniPath.toStdString());
   hideHints_->setChecked(ini.ReadInteger("Setup", "HideHints", 0) != 0);
-  perform([this] { return session_.LoadStartUpBody(); });
+  showDocument();
+  for (int g = 1; g <= kGroupCount; ++g) {
+    slots_->groupCheck(g)->setChecked(document().groups[static_cast<std::size_t>(g - 1)]);
+  }
+  // A loaded picture sizes the view and the window.
+  if (HasSkin(document())) applyEnlargeChoice();
   about_ = new AboutBox(this);
 }
 
@@ -114,38 +129,39 @@ MainWindow::~MainWindow() = default;
 
 void MainWindow::connectControls() {
   connect(enlarge_, &QCheckBox::clicked, this, attempting([this] { applyEnlargeChoice(); }));
-  connect(applyCodes_, &QPushButton::clicked, this,
-          performing([this] { return session_.ApplyCodeText(); }));
-  connect(codeEdit_, &QLineEdit::returnPressed, this,
-          performing([this] { return session_.ApplyCodeText(); }));
+  const auto applyCodeText =
+      running([this] { return commands::ApplyCodeText(codeText()); }, Focus::EnlargeWhenApplied);
+  connect(applyCodes_, &QPushButton::clicked, this, applyCodeText);
+  connect(codeEdit_, &QLineEdit::returnPressed, this, applyCodeText);
   connect(restore_, &QToolButton::clicked, this,
-          performing([this] { return session_.RestoreLastCodes(); }));
+          running([] { return commands::RestoreLastCodes(); }, Focus::Enlarge));
   connect(gee_, &QPushButton::clicked, this,
-          performing([this] { return session_.RollRandomCodes(); }));
-  connect(reload_, &QPushButton::clicked, this, performing([this] { return session_.Reload(); }));
+          running([this] { return commands::RollRandomCodes(groupChecks(), random_); },
+                  Focus::Enlarge));
+  connect(reload_, &QPushButton::clicked, this,
+          running([this] { return commands::Reload(loadInputs()); }, Focus::EnlargeAfterLoad));
   for (int body = 1; body <= kBodyCount; ++body) {
     // Selecting a radio button, by the user or by the program, reloads.
     connect(bodies_[static_cast<std::size_t>(body - 1)], &QRadioButton::toggled, this,
             [this, body](bool selected) {
-              if (selected) perform([this, body] { return session_.SelectBody(body); });
+              if (!selected) return;
+              run(commands::SelectBody(document(), body, loadInputs()), Focus::EnlargeAfterLoad,
+                  Report::Queued);
             });
   }
   connect(slots_, &SlotPanel::skinCaptionClicked, this,
-          performing([this] { return session_.ApplyNextSkinPreset(); }));
+          running([this] { return commands::ApplyNextSkinPreset(codeText()); }, Focus::Stays));
   connect(slots_, &SlotPanel::slotDropped, this, [this](int slot, int sourceSlot) {
-    perform([=, this] { return session_.DropSlot(slot, sourceSlot); });
+    run(commands::DropSlot(slot, sourceSlot, codeText()), Focus::Stays);
   });
-  connect(slots_, &SlotPanel::slotDragEnded, this, [this](int sourceSlot) {
-    perform([=, this] { return session_.EndSlotDrag(sourceSlot); });
-  });
+  connect(slots_, &SlotPanel::slotDragEnded, this,
+          [this](int sourceSlot) { run(commands::EndSlotDrag(sourceSlot), Focus::Stays); });
   connect(slots_, &SlotPanel::slotHovered, this, [this](int slot) {
-    if (std::optional<Picture> marked = session_.PictureMarkingSlot(slot)) {
-      picture_->blink(std::make_shared<const Picture>(std::move(*marked)));
-    }
+    if (auto marked = canvas_.MarkingSlot(document(), slot)) picture_->blink(std::move(marked));
   });
   connect(slots_, &SlotPanel::slotHoverEnded, picture_, &PictureView::stopBlinking);
-  connect(board_, &SwatchBoard::swatchDropped, this, [this](int code, QColor colour, int slot) {
-    perform([=, this] { return session_.DropSwatch(slot, code, FromQColor(colour)); });
+  connect(board_, &SwatchBoard::swatchDropped, this, [this](int code, int slot) {
+    run(commands::DropSwatch(slot, code, codeText()), Focus::Stays);
   });
 }
 
@@ -177,12 +193,13 @@ void MainWindow::dropEvent(QDropEvent* event) {
   if (!TakeAsCopy(event, file)) return;
   // The file manager waits until the drop returns; the file opens, and a message shows, after.
   QMetaObject::invokeMethod(
-      this, [this, file] { perform([&] { return openDroppedFile(file); }); }, Qt::QueuedConnection);
+      this, [this, file] { openDroppedFile(file); }, Qt::QueuedConnection);
 }
 
 // Files dragged onto the edit box are the window's to open, not text to insert; the edit box
 // keeps every other drag.
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == codeEdit_ && handleEditKeys(event)) return true;
   if (watched == codeEdit_) {
     switch (event->type()) {
       case QEvent::DragEnter:
@@ -211,58 +228,125 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void MainWindow::openBitmap(const QString& path) {
-  perform([&] { return session_.LoadOtherBitmap(path.toStdString()); });
+  run(commands::LoadOtherBitmap(path.toStdString(), loadInputs()), Focus::EnlargeAfterLoad);
 }
 
-Outcome MainWindow::openDroppedFile(const QString& path) {
-  if (IsBitmapFile(path)) return session_.LoadOtherBitmap(path.toStdString());
-  return applyCodesOfPage(path);
+void MainWindow::openDroppedFile(const QString& path) {
+  if (IsBitmapFile(path)) {
+    openBitmap(path);
+  } else {
+    applyCodesOfPage(path);
+  }
 }
 
-void MainWindow::perform(const std::function<Outcome()>& operation) {
-  captureUserEdits();
-  Outcome outcome;
-  const std::optional<QString> failure = Attempt([&] { outcome = operation(); });
-  showSession();
-  showEffects(outcome);
-  if (outcome.message) desktop_.reportError(QString::fromStdString(*outcome.message));
-  if (failure) desktop_.reportError(*failure);
+void MainWindow::run(const Command& command, Focus focus, Report report) {
+  const QSize pictureBefore(picture().width, picture().height);
+  CommandResult result;
+  const std::optional<QString> fault = Attempt([&] {
+    result = runner_.Run(command);
+    if (result.stepTaken) showStep(*runner_.newestStep(), runner_.document(), true);
+    // A command that wrote the code string replaced what was typed; the typing before it is no
+    // longer there to take back.
+    if (result.wroteCodeText) showCodeText(document().codeText);
+    showDocument();
+    if (result.loaded) {
+      applyEnlargeChoice();
+    } else {
+      fitWhenResized(pictureBefore);
+    }
+  });
+  const bool focusEnlarge =
+      focus == Focus::Enlarge || (focus == Focus::EnlargeWhenApplied && result.codesApplied) ||
+      (focus == Focus::EnlargeAfterLoad && result.loaded && colorsOnLoad_->isChecked());
+  if (focusEnlarge) enlarge_->setFocus();
+  if (result.problem) reportProblem(*result.problem, report);
+  if (fault) reportProblem(Problem{fault->toStdString()}, report);
+}
+
+void MainWindow::undo() { takeStep(runner_.Undo(), &Step::before); }
+
+void MainWindow::redo() { takeStep(runner_.Redo(), &Step::after); }
+
+void MainWindow::takeStep(const Step* step, Document Step::*shown) {
+  if (step == nullptr) return;
+  const QSize pictureBefore(picture().width, picture().height);
+  // A draft differs from the code string of the document it was typed over.
+  const Document& left = shown == &Step::before ? step->after : step->before;
+  showStep(*step, (*step).*shown, codeText() != left.codeText);
+  showDocument();
+  fitWhenResized(pictureBefore);
+}
+
+// What the user edits in place survives a step: a group check changes only where the step
+// changed it, and a draft, a code string typed since the last step, stays when asked.
+void MainWindow::showStep(const Step& step, const Document& shown, bool keepDraft) {
+  for (std::size_t g = 0; g < shown.groups.size(); ++g) {
+    if (step.before.groups[g] != step.after.groups[g]) {
+      slots_->groupCheck(static_cast<int>(g) + 1)->setChecked(shown.groups[g]);
+    }
+  }
+  if (!keepDraft) showCodeText(shown.codeText);
 }
 
 void MainWindow::attempt(const std::function<void()>& operation) {
   if (const std::optional<QString> failure = Attempt(operation)) desktop_.reportError(*failure);
 }
 
-// What the user changes in place, without an operation of its own.
-void MainWindow::captureUserEdits() {
-  session_.SetCodeText(codeEdit_->text().toStdString());
-  for (int g = 1; g <= kGroupCount; ++g) {
-    session_.SetGroupEnabled(g, slots_->groupCheck(g)->isChecked());
+void MainWindow::reportProblem(const Problem& problem, Report report) {
+  const QString message = QString::fromStdString(problem.message);
+  if (report == Report::Now) {
+    desktop_.reportError(message);
+  } else {
+    QMetaObject::invokeMethod(
+        this, [this, message] { desktop_.reportError(message); }, Qt::QueuedConnection);
   }
-  session_.SetApplyColoursOnLoad(colorsOnLoad_->isChecked());
 }
 
-void MainWindow::showSession() {
-  picture_->showPicture(session_.sharedPicture());
-  slots_->showSession(session_);
-  sizeLabel_->setText(QString::fromStdString(session_.sizeText()));
-  // Setting the same text again would move the cursor.
-  const QString codeText = QString::fromStdString(session_.codeText());
-  if (codeEdit_->text() != codeText) codeEdit_->setText(codeText);
+std::string MainWindow::codeText() const { return codeEdit_->text().toStdString(); }
+
+GroupChecks MainWindow::groupChecks() const {
+  GroupChecks checks{};
+  for (int g = 1; g <= kGroupCount; ++g) {
+    checks[static_cast<std::size_t>(g - 1)] = slots_->groupCheck(g)->isChecked();
+  }
+  return checks;
+}
+
+commands::LoadInputs MainWindow::loadInputs() const {
+  return {files_.directory.toStdString(), codeText(), groupChecks(), colorsOnLoad_->isChecked()};
+}
+
+void MainWindow::showDocument() {
+  const Document& shown = document();
+  canvas_.Show(shown);
+  picture_->showPicture(canvas_.sharedPicture());
+  slots_->showDocument(shown);
+  sizeLabel_->setText(QString::fromStdString(SizeText(shown)));
   for (int body = 1; body <= kBodyCount; ++body) {
     bodies_[static_cast<std::size_t>(body - 1)]->setText(
-        QString::fromStdString(session_.bodyCaption(body)));
+        QString::fromStdString(BodyCaption(shown, body)));
   }
-  // Selecting a radio button reloads; this one shows a selection the session already made.
-  QRadioButton* selected = bodies_[static_cast<std::size_t>(session_.selectedBody() - 1)];
+  // Selecting a radio button reloads; this one shows a selection the document already has.
+  QRadioButton* selected = bodies_[static_cast<std::size_t>(shown.body - 1)];
   const QSignalBlocker quiet(selected);
   selected->setChecked(true);
+  saveSkin_->setEnabled(HasSkin(shown));
+  exportPalette_->setEnabled(HasPalette(shown));
   showHistory();
   // Saves offer the picture's name; a caption holds no separator, but may in a loaded file's.
-  const QString name =
-      QString::fromStdString(session_.bodyCaption(session_.selectedBody())).replace('/', '-');
+  const QString name = QString::fromStdString(BodyCaption(shown, shown.body)).replace('/', '-');
   export_.suggestName(name);
   skinExport_.suggestName(name);
+}
+
+// The text replaces the edit box's, and its typing history ends there. The cursor stays where it
+// was when the text stays the same.
+void MainWindow::showCodeText(const std::string& text) {
+  const QString shown = QString::fromStdString(text);
+  const bool same = codeEdit_->text() == shown;
+  const int cursor = codeEdit_->cursorPosition();
+  codeEdit_->setText(shown);
+  if (same) codeEdit_->setCursorPosition(cursor);
 }
 
 // The menu names the step each command would take back or take again.
@@ -273,13 +357,35 @@ void MainWindow::showHistory() {
     if (step != nullptr) text += ' ' + QString::fromStdString(*step).replace('&', "&&");
     action->setText(text);
   };
-  show(undo_, "&Undo", session_.undoName());
-  show(redo_, "&Redo", session_.redoName());
+  show(undo_, "&Undo", runner_.undoName());
+  show(redo_, "&Redo", runner_.redoName());
 }
 
-void MainWindow::showEffects(const Outcome& outcome) {
-  if (outcome.fitView) applyEnlargeChoice();
-  if (outcome.focusEnlarge) enlarge_->setFocus();
+void MainWindow::fitWhenResized(QSize pictureBefore) {
+  if (QSize(picture().width, picture().height) != pictureBefore) applyEnlargeChoice();
+}
+
+// Ctrl+Z in the edit box takes back typing while there is typing to take back, and otherwise
+// the last step, as the Edit menu does; the same for redo.
+bool MainWindow::handleEditKeys(QEvent* event) {
+  if (event->type() != QEvent::ShortcutOverride && event->type() != QEvent::KeyPress) return false;
+  auto* key = static_cast<QKeyEvent*>(event);
+  const QKeySequence pressed(key->keyCombination());
+  const bool isUndo = undo_->shortcuts().contains(pressed);
+  const bool isRedo = redo_->shortcuts().contains(pressed);
+  if (!isUndo && !isRedo) return false;
+  const bool typing = isUndo ? codeEdit_->isUndoAvailable() : codeEdit_->isRedoAvailable();
+  if (event->type() == QEvent::ShortcutOverride) {
+    // Accepted, the key goes to the edit box; ignored, to the menu's shortcut.
+    key->setAccepted(typing);
+    return true;
+  }
+  if (isUndo) {
+    codeEdit_->undo();
+  } else {
+    codeEdit_->redo();
+  }
+  return true;
 }
 
 void MainWindow::applyEnlargeChoice() {

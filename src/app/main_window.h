@@ -10,7 +10,10 @@
 #include "app/program_files.h"
 #include "app/stored_placement_window.h"
 #include "paint/bodies.h"
-#include "paint/paint_session.h"
+#include "paint/canvas.h"
+#include "paint/command_runner.h"
+#include "paint/commands.h"
+#include "paint/random_codes.h"
 #include "sources/file_dialog.h"
 #include "sources/picture_export.h"
 #include "sources/skin_export.h"
@@ -35,11 +38,13 @@ class SlotPanel;
 class SwatchBoard;
 struct CatalogueEntry;
 
-// The main window: it creates the views and the menus, hands what the user does to the paint
-// session, and after every operation shows the session again. Each user action runs as one
-// entry from the event loop: the user's edits are copied into the session, the operation runs,
-// the window shows the result and its effects (fitting, focus), and a message, if the operation
-// stopped with one, is reported last.
+// The main window: it creates the views and the menus, makes a command of what the user does, with
+// the user's edits as its inputs, has the command runner run it, and shows the document again.
+// The window decides the effects itself (fitting, focus) from the command and its result, and
+// reports a problem last.
+//
+// What the user edits in place stays the user's: the edit box and the group checks change only
+// where a step changed them, and undo and redo keep a code string typed and not yet applied.
 class MainWindow : public StoredPlacementWindow {
   Q_OBJECT
 
@@ -47,7 +52,8 @@ class MainWindow : public StoredPlacementWindow {
   MainWindow(ProgramFiles files, Desktop desktop, QWidget* parent = nullptr);
   ~MainWindow() override;
 
-  const PaintSession& session() const { return session_; }
+  const Document& document() const { return runner_.document(); }
+  const Picture& picture() const { return canvas_.picture(); }
   // The size start-up gave the window: fitting never makes it smaller.
   QSize baseSize() const { return baseSize_; }
   // Opens a bitmap as "Load Other Bitmap" opens the file chosen, as one step.
@@ -72,40 +78,61 @@ class MainWindow : public StoredPlacementWindow {
   void createMenus();
   void connectControls();
 
-  // Running what the user does: perform runs a session operation and shows the session again;
-  // attempt runs what leaves the session as it is. Both report a failure last.
-  void perform(const std::function<Outcome()>& operation);
+  // When a command leaves the keyboard focus on the Enlarge check box.
+  enum class Focus { Stays, Enlarge, EnlargeWhenApplied, EnlargeAfterLoad };
+  // How its problem is told: at once, or once the event loop is back, for a command run inside a
+  // control's own signal, where a modal box would open in the middle of the control's change.
+  enum class Report { Now, Queued };
+
+  // Running what the user does: run has a command run and shows the document and the effects;
+  // undo and redo take a step back or again; attempt runs what leaves the document as it is. Each
+  // reports a problem last.
+  void run(const Command& command, Focus focus, Report report = Report::Now);
+  void undo();
+  void redo();
   void attempt(const std::function<void()>& operation);
-  template <typename Operation>
-  auto performing(Operation operation) {
-    return [this, operation](auto&&...) { perform(operation); };
-  }
   template <typename Operation>
   auto attempting(Operation operation) {
     return [this, operation](auto&&...) { attempt(operation); };
   }
-  void captureUserEdits();
-  void showSession();
+  template <typename MakeCommand>
+  auto running(MakeCommand makeCommand, Focus focus) {
+    return [this, makeCommand, focus](auto&&...) { run(makeCommand(), focus); };
+  }
+  void reportProblem(const Problem& problem, Report report);
+
+  // The user's edits, as commands take them.
+  std::string codeText() const;
+  GroupChecks groupChecks() const;
+  commands::LoadInputs loadInputs() const;
+
+  // Showing the document.
+  void showDocument();
+  void takeStep(const Step* step, Document Step::*shown);
+  void showStep(const Step& step, const Document& shown, bool keepDraft);
+  void showCodeText(const std::string& text);
   void showHistory();
-  void showEffects(const Outcome& outcome);
+  void fitWhenResized(QSize pictureBefore);
+  bool handleEditKeys(QEvent* event);
 
   // What the window does itself.
   void applyEnlargeChoice();
   void fitWindow();
   void updateHints();
   void toggleHideHints();
-  Outcome pickCatalogueEntry(const CatalogueEntry& entry);
-  Outcome loadOtherBitmap();
-  Outcome loadCodesFromPage();
-  Outcome applyCodesOfPage(const QString& path);
-  Outcome openDroppedFile(const QString& path);
+  void loadOtherBitmap();
+  void loadCodesFromPage();
+  void applyCodesOfPage(const QString& path);
+  void openDroppedFile(const QString& path);
   void showGuide();
   void saveAsJpeg();
-  Outcome convertAndSave();
+  void convertAndSave();
 
   ProgramFiles files_;
   Desktop desktop_;
-  PaintSession session_;
+  CommandRunner runner_;
+  Canvas canvas_;
+  RandomGenerator random_;
   PictureExport export_;
   SkinExport skinExport_;
   FileDialog otherBitmapDialog_{FileDialog::Purpose::Open};
@@ -126,6 +153,8 @@ class MainWindow : public StoredPlacementWindow {
   QToolButton* restore_ = nullptr;
   std::vector<QWidget*> switchedHints_;  // the controls whose hints "Hide Hints" switches
 
+  QAction* saveSkin_ = nullptr;
+  QAction* exportPalette_ = nullptr;
   QAction* undo_ = nullptr;
   QAction* redo_ = nullptr;
   QAction* startBrowser_ = nullptr;

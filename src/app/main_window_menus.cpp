@@ -2,6 +2,7 @@
 #include <QAction>
 #include <QDir>
 #include <QFileInfo>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 
@@ -35,27 +36,31 @@ void MainWindow::createMenus() {
   QAction* save = AddItem(file, "Save1", "&Save as JPG");
   save->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
   connect(save, &QAction::triggered, this, attempting([this] { saveAsJpeg(); }));
-  QAction* saveSkin = AddItem(file, "SaveSkin1", "Save S&kin As...");
-  saveSkin->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
-  connect(saveSkin, &QAction::triggered, this, attempting([this] {
-            skinExport_.SaveSkin(*session_.model().work, session_.picture(),
-                                 session_.paintedTable(), this);
+  saveSkin_ = AddItem(file, "SaveSkin1", "Save S&kin As...");
+  saveSkin_->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
+  connect(saveSkin_, &QAction::triggered, this, attempting([this] {
+            skinExport_.SaveSkin(*document().model.work, picture(), PaintedTable(document()), this);
           }));
-  connect(AddItem(file, "ExportPalette1", "Export Pa&lette..."), &QAction::triggered, this,
-          attempting([this] {
-            skinExport_.ExportPalette(*session_.model().work, session_.model().slots,
-                                      session_.paintedTable(), this);
+  exportPalette_ = AddItem(file, "ExportPalette1", "Export Pa&lette...");
+  connect(exportPalette_, &QAction::triggered, this, attempting([this] {
+            skinExport_.ExportPalette(*document().model.work, document().model.slots,
+                                      PaintedTable(document()), this);
           }));
   AddSeparator(file, "N1");
-  connect(
-      new CatalogueMenus(file), &CatalogueMenus::entryChosen, this,
-      [this](const CatalogueEntry& entry) { perform([&] { return pickCatalogueEntry(entry); }); });
+  connect(new CatalogueMenus(file), &CatalogueMenus::entryChosen, this,
+          [this](const CatalogueEntry& entry) {
+            const auto which = entry.target == CatalogueTarget::Head ? commands::PickedBitmap::Head
+                                                                     : commands::PickedBitmap::Grid;
+            run(commands::PickBitmap(which, std::string(entry.file),
+                                     std::string(entry.radioCaption), loadInputs()),
+                Focus::EnlargeAfterLoad);
+          });
   AddSeparator(file, "N2");
   QAction* loadOther = AddItem(file, "LoadOtherBitmap1", "Load Other Bitmap");
   loadOther->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
-  connect(loadOther, &QAction::triggered, this, performing([this] { return loadOtherBitmap(); }));
+  connect(loadOther, &QAction::triggered, this, attempting([this] { loadOtherBitmap(); }));
   connect(AddItem(file, "LoadCodes1", "Load Codes from Pa&ge..."), &QAction::triggered, this,
-          performing([this] { return loadCodesFromPage(); }));
+          attempting([this] { loadCodesFromPage(); }));
   AddSeparator(file, "N3");
   QAction* exit = AddItem(file, "Exit1", "E&xit");
   exit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
@@ -65,11 +70,11 @@ void MainWindow::createMenus() {
   bar->addMenu(edit);
   undo_ = AddItem(edit, "Undo1", "&Undo");
   undo_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
-  connect(undo_, &QAction::triggered, this, performing([this] { return session_.Undo(); }));
+  connect(undo_, &QAction::triggered, this, attempting([this] { undo(); }));
   redo_ = AddItem(edit, "Redo1", "&Redo");
   redo_->setShortcuts(
       {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
-  connect(redo_, &QAction::triggered, this, performing([this] { return session_.Redo(); }));
+  connect(redo_, &QAction::triggered, this, attempting([this] { redo(); }));
 
   QMenu* options = AddMenu(bar, "Options1", "&Options");
   bar->addMenu(options);
@@ -80,7 +85,7 @@ void MainWindow::createMenus() {
   AddSeparator(options, "N5");
   QAction* convert = AddItem(options, "ConvertandSave1", "Convert and Save");
   convert->setEnabled(false);  // and nothing enables it
-  connect(convert, &QAction::triggered, this, performing([this] { return convertAndSave(); }));
+  connect(convert, &QAction::triggered, this, attempting([this] { convertAndSave(); }));
 
   QMenu* help = AddMenu(bar, "Help1", "&Help");
   bar->addMenu(help);
@@ -98,29 +103,26 @@ void MainWindow::toggleHideHints() {
       .WriteString("Setup", "HideHints", hideHints_->isChecked() ? "1" : "0");
 }
 
-Outcome MainWindow::pickCatalogueEntry(const CatalogueEntry& entry) {
-  const PickedBitmap which =
-      entry.target == CatalogueTarget::Head ? PickedBitmap::Head : PickedBitmap::Grid;
-  return session_.PickBitmap(which, std::string(entry.file), std::string(entry.radioCaption));
-}
-
-Outcome MainWindow::loadOtherBitmap() {
+void MainWindow::loadOtherBitmap() {
   otherBitmapDialog_.defaultExt = "bmp";
   otherBitmapDialog_.filters = QStringList{"Bitmaps (*.bmp)"};
-  if (!Execute(otherBitmapDialog_, desktop_.chooseFile, this)) return {};
-  return session_.LoadOtherBitmap(otherBitmapDialog_.fileName.toStdString());
+  if (!Execute(otherBitmapDialog_, desktop_.chooseFile, this)) return;
+  openBitmap(otherBitmapDialog_.fileName);
 }
 
 // The page lists the edit box as it stands, applied or not.
-Outcome MainWindow::loadCodesFromPage() {
-  if (!Execute(pageDialog_, desktop_.chooseFile, this)) return {};
-  return applyCodesOfPage(pageDialog_.fileName);
+void MainWindow::loadCodesFromPage() {
+  if (!Execute(pageDialog_, desktop_.chooseFile, this)) return;
+  applyCodesOfPage(pageDialog_.fileName);
 }
 
-Outcome MainWindow::applyCodesOfPage(const QString& path) {
+void MainWindow::applyCodesOfPage(const QString& path) {
   PageCodes page = ReadPageCodes(path);
-  if (!page.codes) return {.message = std::move(page.problem)};
-  return session_.ApplyCodesFromPage(std::move(*page.codes));
+  if (!page.codes) {
+    reportProblem(Problem{std::move(page.problem)}, Report::Now);
+    return;
+  }
+  run(commands::ApplyCodesFromPage(std::move(*page.codes)), Focus::EnlargeWhenApplied);
 }
 
 // The guide is a page of its own, shown by the browser like the pages "Save as JPG" writes.
@@ -138,19 +140,13 @@ void MainWindow::showGuide() {
 }
 
 void MainWindow::saveAsJpeg() {
-  captureUserEdits();
-  export_.SaveAsJpeg(session_.picture(), QString::fromStdString(session_.codeText()),
-                     startBrowser_->isChecked(), this);
+  export_.SaveAsJpeg(picture(), codeEdit_->text(), startBrowser_->isChecked(), this);
 }
 
 // The picture stays converted when the file cannot be written.
-Outcome MainWindow::convertAndSave() {
-  Outcome outcome = session_.ConvertToMarkerSet2();
-  if (const std::optional<QString> failure =
-          Attempt([this] { export_.SaveConverted(session_.picture(), files_.outputDirectory); })) {
-    outcome.message = failure->toStdString();
-  }
-  return outcome;
+void MainWindow::convertAndSave() {
+  run(commands::ConvertToMarkerSet2(codeText()), Focus::EnlargeWhenApplied);
+  export_.SaveConverted(picture(), files_.outputDirectory);
 }
 
 }  // namespace tintara

@@ -28,7 +28,6 @@ class PictureView : public QWidget {
   // while a mouse button is held, as it is through a drag.
   void blink(std::shared_ptr<const Picture> marked);
   void stopBlinking();
-  bool isBlinking() const { return marked_ != nullptr; }
 
   // Sizes the view to the picture, enlarged or not.
   void setEnlarged(bool enlarged);

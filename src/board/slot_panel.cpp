@@ -11,7 +11,7 @@
 #include "board/control_names.h"
 #include "board/qcolor_conversion.h"
 #include "board/shape_control.h"
-#include "paint/paint_session.h"
+#include "paint/document.h"
 
 namespace tintara {
 namespace {
@@ -153,22 +153,22 @@ void SlotPanel::createCaptions() {
   new ClickFilter(captions_[kSkinCaption], [this] { Q_EMIT skinCaptionClicked(); });
 }
 
-void SlotPanel::showSession(const PaintSession& session) {
+void SlotPanel::showDocument(const Document& document) {
   for (int s = 1; s <= kSlotCount; ++s) {
     ShapeControl* swatch = swatches_[static_cast<std::size_t>(s - 1)];
     QLabel* label = labels_[static_cast<std::size_t>(s - 1)];
-    swatch->setFill(ToQColor(session.slotFill(s)));
-    label->setText(QString::fromStdString(session.slotLabel(s)));
-    swatch->setVisible(session.slotShown(s));
-    label->setVisible(session.slotShown(s));
+    swatch->setFill(ToQColor(SlotFill(document, s)));
+    label->setText(QString::fromStdString(SlotLabel(document, s)));
+    swatch->setVisible(SlotShown(document, s));
+    label->setVisible(SlotShown(document, s));
   }
   for (std::size_t i = 0; i < captions_.size(); ++i) {
     const int group = std::min(static_cast<int>(i) + 1, kGroupCount);
-    captions_[i]->setVisible(session.groupCaptionShown(group));
+    captions_[i]->setVisible(GroupCaptionShown(document, group));
   }
-  markerSets_[0]->setVisible(session.shownMarkerSet() == 1);
-  markerSets_[1]->setVisible(session.shownMarkerSet() == 2);
-  for (int g = 1; g <= kGroupCount; ++g) groupCheck(g)->setChecked(session.groupEnabled(g));
+  const int markerSet = ShownMarkerSet(document);
+  markerSets_[0]->setVisible(markerSet == 1);
+  markerSets_[1]->setVisible(markerSet == 2);
 }
 
 }  // namespace tintara

@@ -10,15 +10,15 @@ class QLabel;
 
 namespace tintara {
 
-class PaintSession;
+struct Document;
 class ShapeControl;
 
 // The 16 code slots as the user sees them: a swatch and a label for each, the group captions
 // above the rows, the marker set labels and the check boxes that let random codes reach a group.
 // A slot swatch can be dragged onto another slot (slotDropped); a drag from a slot released
 // anywhere else, or cancelled, reports slotDragEnded instead. Either way the drag ends with a
-// recolouring, which is the session's. Clicking the skin caption reports skinCaptionClicked, once
-// per double-click too.
+// recolouring, which is the window's to run. Clicking the skin caption reports skinCaptionClicked,
+// once per double-click too.
 class SlotPanel : public QWidget {
   Q_OBJECT
 
@@ -26,8 +26,9 @@ class SlotPanel : public QWidget {
   // The marker set labels stand in markerSetPanel, the window's lowered panel.
   SlotPanel(QWidget* parent, QWidget* markerSetPanel);
 
-  // Slots, captions, marker set and group checks as the session has them.
-  void showSession(const PaintSession& session);
+  // Slots, captions and marker set as the document has them. The group checks are the user's to
+  // edit in place; the window sets them where a step changed them.
+  void showDocument(const Document& document);
 
   QCheckBox* groupCheck(int group) const {
     return groupChecks_[static_cast<std::size_t>(group - 1)];

@@ -71,7 +71,7 @@ void SwatchBoard::startDrag(int code) {
 // The drop targets are the slot swatches.
 void SwatchBoard::endDrag(int code, const ShapeControl* target) {
   if (target == nullptr) return;
-  Q_EMIT swatchDropped(code, swatch(code)->fill(), SlotOfSwatchNumber(target->number()));
+  Q_EMIT swatchDropped(code, SlotOfSwatchNumber(target->number()));
 }
 
 }  // namespace tintara

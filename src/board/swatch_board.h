@@ -16,8 +16,8 @@ class ShapeControl;
 // their colours and hints on the window's first activation. Pressing a swatch with another
 // button than the left shows its colour in the sample swatch; dragging one shows its colour and
 // code in the sample swatch and label and marks it with a circle, and dropping it on a slot
-// swatch reports swatchDropped. The reserved codes (0 and 239..255) ignore presses and cannot be
-// dragged.
+// swatch reports swatchDropped with its code; the colour is the code's, not the swatch's fill. The
+// reserved codes (0 and 239..255) ignore presses and cannot be dragged.
 class SwatchBoard : public QWidget {
   Q_OBJECT
 
@@ -31,7 +31,7 @@ class SwatchBoard : public QWidget {
   ShapeControl* sampleSwatch() const { return sample_; }
 
  Q_SIGNALS:
-  void swatchDropped(int code, QColor colour, int slot);
+  void swatchDropped(int code, int slot);
 
  private:
   void press(int code);

@@ -12,8 +12,10 @@
 #include <vector>
 
 #include "cli/usage_text.h"
-#include "paint/paint_session.h"
+#include "paint/canvas.h"
 #include "paint/painted_skin.h"
+#include "paint/painting.h"
+#include "platform/bmp_reader.h"
 #include "platform/clock.h"
 #include "platform/file_io.h"
 #include "sources/picture_export.h"
@@ -133,17 +135,17 @@ std::variant<Request, Failure> ReadRequest(const QStringList& arguments) {
   return request;
 }
 
-void Write(const Request& request, const PaintSession& session, const QString& path) {
-  const Picture& picture = session.picture();
+void Write(const Request& request, const Document& painted, const Picture& picture,
+           const QString& path) {
   if (request.type == "jpg") {
     if (request.page) {
-      WriteJpegWithPage(path, picture, QString::fromStdString(session.codeText()),
+      WriteJpegWithPage(path, picture, QString::fromStdString(painted.codeText),
                         QDateTime::currentDateTime());
     } else {
       WriteJpeg(path, picture);
     }
   } else {
-    WriteSkin(path, *session.model().work, picture, *session.paintedTable(), request.scale);
+    WriteSkin(path, *painted.model.work, picture, *PaintedTable(painted), request.scale);
   }
 }
 
@@ -152,39 +154,40 @@ bool Tell(std::ostream& errors, const std::string& message) {
   return false;
 }
 
-// A session that has loaded the input; nothing, with the problem told, when it cannot.
-std::optional<PaintSession> LoadedSession(const Request& request, const QString& input,
-                                          std::ostream& errors) {
-  std::optional<PaintSession> session(std::in_place, "", request.seed, Picture{});
-  if (const Outcome loaded = session->LoadPaintImage(QFile::encodeName(input).toStdString());
-      loaded.message) {
-    Tell(errors, *loaded.message);
+// The input as loaded; nothing, with the problem told, when it cannot be read.
+std::optional<Document> LoadedInput(const QString& input, std::ostream& errors) {
+  Expected<Bitmap> bitmap = ReadBmpFile(QFile::encodeName(input).toStdString());
+  if (!bitmap) {
+    Tell(errors, "Cannot open " + QFileInfo(input).fileName().toStdString() + ": " +
+                     bitmap.problem().message);
     return std::nullopt;
   }
-  return session;
+  return LoadedDocument(std::move(*bitmap));
 }
 
 // Paints the loaded input with one code string, or with random codes when there is none, and
-// writes it; false, with the problem told, when nothing was written. `stopped` tells that the
-// code string stopped at a bad token, leaving some slots changed.
-bool PaintOne(const Request& request, PaintSession& session, const QString& input,
-              const CodeString* codes, std::ostream& errors, bool& stopped) {
+// writes it; false, with the problem told, when nothing was written. Every code string starts
+// from the picture as loaded.
+bool PaintOne(const Request& request, const Document& loaded, const QString& input,
+              const CodeString* codes, RandomGenerator& random, Canvas& canvas,
+              std::ostream& errors) {
+  Document painted = loaded;
   if (codes == nullptr) {
-    for (int group = 1; group <= kGroupCount; ++group) session.SetGroupEnabled(group, true);
-    session.RollRandomCodes();
+    RollRandomCodes(painted, GroupChecks{true, true, true, true}, random);
   } else {
-    session.SetCodeText(codes->text);
-    if (const Outcome applied = session.ApplyCodeText(); applied.message) {
-      stopped = true;
+    Expected<Document> applied = PaintedWithCodes(loaded, codes->text);
+    if (!applied) {
       return Tell(errors, QFileInfo(input).fileName().toStdString() + ": " + codes->origin +
-                              *applied.message);
+                              applied.problem().message);
     }
+    painted = std::move(*applied);
   }
+  canvas.Show(painted);
   QString path = request.pattern;
   path.replace("{name}", QFileInfo(input).completeBaseName());
   path.replace("{n}", QString::number(codes == nullptr ? 1 : codes->line));
   try {
-    Write(request, session, path);
+    Write(request, painted, canvas.picture(), path);
   } catch (const std::exception& error) {
     return Tell(errors, error.what());
   }
@@ -201,29 +204,19 @@ int RunPaintCommand(const QStringList& arguments, std::ostream& errors) {
   }
   const Request& request = std::get<Request>(read);
   bool allWritten = true;
+  Canvas canvas{Picture{}};
   for (const QString& input : request.inputs) {
-    std::optional<PaintSession> session = LoadedSession(request, input, errors);
-    if (!session) {
+    const std::optional<Document> loaded = LoadedInput(input, errors);
+    if (!loaded) {
       allWritten = false;
       continue;
     }
-    bool stopped = false;
+    RandomGenerator random(request.seed);
     if (request.codeStrings.empty()) {
-      allWritten = PaintOne(request, *session, input, nullptr, errors, stopped) && allWritten;
+      allWritten = PaintOne(request, *loaded, input, nullptr, random, canvas, errors) && allWritten;
     }
     for (const CodeString& codes : request.codeStrings) {
-      const std::size_t loaded = session->undoCount();
-      allWritten = PaintOne(request, *session, input, &codes, errors, stopped) && allWritten;
-      // Every code string starts from the picture as loaded: an applied one is undone, and one
-      // that stopped half-way, which is no step to undo, is loaded again. The last needs neither.
-      if (&codes == &request.codeStrings.back()) break;
-      if (stopped) {
-        stopped = false;
-        session = LoadedSession(request, input, errors);
-        if (!session) break;
-      } else if (session->undoCount() > loaded) {
-        session->Undo();
-      }
+      allWritten = PaintOne(request, *loaded, input, &codes, random, canvas, errors) && allWritten;
     }
   }
   return allWritten ? kAllWritten : kSomethingBad;

@@ -1,5 +1,6 @@
 #include "paint/undo_history.h"
 
+#include <new>
 #include <set>
 
 namespace tintara {
@@ -12,38 +13,43 @@ std::size_t BitmapBytes(const Bitmap& bitmap) {
 
 }  // namespace
 
-void UndoHistory::Record(std::string name, SessionState before, const SessionState& current) {
+void UndoHistory::Record(Step step) {
+  undo_.push_back(std::move(step));
   redo_.clear();
-  undo_.push_back({std::move(name), std::move(before)});
-  Trim(current);
+  // The step is recorded whole; trimming without the memory to do it waits for the next step.
+  try {
+    Trim();
+  } catch (const std::bad_alloc&) {
+  }
 }
 
-std::optional<SessionState> UndoHistory::Undo(SessionState current) {
-  if (undo_.empty()) return std::nullopt;
-  Step step = std::move(undo_.back());
+const Step* UndoHistory::Undo() {
+  if (undo_.empty()) return nullptr;
+  redo_.push_back(std::move(undo_.back()));
   undo_.pop_back();
-  redo_.push_back({step.name, std::move(current)});
-  return std::move(step.state);
+  return &redo_.back();
 }
 
-std::optional<SessionState> UndoHistory::Redo(SessionState current) {
-  if (redo_.empty()) return std::nullopt;
-  Step step = std::move(redo_.back());
+const Step* UndoHistory::Redo() {
+  if (redo_.empty()) return nullptr;
+  undo_.push_back(std::move(redo_.back()));
   redo_.pop_back();
-  undo_.push_back({step.name, std::move(current)});
-  return std::move(step.state);
+  return &undo_.back();
 }
 
-// Steps share the bitmaps they have in common, so each bitmap counts once; the one shown is the
-// session's own and counts not at all.
-void UndoHistory::Trim(const SessionState& current) {
+// Steps share the bitmaps they have in common, so each bitmap counts once; the one shown, which
+// the newest step leaves, counts not at all.
+void UndoHistory::Trim() {
   while (undo_.size() > kMaxSteps) undo_.pop_front();
   for (;;) {
+    const Bitmap* shown = undo_.empty() ? nullptr : undo_.back().after.model.work.get();
     std::set<const Bitmap*> kept;
     std::size_t bytes = 0;
     for (const Step& step : undo_) {
-      const Bitmap* work = step.state.model.work.get();
-      if (work != current.model.work.get() && kept.insert(work).second) bytes += BitmapBytes(*work);
+      for (const Document* document : {&step.before, &step.after}) {
+        const Bitmap* work = document->model.work.get();
+        if (work != shown && kept.insert(work).second) bytes += BitmapBytes(*work);
+      }
     }
     if (bytes <= maxBitmapBytes_ || undo_.empty()) return;
     undo_.pop_front();

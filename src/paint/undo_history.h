@@ -2,18 +2,23 @@
 
 #include <cstddef>
 #include <deque>
-#include <optional>
 #include <string>
 #include <vector>
 
-#include "paint/session_state.h"
+#include "paint/document.h"
 
 namespace tintara {
 
-// The steps the user can undo and redo, each named for the menu ("Drop on Slot 3") and keeping
-// the state from before it, for an undo, or from after it, for a redo. Memory stays bounded: at
-// most kMaxSteps steps, and work bitmaps of at most maxBitmapBytes in all besides the one shown;
-// the oldest steps go first.
+// One step the user can undo and redo, named for the menu ("Drop on Slot 3"), with the document
+// from before it and from after it.
+struct Step {
+  std::string name;
+  Document before;
+  Document after;
+};
+
+// The steps to undo and to redo. Memory stays bounded: at most kMaxSteps steps, and work bitmaps
+// of at most maxBitmapBytes in all besides the one shown; the oldest steps go first.
 class UndoHistory {
  public:
   static constexpr std::size_t kMaxSteps = 500;
@@ -22,27 +27,20 @@ class UndoHistory {
   explicit UndoHistory(std::size_t maxBitmapBytes = kMaxBitmapBytes)
       : maxBitmapBytes_(maxBitmapBytes) {}
 
-  // A step was taken from `before` to `current`: it can be undone, and nothing can be redone.
-  void Record(std::string name, SessionState before, const SessionState& current);
-  // Something changed without a step of its own: what was undone can no longer be redone.
-  void ForgetRedo() { redo_.clear(); }
+  // A step was taken: it can be undone, and nothing can be redone.
+  void Record(Step step);
 
   const std::string* undoName() const { return undo_.empty() ? nullptr : &undo_.back().name; }
   const std::string* redoName() const { return redo_.empty() ? nullptr : &redo_.back().name; }
   std::size_t undoCount() const { return undo_.size(); }
+  const Step* newestStep() const { return undo_.empty() ? nullptr : &undo_.back(); }
 
-  // The state to show instead of `current`, which becomes the other way's step; nothing when
-  // there is no step to take.
-  std::optional<SessionState> Undo(SessionState current);
-  std::optional<SessionState> Redo(SessionState current);
+  // The step taken back or taken again, which moves to the other list; nothing when there is none.
+  const Step* Undo();
+  const Step* Redo();
 
  private:
-  struct Step {
-    std::string name;
-    SessionState state;
-  };
-
-  void Trim(const SessionState& current);
+  void Trim();
 
   std::size_t maxBitmapBytes_;
   std::deque<Step> undo_;

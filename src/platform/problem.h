@@ -10,8 +10,8 @@ namespace tintara {
 // command line: what stood in the way, in words for the user (UTF-8), and the file and the line it
 // concerns when there is one. Exceptions are left for bugs and for running out of memory.
 struct Problem {
-  std::string message;
-  std::string file;  // empty when it concerns no file
+  std::string message{};
+  std::string file{};  // empty when it concerns no file
   int line = 0;      // from 1; 0 when it concerns no line
 
   friend bool operator==(const Problem&, const Problem&) = default;

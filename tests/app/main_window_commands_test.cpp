@@ -186,8 +186,8 @@ TEST_F(Commands, CatalogueEntriesCaptionAndSelectTheirRadioButton) {
     EXPECT_TRUE(radio(c.body)->isChecked());
   }
   EXPECT_EQ(radio(3)->text(), "Harrow Head");
-  EXPECT_EQ(session().headFile(), "HARROW.BMP");
-  EXPECT_EQ(session().gridFile(), "EARS.BMP");
+  EXPECT_EQ(document().headFile, "HARROW.BMP");
+  EXPECT_EQ(document().gridFile, "EARS.BMP");
 }
 
 TEST_F(Commands, UndoAndRedoComeThroughTheEditMenuAndItsKeys) {
@@ -263,7 +263,7 @@ TEST_F(LoadOther, TheAccessoryButtonTakesTheFileAndTheNameBeforeItsFirstDot) {
   Choose(path("my.skin.BMP"));
   EXPECT_EQ(radio(4)->text(), "My");
   EXPECT_TRUE(radio(4)->isChecked());
-  EXPECT_EQ(session().gridFile(), path("my.skin.BMP").toStdString());
+  EXPECT_EQ(document().gridFile, path("my.skin.BMP").toStdString());
   EXPECT_EQ(picture().size(), QSize(30, 7));
   WriteBitmap(".bmp", IndexedBitmap(5, 5, TableWithSet1Markers({1})));
   Choose(path(".bmp"));
@@ -281,7 +281,7 @@ TEST_F(LoadOther, AFileThatIsNotABitmapIsReportedAndChangesNothing) {
   EXPECT_EQ(errors_, QStringList{"Cannot open x.bmp: not a BMP file"});
   EXPECT_EQ(radio(4)->text(), "Design Grid");
   EXPECT_TRUE(radio(2)->isChecked());
-  EXPECT_EQ(session().gridFile(), "DESIGNGRID.BMP");
+  EXPECT_EQ(document().gridFile, "DESIGNGRID.BMP");
   EXPECT_EQ(picture(), before);
   EXPECT_EQ(window_->size(), window);
   EXPECT_EQ(edit()->text(), "typed");
@@ -307,7 +307,7 @@ TEST_F(LoadOther, CancelChangesNothing) {
   const QImage before = picture().copy();
   Choose(std::nullopt);
   EXPECT_EQ(radio(4)->text(), "Design Grid");
-  EXPECT_EQ(session().gridFile(), "DESIGNGRID.BMP");
+  EXPECT_EQ(document().gridFile, "DESIGNGRID.BMP");
   EXPECT_TRUE(radio(2)->isChecked());
   EXPECT_EQ(picture(), before);
   EXPECT_EQ(edit()->text(), "typed");
@@ -413,7 +413,7 @@ TEST_F(Drops, OnlyOneLocalBitmapOrPageIsTaken) {
   }
   QCoreApplication::processEvents();
   EXPECT_EQ(radio(4)->text(), "Design Grid");
-  EXPECT_EQ(session().gridFile(), "DESIGNGRID.BMP");
+  EXPECT_EQ(document().gridFile, "DESIGNGRID.BMP");
   EXPECT_FALSE(action("Undo1")->isEnabled());
 }
 

@@ -125,7 +125,7 @@ TEST_F(StartUp, MenusCarryTheirCaptionsAndStates) {
 TEST_F(StartUp, LoadsFemale1AndShowsItsSlotsWithTheSet1Codes) {
   CopyArtwork({"FEMALE1.BMP"});
   StartWindow();
-  const PaintModel& model = session().model();
+  const PaintModel& model = document().model;
   EXPECT_EQ(label(1)->text(),
             QStringLiteral("Bitmap is %1W x %2H").arg(model.work->width).arg(model.work->height));
   EXPECT_FALSE(model.markerSet2);
@@ -144,8 +144,8 @@ TEST_F(StartUp, LoadsFemale1AndShowsItsSlotsWithTheSet1Codes) {
   EXPECT_EQ(control<QLineEdit>("Edit1")->text().toStdString(), kDefaultCodeString);
   EXPECT_EQ(control<PictureView>("Image1")->picture().size(),
             QSize(model.work->width, model.work->height));
-  EXPECT_EQ(session().headFile(), "PELLHEAD.BMP");
-  EXPECT_EQ(session().gridFile(), "DESIGNGRID.BMP");
+  EXPECT_EQ(document().headFile, "PELLHEAD.BMP");
+  EXPECT_EQ(document().gridFile, "DESIGNGRID.BMP");
 }
 
 TEST_F(StartUp, WithoutTheBodyFileTheDesignPictureAndSlotsStay) {

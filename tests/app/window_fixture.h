@@ -53,7 +53,7 @@ class WindowTest : public ::testing::Test {
   ShapeControl* shape(int number) const { return control<ShapeControl>(ShapeName(number)); }
   QLabel* label(int number) const { return control<QLabel>(QStringLiteral("Label%1").arg(number)); }
   QAction* action(const QString& name) const { return control<QAction>(name); }
-  const PaintSession& session() const { return window_->session(); }
+  const Document& document() const { return window_->document(); }
 
   std::unique_ptr<MainWindow> window_;
   QStringList errors_;

@@ -17,7 +17,7 @@
 #include "board/control_names.h"
 #include "board/shape_control.h"
 #include "board/user_input.h"
-#include "paint/paint_session.h"
+#include "paint/painting.h"
 #include "paint/slot_tables.h"
 #include "paint/test_pictures.h"
 
@@ -91,26 +91,20 @@ struct Look {
   std::array<std::optional<std::pair<QString, Colour>>, kSlotCount> slots;
   std::array<bool, 5> captions;  // Label3, Label4, Label5, then group 4's Label22 and Label23
   int markerSet;                 // 0: no marker set label
-  std::array<bool, kGroupCount> checks;
 };
 
-// The panel in a window with the lowered panel for the marker set labels, and sessions on
-// pictures written into a temporary program directory.
-class SlotPanelShowsSession : public ::testing::Test {
+// The panel in a window with the lowered panel for the marker set labels, and documents of
+// pictures.
+class SlotPanelShowsDocument : public ::testing::Test {
  protected:
   void SetUp() override {
-    ASSERT_TRUE(dir_.isValid());
     markerSetPanel_ = new QWidget(&window_);
     panel_ = new SlotPanel(&window_, markerSetPanel_);
   }
 
-  // A session that has loaded a 16 x 16 picture with this colour table.
-  PaintSession Loaded(std::vector<ColourTableEntry> table) const {
-    const std::string path = dir_.filePath("PICTURE.BMP").toStdString();
-    EXPECT_TRUE(WriteBmpFile(path, IndexedBitmap(16, 16, std::move(table))));
-    PaintSession session(dir_.path().toStdString() + "/", 1, Picture{});
-    session.LoadPaintImage(path);
-    return session;
+  // A document that has loaded a 16 x 16 picture with this colour table.
+  static Document Loaded(std::vector<ColourTableEntry> table) {
+    return LoadedDocument(IndexedBitmap(16, 16, std::move(table)));
   }
 
   void ExpectLook(const Look& look) const {
@@ -135,54 +129,47 @@ class SlotPanelShowsSession : public ::testing::Test {
       ASSERT_NE(label, nullptr) << set;
       EXPECT_EQ(label->isHidden(), set != look.markerSet) << set;
     }
-    for (int g = 1; g <= kGroupCount; ++g) {
-      EXPECT_EQ(panel_->groupCheck(g)->isChecked(), look.checks[static_cast<std::size_t>(g - 1)])
-          << g;
-    }
   }
 
-  QTemporaryDir dir_;
   QWidget window_;
   QWidget* markerSetPanel_ = nullptr;
   SlotPanel* panel_ = nullptr;
 };
 
-TEST_F(SlotPanelShowsSession, SlotsCaptionsMarkerSetAndGroupChecks) {
+TEST_F(SlotPanelShowsDocument, SlotsCaptionsAndMarkerSet) {
   {
-    SCOPED_TRACE("set 1 picture without group 2 and slot 16, group 2 kept from random codes");
+    SCOPED_TRACE("set 1 picture without group 2 and slot 16");
     std::vector<std::pair<int, Colour>> markers;
-    Look look{{}, {true, false, true, false, false}, 1, {true, false, true, false}};
+    Look look{{}, {true, false, true, false, false}, 1};
     for (int s : {1, 2, 3, 4, 5, 11, 12, 13, 14, 15}) {
       const SlotDefinition& slot = kSlots[static_cast<std::size_t>(s - 1)];
       markers.emplace_back(16 + s, slot.set1Marker);
       look.slots[static_cast<std::size_t>(s - 1)] = {QString::number(slot.set1Code),
                                                      slot.set1Marker};
     }
-    PaintSession session = Loaded(TableWith(markers));
-    session.SetGroupEnabled(2, false);
-    panel_->showSession(session);
+    panel_->showDocument(Loaded(TableWith(markers)));
     ExpectLook(look);
   }
   {
     SCOPED_TRACE("set 2 picture with every slot");
     std::vector<std::pair<int, Colour>> markers;
-    Look look{{}, {true, true, true, true, true}, 2, {true, true, true, true}};
+    Look look{{}, {true, true, true, true, true}, 2};
     for (int s = 1; s <= kSlotCount; ++s) {
       const SlotDefinition& slot = kSlots[static_cast<std::size_t>(s - 1)];
       markers.emplace_back(238 + s, slot.set2Marker);
       look.slots[static_cast<std::size_t>(s - 1)] = {QString::number(slot.set2Code),
                                                      slot.set2Marker};
     }
-    panel_->showSession(Loaded(TableWith(markers)));
+    panel_->showDocument(Loaded(TableWith(markers)));
     ExpectLook(look);
   }
   {
     SCOPED_TRACE("before any load");
-    Look look{{}, {true, true, true, true, true}, 0, {true, true, true, true}};
+    Look look{{}, {true, true, true, true, true}, 0};
     for (int s = 1; s <= kSlotCount; ++s) {
       look.slots[static_cast<std::size_t>(s - 1)] = {"000", kSlotDesignColours[s - 1]};
     }
-    panel_->showSession(PaintSession(dir_.path().toStdString() + "/", 1, Picture{}));
+    panel_->showDocument(StartingDocument());
     ExpectLook(look);
   }
 }

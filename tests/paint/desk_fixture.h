@@ -11,7 +11,7 @@
 #include <system_error>
 #include <vector>
 
-#include "paint/paint_session.h"
+#include "paint/desk.h"
 #include "paint/test_pictures.h"
 
 namespace tintara {
@@ -35,7 +35,7 @@ inline bool operator==(const Picture& a, const Picture& b) {
   return a.width == b.width && a.height == b.height && a.pixels == b.pixels;
 }
 
-inline Snapshot Take(const PaintSession& session) {
+inline Snapshot Take(const Desk& session) {
   Snapshot shot{session.codeText(),
                 session.model().lastCodes,
                 session.sizeText(),
@@ -73,7 +73,7 @@ inline Picture DesignPicture() {
 
 // A session whose program directory is a fresh temporary folder. The start-up body, 16 x 16
 // pixels, has every slot at position 16 + slot; pixel i shows position i.
-class PaintSessionTest : public ::testing::Test {
+class CommandsTest : public ::testing::Test {
  protected:
   void SetUp() override {
     std::random_device random;
@@ -103,10 +103,10 @@ class PaintSessionTest : public ::testing::Test {
   }
   // A new session, started as the program starts: the start-up body loaded.
   void Start(std::uint32_t seed = kSessionSeed) {
-    session_ = std::make_unique<PaintSession>(directory(), seed, DesignPicture());
+    session_ = std::make_unique<Desk>(directory(), seed, DesignPicture());
     session_->LoadStartUpBody();
   }
-  PaintSession& session() const { return *session_; }
+  Desk& session() const { return *session_; }
 
   Outcome Apply(const std::string& text) const {
     session_->SetCodeText(text);
@@ -127,7 +127,7 @@ class PaintSessionTest : public ::testing::Test {
 
  private:
   std::filesystem::path folder_;
-  std::unique_ptr<PaintSession> session_;
+  std::unique_ptr<Desk> session_;
 };
 
 }  // namespace tintara

@@ -1,0 +1,116 @@
+// The commands that give the slots their codes.
+#include "paint/code_string.h"
+#include "paint/commands.h"
+#include "paint/painting.h"
+#include "paint/reference_palette.h"
+
+namespace tintara::commands {
+namespace {
+
+constexpr std::string_view kConversionCodes =
+    "239 240 241 242 243 244 245 246 247 248 249 250 251 252 253 254";
+
+CommandResult Applying(Document& document, std::string text) {
+  CommandResult result;
+  result.problem = tintara::ApplyCodeText(document, std::move(text), &result.codesApplied);
+  result.keepsChanges = result.problem.has_value();
+  result.wroteCodeText = true;
+  return result;
+}
+
+CommandResult Written() { return {.wroteCodeText = true}; }
+
+std::string SlotName(int slot) { return "Slot " + std::to_string(slot); }
+
+// The drop itself: the last codes remembered, then the slot's code and colour.
+void Drop(Document& document, int slot, std::int32_t code, Colour colour,
+          const std::string& codeText) {
+  RememberLastCodes(document.model.lastCodes, codeText);
+  SlotRecord& record = document.model.slots[static_cast<std::size_t>(slot - 1)];
+  record.code = code;
+  record.colour = colour;
+  document.tokens[static_cast<std::size_t>(slot - 1)] = std::to_string(code);
+  ApplyCodes(document);
+}
+
+}  // namespace
+
+Command ApplyCodeText(std::string text) {
+  return {"Apply Color Codes",
+          [text = std::move(text)](Document& document) { return Applying(document, text); }};
+}
+
+Command ApplyCodesFromPage(std::string codes) {
+  return {"Load Codes from Page", [codes = std::move(codes)](Document& document) {
+            if (const auto badToken = ReadCodeString(codes).badToken) {
+              return CommandResult{.problem = Problem{"The page's code string holds '" + *badToken +
+                                                      "', which is not a code"}};
+            }
+            return Applying(document, codes);
+          }};
+}
+
+Command RestoreLastCodes() {
+  return {"Restore Last Codes", [](Document& document) {
+            if (document.model.lastCodes.empty()) return CommandResult{};
+            return Applying(document, document.model.lastCodes);
+          }};
+}
+
+Command DropSwatch(int slot, std::int32_t code, std::string codeText) {
+  return {"Drop on " + SlotName(slot), [=, codeText = std::move(codeText)](Document& document) {
+            Drop(document, slot, code, ReferenceColour(code), codeText);
+            return Written();
+          }};
+}
+
+Command DropSlot(int slot, int sourceSlot, std::string codeText) {
+  return {"Drop on " + SlotName(slot), [=, codeText = std::move(codeText)](Document& document) {
+            const SlotRecord source = Slot(document, sourceSlot);
+            Drop(document, slot, source.code, source.colour, codeText);
+            ApplyCodes(document);  // the end of the drag
+            return Written();
+          }};
+}
+
+Command EndSlotDrag(int sourceSlot) {
+  return {"Drag from " + SlotName(sourceSlot), [](Document& document) {
+            ApplyCodes(document);
+            return Written();
+          }};
+}
+
+Command RollRandomCodes(GroupChecks groups, RandomGenerator& random) {
+  return {"Gee!",
+          [groups, &random](Document& document) {
+            tintara::RollRandomCodes(document, groups, random);
+            return Written();
+          },
+          groups};
+}
+
+Command ApplyNextSkinPreset(std::string codeText) {
+  return {"Skin Colors",
+          [codeText = std::move(codeText)](Document& document) {
+            RememberLastCodes(document.model.lastCodes, codeText);
+            const SkinPreset& preset = SkinPresetFor(document.model.skinToggle);
+            for (int k = 0; k < kSkinPresetLength; ++k) {
+              const std::int32_t code = preset[static_cast<std::size_t>(k)];
+              AssignCode(document, kSkinPresetFirstSlot + k, code, std::to_string(code));
+            }
+            document.model.skinToggle = !document.model.skinToggle;
+            ApplyCodes(document);
+            return Written();
+          },
+          std::nullopt, [](const Document& document) { return GroupCaptionShown(document, 2); }};
+}
+
+Command ConvertToMarkerSet2(std::string codeText) {
+  return {"Convert and Save", [codeText = std::move(codeText)](Document& document) {
+            CommandResult result = Applying(document, std::string(kConversionCodes));
+            document.codeText = codeText;
+            return result;
+          }};
+}
+
+}  // namespace tintara::commands

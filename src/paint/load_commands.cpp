@@ -1,0 +1,117 @@
+// The commands that load a bitmap: Reload, the body radio buttons, the catalogue and "Load Other
+// Bitmap".
+#include "paint/bitmap_paths.h"
+#include "paint/code_string.h"
+#include "paint/commands.h"
+#include "paint/painting.h"
+#include "platform/bmp_reader.h"
+
+namespace tintara {
+namespace {
+
+std::string BodyPath(const Document& document, const std::string& programDirectory, int body) {
+  if (body == kHeadBody) return programDirectory + document.headFile;
+  if (body == kGridBody) return GridPath(programDirectory, document.gridFile);
+  return programDirectory + std::string(kBodies[static_cast<std::size_t>(body - 1)].file);
+}
+
+std::string FileName(std::string_view path) {
+  return std::string(path.substr(path.find_last_of('/') + 1));
+}
+
+Expected<Bitmap> ReadBitmap(const std::string& path) {
+  Expected<Bitmap> reading = ReadBmpFile(path);
+  if (!reading)
+    return Problem{"Cannot open " + FileName(path) + ": " + reading.problem().message, path};
+  return reading;
+}
+
+// Reload with the bitmap read: `codeText` is what the edit box holds then.
+CommandResult ReloadWith(Document& document, Bitmap bitmap, const std::string& codeText,
+                         bool applyColoursOnLoad) {
+  RememberLastCodes(document.model.lastCodes, codeText);
+  // Before the load, which clears group 4 again for a picture without slot 16.
+  document.groups.fill(true);
+  LoadBitmap(document, std::move(bitmap));
+  document.codeText = kDefaultCodeString;
+  CommandResult result{.loaded = true, .wroteCodeText = true};
+  if (applyColoursOnLoad && !document.model.lastCodes.empty()) {
+    result.problem = ApplyCodeText(document, document.model.lastCodes);
+    result.keepsChanges = result.problem.has_value();
+  }
+  return result;
+}
+
+CommandResult Pick(Document& document, commands::PickedBitmap which, std::string file,
+                   std::string caption, const commands::LoadInputs& inputs) {
+  const bool head = which == commands::PickedBitmap::Head;
+  Expected<Bitmap> bitmap =
+      ReadBitmap(head ? inputs.programDirectory + file : GridPath(inputs.programDirectory, file));
+  // The caption, the file and the selection stay as they were.
+  if (!bitmap) return {.problem = std::move(bitmap).problem()};
+  (head ? document.headFile : document.gridFile) = std::move(file);
+  const int body = head ? kHeadBody : kGridBody;
+  document.bodyCaptions[static_cast<std::size_t>(body - 1)] = std::move(caption);
+  std::string codeText = inputs.codeText;
+  if (document.body != body) {
+    // Selecting the button reloads, and the entry then reloads once more.
+    document.body = body;
+    CommandResult first = ReloadWith(document, *bitmap, codeText, inputs.applyColoursOnLoad);
+    if (first.problem) return first;
+    codeText = document.codeText;
+  }
+  return ReloadWith(document, std::move(*bitmap), codeText, inputs.applyColoursOnLoad);
+}
+
+}  // namespace
+
+void LoadStartUpBody(Document& document, const std::string& programDirectory) {
+  Expected<Bitmap> bitmap = ReadBmpFile(BodyPath(document, programDirectory, document.body));
+  if (bitmap) LoadBitmap(document, std::move(*bitmap));
+}
+
+namespace commands {
+
+Command Reload(LoadInputs inputs) {
+  return {"Reload",
+          [inputs](Document& document) {
+            Expected<Bitmap> bitmap =
+                ReadBitmap(BodyPath(document, inputs.programDirectory, document.body));
+            if (!bitmap) return CommandResult{.problem = std::move(bitmap).problem()};
+            return ReloadWith(document, std::move(*bitmap), inputs.codeText,
+                              inputs.applyColoursOnLoad);
+          },
+          inputs.groups};
+}
+
+Command SelectBody(const Document& current, int body, LoadInputs inputs) {
+  return {BodyCaption(current, body),
+          [body, inputs](Document& document) {
+            if (body == document.body) return CommandResult{};
+            Expected<Bitmap> bitmap = ReadBitmap(BodyPath(document, inputs.programDirectory, body));
+            // The selection stays where it was.
+            if (!bitmap) return CommandResult{.problem = std::move(bitmap).problem()};
+            document.body = body;
+            return ReloadWith(document, std::move(*bitmap), inputs.codeText,
+                              inputs.applyColoursOnLoad);
+          },
+          inputs.groups};
+}
+
+Command PickBitmap(PickedBitmap which, std::string file, std::string caption, LoadInputs inputs) {
+  std::string name = caption;
+  return {std::move(name),
+          [=](Document& document) { return Pick(document, which, file, caption, inputs); },
+          inputs.groups};
+}
+
+Command LoadOtherBitmap(std::string path, LoadInputs inputs) {
+  return {"Load Other Bitmap",
+          [=](Document& document) {
+            return Pick(document, PickedBitmap::Grid, path, OtherBitmapCaption(path), inputs);
+          },
+          inputs.groups};
+}
+
+}  // namespace commands
+}  // namespace tintara

@@ -1,0 +1,71 @@
+#include "paint/painting.h"
+
+#include "paint/code_string.h"
+#include "paint/image_loading.h"
+#include "paint/reference_palette.h"
+
+namespace tintara {
+
+void LoadBitmap(Document& document, Bitmap bitmap) {
+  const LoadOutcome loaded = AdoptLoadedBitmap(document.model, std::move(bitmap));
+  document.drawn = Drawn::Unpainted;
+  if (loaded == LoadOutcome::SlotsLocated) {
+    for (int s = 1; s <= kSlotCount; ++s) {
+      document.tokens[static_cast<std::size_t>(s - 1)] = std::to_string(Slot(document, s).code);
+    }
+  }
+  if (!SlotShown(document, kSlotCount)) document.groups[kGroupCount - 1] = false;
+}
+
+void ApplyCodes(Document& document) {
+  WriteSlotColours(document.model);
+  document.drawn = Drawn::Recoloured;
+  document.codeText = WriteCodeString(document.model.slots);
+}
+
+void AssignCode(Document& document, int slot, std::int32_t code, std::string label) {
+  SlotRecord& record = document.model.slots[static_cast<std::size_t>(slot - 1)];
+  record.code = code;
+  record.colour = ReferenceColour(code);
+  document.tokens[static_cast<std::size_t>(slot - 1)] = std::move(label);
+}
+
+std::optional<Problem> ApplyCodeText(Document& document, std::string text, bool* applied) {
+  document.codeText = std::move(text);
+  if (!document.codeText.empty()) {
+    CodeStringReading reading = ReadCodeString(document.codeText);
+    for (SlotAssignment& assignment : reading.assignments) {
+      AssignCode(document, assignment.slot, assignment.code, std::move(assignment.token));
+    }
+    if (reading.badToken)
+      return Problem{"'" + *reading.badToken + "' is not a valid integer value"};
+    ApplyCodes(document);
+    if (applied != nullptr) *applied = true;
+  }
+  RememberLastCodes(document.model.lastCodes, document.codeText);
+  return std::nullopt;
+}
+
+void RollRandomCodes(Document& document, const GroupChecks& groups, RandomGenerator& random) {
+  for (int s = 1; s <= kSlotCount; ++s) {
+    if (!groups[static_cast<std::size_t>(kSlots[static_cast<std::size_t>(s - 1)].group - 1)]) {
+      continue;
+    }
+    const std::int32_t code = DrawCode(random);
+    AssignCode(document, s, code, std::to_string(code));
+  }
+  ApplyCodes(document);
+}
+
+Document LoadedDocument(Bitmap bitmap) {
+  Document document = StartingDocument();
+  LoadBitmap(document, std::move(bitmap));
+  return document;
+}
+
+Expected<Document> PaintedWithCodes(Document loaded, std::string codes) {
+  if (std::optional<Problem> stop = ApplyCodeText(loaded, std::move(codes))) return *stop;
+  return loaded;
+}
+
+}  // namespace tintara
