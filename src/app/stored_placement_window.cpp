@@ -1,5 +1,6 @@
 #include "app/stored_placement_window.h"
 
+#include <QCloseEvent>
 #include <QGuiApplication>
 #include <QScreen>
 #include <vector>
@@ -34,7 +35,16 @@ StoredPlacementWindow::StoredPlacementWindow(QString iniPath, QString section,
       reportError_(std::move(reportError)) {}
 
 StoredPlacementWindow::~StoredPlacementWindow() {
-  if (!placed_) return;
+  if (!placed_ || written_) return;
+  if (const std::optional<QString> failure = Attempt([this] { writePlacement(); })) {
+    qWarning("%s", qUtf8Printable(*failure));
+  }
+}
+
+void StoredPlacementWindow::closeEvent(QCloseEvent* event) {
+  QMainWindow::closeEvent(event);
+  if (!event->isAccepted() || !placed_) return;
+  written_ = true;
   if (const std::optional<QString> failure = Attempt([this] { writePlacement(); })) {
     reportError_(*failure);
   }
@@ -46,6 +56,7 @@ StoredPlacementWindow::~StoredPlacementWindow() {
 // exists is also the one Qt reads as the outer corner, frame included.
 void StoredPlacementWindow::setVisible(bool visible) {
   if (visible && !placed_) readPlacement();
+  if (visible) written_ = false;
   QMainWindow::setVisible(visible);
 }
 

@@ -7,11 +7,13 @@
 
 namespace tintara {
 
-// A main window that reopens where and as large as it was when it was last destroyed. Its bounds
+// A main window that reopens where and as large as it was when it was last closed. Its bounds
 // live in the INI file, in the section given, under the keys "Left", "Top", "Width" and "Height".
 // They are read when the native window is created, on the first show, and written back when the
-// window object is destroyed; nothing is written in between, and a window never shown writes
-// nothing. A failed write is reported and ends the writing.
+// window is closed, or when it is destroyed without having been closed since it was shown;
+// nothing is written in between, and a window never shown writes nothing. A failed write ends the
+// writing; it is reported at the close, while the window is whole, and a write from the destructor
+// only warns on the standard error, since no message box can open there.
 //
 // Outer bounds, both ways: "Left" and "Top" are pos(), the top-left corner of the window
 // including the window manager's frame, which is what move() takes; "Width" and "Height" are
@@ -33,6 +35,9 @@ class StoredPlacementWindow : public QMainWindow {
 
   void setVisible(bool visible) override;
 
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+
  private:
   void readPlacement();
   void writePlacement() const;
@@ -40,7 +45,8 @@ class StoredPlacementWindow : public QMainWindow {
   QString iniPath_;
   QString section_;
   ErrorReporter reportError_;
-  bool placed_ = false;  // the native window was created with the stored bounds
+  bool placed_ = false;   // the native window was created with the stored bounds
+  bool written_ = false;  // the bounds were written since the window was last shown
 };
 
 }  // namespace tintara
