@@ -25,7 +25,7 @@ inline constexpr std::int32_t kNotLocated = -1;
 using ColourTable = std::array<Colour, 256>;
 using SlotRecords = std::array<SlotRecord, kSlotCount>;
 
-// The state every paint operation shares; the paint session owns the one instance.
+// The slots, colour tables and work bitmap of a document: what painting reads and writes.
 struct PaintModel {
   SlotRecords slots{};
   ColourTable loaded{};  // the loaded bitmap's colours; written only by a load

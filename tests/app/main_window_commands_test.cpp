@@ -1,5 +1,5 @@
-// What the user does in the window reaches the paint session, and the window shows the result:
-// one case per way in. The rules of each operation are the session's tests.
+// What the user does in the window becomes a command, and the window shows the result: one case
+// per way in. The rules of each command are the commands' tests.
 #include <QApplication>
 #include <QCheckBox>
 #include <QDir>

@@ -52,128 +52,132 @@ TEST_F(CommandRunnerTest, MixedOperationsUndoToTheStartAndRedoToTheEndThroughThe
   };
   std::vector<Snapshot> before;
   std::vector<Snapshot> after;
+  std::vector<Document> documents{desk().document()};
   for (const Operation& operation : operations) {
     SCOPED_TRACE(operation.step);
-    before.push_back(Take(session()));
-    if (operation.typed != nullptr) session().SetCodeText(operation.typed);
-    ASSERT_FALSE(operation.run(session()).message);
-    ASSERT_NE(session().undoName(), nullptr);
-    EXPECT_EQ(*session().undoName(), operation.step);
-    after.push_back(Take(session()));
+    before.push_back(Take(desk()));
+    if (operation.typed != nullptr) desk().SetCodeText(operation.typed);
+    ASSERT_FALSE(operation.run(desk()).message);
+    ASSERT_NE(desk().undoName(), nullptr);
+    EXPECT_EQ(*desk().undoName(), operation.step);
+    after.push_back(Take(desk()));
+    documents.push_back(desk().document());
   }
   for (std::size_t i = operations.size(); i-- > 0;) {
     SCOPED_TRACE(operations[i].step);
-    session().Undo();
-    EXPECT_TRUE(Take(session()) == before[i]);
-    ASSERT_NE(session().redoName(), nullptr);
-    EXPECT_EQ(*session().redoName(), operations[i].step);
+    desk().Undo();
+    EXPECT_TRUE(desk().document() == documents[i]);
+    EXPECT_TRUE(Take(desk()) == before[i]);
+    ASSERT_NE(desk().redoName(), nullptr);
+    EXPECT_EQ(*desk().redoName(), operations[i].step);
   }
-  EXPECT_EQ(session().undoName(), nullptr);
+  EXPECT_EQ(desk().undoName(), nullptr);
   for (std::size_t i = 0; i < operations.size(); ++i) {
     SCOPED_TRACE(operations[i].step);
-    session().Redo();
-    EXPECT_TRUE(Take(session()) == after[i]);
+    desk().Redo();
+    EXPECT_TRUE(desk().document() == documents[i + 1]);
+    EXPECT_TRUE(Take(desk()) == after[i]);
   }
-  EXPECT_EQ(session().redoName(), nullptr);
+  EXPECT_EQ(desk().redoName(), nullptr);
 }
 
 TEST_F(CommandRunnerTest, AnUndoThatChangesThePictureSizeAsksForAFit) {
   Write("MALE1.BMP", IndexedBitmap(12, 7, TableWithSet1Markers({1})));
-  session().SelectBody(1);
-  EXPECT_TRUE(session().Undo().fitView);
+  desk().SelectBody(1);
+  EXPECT_TRUE(desk().Undo().fitView);
   EXPECT_EQ(Size(), (std::array<int, 2>{16, 16}));
-  EXPECT_TRUE(session().Redo().fitView);
+  EXPECT_TRUE(desk().Redo().fitView);
   EXPECT_EQ(Size(), (std::array<int, 2>{12, 7}));
-  EXPECT_FALSE(session().Redo().fitView);  // nothing left to redo
+  EXPECT_FALSE(desk().Redo().fitView);  // nothing left to redo
 }
 
 TEST_F(CommandRunnerTest, ANewOperationAfterAnUndoDropsTheRedoSteps) {
-  session().DropSwatch(1, 17);
-  session().DropSwatch(2, 18);
-  session().Undo();
-  ASSERT_NE(session().redoName(), nullptr);
-  session().DropSwatch(3, 19);
-  EXPECT_EQ(session().redoName(), nullptr);
-  EXPECT_EQ(*session().undoName(), "Drop on Slot 3");
-  session().Undo();
-  EXPECT_EQ(session().slotLabel(2), "223");
-  EXPECT_EQ(session().slotLabel(1), "17");
+  desk().DropSwatch(1, 17);
+  desk().DropSwatch(2, 18);
+  desk().Undo();
+  ASSERT_NE(desk().redoName(), nullptr);
+  desk().DropSwatch(3, 19);
+  EXPECT_EQ(desk().redoName(), nullptr);
+  EXPECT_EQ(*desk().undoName(), "Drop on Slot 3");
+  desk().Undo();
+  EXPECT_EQ(desk().slotLabel(2), "223");
+  EXPECT_EQ(desk().slotLabel(1), "17");
 }
 
 // A command that stops at a bad token keeps what it did before the token, and that is its step.
 TEST_F(CommandRunnerTest, ACommandStoppedAtABadTokenIsOneStepOfItsOwn) {
-  session().DropSwatch(3, 17);
-  const Snapshot dropped = Take(session());
-  session().SetCodeText("5 x 7");
-  ASSERT_TRUE(session().ApplyCodeText().message);
-  EXPECT_EQ(session().slotLabel(1), "5");
-  EXPECT_EQ(*session().undoName(), "Apply Color Codes");
-  session().Undo();
-  EXPECT_TRUE(Take(session()) == dropped);
-  EXPECT_EQ(*session().undoName(), "Drop on Slot 3");
-  session().Redo();
-  EXPECT_EQ(session().slotLabel(1), "5");
-  EXPECT_EQ(session().codeText(), "5 x 7");
+  desk().DropSwatch(3, 17);
+  const Snapshot dropped = Take(desk());
+  desk().SetCodeText("5 x 7");
+  ASSERT_TRUE(desk().ApplyCodeText().message);
+  EXPECT_EQ(desk().slotLabel(1), "5");
+  EXPECT_EQ(*desk().undoName(), "Apply Color Codes");
+  desk().Undo();
+  EXPECT_TRUE(Take(desk()) == dropped);
+  EXPECT_EQ(*desk().undoName(), "Drop on Slot 3");
+  desk().Redo();
+  EXPECT_EQ(desk().slotLabel(1), "5");
+  EXPECT_EQ(desk().codeText(), "5 x 7");
 }
 
 // Failing any other way, or changing nothing, takes no step and keeps the redo steps.
 TEST_F(CommandRunnerTest, ACommandThatFailsOrChangesNothingTakesNoStep) {
-  session().DropSwatch(1, 17);
-  session().DropSwatch(2, 18);
-  session().Undo();
-  const std::string* before = session().undoName();
-  const Snapshot shown = Take(session());
-  session().SelectBody(kStartUpBody);  // already selected
-  EXPECT_TRUE(session().ApplyCodesFromPage("1 x").message);
-  EXPECT_TRUE(session().SelectBody(1).message);  // no such file
-  EXPECT_EQ(session().undoName(), before);
-  EXPECT_EQ(*session().redoName(), "Drop on Slot 2");
-  EXPECT_TRUE(Take(session()) == shown);
+  desk().DropSwatch(1, 17);
+  desk().DropSwatch(2, 18);
+  desk().Undo();
+  const std::string* before = desk().undoName();
+  const Snapshot shown = Take(desk());
+  desk().SelectBody(kStartUpBody);  // already selected
+  EXPECT_TRUE(desk().ApplyCodesFromPage("1 x").message);
+  EXPECT_TRUE(desk().SelectBody(1).message);  // no such file
+  EXPECT_EQ(desk().undoName(), before);
+  EXPECT_EQ(*desk().redoName(), "Drop on Slot 2");
+  EXPECT_TRUE(Take(desk()) == shown);
 }
 
 // A fault half-way, out of memory or a bug, leaves the document as it was.
 TEST_F(CommandRunnerTest, ACommandThatThrowsChangesNothingAndSaysWhy) {
-  session().DropSwatch(1, 17);
-  session().Undo();
-  const Snapshot shown = Take(session());
-  const Outcome outcome = session().Run({"Break", [](Document& document) -> CommandResult {
-                                           ApplyCodes(document);
-                                           throw std::bad_alloc();
-                                         }});
+  desk().DropSwatch(1, 17);
+  desk().Undo();
+  const Snapshot shown = Take(desk());
+  const Outcome outcome = desk().Run({"Break", [](Document& document) -> CommandResult {
+                                        ApplyCodes(document);
+                                        throw std::bad_alloc();
+                                      }});
   EXPECT_EQ(outcome.message, "Break was not done: there is not enough memory.");
-  EXPECT_TRUE(Take(session()) == shown);
-  EXPECT_EQ(session().undoName(), nullptr);
-  EXPECT_EQ(*session().redoName(), "Drop on Slot 1");
+  EXPECT_TRUE(Take(desk()) == shown);
+  EXPECT_EQ(desk().undoName(), nullptr);
+  EXPECT_EQ(*desk().redoName(), "Drop on Slot 1");
 }
 
 // What the user edits in place after a step is the user's: undo and redo keep it, unless the
 // step itself changed it.
 TEST_F(CommandRunnerTest, EditsInPlaceSurviveUndoAndRedo) {
-  session().DropSwatch(1, 17);
-  session().SetGroupEnabled(2, false);
-  session().SetCodeText("typed");
-  session().Undo();
-  session().Redo();
-  EXPECT_FALSE(session().groupEnabled(2));
-  EXPECT_EQ(session().codeText(), "typed");
+  desk().DropSwatch(1, 17);
+  desk().SetGroupEnabled(2, false);
+  desk().SetCodeText("typed");
+  desk().Undo();
+  desk().Redo();
+  EXPECT_FALSE(desk().groupEnabled(2));
+  EXPECT_EQ(desk().codeText(), "typed");
 
-  session().SetCodeText("1 2 3 ");
-  session().ApplyCodeText();
-  session().Undo();  // the applied codes were the step's input, not a draft
-  EXPECT_EQ(session().codeText(), session().document().codeText);
-  EXPECT_NE(session().codeText(), "1 2 3 ");
+  desk().SetCodeText("1 2 3 ");
+  desk().ApplyCodeText();
+  desk().Undo();  // the applied codes were the step's input, not a draft
+  EXPECT_EQ(desk().codeText(), desk().document().codeText);
+  EXPECT_NE(desk().codeText(), "1 2 3 ");
 
-  session().Reload();  // ticks every group again
-  EXPECT_TRUE(session().groupEnabled(2));
-  session().Undo();
-  EXPECT_FALSE(session().groupEnabled(2));
+  desk().Reload();  // ticks every group again
+  EXPECT_TRUE(desk().groupEnabled(2));
+  desk().Undo();
+  EXPECT_FALSE(desk().groupEnabled(2));
 }
 
 TEST_F(CommandRunnerTest, TenThousandStepsKeepAtMostTheLastFiveHundred) {
-  for (int i = 0; i < 10000; ++i) session().DropSwatch(1 + i % 16, 1 + i % 200);
+  for (int i = 0; i < 10000; ++i) desk().DropSwatch(1 + i % 16, 1 + i % 200);
   std::size_t undone = 0;
-  while (session().undoName() != nullptr) {
-    session().Undo();
+  while (desk().undoName() != nullptr) {
+    desk().Undo();
     ++undone;
   }
   EXPECT_EQ(undone, UndoHistory::kMaxSteps);

@@ -43,66 +43,66 @@ TEST_F(CommandsTest, DefaultCodesReplaceTheMarkersByTheirReferenceColours) {
   EXPECT_FALSE(outcome.message);
   EXPECT_EQ(Shown(17), 0x0F0F0Fu);
   EXPECT_EQ(Shown(32), ReferenceColour(39));
-  EXPECT_EQ(session().codeText(), DefaultCodesAsWritten());
-  EXPECT_EQ(session().model().lastCodes, kDefaultCodeString);
+  EXPECT_EQ(desk().codeText(), DefaultCodesAsWritten());
+  EXPECT_EQ(desk().model().lastCodes, kDefaultCodeString);
 }
 
 TEST_F(CommandsTest, TokensGoToTheirSlotsAndLabelsShowThemAsTyped) {
   EXPECT_FALSE(Apply("007 $10  300 5").message);
-  EXPECT_EQ(session().slotLabel(1), "007");
-  EXPECT_EQ(session().slotLabel(2), "$10");
-  EXPECT_EQ(session().slotLabel(3), "224");  // 300 leaves slot 3 alone
-  EXPECT_EQ(session().slotLabel(16), "5");   // a final token without a blank: slot 16
+  EXPECT_EQ(desk().slotLabel(1), "007");
+  EXPECT_EQ(desk().slotLabel(2), "$10");
+  EXPECT_EQ(desk().slotLabel(3), "224");  // 300 leaves slot 3 alone
+  EXPECT_EQ(desk().slotLabel(16), "5");   // a final token without a blank: slot 16
   EXPECT_EQ(Shown(17), ReferenceColour(7));
   EXPECT_EQ(Shown(18), ReferenceColour(16));
-  EXPECT_EQ(session().slotFill(16), ReferenceColour(5));
-  EXPECT_TRUE(session().codeText().starts_with("7 16 224 127 ")) << session().codeText();
-  EXPECT_EQ(session().model().lastCodes, session().codeText());
+  EXPECT_EQ(desk().slotFill(16), ReferenceColour(5));
+  EXPECT_TRUE(desk().codeText().starts_with("7 16 224 127 ")) << desk().codeText();
+  EXPECT_EQ(desk().model().lastCodes, desk().codeText());
 }
 
 TEST_F(CommandsTest, ABadTokenStopsWithTheSlotsBeforeItChangedAndNothingRecoloured) {
   EXPECT_EQ(Apply("5 x 7").message, kBadTokenMessage);
-  EXPECT_EQ(session().slotLabel(1), "5");
-  EXPECT_EQ(session().model().slots[0].code, 5);
+  EXPECT_EQ(desk().slotLabel(1), "5");
+  EXPECT_EQ(desk().model().slots[0].code, 5);
   EXPECT_EQ(Shown(17), kSlots[0].set1Marker);
-  EXPECT_EQ(session().codeText(), "5 x 7");
-  EXPECT_EQ(session().model().lastCodes, kDefaultCodeString);
+  EXPECT_EQ(desk().codeText(), "5 x 7");
+  EXPECT_EQ(desk().model().lastCodes, kDefaultCodeString);
 }
 
 TEST_F(CommandsTest, NegativeCodesLeaveTheirSlotUnchanged) {
   EXPECT_FALSE(Apply("-5 6 ").message);
-  EXPECT_EQ(session().model().slots[0].code, 9);
-  EXPECT_EQ(session().model().slots[1].code, 6);
+  EXPECT_EQ(desk().model().slots[0].code, 9);
+  EXPECT_EQ(desk().model().slots[1].code, 6);
   EXPECT_EQ(Shown(17), kSlots[0].set1Marker);
 }
 
 TEST_F(CommandsTest, EmptyCodeTextForgetsTheLastCodesAndRestoreThenDoesNothing) {
   Apply("");
-  EXPECT_EQ(session().model().lastCodes, "");
-  session().RestoreLastCodes();
-  EXPECT_EQ(session().codeText(), "");
+  EXPECT_EQ(desk().model().lastCodes, "");
+  desk().RestoreLastCodes();
+  EXPECT_EQ(desk().codeText(), "");
   EXPECT_EQ(Shown(17), kSlots[0].set1Marker);
 }
 
 TEST_F(CommandsTest, RestoreReappliesTheLastCodes) {
   Apply("1 2 3 ");
-  session().SetCodeText("typed but not applied");
-  EXPECT_FALSE(session().RestoreLastCodes().message);
-  EXPECT_TRUE(session().codeText().starts_with("1 2 3 127 ")) << session().codeText();
+  desk().SetCodeText("typed but not applied");
+  EXPECT_FALSE(desk().RestoreLastCodes().message);
+  EXPECT_TRUE(desk().codeText().starts_with("1 2 3 127 ")) << desk().codeText();
   EXPECT_EQ(Shown(19), ReferenceColour(3));
 }
 
 TEST_F(CommandsTest, RestoreRightAfterStartUpAppliesTheDefaultCodes) {
-  session().RestoreLastCodes();
-  EXPECT_EQ(session().codeText(), DefaultCodesAsWritten());
+  desk().RestoreLastCodes();
+  EXPECT_EQ(desk().codeText(), DefaultCodesAsWritten());
   EXPECT_EQ(Shown(17), 0x0F0F0Fu);
 }
 
 TEST_F(CommandsTest, EveryEditStartsAgainFromTheWorkBitmap) {
-  const Bitmap before = *session().model().work;
+  const Bitmap before = *desk().model().work;
   for (int code = 1; code <= 20; ++code) Apply(std::to_string(code) + " ");
-  EXPECT_EQ(session().model().work->indices, before.indices);
-  EXPECT_EQ(session().model().work->colourTable, before.colourTable);
+  EXPECT_EQ(desk().model().work->indices, before.indices);
+  EXPECT_EQ(desk().model().work->colourTable, before.colourTable);
   EXPECT_EQ(Shown(17), ReferenceColour(20));
 }
 
@@ -110,8 +110,8 @@ TEST_F(CommandsTest, EveryEditStartsAgainFromTheWorkBitmap) {
 
 // Only the pixels of the slot's own colour-table entry change, to a colour unlike theirs.
 TEST_F(CommandsTest, MarkingASlotChangesOnlyThePixelsOfItsEntry) {
-  const Picture shown = session().picture();
-  const std::shared_ptr<const Picture> marked = session().PictureMarkingSlot(3);
+  const Picture shown = desk().picture();
+  const std::shared_ptr<const Picture> marked = desk().PictureMarkingSlot(3);
   ASSERT_TRUE(marked);
   for (std::size_t i = 0; i < shown.pixels.size(); ++i) {
     if (i == 16 + 3) {
@@ -121,8 +121,8 @@ TEST_F(CommandsTest, MarkingASlotChangesOnlyThePixelsOfItsEntry) {
     }
   }
   Write("MALE1.BMP", IndexedBitmap(16, 16, TableWithSet1Markers(SlotRange(1, 15))));
-  session().SelectBody(1);
-  EXPECT_FALSE(session().PictureMarkingSlot(16));  // not in this picture
+  desk().SelectBody(1);
+  EXPECT_FALSE(desk().PictureMarkingSlot(16));  // not in this picture
 }
 
 // Every way a bitmap comes in after start-up: a file that cannot be read changes nothing, not
@@ -154,24 +154,24 @@ TEST_F(CommandsTest, AnUnreadableBitmapChangesNothingAndSaysWhy) {
        "Cannot open FEMALE1.BMP: the file does not exist"},
   };
   Apply("1 2 3 ");
-  session().SetCodeText("typed");
+  desk().SetCodeText("typed");
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
-    const Snapshot before = Take(session());
-    const Outcome outcome = c.load(session());
+    const Snapshot before = Take(desk());
+    const Outcome outcome = c.load(desk());
     EXPECT_EQ(outcome.message, c.message);
     EXPECT_FALSE(outcome.fitView);
-    EXPECT_TRUE(Take(session()) == before);
+    EXPECT_TRUE(Take(desk()) == before);
   }
 }
 
 TEST_F(CommandsTest, AStartUpWithoutItsBodySaysNothingAndKeepsTheDesignPicture) {
   ASSERT_TRUE(std::filesystem::remove(path("FEMALE1.BMP")));
   Start();
-  EXPECT_FALSE(session().LoadStartUpBody().message);
+  EXPECT_FALSE(desk().LoadStartUpBody().message);
   EXPECT_EQ(Size(), (std::array<int, 2>{7, 5}));
-  EXPECT_EQ(session().sizeText(), "");
-  EXPECT_EQ(session().slotLabel(1), "000");
+  EXPECT_EQ(desk().sizeText(), "");
+  EXPECT_EQ(desk().slotLabel(1), "000");
 }
 
 // Such a picture has no colour table, so nothing in it can be painted.
@@ -182,29 +182,29 @@ TEST_F(CommandsTest, ATrueColourPictureIsShownWholeAndHidesEverySlot) {
   deep.bitsPerPixel = 24;
   deep.pixels.assign(300 * 20, 0xFF336699u);
   Write("DEEP.BMP", deep);
-  const SlotRecords slots = session().model().slots;
-  const Outcome outcome = session().LoadOtherBitmap(path("DEEP.BMP"));
+  const SlotRecords slots = desk().model().slots;
+  const Outcome outcome = desk().LoadOtherBitmap(path("DEEP.BMP"));
   EXPECT_TRUE(outcome.fitView);
-  EXPECT_EQ(session().sizeText(), "Bitmap is 300W x 20H");
+  EXPECT_EQ(desk().sizeText(), "Bitmap is 300W x 20H");
   ASSERT_EQ(Size(), (std::array<int, 2>{300, 20}));
-  EXPECT_EQ(session().picture().pixels[5 * 300 + 5], 0xFF336699u);
-  for (int s = 1; s <= kSlotCount; ++s) EXPECT_FALSE(session().slotShown(s)) << s;
-  for (int g = 1; g <= kGroupCount; ++g) EXPECT_FALSE(session().groupCaptionShown(g)) << g;
-  EXPECT_EQ(session().shownMarkerSet(), 0);
-  for (int s = 0; s < kSlotCount; ++s) EXPECT_EQ(session().model().slots[s].code, slots[s].code);
+  EXPECT_EQ(desk().picture().pixels[5 * 300 + 5], 0xFF336699u);
+  for (int s = 1; s <= kSlotCount; ++s) EXPECT_FALSE(desk().slotShown(s)) << s;
+  for (int g = 1; g <= kGroupCount; ++g) EXPECT_FALSE(desk().groupCaptionShown(g)) << g;
+  EXPECT_EQ(desk().shownMarkerSet(), 0);
+  for (int s = 0; s < kSlotCount; ++s) EXPECT_EQ(desk().model().slots[s].code, slots[s].code);
 }
 
 TEST_F(CommandsTest, MissingGroupsHideTheirCaptionsAndAMissingSlot16DisablesGroup4) {
   Write("FEMALE1.BMP", IndexedBitmap(8, 8, TableWithSet1Markers({1, 2, 11})));
   Start();
-  EXPECT_TRUE(session().groupCaptionShown(1));
-  EXPECT_FALSE(session().groupCaptionShown(2));
-  EXPECT_TRUE(session().groupCaptionShown(3));
-  EXPECT_FALSE(session().groupCaptionShown(4));
-  EXPECT_FALSE(session().groupEnabled(4));
-  EXPECT_TRUE(session().slotShown(1));
-  EXPECT_FALSE(session().slotShown(3));
-  EXPECT_EQ(session().slotLabel(3), "224");
+  EXPECT_TRUE(desk().groupCaptionShown(1));
+  EXPECT_FALSE(desk().groupCaptionShown(2));
+  EXPECT_TRUE(desk().groupCaptionShown(3));
+  EXPECT_FALSE(desk().groupCaptionShown(4));
+  EXPECT_FALSE(desk().groupEnabled(4));
+  EXPECT_TRUE(desk().slotShown(1));
+  EXPECT_FALSE(desk().slotShown(3));
+  EXPECT_EQ(desk().slotLabel(3), "224");
 }
 
 TEST_F(CommandsTest, TheMarkerSetShowsEvenWithoutAnySlot) {
@@ -221,12 +221,12 @@ TEST_F(CommandsTest, TheReferencePaletteAsColourTableLoadsAsMarkerSet2) {
   for (int c = 0; c < 256; ++c) table.push_back(TableEntry(ReferenceColour(c)));
   Write("FEMALE1.BMP", IndexedBitmap(16, 16, table));
   Start();
-  EXPECT_TRUE(session().model().markerSet2);
-  EXPECT_EQ(session().shownMarkerSet(), 2);
+  EXPECT_TRUE(desk().model().markerSet2);
+  EXPECT_EQ(desk().shownMarkerSet(), 2);
   for (int s = 1; s <= kSlotCount; ++s) {
     SCOPED_TRACE(s);
-    EXPECT_EQ(session().model().slots[s - 1].code, 238 + s);
-    EXPECT_EQ(session().slotLabel(s), std::to_string(238 + s));
+    EXPECT_EQ(desk().model().slots[s - 1].code, 238 + s);
+    EXPECT_EQ(desk().slotLabel(s), std::to_string(238 + s));
   }
 }
 
@@ -237,11 +237,11 @@ TEST_F(CommandsTest, RandomCodesWithNoGroupEnabledChangeNoCodeButStillRecolour) 
   ASSERT_TRUE(Apply("5 x").message);
   ASSERT_EQ(Shown(17), kSlots[0].set1Marker);
   OnlyGroups({});
-  const std::vector<std::int32_t> before = Codes(session().model());
-  session().RollRandomCodes();
-  EXPECT_EQ(Codes(session().model()), before);
+  const std::vector<std::int32_t> before = Codes(desk().model());
+  desk().RollRandomCodes();
+  EXPECT_EQ(Codes(desk().model()), before);
   EXPECT_EQ(Shown(17), ReferenceColour(5));
-  EXPECT_TRUE(session().codeText().starts_with("5 223 224 127 ")) << session().codeText();
+  EXPECT_TRUE(desk().codeText().starts_with("5 223 224 127 ")) << desk().codeText();
 }
 
 TEST_F(CommandsTest, EachEnabledSlotTakesTheNextRandomDrawInSlotOrder) {
@@ -257,19 +257,19 @@ TEST_F(CommandsTest, EachEnabledSlotTakesTheNextRandomDrawInSlotOrder) {
     SCOPED_TRACE(c.name);
     Start(kSessionSeed);
     OnlyGroups(c.groups);
-    std::vector<std::int32_t> expected = Codes(session().model());
+    std::vector<std::int32_t> expected = Codes(desk().model());
     std::vector<Colour> colours;
     RandomGenerator twin(kSessionSeed);
     for (int s = 1; s <= kSlotCount; ++s) {
-      const bool enabled = session().groupEnabled(kSlots[s - 1].group);
+      const bool enabled = desk().groupEnabled(kSlots[s - 1].group);
       if (enabled) expected[s - 1] = DrawCode(twin);
       colours.push_back(enabled ? ReferenceColour(expected[s - 1])
-                                : session().model().slots[s - 1].colour);
+                                : desk().model().slots[s - 1].colour);
     }
-    session().RollRandomCodes();
-    EXPECT_EQ(Codes(session().model()), expected);
+    desk().RollRandomCodes();
+    EXPECT_EQ(Codes(desk().model()), expected);
     for (int s = 1; s <= kSlotCount; ++s) {
-      EXPECT_EQ(session().slotLabel(s), std::to_string(expected[s - 1])) << "slot " << s;
+      EXPECT_EQ(desk().slotLabel(s), std::to_string(expected[s - 1])) << "slot " << s;
       EXPECT_EQ(Shown(16 + s), colours[s - 1]) << "slot " << s;
     }
   }
@@ -277,30 +277,29 @@ TEST_F(CommandsTest, EachEnabledSlotTakesTheNextRandomDrawInSlotOrder) {
 
 TEST_F(CommandsTest, ASlotThePictureLacksStillDrawsItsRandomCode) {
   Write("MALE1.BMP", IndexedBitmap(16, 16, TableWithSet1Markers(SlotRange(1, 15))));
-  session().SelectBody(1);
-  ASSERT_FALSE(session().groupEnabled(4));
+  desk().SelectBody(1);
+  ASSERT_FALSE(desk().groupEnabled(4));
   OnlyGroups({4});
   RandomGenerator twin(kSessionSeed);
   const std::int32_t drawn = DrawCode(twin);
-  session().RollRandomCodes();
-  EXPECT_EQ(session().model().slots[15].code, drawn);
-  EXPECT_TRUE(session().codeText().ends_with(" " + std::to_string(drawn) + " "))
-      << session().codeText();
+  desk().RollRandomCodes();
+  EXPECT_EQ(desk().model().slots[15].code, drawn);
+  EXPECT_TRUE(desk().codeText().ends_with(" " + std::to_string(drawn) + " ")) << desk().codeText();
 }
 
 TEST_F(CommandsTest, RandomCodesMoveTheFocusToEnlargeAndKeepTheLastCodes) {
   Apply("1 2 3 ");
-  const std::string last = session().model().lastCodes;
-  EXPECT_TRUE(session().RollRandomCodes().focusEnlarge);
-  EXPECT_EQ(session().model().lastCodes, last);
+  const std::string last = desk().model().lastCodes;
+  EXPECT_TRUE(desk().RollRandomCodes().focusEnlarge);
+  EXPECT_EQ(desk().model().lastCodes, last);
 }
 
 TEST_F(CommandsTest, ManyRandomDrawsGiveEveryCodeFrom1To239AndNoOther) {
   Start(20240307);
   std::set<std::int32_t> seen;
   for (int roll = 0; roll < 400; ++roll) {
-    session().RollRandomCodes();
-    for (std::int32_t code : Codes(session().model())) seen.insert(code);
+    desk().RollRandomCodes();
+    for (std::int32_t code : Codes(desk().model())) seen.insert(code);
   }
   ASSERT_EQ(seen.size(), 239u);
   EXPECT_EQ(*seen.begin(), 1);
@@ -314,210 +313,210 @@ TEST_F(CommandsTest, SkinPresetsAlternateAcrossReloadsAndLeaveTheFocus) {
     for (int k = 0; k < 5; ++k) {
       const int s = 6 + k;
       SCOPED_TRACE(s);
-      EXPECT_EQ(session().model().slots[s - 1].code, codes[k]);
-      EXPECT_EQ(session().slotLabel(s), std::to_string(codes[k]));
-      EXPECT_EQ(session().slotFill(s), ReferenceColour(codes[k]));
+      EXPECT_EQ(desk().model().slots[s - 1].code, codes[k]);
+      EXPECT_EQ(desk().slotLabel(s), std::to_string(codes[k]));
+      EXPECT_EQ(desk().slotFill(s), ReferenceColour(codes[k]));
       EXPECT_EQ(Shown(16 + s), ReferenceColour(codes[k]));
     }
   };
-  const std::vector<std::int32_t> before = Codes(session().model());
-  session().SetGroupEnabled(2, false);  // plays no part in the presets
+  const std::vector<std::int32_t> before = Codes(desk().model());
+  desk().SetGroupEnabled(2, false);  // plays no part in the presets
   {
     SCOPED_TRACE("first preset");
-    const Outcome outcome = session().ApplyNextSkinPreset();
+    const Outcome outcome = desk().ApplyNextSkinPreset();
     EXPECT_FALSE(outcome.focusEnlarge);
     EXPECT_FALSE(outcome.message);
     expectSkin(presetA);
-    for (int s : {1, 5, 11, 16}) EXPECT_EQ(session().model().slots[s - 1].code, before[s - 1]);
+    for (int s : {1, 5, 11, 16}) EXPECT_EQ(desk().model().slots[s - 1].code, before[s - 1]);
   }
   {
     SCOPED_TRACE("after a reload");
-    session().Reload();
-    session().ApplyNextSkinPreset();
+    desk().Reload();
+    desk().ApplyNextSkinPreset();
     expectSkin(presetB);
   }
   {
     SCOPED_TRACE("third preset");
-    session().ApplyNextSkinPreset();
+    desk().ApplyNextSkinPreset();
     expectSkin(presetA);
   }
 }
 
 TEST_F(CommandsTest, RestoreAfterASkinPresetBringsBackTheCodesShownBefore) {
   Apply("1 2 3 4 5 6 7 8 9 10 11 12 13 14 15 16");
-  const std::string shown = session().codeText();
-  session().ApplyNextSkinPreset();
-  ASSERT_EQ(session().model().slots[5].code, 78);
-  session().RestoreLastCodes();
-  EXPECT_EQ(session().codeText(), shown);
-  EXPECT_EQ(session().model().slots[5].code, 6);
+  const std::string shown = desk().codeText();
+  desk().ApplyNextSkinPreset();
+  ASSERT_EQ(desk().model().slots[5].code, 78);
+  desk().RestoreLastCodes();
+  EXPECT_EQ(desk().codeText(), shown);
+  EXPECT_EQ(desk().model().slots[5].code, 6);
   EXPECT_EQ(Shown(22), ReferenceColour(6));
 
   // Random codes are not remembered, the preset is: restoring brings back the drawn ones.
-  session().RollRandomCodes();
-  const std::string drawn = session().codeText();
-  session().ApplyNextSkinPreset();
-  session().RestoreLastCodes();
-  EXPECT_EQ(session().codeText(), drawn);
+  desk().RollRandomCodes();
+  const std::string drawn = desk().codeText();
+  desk().ApplyNextSkinPreset();
+  desk().RestoreLastCodes();
+  EXPECT_EQ(desk().codeText(), drawn);
 
   // Text holding the default code string is not remembered: the older codes come back.
-  session().SetCodeText(std::string(kDefaultCodeString));
-  session().ApplyNextSkinPreset();
-  EXPECT_FALSE(session().RestoreLastCodes().message);
-  EXPECT_EQ(session().codeText(), drawn);
+  desk().SetCodeText(std::string(kDefaultCodeString));
+  desk().ApplyNextSkinPreset();
+  EXPECT_FALSE(desk().RestoreLastCodes().message);
+  EXPECT_EQ(desk().codeText(), drawn);
 }
 
 // --- Drops on the slots -------------------------------------------------------------------------
 
 TEST_F(CommandsTest, ABoardSwatchDroppedOnASlotGivesItItsCodeAndColour) {
-  session().DropSwatch(1, 17);
-  const SlotRecord& slot = session().model().slots[0];
+  desk().DropSwatch(1, 17);
+  const SlotRecord& slot = desk().model().slots[0];
   EXPECT_EQ(slot.code, 17);
   EXPECT_EQ(slot.colour, ReferenceColour(17));
-  EXPECT_EQ(session().slotLabel(1), "17");
-  EXPECT_EQ(session().slotFill(1), ReferenceColour(17));
-  EXPECT_TRUE(session().codeText().starts_with("17 ")) << session().codeText();
+  EXPECT_EQ(desk().slotLabel(1), "17");
+  EXPECT_EQ(desk().slotFill(1), ReferenceColour(17));
+  EXPECT_TRUE(desk().codeText().starts_with("17 ")) << desk().codeText();
   EXPECT_EQ(Shown(17), ReferenceColour(17));
 }
 
 TEST_F(CommandsTest, ASlotDroppedOnAnotherCopiesItsCodeAndShownColour) {
-  session().DropSlot(1, 6);
-  EXPECT_EQ(session().model().slots[0].code, 129);
-  EXPECT_EQ(session().model().slots[0].colour, kSlots[5].set1Marker);
-  EXPECT_EQ(session().slotLabel(1), "129");
-  EXPECT_TRUE(session().codeText().starts_with("129 223 ")) << session().codeText();
+  desk().DropSlot(1, 6);
+  EXPECT_EQ(desk().model().slots[0].code, 129);
+  EXPECT_EQ(desk().model().slots[0].colour, kSlots[5].set1Marker);
+  EXPECT_EQ(desk().slotLabel(1), "129");
+  EXPECT_TRUE(desk().codeText().starts_with("129 223 ")) << desk().codeText();
 }
 
 TEST_F(CommandsTest, ASlotDroppedOnItselfChangesNothingButRecolours) {
-  const SlotRecords before = session().model().slots;
-  session().SetCodeText("typed");
-  session().DropSlot(2, 2);
-  EXPECT_EQ(session().model().slots, before);
-  EXPECT_EQ(session().slotLabel(2), "223");
-  EXPECT_TRUE(session().codeText().starts_with("9 223 224 ")) << session().codeText();
+  const SlotRecords before = desk().model().slots;
+  desk().SetCodeText("typed");
+  desk().DropSlot(2, 2);
+  EXPECT_EQ(desk().model().slots, before);
+  EXPECT_EQ(desk().slotLabel(2), "223");
+  EXPECT_TRUE(desk().codeText().starts_with("9 223 224 ")) << desk().codeText();
 }
 
 TEST_F(CommandsTest, ASlotDragReleasedAnywhereRecoloursAndRewritesTheCodeText) {
   // A code string that stops at a bad token sets slot 1 without recolouring the picture.
   ASSERT_TRUE(Apply("5 x").message);
   ASSERT_EQ(Shown(17), kSlots[0].set1Marker);
-  session().SetCodeText("typed but not applied");
-  session().EndSlotDrag(2);
-  EXPECT_TRUE(session().codeText().starts_with("5 223 224 ")) << session().codeText();
+  desk().SetCodeText("typed but not applied");
+  desk().EndSlotDrag(2);
+  EXPECT_TRUE(desk().codeText().starts_with("5 223 224 ")) << desk().codeText();
   EXPECT_EQ(Shown(17), ReferenceColour(5));
   EXPECT_EQ(Shown(18), kSlots[1].set1Marker);  // slot 2 still has its marker colour
 }
 
 TEST_F(CommandsTest, DropsRememberTheCodesThatWereShownBeforeThem) {
-  session().DropSwatch(1, 17);  // the default string: not remembered
-  EXPECT_EQ(session().model().lastCodes, kDefaultCodeString);
-  const std::string painted = session().codeText();
-  session().DropSwatch(2, 18);  // now the changed string is remembered
-  EXPECT_EQ(session().model().lastCodes, painted);
-  session().SetCodeText("");
-  session().DropSwatch(3, 19);
-  EXPECT_EQ(session().model().lastCodes, "");
+  desk().DropSwatch(1, 17);  // the default string: not remembered
+  EXPECT_EQ(desk().model().lastCodes, kDefaultCodeString);
+  const std::string painted = desk().codeText();
+  desk().DropSwatch(2, 18);  // now the changed string is remembered
+  EXPECT_EQ(desk().model().lastCodes, painted);
+  desk().SetCodeText("");
+  desk().DropSwatch(3, 19);
+  EXPECT_EQ(desk().model().lastCodes, "");
 }
 
 // --- Reload and body selection ------------------------------------------------------------------
 
 TEST_F(CommandsTest, ReloadWithTheOptionOffLeavesThePictureUnpaintedUnderTheDefaultString) {
-  session().SetApplyColoursOnLoad(false);
+  desk().SetApplyColoursOnLoad(false);
   Apply("1 2 3 ");
-  session().SetCodeText("4 5 6 ");
-  EXPECT_FALSE(session().Reload().message);
+  desk().SetCodeText("4 5 6 ");
+  EXPECT_FALSE(desk().Reload().message);
   EXPECT_EQ(Shown(17), kSlots[0].set1Marker);
-  EXPECT_EQ(session().model().slots[0].code, 9);
-  EXPECT_EQ(session().slotLabel(1), "9");
-  EXPECT_EQ(session().codeText(), kDefaultCodeString);
-  EXPECT_EQ(session().model().lastCodes, "4 5 6 ");
+  EXPECT_EQ(desk().model().slots[0].code, 9);
+  EXPECT_EQ(desk().slotLabel(1), "9");
+  EXPECT_EQ(desk().codeText(), kDefaultCodeString);
+  EXPECT_EQ(desk().model().lastCodes, "4 5 6 ");
 }
 
 TEST_F(CommandsTest, ReloadWithTheOptionOnReappliesTheRememberedTextToTheFreshFile) {
-  session().SetCodeText("4 5 6 ");
+  desk().SetCodeText("4 5 6 ");
   Write("FEMALE1.BMP", IndexedBitmap(16, 7, TableWithSet1Markers(SlotRange(1, 16))));
-  EXPECT_FALSE(session().Reload().message);
+  EXPECT_FALSE(desk().Reload().message);
   EXPECT_EQ(Size(), (std::array<int, 2>{16, 7}));
-  EXPECT_EQ(session().sizeText(), "Bitmap is 16W x 7H");
+  EXPECT_EQ(desk().sizeText(), "Bitmap is 16W x 7H");
   EXPECT_EQ(Shown(17), ReferenceColour(4));
   EXPECT_EQ(Shown(19), ReferenceColour(6));
   EXPECT_EQ(Shown(20), kSlots[3].set1Marker);  // a slot the text does not name stays unpainted
-  EXPECT_TRUE(session().codeText().starts_with("4 5 6 127 128 ")) << session().codeText();
+  EXPECT_TRUE(desk().codeText().starts_with("4 5 6 127 128 ")) << desk().codeText();
 }
 
 TEST_F(CommandsTest, ReloadWithAnEmptyCodeTextForgetsTheLastCodesAndReappliesNothing) {
   Apply("1 2 3 ");
-  session().SetCodeText("");
-  session().Reload();
-  EXPECT_EQ(session().model().lastCodes, "");
-  EXPECT_EQ(session().codeText(), kDefaultCodeString);
+  desk().SetCodeText("");
+  desk().Reload();
+  EXPECT_EQ(desk().model().lastCodes, "");
+  EXPECT_EQ(desk().codeText(), kDefaultCodeString);
   EXPECT_EQ(Shown(17), kSlots[0].set1Marker);
 }
 
 TEST_F(CommandsTest, ReloadDoesNotRememberTextHoldingTheDefaultString) {
   Apply("1 2 3 ");
-  const std::string last = session().model().lastCodes;
-  session().SetCodeText("x " + std::string(kDefaultCodeString) + " y");
-  session().Reload();
-  EXPECT_EQ(session().model().lastCodes, last);
+  const std::string last = desk().model().lastCodes;
+  desk().SetCodeText("x " + std::string(kDefaultCodeString) + " y");
+  desk().Reload();
+  EXPECT_EQ(desk().model().lastCodes, last);
   EXPECT_EQ(Shown(17), ReferenceColour(1));
 }
 
 TEST_F(CommandsTest, ReloadStopsAtABadTokenInTheLastCodesWithThePictureUnpainted) {
-  session().SetCodeText("5 x 7");
-  EXPECT_EQ(session().Reload().message, kBadTokenMessage);
+  desk().SetCodeText("5 x 7");
+  EXPECT_EQ(desk().Reload().message, kBadTokenMessage);
   EXPECT_EQ(Shown(17), kSlots[0].set1Marker);
-  EXPECT_EQ(session().codeText(), "5 x 7");
-  EXPECT_EQ(session().model().lastCodes, "5 x 7");
+  EXPECT_EQ(desk().codeText(), "5 x 7");
+  EXPECT_EQ(desk().model().lastCodes, "5 x 7");
 }
 
 TEST_F(CommandsTest, ReloadEnablesAllFourGroupsExceptGroup4WithoutSlot16) {
   OnlyGroups({});
-  session().Reload();
-  for (int g = 1; g <= kGroupCount; ++g) EXPECT_TRUE(session().groupEnabled(g)) << g;
+  desk().Reload();
+  for (int g = 1; g <= kGroupCount; ++g) EXPECT_TRUE(desk().groupEnabled(g)) << g;
 
   Write("MALE1.BMP", IndexedBitmap(16, 5, TableWithSet1Markers(SlotRange(1, 15))));
   OnlyGroups({});
-  session().SelectBody(1);
-  for (int g = 1; g <= 3; ++g) EXPECT_TRUE(session().groupEnabled(g)) << g;
-  EXPECT_FALSE(session().groupEnabled(4));
+  desk().SelectBody(1);
+  for (int g = 1; g <= 3; ++g) EXPECT_TRUE(desk().groupEnabled(g)) << g;
+  EXPECT_FALSE(desk().groupEnabled(4));
 }
 
 TEST_F(CommandsTest, ReloadTwiceEndsLikeOnce) {
   for (bool option : {true, false}) {
     SCOPED_TRACE(option ? "option on" : "option off");
-    session().SetApplyColoursOnLoad(option);
+    desk().SetApplyColoursOnLoad(option);
     // All 16 codes: a shorter text would leave slots unpainted in the first run only, as the
     // second run re-applies the full code string the first one wrote.
-    session().SetCodeText("1 2 3 4 5 6 7 8 9 10 11 12 13 14 15 16");
-    session().Reload();
-    const auto once = session().picture().pixels;
-    const SlotRecords slots = session().model().slots;
-    const std::string text = session().codeText();
-    session().Reload();
-    EXPECT_EQ(session().picture().pixels, once);
-    EXPECT_EQ(session().model().slots, slots);
-    EXPECT_EQ(session().codeText(), text);
+    desk().SetCodeText("1 2 3 4 5 6 7 8 9 10 11 12 13 14 15 16");
+    desk().Reload();
+    const auto once = desk().picture().pixels;
+    const SlotRecords slots = desk().model().slots;
+    const std::string text = desk().codeText();
+    desk().Reload();
+    EXPECT_EQ(desk().picture().pixels, once);
+    EXPECT_EQ(desk().model().slots, slots);
+    EXPECT_EQ(desk().codeText(), text);
   }
 }
 
 TEST_F(CommandsTest, SelectingTheSelectedBodyDoesNothingAndAnotherOneReloads) {
   Write("MALE1.BMP", IndexedBitmap(16, 5, TableWithSet1Markers(SlotRange(1, 15))));
   Write("MALE2.BMP", IndexedBitmap(16, 6, TableWithSet1Markers(SlotRange(1, 15))));
-  session().SelectBody(1);
+  desk().SelectBody(1);
   ASSERT_EQ(Size(), (std::array<int, 2>{16, 5}));
-  session().SetGroupEnabled(1, false);
-  session().SetCodeText("typed");
-  const Outcome same = session().SelectBody(1);
+  desk().SetGroupEnabled(1, false);
+  desk().SetCodeText("typed");
+  const Outcome same = desk().SelectBody(1);
   EXPECT_FALSE(same.fitView);
-  EXPECT_FALSE(session().groupEnabled(1));
-  EXPECT_EQ(session().codeText(), "typed");
+  EXPECT_FALSE(desk().groupEnabled(1));
+  EXPECT_EQ(desk().codeText(), "typed");
 
-  session().SelectBody(5);
-  EXPECT_EQ(session().selectedBody(), 5);
+  desk().SelectBody(5);
+  EXPECT_EQ(desk().selectedBody(), 5);
   EXPECT_EQ(Size(), (std::array<int, 2>{16, 6}));
-  EXPECT_TRUE(session().groupEnabled(1));
-  session().SelectBody(1);
+  EXPECT_TRUE(desk().groupEnabled(1));
+  desk().SelectBody(1);
   EXPECT_EQ(Size(), (std::array<int, 2>{16, 5}));
 }
 
@@ -532,9 +531,9 @@ TEST_F(CommandsTest, EveryBodyLoadsItsOwnFile) {
   }
   for (const auto& c : cases) {
     SCOPED_TRACE(c.file);
-    session().SelectBody(c.body);
-    EXPECT_EQ(session().selectedBody(), c.body);
-    EXPECT_EQ(session().picture().width, 10 + c.body);
+    desk().SelectBody(c.body);
+    EXPECT_EQ(desk().selectedBody(), c.body);
+    EXPECT_EQ(desk().picture().width, 10 + c.body);
   }
 }
 
@@ -544,20 +543,19 @@ TEST_F(CommandsTest, APickedFullPathLoadsAndReloadFindsItThereAgain) {
   // A file of the same name in the program directory must not be the one loaded.
   Write("HAT.bmp", IndexedBitmap(8, 8, TableWithSet1Markers({1})));
   Write("Art/HAT.bmp", IndexedBitmap(30, 7, TableWithSet1Markers({1, 2})));
-  EXPECT_FALSE(
-      session().PickBitmap(commands::PickedBitmap::Grid, path("Art/HAT.bmp"), "Hat").message);
-  EXPECT_EQ(session().bodyCaption(4), "Hat");
-  EXPECT_EQ(session().selectedBody(), 4);
-  EXPECT_EQ(session().gridFile(), path("Art/HAT.bmp"));
+  EXPECT_FALSE(desk().PickBitmap(commands::PickedBitmap::Grid, path("Art/HAT.bmp"), "Hat").message);
+  EXPECT_EQ(desk().bodyCaption(4), "Hat");
+  EXPECT_EQ(desk().selectedBody(), 4);
+  EXPECT_EQ(desk().gridFile(), path("Art/HAT.bmp"));
   EXPECT_EQ(Size(), (std::array<int, 2>{30, 7}));
-  EXPECT_EQ(session().sizeText(), "Bitmap is 30W x 7H");
+  EXPECT_EQ(desk().sizeText(), "Bitmap is 30W x 7H");
 
-  session().SelectBody(2);
+  desk().SelectBody(2);
   ASSERT_EQ(Size(), (std::array<int, 2>{16, 16}));
-  session().SelectBody(4);
+  desk().SelectBody(4);
   EXPECT_EQ(Size(), (std::array<int, 2>{30, 7}));
   Write("Art/HAT.bmp", IndexedBitmap(31, 7, TableWithSet1Markers({1, 2})));
-  EXPECT_FALSE(session().Reload().message);
+  EXPECT_FALSE(desk().Reload().message);
   EXPECT_EQ(Size(), (std::array<int, 2>{31, 7}));
 }
 
@@ -565,21 +563,21 @@ TEST_F(CommandsTest, APickReloadsTwiceWhenItSelectsItsBodyAndOnceOtherwise) {
   // "5 6 7" paints slots 1, 2 and 16 only; a second Reload re-applies the full code string the
   // first one wrote, which also paints slot 3 with the reference colour of its code 224.
   Write("HARROW.BMP", IndexedBitmap(9, 9, TableWithSet1Markers(SlotRange(1, 16))));
-  session().SetApplyColoursOnLoad(true);
+  desk().SetApplyColoursOnLoad(true);
   {
     SCOPED_TRACE("selecting the head body");
-    session().SetCodeText("5 6 7");
+    desk().SetCodeText("5 6 7");
     EXPECT_FALSE(
-        session().PickBitmap(commands::PickedBitmap::Head, "HARROW.BMP", "Harrow Head").message);
+        desk().PickBitmap(commands::PickedBitmap::Head, "HARROW.BMP", "Harrow Head").message);
     EXPECT_EQ(Size(), (std::array<int, 2>{9, 9}));
     EXPECT_EQ(Shown(17), ReferenceColour(5));
     EXPECT_EQ(Shown(19), ReferenceColour(224));
   }
   {
     SCOPED_TRACE("head body already selected");
-    session().SetCodeText("5 6 7");
+    desk().SetCodeText("5 6 7");
     EXPECT_FALSE(
-        session().PickBitmap(commands::PickedBitmap::Head, "HARROW.BMP", "Harrow Head").message);
+        desk().PickBitmap(commands::PickedBitmap::Head, "HARROW.BMP", "Harrow Head").message);
     EXPECT_EQ(Shown(17), ReferenceColour(5));
     EXPECT_EQ(Shown(19), kSlots[2].set1Marker);
   }
@@ -587,35 +585,35 @@ TEST_F(CommandsTest, APickReloadsTwiceWhenItSelectsItsBodyAndOnceOtherwise) {
 
 TEST_F(CommandsTest, AnErrorInTheFirstReloadOfAPickEndsIt) {
   Write("HARROW.BMP", IndexedBitmap(9, 9, TableWithSet1Markers(SlotRange(1, 16))));
-  session().SetCodeText("5 x 7");
-  EXPECT_EQ(session().PickBitmap(commands::PickedBitmap::Head, "HARROW.BMP", "Harrow Head").message,
+  desk().SetCodeText("5 x 7");
+  EXPECT_EQ(desk().PickBitmap(commands::PickedBitmap::Head, "HARROW.BMP", "Harrow Head").message,
             kBadTokenMessage);
-  EXPECT_EQ(session().codeText(), "5 x 7");
-  EXPECT_EQ(session().selectedBody(), 3);
+  EXPECT_EQ(desk().codeText(), "5 x 7");
+  EXPECT_EQ(desk().selectedBody(), 3);
   EXPECT_EQ(Size(), (std::array<int, 2>{9, 9}));
-  EXPECT_EQ(session().model().slots[0].code, 5);
+  EXPECT_EQ(desk().model().slots[0].code, 5);
   EXPECT_EQ(Shown(17), kSlots[0].set1Marker);
 }
 
 // --- Conversion to marker set 2 -----------------------------------------------------------------
 
 TEST_F(CommandsTest, ConversionPaintsTheSet2MarkersKeepsTheCodeTextAndRemembersItsCodes) {
-  session().SetCodeText("typed, not applied");
-  EXPECT_FALSE(session().ConvertToMarkerSet2().message);
-  EXPECT_EQ(session().codeText(), "typed, not applied");
+  desk().SetCodeText("typed, not applied");
+  EXPECT_FALSE(desk().ConvertToMarkerSet2().message);
+  EXPECT_EQ(desk().codeText(), "typed, not applied");
   for (int s = 1; s <= kSlotCount; ++s) {
     SCOPED_TRACE(s);
-    EXPECT_EQ(session().model().slots[s - 1].code, 238 + s);
-    EXPECT_EQ(session().slotLabel(s), std::to_string(238 + s));
+    EXPECT_EQ(desk().model().slots[s - 1].code, 238 + s);
+    EXPECT_EQ(desk().slotLabel(s), std::to_string(238 + s));
     EXPECT_EQ(Shown(16 + s), kSlots[s - 1].set2Marker);
   }
 
   // The conversion codes became the last codes: restoring applies them.
   Apply("1 2 3 ");
   ASSERT_EQ(Shown(17), ReferenceColour(1));
-  session().ConvertToMarkerSet2();
-  session().RestoreLastCodes();
-  EXPECT_EQ(session().codeText(), kConversionCodes);
+  desk().ConvertToMarkerSet2();
+  desk().RestoreLastCodes();
+  EXPECT_EQ(desk().codeText(), kConversionCodes);
 }
 
 }  // namespace

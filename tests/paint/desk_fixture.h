@@ -18,7 +18,7 @@ namespace tintara {
 
 inline constexpr std::uint32_t kSessionSeed = 4242;
 
-// Everything the session shows, to compare before and after an operation.
+// Everything the window shows, to compare before and after an operation.
 struct Snapshot {
   std::string codeText, lastCodes, sizeText, headFile, gridFile;
   Picture picture;
@@ -35,34 +35,34 @@ inline bool operator==(const Picture& a, const Picture& b) {
   return a.width == b.width && a.height == b.height && a.pixels == b.pixels;
 }
 
-inline Snapshot Take(const Desk& session) {
-  Snapshot shot{session.codeText(),
-                session.model().lastCodes,
-                session.sizeText(),
-                session.headFile(),
-                session.gridFile(),
-                session.picture(),
-                session.model().slots,
+inline Snapshot Take(const Desk& desk) {
+  Snapshot shot{desk.codeText(),
+                desk.model().lastCodes,
+                desk.sizeText(),
+                desk.headFile(),
+                desk.gridFile(),
+                desk.picture(),
+                desk.model().slots,
                 {},
                 {},
                 {},
                 {},
-                session.selectedBody(),
-                session.shownMarkerSet()};
+                desk.selectedBody(),
+                desk.shownMarkerSet()};
   for (int s = 1; s <= kSlotCount; ++s) {
-    shot.labels.push_back(session.slotLabel(s));
-    shot.fills.push_back(session.slotFill(s));
-    shot.flags.push_back(session.slotShown(s));
+    shot.labels.push_back(desk.slotLabel(s));
+    shot.fills.push_back(desk.slotFill(s));
+    shot.flags.push_back(desk.slotShown(s));
   }
   for (int g = 1; g <= kGroupCount; ++g) {
-    shot.flags.push_back(session.groupCaptionShown(g));
-    shot.flags.push_back(session.groupEnabled(g));
+    shot.flags.push_back(desk.groupCaptionShown(g));
+    shot.flags.push_back(desk.groupEnabled(g));
   }
-  for (int b = 1; b <= kBodyCount; ++b) shot.bodyCaptions.push_back(session.bodyCaption(b));
+  for (int b = 1; b <= kBodyCount; ++b) shot.bodyCaptions.push_back(desk.bodyCaption(b));
   return shot;
 }
 
-// What the session shows before its first load: 7 x 5 pixels of one colour.
+// What the window shows before the first load: 7 x 5 pixels of one colour.
 inline Picture DesignPicture() {
   Picture picture;
   picture.width = 7;
@@ -71,7 +71,7 @@ inline Picture DesignPicture() {
   return picture;
 }
 
-// A session whose program directory is a fresh temporary folder. The start-up body, 16 x 16
+// A desk whose program directory is a fresh temporary folder. The start-up body, 16 x 16
 // pixels, has every slot at position 16 + slot; pixel i shows position i.
 class CommandsTest : public ::testing::Test {
  protected:
@@ -80,7 +80,7 @@ class CommandsTest : public ::testing::Test {
     const std::filesystem::path temporary = std::filesystem::temp_directory_path();
     for (int attempt = 0; attempt < 100 && folder_.empty(); ++attempt) {
       const std::filesystem::path candidate =
-          temporary / ("tintara-session-" + std::to_string(random()) + std::to_string(random()));
+          temporary / ("tintara-desk-" + std::to_string(random()) + std::to_string(random()));
       std::error_code error;
       if (std::filesystem::create_directory(candidate, error)) folder_ = candidate;
     }
@@ -89,7 +89,7 @@ class CommandsTest : public ::testing::Test {
     Start();
   }
   void TearDown() override {
-    session_.reset();
+    desk_.reset();
     std::error_code error;
     if (!folder_.empty()) std::filesystem::remove_all(folder_, error);
   }
@@ -101,33 +101,31 @@ class CommandsTest : public ::testing::Test {
     std::filesystem::create_directories(std::filesystem::path(path(name)).parent_path());
     ASSERT_TRUE(WriteBmpFile(path(name), bitmap)) << name;
   }
-  // A new session, started as the program starts: the start-up body loaded.
+  // A new desk, started as the program starts: the start-up body loaded.
   void Start(std::uint32_t seed = kSessionSeed) {
-    session_ = std::make_unique<Desk>(directory(), seed, DesignPicture());
-    session_->LoadStartUpBody();
+    desk_ = std::make_unique<Desk>(directory(), seed, DesignPicture());
+    desk_->LoadStartUpBody();
   }
-  Desk& session() const { return *session_; }
+  Desk& desk() const { return *desk_; }
 
   Outcome Apply(const std::string& text) const {
-    session_->SetCodeText(text);
-    return session_->ApplyCodeText();
+    desk_->SetCodeText(text);
+    return desk_->ApplyCodeText();
   }
   void OnlyGroups(std::initializer_list<int> groups) const {
-    for (int g = 1; g <= kGroupCount; ++g) session_->SetGroupEnabled(g, false);
-    for (int g : groups) session_->SetGroupEnabled(g, true);
+    for (int g = 1; g <= kGroupCount; ++g) desk_->SetGroupEnabled(g, false);
+    for (int g : groups) desk_->SetGroupEnabled(g, true);
   }
   // The shown colour of colour-table position `index`.
   Colour Shown(int index) const {
-    return FromDisplayPixel(session_->picture().pixels.at(static_cast<std::size_t>(index)));
+    return FromDisplayPixel(desk_->picture().pixels.at(static_cast<std::size_t>(index)));
   }
   // The width and height of the picture shown.
-  std::array<int, 2> Size() const {
-    return {session_->picture().width, session_->picture().height};
-  }
+  std::array<int, 2> Size() const { return {desk_->picture().width, desk_->picture().height}; }
 
  private:
   std::filesystem::path folder_;
-  std::unique_ptr<Desk> session_;
+  std::unique_ptr<Desk> desk_;
 };
 
 }  // namespace tintara
