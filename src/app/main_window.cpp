@@ -243,11 +243,11 @@ void MainWindow::run(const Command& command, Focus focus, Report report) {
   const QSize pictureBefore(picture().width, picture().height);
   CommandResult result;
   const std::optional<QString> fault = Attempt([&] {
+    EditsInPlace edits = editsInPlace();
     result = runner_.Run(command);
-    if (result.stepTaken) showStep(*runner_.newestStep(), runner_.document(), true);
-    // A command that wrote the code string replaced what was typed; the typing before it is no
-    // longer there to take back.
-    if (result.wroteCodeText) showCodeText(document().codeText);
+    FollowCommand(edits, result, result.stepTaken ? runner_.newestStep() : nullptr, document());
+    // A code string the command wrote replaced what was typed, and the typing before it with it.
+    showEdits(edits, result.wroteCodeText);
     showDocument();
     if (result.loaded) {
       applyEnlargeChoice();
@@ -263,29 +263,18 @@ void MainWindow::run(const Command& command, Focus focus, Report report) {
   if (fault) reportProblem(Problem{fault->toStdString()}, report);
 }
 
-void MainWindow::undo() { takeStep(runner_.Undo(), &Step::before); }
+void MainWindow::undo() { takeStep(runner_.Undo(), true); }
 
-void MainWindow::redo() { takeStep(runner_.Redo(), &Step::after); }
+void MainWindow::redo() { takeStep(runner_.Redo(), false); }
 
-void MainWindow::takeStep(const Step* step, Document Step::*shown) {
+void MainWindow::takeStep(const Step* step, bool undone) {
   if (step == nullptr) return;
   const QSize pictureBefore(picture().width, picture().height);
-  // A draft differs from the code string of the document it was typed over.
-  const Document& left = shown == &Step::before ? step->after : step->before;
-  showStep(*step, (*step).*shown, codeText() != left.codeText);
+  EditsInPlace edits = editsInPlace();
+  FollowStep(edits, *step, undone);
+  showEdits(edits, false);
   showDocument();
   fitWhenResized(pictureBefore);
-}
-
-// What the user edits in place survives a step: a group check changes only where the step
-// changed it, and a draft, a code string typed since the last step, stays when asked.
-void MainWindow::showStep(const Step& step, const Document& shown, bool keepDraft) {
-  for (std::size_t g = 0; g < shown.groups.size(); ++g) {
-    if (step.before.groups[g] != step.after.groups[g]) {
-      slots_->groupCheck(static_cast<int>(g) + 1)->setChecked(shown.groups[g]);
-    }
-  }
-  if (!keepDraft) showCodeText(shown.codeText);
 }
 
 void MainWindow::attempt(const std::function<void()>& operation) {
@@ -303,6 +292,17 @@ void MainWindow::reportProblem(const Problem& problem, Report report) {
 }
 
 std::string MainWindow::codeText() const { return codeEdit_->text().toStdString(); }
+
+EditsInPlace MainWindow::editsInPlace() const { return {codeText(), groupChecks()}; }
+
+// The checks as the edits have them; the text when it changed, or to end the box's typing
+// history.
+void MainWindow::showEdits(const EditsInPlace& edits, bool endTyping) {
+  for (int g = 1; g <= kGroupCount; ++g) {
+    slots_->groupCheck(g)->setChecked(edits.groups[static_cast<std::size_t>(g - 1)]);
+  }
+  if (endTyping || edits.codeText != codeText()) showCodeText(edits.codeText);
+}
 
 GroupChecks MainWindow::groupChecks() const {
   GroupChecks checks{};

@@ -13,6 +13,7 @@
 #include "paint/canvas.h"
 #include "paint/command_runner.h"
 #include "paint/commands.h"
+#include "paint/edits_in_place.h"
 #include "paint/random_codes.h"
 #include "sources/file_dialog.h"
 #include "sources/picture_export.h"
@@ -108,8 +109,9 @@ class MainWindow : public StoredPlacementWindow {
 
   // Showing the document.
   void showDocument();
-  void takeStep(const Step* step, Document Step::*shown);
-  void showStep(const Step& step, const Document& shown, bool keepDraft);
+  void takeStep(const Step* step, bool undone);
+  EditsInPlace editsInPlace() const;
+  void showEdits(const EditsInPlace& edits, bool endTyping);
   void showCodeText(const std::string& text);
   void showHistory();
   void fitWhenResized(QSize pictureBefore);

@@ -7,6 +7,7 @@
 #include "paint/canvas.h"
 #include "paint/command_runner.h"
 #include "paint/commands.h"
+#include "paint/edits_in_place.h"
 #include "paint/painting.h"
 #include "paint/random_codes.h"
 
@@ -34,26 +35,30 @@ class Desk {
     Document document = StartingDocument();
     tintara::LoadStartUpBody(document, directory_);
     runner_ = CommandRunner(std::move(document));
-    text_ = runner_.document().codeText;
-    groups_ = runner_.document().groups;
+    edits_.codeText = runner_.document().codeText;
+    edits_.groups = runner_.document().groups;
     Show();
     return {.message = std::nullopt, .fitView = HasSkin(runner_.document())};
   }
 
-  Outcome ApplyCodeText() { return Run(commands::ApplyCodeText(text_), Applied); }
+  Outcome ApplyCodeText() { return Run(commands::ApplyCodeText(edits_.codeText), Applied); }
   Outcome ApplyCodesFromPage(std::string codes) {
     return Run(commands::ApplyCodesFromPage(std::move(codes)), Applied);
   }
   Outcome RestoreLastCodes() { return Run(commands::RestoreLastCodes(), Always); }
   Outcome DropSwatch(int slot, std::int32_t code) {
-    return Run(commands::DropSwatch(slot, code, text_), Never);
+    return Run(commands::DropSwatch(slot, code, edits_.codeText), Never);
   }
   Outcome DropSlot(int slot, int sourceSlot) {
-    return Run(commands::DropSlot(slot, sourceSlot, text_), Never);
+    return Run(commands::DropSlot(slot, sourceSlot, edits_.codeText), Never);
   }
   Outcome EndSlotDrag(int sourceSlot) { return Run(commands::EndSlotDrag(sourceSlot), Never); }
-  Outcome RollRandomCodes() { return Run(commands::RollRandomCodes(groups_, random_), Always); }
-  Outcome ApplyNextSkinPreset() { return Run(commands::ApplyNextSkinPreset(text_), Never); }
+  Outcome RollRandomCodes() {
+    return Run(commands::RollRandomCodes(edits_.groups, random_), Always);
+  }
+  Outcome ApplyNextSkinPreset() {
+    return Run(commands::ApplyNextSkinPreset(edits_.codeText), Never);
+  }
   Outcome Reload() { return Run(commands::Reload(Inputs()), AfterLoad); }
   Outcome SelectBody(int body) {
     return Run(commands::SelectBody(runner_.document(), body, Inputs()), AfterLoad);
@@ -65,17 +70,19 @@ class Desk {
   Outcome LoadOtherBitmap(std::string path) {
     return Run(commands::LoadOtherBitmap(std::move(path), Inputs()), AfterLoad);
   }
-  Outcome ConvertToMarkerSet2() { return Run(commands::ConvertToMarkerSet2(text_), Applied); }
+  Outcome ConvertToMarkerSet2() {
+    return Run(commands::ConvertToMarkerSet2(edits_.codeText), Applied);
+  }
   Outcome Run(const Command& command) { return Run(command, Never); }
 
-  Outcome Undo() { return Take(runner_.Undo(), &Step::before); }
-  Outcome Redo() { return Take(runner_.Redo(), &Step::after); }
+  Outcome Undo() { return Take(runner_.Undo(), true); }
+  Outcome Redo() { return Take(runner_.Redo(), false); }
   const std::string* undoName() const { return runner_.undoName(); }
   const std::string* redoName() const { return runner_.redoName(); }
 
   // What the user edits in place.
-  void SetCodeText(std::string text) { text_ = std::move(text); }
-  void SetGroupEnabled(int group, bool enabled) { groups_[Index(group)] = enabled; }
+  void SetCodeText(std::string text) { edits_.codeText = std::move(text); }
+  void SetGroupEnabled(int group, bool enabled) { edits_.groups[Index(group)] = enabled; }
   void SetApplyColoursOnLoad(bool on) { applyColoursOnLoad_ = on; }
 
   // What the window shows.
@@ -85,13 +92,13 @@ class Desk {
   std::shared_ptr<const Picture> PictureMarkingSlot(int slot) {
     return canvas_.MarkingSlot(document(), slot);
   }
-  const std::string& codeText() const { return text_; }
+  const std::string& codeText() const { return edits_.codeText; }
   std::string sizeText() const { return SizeText(document()); }
   const std::string& slotLabel(int slot) const { return SlotLabel(document(), slot); }
   Colour slotFill(int slot) const { return SlotFill(document(), slot); }
   bool slotShown(int slot) const { return SlotShown(document(), slot); }
   bool groupCaptionShown(int group) const { return GroupCaptionShown(document(), group); }
-  bool groupEnabled(int group) const { return groups_[Index(group)]; }
+  bool groupEnabled(int group) const { return edits_.groups[Index(group)]; }
   int shownMarkerSet() const { return ShownMarkerSet(document()); }
   int selectedBody() const { return document().body; }
   const std::string& bodyCaption(int body) const { return BodyCaption(document(), body); }
@@ -104,14 +111,15 @@ class Desk {
 
   static std::size_t Index(int numberFrom1) { return static_cast<std::size_t>(numberFrom1 - 1); }
 
-  commands::LoadInputs Inputs() const { return {directory_, text_, groups_, applyColoursOnLoad_}; }
+  commands::LoadInputs Inputs() const {
+    return {directory_, edits_.codeText, edits_.groups, applyColoursOnLoad_};
+  }
 
   Outcome Run(const Command& command, Focus focus) {
     const int width = canvas_.picture().width;
     const int height = canvas_.picture().height;
     const CommandResult result = runner_.Run(command);
-    if (result.stepTaken) ShowStep(*runner_.newestStep(), document(), true);
-    if (result.wroteCodeText) text_ = document().codeText;
+    FollowCommand(edits_, result, result.stepTaken ? runner_.newestStep() : nullptr, document());
     Show();
     Outcome outcome;
     if (result.problem) outcome.message = result.problem->message;
@@ -121,21 +129,13 @@ class Desk {
     return outcome;
   }
 
-  Outcome Take(const Step* step, Document Step::*shown) {
+  Outcome Take(const Step* step, bool undone) {
     if (step == nullptr) return {};
     const int width = canvas_.picture().width;
     const int height = canvas_.picture().height;
-    const Document& left = shown == &Step::before ? step->after : step->before;
-    ShowStep(*step, (*step).*shown, text_ != left.codeText);
+    FollowStep(edits_, *step, undone);
     Show();
     return {.message = std::nullopt, .fitView = Resized(width, height)};
-  }
-
-  void ShowStep(const Step& step, const Document& shown, bool keepDraft) {
-    for (std::size_t g = 0; g < groups_.size(); ++g) {
-      if (step.before.groups[g] != step.after.groups[g]) groups_[g] = shown.groups[g];
-    }
-    if (!keepDraft) text_ = shown.codeText;
   }
 
   bool Resized(int width, int height) const {
@@ -148,8 +148,7 @@ class Desk {
   RandomGenerator random_;
   Canvas canvas_;
   CommandRunner runner_{StartingDocument()};
-  std::string text_ = std::string(kDefaultCodeString);
-  GroupChecks groups_{true, true, true, true};
+  EditsInPlace edits_{std::string(kDefaultCodeString), {true, true, true, true}};
   bool applyColoursOnLoad_ = true;
 };
 
