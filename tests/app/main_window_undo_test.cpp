@@ -4,37 +4,14 @@
 #include <QPushButton>
 #include <QTest>
 
-#include "app/window_fixture.h"
+#include "app/shown_window_fixture.h"
 
 namespace tintara {
 namespace {
 
-class Undo : public WindowTest {
+// Typing replaces the edit box's text, as a user who selects it all first.
+class Undo : public ShownWindowTest {
  protected:
-  void SetUp() override {
-    WindowTest::SetUp();
-    WriteBitmap("FEMALE1.BMP", IndexedBitmap(16, 16, TableWithSet1Markers(SlotRange(1, 16))));
-    StartWindow();
-    window_->show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(window_.get()));
-    window_->activateWindow();
-    ASSERT_TRUE(QTest::qWaitFor([&] { return shape(18)->toolTip() != ""; }));
-  }
-
-  QPoint At(const QWidget* control) const {
-    return control->mapTo(window_.get(), control->rect().center());
-  }
-  void Click(const QWidget* control) const {
-    QTest::mouseClick(window_->windowHandle(), Qt::LeftButton, {}, At(control));
-  }
-  void DropCode(int code, int slot) const {
-    QTest::mousePress(window_->windowHandle(), Qt::LeftButton, {},
-                      At(shape(BoardSwatchNumber(code))));
-    QTest::mouseMove(window_->windowHandle(), At(shape(SlotSwatchNumber(slot))));
-    QTest::mouseRelease(window_->windowHandle(), Qt::LeftButton, {},
-                        At(shape(SlotSwatchNumber(slot))));
-  }
-  QLineEdit* edit() const { return control<QLineEdit>("Edit1"); }
   void Type(const QString& text) const {
     edit()->setFocus();
     edit()->selectAll();
@@ -42,6 +19,9 @@ class Undo : public WindowTest {
   }
   void Key(int key, Qt::KeyboardModifiers modifiers = Qt::ControlModifier) const {
     QTest::keyClick(QApplication::focusWidget(), Qt::Key(key), modifiers);
+  }
+  void DropCode(int code, int slot) const {
+    Drag(shape(BoardSwatchNumber(code)), shape(SlotSwatchNumber(slot)));
   }
 };
 
