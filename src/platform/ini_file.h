@@ -14,8 +14,6 @@ class IniFile {
  public:
   explicit IniFile(std::string path) : path_(std::move(path)) {}
 
-  const std::string& path() const { return path_; }
-
   // The value of the first matching key in the first matching section, without the blanks
   // around it or a pair of matching quotes; the fallback when there is none or no readable file.
   std::string ReadString(std::string_view section, std::string_view key,
