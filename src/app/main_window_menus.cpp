@@ -8,8 +8,8 @@
 
 #include "app/about_box.h"
 #include "app/main_window.h"
+#include "paint/catalogue.h"
 #include "platform/ini_file.h"
-#include "sources/catalogue.h"
 #include "sources/catalogue_menus.h"
 #include "sources/menu_builder.h"
 #include "sources/page_codes.h"

@@ -5,11 +5,13 @@
 #include <QFileInfo>
 #include <QStandardPaths>
 
+#include "paint/artwork_files.h"
+
 namespace tintara {
 namespace {
 
 // Any file the generator writes tells that the artwork is there.
-constexpr char kArtworkWitness[] = "DESIGNGRID.BMP";
+constexpr const char* kArtworkWitness = artwork_files::kDesignGrid;
 
 QString WithSeparator(const QString& directory) {
   return directory.endsWith('/') ? directory : directory + '/';

@@ -3,6 +3,8 @@
 #include <array>
 #include <string_view>
 
+#include "paint/artwork_files.h"
+
 namespace tintara {
 
 // The eight body radio buttons, numbered 1..8 as RadioButton1..8: the bitmap each one loads and
@@ -20,14 +22,14 @@ inline constexpr int kStartUpBody = 2;
 
 // Indexed by body - 1.
 inline constexpr std::array<Body, kBodyCount> kBodies = {{
-    {"MALE1.BMP", "Male - Athletic"},
-    {"FEMALE1.BMP", "Female - Athletic"},
-    {"PELLHEAD.BMP", "Pell Head"},
-    {"DESIGNGRID.BMP", "Design Grid"},
-    {"MALE2.BMP", "Male - Med."},
-    {"FEMALE2.BMP", "Female - Med."},
-    {"MALE3.BMP", "Male - Big"},
-    {"FEMALE3.BMP", "Female - Big"},
+    {artwork_files::kMale1, "Male - Athletic"},
+    {artwork_files::kFemale1, "Female - Athletic"},
+    {artwork_files::kPellHead, "Pell Head"},
+    {artwork_files::kDesignGrid, "Design Grid"},
+    {artwork_files::kMale2, "Male - Med."},
+    {artwork_files::kFemale2, "Female - Med."},
+    {artwork_files::kMale3, "Male - Big"},
+    {artwork_files::kFemale3, "Female - Big"},
 }};
 
 }  // namespace tintara

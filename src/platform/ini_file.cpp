@@ -1,11 +1,11 @@
 #include "platform/ini_file.h"
 
 #include <filesystem>
-#include <limits>
 #include <span>
 #include <vector>
 
 #include "platform/file_io.h"
+#include "platform/number_reader.h"
 #include "platform/user_error.h"
 
 namespace tintara {
@@ -219,35 +219,6 @@ std::optional<std::string> FindIniValue(std::string_view content, std::string_vi
   return std::string(Unquote(existing->keyLine.value));
 }
 
-namespace {
-
-std::optional<std::uint64_t> ParseDigits(std::string_view digits, std::uint32_t base,
-                                         std::uint64_t limit) {
-  if (digits.empty()) return std::nullopt;
-  std::uint64_t value = 0;
-  for (const char c : digits) {
-    std::uint32_t digit = 0;
-    if (c >= '0' && c <= '9') {
-      digit = static_cast<std::uint32_t>(c - '0');
-    } else if (base == 16 && LowerAscii(c) >= 'a' && LowerAscii(c) <= 'f') {
-      digit = static_cast<std::uint32_t>(LowerAscii(c) - 'a' + 10);
-    } else {
-      return std::nullopt;
-    }
-    value = value * base + digit;
-    if (value > limit) return std::nullopt;
-  }
-  return value;
-}
-
-std::optional<std::int32_t> ParseHexadecimal(std::string_view digits) {
-  const auto value = ParseDigits(digits, 16, 0xFFFFFFFFu);
-  if (!value) return std::nullopt;
-  return static_cast<std::int32_t>(static_cast<std::uint32_t>(*value));
-}
-
-}  // namespace
-
 std::string IniFile::ReadString(std::string_view section, std::string_view key,
                                 std::string_view fallback) const {
   const auto content = ReadText(path_);
@@ -277,19 +248,9 @@ void IniFile::WriteInteger(std::string_view section, std::string_view key,
 }
 
 // The text must be the number alone: values come trimmed from the file, and a blank inside quotes
-// is kept as the user wrote it. Hexadecimal gives the 32-bit pattern, so "$FFFFFFFF" is -1.
+// is kept as the user wrote it.
 std::optional<std::int32_t> ParseProfileInteger(std::string_view text) {
-  if (text.starts_with('$')) return ParseHexadecimal(text.substr(1));
-  if (text.size() > 2 && (text.starts_with("0x") || text.starts_with("0X"))) {
-    return ParseHexadecimal(text.substr(2));
-  }
-  const bool negative = text.starts_with('-');
-  if (negative || text.starts_with('+')) text.remove_prefix(1);
-  constexpr std::uint64_t kMax = std::numeric_limits<std::int32_t>::max();
-  const auto magnitude = ParseDigits(text, 10, negative ? kMax + 1 : kMax);
-  if (!magnitude) return std::nullopt;
-  const auto signedValue = static_cast<std::int64_t>(*magnitude);
-  return static_cast<std::int32_t>(negative ? -signedValue : signedValue);
+  return ParseInt32(text, HexPrefixes::DollarOr0x);
 }
 
 }  // namespace tintara

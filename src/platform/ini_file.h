@@ -14,8 +14,6 @@ class IniFile {
  public:
   explicit IniFile(std::string path) : path_(std::move(path)) {}
 
-  const std::string& path() const { return path_; }
-
   // The value of the first matching key in the first matching section, without the blanks
   // around it or a pair of matching quotes; the fallback when there is none or no readable file.
   std::string ReadString(std::string_view section, std::string_view key,
@@ -42,8 +40,8 @@ std::string WithIniValue(std::string_view content, std::string_view section, std
 std::optional<std::string> FindIniValue(std::string_view content, std::string_view section,
                                         std::string_view key);
 
-// Decimal with an optional sign; hexadecimal after "$", or after "0x"/"0X" when the text is longer
-// than two characters. Nothing for anything else, including values outside 32 bits.
+// Decimal with an optional sign, or hexadecimal after "$", "0x" or "0X" but not after a lone "x"
+// (see ParseInt32). Nothing for anything else, including values outside 32 bits.
 std::optional<std::int32_t> ParseProfileInteger(std::string_view text);
 
 }  // namespace tintara

@@ -4,7 +4,7 @@
 #include <QMenu>
 #include <map>
 
-#include "sources/catalogue.h"
+#include "paint/catalogue.h"
 #include "sources/menu_builder.h"
 
 namespace tintara {

@@ -2,9 +2,10 @@
 
 #include <QFile>
 #include <QFileInfo>
-#include <algorithm>
+#include <string_view>
 
 #include "platform/file_io.h"
+#include "platform/number_reader.h"
 
 namespace tintara {
 namespace {
@@ -34,15 +35,6 @@ bool OpensTag(QByteArrayView line, qsizetype at) {
          next == '!' || next == '?';
 }
 
-// The value of an ASCII digit in the base, or -1.
-int DigitValue(QChar c, int base) {
-  const char16_t u = c.unicode();
-  if (u >= u'0' && u <= u'9') return u - u'0';
-  if (base == 16 && u >= u'a' && u <= u'f') return u - u'a' + 10;
-  if (base == 16 && u >= u'A' && u <= u'F') return u - u'A' + 10;
-  return -1;
-}
-
 bool IsAsciiLetterOrDigit(QChar c) {
   const char16_t u = c.unicode();
   return (u >= u'a' && u <= u'z') || (u >= u'A' && u <= u'Z') || (u >= u'0' && u <= u'9');
@@ -67,21 +59,18 @@ std::optional<Reference> ReadReference(QStringView text, qsizetype at) {
   qsizetype i = at + 1;
   if (i < text.size() && text[i] == u'#') {
     ++i;
-    int base = 10;
+    unsigned base = 10;
     if (i < text.size() && (text[i] == u'x' || text[i] == u'X')) {
       base = 16;
       ++i;
     }
-    const qsizetype digitsStart = i;
-    char32_t value = 0;
-    for (; i < text.size(); ++i) {
-      const int digit = DigitValue(text[i], base);
-      if (digit < 0) break;
-      // Held at the first value beyond Unicode, so that any number of digits cannot overflow.
-      value = std::min<char32_t>(value * base + digit, kBeyondUnicode);
-    }
-    if (i == digitsStart || i == text.size() || text[i] != u';') return std::nullopt;
-    return Reference{Readable(value), i + 1};
+    // Held at the first value beyond Unicode, so that any number of digits cannot overflow.
+    const LeadingDigits digits = ReadLeadingDigits(
+        std::u16string_view(text.utf16() + i, static_cast<std::size_t>(text.size() - i)), base,
+        kBeyondUnicode);
+    i += static_cast<qsizetype>(digits.count);
+    if (digits.count == 0 || i == text.size() || text[i] != u';') return std::nullopt;
+    return Reference{Readable(static_cast<char32_t>(digits.value)), i + 1};
   }
   const qsizetype nameStart = i;
   while (i < text.size() && IsAsciiLetterOrDigit(text[i])) ++i;

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "sources/catalogue.h"
+#include "paint/catalogue.h"
 
 namespace tintara {
 namespace {

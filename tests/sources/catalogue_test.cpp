@@ -1,4 +1,4 @@
-#include "sources/catalogue.h"
+#include "paint/catalogue.h"
 
 #include <gtest/gtest.h>
 

@@ -5,6 +5,7 @@
 
 #include "accessories.h"
 #include "head_parts.h"
+#include "paint/artwork_files.h"
 
 namespace tintara::artgen {
 
@@ -42,7 +43,7 @@ Picture Turf() {
   }
   blades.contour = true;
   figure.parts.push_back(blades);
-  return Accessory("TURF.BMP", kWidth, 48, std::move(figure));
+  return Accessory(artwork_files::kTurf, kWidth, 48, std::move(figure));
 }
 
 Picture Pyramid() {
@@ -74,7 +75,7 @@ Picture Pyramid() {
                kGroup3);
   fronds.contour = true;
   figure.parts.push_back(fronds);
-  Picture picture = Accessory("PYRAMID.BMP", 80, 64, std::move(figure));
+  Picture picture = Accessory(artwork_files::kPyramid, 80, 64, std::move(figure));
   picture.markers = MarkerSet::Two;
   picture.accent2 = RampAround(Rgb(140, 100, 60));
   return picture;
@@ -95,7 +96,7 @@ Picture Beret() {
   Part badge = MakePart({Ellipse{{38, 19}, 2.5, 2.5}}, kSlot16, Lighting::Flat);
   badge.contour = true;
   figure.parts.push_back(badge);
-  return Accessory("BERET.BMP", 56, 32, std::move(figure));
+  return Accessory(artwork_files::kBeret, 56, 32, std::move(figure));
 }
 
 Picture BunnyEars() {
@@ -109,7 +110,7 @@ Picture BunnyEars() {
   band.holes.push_back(Ellipse{{27.5, 57}, 19, 14.5});
   band.contour = true;
   figure.parts.push_back(band);
-  return Accessory("EARS.BMP", 56, 60, std::move(figure));
+  return Accessory(artwork_files::kEars, 56, 60, std::move(figure));
 }
 
 Picture Cabinets() {
@@ -150,7 +151,7 @@ Picture Cabinets() {
   knobs.shapes.push_back(Ellipse{{37.5, 14}, 1, 1.5});
   knobs.shapes.push_back(Ellipse{{41.5, 14}, 1, 1.5});
   figure.parts.push_back(knobs);
-  return Accessory("CABINETS.BMP", kWidth, 80, std::move(figure));
+  return Accessory(artwork_files::kCabinets, kWidth, 80, std::move(figure));
 }
 
 Picture Fireplace() {
@@ -191,7 +192,7 @@ Picture Fireplace() {
       MakePart({Ellipse{{57, 10}, 4, 5}, box(55.5, 2, 58.5, 15)}, kGroup1, Lighting::Cylinder);
   vase.darkest = 3;
   figure.parts.push_back(vase);
-  Picture picture = Accessory("FIREPLACE.BMP", 72, 72, std::move(figure));
+  Picture picture = Accessory(artwork_files::kFireplace, 72, 72, std::move(figure));
   picture.accent = RampAround(Rgb(236, 110, 30));
   picture.accent2 = RampAround(Rgb(110, 70, 40));
   return picture;
@@ -222,7 +223,7 @@ Picture HeadWrap() {
   Part jewel = MakePart({Ellipse{{27.5, 13}, 2, 2}}, kSlot16, Lighting::Flat);
   jewel.contour = true;
   figure.parts.push_back(jewel);
-  return Accessory("HEADWRAP.BMP", 56, 44, std::move(figure));
+  return Accessory(artwork_files::kHeadWrap, 56, 44, std::move(figure));
 }
 
 }  // namespace

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "paint/artwork_files.h"
+
 namespace tintara::artgen {
 
 namespace {
@@ -251,7 +253,7 @@ constexpr Colour kOutlineColour = Rgb(30, 22, 34);
 
 const std::vector<Body>& Bodies() {
   static const std::vector<Body> bodies = {
-      {"MALE1.BMP",
+      {artwork_files::kMale1,
        {.shoulder = 15,
         .chest = 13,
         .waist = 9.5,
@@ -263,7 +265,7 @@ const std::vector<Body>& Bodies() {
        {{Rgb(46, 28, 18), Rgb(72, 45, 28), Rgb(98, 64, 40), Rgb(128, 88, 56), Rgb(160, 116, 76)},
         Rgb(40, 70, 120),
         Rgb(150, 70, 64)}},
-      {"MALE2.BMP",
+      {artwork_files::kMale2,
        {.neck = 3.2,
         .shoulder = 15.5,
         .chest = 14,
@@ -276,7 +278,7 @@ const std::vector<Body>& Bodies() {
        {{Rgb(26, 24, 30), Rgb(44, 40, 48), Rgb(64, 58, 70), Rgb(88, 82, 96), Rgb(116, 110, 126)},
         Rgb(70, 50, 30),
         Rgb(146, 66, 60)}},
-      {"MALE3.BMP",
+      {artwork_files::kMale3,
        {.head = 7.5,
         .neck = 4,
         .shoulder = 18,
@@ -292,7 +294,7 @@ const std::vector<Body>& Bodies() {
          Rgb(236, 196, 128)},
         Rgb(50, 96, 60),
         Rgb(156, 74, 66)}},
-      {"FEMALE1.BMP",
+      {artwork_files::kFemale1,
        {.female = true,
         .head = 6.5,
         .neck = 2.5,
@@ -307,7 +309,7 @@ const std::vector<Body>& Bodies() {
        {{Rgb(92, 30, 18), Rgb(128, 46, 26), Rgb(164, 66, 36), Rgb(196, 94, 52), Rgb(222, 128, 76)},
         Rgb(40, 100, 70),
         Rgb(196, 50, 70)}},
-      {"FEMALE2.BMP",
+      {artwork_files::kFemale2,
        {.female = true,
         .head = 6.5,
         .neck = 2.5,
@@ -323,7 +325,7 @@ const std::vector<Body>& Bodies() {
          Rgb(250, 234, 172)},
         Rgb(50, 90, 150),
         Rgb(200, 60, 80)}},
-      {"FEMALE3.BMP",
+      {artwork_files::kFemale3,
        {.female = true,
         .head = 7,
         .neck = 3,

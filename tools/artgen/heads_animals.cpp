@@ -4,6 +4,7 @@
 
 #include "head_parts.h"
 #include "heads.h"
+#include "paint/artwork_files.h"
 
 namespace tintara::artgen {
 
@@ -288,22 +289,29 @@ Picture DrawBird(const Bird& b) {
 
 std::vector<Picture> AnimalHeads() {
   const std::vector<Beast> beasts = {
-      {"BUNNY.BMP", 12, 13, EarShape::Long, Snout::Bunny, Markings::None, Neckwear::None, false},
-      {"TEDDY.BMP", 14, 13, EarShape::Round, Snout::Bear, Markings::None, Neckwear::Bow, false},
-      {"ARISTOCAT.BMP", 14, 12, EarShape::Pointed, Snout::Cat, Markings::Ruff, Neckwear::Bow, true},
-      {"TABBY.BMP", 14, 12, EarShape::Pointed, Snout::Cat, Markings::Stripes, Neckwear::None, true},
-      {"DOGHEAD.BMP", 13, 14, EarShape::Floppy, Snout::Dog, Markings::Patch, Neckwear::Collar,
+      {artwork_files::kBunny, 12, 13, EarShape::Long, Snout::Bunny, Markings::None, Neckwear::None,
        false},
-      {"PANTHER.BMP", 14, 12, EarShape::Small, Snout::Cat, Markings::None, Neckwear::None, true},
-      {"FERRET.BMP", 11, 13, EarShape::Small, Snout::Ferret, Markings::Mask, Neckwear::Collar,
+      {artwork_files::kTeddy, 14, 13, EarShape::Round, Snout::Bear, Markings::None, Neckwear::Bow,
        false},
+      {artwork_files::kAristocat, 14, 12, EarShape::Pointed, Snout::Cat, Markings::Ruff,
+       Neckwear::Bow, true},
+      {artwork_files::kTabby, 14, 12, EarShape::Pointed, Snout::Cat, Markings::Stripes,
+       Neckwear::None, true},
+      {artwork_files::kDogHead, 13, 14, EarShape::Floppy, Snout::Dog, Markings::Patch,
+       Neckwear::Collar, false},
+      {artwork_files::kPanther, 14, 12, EarShape::Small, Snout::Cat, Markings::None, Neckwear::None,
+       true},
+      {artwork_files::kFerret, 11, 13, EarShape::Small, Snout::Ferret, Markings::Mask,
+       Neckwear::Collar, false},
   };
   const std::vector<Bird> birds = {
-      {"FEMALEDUCK.BMP", kGroup2, kGroup2, Bill::Duck, true, false, false, false,
+      {artwork_files::kFemaleDuck, kGroup2, kGroup2, Bill::Duck, true, false, false, false,
        Rgb(226, 128, 40)},
-      {"MALEDUCK.BMP", kGroup3, kGroup2, Bill::Duck, false, true, true, false, Rgb(230, 200, 60)},
-      {"RAVEN.BMP", kGroup1, kGroup1, Bill::Raven, false, false, false, false, Rgb(84, 84, 96)},
-      {"PEREGRINE.BMP", kGroup2, kGroup2, Bill::Falcon, false, false, false, true,
+      {artwork_files::kMaleDuck, kGroup3, kGroup2, Bill::Duck, false, true, true, false,
+       Rgb(230, 200, 60)},
+      {artwork_files::kRaven, kGroup1, kGroup1, Bill::Raven, false, false, false, false,
+       Rgb(84, 84, 96)},
+      {artwork_files::kPeregrine, kGroup2, kGroup2, Bill::Falcon, false, false, false, true,
        Rgb(110, 120, 150)},
   };
 

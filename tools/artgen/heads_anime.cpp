@@ -1,6 +1,7 @@
 // The stylised heads: four characters and the boy and girl series, variations of one face.
 
 #include "heads.h"
+#include "paint/artwork_files.h"
 #include "person_head.h"
 
 namespace tintara::artgen {
@@ -46,17 +47,18 @@ PersonStyle Girl(const char* fileName, Fringe fringe, HairBack back, HairTop top
 }  // namespace
 
 std::vector<Picture> AnimeHeads() {
-  PersonStyle adam = Boy("ADAM.BMP", Fringe::Spiky, HairTop::Spikes, 7, 5, 0.15, Neckline::High);
-  PersonStyle eve =
-      Girl("EVE.BMP", Fringe::Spiky, HairBack::Flowing, HairTop::None, 7, Neckline::VNeck);
-  PersonStyle butterfly =
-      Girl("BUTTERFLY.BMP", Fringe::Straight, HairBack::Bob, HairTop::None, 7, Neckline::Round);
+  PersonStyle adam =
+      Boy(artwork_files::kAdam, Fringe::Spiky, HairTop::Spikes, 7, 5, 0.15, Neckline::High);
+  PersonStyle eve = Girl(artwork_files::kEve, Fringe::Spiky, HairBack::Flowing, HairTop::None, 7,
+                         Neckline::VNeck);
+  PersonStyle butterfly = Girl(artwork_files::kButterfly, Fringe::Straight, HairBack::Bob,
+                               HairTop::None, 7, Neckline::Round);
   butterfly.trimmings.wings = true;
   PersonStyle wolf =
-      Boy("WOLFANIME.BMP", Fringe::Spiky, HairTop::Spikes, 9, 4, -0.2, Neckline::High);
+      Boy(artwork_files::kWolfAnime, Fringe::Spiky, HairTop::Spikes, 9, 4, -0.2, Neckline::High);
   wolf.trimmings.wolfEars = true;
-  PersonStyle boy5 =
-      Boy("BOY-5.BMP", Fringe::Straight, HairTop::None, 7, 0, 0, Neckline::VNeck, HairBack::Bob);
+  PersonStyle boy5 = Boy(artwork_files::kBoy5, Fringe::Straight, HairTop::None, 7, 0, 0,
+                         Neckline::VNeck, HairBack::Bob);
   boy5.trimmings.glasses = true;
 
   const std::vector<PersonStyle> styles = {
@@ -64,24 +66,33 @@ std::vector<Picture> AnimeHeads() {
       eve,
       butterfly,
       wolf,
-      Boy("BOY-1.BMP", Fringe::Spiky, HairTop::Spikes, 7, 6, 0, Neckline::Round),
-      Boy("BOY-2.BMP", Fringe::Swept, HairTop::Spikes, 5, 7, 0.35, Neckline::VNeck),
-      Boy("BOY-3.BMP", Fringe::Parted, HairTop::None, 7, 0, 0, Neckline::High, HairBack::Bob),
-      Boy("BOY-4.BMP", Fringe::None, HairTop::Mohawk, 5, 0, 0, Neckline::Round),
+      Boy(artwork_files::kBoy1, Fringe::Spiky, HairTop::Spikes, 7, 6, 0, Neckline::Round),
+      Boy(artwork_files::kBoy2, Fringe::Swept, HairTop::Spikes, 5, 7, 0.35, Neckline::VNeck),
+      Boy(artwork_files::kBoy3, Fringe::Parted, HairTop::None, 7, 0, 0, Neckline::High,
+          HairBack::Bob),
+      Boy(artwork_files::kBoy4, Fringe::None, HairTop::Mohawk, 5, 0, 0, Neckline::Round),
       boy5,
-      Boy("BOY-6.BMP", Fringe::Spiky, HairTop::Spikes, 11, 3, -0.3, Neckline::Cape),
-      Boy("BOY-7.BMP", Fringe::Swept, HairTop::Quiff, 7, 0, 0, Neckline::High),
-      Boy("BOY-8.BMP", Fringe::Spiky, HairTop::Ponytail, 9, 0, 0.2, Neckline::Round),
-      Girl("GIRL-1.BMP", Fringe::Straight, HairBack::Long, HairTop::None, 7, Neckline::Round),
-      Girl("GIRL-2.BMP", Fringe::Spiky, HairBack::Short, HairTop::Pigtails, 9, Neckline::VNeck),
-      Girl("GIRL-3.BMP", Fringe::Parted, HairBack::Bob, HairTop::None, 7, Neckline::High),
-      Girl("GIRL-4.BMP", Fringe::Swept, HairBack::Short, HairTop::Ponytail, 7, Neckline::Round),
-      Girl("GIRL-5.BMP", Fringe::Spiky, HairBack::Short, HairTop::Bun, 7, Neckline::Cape),
-      Girl("GIRL-6.BMP", Fringe::Parted, HairBack::Flowing, HairTop::None, 7, Neckline::VNeck),
-      Girl("GIRL-7.BMP", Fringe::Straight, HairBack::Short, HairTop::Braids, 7, Neckline::High),
-      Girl("GIRL-8.BMP", Fringe::Spiky, HairBack::Long, HairTop::Spikes, 9, Neckline::Round),
-      Girl("GIRL-9.BMP", Fringe::Swept, HairBack::Bob, HairTop::Pigtails, 7, Neckline::VNeck),
-      Girl("GIRL-10.BMP", Fringe::Spiky, HairBack::Short, HairTop::Afro, 7, Neckline::Round),
+      Boy(artwork_files::kBoy6, Fringe::Spiky, HairTop::Spikes, 11, 3, -0.3, Neckline::Cape),
+      Boy(artwork_files::kBoy7, Fringe::Swept, HairTop::Quiff, 7, 0, 0, Neckline::High),
+      Boy(artwork_files::kBoy8, Fringe::Spiky, HairTop::Ponytail, 9, 0, 0.2, Neckline::Round),
+      Girl(artwork_files::kGirl1, Fringe::Straight, HairBack::Long, HairTop::None, 7,
+           Neckline::Round),
+      Girl(artwork_files::kGirl2, Fringe::Spiky, HairBack::Short, HairTop::Pigtails, 9,
+           Neckline::VNeck),
+      Girl(artwork_files::kGirl3, Fringe::Parted, HairBack::Bob, HairTop::None, 7, Neckline::High),
+      Girl(artwork_files::kGirl4, Fringe::Swept, HairBack::Short, HairTop::Ponytail, 7,
+           Neckline::Round),
+      Girl(artwork_files::kGirl5, Fringe::Spiky, HairBack::Short, HairTop::Bun, 7, Neckline::Cape),
+      Girl(artwork_files::kGirl6, Fringe::Parted, HairBack::Flowing, HairTop::None, 7,
+           Neckline::VNeck),
+      Girl(artwork_files::kGirl7, Fringe::Straight, HairBack::Short, HairTop::Braids, 7,
+           Neckline::High),
+      Girl(artwork_files::kGirl8, Fringe::Spiky, HairBack::Long, HairTop::Spikes, 9,
+           Neckline::Round),
+      Girl(artwork_files::kGirl9, Fringe::Swept, HairBack::Bob, HairTop::Pigtails, 7,
+           Neckline::VNeck),
+      Girl(artwork_files::kGirl10, Fringe::Spiky, HairBack::Short, HairTop::Afro, 7,
+           Neckline::Round),
   };
   std::vector<Picture> pictures;
   for (const PersonStyle& style : styles) pictures.push_back(DrawPerson(style));

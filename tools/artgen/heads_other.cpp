@@ -6,6 +6,7 @@
 
 #include "head_parts.h"
 #include "heads.h"
+#include "paint/artwork_files.h"
 
 namespace tintara::artgen {
 
@@ -67,7 +68,7 @@ Picture Rose() {
   inner.brightness = 0.2;
   figure.parts.push_back(inner);
   AddSimpleFace(figure, kFlowerY, 8.5, kGroup2);
-  return HeadPicture("ROSEHEAD.BMP", std::move(figure));
+  return HeadPicture(artwork_files::kRoseHead, std::move(figure));
 }
 
 Picture Pansy() {
@@ -88,7 +89,7 @@ Picture Pansy() {
   blotch.lightest = 0;
   figure.parts.push_back(blotch);
   AddSimpleFace(figure, kFlowerY, 8, kGroup2);
-  return HeadPicture("PANSYHEAD.BMP", std::move(figure));
+  return HeadPicture(artwork_files::kPansyHead, std::move(figure));
 }
 
 Picture Daisy() {
@@ -98,7 +99,7 @@ Picture Daisy() {
   petals.contour = true;
   figure.parts.push_back(petals);
   AddSimpleFace(figure, kFlowerY, 10, kGroup2);
-  Picture picture = HeadPicture("DAISYHEAD.BMP", std::move(figure));
+  Picture picture = HeadPicture(artwork_files::kDaisyHead, std::move(figure));
   picture.accent2 = RampAround(Rgb(238, 238, 240));
   return picture;
 }
@@ -125,7 +126,7 @@ Picture Tulip() {
   middle.brightness = 0.25;
   figure.parts.push_back(middle);
   AddSimpleFace(figure, kFlowerY + 2, 7.5, kGroup2);
-  return HeadPicture("TULIPHEAD.BMP", std::move(figure));
+  return HeadPicture(artwork_files::kTulipHead, std::move(figure));
 }
 
 Picture Smiley() {
@@ -144,7 +145,7 @@ Picture Smiley() {
   smile.holes.push_back(Ellipse{{kC, 27}, 13, 8.5});
   smile.top = 30;
   figure.parts.push_back(smile);
-  Picture picture = HeadPicture("SMILEY.BMP", std::move(figure));
+  Picture picture = HeadPicture(artwork_files::kSmiley, std::move(figure));
   picture.accent = RampAround(Rgb(244, 206, 40));
   return picture;
 }
@@ -160,7 +161,7 @@ Picture EggHead() {
   AddSmallEyes(figure, 28, 5.5, false, kInk);
   AddDot(figure, kC, 32, kGroup2, 0);
   AddLine(figure, {kC - 3, 36}, {kC + 3, 36}, kMouth);
-  return HeadPicture("EGGHEAD.BMP", std::move(figure));
+  return HeadPicture(artwork_files::kEggHead, std::move(figure));
 }
 
 Picture Beholder() {
@@ -201,7 +202,7 @@ Picture Beholder() {
     const Point centre = std::get<Ellipse>(ball).centre;
     AddDot(figure, centre.x, centre.y, kSlot16);
   }
-  return HeadPicture("BEHOLDER.BMP", std::move(figure));
+  return HeadPicture(artwork_files::kBeholder, std::move(figure));
 }
 
 Picture Cricket() {
@@ -229,7 +230,7 @@ Picture Cricket() {
   brim.contour = true;
   figure.parts.push_back(brim);
   AddLine(figure, {kC - 7, 14}, {kC + 7, 14}, kGold, 1);
-  return HeadPicture("CRICKET.BMP", std::move(figure));
+  return HeadPicture(artwork_files::kCricket, std::move(figure));
 }
 
 Picture Alien() {
@@ -257,7 +258,7 @@ Picture Alien() {
   AddDot(figure, kC - 1, 35, kInk);
   AddDot(figure, kC + 1, 35, kInk);
   AddLine(figure, {kC - 2, 39}, {kC + 2, 39}, kInk);
-  Picture picture = HeadPicture("ALIEN.BMP", std::move(figure));
+  Picture picture = HeadPicture(artwork_files::kAlien, std::move(figure));
   picture.markers = MarkerSet::Two;
   return picture;
 }

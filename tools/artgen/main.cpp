@@ -3,6 +3,7 @@
 
 #include <cstdio>
 #include <filesystem>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -14,6 +15,9 @@
 #include "glyphs.h"
 #include "heads.h"
 #include "icon.h"
+#include "paint/artwork_files.h"
+#include "paint/bodies.h"
+#include "paint/catalogue.h"
 #include "paint/image_loading.h"
 #include "palette.h"
 #include "platform/bmp_writer.h"
@@ -24,6 +28,7 @@ namespace {
 
 using namespace tintara::artgen;
 using tintara::Bitmap;
+namespace artwork_files = tintara::artwork_files;
 
 bool Write(const std::string& path, const std::vector<std::uint8_t>& bytes) {
   if (!bytes.empty() && tintara::WriteFileAtomically(path, bytes)) return true;
@@ -38,12 +43,29 @@ bool WriteBitmap(const std::string& directory, const std::string& name, const Bi
 std::vector<Artwork> Catalogue() {
   std::vector<Artwork> artworks;
   for (const Body& body : Bodies()) artworks.push_back({body.fileName, DrawBody(body)});
-  artworks.push_back({"DESIGNGRID.BMP", DrawDesignGrid(), MarkerSet::Two});
+  artworks.push_back({artwork_files::kDesignGrid, DrawDesignGrid(), MarkerSet::Two});
   for (const auto& pictures :
        {PeopleHeads(), AnimeHeads(), AnimalHeads(), OtherHeads(), Accessories()}) {
     for (const Picture& picture : pictures) artworks.push_back(DrawPicture(picture));
   }
   return artworks;
+}
+
+// What keeps the drawn files from being exactly those the body buttons and the catalogue load,
+// each drawn once, if anything.
+std::optional<std::string> FindListMistake(const std::vector<Artwork>& artworks) {
+  std::set<std::string> loaded;
+  for (const tintara::Body& body : tintara::kBodies) loaded.emplace(body.file);
+  for (const tintara::CatalogueEntry& entry : tintara::kCatalogue) loaded.emplace(entry.file);
+  std::set<std::string> drawn;
+  for (const Artwork& artwork : artworks) {
+    if (!drawn.insert(artwork.fileName).second) return artwork.fileName + " is drawn twice";
+    if (!loaded.contains(artwork.fileName)) return artwork.fileName + " is loaded by nothing";
+  }
+  for (const std::string& file : loaded) {
+    if (!drawn.contains(file)) return file + " is not drawn";
+  }
+  return std::nullopt;
 }
 
 // What keeps the program from painting the picture as meant, if anything.
@@ -84,6 +106,10 @@ int main(int argc, char** argv) {
   }
 
   const std::vector<Artwork> catalogue = Catalogue();
+  if (const auto mistake = FindListMistake(catalogue)) {
+    std::fprintf(stderr, "artgen: %s\n", mistake->c_str());
+    return 1;
+  }
   bool ok = true;
   for (const Artwork& artwork : catalogue) {
     if (const auto mistake = FindPaintingMistake(artwork)) {
@@ -104,9 +130,10 @@ int main(int argc, char** argv) {
              EncodePngWithAlpha(kWindowIconSize, kWindowIconSize, DrawIcon(kWindowIconSize))) &&
        ok;
   if (argc == 5) {
-    const Sheet sheet =
-        DrawContactSheet(catalogue, {"PELLHEAD.BMP", "HARROW.BMP", "BOY-1.BMP", "GIRL-1.BMP",
-                                     "BUNNY.BMP", "ROSEHEAD.BMP", "TURF.BMP"});
+    const Sheet sheet = DrawContactSheet(
+        catalogue, {artwork_files::kPellHead, artwork_files::kHarrow, artwork_files::kBoy1,
+                    artwork_files::kGirl1, artwork_files::kBunny, artwork_files::kRoseHead,
+                    artwork_files::kTurf});
     ok = Write(argv[4], EncodePng(sheet.width, sheet.height, sheet.pixels)) && ok;
   }
   return ok ? 0 : 1;
