@@ -94,8 +94,11 @@ void MainWindow::createMenus() {
 // The check has changed already; the hints follow it, and it is stored at once.
 void MainWindow::toggleHideHints() {
   updateHints();
-  IniFile(files_.iniPath.toStdString())
-      .WriteString("Setup", "HideHints", hideHints_->isChecked() ? "1" : "0");
+  if (const std::optional<Problem> problem =
+          IniFile(files_.iniPath.toStdString())
+              .WriteString("Setup", "HideHints", hideHints_->isChecked() ? "1" : "0")) {
+    desktop_.reportError(QString::fromStdString(problem->message));
+  }
 }
 
 Outcome MainWindow::pickCatalogueEntry(const CatalogueEntry& entry) {

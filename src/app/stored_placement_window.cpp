@@ -70,10 +70,12 @@ void StoredPlacementWindow::writePlacement() const {
   const QPoint frameOffset = geometry().topLeft() - pos();
   const IniFile ini(iniPath_.toStdString());
   const std::string section = section_.toStdString();
-  ini.WriteInteger(section, "Left", normal.x() - frameOffset.x());
-  ini.WriteInteger(section, "Top", normal.y() - frameOffset.y());
-  ini.WriteInteger(section, "Width", normal.width());
-  ini.WriteInteger(section, "Height", normal.height());
+  // The first write that fails ends the writing.
+  std::optional<Problem> problem = ini.WriteInteger(section, "Left", normal.x() - frameOffset.x());
+  if (!problem) problem = ini.WriteInteger(section, "Top", normal.y() - frameOffset.y());
+  if (!problem) problem = ini.WriteInteger(section, "Width", normal.width());
+  if (!problem) problem = ini.WriteInteger(section, "Height", normal.height());
+  if (problem) reportError_(QString::fromStdString(problem->message));
 }
 
 }  // namespace tintara
