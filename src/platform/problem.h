@@ -11,8 +11,8 @@ namespace tintara {
 // concerns when there is one. Exceptions are left for bugs and for running out of memory.
 struct Problem {
   std::string message;
-  std::string file;  // empty when it concerns no file
-  int line = 0;      // from 1; 0 when it concerns no line
+  std::string file{};  // empty when it concerns no file
+  int line = 0;        // from 1; 0 when it concerns no line
 
   friend bool operator==(const Problem&, const Problem&) = default;
 };
