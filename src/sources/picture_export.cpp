@@ -35,8 +35,7 @@ void PictureExport::SaveAsJpeg(const Picture& picture, const QString& codeText, 
       QStringList{"All (*.jpg;*.jpeg)", "JPEG Image File (*.jpg)", "JPEG Image File (*.jpeg)"};
   if (!Execute(saveDialog_, chooser_, dialogParent)) return;
   const QString path = saveDialog_.fileName;
-  // The page is kept only once it is written.
-  htmlLines_ = WriteJpegWithPage(path, picture, codeText, now_());
+  WriteJpegWithPage(path, picture, codeText, now_());
   const QString page = HtmlPagePath(path);
   if (openPage && !opener_(page)) {
     throw UserError(
@@ -58,8 +57,8 @@ void WriteJpeg(const QString& path, const Picture& picture) {
   if (!WriteJpegFile(NativePath(path), picture.Pixels())) CannotCreate(path);
 }
 
-QStringList WriteJpegWithPage(const QString& path, const Picture& picture, const QString& codeText,
-                              const QDateTime& now) {
+void WriteJpegWithPage(const QString& path, const Picture& picture, const QString& codeText,
+                       const QDateTime& now) {
   const QString fileName = QFileInfo(path).fileName();
   const QString page = HtmlPagePath(path);
   // The page would be written over the picture just saved.
@@ -75,7 +74,6 @@ QStringList WriteJpegWithPage(const QString& path, const Picture& picture, const
   AddHtmlBody(lines, fileName, picture.width, picture.height, codeText);
   AddHtmlFoot(lines, now);
   WriteExportFile(page, EncodePage(lines));
-  return lines;
 }
 
 void PictureExport::SaveConverted(const Picture& picture, const QString& directory) const {

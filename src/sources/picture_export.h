@@ -37,21 +37,17 @@ class PictureExport {
   // The name the save dialog offers before the first save, without its extension.
   void suggestName(const QString& name) { saveDialog_.suggestedName = name; }
 
-  // The page written by the last save.
-  const QStringList& htmlLines() const { return htmlLines_; }
-
  private:
   FileChooser chooser_;
   PageOpener opener_;
   std::function<QDateTime()> now_;
   FileDialog saveDialog_{FileDialog::Purpose::Save};
-  QStringList htmlLines_;
 };
 
 // The picture as "Save as JPG" writes it, without a dialog: the JPEG alone, or the JPEG with its
-// page beside it, whose lines come back. They throw the same UserErrors.
+// page beside it. They throw the same UserErrors.
 void WriteJpeg(const QString& path, const Picture& picture);
-QStringList WriteJpegWithPage(const QString& path, const Picture& picture, const QString& codeText,
-                              const QDateTime& now);
+void WriteJpegWithPage(const QString& path, const Picture& picture, const QString& codeText,
+                       const QDateTime& now);
 
 }  // namespace tintara
