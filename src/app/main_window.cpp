@@ -18,6 +18,7 @@
 
 #include "app/about_box.h"
 #include "app/embedded_art.h"
+#include "app/page_codes_dialog.h"
 #include "board/hint_switch.h"
 #include "board/picture_view.h"
 #include "board/qcolor_conversion.h"
@@ -25,7 +26,6 @@
 #include "board/swatch_board.h"
 #include "platform/ini_file.h"
 #include "platform/version.h"
-#include "sources/page_codes.h"
 
 namespace tintara {
 namespace {

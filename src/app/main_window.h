@@ -7,13 +7,13 @@
 #include <vector>
 
 #include "app/desktop.h"
+#include "app/file_dialog.h"
+#include "app/picture_export.h"
 #include "app/program_files.h"
+#include "app/skin_export.h"
 #include "app/stored_placement_window.h"
 #include "paint/bodies.h"
 #include "paint/paint_session.h"
-#include "sources/file_dialog.h"
-#include "sources/picture_export.h"
-#include "sources/skin_export.h"
 
 class QAction;
 class QCheckBox;

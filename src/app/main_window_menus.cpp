@@ -6,12 +6,13 @@
 #include <QMenuBar>
 
 #include "app/about_box.h"
+#include "app/catalogue_menus.h"
 #include "app/main_window.h"
+#include "app/menu_builder.h"
+#include "formats/page_codes.h"
+#include "formats/picture_files.h"
 #include "platform/ini_file.h"
 #include "sources/catalogue.h"
-#include "sources/catalogue_menus.h"
-#include "sources/menu_builder.h"
-#include "sources/page_codes.h"
 
 namespace tintara {
 namespace {
@@ -150,7 +151,7 @@ void MainWindow::saveAsJpeg() {
 Outcome MainWindow::convertAndSave() {
   Outcome outcome = session_.ConvertToMarkerSet2();
   if (const std::optional<QString> failure =
-          Attempt([this] { export_.SaveConverted(session_.picture(), files_.outputDirectory); })) {
+          Attempt([this] { WriteConvertedBitmap(session_.picture(), files_.outputDirectory); })) {
     outcome.message = failure->toStdString();
   }
   return outcome;

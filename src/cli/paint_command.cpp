@@ -12,12 +12,12 @@
 #include <vector>
 
 #include "cli/usage_text.h"
+#include "formats/picture_files.h"
+#include "formats/skin_file.h"
 #include "paint/paint_session.h"
 #include "paint/painted_skin.h"
 #include "platform/clock.h"
 #include "platform/file_io.h"
-#include "sources/picture_export.h"
-#include "sources/skin_export.h"
 
 namespace tintara {
 namespace {

@@ -1,4 +1,4 @@
-#include "sources/skin_export.h"
+#include "formats/skin_file.h"
 
 #include <QBuffer>
 #include <QByteArray>
@@ -8,41 +8,16 @@
 #include <QList>
 #include <algorithm>
 #include <cstring>
-#include <span>
 
+#include "formats/export_files.h"
 #include "paint/painted_skin.h"
-#include "paint/palette_text.h"
 #include "paint/picture.h"
 #include "platform/bmp_reader.h"
 #include "platform/bmp_writer.h"
-#include "platform/file_io.h"
 #include "platform/user_error.h"
-#include "sources/export_files.h"
 
 namespace tintara {
 namespace {
-
-std::span<const std::uint8_t> BytesOf(const std::string& text) {
-  return {reinterpret_cast<const std::uint8_t*>(text.data()), text.size()};
-}
-
-// A save dialog that asks before a file is overwritten: an export replaces the whole file.
-FileDialog SaveDialog(const QString& defaultExt, const QStringList& filters) {
-  FileDialog dialog{FileDialog::Purpose::Save, defaultExt, filters};
-  dialog.confirmOverwrite = true;
-  return dialog;
-}
-
-QStringList ScaleChoices() {
-  QStringList choices;
-  for (const int scale : kSkinScales) choices << QString::number(scale) + "x";
-  return choices;
-}
-
-int ChosenScale(const FileDialog& dialog) {
-  const int last = static_cast<int>(kSkinScales.size()) - 1;
-  return kSkinScales[static_cast<std::size_t>(std::clamp(dialog.chosen, 0, last))];
-}
 
 // The skin as Qt writes it: a palette picture keeps its indices and colours, a deeper one its
 // pixels.
@@ -89,26 +64,6 @@ QByteArray EncodePng(const QImage& image) {
 
 }  // namespace
 
-SkinExport::SkinExport(FileChooser chooser)
-    : chooser_(std::move(chooser)),
-      skinDialog_(SaveDialog("png", {"PNG image (*.png)", "Bitmap (*.bmp)"})),
-      paletteDialog_(SaveDialog("gpl", {"GIMP palette (*.gpl)", "JASC palette (*.pal)"})) {
-  skinDialog_.choiceLabel = "Scale";
-  skinDialog_.choices = ScaleChoices();
-}
-
-void SkinExport::suggestName(const QString& name) {
-  skinDialog_.suggestedName = name;
-  paletteDialog_.suggestedName = name;
-}
-
-void SkinExport::SaveSkin(const Bitmap& work, const Picture& picture,
-                          const std::optional<DisplayTable>& paintedTable, QWidget* dialogParent) {
-  if (!paintedTable) throw UserError("There is no skin to save yet: load a picture first.");
-  if (!Execute(skinDialog_, chooser_, dialogParent)) return;
-  WriteSkin(skinDialog_.fileName, work, picture, *paintedTable, ChosenScale(skinDialog_));
-}
-
 void WriteSkin(const QString& path, const Bitmap& work, const Picture& picture,
                const DisplayTable& paintedTable, int scale) {
   const QString fileName = QFileInfo(path).fileName();
@@ -138,31 +93,6 @@ void WriteSkin(const QString& path, const Bitmap& work, const Picture& picture,
   const QByteArray png = EncodePng(SkinImage(skin, paintedTable));
   if (png.isEmpty()) CannotCreate(path);
   WriteExportFile(path, png);
-}
-
-void SkinExport::ExportPalette(const Bitmap& work, const SlotRecords& slots,
-                               const std::optional<DisplayTable>& paintedTable,
-                               QWidget* dialogParent) {
-  if (!paintedTable) throw UserError("There is no palette to export yet: load a picture first.");
-  if (!work.hasColourTable()) {
-    throw UserError(
-        "The picture has no palette to export: it has more than 8 bits a pixel and no colour "
-        "table.");
-  }
-  if (!Execute(paletteDialog_, chooser_, dialogParent)) return;
-  const QString path = paletteDialog_.fileName;
-  const QFileInfo file(path);
-  const QString type = file.suffix().toLower();
-  if (type != "gpl" && type != "pal") {
-    throw UserError(
-        ("Cannot save " + file.fileName() + ": a palette is saved as .gpl or .pal").toStdString());
-  }
-
-  const std::vector<Colour> colours = PaintedColours(work, *paintedTable);
-  const std::string text =
-      type == "gpl" ? GimpPaletteText(file.completeBaseName().toStdString(), colours, slots)
-                    : JascPaletteText(colours);
-  WriteExportFile(path, BytesOf(text));
 }
 
 }  // namespace tintara

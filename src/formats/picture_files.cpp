@@ -1,14 +1,14 @@
-#include "sources/picture_export.h"
+#include "formats/picture_files.h"
 
 #include <QDir>
 #include <QFileInfo>
 
+#include "formats/export_files.h"
+#include "formats/html_page.h"
 #include "paint/picture.h"
 #include "platform/bmp_writer.h"
 #include "platform/jpeg_writer.h"
 #include "platform/user_error.h"
-#include "sources/export_files.h"
-#include "sources/html_page.h"
 
 namespace tintara {
 namespace {
@@ -24,25 +24,6 @@ Bitmap TrueColourBitmap(const Picture& picture) {
 }
 
 }  // namespace
-
-PictureExport::PictureExport(FileChooser chooser, PageOpener opener, std::function<QDateTime()> now)
-    : chooser_(std::move(chooser)), opener_(std::move(opener)), now_(std::move(now)) {}
-
-void PictureExport::SaveAsJpeg(const Picture& picture, const QString& codeText, bool openPage,
-                               QWidget* dialogParent) {
-  saveDialog_.defaultExt = "jpg";
-  saveDialog_.filters =
-      QStringList{"All (*.jpg;*.jpeg)", "JPEG Image File (*.jpg)", "JPEG Image File (*.jpeg)"};
-  if (!Execute(saveDialog_, chooser_, dialogParent)) return;
-  const QString path = saveDialog_.fileName;
-  WriteJpegWithPage(path, picture, codeText, now_());
-  const QString page = HtmlPagePath(path);
-  if (openPage && !opener_(page)) {
-    throw UserError(
-        ("The page was saved as " + page + ", but no program could be started to open it.")
-            .toStdString());
-  }
-}
 
 void WriteJpeg(const QString& path, const Picture& picture) {
   if (!FitsJpeg(picture.width, picture.height)) {
@@ -76,7 +57,7 @@ void WriteJpegWithPage(const QString& path, const Picture& picture, const QStrin
   WriteExportFile(page, EncodePage(lines));
 }
 
-void PictureExport::SaveConverted(const Picture& picture, const QString& directory) const {
+void WriteConvertedBitmap(const Picture& picture, const QString& directory) {
   // An installed program's output folder is made only once something goes into it.
   QDir().mkpath(directory);
   WriteExportFile(directory + "converted.bmp", EncodeBmp(TrueColourBitmap(picture)));

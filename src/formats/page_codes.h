@@ -6,8 +6,6 @@
 #include <optional>
 #include <string>
 
-#include "sources/file_dialog.h"
-
 namespace tintara {
 
 // "Load Codes from Page...": the code string read back from an HTML page, such as the one
@@ -34,8 +32,5 @@ PageCodes CodesOnPage(QByteArrayView page);
 // the problem is the whole message to show, naming the file: "Cannot read codes from x.htm: the
 // file does not exist".
 PageCodes ReadPageCodes(const QString& path);
-
-// The open dialog of the command, offering HTML pages first and then any file.
-FileDialog PageCodesDialog();
 
 }  // namespace tintara

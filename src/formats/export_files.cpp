@@ -1,4 +1,4 @@
-#include "sources/export_files.h"
+#include "formats/export_files.h"
 
 #include <QFile>
 

@@ -1,4 +1,4 @@
-#include "sources/page_codes.h"
+#include "formats/page_codes.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -143,15 +143,6 @@ PageCodes ReadPageCodes(const QString& path) {
   PageCodes found = CodesOnPage(QByteArrayView(*file));
   if (!found.codes) return cannotRead(found.problem);
   return found;
-}
-
-FileDialog PageCodesDialog() {
-  return {.purpose = FileDialog::Purpose::Open,
-          .defaultExt = "htm",
-          .filters = {"HTML pages (*.htm;*.html)", "All files (*)"},
-          .fileName = {},
-          .choiceLabel = {},
-          .choices = {}};
 }
 
 }  // namespace tintara

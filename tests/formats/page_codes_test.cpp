@@ -1,4 +1,4 @@
-#include "sources/page_codes.h"
+#include "formats/page_codes.h"
 
 #include <gtest/gtest.h>
 
@@ -6,7 +6,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 
-#include "sources/html_page.h"
+#include "formats/html_page.h"
 
 namespace tintara {
 namespace {
@@ -189,16 +189,6 @@ TEST(PageCodes, FileMessagesNameTheFileAndTheReason) {
     EXPECT_FALSE(found.codes);
     EXPECT_EQ(found.problem, c.message);
   }
-}
-
-TEST(PageCodes, DialogOpensHtmlPagesFirst) {
-  const FileDialog dialog = PageCodesDialog();
-  EXPECT_EQ(dialog.purpose, FileDialog::Purpose::Open);
-  EXPECT_EQ(dialog.defaultExt, "htm");
-  ASSERT_EQ(dialog.filters.size(), 2);
-  EXPECT_EQ(QtNameFilter(dialog.filters[0]), "HTML pages (*.htm *.html)");
-  EXPECT_EQ(dialog.filters[1], "All files (*)");
-  EXPECT_FALSE(dialog.confirmOverwrite);
 }
 
 }  // namespace
