@@ -25,6 +25,11 @@ QAction* AddCheckItem(QMenu* menu, const char* name, const char* caption) {
   return item;
 }
 
+// A problem a command met, told as the window tells every failure.
+void Report(const ErrorReporter& reportError, const std::optional<Problem>& problem) {
+  if (problem) reportError(QString::fromStdString(problem->message));
+}
+
 }  // namespace
 
 void MainWindow::createMenus() {
@@ -39,13 +44,15 @@ void MainWindow::createMenus() {
   QAction* saveSkin = AddItem(file, "SaveSkin1", "Save S&kin As...");
   saveSkin->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
   connect(saveSkin, &QAction::triggered, this, attempting([this] {
-            skinExport_.SaveSkin(*session_.model().work, session_.picture(),
-                                 session_.paintedTable(), this);
+            Report(desktop_.reportError,
+                   skinExport_.SaveSkin(*session_.model().work, session_.picture(),
+                                        session_.paintedTable(), this));
           }));
   connect(AddItem(file, "ExportPalette1", "Export Pa&lette..."), &QAction::triggered, this,
           attempting([this] {
-            skinExport_.ExportPalette(*session_.model().work, session_.model().slots,
-                                      session_.paintedTable(), this);
+            Report(desktop_.reportError,
+                   skinExport_.ExportPalette(*session_.model().work, session_.model().slots,
+                                             session_.paintedTable(), this));
           }));
   AddSeparator(file, "N1");
   connect(
@@ -95,11 +102,9 @@ void MainWindow::createMenus() {
 // The check has changed already; the hints follow it, and it is stored at once.
 void MainWindow::toggleHideHints() {
   updateHints();
-  if (const std::optional<Problem> problem =
-          IniFile(files_.iniPath.toStdString())
-              .WriteString("Setup", "HideHints", hideHints_->isChecked() ? "1" : "0")) {
-    desktop_.reportError(QString::fromStdString(problem->message));
-  }
+  Report(desktop_.reportError,
+         IniFile(files_.iniPath.toStdString())
+             .WriteString("Setup", "HideHints", hideHints_->isChecked() ? "1" : "0"));
 }
 
 Outcome MainWindow::pickCatalogueEntry(const CatalogueEntry& entry) {
@@ -122,9 +127,9 @@ Outcome MainWindow::loadCodesFromPage() {
 }
 
 Outcome MainWindow::applyCodesOfPage(const QString& path) {
-  PageCodes page = ReadPageCodes(path);
-  if (!page.codes) return {.message = std::move(page.problem)};
-  return session_.ApplyCodesFromPage(std::move(*page.codes));
+  Expected<std::string> codes = ReadPageCodes(path);
+  if (!codes) return {.message = std::move(codes).problem().message};
+  return session_.ApplyCodesFromPage(std::move(*codes));
 }
 
 // The guide is a page of its own, shown by the browser like the pages "Save as JPG" writes.
@@ -143,16 +148,17 @@ void MainWindow::showGuide() {
 
 void MainWindow::saveAsJpeg() {
   captureUserEdits();
-  export_.SaveAsJpeg(session_.picture(), QString::fromStdString(session_.codeText()),
-                     startBrowser_->isChecked(), this);
+  Report(desktop_.reportError,
+         export_.SaveAsJpeg(session_.picture(), QString::fromStdString(session_.codeText()),
+                            startBrowser_->isChecked(), this));
 }
 
 // The picture stays converted when the file cannot be written.
 Outcome MainWindow::convertAndSave() {
   Outcome outcome = session_.ConvertToMarkerSet2();
-  if (const std::optional<QString> failure =
-          Attempt([this] { WriteConvertedBitmap(session_.picture(), files_.outputDirectory); })) {
-    outcome.message = failure->toStdString();
+  if (std::optional<Problem> problem =
+          WriteConvertedBitmap(session_.picture(), files_.outputDirectory)) {
+    outcome.message = std::move(problem->message);
   }
   return outcome;
 }

@@ -3,9 +3,11 @@
 #include <QDateTime>
 #include <QString>
 #include <functional>
+#include <optional>
 
 #include "app/file_dialog.h"
 #include "app/page_opener.h"
+#include "platform/problem.h"
 
 class QWidget;
 
@@ -22,10 +24,9 @@ class PictureExport {
 
   // Asks for the JPEG's name, then writes the JPEG and its page, and opens the page when
   // openPage is set. Nothing happens when the user cancels. A page that no program could be
-  // opened with is reported, once both files are written, with a UserError that says where it
-  // was saved.
-  void SaveAsJpeg(const Picture& picture, const QString& codeText, bool openPage,
-                  QWidget* dialogParent);
+  // opened with is a problem too, once both files are written, that says where it was saved.
+  [[nodiscard]] std::optional<Problem> SaveAsJpeg(const Picture& picture, const QString& codeText,
+                                                  bool openPage, QWidget* dialogParent);
 
   // The name the save dialog offers before the first save, without its extension.
   void suggestName(const QString& name) { saveDialog_.suggestedName = name; }

@@ -5,7 +5,6 @@
 #include "formats/palette_file.h"
 #include "formats/skin_file.h"
 #include "paint/painted_skin.h"
-#include "platform/user_error.h"
 
 namespace tintara {
 namespace {
@@ -43,24 +42,25 @@ void SkinExport::suggestName(const QString& name) {
   paletteDialog_.suggestedName = name;
 }
 
-void SkinExport::SaveSkin(const Bitmap& work, const Picture& picture,
-                          const std::optional<DisplayTable>& paintedTable, QWidget* dialogParent) {
-  if (!paintedTable) throw UserError("There is no skin to save yet: load a picture first.");
-  if (!Execute(skinDialog_, chooser_, dialogParent)) return;
-  WriteSkin(skinDialog_.fileName, work, picture, *paintedTable, ChosenScale(skinDialog_));
+std::optional<Problem> SkinExport::SaveSkin(const Bitmap& work, const Picture& picture,
+                                            const std::optional<DisplayTable>& paintedTable,
+                                            QWidget* dialogParent) {
+  if (!paintedTable) return Problem{"There is no skin to save yet: load a picture first."};
+  if (!Execute(skinDialog_, chooser_, dialogParent)) return std::nullopt;
+  return WriteSkin(skinDialog_.fileName, work, picture, *paintedTable, ChosenScale(skinDialog_));
 }
 
-void SkinExport::ExportPalette(const Bitmap& work, const SlotRecords& slots,
-                               const std::optional<DisplayTable>& paintedTable,
-                               QWidget* dialogParent) {
-  if (!paintedTable) throw UserError("There is no palette to export yet: load a picture first.");
+std::optional<Problem> SkinExport::ExportPalette(const Bitmap& work, const SlotRecords& slots,
+                                                 const std::optional<DisplayTable>& paintedTable,
+                                                 QWidget* dialogParent) {
+  if (!paintedTable) return Problem{"There is no palette to export yet: load a picture first."};
   if (!work.hasColourTable()) {
-    throw UserError(
+    return Problem{
         "The picture has no palette to export: it has more than 8 bits a pixel and no colour "
-        "table.");
+        "table."};
   }
-  if (!Execute(paletteDialog_, chooser_, dialogParent)) return;
-  WritePalette(paletteDialog_.fileName, work, slots, *paintedTable);
+  if (!Execute(paletteDialog_, chooser_, dialogParent)) return std::nullopt;
+  return WritePalette(paletteDialog_.fileName, work, slots, *paintedTable);
 }
 
 }  // namespace tintara

@@ -133,18 +133,15 @@ std::variant<Request, Failure> ReadRequest(const QStringList& arguments) {
   return request;
 }
 
-void Write(const Request& request, const PaintSession& session, const QString& path) {
+std::optional<Problem> Write(const Request& request, const PaintSession& session,
+                             const QString& path) {
   const Picture& picture = session.picture();
-  if (request.type == "jpg") {
-    if (request.page) {
-      WriteJpegWithPage(path, picture, QString::fromStdString(session.codeText()),
-                        QDateTime::currentDateTime());
-    } else {
-      WriteJpeg(path, picture);
-    }
-  } else {
-    WriteSkin(path, *session.model().work, picture, *session.paintedTable(), request.scale);
+  if (request.type != "jpg") {
+    return WriteSkin(path, *session.model().work, picture, *session.paintedTable(), request.scale);
   }
+  if (!request.page) return WriteJpeg(path, picture);
+  return WriteJpegWithPage(path, picture, QString::fromStdString(session.codeText()),
+                           QDateTime::currentDateTime());
 }
 
 bool Tell(std::ostream& errors, const std::string& message) {
@@ -184,7 +181,9 @@ bool PaintOne(const Request& request, PaintSession& session, const QString& inpu
   path.replace("{name}", QFileInfo(input).completeBaseName());
   path.replace("{n}", QString::number(codes == nullptr ? 1 : codes->line));
   try {
-    Write(request, session, path);
+    if (const std::optional<Problem> problem = Write(request, session, path)) {
+      return Tell(errors, problem->message);
+    }
   } catch (const std::exception& error) {
     return Tell(errors, error.what());
   }

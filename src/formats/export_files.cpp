@@ -3,23 +3,23 @@
 #include <QFile>
 
 #include "platform/file_io.h"
-#include "platform/user_error.h"
 
 namespace tintara {
 
-void CannotCreate(const QString& path) {
-  throw UserError(("Cannot create file " + path).toStdString());
+Problem CannotCreate(const QString& path) {
+  return {("Cannot create file " + path).toStdString(), NativePath(path)};
 }
 
 std::string NativePath(const QString& path) { return QFile::encodeName(path).toStdString(); }
 
-void WriteExportFile(const QString& path, std::span<const std::uint8_t> bytes) {
-  if (!WriteFileAtomically(NativePath(path), bytes)) CannotCreate(path);
+std::optional<Problem> WriteExportFile(const QString& path, std::span<const std::uint8_t> bytes) {
+  if (!WriteFileAtomically(NativePath(path), bytes)) return CannotCreate(path);
+  return std::nullopt;
 }
 
-void WriteExportFile(const QString& path, const QByteArray& bytes) {
-  WriteExportFile(path, std::span(reinterpret_cast<const std::uint8_t*>(bytes.constData()),
-                                  static_cast<std::size_t>(bytes.size())));
+std::optional<Problem> WriteExportFile(const QString& path, const QByteArray& bytes) {
+  return WriteExportFile(path, std::span(reinterpret_cast<const std::uint8_t*>(bytes.constData()),
+                                         static_cast<std::size_t>(bytes.size())));
 }
 
 }  // namespace tintara

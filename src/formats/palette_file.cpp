@@ -9,7 +9,6 @@
 #include "formats/export_files.h"
 #include "paint/painted_skin.h"
 #include "paint/palette_text.h"
-#include "platform/user_error.h"
 
 namespace tintara {
 namespace {
@@ -20,20 +19,21 @@ std::span<const std::uint8_t> BytesOf(const std::string& text) {
 
 }  // namespace
 
-void WritePalette(const QString& path, const Bitmap& work, const SlotRecords& slots,
-                  const DisplayTable& paintedTable) {
+std::optional<Problem> WritePalette(const QString& path, const Bitmap& work,
+                                    const SlotRecords& slots, const DisplayTable& paintedTable) {
   const QFileInfo file(path);
   const QString type = file.suffix().toLower();
   if (type != "gpl" && type != "pal") {
-    throw UserError(
-        ("Cannot save " + file.fileName() + ": a palette is saved as .gpl or .pal").toStdString());
+    return Problem{
+        ("Cannot save " + file.fileName() + ": a palette is saved as .gpl or .pal").toStdString(),
+        NativePath(path)};
   }
 
   const std::vector<Colour> colours = PaintedColours(work, paintedTable);
   const std::string text =
       type == "gpl" ? GimpPaletteText(file.completeBaseName().toStdString(), colours, slots)
                     : JascPaletteText(colours);
-  WriteExportFile(path, BytesOf(text));
+  return WriteExportFile(path, BytesOf(text));
 }
 
 }  // namespace tintara

@@ -8,7 +8,6 @@
 #include "paint/picture.h"
 #include "platform/bmp_writer.h"
 #include "platform/jpeg_writer.h"
-#include "platform/user_error.h"
 
 namespace tintara {
 namespace {
@@ -25,42 +24,45 @@ Bitmap TrueColourBitmap(const Picture& picture) {
 
 }  // namespace
 
-void WriteJpeg(const QString& path, const Picture& picture) {
+std::optional<Problem> WriteJpeg(const QString& path, const Picture& picture) {
   if (!FitsJpeg(picture.width, picture.height)) {
-    throw UserError(QStringLiteral("Cannot save %1 as JPEG: the picture is %2 x %3 pixels, and a "
-                                   "JPEG can be at most %4 x %4")
-                        .arg(QFileInfo(path).fileName())
-                        .arg(picture.width)
-                        .arg(picture.height)
-                        .arg(kMaxJpegDimension)
-                        .toStdString());
+    return Problem{QStringLiteral("Cannot save %1 as JPEG: the picture is %2 x %3 pixels, and a "
+                                  "JPEG can be at most %4 x %4")
+                       .arg(QFileInfo(path).fileName())
+                       .arg(picture.width)
+                       .arg(picture.height)
+                       .arg(kMaxJpegDimension)
+                       .toStdString(),
+                   NativePath(path)};
   }
-  if (!WriteJpegFile(NativePath(path), picture.Pixels())) CannotCreate(path);
+  if (!WriteJpegFile(NativePath(path), picture.Pixels())) return CannotCreate(path);
+  return std::nullopt;
 }
 
-void WriteJpegWithPage(const QString& path, const Picture& picture, const QString& codeText,
-                       const QDateTime& now) {
+std::optional<Problem> WriteJpegWithPage(const QString& path, const Picture& picture,
+                                         const QString& codeText, const QDateTime& now) {
   const QString fileName = QFileInfo(path).fileName();
   const QString page = HtmlPagePath(path);
   // The page would be written over the picture just saved.
   if (page == path) {
-    throw UserError(("Cannot save as " + fileName +
-                     ": the picture and its HTML page would be the same file; choose a name ending "
-                     "in .jpg")
-                        .toStdString());
+    return Problem{("Cannot save as " + fileName +
+                    ": the picture and its HTML page would be the same file; choose a name ending "
+                    "in .jpg")
+                       .toStdString(),
+                   NativePath(path)};
   }
-  WriteJpeg(path, picture);
+  if (std::optional<Problem> problem = WriteJpeg(path, picture)) return problem;
   QStringList lines;
   AddHtmlHead(lines, PageTitle(fileName));
   AddHtmlBody(lines, fileName, picture.width, picture.height, codeText);
   AddHtmlFoot(lines, now);
-  WriteExportFile(page, EncodePage(lines));
+  return WriteExportFile(page, EncodePage(lines));
 }
 
-void WriteConvertedBitmap(const Picture& picture, const QString& directory) {
+std::optional<Problem> WriteConvertedBitmap(const Picture& picture, const QString& directory) {
   // An installed program's output folder is made only once something goes into it.
   QDir().mkpath(directory);
-  WriteExportFile(directory + "converted.bmp", EncodeBmp(TrueColourBitmap(picture)));
+  return WriteExportFile(directory + "converted.bmp", EncodeBmp(TrueColourBitmap(picture)));
 }
 
 }  // namespace tintara

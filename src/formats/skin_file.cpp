@@ -14,7 +14,6 @@
 #include "paint/picture.h"
 #include "platform/bmp_reader.h"
 #include "platform/bmp_writer.h"
-#include "platform/user_error.h"
 
 namespace tintara {
 namespace {
@@ -64,35 +63,33 @@ QByteArray EncodePng(const QImage& image) {
 
 }  // namespace
 
-void WriteSkin(const QString& path, const Bitmap& work, const Picture& picture,
-               const DisplayTable& paintedTable, int scale) {
+std::optional<Problem> WriteSkin(const QString& path, const Bitmap& work, const Picture& picture,
+                                 const DisplayTable& paintedTable, int scale) {
   const QString fileName = QFileInfo(path).fileName();
   const QString type = QFileInfo(path).suffix().toLower();
   if (type != "png" && type != "bmp") {
-    throw UserError(
-        ("Cannot save " + fileName + ": a skin is saved as .png or .bmp").toStdString());
+    return Problem{("Cannot save " + fileName + ": a skin is saved as .png or .bmp").toStdString(),
+                   NativePath(path)};
   }
   const int width = work.hasColourTable() ? work.width : picture.width;
   const int height = work.hasColourTable() ? work.height : picture.height;
   if (!ScaledSkinFits(width, height, scale)) {
-    throw UserError(QStringLiteral("Cannot save %1 at %2x: the skin would be %3 x %4 pixels, and "
-                                   "a skin can have at most %5 pixels")
-                        .arg(fileName)
-                        .arg(scale)
-                        .arg(static_cast<qint64>(width) * scale)
-                        .arg(static_cast<qint64>(height) * scale)
-                        .arg(kMaxBmpPixels)
-                        .toStdString());
+    return Problem{QStringLiteral("Cannot save %1 at %2x: the skin would be %3 x %4 pixels, and "
+                                  "a skin can have at most %5 pixels")
+                       .arg(fileName)
+                       .arg(scale)
+                       .arg(static_cast<qint64>(width) * scale)
+                       .arg(static_cast<qint64>(height) * scale)
+                       .arg(kMaxBmpPixels)
+                       .toStdString(),
+                   NativePath(path)};
   }
 
   const Bitmap skin = PaintedSkin(work, picture, paintedTable, scale);
-  if (type == "bmp") {
-    WriteExportFile(path, EncodeBmp(skin));
-    return;
-  }
+  if (type == "bmp") return WriteExportFile(path, EncodeBmp(skin));
   const QByteArray png = EncodePng(SkinImage(skin, paintedTable));
-  if (png.isEmpty()) CannotCreate(path);
-  WriteExportFile(path, png);
+  if (png.isEmpty()) return CannotCreate(path);
+  return WriteExportFile(path, png);
 }
 
 }  // namespace tintara

@@ -9,25 +9,14 @@
 #include <optional>
 #include <vector>
 
+#include "formats/message_of.h"
 #include "paint/picture.h"
-#include "platform/user_error.h"
 
 namespace tintara {
 namespace {
 
 constexpr int kWidth = 3;
 constexpr int kHeight = 2;
-
-// The message of the UserError the call throws; empty when it throws none.
-template <typename Call>
-QString UserErrorOf(Call call) {
-  try {
-    call();
-  } catch (const UserError& error) {
-    return QString::fromStdString(error.what());
-  }
-  return {};
-}
 
 // An exporter whose save dialog answers with `chosen_` (a cancel when empty) and records what it
 // was set up with, and whose page opener records paths and answers `opens_`. What the files hold
@@ -42,9 +31,15 @@ class JpegExport : public ::testing::Test {
 
   QString path(const QString& name) const { return dir_.filePath(name); }
   QStringList files() const { return QDir(dir_.path()).entryList(QDir::Files | QDir::Hidden); }
+  // Saves through the dialog, which must succeed.
   void SaveAs(std::optional<QString> chosen, const QString& code = {}, bool openPage = true) {
+    EXPECT_EQ(ProblemSaving(std::move(chosen), code, openPage), "");
+  }
+  // What the command met; empty when it met nothing.
+  QString ProblemSaving(std::optional<QString> chosen, const QString& code = {},
+                        bool openPage = true) {
     chosen_ = std::move(chosen);
-    export_.SaveAsJpeg(picture_, code, openPage, nullptr);
+    return MessageOf(export_.SaveAsJpeg(picture_, code, openPage, nullptr));
   }
 
   QTemporaryDir dir_;
@@ -74,7 +69,7 @@ TEST_F(JpegExport, CancelWritesAndChangesNothing) {
   SaveAs(path("First.jpg"), "1 2 3 ");
   const QStringList before = files();
   opened_.clear();
-  EXPECT_NO_THROW(SaveAs(std::nullopt, "changed"));
+  SaveAs(std::nullopt, "changed");
   EXPECT_EQ(files(), before);
   EXPECT_TRUE(opened_.isEmpty());
 }
@@ -103,16 +98,15 @@ TEST_F(JpegExport, DialogOffersJpgFirstAndRemembersTheLastChoice) {
 }
 
 TEST_F(JpegExport, AFileThatCannotBeWrittenOpensNoPage) {
-  EXPECT_EQ(UserErrorOf([&] { SaveAs(path("NoSuchDir/Red.jpg")); }),
+  EXPECT_EQ(ProblemSaving(path("NoSuchDir/Red.jpg")),
             "Cannot create file " + path("NoSuchDir/Red.jpg"));
   EXPECT_TRUE(opened_.isEmpty());
 }
 
 TEST_F(JpegExport, APageNoProgramCanOpenIsReportedWithWhereItWasSaved) {
   opens_ = false;
-  EXPECT_EQ(
-      UserErrorOf([&] { SaveAs(path("Red.jpg")); }),
-      "The page was saved as " + path("red.htm") + ", but no program could be started to open it.");
+  EXPECT_EQ(ProblemSaving(path("Red.jpg")), "The page was saved as " + path("red.htm") +
+                                                ", but no program could be started to open it.");
   EXPECT_EQ(files(), (QStringList{"red.htm", "Red.jpg"}));
   EXPECT_EQ(opened_, QStringList{path("red.htm")});
 }

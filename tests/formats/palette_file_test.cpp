@@ -5,23 +5,12 @@
 #include <QStringList>
 #include <vector>
 
+#include "formats/message_of.h"
 #include "formats/painted_work.h"
 #include "formats/read_bytes.h"
-#include "platform/user_error.h"
 
 namespace tintara {
 namespace {
-
-// The message of the UserError the call throws; empty when it throws none.
-template <typename Call>
-QString UserErrorOf(Call call) {
-  try {
-    call();
-  } catch (const UserError& error) {
-    return QString::fromStdString(error.what());
-  }
-  return {};
-}
 
 // A GIMP palette's colour lines, "R G B<TAB>name", as colours and names.
 struct PaletteLines {
@@ -53,7 +42,12 @@ PaletteLines ReadPalette(const QString& path, const QString& lineEnd, int header
 
 class PaletteFile : public PaintedWork {
  protected:
-  void Save(const QString& path) const { WritePalette(path, work_, slots_, painted_); }
+  // Writes the palette, which must succeed.
+  void Save(const QString& path) const { EXPECT_EQ(ProblemSaving(path), ""); }
+  // What stood in the way of writing it; empty when it was written.
+  QString ProblemSaving(const QString& path) const {
+    return MessageOf(WritePalette(path, work_, slots_, painted_));
+  }
 };
 
 TEST_F(PaletteFile, GplNamesTheSlotsAndPalHasTheCountBothWithThePaintedColours) {
@@ -86,7 +80,7 @@ TEST_F(PaletteFile, EachRefusalSaysWhyAndWritesNothing) {
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.chosen);
-    EXPECT_EQ(UserErrorOf([&] { Save(path(c.chosen)); }), c.message);
+    EXPECT_EQ(ProblemSaving(path(c.chosen)), c.message);
     EXPECT_EQ(entries(), QStringList{"taken.gpl"});
   }
 }

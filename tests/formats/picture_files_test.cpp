@@ -12,11 +12,11 @@
 
 #include "formats/expected_page.h"
 #include "formats/html_page.h"
+#include "formats/message_of.h"
 #include "formats/read_bytes.h"
 #include "paint/picture.h"
 #include "platform/bmp_reader.h"
 #include "platform/jpeg_writer.h"
-#include "platform/user_error.h"
 
 namespace tintara {
 namespace {
@@ -43,17 +43,6 @@ QString StampLine(const QDateTime& when) {
   return foot.value(5);
 }
 
-// The message of the UserError the call throws; empty when it throws none.
-template <typename Call>
-QString UserErrorOf(Call call) {
-  try {
-    call();
-  } catch (const UserError& error) {
-    return QString::fromStdString(error.what());
-  }
-  return {};
-}
-
 // A picture with a different colour in every pixel, saved at kSavedAt.
 class JpegFiles : public ::testing::Test {
  protected:
@@ -73,8 +62,13 @@ class JpegFiles : public ::testing::Test {
       }
     }
   }
+  // Writes the JPEG and its page, which must succeed.
   void SaveAs(const QString& path, const QString& code = {}) const {
-    WriteJpegWithPage(path, picture_, code, kSavedAt);
+    EXPECT_EQ(ProblemSaving(path, code), "");
+  }
+  // What stood in the way of writing them; empty when they were written.
+  QString ProblemSaving(const QString& path, const QString& code = {}) const {
+    return MessageOf(WriteJpegWithPage(path, picture_, code, kSavedAt));
   }
 
   QTemporaryDir dir_;
@@ -161,8 +155,7 @@ TEST_F(JpegFiles, JpegThatCannotBeCreatedStopsBeforeThePage) {
   inside.close();
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
-    EXPECT_EQ(UserErrorOf([&] { SaveAs(path(c.chosen), "4 5 6 "); }),
-              "Cannot create file " + path(c.chosen));
+    EXPECT_EQ(ProblemSaving(path(c.chosen), "4 5 6 "), "Cannot create file " + path(c.chosen));
     EXPECT_FALSE(QFile::exists(path(c.page)));
   }
   EXPECT_EQ(ReadBytes(path("Blue.jpg/kept.txt")), "kept");
@@ -171,13 +164,13 @@ TEST_F(JpegFiles, JpegThatCannotBeCreatedStopsBeforeThePage) {
 
 TEST_F(JpegFiles, PageThatCannotBeCreatedLeavesTheJpegWritten) {
   ASSERT_TRUE(QDir().mkpath(path("red.htm/inside")));
-  EXPECT_EQ(UserErrorOf([&] { SaveAs(path("Red.jpg")); }), "Cannot create file " + path("red.htm"));
+  EXPECT_EQ(ProblemSaving(path("Red.jpg")), "Cannot create file " + path("red.htm"));
   EXPECT_EQ(QImage(path("Red.jpg")).size(), QSize(kWidth, kHeight));
   EXPECT_TRUE(QFileInfo(path("red.htm")).isDir());
 }
 
 TEST_F(JpegFiles, ANameWhosePageIsThePictureItselfIsRefusedBeforeWriting) {
-  EXPECT_EQ(UserErrorOf([&] { SaveAs(path("x.htm")); }),
+  EXPECT_EQ(ProblemSaving(path("x.htm")),
             "Cannot save as x.htm: the picture and its HTML page would be the same file; choose a "
             "name ending in .jpg");
   EXPECT_TRUE(QDir(dir_.path()).isEmpty(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot));
@@ -186,7 +179,7 @@ TEST_F(JpegFiles, ANameWhosePageIsThePictureItselfIsRefusedBeforeWriting) {
 TEST_F(JpegFiles, APictureTooLargeForJpegIsRefusedBeforeWriting) {
   ASSERT_TRUE(picture_.Resize(kMaxJpegDimension + 1, 1));
   std::fill(picture_.pixels.begin(), picture_.pixels.end(), 0xFF808080u);
-  EXPECT_EQ(UserErrorOf([&] { SaveAs(path("Red.jpg")); }),
+  EXPECT_EQ(ProblemSaving(path("Red.jpg")),
             "Cannot save Red.jpg as JPEG: the picture is 65501 x 1 pixels, and a JPEG can be at "
             "most 65500 x 65500");
   EXPECT_TRUE(QDir(dir_.path()).isEmpty(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot));
@@ -197,8 +190,7 @@ TEST_F(JpegFiles, AReadOnlyJpegIsLeftAsItIs) {
   ASSERT_TRUE(locked.open(QIODevice::WriteOnly) && locked.write("kept") == 4);
   locked.close();
   ASSERT_TRUE(locked.setPermissions(QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther));
-  EXPECT_EQ(UserErrorOf([&] { SaveAs(path("Locked.jpg")); }),
-            "Cannot create file " + path("Locked.jpg"));
+  EXPECT_EQ(ProblemSaving(path("Locked.jpg")), "Cannot create file " + path("Locked.jpg"));
   EXPECT_EQ(ReadBytes(path("Locked.jpg")), "kept");
   EXPECT_FALSE(QFile::exists(path("locked.htm")));
 }
@@ -208,7 +200,10 @@ class ConvertedBitmap : public JpegFiles {
  protected:
   QString directory() const { return dir_.path() + "/"; }
   QString converted() const { return path("converted.bmp"); }
-  void Convert() const { WriteConvertedBitmap(picture_, directory()); }
+  void Convert() const { EXPECT_EQ(ProblemConverting(), ""); }
+  QString ProblemConverting() const {
+    return MessageOf(WriteConvertedBitmap(picture_, directory()));
+  }
   // Whether the written file holds the picture's pixels, read by our reader and by Qt's.
   void ExpectThePicture() const {
     const auto written = ReadBmpFile(converted().toStdString());
@@ -248,7 +243,7 @@ TEST_F(ConvertedBitmap, ASecondRunReplacesTheFile) {
 
 TEST_F(ConvertedBitmap, UnwritableFileIsReported) {
   ASSERT_TRUE(QDir().mkpath(path("converted.bmp/inside")));
-  EXPECT_EQ(UserErrorOf([&] { Convert(); }), "Cannot create file " + directory() + "converted.bmp");
+  EXPECT_EQ(ProblemConverting(), "Cannot create file " + directory() + "converted.bmp");
   EXPECT_TRUE(QFileInfo(path("converted.bmp/inside")).isDir());
 }
 
