@@ -12,9 +12,9 @@
 #include <jpeglib.h>
 
 #include "bench_pictures.h"
+#include "formats/html_page.h"
 #include "paint/recolour.h"
 #include "platform/jpeg_writer.h"
-#include "sources/html_page.h"
 
 namespace tintara {
 namespace {

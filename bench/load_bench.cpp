@@ -15,7 +15,7 @@ namespace {
 void Load(benchmark::State& state, PictureSize size) {
   const std::vector<std::uint8_t> file = EncodeBmp(SpritePicture(size));
   for (auto _ : state) {
-    std::optional<Bitmap> bitmap = DecodeBmp(file);
+    Expected<Bitmap> bitmap = DecodeBmp(file);
     if (!bitmap) {
       state.SkipWithError("the picture did not decode");
       break;

@@ -5,8 +5,8 @@
 #include <functional>
 
 #include "app/error_report.h"
-#include "sources/file_dialog.h"
-#include "sources/page_opener.h"
+#include "app/file_dialog.h"
+#include "app/page_opener.h"
 
 namespace tintara {
 

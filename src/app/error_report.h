@@ -11,7 +11,7 @@ using ErrorReporter = std::function<void(const QString& message)>;
 
 ErrorReporter MessageBoxReporter();
 
-// Runs one entry from the event loop into the program. An exception it raises (a UserError, or a
+// Runs one entry from the event loop into the program. An exception it raises (a bug, or a
 // failure such as running out of memory) ends it there; its message comes back, to be reported
 // once the window shows what the entry did before it stopped.
 std::optional<QString> Attempt(const std::function<void()>& operation);

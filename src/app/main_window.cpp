@@ -19,6 +19,7 @@
 
 #include "app/about_box.h"
 #include "app/embedded_art.h"
+#include "app/page_codes_dialog.h"
 #include "board/hint_switch.h"
 #include "board/picture_view.h"
 #include "board/qcolor_conversion.h"
@@ -26,7 +27,6 @@
 #include "board/swatch_board.h"
 #include "platform/ini_file.h"
 #include "platform/version.h"
-#include "sources/page_codes.h"
 
 namespace tintara {
 namespace {
@@ -289,6 +289,10 @@ void MainWindow::reportProblem(const Problem& problem, Report report) {
     QMetaObject::invokeMethod(
         this, [this, message] { desktop_.reportError(message); }, Qt::QueuedConnection);
   }
+}
+
+void MainWindow::tell(const std::optional<Problem>& problem) {
+  if (problem) reportProblem(*problem, Report::Now);
 }
 
 std::string MainWindow::codeText() const { return codeEdit_->text().toStdString(); }

@@ -7,7 +7,10 @@
 #include <vector>
 
 #include "app/desktop.h"
+#include "app/file_dialog.h"
+#include "app/picture_export.h"
 #include "app/program_files.h"
+#include "app/skin_export.h"
 #include "app/stored_placement_window.h"
 #include "paint/bodies.h"
 #include "paint/canvas.h"
@@ -15,9 +18,6 @@
 #include "paint/commands.h"
 #include "paint/edits_in_place.h"
 #include "paint/random_codes.h"
-#include "sources/file_dialog.h"
-#include "sources/picture_export.h"
-#include "sources/skin_export.h"
 
 class QAction;
 class QCheckBox;
@@ -101,6 +101,8 @@ class MainWindow : public StoredPlacementWindow {
     return [this, makeCommand, focus](auto&&...) { run(makeCommand(), focus); };
   }
   void reportProblem(const Problem& problem, Report report);
+  // Tells a problem of what leaves the document as it is, when there is one.
+  void tell(const std::optional<Problem>& problem);
 
   // The user's edits, as commands take them.
   std::string codeText() const;

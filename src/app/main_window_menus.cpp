@@ -7,12 +7,13 @@
 #include <QMenuBar>
 
 #include "app/about_box.h"
+#include "app/catalogue_menus.h"
 #include "app/main_window.h"
+#include "app/menu_builder.h"
+#include "formats/page_codes.h"
+#include "formats/picture_files.h"
 #include "paint/catalogue.h"
 #include "platform/ini_file.h"
-#include "sources/catalogue_menus.h"
-#include "sources/menu_builder.h"
-#include "sources/page_codes.h"
 
 namespace tintara {
 namespace {
@@ -39,12 +40,13 @@ void MainWindow::createMenus() {
   saveSkin_ = AddItem(file, "SaveSkin1", "Save S&kin As...");
   saveSkin_->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
   connect(saveSkin_, &QAction::triggered, this, attempting([this] {
-            skinExport_.SaveSkin(*document().model.work, picture(), PaintedTable(document()), this);
+            tell(skinExport_.SaveSkin(*document().model.work, picture(), PaintedTable(document()),
+                                      this));
           }));
   exportPalette_ = AddItem(file, "ExportPalette1", "Export Pa&lette...");
   connect(exportPalette_, &QAction::triggered, this, attempting([this] {
-            skinExport_.ExportPalette(*document().model.work, document().model.slots,
-                                      PaintedTable(document()), this);
+            tell(skinExport_.ExportPalette(*document().model.work, document().model.slots,
+                                           PaintedTable(document()), this));
           }));
   AddSeparator(file, "N1");
   connect(new CatalogueMenus(file), &CatalogueMenus::entryChosen, this,
@@ -99,8 +101,8 @@ void MainWindow::createMenus() {
 // The check has changed already; the hints follow it, and it is stored at once.
 void MainWindow::toggleHideHints() {
   updateHints();
-  IniFile(files_.iniPath.toStdString())
-      .WriteString("Setup", "HideHints", hideHints_->isChecked() ? "1" : "0");
+  tell(IniFile(files_.iniPath.toStdString())
+           .WriteString("Setup", "HideHints", hideHints_->isChecked() ? "1" : "0"));
 }
 
 void MainWindow::loadOtherBitmap() {
@@ -117,12 +119,12 @@ void MainWindow::loadCodesFromPage() {
 }
 
 void MainWindow::applyCodesOfPage(const QString& path) {
-  PageCodes page = ReadPageCodes(path);
-  if (!page.codes) {
-    reportProblem(Problem{std::move(page.problem)}, Report::Now);
+  Expected<std::string> codes = ReadPageCodes(path);
+  if (!codes) {
+    tell(std::move(codes).problem());
     return;
   }
-  run(commands::ApplyCodesFromPage(std::move(*page.codes)), Focus::EnlargeWhenApplied);
+  run(commands::ApplyCodesFromPage(std::move(*codes)), Focus::EnlargeWhenApplied);
 }
 
 // The guide is a page of its own, shown by the browser like the pages "Save as JPG" writes.
@@ -140,13 +142,13 @@ void MainWindow::showGuide() {
 }
 
 void MainWindow::saveAsJpeg() {
-  export_.SaveAsJpeg(picture(), codeEdit_->text(), startBrowser_->isChecked(), this);
+  tell(export_.SaveAsJpeg(picture(), codeEdit_->text(), startBrowser_->isChecked(), this));
 }
 
 // The picture stays converted when the file cannot be written.
 void MainWindow::convertAndSave() {
   run(commands::ConvertToMarkerSet2(codeText()), Focus::EnlargeWhenApplied);
-  export_.SaveConverted(picture(), files_.outputDirectory);
+  tell(WriteConvertedBitmap(picture(), files_.outputDirectory));
 }
 
 }  // namespace tintara

@@ -36,18 +36,26 @@ StoredPlacementWindow::StoredPlacementWindow(QString iniPath, QString section,
 
 StoredPlacementWindow::~StoredPlacementWindow() {
   if (!placed_ || written_) return;
-  if (const std::optional<QString> failure = Attempt([this] { writePlacement(); })) {
-    qWarning("%s", qUtf8Printable(*failure));
+  std::optional<QString> failure;
+  if (const std::optional<QString> fault = Attempt([&] {
+        if (const std::optional<Problem> problem = writePlacement()) {
+          failure = QString::fromStdString(problem->message);
+        }
+      })) {
+    failure = fault;
   }
+  if (failure) qWarning("%s", qUtf8Printable(*failure));
 }
 
 void StoredPlacementWindow::closeEvent(QCloseEvent* event) {
   QMainWindow::closeEvent(event);
   if (!event->isAccepted() || !placed_) return;
   written_ = true;
-  if (const std::optional<QString> failure = Attempt([this] { writePlacement(); })) {
-    reportError_(*failure);
+  std::optional<Problem> problem;
+  if (const std::optional<QString> fault = Attempt([&] { problem = writePlacement(); })) {
+    problem = Problem{fault->toStdString()};
   }
+  if (problem) reportError_(QString::fromStdString(problem->message));
 }
 
 // Qt creates the native window inside the first setVisible(true). Moving and resizing the
@@ -76,15 +84,17 @@ void StoredPlacementWindow::readPlacement() {
 
 // The normal bounds stand for a maximised window. Qt keeps them without the frame, so the frame
 // offset of the current geometry turns their corner into the outer one that move() takes.
-void StoredPlacementWindow::writePlacement() const {
+std::optional<Problem> StoredPlacementWindow::writePlacement() const {
   const QRect normal = normalGeometry();
   const QPoint frameOffset = geometry().topLeft() - pos();
   const IniFile ini(iniPath_.toStdString());
   const std::string section = section_.toStdString();
-  ini.WriteInteger(section, "Left", normal.x() - frameOffset.x());
-  ini.WriteInteger(section, "Top", normal.y() - frameOffset.y());
-  ini.WriteInteger(section, "Width", normal.width());
-  ini.WriteInteger(section, "Height", normal.height());
+  // The first write that fails ends the writing.
+  std::optional<Problem> problem = ini.WriteInteger(section, "Left", normal.x() - frameOffset.x());
+  if (!problem) problem = ini.WriteInteger(section, "Top", normal.y() - frameOffset.y());
+  if (!problem) problem = ini.WriteInteger(section, "Width", normal.width());
+  if (!problem) problem = ini.WriteInteger(section, "Height", normal.height());
+  return problem;
 }
 
 }  // namespace tintara

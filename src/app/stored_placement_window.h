@@ -3,7 +3,10 @@
 #include <QMainWindow>
 #include <QString>
 
+#include <optional>
+
 #include "app/error_report.h"
+#include "platform/problem.h"
 
 namespace tintara {
 
@@ -40,7 +43,7 @@ class StoredPlacementWindow : public QMainWindow {
 
  private:
   void readPlacement();
-  void writePlacement() const;
+  std::optional<Problem> writePlacement() const;
 
   QString iniPath_;
   QString section_;

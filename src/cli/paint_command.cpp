@@ -12,14 +12,14 @@
 #include <vector>
 
 #include "cli/usage_text.h"
+#include "formats/picture_files.h"
+#include "formats/skin_file.h"
 #include "paint/canvas.h"
 #include "paint/painted_skin.h"
 #include "paint/painting.h"
 #include "platform/bmp_reader.h"
 #include "platform/clock.h"
 #include "platform/file_io.h"
-#include "sources/picture_export.h"
-#include "sources/skin_export.h"
 
 namespace tintara {
 namespace {
@@ -135,18 +135,14 @@ std::variant<Request, Failure> ReadRequest(const QStringList& arguments) {
   return request;
 }
 
-void Write(const Request& request, const Document& painted, const Picture& picture,
-           const QString& path) {
-  if (request.type == "jpg") {
-    if (request.page) {
-      WriteJpegWithPage(path, picture, QString::fromStdString(painted.codeText),
-                        QDateTime::currentDateTime());
-    } else {
-      WriteJpeg(path, picture);
-    }
-  } else {
-    WriteSkin(path, *painted.model.work, picture, *PaintedTable(painted), request.scale);
+std::optional<Problem> Write(const Request& request, const Document& painted,
+                             const Picture& picture, const QString& path) {
+  if (request.type != "jpg") {
+    return WriteSkin(path, *painted.model.work, picture, *PaintedTable(painted), request.scale);
   }
+  if (!request.page) return WriteJpeg(path, picture);
+  return WriteJpegWithPage(path, picture, QString::fromStdString(painted.codeText),
+                           QDateTime::currentDateTime());
 }
 
 bool Tell(std::ostream& errors, const std::string& message) {
@@ -187,7 +183,9 @@ bool PaintOne(const Request& request, const Document& loaded, const QString& inp
   path.replace("{name}", QFileInfo(input).completeBaseName());
   path.replace("{n}", QString::number(codes == nullptr ? 1 : codes->line));
   try {
-    Write(request, painted, canvas.picture(), path);
+    if (const std::optional<Problem> problem = Write(request, painted, canvas.picture(), path)) {
+      return Tell(errors, problem->message);
+    }
   } catch (const std::exception& error) {
     return Tell(errors, error.what());
   }

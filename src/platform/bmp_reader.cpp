@@ -5,6 +5,7 @@
 #include <bit>
 #include <cstddef>
 #include <cstring>
+#include <optional>
 
 #include "platform/file_io.h"
 
@@ -113,12 +114,9 @@ bool ReadColourTable(std::span<const std::uint8_t> bytes, std::size_t tableOffse
   return true;
 }
 
-// The headers and the colour table; nothing, with the problem named, when they cannot be used.
-std::optional<Layout> ReadLayout(std::span<const std::uint8_t> bytes, std::string& problem) {
-  const auto fail = [&problem](const char* why) {
-    problem = why;
-    return std::nullopt;
-  };
+// The headers and the colour table, or why they cannot be used.
+Expected<Layout> ReadLayout(std::span<const std::uint8_t> bytes) {
+  const auto fail = [](const char* why) { return Problem{why}; };
   if (bytes.size() < kFileHeaderSize + 4 || bytes[0] != 'B' || bytes[1] != 'M') {
     return fail(kNotBmp);
   }
@@ -149,9 +147,8 @@ std::optional<Layout> ReadLayout(std::span<const std::uint8_t> bytes, std::strin
   height = height < 0 ? -height : height;
   if (width <= 0 || height == 0) return fail(kDamaged);
   if (static_cast<std::uint64_t>(width * height) > kMaxBmpPixels) {
-    problem = "the picture is too large (" + std::to_string(width) + " x " +
-              std::to_string(height) + " pixels)";
-    return std::nullopt;
+    return Problem{"the picture is too large (" + std::to_string(width) + " x " +
+                   std::to_string(height) + " pixels)"};
   }
   layout.width = static_cast<int>(width);
   layout.height = static_cast<int>(height);
@@ -410,14 +407,9 @@ void DecodeDeep(std::span<const std::uint8_t> pixels, const Layout& layout,
 
 }  // namespace
 
-std::optional<Bitmap> DecodeBmp(std::span<const std::uint8_t> bytes, std::string* problem) {
-  std::string why;
-  const auto fail = [&] {
-    if (problem != nullptr) *problem = why.empty() ? kDamaged : why;
-    return std::nullopt;
-  };
-  std::optional<Layout> layout = ReadLayout(bytes, why);
-  if (!layout) return fail();
+Expected<Bitmap> DecodeBmp(std::span<const std::uint8_t> bytes) {
+  Expected<Layout> layout = ReadLayout(bytes);
+  if (!layout) return std::move(layout).problem();
 
   Bitmap bitmap;
   bitmap.width = layout->width;
@@ -425,11 +417,11 @@ std::optional<Bitmap> DecodeBmp(std::span<const std::uint8_t> bytes, std::string
   bitmap.bitsPerPixel = layout->bitsPerPixel;
   if (layout->compression == kRle8 || layout->compression == kRle4) {
     const std::span<const std::uint8_t> stream = bytes.subspan(layout->pixelOffset);
-    if (!RleDecoder(stream, *layout, nullptr).Run()) return fail();
+    if (!RleDecoder(stream, *layout, nullptr).Run()) return Problem{kDamaged};
     RleDecoder(stream, *layout, &bitmap.indices).Run();
   } else {
     const auto pixels = UncompressedPixels(bytes, *layout);
-    if (!pixels) return fail();
+    if (!pixels) return Problem{kDamaged};
     if (bitmap.hasColourTable()) {
       if (layout->bitsPerPixel == 8) {
         CopyEightBitRows(*pixels, *layout, bitmap.indices);
@@ -447,10 +439,9 @@ std::optional<Bitmap> DecodeBmp(std::span<const std::uint8_t> bytes, std::string
 Expected<Bitmap> ReadBmpFile(const std::string& path) {
   Expected<std::vector<std::uint8_t>> file = ReadWholeFile(path, kMaxBmpFileBytes);
   if (!file) return std::move(file).problem();
-  std::string problem;
-  std::optional<Bitmap> bitmap = DecodeBmp(*file, &problem);
-  if (!bitmap) return Problem{std::move(problem), path};
-  return std::move(*bitmap);
+  Expected<Bitmap> bitmap = DecodeBmp(*file);
+  if (!bitmap) return Problem{std::move(bitmap).problem().message, path};
+  return bitmap;
 }
 
 }  // namespace tintara

@@ -2,7 +2,6 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <optional>
 #include <span>
 #include <string>
 
@@ -17,12 +16,11 @@ inline constexpr std::uint64_t kMaxBmpPixels = std::uint64_t{1} << 26;
 // colour table and a gap before the pixels. Larger files are refused before they are read.
 inline constexpr std::size_t kMaxBmpFileBytes = kMaxBmpPixels * 4 + (std::size_t{1} << 20);
 
-// Decodes a BMP file held in memory. Nothing when the data is not a bitmap this reader supports,
-// is larger than kMaxBmpPixels or is damaged in any way, and then, when asked, the problem in
-// words for the user ("not a BMP file"). It never reads or writes out of bounds, and allocates
-// for the pixels only once their data has been checked.
-std::optional<Bitmap> DecodeBmp(std::span<const std::uint8_t> bytes,
-                                std::string* problem = nullptr);
+// Decodes a BMP file held in memory. The problem, in words for the user ("not a BMP file"), when
+// the data is not a bitmap this reader supports, is larger than kMaxBmpPixels or is damaged in
+// any way. It never reads or writes out of bounds, and allocates for the pixels only once their
+// data has been checked.
+Expected<Bitmap> DecodeBmp(std::span<const std::uint8_t> bytes);
 
 // A BMP file read and decoded, or why not ("the file does not exist", "not a BMP file"), naming
 // the path.

@@ -6,7 +6,6 @@
 
 #include "platform/file_io.h"
 #include "platform/number_reader.h"
-#include "platform/user_error.h"
 
 namespace tintara {
 
@@ -231,20 +230,20 @@ std::int32_t IniFile::ReadInteger(std::string_view section, std::string_view key
   return ParseProfileInteger(ReadString(section, key, {})).value_or(fallback);
 }
 
-void IniFile::WriteString(std::string_view section, std::string_view key,
-                          std::string_view value) const {
+std::optional<Problem> IniFile::WriteString(std::string_view section, std::string_view key,
+                                            std::string_view value) const {
+  const auto unwritable = [this] { return Problem{"Unable to write to " + path_, path_}; };
   const auto content = ReadForUpdate(path_);
-  if (!content) throw UserError("Unable to write to " + path_);
+  if (!content) return unwritable();
   const std::string updated = WithIniValue(*content, section, key, value);
   const auto* data = reinterpret_cast<const std::uint8_t*>(updated.data());
-  if (!WriteFileAtomically(path_, std::span(data, updated.size()))) {
-    throw UserError("Unable to write to " + path_);
-  }
+  if (!WriteFileAtomically(path_, std::span(data, updated.size()))) return unwritable();
+  return std::nullopt;
 }
 
-void IniFile::WriteInteger(std::string_view section, std::string_view key,
-                           std::int32_t value) const {
-  WriteString(section, key, std::to_string(value));
+std::optional<Problem> IniFile::WriteInteger(std::string_view section, std::string_view key,
+                                             std::int32_t value) const {
+  return WriteString(section, key, std::to_string(value));
 }
 
 // The text must be the number alone: values come trimmed from the file, and a blank inside quotes

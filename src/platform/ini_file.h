@@ -5,6 +5,8 @@
 #include <string>
 #include <string_view>
 
+#include "platform/problem.h"
+
 namespace tintara {
 
 // A text INI file used the way the Windows profile functions use one: every call opens the file,
@@ -23,9 +25,11 @@ class IniFile {
                            std::int32_t fallback) const;
 
   // Creates the file, the section and the key as needed, through a temporary file and a rename.
-  // Throws UserError "Unable to write to <path>" when the file cannot be written.
-  void WriteString(std::string_view section, std::string_view key, std::string_view value) const;
-  void WriteInteger(std::string_view section, std::string_view key, std::int32_t value) const;
+  // Nothing when done; "Unable to write to <path>" when the file cannot be written.
+  [[nodiscard]] std::optional<Problem> WriteString(std::string_view section, std::string_view key,
+                                                   std::string_view value) const;
+  [[nodiscard]] std::optional<Problem> WriteInteger(std::string_view section, std::string_view key,
+                                                    std::int32_t value) const;
 
  private:
   std::string path_;

@@ -12,7 +12,7 @@ namespace tintara {
 struct Problem {
   std::string message{};
   std::string file{};  // empty when it concerns no file
-  int line = 0;      // from 1; 0 when it concerns no line
+  int line = 0;        // from 1; 0 when it concerns no line
 
   friend bool operator==(const Problem&, const Problem&) = default;
 };

@@ -165,7 +165,8 @@ TEST_F(HideHintsOption, IsReadFromTheIniFile) {
   } cases[] = {{"1", true}, {"2", true}, {"0", false}, {"abc", false}, {"0x10", true}};
   for (const auto& c : cases) {
     SCOPED_TRACE(c.stored);
-    IniFile(files().iniPath.toStdString()).WriteString("Setup", "HideHints", c.stored);
+    ASSERT_FALSE(
+        IniFile(files().iniPath.toStdString()).WriteString("Setup", "HideHints", c.stored));
     StartWindow();
     EXPECT_EQ(action("HideHints")->isChecked(), c.checked);
   }

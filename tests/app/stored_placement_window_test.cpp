@@ -19,7 +19,7 @@ class WindowPlacement : public WindowTest {
  protected:
   void StoreInForm1Section(std::initializer_list<std::pair<const char*, std::string>> values) {
     const IniFile ini(files().iniPath.toStdString());
-    for (const auto& [key, value] : values) ini.WriteString("TForm1", key, value);
+    for (const auto& [key, value] : values) ASSERT_FALSE(ini.WriteString("TForm1", key, value));
   }
 
   MainWindow& ShowForm() {
@@ -164,7 +164,7 @@ TEST_F(WindowPlacement, AMaximisedWindowStoresItsNormalBoundsAndReopensNormal) {
 }
 
 TEST_F(WindowPlacement, OtherSectionsOfTheFileAreKept) {
-  IniFile(files().iniPath.toStdString()).WriteString("Setup", "HideHints", "1");
+  ASSERT_FALSE(IniFile(files().iniPath.toStdString()).WriteString("Setup", "HideHints", "1"));
   ShowForm();
   window_.reset();
   EXPECT_EQ(IniText(),

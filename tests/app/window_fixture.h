@@ -9,11 +9,11 @@
 #include <QTemporaryDir>
 #include <memory>
 
+#include "app/file_dialog.h"
 #include "app/main_window.h"
 #include "board/control_names.h"
 #include "board/shape_control.h"
 #include "paint/test_pictures.h"
-#include "sources/file_dialog.h"
 
 namespace tintara {
 

@@ -348,9 +348,9 @@ Bytes With16(Bytes bytes, std::size_t at, std::uint32_t value) {
 
 // 64 bytes that declare 16384 x 16384 pixels and end the picture at once.
 TEST(BmpReaderHostile, AMemoryBombIsRefusedForItsSize) {
-  std::string problem;
-  EXPECT_FALSE(DecodeBmp(BuildBmp(Rle(8, 16384, 16384, {0, 1})), &problem));
-  EXPECT_EQ(problem, "the picture is too large (16384 x 16384 pixels)");
+  const Expected<Bitmap> bitmap = DecodeBmp(BuildBmp(Rle(8, 16384, 16384, {0, 1})));
+  ASSERT_FALSE(bitmap);
+  EXPECT_EQ(bitmap.problem().message, "the picture is too large (16384 x 16384 pixels)");
 }
 
 TEST(BmpReaderHostile, ProblemsAreNamedForTheUser) {
@@ -367,9 +367,9 @@ TEST(BmpReaderHostile, ProblemsAreNamedForTheUser) {
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
-    std::string problem;
-    EXPECT_FALSE(DecodeBmp(c.file, &problem));
-    EXPECT_EQ(problem, c.problem);
+    const Expected<Bitmap> bitmap = DecodeBmp(c.file);
+    ASSERT_FALSE(bitmap);
+    EXPECT_EQ(bitmap.problem().message, c.problem);
   }
 }
 

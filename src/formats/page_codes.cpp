@@ -1,7 +1,8 @@
-#include "sources/page_codes.h"
+#include "formats/page_codes.h"
 
 #include <QFile>
 #include <QFileInfo>
+#include <optional>
 #include <string_view>
 
 #include "platform/file_io.h"
@@ -109,9 +110,9 @@ std::string ShownName(const QString& path) {
 
 }  // namespace
 
-PageCodes CodesOnPage(QByteArrayView page) {
+Expected<std::string> CodesOnPage(QByteArrayView page) {
   const qsizetype marker = page.indexOf(QByteArrayView(kMarker));
-  if (marker < 0) return {std::nullopt, "it holds no code string"};
+  if (marker < 0) return Problem{"it holds no code string"};
   qsizetype start = marker + QByteArrayView(kMarker).size();
   if (start < page.size() && page[start] == ' ') ++start;
   qsizetype end = start;
@@ -120,27 +121,19 @@ PageCodes CodesOnPage(QByteArrayView page) {
     ++end;
   }
   const QString text = QString::fromLatin1(page.sliced(start, end - start));
-  return {DecodeReferences(text).toStdString(), {}};
+  return DecodeReferences(text).toStdString();
 }
 
-PageCodes ReadPageCodes(const QString& path) {
-  const auto cannotRead = [&path](const std::string& why) {
-    return PageCodes{std::nullopt, "Cannot read codes from " + ShownName(path) + ": " + why};
+Expected<std::string> ReadPageCodes(const QString& path) {
+  const std::string native = QFile::encodeName(path).toStdString();
+  const auto cannotRead = [&path, &native](const Problem& why) {
+    return Problem{"Cannot read codes from " + ShownName(path) + ": " + why.message, native};
   };
-  const auto file = ReadWholeFile(QFile::encodeName(path).toStdString(), kMaxPageBytes);
-  if (!file) return cannotRead(file.problem().message);
-  PageCodes found = CodesOnPage(QByteArrayView(*file));
-  if (!found.codes) return cannotRead(found.problem);
+  const auto file = ReadWholeFile(native, kMaxPageBytes);
+  if (!file) return cannotRead(file.problem());
+  Expected<std::string> found = CodesOnPage(QByteArrayView(*file));
+  if (!found) return cannotRead(found.problem());
   return found;
-}
-
-FileDialog PageCodesDialog() {
-  return {.purpose = FileDialog::Purpose::Open,
-          .defaultExt = "htm",
-          .filters = {"HTML pages (*.htm;*.html)", "All files (*)"},
-          .fileName = {},
-          .choiceLabel = {},
-          .choices = {}};
 }
 
 }  // namespace tintara

@@ -1,4 +1,4 @@
-#include "sources/page_codes.h"
+#include "formats/page_codes.h"
 
 #include <gtest/gtest.h>
 
@@ -6,7 +6,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 
-#include "sources/html_page.h"
+#include "formats/html_page.h"
 
 namespace tintara {
 namespace {
@@ -44,16 +44,16 @@ TEST(PageCodes, SavedPageGivesBackItsCodeString) {
   };
   for (const char* codeString : codeStrings) {
     SCOPED_TRACE(codeString);
-    const PageCodes found = CodesOnPage(SavedPage(QString::fromUtf8(codeString)));
-    ASSERT_TRUE(found.codes) << found.problem;
-    EXPECT_EQ(*found.codes, codeString);
+    const Expected<std::string> found = CodesOnPage(SavedPage(QString::fromUtf8(codeString)));
+    ASSERT_TRUE(found) << found.problem().message;
+    EXPECT_EQ(*found, codeString);
   }
 }
 
 TEST(PageCodes, MarkupInTheFileNameIsNotTakenForTheMarker) {
-  const PageCodes found = CodesOnPage(SavedPage("1 2", "<!--MOXEL--> 9<BR>.jpg"));
-  ASSERT_TRUE(found.codes);
-  EXPECT_EQ(*found.codes, "1 2");
+  const Expected<std::string> found = CodesOnPage(SavedPage("1 2", "<!--MOXEL--> 9<BR>.jpg"));
+  ASSERT_TRUE(found);
+  EXPECT_EQ(*found, "1 2");
 }
 
 TEST(PageCodes, PageWithoutMarkerHoldsNoCodeString) {
@@ -68,9 +68,9 @@ TEST(PageCodes, PageWithoutMarkerHoldsNoCodeString) {
   };
   for (const QByteArray& page : pages) {
     SCOPED_TRACE(page.left(40).toStdString());
-    const PageCodes found = CodesOnPage(page);
-    EXPECT_FALSE(found.codes);
-    EXPECT_EQ(found.problem, "it holds no code string");
+    const Expected<std::string> found = CodesOnPage(page);
+    ASSERT_FALSE(found);
+    EXPECT_EQ(found.problem().message, "it holds no code string");
   }
 }
 
@@ -88,16 +88,17 @@ TEST(PageCodes, CodesEndAtTheFirstTagAfterThem) {
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.line);
-    const PageCodes found = CodesOnPage(PageWithLine(c.line));
-    ASSERT_TRUE(found.codes);
-    EXPECT_EQ(*found.codes, c.codes);
+    const Expected<std::string> found = CodesOnPage(PageWithLine(c.line));
+    ASSERT_TRUE(found);
+    EXPECT_EQ(*found, c.codes);
   }
 }
 
 TEST(PageCodes, FirstMarkerLineCounts) {
-  const PageCodes found = CodesOnPage(PageWithLine("<!--MOXEL--> 1 2<BR>\r\n<!--MOXEL--> 3 4<BR>"));
-  ASSERT_TRUE(found.codes);
-  EXPECT_EQ(*found.codes, "1 2");
+  const Expected<std::string> found =
+      CodesOnPage(PageWithLine("<!--MOXEL--> 1 2<BR>\r\n<!--MOXEL--> 3 4<BR>"));
+  ASSERT_TRUE(found);
+  EXPECT_EQ(*found, "1 2");
 }
 
 TEST(PageCodes, LineEndsWithCrLfLfOrCrAlone) {
@@ -116,13 +117,13 @@ TEST(PageCodes, LineEndsWithCrLfLfOrCrAlone) {
   };
   for (const QByteArray& page : pages) {
     SCOPED_TRACE(page.toStdString());
-    const PageCodes found = CodesOnPage(page);
-    ASSERT_TRUE(found.codes);
-    EXPECT_EQ(*found.codes, "1 2 3");
+    const Expected<std::string> found = CodesOnPage(page);
+    ASSERT_TRUE(found);
+    EXPECT_EQ(*found, "1 2 3");
   }
-  const PageCodes nextLine = CodesOnPage("<!--MOXEL-->\n1 2 3<BR>\n");
-  ASSERT_TRUE(nextLine.codes);
-  EXPECT_EQ(*nextLine.codes, "");
+  const Expected<std::string> nextLine = CodesOnPage("<!--MOXEL-->\n1 2 3<BR>\n");
+  ASSERT_TRUE(nextLine);
+  EXPECT_EQ(*nextLine, "");
 }
 
 TEST(PageCodes, ReferencesWrittenByOtherProgramsAreDecoded) {
@@ -146,9 +147,9 @@ TEST(PageCodes, ReferencesWrittenByOtherProgramsAreDecoded) {
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.line);
-    const PageCodes found = CodesOnPage(PageWithLine(c.line));
-    ASSERT_TRUE(found.codes);
-    EXPECT_EQ(*found.codes, c.codes);
+    const Expected<std::string> found = CodesOnPage(PageWithLine(c.line));
+    ASSERT_TRUE(found);
+    EXPECT_EQ(*found, c.codes);
   }
 }
 
@@ -157,9 +158,9 @@ TEST(PageCodes, FileGivesTheCodesOfItsPage) {
   ASSERT_TRUE(dir.isValid());
   const QString path = dir.filePath("red.htm");
   ASSERT_TRUE(WriteBytes(path, SavedPage("9 223 1 ")));
-  const PageCodes found = ReadPageCodes(path);
-  ASSERT_TRUE(found.codes) << found.problem;
-  EXPECT_EQ(*found.codes, "9 223 1 ");
+  const Expected<std::string> found = ReadPageCodes(path);
+  ASSERT_TRUE(found) << found.problem().message;
+  EXPECT_EQ(*found, "9 223 1 ");
 }
 
 TEST(PageCodes, FileMessagesNameTheFileAndTheReason) {
@@ -185,20 +186,10 @@ TEST(PageCodes, FileMessagesNameTheFileAndTheReason) {
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.path.toStdString());
-    const PageCodes found = ReadPageCodes(c.path);
-    EXPECT_FALSE(found.codes);
-    EXPECT_EQ(found.problem, c.message);
+    const Expected<std::string> found = ReadPageCodes(c.path);
+    ASSERT_FALSE(found);
+    EXPECT_EQ(found.problem().message, c.message);
   }
-}
-
-TEST(PageCodes, DialogOpensHtmlPagesFirst) {
-  const FileDialog dialog = PageCodesDialog();
-  EXPECT_EQ(dialog.purpose, FileDialog::Purpose::Open);
-  EXPECT_EQ(dialog.defaultExt, "htm");
-  ASSERT_EQ(dialog.filters.size(), 2);
-  EXPECT_EQ(QtNameFilter(dialog.filters[0]), "HTML pages (*.htm *.html)");
-  EXPECT_EQ(dialog.filters[1], "All files (*)");
-  EXPECT_FALSE(dialog.confirmOverwrite);
 }
 
 }  // namespace

@@ -1,4 +1,4 @@
-#include "sources/picture_export.h"
+#include "formats/picture_files.h"
 
 #include <gtest/gtest.h>
 
@@ -9,14 +9,14 @@
 #include <QImage>
 #include <QImageReader>
 #include <QTemporaryDir>
-#include <optional>
-#include <vector>
 
+#include "formats/expected_page.h"
+#include "formats/html_page.h"
+#include "formats/message_of.h"
+#include "formats/read_bytes.h"
 #include "paint/picture.h"
 #include "platform/bmp_reader.h"
-#include "platform/user_error.h"
-#include "sources/expected_page.h"
-#include "sources/html_page.h"
+#include "platform/jpeg_writer.h"
 
 namespace tintara {
 namespace {
@@ -26,11 +26,6 @@ constexpr int kHeight = 13;
 
 // Far from any day the tests run on, so that a page stamped with the real time shows.
 const QDateTime kSavedAt(QDate(2001, 2, 3), QTime(13, 5, 9));
-
-QByteArray ReadBytes(const QString& path) {
-  QFile file(path);
-  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 // The page as written: CR LF after every line, the last included.
 QStringList PageLines(const QString& page) {
@@ -48,21 +43,8 @@ QString StampLine(const QDateTime& when) {
   return foot.value(5);
 }
 
-// The message of the UserError the call throws; empty when it throws none.
-template <typename Call>
-QString UserErrorOf(Call call) {
-  try {
-    call();
-  } catch (const UserError& error) {
-    return QString::fromStdString(error.what());
-  }
-  return {};
-}
-
-// An exporter whose save dialog answers with `chosen_` (a cancel when empty) and records what it
-// was set up with, whose page opener records paths and answers `opens_`, and whose clock says
-// kSavedAt. The picture has a different colour in every pixel.
-class JpegExport : public ::testing::Test {
+// A picture with a different colour in every pixel, saved at kSavedAt.
+class JpegFiles : public ::testing::Test {
  protected:
   void SetUp() override {
     ASSERT_TRUE(dir_.isValid());
@@ -80,29 +62,20 @@ class JpegExport : public ::testing::Test {
       }
     }
   }
-  void SaveAs(std::optional<QString> chosen, const QString& code = {}, bool openPage = true) {
-    chosen_ = std::move(chosen);
-    export_.SaveAsJpeg(picture_, code, openPage, nullptr);
+  // Writes the JPEG and its page, which must succeed.
+  void SaveAs(const QString& path, const QString& code = {}) const {
+    EXPECT_EQ(ProblemSaving(path, code), "");
+  }
+  // What stood in the way of writing them; empty when they were written.
+  QString ProblemSaving(const QString& path, const QString& code = {}) const {
+    return MessageOf(WriteJpegWithPage(path, picture_, code, kSavedAt));
   }
 
   QTemporaryDir dir_;
   Picture picture_;
-  std::optional<QString> chosen_;
-  std::vector<FileDialog> asked_;
-  QStringList opened_;
-  bool opens_ = true;
-  PictureExport export_{[this](const FileDialog& dialog, QWidget*) {
-                          asked_.push_back(dialog);
-                          return chosen_;
-                        },
-                        [this](const QString& page) {
-                          opened_ << page;
-                          return opens_;
-                        },
-                        [] { return kSavedAt; }};
 };
 
-TEST_F(JpegExport, RedJpgWritesThePictureAndItsPageLineByLine) {
+TEST_F(JpegFiles, RedJpgWritesThePictureAndItsPageLineByLine) {
   ASSERT_TRUE(QDir().mkpath(path("Skins")));
   SaveAs(path("Skins/Red.jpg"), "1 2 3 typed, not applied");
 
@@ -112,17 +85,14 @@ TEST_F(JpegExport, RedJpgWritesThePictureAndItsPageLineByLine) {
   EXPECT_FALSE(decoded.isNull());
   EXPECT_EQ(decoded.size(), QSize(kWidth, kHeight));
 
-  const QString page = path("Skins/red.htm");
-  const QStringList lines = PageLines(page);
+  const QStringList lines = PageLines(path("Skins/red.htm"));
   const QStringList expected = ExpectedPage("Red", "Red.jpg", kWidth, kHeight,
                                             "1 2 3 typed, not applied", StampLine(kSavedAt));
   ASSERT_EQ(lines.size(), 26);
   for (int i = 0; i < 26; ++i) EXPECT_EQ(lines[i], expected[i]) << "line " << i + 1;
-  EXPECT_EQ(export_.htmlLines(), lines);
-  EXPECT_EQ(opened_, QStringList{page});
 }
 
-TEST_F(JpegExport, TheJpegShowsThePaintedPicture) {
+TEST_F(JpegFiles, TheJpegShowsThePaintedPicture) {
   // One colour everywhere, so that compression cannot blur it into its neighbours.
   const QColor painted(200, 100, 50);
   std::fill(picture_.pixels.begin(), picture_.pixels.end(), painted.rgb());
@@ -133,7 +103,7 @@ TEST_F(JpegExport, TheJpegShowsThePaintedPicture) {
   EXPECT_NEAR(shown.blue(), painted.blue(), 3);
 }
 
-TEST_F(JpegExport, SeveralDotsCutTheTitleAtTheFirstAndTheExtensionAtTheLast) {
+TEST_F(JpegFiles, SeveralDotsCutTheTitleAtTheFirstAndTheExtensionAtTheLast) {
   SaveAs(path("my.red.skin.jpg"));
   const QStringList lines = PageLines(path("my.red.skin.htm"));
   EXPECT_EQ(lines.value(2), "<TITLE>my</TITLE>");
@@ -142,7 +112,7 @@ TEST_F(JpegExport, SeveralDotsCutTheTitleAtTheFirstAndTheExtensionAtTheLast) {
   EXPECT_TRUE(QFile::exists(path("my.red.skin.jpg")));
 }
 
-TEST_F(JpegExport, CodeLineCarriesTheCodeTextAsItIs) {
+TEST_F(JpegFiles, CodeLineCarriesTheCodeTextAsItIs) {
   const struct {
     const char* text;
     const char* line;
@@ -158,25 +128,7 @@ TEST_F(JpegExport, CodeLineCarriesTheCodeTextAsItIs) {
   }
 }
 
-TEST_F(JpegExport, CancelWritesAndChangesNothing) {
-  SaveAs(path("First.jpg"), "1 2 3 ");
-  const QStringList page = export_.htmlLines();
-  const QStringList files = QDir(dir_.path()).entryList(QDir::Files | QDir::Hidden);
-  opened_.clear();
-  EXPECT_NO_THROW(SaveAs(std::nullopt, "changed"));
-  EXPECT_EQ(QDir(dir_.path()).entryList(QDir::Files | QDir::Hidden), files);
-  EXPECT_EQ(export_.htmlLines(), page);
-  EXPECT_TRUE(opened_.isEmpty());
-}
-
-TEST_F(JpegExport, BrowserOptionOffWritesBothFilesAndOpensNothing) {
-  SaveAs(path("Quiet.jpg"), "1 2 3 ", false);
-  EXPECT_EQ(QImage(path("Quiet.jpg")).size(), QSize(kWidth, kHeight));
-  EXPECT_EQ(PageLines(path("quiet.htm")).size(), 26);
-  EXPECT_TRUE(opened_.isEmpty());
-}
-
-TEST_F(JpegExport, SavingTwiceReplacesBothFiles) {
+TEST_F(JpegFiles, SavingTwiceReplacesBothFiles) {
   SaveAs(path("Twice.jpg"), "1 2 3 ");
   const QByteArray firstJpeg = ReadBytes(path("Twice.jpg"));
   Paint(100);
@@ -185,32 +137,9 @@ TEST_F(JpegExport, SavingTwiceReplacesBothFiles) {
   const QStringList lines = PageLines(path("twice.htm"));
   EXPECT_EQ(lines.size(), 26);
   EXPECT_EQ(lines.value(13), "<!--MOXEL--> 200 201 202 <BR>");
-  EXPECT_EQ(export_.htmlLines(), lines);
-  EXPECT_EQ(opened_, QStringList(2, path("twice.htm")));
 }
 
-TEST_F(JpegExport, DialogOffersJpgFirstAndRemembersTheLastChoice) {
-  SaveAs(path("One.jpg"));
-  SaveAs(std::nullopt);
-  SaveAs(path("Two.jpg"));
-  ASSERT_EQ(asked_.size(), 3u);
-  const QStringList filters = {"All (*.jpg;*.jpeg)", "JPEG Image File (*.jpg)",
-                               "JPEG Image File (*.jpeg)"};
-  for (const FileDialog& asked : asked_) {
-    EXPECT_EQ(asked.purpose, FileDialog::Purpose::Save);
-    EXPECT_EQ(asked.defaultExt, "jpg");
-    EXPECT_EQ(asked.filters, filters);
-  }
-  EXPECT_EQ(asked_[0].fileName, "");
-  EXPECT_EQ(asked_[1].fileName, path("One.jpg"));
-  EXPECT_EQ(asked_[2].fileName, path("One.jpg"));  // the cancel kept it
-}
-
-TEST_F(JpegExport, JpegThatCannotBeCreatedStopsBeforeThePage) {
-  SaveAs(path("Earlier.jpg"), "1 2 3 ");
-  const QStringList earlierPage = export_.htmlLines();
-  opened_.clear();
-
+TEST_F(JpegFiles, JpegThatCannotBeCreatedStopsBeforeThePage) {
   const struct {
     const char* name;
     const char* chosen;
@@ -226,71 +155,55 @@ TEST_F(JpegExport, JpegThatCannotBeCreatedStopsBeforeThePage) {
   inside.close();
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
-    EXPECT_EQ(UserErrorOf([&] { SaveAs(path(c.chosen), "4 5 6 "); }),
-              "Cannot create file " + path(c.chosen));
+    EXPECT_EQ(ProblemSaving(path(c.chosen), "4 5 6 "), "Cannot create file " + path(c.chosen));
     EXPECT_FALSE(QFile::exists(path(c.page)));
-    EXPECT_EQ(export_.htmlLines(), earlierPage);
-    EXPECT_TRUE(opened_.isEmpty());
   }
   EXPECT_EQ(ReadBytes(path("Blue.jpg/kept.txt")), "kept");
   EXPECT_EQ(QDir(path("Blue.jpg")).entryList(QDir::Files | QDir::Hidden), QStringList{"kept.txt"});
 }
 
-TEST_F(JpegExport, PageThatCannotBeCreatedLeavesTheJpegWritten) {
+TEST_F(JpegFiles, PageThatCannotBeCreatedLeavesTheJpegWritten) {
   ASSERT_TRUE(QDir().mkpath(path("red.htm/inside")));
-  EXPECT_EQ(UserErrorOf([&] { SaveAs(path("Red.jpg")); }), "Cannot create file " + path("red.htm"));
+  EXPECT_EQ(ProblemSaving(path("Red.jpg")), "Cannot create file " + path("red.htm"));
   EXPECT_EQ(QImage(path("Red.jpg")).size(), QSize(kWidth, kHeight));
   EXPECT_TRUE(QFileInfo(path("red.htm")).isDir());
-  EXPECT_TRUE(opened_.isEmpty());
 }
 
-TEST_F(JpegExport, ANameWhosePageIsThePictureItselfIsRefusedBeforeWriting) {
-  EXPECT_EQ(UserErrorOf([&] { SaveAs(path("x.htm")); }),
+TEST_F(JpegFiles, ANameWhosePageIsThePictureItselfIsRefusedBeforeWriting) {
+  EXPECT_EQ(ProblemSaving(path("x.htm")),
             "Cannot save as x.htm: the picture and its HTML page would be the same file; choose a "
             "name ending in .jpg");
   EXPECT_TRUE(QDir(dir_.path()).isEmpty(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot));
-  EXPECT_TRUE(export_.htmlLines().isEmpty());
-  EXPECT_TRUE(opened_.isEmpty());
 }
 
-TEST_F(JpegExport, APictureTooLargeForJpegIsRefusedBeforeWriting) {
+TEST_F(JpegFiles, APictureTooLargeForJpegIsRefusedBeforeWriting) {
   ASSERT_TRUE(picture_.Resize(kMaxJpegDimension + 1, 1));
   std::fill(picture_.pixels.begin(), picture_.pixels.end(), 0xFF808080u);
-  EXPECT_EQ(UserErrorOf([&] { SaveAs(path("Red.jpg")); }),
+  EXPECT_EQ(ProblemSaving(path("Red.jpg")),
             "Cannot save Red.jpg as JPEG: the picture is 65501 x 1 pixels, and a JPEG can be at "
             "most 65500 x 65500");
   EXPECT_TRUE(QDir(dir_.path()).isEmpty(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot));
-  EXPECT_TRUE(opened_.isEmpty());
 }
 
-TEST_F(JpegExport, AReadOnlyJpegIsLeftAsItIs) {
+TEST_F(JpegFiles, AReadOnlyJpegIsLeftAsItIs) {
   QFile locked(path("Locked.jpg"));
   ASSERT_TRUE(locked.open(QIODevice::WriteOnly) && locked.write("kept") == 4);
   locked.close();
   ASSERT_TRUE(locked.setPermissions(QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther));
-  EXPECT_EQ(UserErrorOf([&] { SaveAs(path("Locked.jpg")); }),
-            "Cannot create file " + path("Locked.jpg"));
+  EXPECT_EQ(ProblemSaving(path("Locked.jpg")), "Cannot create file " + path("Locked.jpg"));
   EXPECT_EQ(ReadBytes(path("Locked.jpg")), "kept");
   EXPECT_FALSE(QFile::exists(path("locked.htm")));
-  EXPECT_TRUE(opened_.isEmpty());
-}
-
-TEST_F(JpegExport, APageNoProgramCanOpenIsReportedWithWhereItWasSaved) {
-  opens_ = false;
-  EXPECT_EQ(
-      UserErrorOf([&] { SaveAs(path("Red.jpg")); }),
-      "The page was saved as " + path("red.htm") + ", but no program could be started to open it.");
-  EXPECT_EQ(QImage(path("Red.jpg")).size(), QSize(kWidth, kHeight));
-  EXPECT_EQ(PageLines(path("red.htm")).size(), 26);
-  EXPECT_EQ(opened_, QStringList{path("red.htm")});
 }
 
 // "Convert and Save" writes into the program directory, given with its trailing separator.
-class ConvertedBitmap : public JpegExport {
+class ConvertedBitmap : public JpegFiles {
  protected:
   QString directory() const { return dir_.path() + "/"; }
   QString converted() const { return path("converted.bmp"); }
-  void Convert() const { export_.SaveConverted(picture_, directory()); }
+  void Convert() const { EXPECT_EQ(ProblemConverting(), ""); }
+  QString ProblemConverting() const {
+    return MessageOf(WriteConvertedBitmap(picture_, directory()));
+  }
   // Whether the written file holds the picture's pixels, read by our reader and by Qt's.
   void ExpectThePicture() const {
     const auto written = ReadBmpFile(converted().toStdString());
@@ -330,7 +243,7 @@ TEST_F(ConvertedBitmap, ASecondRunReplacesTheFile) {
 
 TEST_F(ConvertedBitmap, UnwritableFileIsReported) {
   ASSERT_TRUE(QDir().mkpath(path("converted.bmp/inside")));
-  EXPECT_EQ(UserErrorOf([&] { Convert(); }), "Cannot create file " + directory() + "converted.bmp");
+  EXPECT_EQ(ProblemConverting(), "Cannot create file " + directory() + "converted.bmp");
   EXPECT_TRUE(QFileInfo(path("converted.bmp/inside")).isDir());
 }
 

@@ -1,4 +1,4 @@
-#include "sources/file_dialog.h"
+#include "app/file_dialog.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "sources/html_page.h"
+#include "formats/html_page.h"
 
 #include <QUrl>
 

@@ -1,4 +1,4 @@
-#include "sources/menu_builder.h"
+#include "app/menu_builder.h"
 
 #include <QAction>
 #include <QMenu>

@@ -1,4 +1,4 @@
-#include "sources/catalogue_menus.h"
+#include "app/catalogue_menus.h"
 
 #include <gtest/gtest.h>
 

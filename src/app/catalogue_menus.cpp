@@ -1,11 +1,11 @@
-#include "sources/catalogue_menus.h"
+#include "app/catalogue_menus.h"
 
 #include <QAction>
 #include <QMenu>
 #include <map>
 
+#include "app/menu_builder.h"
 #include "paint/catalogue.h"
-#include "sources/menu_builder.h"
 
 namespace tintara {
 namespace {

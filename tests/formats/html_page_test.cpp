@@ -1,4 +1,4 @@
-#include "sources/html_page.h"
+#include "formats/html_page.h"
 
 #include <gtest/gtest.h>
 
@@ -7,7 +7,7 @@
 #include <QUrl>
 #include <algorithm>
 
-#include "sources/expected_page.h"
+#include "formats/expected_page.h"
 
 namespace tintara {
 namespace {

@@ -1,4 +1,4 @@
-#include "sources/page_opener.h"
+#include "app/page_opener.h"
 
 #include <QDesktopServices>
 #include <QUrl>

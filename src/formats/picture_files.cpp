@@ -1,0 +1,68 @@
+#include "formats/picture_files.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+#include "formats/export_files.h"
+#include "formats/html_page.h"
+#include "paint/picture.h"
+#include "platform/bmp_writer.h"
+#include "platform/jpeg_writer.h"
+
+namespace tintara {
+namespace {
+
+// The picture as a 24-bit bitmap of its display pixels.
+Bitmap TrueColourBitmap(const Picture& picture) {
+  Bitmap bitmap;
+  bitmap.width = picture.width;
+  bitmap.height = picture.height;
+  bitmap.bitsPerPixel = 24;
+  bitmap.pixels.assign(picture.pixels.begin(), picture.pixels.end());
+  return bitmap;
+}
+
+}  // namespace
+
+std::optional<Problem> WriteJpeg(const QString& path, const Picture& picture) {
+  if (!FitsJpeg(picture.width, picture.height)) {
+    return Problem{QStringLiteral("Cannot save %1 as JPEG: the picture is %2 x %3 pixels, and a "
+                                  "JPEG can be at most %4 x %4")
+                       .arg(QFileInfo(path).fileName())
+                       .arg(picture.width)
+                       .arg(picture.height)
+                       .arg(kMaxJpegDimension)
+                       .toStdString(),
+                   NativePath(path)};
+  }
+  if (!WriteJpegFile(NativePath(path), picture.Pixels())) return CannotCreate(path);
+  return std::nullopt;
+}
+
+std::optional<Problem> WriteJpegWithPage(const QString& path, const Picture& picture,
+                                         const QString& codeText, const QDateTime& now) {
+  const QString fileName = QFileInfo(path).fileName();
+  const QString page = HtmlPagePath(path);
+  // The page would be written over the picture just saved.
+  if (page == path) {
+    return Problem{("Cannot save as " + fileName +
+                    ": the picture and its HTML page would be the same file; choose a name ending "
+                    "in .jpg")
+                       .toStdString(),
+                   NativePath(path)};
+  }
+  if (std::optional<Problem> problem = WriteJpeg(path, picture)) return problem;
+  QStringList lines;
+  AddHtmlHead(lines, PageTitle(fileName));
+  AddHtmlBody(lines, fileName, picture.width, picture.height, codeText);
+  AddHtmlFoot(lines, now);
+  return WriteExportFile(page, EncodePage(lines));
+}
+
+std::optional<Problem> WriteConvertedBitmap(const Picture& picture, const QString& directory) {
+  // An installed program's output folder is made only once something goes into it.
+  QDir().mkpath(directory);
+  return WriteExportFile(directory + "converted.bmp", EncodeBmp(TrueColourBitmap(picture)));
+}
+
+}  // namespace tintara

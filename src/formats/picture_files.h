@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QDateTime>
+#include <QString>
+#include <optional>
+
+#include "platform/problem.h"
+
+namespace tintara {
+
+struct Picture;
+
+// The painted picture as files for the world outside. Each function gives back nothing once its
+// files are written, else the problem that stood in the way. A file that cannot be created ends
+// the writing with "Cannot create file <path>"; files are replaced only once their new content is
+// whole, and a read-only file is never replaced.
+
+// The picture as a JPEG. A picture too large for JPEG is refused before anything is written.
+[[nodiscard]] std::optional<Problem> WriteJpeg(const QString& path, const Picture& picture);
+
+// The JPEG and beside it the HTML page that shows it and lists the code text (see html_page.h),
+// named by HtmlPagePath. A name whose page would be the JPEG itself ("x.htm") is refused before
+// anything is written, as WriteJpeg refuses; the page is written only once the JPEG is.
+[[nodiscard]] std::optional<Problem> WriteJpegWithPage(const QString& path, const Picture& picture,
+                                                       const QString& codeText,
+                                                       const QDateTime& now);
+
+// The picture as the 24-bit BMP file "converted.bmp" in the directory, given with a trailing
+// separator, which is made when missing.
+[[nodiscard]] std::optional<Problem> WriteConvertedBitmap(const Picture& picture,
+                                                          const QString& directory);
+
+}  // namespace tintara

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QString>
+#include <optional>
+
+#include "paint/recolour.h"
+#include "platform/bitmap.h"
+#include "platform/problem.h"
+
+namespace tintara {
+
+struct Picture;
+
+// The painted skin saved without loss, at a scale of 1, 2, 3, 4 or 8, as PaintedSkin makes it: an
+// 8-bit palette picture with the work bitmap's indices and the painted colours, or for a picture
+// without a colour table the picture's pixels at 24 bits. The file type follows the name's
+// extension, .png or .bmp, whatever its case. Nothing comes back once it is written. Every
+// refusal and failure comes back before anything is written: a name with another extension ("Cannot
+// save skin.tga: a skin is saved as .png or .bmp"), a skin too large to be loaded again at that
+// scale, and a file that cannot be created ("Cannot create file <path>"). The file is replaced only
+// once its new content is whole, and a read-only file is never replaced.
+[[nodiscard]] std::optional<Problem> WriteSkin(const QString& path, const Bitmap& work,
+                                               const Picture& picture,
+                                               const DisplayTable& paintedTable, int scale);
+
+}  // namespace tintara
