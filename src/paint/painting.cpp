@@ -19,7 +19,8 @@ void LoadBitmap(Document& document, Bitmap bitmap) {
 
 void ApplyCodes(Document& document) {
   WriteSlotColours(document.model);
-  document.drawn = Drawn::Recoloured;
+  // With nothing loaded there is nothing to recolour: the design picture stays.
+  if (document.drawn != Drawn::Design) document.drawn = Drawn::Recoloured;
   document.codeText = WriteCodeString(document.model.slots);
 }
 

@@ -20,8 +20,8 @@ namespace tintara {
 // without slot 16 clears group 4, so that random codes skip it.
 void LoadBitmap(Document& document, Bitmap bitmap);
 
-// Writes every located slot's colour into the mapped table, recolours from the work bitmap and
-// rewrites the code string.
+// Writes every located slot's colour into the mapped table, recolours from the work bitmap (once
+// one is loaded) and rewrites the code string.
 void ApplyCodes(Document& document);
 
 // Gives the slot (1..16) the code and its reference colour, labelled as given.

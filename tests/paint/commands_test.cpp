@@ -172,6 +172,10 @@ TEST_F(CommandsTest, AStartUpWithoutItsBodySaysNothingAndKeepsTheDesignPicture) 
   EXPECT_EQ(Size(), (std::array<int, 2>{7, 5}));
   EXPECT_EQ(desk().sizeText(), "");
   EXPECT_EQ(desk().slotLabel(1), "000");
+  Apply("1 2 3 ");  // nothing loaded to recolour
+  EXPECT_EQ(Size(), (std::array<int, 2>{7, 5}));
+  EXPECT_EQ(desk().sizeText(), "");
+  EXPECT_FALSE(HasSkin(desk().document()));
 }
 
 // Such a picture has no colour table, so nothing in it can be painted.
