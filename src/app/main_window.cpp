@@ -193,7 +193,7 @@ void MainWindow::dropEvent(QDropEvent* event) {
   if (!TakeAsCopy(event, file)) return;
   // The file manager waits until the drop returns; the file opens, and a message shows, after.
   QMetaObject::invokeMethod(
-      this, [this, file] { openDroppedFile(file); }, Qt::QueuedConnection);
+      this, [this, file] { attempt([&] { openDroppedFile(file); }); }, Qt::QueuedConnection);
 }
 
 // Files dragged onto the edit box are the window's to open, not text to insert; the edit box
@@ -239,8 +239,7 @@ void MainWindow::openDroppedFile(const QString& path) {
   }
 }
 
-void MainWindow::run(const Command& command, Focus focus, Report report) {
-  const QSize pictureBefore(picture().width, picture().height);
+CommandResult MainWindow::run(const Command& command, Focus focus, Report report) {
   CommandResult result;
   const std::optional<QString> fault = Attempt([&] {
     EditsInPlace edits = editsInPlace();
@@ -249,18 +248,19 @@ void MainWindow::run(const Command& command, Focus focus, Report report) {
     // A code string the command wrote replaced what was typed, and the typing before it with it.
     showEdits(edits, result.wroteCodeText);
     showDocument();
-    if (result.loaded) {
-      applyEnlargeChoice();
-    } else {
-      fitWhenResized(pictureBefore);
-    }
+    // Only a load gives the picture another size.
+    if (result.loaded) applyEnlargeChoice();
   });
+  // A command that failed, or did not get as far, leaves the focus where it was.
+  const bool failed = (result.problem && !result.keepsChanges) || fault;
   const bool focusEnlarge =
       focus == Focus::Enlarge || (focus == Focus::EnlargeWhenApplied && result.codesApplied) ||
       (focus == Focus::EnlargeAfterLoad && result.loaded && colorsOnLoad_->isChecked());
-  if (focusEnlarge) enlarge_->setFocus();
+  if (focusEnlarge && !failed) enlarge_->setFocus();
   if (result.problem) reportProblem(*result.problem, report);
   if (fault) reportProblem(Problem{fault->toStdString()}, report);
+  if (fault && !result.problem) result.problem = Problem{fault->toStdString()};
+  return result;
 }
 
 void MainWindow::undo() { takeStep(runner_.Undo(), true); }

@@ -88,7 +88,7 @@ class MainWindow : public StoredPlacementWindow {
   // Running what the user does: run has a command run and shows the document and the effects;
   // undo and redo take a step back or again; attempt runs what leaves the document as it is. Each
   // reports a problem last.
-  void run(const Command& command, Focus focus, Report report = Report::Now);
+  CommandResult run(const Command& command, Focus focus, Report report = Report::Now);
   void undo();
   void redo();
   void attempt(const std::function<void()>& operation);

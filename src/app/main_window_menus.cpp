@@ -147,7 +147,7 @@ void MainWindow::saveAsJpeg() {
 
 // The picture stays converted when the file cannot be written.
 void MainWindow::convertAndSave() {
-  run(commands::ConvertToMarkerSet2(codeText()), Focus::EnlargeWhenApplied);
+  if (run(commands::ConvertToMarkerSet2(codeText()), Focus::EnlargeWhenApplied).problem) return;
   tell(WriteConvertedBitmap(picture(), files_.outputDirectory));
 }
 

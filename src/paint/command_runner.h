@@ -18,21 +18,21 @@ class CommandRunner {
 
   const Document& document() const { return document_; }
 
-  // Runs the command as one step, named for it, when it changed the document: also when it
-  // stopped at a code string token that is not a number (what it did before the token is the
-  // step). A command that fails in any other way, throws, or is not available leaves the document
-  // exactly as it was and records nothing; the result then says why (out of memory, or a fault).
+  // Runs the command as one step, named for it, when it changed the document beyond the code
+  // string: also when it stopped at a code string token that is not a number (what it did before
+  // the token is the step). A command that fails in any other way or throws leaves the document
+  // exactly as it was and records nothing, and the result says why (its problem, running out of
+  // memory, or a fault); one that is not available does nothing and says nothing.
   CommandResult Run(const Command& command);
 
   // The step taken back or taken again; the document is then the one from before it or after it.
-  // Nothing when there is no step to take.
+  // Nothing when there is no step to take. The step stays valid until the history next changes.
   const Step* Undo();
   const Step* Redo();
   // The step the last command took, while it is the one to undo.
-  const Step* newestStep() const { return history_.newestStep(); }
+  const Step* newestStep() const { return history_.nextUndo(); }
   const std::string* undoName() const { return history_.undoName(); }
   const std::string* redoName() const { return history_.redoName(); }
-  std::size_t undoCount() const { return history_.undoCount(); }
 
  private:
   Document document_;

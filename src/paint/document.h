@@ -27,8 +27,10 @@ struct Document {
   PaintModel model;  // slots, colour tables, the shared work bitmap, last codes, marker set
   Drawn drawn = Drawn::Design;
   std::array<std::string, kSlotCount> tokens;  // the slot labels: codes as typed ("007")
-  std::string codeText;                        // the code string as an operation wrote it
-  GroupChecks groups{};                        // the group checks as operations left them
+  // The code string an operation wrote, or took as typed when it stopped at a token.
+  std::string codeText;
+  // The group checks as the last command found them, with what it changed (Reload ticks them all).
+  GroupChecks groups{};
   int body = kStartUpBody;
   std::array<std::string, kBodyCount> bodyCaptions;
   std::string headFile;

@@ -36,7 +36,7 @@ CommandResult ReloadWith(Document& document, Bitmap bitmap, const std::string& c
   document.codeText = kDefaultCodeString;
   CommandResult result{.loaded = true, .wroteCodeText = true};
   if (applyColoursOnLoad && !document.model.lastCodes.empty()) {
-    result.problem = ApplyCodeText(document, document.model.lastCodes);
+    result.problem = ApplyCodeText(document, document.model.lastCodes, &result.codesApplied);
     result.keepsChanges = result.problem.has_value();
   }
   return result;

@@ -33,9 +33,12 @@ class UndoHistory {
   const std::string* undoName() const { return undo_.empty() ? nullptr : &undo_.back().name; }
   const std::string* redoName() const { return redo_.empty() ? nullptr : &redo_.back().name; }
   std::size_t undoCount() const { return undo_.size(); }
-  const Step* newestStep() const { return undo_.empty() ? nullptr : &undo_.back(); }
+  // The steps an undo and a redo would take; nothing when there is none.
+  const Step* nextUndo() const { return undo_.empty() ? nullptr : &undo_.back(); }
+  const Step* nextRedo() const { return redo_.empty() ? nullptr : &redo_.back(); }
 
   // The step taken back or taken again, which moves to the other list; nothing when there is none.
+  // A step handed out stays valid until the history next changes.
   const Step* Undo();
   const Step* Redo();
 

@@ -133,6 +133,10 @@ TEST_F(CommandRunnerTest, ACommandThatFailsOrChangesNothingTakesNoStep) {
   EXPECT_EQ(desk().undoName(), before);
   EXPECT_EQ(*desk().redoName(), "Drop on Slot 2");
   EXPECT_TRUE(Take(desk()) == shown);
+  desk().SetCodeText("x 5");
+  EXPECT_TRUE(desk().ApplyCodeText().message);  // stopped before any slot changed
+  EXPECT_EQ(desk().undoName(), before);
+  EXPECT_EQ(*desk().redoName(), "Drop on Slot 2");
 }
 
 // A fault half-way, out of memory or a bug, leaves the document as it was.
