@@ -2,17 +2,21 @@
 
 #include <exception>
 #include <new>
+#include <utility>
 
 namespace tintara {
 namespace {
 
 // The code string alone is what the user typed, kept as the edit box shows it: a command that
 // changed nothing else, as one that stopped at its first token, made no step of it.
-bool ChangedBeyondTheCodeText(Document& changed, const Document& before) {
-  std::string text = std::move(changed.codeText);
-  changed.codeText = before.codeText;
+bool ChangedBeyondTheCodeText(Document& changed, Document& before) {
+  std::string changedText = std::move(changed.codeText);
+  std::string beforeText = std::move(before.codeText);
+  changed.codeText.clear();
+  before.codeText.clear();
   const bool beyond = !(changed == before);
-  changed.codeText = std::move(text);
+  changed.codeText = std::move(changedText);
+  before.codeText = std::move(beforeText);
   return beyond;
 }
 
@@ -20,26 +24,39 @@ bool ChangedBeyondTheCodeText(Document& changed, const Document& before) {
 
 CommandResult CommandRunner::Run(const Command& command) {
   CommandResult result;
-  Document changed;
   try {
+    Document changed = document_;
     // The checks as the user left them belong to the document from before the command.
-    Document before = document_;
-    if (command.groups) before.groups = *command.groups;
-    if (command.enabled && !command.enabled(before)) return {};
-    changed = before;
+    if (command.groups) changed.groups = *command.groups;
+    const GroupChecks found = changed.groups;
+    if (command.enabled && !command.enabled(changed)) return {};
     result = command.apply(changed);
     if (result.problem && !result.keepsChanges) return result;
-    if (!ChangedBeyondTheCodeText(changed, before)) {
+    const GroupChecks own = std::exchange(document_.groups, found);
+    const bool stepped = ChangedBeyondTheCodeText(changed, document_);
+    document_.groups = own;
+    if (!stepped) {
       document_.codeText = std::move(changed.codeText);
       return result;
     }
-    history_.Record({command.name, std::move(before), changed});
+    // The step takes the document from before without copying it, and gives it back when the
+    // history has no room for the step.
+    Document after = changed;
+    Step step{command.name, std::move(document_), std::move(after)};
+    step.before.groups = found;
+    try {
+      history_.Record(std::move(step));
+    } catch (...) {
+      document_ = std::move(step.before);
+      document_.groups = own;
+      throw;
+    }
+    document_ = std::move(changed);
   } catch (const std::bad_alloc&) {
     return {.problem = Problem{command.name + " was not done: there is not enough memory."}};
   } catch (const std::exception& fault) {
     return {.problem = Problem{command.name + " was not done: " + fault.what()}};
   }
-  document_ = std::move(changed);
   result.stepTaken = true;
   return result;
 }

@@ -27,8 +27,9 @@ class UndoHistory {
   explicit UndoHistory(std::size_t maxBitmapBytes = kMaxBitmapBytes)
       : maxBitmapBytes_(maxBitmapBytes) {}
 
-  // A step was taken: it can be undone, and nothing can be redone.
-  void Record(Step step);
+  // A step was taken: it can be undone, and nothing can be redone. When there is no memory for
+  // it, the step is left as it was given and the history as it was.
+  void Record(Step&& step);
 
   const std::string* undoName() const { return undo_.empty() ? nullptr : &undo_.back().name; }
   const std::string* redoName() const { return redo_.empty() ? nullptr : &redo_.back().name; }
@@ -44,8 +45,10 @@ class UndoHistory {
 
  private:
   void Trim();
+  void DropOldest();
 
   std::size_t maxBitmapBytes_;
+  std::size_t bytes_ = 0;  // the bitmaps of the steps to undo, each once
   std::deque<Step> undo_;
   std::vector<Step> redo_;
 };

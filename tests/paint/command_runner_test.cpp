@@ -187,18 +187,21 @@ TEST_F(CommandRunnerTest, TenThousandStepsKeepAtMostTheLastFiveHundred) {
   EXPECT_EQ(undone, UndoHistory::kMaxSteps);
 }
 
+// A document holding only this bitmap, and a new bitmap of 1000 bytes.
+Document stateWith(std::shared_ptr<const Bitmap> work) {
+  Document document;
+  document.model.work = std::move(work);
+  return document;
+}
+
+std::shared_ptr<const Bitmap> bitmap() {
+  Bitmap b;
+  b.indices.assign(1000, 0);
+  return std::make_shared<const Bitmap>(std::move(b));
+}
+
 // Steps share the bitmaps they have in common; those of many loads count against a limit.
 TEST(UndoHistory, BitmapsBeyondTheLimitTakeTheOldestStepsWithThem) {
-  const auto stateWith = [](std::shared_ptr<const Bitmap> work) {
-    Document document;
-    document.model.work = std::move(work);
-    return document;
-  };
-  const auto bitmap = [] {
-    Bitmap b;
-    b.indices.assign(1000, 0);
-    return std::make_shared<const Bitmap>(std::move(b));
-  };
   UndoHistory history(3500);
   const auto shared = bitmap();
   for (int i = 0; i < 5; ++i) history.Record({"same", stateWith(shared), stateWith(shared)});
@@ -206,6 +209,19 @@ TEST(UndoHistory, BitmapsBeyondTheLimitTakeTheOldestStepsWithThem) {
   for (int i = 0; i < 5; ++i) history.Record({"new", stateWith(bitmap()), stateWith(bitmap())});
   // Two steps hold three bitmaps besides the one shown, and three fit in 3500 bytes.
   EXPECT_EQ(history.undoCount(), 2u);
+}
+
+// Undoing and redoing a step takes its bitmaps out of the count and back, once.
+TEST(UndoHistory, UndoAndRedoKeepTheBitmapsCountedOnce) {
+  UndoHistory history(2500);
+  const auto a = bitmap(), b = bitmap(), c = bitmap();
+  history.Record({"load b", stateWith(a), stateWith(b)});
+  for (int i = 0; i < 3; ++i) {
+    history.Undo();
+    history.Redo();
+  }
+  history.Record({"load c", stateWith(b), stateWith(c)});
+  EXPECT_EQ(history.undoCount(), 2u);  // a and b besides c: 2000 bytes
 }
 
 }  // namespace
