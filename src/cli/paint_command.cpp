@@ -1,48 +1,30 @@
 #include "cli/paint_command.h"
 
 #include <QCommandLineParser>
-#include <QDateTime>
 #include <QFile>
 #include <QFileInfo>
 #include <algorithm>
-#include <exception>
 #include <iostream>
 #include <optional>
+#include <thread>
 #include <variant>
 #include <vector>
 
+#include "cli/batch_painting.h"
+#include "cli/paint_request.h"
 #include "cli/usage_text.h"
-#include "formats/picture_files.h"
-#include "formats/skin_file.h"
-#include "paint/canvas.h"
 #include "paint/painted_skin.h"
-#include "paint/painting.h"
-#include "platform/bmp_reader.h"
 #include "platform/clock.h"
 #include "platform/file_io.h"
 
 namespace tintara {
 namespace {
 
+// More threads than this would only cost memory.
+constexpr int kMostJobs = 256;
+
 // A codes file is text; one larger than this holds no code strings worth reading.
 constexpr std::size_t kMaxCodesFileBytes = std::size_t{64} << 20;
-
-// One code string to paint with, and where it came from for messages ("codes.txt:3: ").
-struct CodeString {
-  std::string text;
-  int line = 1;
-  std::string origin;
-};
-
-struct Request {
-  QStringList inputs;
-  std::vector<CodeString> codeStrings;  // none: random codes
-  std::uint32_t seed = 0;
-  QString pattern;
-  QString type;  // "png", "bmp" or "jpg"
-  int scale = 1;
-  bool page = false;
-};
 
 struct Failure {
   int status;
@@ -54,7 +36,7 @@ QString OutputType(const QString& pattern) {
   return suffix == "jpeg" ? "jpg" : suffix;
 }
 
-std::optional<Failure> ReadCodesFile(const QString& path, Request& request) {
+std::optional<Failure> ReadCodesFile(const QString& path, PaintRequest& request) {
   const std::string native = QFile::encodeName(path).toStdString();
   const auto file = ReadWholeFile(native, kMaxCodesFileBytes);
   if (!file) return Failure{kSomethingBad, "tintara: " + native + ": " + file.problem().message};
@@ -74,7 +56,7 @@ std::optional<Failure> ReadCodesFile(const QString& path, Request& request) {
 }
 
 // The request the command line makes, or why it makes none.
-std::variant<Request, Failure> ReadRequest(const QStringList& arguments) {
+std::variant<PaintRequest, Failure> ReadRequest(const QStringList& arguments) {
   QCommandLineParser parser;
   parser.setApplicationDescription("Paints skin bitmaps with code strings and writes the result.");
   parser.addPositionalArgument("paint", "Paint bitmaps.", "paint");
@@ -89,7 +71,9 @@ std::variant<Request, Failure> ReadRequest(const QStringList& arguments) {
       "PATTERN");
   const QCommandLineOption scale("scale", "Scale a .png or .bmp output by 1, 2, 3, 4 or 8.", "N");
   const QCommandLineOption page("page", "Write the HTML page beside a .jpg output.");
-  parser.addOptions({codes, codesFile, random, seed, output, scale, page});
+  const QCommandLineOption jobs({"j", "jobs"}, "Paint N pictures at once (all cores by default).",
+                                "N");
+  parser.addOptions({codes, codesFile, random, seed, output, scale, page, jobs});
   parser.addHelpOption();
   const auto usage = [&parser](const QString& problem) {
     return Failure{kUsageError,
@@ -98,7 +82,7 @@ std::variant<Request, Failure> ReadRequest(const QStringList& arguments) {
   if (!parser.parse(arguments)) return usage(parser.errorText());
   if (parser.isSet("help")) return Failure{kAllWritten, UsageText(parser).toStdString()};
 
-  Request request;
+  PaintRequest request;
   request.inputs = parser.positionalArguments().mid(1);
   if (request.inputs.isEmpty()) return usage("No input bitmap given.");
   const int sources =
@@ -125,6 +109,12 @@ std::variant<Request, Failure> ReadRequest(const QStringList& arguments) {
   if (!ok || !knownScale) return usage("The scale must be 1, 2, 3, 4 or 8.");
   if (request.scale != 1 && request.type == "jpg") return usage("A .jpg output is not scaled.");
   request.page = parser.isSet(page);
+  request.jobs = parser.isSet(jobs) ? parser.value(jobs).toInt(&ok)
+                                    : static_cast<int>(std::thread::hardware_concurrency());
+  if (parser.isSet(jobs) && (!ok || request.jobs < 1 || request.jobs > kMostJobs)) {
+    return usage("The number of jobs must be from 1 to 256.");
+  }
+  request.jobs = std::clamp(request.jobs, 1, kMostJobs);
   if (request.page && request.type != "jpg") return usage("Only a .jpg output has a page.");
   if (request.inputs.size() > 1 && !request.pattern.contains("{name}")) {
     return usage("With several inputs the output must hold {name}.");
@@ -135,89 +125,15 @@ std::variant<Request, Failure> ReadRequest(const QStringList& arguments) {
   return request;
 }
 
-std::optional<Problem> Write(const Request& request, const Document& painted,
-                             const Picture& picture, const QString& path) {
-  if (request.type != "jpg") {
-    return WriteSkin(path, *painted.model.work, picture, *PaintedTable(painted), request.scale);
-  }
-  if (!request.page) return WriteJpeg(path, picture);
-  return WriteJpegWithPage(path, picture, QString::fromStdString(painted.codeText),
-                           QDateTime::currentDateTime());
-}
-
-bool Tell(std::ostream& errors, const std::string& message) {
-  errors << "tintara: " << message << '\n';
-  return false;
-}
-
-// The input as loaded; nothing, with the problem told, when it cannot be read.
-std::optional<Document> LoadedInput(const QString& input, std::ostream& errors) {
-  Expected<Bitmap> bitmap = ReadBmpFile(QFile::encodeName(input).toStdString());
-  if (!bitmap) {
-    Tell(errors, "Cannot open " + QFileInfo(input).fileName().toStdString() + ": " +
-                     bitmap.problem().message);
-    return std::nullopt;
-  }
-  return LoadedDocument(std::move(*bitmap));
-}
-
-// Paints the loaded input with one code string, or with random codes when there is none, and
-// writes it; false, with the problem told, when nothing was written. Every code string starts
-// from the picture as loaded.
-bool PaintOne(const Request& request, const Document& loaded, const QString& input,
-              const CodeString* codes, RandomGenerator& random, Canvas& canvas,
-              std::ostream& errors) {
-  Document painted = loaded;
-  if (codes == nullptr) {
-    RollRandomCodes(painted, GroupChecks{true, true, true, true}, random);
-  } else {
-    Expected<Document> applied = PaintedWithCodes(loaded, codes->text);
-    if (!applied) {
-      return Tell(errors, QFileInfo(input).fileName().toStdString() + ": " + codes->origin +
-                              applied.problem().message);
-    }
-    painted = std::move(*applied);
-  }
-  canvas.Show(painted);
-  QString path = request.pattern;
-  path.replace("{name}", QFileInfo(input).completeBaseName());
-  path.replace("{n}", QString::number(codes == nullptr ? 1 : codes->line));
-  try {
-    if (const std::optional<Problem> problem = Write(request, painted, canvas.picture(), path)) {
-      return Tell(errors, problem->message);
-    }
-  } catch (const std::exception& error) {
-    return Tell(errors, error.what());
-  }
-  return true;
-}
-
 }  // namespace
 
 int RunPaintCommand(const QStringList& arguments, std::ostream& errors) {
-  std::variant<Request, Failure> read = ReadRequest(arguments);
+  std::variant<PaintRequest, Failure> read = ReadRequest(arguments);
   if (const auto* failure = std::get_if<Failure>(&read)) {
     (failure->status == kAllWritten ? std::cout : errors) << failure->message << '\n';
     return failure->status;
   }
-  const Request& request = std::get<Request>(read);
-  bool allWritten = true;
-  Canvas canvas{Picture{}};
-  for (const QString& input : request.inputs) {
-    const std::optional<Document> loaded = LoadedInput(input, errors);
-    if (!loaded) {
-      allWritten = false;
-      continue;
-    }
-    RandomGenerator random(request.seed);
-    if (request.codeStrings.empty()) {
-      allWritten = PaintOne(request, *loaded, input, nullptr, random, canvas, errors) && allWritten;
-    }
-    for (const CodeString& codes : request.codeStrings) {
-      allWritten = PaintOne(request, *loaded, input, &codes, random, canvas, errors) && allWritten;
-    }
-  }
-  return allWritten ? kAllWritten : kSomethingBad;
+  return PaintAll(std::get<PaintRequest>(read), errors) ? kAllWritten : kSomethingBad;
 }
 
 }  // namespace tintara

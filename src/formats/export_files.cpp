@@ -22,4 +22,16 @@ std::optional<Problem> WriteExportFile(const QString& path, const QByteArray& by
                                          static_cast<std::size_t>(bytes.size())));
 }
 
+FileContent ContentOf(const QString& path, const QByteArray& bytes) {
+  const auto* data = reinterpret_cast<const std::uint8_t*>(bytes.constData());
+  return {path, std::vector<std::uint8_t>(data, data + bytes.size())};
+}
+
+std::optional<Problem> WriteFiles(const std::vector<FileContent>& files) {
+  for (const FileContent& file : files) {
+    if (std::optional<Problem> problem = WriteExportFile(file.path, file.bytes)) return problem;
+  }
+  return std::nullopt;
+}
+
 }  // namespace tintara

@@ -6,6 +6,7 @@
 #include <optional>
 #include <span>
 #include <string>
+#include <vector>
 
 #include "platform/problem.h"
 
@@ -21,5 +22,18 @@ std::string NativePath(const QString& path);
 [[nodiscard]] std::optional<Problem> WriteExportFile(const QString& path,
                                                      std::span<const std::uint8_t> bytes);
 [[nodiscard]] std::optional<Problem> WriteExportFile(const QString& path, const QByteArray& bytes);
+
+// A file's new content, made before anything is written, so that the files of many paintings can
+// be written as one batch.
+struct FileContent {
+  QString path;
+  std::vector<std::uint8_t> bytes;
+};
+
+FileContent ContentOf(const QString& path, const QByteArray& bytes);
+
+// Writes the files in order, each whole through a temporary file; the first that cannot be
+// written ends the writing.
+[[nodiscard]] std::optional<Problem> WriteFiles(const std::vector<FileContent>& files);
 
 }  // namespace tintara

@@ -24,39 +24,52 @@ Bitmap TrueColourBitmap(const Picture& picture) {
 
 }  // namespace
 
-std::optional<Problem> WriteJpeg(const QString& path, const Picture& picture) {
-  if (!FitsJpeg(picture.width, picture.height)) {
-    return Problem{QStringLiteral("Cannot save %1 as JPEG: the picture is %2 x %3 pixels, and a "
-                                  "JPEG can be at most %4 x %4")
-                       .arg(QFileInfo(path).fileName())
-                       .arg(picture.width)
-                       .arg(picture.height)
-                       .arg(kMaxJpegDimension)
-                       .toStdString(),
-                   NativePath(path)};
-  }
-  if (!WriteJpegFile(NativePath(path), picture.Pixels())) return CannotCreate(path);
-  return std::nullopt;
-}
-
-std::optional<Problem> WriteJpegWithPage(const QString& path, const Picture& picture,
-                                         const QString& codeText, const QDateTime& now) {
+Expected<std::vector<FileContent>> JpegFiles(const QString& path, const Picture& picture,
+                                             const QString* codeText, const QDateTime& now) {
   const QString fileName = QFileInfo(path).fileName();
   const QString page = HtmlPagePath(path);
-  // The page would be written over the picture just saved.
-  if (page == path) {
+  // The page would be written over the picture.
+  if (codeText != nullptr && page == path) {
     return Problem{("Cannot save as " + fileName +
                     ": the picture and its HTML page would be the same file; choose a name ending "
                     "in .jpg")
                        .toStdString(),
                    NativePath(path)};
   }
-  if (std::optional<Problem> problem = WriteJpeg(path, picture)) return problem;
-  QStringList lines;
-  AddHtmlHead(lines, PageTitle(fileName));
-  AddHtmlBody(lines, fileName, picture.width, picture.height, codeText);
-  AddHtmlFoot(lines, now);
-  return WriteExportFile(page, EncodePage(lines));
+  if (!FitsJpeg(picture.width, picture.height)) {
+    return Problem{QStringLiteral("Cannot save %1 as JPEG: the picture is %2 x %3 pixels, and a "
+                                  "JPEG can be at most %4 x %4")
+                       .arg(fileName)
+                       .arg(picture.width)
+                       .arg(picture.height)
+                       .arg(kMaxJpegDimension)
+                       .toStdString(),
+                   NativePath(path)};
+  }
+  std::optional<std::vector<std::uint8_t>> jpeg = EncodeJpeg(picture.Pixels());
+  if (!jpeg) return CannotCreate(path);
+  std::vector<FileContent> files{{path, std::move(*jpeg)}};
+  if (codeText != nullptr) {
+    QStringList lines;
+    AddHtmlHead(lines, PageTitle(fileName));
+    AddHtmlBody(lines, fileName, picture.width, picture.height, *codeText);
+    AddHtmlFoot(lines, now);
+    files.push_back(ContentOf(page, EncodePage(lines)));
+  }
+  return files;
+}
+
+std::optional<Problem> WriteJpeg(const QString& path, const Picture& picture) {
+  Expected<std::vector<FileContent>> files = JpegFiles(path, picture, nullptr, {});
+  if (!files) return std::move(files).problem();
+  return WriteFiles(*files);
+}
+
+std::optional<Problem> WriteJpegWithPage(const QString& path, const Picture& picture,
+                                         const QString& codeText, const QDateTime& now) {
+  Expected<std::vector<FileContent>> files = JpegFiles(path, picture, &codeText, now);
+  if (!files) return std::move(files).problem();
+  return WriteFiles(*files);
 }
 
 std::optional<Problem> WriteConvertedBitmap(const Picture& picture, const QString& directory) {

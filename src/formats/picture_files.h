@@ -4,6 +4,7 @@
 #include <QString>
 #include <optional>
 
+#include "formats/export_files.h"
 #include "platform/problem.h"
 
 namespace tintara {
@@ -14,6 +15,11 @@ struct Picture;
 // files are written, else the problem that stood in the way. A file that cannot be created ends
 // the writing with "Cannot create file <path>"; files are replaced only once their new content is
 // whole, and a read-only file is never replaced.
+
+// The files the two functions below write, in the order they write them, made without writing
+// anything and with the same refusals: the JPEG, and with a code text the page beside it.
+Expected<std::vector<FileContent>> JpegFiles(const QString& path, const Picture& picture,
+                                             const QString* codeText, const QDateTime& now);
 
 // The picture as a JPEG. A picture too large for JPEG is refused before anything is written.
 [[nodiscard]] std::optional<Problem> WriteJpeg(const QString& path, const Picture& picture);

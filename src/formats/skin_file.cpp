@@ -63,8 +63,8 @@ QByteArray EncodePng(const QImage& image) {
 
 }  // namespace
 
-std::optional<Problem> WriteSkin(const QString& path, const Bitmap& work, const Picture& picture,
-                                 const DisplayTable& paintedTable, int scale) {
+Expected<FileContent> SkinFile(const QString& path, const Bitmap& work, const Picture& picture,
+                               const DisplayTable& paintedTable, int scale) {
   const QString fileName = QFileInfo(path).fileName();
   const QString type = QFileInfo(path).suffix().toLower();
   if (type != "png" && type != "bmp") {
@@ -86,10 +86,17 @@ std::optional<Problem> WriteSkin(const QString& path, const Bitmap& work, const 
   }
 
   const Bitmap skin = PaintedSkin(work, picture, paintedTable, scale);
-  if (type == "bmp") return WriteExportFile(path, EncodeBmp(skin));
+  if (type == "bmp") return FileContent{path, EncodeBmp(skin)};
   const QByteArray png = EncodePng(SkinImage(skin, paintedTable));
   if (png.isEmpty()) return CannotCreate(path);
-  return WriteExportFile(path, png);
+  return ContentOf(path, png);
+}
+
+std::optional<Problem> WriteSkin(const QString& path, const Bitmap& work, const Picture& picture,
+                                 const DisplayTable& paintedTable, int scale) {
+  Expected<FileContent> file = SkinFile(path, work, picture, paintedTable, scale);
+  if (!file) return std::move(file).problem();
+  return WriteExportFile(file->path, file->bytes);
 }
 
 }  // namespace tintara

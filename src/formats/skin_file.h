@@ -3,6 +3,7 @@
 #include <QString>
 #include <optional>
 
+#include "formats/export_files.h"
 #include "paint/recolour.h"
 #include "platform/bitmap.h"
 #include "platform/problem.h"
@@ -19,6 +20,9 @@ struct Picture;
 // save skin.tga: a skin is saved as .png or .bmp"), a skin too large to be loaded again at that
 // scale, and a file that cannot be created ("Cannot create file <path>"). The file is replaced only
 // once its new content is whole, and a read-only file is never replaced.
+// The skin's file as WriteSkin writes it, made without writing anything, with the same refusals.
+Expected<FileContent> SkinFile(const QString& path, const Bitmap& work, const Picture& picture,
+                               const DisplayTable& paintedTable, int scale);
 [[nodiscard]] std::optional<Problem> WriteSkin(const QString& path, const Bitmap& work,
                                                const Picture& picture,
                                                const DisplayTable& paintedTable, int scale);

@@ -8,6 +8,7 @@
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
+#include <utility>
 
 namespace tintara {
 namespace {
@@ -54,11 +55,15 @@ bool MayReplace(const struct stat& st, const std::string& path) {
   return S_ISREG(st.st_mode) && (st.st_mode & 0222) != 0 && ::access(path.c_str(), W_OK) == 0;
 }
 
-// New files get the usual permissions; a replaced file keeps its own.
+// New files get the usual permissions; a replaced file keeps its own. The mask can only be read
+// by setting it, so it is read once, before files are made on several threads.
 mode_t NewMode() {
-  const mode_t mask = ::umask(0);
-  ::umask(mask);
-  return 0666 & ~mask;
+  static const mode_t mode = [] {
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    return 0666 & ~mask;
+  }();
+  return mode;
 }
 
 }  // namespace
@@ -84,27 +89,44 @@ Expected<std::vector<std::uint8_t>> ReadWholeFile(const std::string& path, std::
   return bytes;
 }
 
-bool WriteFileAtomically(const std::string& path, std::span<const std::uint8_t> bytes) {
+std::optional<StagedFile> StageFile(const std::string& path, std::span<const std::uint8_t> bytes) {
   const std::optional<std::filesystem::path> followed = FollowLinks(path);
-  if (!followed) return false;
-  const std::string target = followed->string();
+  if (!followed) return std::nullopt;
+  StagedFile staged;
+  staged.target = followed->string();
   mode_t mode = NewMode();
   struct stat st {};
-  if (::stat(target.c_str(), &st) == 0) {
-    if (!MayReplace(st, target)) return false;
+  if (::stat(staged.target.c_str(), &st) == 0) {
+    if (!MayReplace(st, staged.target)) return std::nullopt;
     mode = st.st_mode & 07777;
   } else if (errno != ENOENT) {
-    return false;
+    return std::nullopt;
   }
   // A short name, so that a target name near the length limit still leaves room for it.
   const std::filesystem::path directory = followed->parent_path();
-  std::string temp =
-      (directory.empty() ? std::filesystem::path(".") : directory) / ".tintara-XXXXXX";
-  const int fd = ::mkstemp(temp.data());
-  if (fd < 0) return false;
-  const bool ok = WriteAll(fd, bytes) && ::fchmod(fd, mode) == 0 && ::fsync(fd) == 0;
-  if (::close(fd) != 0 || !ok || std::rename(temp.c_str(), target.c_str()) != 0) {
-    ::unlink(temp.c_str());
+  staged.temp = (directory.empty() ? std::filesystem::path(".") : directory) / ".tintara-XXXXXX";
+  staged.fd = ::mkstemp(staged.temp.data());
+  if (staged.fd < 0) return std::nullopt;
+  if (!WriteAll(staged.fd, bytes) || ::fchmod(staged.fd, mode) != 0) {
+    Discard(staged);
+    return std::nullopt;
+  }
+  return staged;
+}
+
+void Discard(StagedFile& staged) {
+  if (staged.fd >= 0) ::close(staged.fd);
+  staged.fd = -1;
+  ::unlink(staged.temp.c_str());
+}
+
+bool WriteFileAtomically(const std::string& path, std::span<const std::uint8_t> bytes) {
+  std::optional<StagedFile> staged = StageFile(path, bytes);
+  if (!staged) return false;
+  const bool synced = ::fsync(staged->fd) == 0;
+  const bool closed = ::close(std::exchange(staged->fd, -1)) == 0;
+  if (!synced || !closed || std::rename(staged->temp.c_str(), staged->target.c_str()) != 0) {
+    Discard(*staged);
     return false;
   }
   return true;

@@ -22,4 +22,18 @@ Expected<std::vector<std::uint8_t>> ReadWholeFile(const std::string& path, std::
 // is read-only, is never replaced. False when anything failed; the temporary file is then removed.
 bool WriteFileAtomically(const std::string& path, std::span<const std::uint8_t> bytes);
 
+// New content for a file, written into a temporary file beside it and not yet in its place.
+struct StagedFile {
+  std::string temp;
+  std::string target;  // with every symbolic link followed
+  int fd = -1;         // the temporary file, open until it is synced
+};
+
+// The first half of a replace, checked as WriteFileAtomically checks it: the bytes written into a
+// temporary file beside the target, with the permissions the target has or a new file gets.
+// Nothing, and nothing left behind, when it cannot.
+std::optional<StagedFile> StageFile(const std::string& path, std::span<const std::uint8_t> bytes);
+// Closes and removes a staged file that is not to take its place.
+void Discard(StagedFile& staged);
+
 }  // namespace tintara

@@ -150,9 +150,4 @@ std::optional<std::vector<std::uint8_t>> EncodeJpeg(const DisplayPixels& picture
   return std::vector<std::uint8_t>(dest.buffer, dest.buffer + size);
 }
 
-bool WriteJpegFile(const std::string& path, const DisplayPixels& picture) {
-  const std::optional<std::vector<std::uint8_t>> bytes = EncodeJpeg(picture);
-  return bytes && WriteFileAtomically(path, *bytes);
-}
-
 }  // namespace tintara

@@ -29,8 +29,4 @@ constexpr bool FitsJpeg(int width, int height) {
 // the picture is empty, does not fit JPEG or its pixels do not cover width x height.
 std::optional<std::vector<std::uint8_t>> EncodeJpeg(const DisplayPixels& picture);
 
-// Encodes the picture and writes it to `path`, replacing an existing file only once the whole new
-// file is written. False when encoding or writing failed.
-bool WriteJpegFile(const std::string& path, const DisplayPixels& picture);
-
 }  // namespace tintara

@@ -82,6 +82,40 @@ TEST_F(PaintCommand, ACodesFileWritesOneOutputALineAndTellsTheBadOnes) {
   EXPECT_EQ(TableColour("out-4.bmp", 18), kSlots[1].set1Marker);
 }
 
+// Painting on several threads writes the same files and tells the same problems, in order.
+TEST_F(PaintCommand, SeveralJobsWriteWhatOneJobWrites) {
+  QByteArray lines;
+  for (int n = 1; n <= 70; ++n) lines += (n == 40 ? "5 x" : QByteArray::number(n) + " 2 3") + "\n";
+  Store("codes.txt", lines);
+  QDir().mkdir("one");
+  QDir().mkdir("two");
+  EXPECT_EQ(Run({"BODY.BMP", "--codes-file", "codes.txt", "--output", "one/{n}.png", "-j", "1"}),
+            kSomethingBad);
+  const std::string told = errors_.str();
+  EXPECT_EQ(Run({"BODY.BMP", "--codes-file", "codes.txt", "--output", "two/{n}.png", "-j", "2"}),
+            kSomethingBad);
+  EXPECT_EQ(errors_.str(), told);
+  for (int n = 1; n <= 70; ++n) {
+    SCOPED_TRACE(n);
+    QFile one(QStringLiteral("one/%1.png").arg(n));
+    QFile two(QStringLiteral("two/%1.png").arg(n));
+    ASSERT_EQ(one.open(QIODevice::ReadOnly), n != 40);
+    ASSERT_EQ(two.open(QIODevice::ReadOnly), n != 40);
+    EXPECT_EQ(one.readAll(), two.readAll());
+  }
+}
+
+// An output that cannot be written is told; the others of its batch are written whole.
+TEST_F(PaintCommand, AnOutputThatCannotBeWrittenLeavesTheOthersWhole) {
+  Store("codes.txt", "1\n2\n3\n");
+  QDir().mkpath("out-2.bmp/taken");  // a folder where the second output goes
+  EXPECT_EQ(Run({"BODY.BMP", "--codes-file", "codes.txt", "--output", "out-{n}.bmp", "-j", "2"}),
+            kSomethingBad);
+  EXPECT_EQ(errors_.str(), "tintara: Cannot create file out-2.bmp\n");
+  EXPECT_EQ(TableColour("out-1.bmp", 32), ReferenceColour(1));
+  EXPECT_EQ(TableColour("out-3.bmp", 32), ReferenceColour(3));
+}
+
 TEST_F(PaintCommand, AnInputThatCannotBeReadIsToldOnceAndTheOthersAreWritten) {
   EXPECT_EQ(Run({"NOPE.BMP", "BODY.BMP", "--codes", "5", "--output", "{name}.png"}), kSomethingBad);
   EXPECT_EQ(errors_.str(), "tintara: Cannot open NOPE.BMP: the file does not exist\n");

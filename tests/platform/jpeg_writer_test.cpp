@@ -7,16 +7,12 @@
 #include <csetjmp>
 #include <cstdio>
 #include <cstdlib>
-#include <filesystem>
-#include <fstream>
-#include <iterator>
 
 #include <jpeglib.h>
 
 namespace tintara {
 namespace {
 
-namespace fs = std::filesystem;
 
 struct Picture {
   int width = 0;
@@ -253,75 +249,6 @@ TEST(EncodeJpeg, RefusesPicturesItCannotEncode) {
     SCOPED_TRACE(c.name);
     EXPECT_FALSE(EncodeJpeg(c.picture));
   }
-}
-
-class WriteJpegFileTest : public testing::Test {
- protected:
-  void SetUp() override {
-    std::string pattern = (fs::temp_directory_path() / "jpeg_writer_test.XXXXXX").string();
-    ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
-    dir_ = pattern;
-  }
-  void TearDown() override { fs::remove_all(dir_); }
-
-  static std::vector<std::uint8_t> ReadBytes(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-  }
-  static void WriteBytes(const fs::path& path, const std::string& text) {
-    std::ofstream(path, std::ios::binary) << text;
-  }
-  // Everything in the directory, so stray temporary files show up.
-  std::vector<std::string> Entries() const {
-    std::vector<std::string> names;
-    for (const auto& entry : fs::directory_iterator(dir_)) names.push_back(entry.path().filename());
-    std::sort(names.begin(), names.end());
-    return names;
-  }
-
-  fs::path dir_;
-  Picture figure_ = DrawFigure(55, 144);
-};
-
-TEST_F(WriteJpegFileTest, WritesTheEncodedPicture) {
-  const fs::path path = dir_ / "Red.jpg";
-  ASSERT_TRUE(WriteJpegFile(path, figure_.view()));
-  EXPECT_EQ(ReadBytes(path), EncodeJpeg(figure_.view()).value());
-  EXPECT_EQ(Entries(), std::vector<std::string>{"Red.jpg"});
-}
-
-TEST_F(WriteJpegFileTest, ReplacesAnExistingFile) {
-  const fs::path path = dir_ / "Red.jpg";
-  WriteBytes(path, std::string(100000, 'x'));
-  ASSERT_TRUE(WriteJpegFile(path, figure_.view()));
-  EXPECT_EQ(ReadBytes(path), EncodeJpeg(figure_.view()).value());
-  EXPECT_EQ(Entries(), std::vector<std::string>{"Red.jpg"});
-}
-
-TEST_F(WriteJpegFileTest, FailsInAMissingDirectoryWithoutLeavingAFile) {
-  const fs::path path = dir_ / "missing" / "Red.jpg";
-  EXPECT_FALSE(WriteJpegFile(path, figure_.view()));
-  EXPECT_FALSE(fs::exists(path));
-  EXPECT_TRUE(Entries().empty());
-}
-
-TEST_F(WriteJpegFileTest, LeavesTheOldFileWhenEncodingFails) {
-  const fs::path path = dir_ / "Red.jpg";
-  const std::string old = "old picture";
-  WriteBytes(path, old);
-  EXPECT_FALSE(WriteJpegFile(path, {0, 0, {}, 0}));
-  EXPECT_EQ(ReadBytes(path), std::vector<std::uint8_t>(old.begin(), old.end()));
-  EXPECT_EQ(Entries(), std::vector<std::string>{"Red.jpg"});
-}
-
-TEST_F(WriteJpegFileTest, LeavesANonEmptyDirectoryOfThatNameAlone) {
-  const fs::path path = dir_ / "Red.jpg";
-  fs::create_directory(path);
-  WriteBytes(path / "inside.txt", "keep me");
-  EXPECT_FALSE(WriteJpegFile(path, figure_.view()));
-  EXPECT_TRUE(fs::is_directory(path));
-  EXPECT_EQ(ReadBytes(path / "inside.txt").size(), std::string("keep me").size());
-  EXPECT_EQ(Entries(), std::vector<std::string>{"Red.jpg"});
 }
 
 }  // namespace
