@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build needs, and with options those of the other targets:
 #   --with-tests    GoogleTest, for `make test` and `make check`
-#   --with-bench    Google Benchmark, for `make bench`
+#   --with-bench    Google Benchmark, ImageMagick, cjpeg and bc, for `make bench`
 #   --with-package  dpkg-shlibdeps and file, for `make package`
 #   --with-lint     the desktop entry, AppStream and manual page checkers, for `make lint`
 #   --with-desktop  an X server and tools to drive and photograph the window
@@ -18,7 +18,7 @@ packages=(
 for option in "$@"; do
   case "$option" in
     --with-tests) packages+=(libgtest-dev libgmock-dev) ;;
-    --with-bench) packages+=(libbenchmark-dev) ;;
+    --with-bench) packages+=(libbenchmark-dev imagemagick libjpeg-turbo-progs bc) ;;
     --with-package) packages+=(dpkg-dev file) ;;
     --with-lint) packages+=(desktop-file-utils appstream groff-base) ;;
     --with-desktop) packages+=(xvfb xdotool imagemagick) ;;

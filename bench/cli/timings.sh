@@ -1,14 +1,16 @@
 #!/usr/bin/env bash
 # Times `tintara paint` as whole processes: one 1024 x 1024 and one 4096 x 4096 8-bit picture to
 # JPEG with sixteen codes, and a 1,000-line codes file on a skin to PNG. Prints the median of
-# several runs of each. Usage: timings.sh BUILD_DIR
+# several runs of each, then the same work done by ImageMagick's convert and libjpeg-turbo's
+# cjpeg in the same run, and the ratios beside their goals. Usage: timings.sh BUILD_DIR
 set -euo pipefail
 build=$(cd "$1" && pwd)
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 "$build/bench/cli_write_inputs" "$work"
 cd "$work"
-codes="17 33 49 65 81 97 113 129 145 161 177 193 209 225 12 28"
+codes=$(cat codes-16.txt)
+read -r -a opaque <opaque-args.txt || true  # one line without a newline
 
 # The median wall time of `runs` runs of the command, in milliseconds.
 median_ms() {
@@ -28,7 +30,22 @@ median_ms() {
 mkdir -p many
 printf 'cli/1024   %8s ms  (paint, JPEG at quality 90)\n' \
   "$(median_ms 21 "$build/tintara" paint p1024.bmp --codes "$codes" --output p1024.jpg)"
-printf 'cli/4096   %8s ms  (paint, JPEG at quality 90)\n' \
-  "$(median_ms 7 "$build/tintara" paint p4096.bmp --codes "$codes" --output p4096.jpg)"
-printf 'cli/skins  %8s ms  (1,000 code strings on a skin to PNG)\n' \
-  "$(median_ms 5 "$build/tintara" paint skin.bmp --codes-file codes.txt --output 'many/{name}-{n}.png')"
+
+# The same paintings by other programs: convert replacing the sixteen marker colours, and cjpeg
+# encoding the painted 4096 picture from a PPM file.
+"$build/tintara" paint p4096.bmp --codes "$codes" --output p4096-painted.bmp
+convert p4096-painted.bmp p4096-painted.ppm
+t_skin=$(median_ms 21 "$build/tintara" paint skin.bmp --codes "$codes" --output skin.png)
+c_skin=$(median_ms 21 convert skin.bmp "${opaque[@]}" skin-convert.png)
+t_many=$(median_ms 5 "$build/tintara" paint skin.bmp --codes-file codes.txt --output 'many/{name}-{n}.png')
+t_4096=$(median_ms 7 "$build/tintara" paint p4096.bmp --codes "$codes" --output p4096.jpg)
+c_4096=$(median_ms 3 convert p4096.bmp "${opaque[@]}" -quality 90 p4096-convert.jpg)
+j_4096=$(median_ms 7 cjpeg -quality 90 -outfile p4096-cjpeg.jpg p4096-painted.ppm)
+printf 'skin/png   %8s ms  convert %8s ms  ratio %5.2f  (goal: at most 0.5)\n' "$t_skin" "$c_skin" \
+  "$(echo "$t_skin / $c_skin" | bc -l)"
+printf 'skins/png  %8s ms  10 x convert %8s ms  ratio %5.2f  (goal: at most 1)\n' "$t_many" \
+  "$(echo "10 * $c_skin" | bc -l)" "$(echo "$t_many / (10 * $c_skin)" | bc -l)"
+printf '4096/jpg   %8s ms  convert %8s ms  %5.1f times faster  (goal: at least 25)\n' "$t_4096" \
+  "$c_4096" "$(echo "$c_4096 / $t_4096" | bc -l)"
+printf '4096/jpg   %8s ms  cjpeg %8s ms  ratio %5.2f  (goal: at most 1.3)\n' "$t_4096" "$j_4096" \
+  "$(echo "$t_4096 / $j_4096" | bc -l)"

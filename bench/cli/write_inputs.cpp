@@ -1,5 +1,7 @@
 // Writes the inputs the command-line timings paint: the sprite picture at 1024 x 1024 and at
-// 4096 x 4096, a skin-sized one, and a file of 1,000 code strings.
+// 4096 x 4096, a skin-sized one, a file of 1,000 code strings, and the sixteen codes of one
+// painting with the "-fill NEW -opaque OLD" arguments that make ImageMagick's convert paint the
+// same colours.
 
 #include <cstdio>
 #include <fstream>
@@ -7,8 +9,22 @@
 
 #include "../bench_pictures.h"
 #include "paint/random_codes.h"
+#include "paint/reference_palette.h"
+#include "paint/slot_tables.h"
 #include "platform/bmp_writer.h"
 #include "platform/file_io.h"
+
+namespace {
+
+// A colour as convert takes it, "#RRGGBB".
+std::string Hex(tintara::Colour colour) {
+  char text[8];
+  std::snprintf(text, sizeof text, "#%02X%02X%02X", tintara::RedOf(colour),
+                tintara::GreenOf(colour), tintara::BlueOf(colour));
+  return text;
+}
+
+}  // namespace
 
 int main(int argc, char* argv[]) {
   if (argc != 2) {
@@ -28,6 +44,17 @@ int main(int argc, char* argv[]) {
       return 1;
     }
   }
+  std::ofstream one(folder + "codes-16.txt");
+  std::ofstream opaque(folder + "opaque-args.txt");
+  constexpr int kCodes[tintara::kSlotCount] = {17,  33,  49,  65,  81,  97,  113, 129,
+                                               145, 161, 177, 193, 209, 225, 12,  28};
+  for (int slot = 0; slot < tintara::kSlotCount; ++slot) {
+    const int code = kCodes[slot];
+    one << code << ' ';
+    opaque << "-fill " << Hex(tintara::ReferenceColour(code)) << " -opaque "
+           << Hex(tintara::kSlots[static_cast<std::size_t>(slot)].set1Marker) << ' ';
+  }
+  if (!one || !opaque) return 1;
   std::ofstream codes(folder + "codes.txt");
   tintara::RandomGenerator random(1);
   for (int line = 0; line < 1000; ++line) {
