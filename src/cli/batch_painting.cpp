@@ -95,7 +95,8 @@ void Make(const PaintRequest& request, const Painting& painting, Canvas& canvas,
     }
     painted = std::move(*applied);
   }
-  canvas.Show(painted);
+  // A skin of a palette picture is its indices and painted table: no picture is drawn for it.
+  if (request.type == "jpg" || !painted.model.work->hasColourTable()) canvas.Show(painted);
   QString path = request.pattern;
   path.replace("{name}", QFileInfo(input.path).completeBaseName());
   path.replace("{n}", QString::number(painting.codes == nullptr ? 1 : painting.codes->line));
