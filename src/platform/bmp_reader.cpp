@@ -17,6 +17,10 @@ constexpr std::uint32_t kCoreHeader = 12;
 constexpr std::uint32_t kInfoHeader = 40;
 constexpr std::uint32_t kOs2Header = 64;
 
+// The headers, the masks and the largest colour table all lie within the first kLayoutBytes bytes:
+// those of a V5 header, the largest, and of 256 four-byte entries.
+constexpr std::size_t kLayoutBytes = kFileHeaderSize + 124 + 256 * 4;
+
 constexpr char kNotBmp[] = "not a BMP file";
 constexpr char kUnsupported[] = "a kind of BMP file this program does not read";
 constexpr char kDamaged[] = "the file is damaged";
@@ -114,15 +118,16 @@ bool ReadColourTable(std::span<const std::uint8_t> bytes, std::size_t tableOffse
   return true;
 }
 
-// The headers and the colour table, or why they cannot be used.
-Expected<Layout> ReadLayout(std::span<const std::uint8_t> bytes) {
+// The headers and the colour table, or why they cannot be used, from the file's first bytes (all
+// of them up to kLayoutBytes) and its size.
+Expected<Layout> ReadLayout(std::span<const std::uint8_t> head, std::size_t fileSize) {
   const auto fail = [](const char* why) { return Problem{why}; };
-  if (bytes.size() < kFileHeaderSize + 4 || bytes[0] != 'B' || bytes[1] != 'M') {
+  if (head.size() < kFileHeaderSize + 4 || head[0] != 'B' || head[1] != 'M') {
     return fail(kNotBmp);
   }
-  const std::uint32_t headerSize = U32(bytes, kFileHeaderSize);
+  const std::uint32_t headerSize = U32(head, kFileHeaderSize);
   if (!IsKnownHeaderSize(headerSize)) return fail(kUnsupported);
-  if (bytes.size() < kFileHeaderSize + headerSize) return fail(kDamaged);
+  if (head.size() < kFileHeaderSize + headerSize) return fail(kDamaged);
 
   Layout layout;
   std::int64_t width = 0;
@@ -131,17 +136,17 @@ Expected<Layout> ReadLayout(std::span<const std::uint8_t> bytes) {
   std::uint32_t clrUsed = 0;
   std::size_t tableOffset = kFileHeaderSize + headerSize;
   if (headerSize == kCoreHeader) {
-    width = U16(bytes, 18);
-    height = U16(bytes, 20);
-    planes = U16(bytes, 22);
-    layout.bitsPerPixel = U16(bytes, 24);
+    width = U16(head, 18);
+    height = U16(head, 20);
+    planes = U16(head, 22);
+    layout.bitsPerPixel = U16(head, 24);
   } else {
-    width = S32(bytes, 18);
-    height = S32(bytes, 22);
-    planes = U16(bytes, 26);
-    layout.bitsPerPixel = U16(bytes, 28);
-    layout.compression = U32(bytes, 30);
-    clrUsed = U32(bytes, 46);
+    width = S32(head, 18);
+    height = S32(head, 22);
+    planes = U16(head, 26);
+    layout.bitsPerPixel = U16(head, 28);
+    layout.compression = U32(head, 30);
+    clrUsed = U32(head, 46);
   }
   layout.topDown = height < 0;
   height = height < 0 ? -height : height;
@@ -165,10 +170,10 @@ Expected<Layout> ReadLayout(std::span<const std::uint8_t> bytes) {
     const std::size_t masksAt = kFileHeaderSize + kInfoHeader;
     if (headerSize == kInfoHeader) {
       tableOffset += layout.compression == kAlphaBitFields ? 16 : 12;
-      if (bytes.size() < tableOffset) return fail(kDamaged);
+      if (head.size() < tableOffset) return fail(kDamaged);
     }
     for (std::size_t c = 0; c < 3; ++c) {
-      layout.masks[c] = U32(bytes, masksAt + 4 * c);
+      layout.masks[c] = U32(head, masksAt + 4 * c);
       if (!IsUsableMask(layout.masks[c], bits)) return fail(kUnsupported);
     }
   } else if (bits == 16) {
@@ -177,13 +182,13 @@ Expected<Layout> ReadLayout(std::span<const std::uint8_t> bytes) {
     layout.masks = {0x00FF0000, 0x0000FF00, 0x000000FF};
   }
 
-  layout.pixelOffset = U32(bytes, 10);
-  if (layout.pixelOffset < tableOffset || layout.pixelOffset > bytes.size()) {
+  layout.pixelOffset = U32(head, 10);
+  if (layout.pixelOffset < tableOffset || layout.pixelOffset > fileSize) {
     return fail(kDamaged);
   }
   if (bits <= 8) {
     const std::size_t entrySize = headerSize == kCoreHeader ? 3 : 4;
-    if (!ReadColourTable(bytes, tableOffset, entrySize, clrUsed, layout)) return fail(kDamaged);
+    if (!ReadColourTable(head, tableOffset, entrySize, clrUsed, layout)) return fail(kDamaged);
   }
   return layout;
 }
@@ -192,66 +197,14 @@ std::size_t Stride(const Layout& layout) {
   return (static_cast<std::size_t>(layout.width) * layout.bitsPerPixel + 31) / 32 * 4;
 }
 
-// The bytes of the stored row that becomes output row `row` (top row first).
-const std::uint8_t* StoredRow(std::span<const std::uint8_t> pixels, const Layout& layout,
-                              std::size_t stride, int row) {
-  const int stored = layout.topDown ? row : layout.height - 1 - row;
-  return pixels.data() + static_cast<std::size_t>(stored) * stride;
-}
-
-// Uncompressed data must be present in full (the last row may lack its padding) before anything
-// is allocated for it.
-std::optional<std::span<const std::uint8_t>> UncompressedPixels(std::span<const std::uint8_t> bytes,
-                                                                const Layout& layout) {
-  const std::size_t rowBytes =
-      (static_cast<std::size_t>(layout.width) * layout.bitsPerPixel + 7) / 8;
-  const std::size_t needed =
-      Stride(layout) * static_cast<std::size_t>(layout.height - 1) + rowBytes;
-  if (bytes.size() - layout.pixelOffset < needed) return {};
-  return bytes.subspan(layout.pixelOffset, needed);
+// The bytes of a stored row without its padding, which the last row may lack.
+std::size_t RowBytes(const Layout& layout) {
+  return (static_cast<std::size_t>(layout.width) * layout.bitsPerPixel + 7) / 8;
 }
 
 // Pixel i of a row of 4-bit pixels, the first in the high half of each byte.
 std::uint8_t NibbleAt(const std::uint8_t* row, std::size_t i) {
   return static_cast<std::uint8_t>((i & 1) ? row[i / 2] & 0x0F : row[i / 2] >> 4);
-}
-
-// Bottom-up rows are read from the end of the data backwards, which the hardware prefetcher does
-// not follow from one row to the next; asking for a row ahead of time keeps the copy at full speed.
-void Prefetch(const std::uint8_t* data, std::size_t size) {
-  constexpr std::size_t kCacheLine = 64;
-  for (std::size_t at = 0; at < size; at += kCacheLine) __builtin_prefetch(data + at);
-}
-
-// The hot path: whole rows appended to memory reserved once, with nothing zero-filled first.
-void CopyEightBitRows(std::span<const std::uint8_t> pixels, const Layout& layout,
-                      std::vector<std::uint8_t>& indices) {
-  const std::size_t width = static_cast<std::size_t>(layout.width);
-  const std::size_t stride = Stride(layout);
-  indices.reserve(width * static_cast<std::size_t>(layout.height));
-  for (int row = 0; row < layout.height; ++row) {
-    if (row + 2 < layout.height) Prefetch(StoredRow(pixels, layout, stride, row + 2), width);
-    const std::uint8_t* in = StoredRow(pixels, layout, stride, row);
-    indices.insert(indices.end(), in, in + width);
-  }
-}
-
-void UnpackRows(std::span<const std::uint8_t> pixels, const Layout& layout,
-                std::vector<std::uint8_t>& indices) {
-  const std::size_t width = static_cast<std::size_t>(layout.width);
-  const std::size_t stride = Stride(layout);
-  const unsigned bits = static_cast<unsigned>(layout.bitsPerPixel);
-  const unsigned perByte = 8 / bits;
-  const unsigned mask = (1u << bits) - 1;
-  indices.resize(width * static_cast<std::size_t>(layout.height));
-  for (int row = 0; row < layout.height; ++row) {
-    const std::uint8_t* in = StoredRow(pixels, layout, stride, row);
-    std::uint8_t* out = indices.data() + static_cast<std::size_t>(row) * width;
-    for (std::size_t x = 0; x < width; ++x) {
-      const unsigned shift = 8 - bits * (1 + static_cast<unsigned>(x % perByte));
-      out[x] = static_cast<std::uint8_t>((in[x / perByte] >> shift) & mask);
-    }
-  }
 }
 
 // Run-length decoding: writes the runs into a picture of index 0, bottom row first. Fails when a
@@ -374,41 +327,186 @@ class Channel {
   std::array<std::uint8_t, 256> scale_{};
 };
 
-template <std::size_t kBytesPerPixel, std::uint32_t (*kLoad)(const std::uint8_t*)>
-void DecodeDeepRows(std::span<const std::uint8_t> pixels, const Layout& layout,
-                    std::vector<std::uint32_t>& out) {
-  const std::size_t width = static_cast<std::size_t>(layout.width);
-  const std::size_t stride = Stride(layout);
-  const Channel red(layout.masks[0]);
-  const Channel green(layout.masks[1]);
-  const Channel blue(layout.masks[2]);
-  out.resize(width * static_cast<std::size_t>(layout.height));
-  for (int row = 0; row < layout.height; ++row) {
-    const std::uint8_t* in = StoredRow(pixels, layout, stride, row);
-    std::uint32_t* dst = out.data() + static_cast<std::size_t>(row) * width;
-    for (std::size_t x = 0; x < width; ++x, in += kBytesPerPixel) {
-      const std::uint32_t value = kLoad(in);
-      dst[x] = 0xFF000000u | (red(value) << 16) | (green(value) << 8) | blue(value);
+// Where a file's bytes come from: memory, or the file itself, its rows read straight into place.
+class Source {
+ public:
+  // The file's size, as far as it is known before it is read.
+  virtual std::size_t size() const = 0;
+  // Up to count bytes from offset on, fewer where the file ends; valid until the next call.
+  virtual Expected<std::span<const std::uint8_t>> Bytes(std::size_t offset, std::size_t count) = 0;
+  // Fills each row with rowBytes bytes, the first row's from offset on and each next row's stride
+  // bytes further: how many rows were there in full.
+  virtual Expected<std::size_t> ReadRows(std::size_t offset, std::size_t stride,
+                                         std::size_t rowBytes,
+                                         std::span<std::uint8_t* const> rows) = 0;
+
+ protected:
+  ~Source() = default;
+};
+
+class MemorySource final : public Source {
+ public:
+  explicit MemorySource(std::span<const std::uint8_t> bytes) : bytes_(bytes) {}
+
+  std::size_t size() const override { return bytes_.size(); }
+
+  Expected<std::span<const std::uint8_t>> Bytes(std::size_t offset, std::size_t count) override {
+    const std::span<const std::uint8_t> rest = bytes_.subspan(std::min(offset, bytes_.size()));
+    return rest.first(std::min(count, rest.size()));
+  }
+
+  Expected<std::size_t> ReadRows(std::size_t offset, std::size_t stride, std::size_t rowBytes,
+                                 std::span<std::uint8_t* const> rows) override {
+    for (std::size_t i = 0; i < rows.size(); ++i, offset += stride) {
+      if (offset > bytes_.size() || bytes_.size() - offset < rowBytes) return i;
+      std::memcpy(rows[i], bytes_.data() + offset, rowBytes);
     }
+    return rows.size();
+  }
+
+ private:
+  std::span<const std::uint8_t> bytes_;
+};
+
+class FileSource final : public Source {
+ public:
+  explicit FileSource(const ReadOnlyFile& file) : file_(file) {}
+
+  std::size_t size() const override { return file_.size(); }
+
+  Expected<std::span<const std::uint8_t>> Bytes(std::size_t offset, std::size_t count) override {
+    buffer_.resize(offset < file_.size() ? std::min(count, file_.size() - offset) : 0);
+    const std::span<std::uint8_t> whole(buffer_);
+    const Expected<std::size_t> read = file_.ReadAt(offset, {&whole, 1});
+    if (!read) return read.problem();
+    return std::span<const std::uint8_t>(buffer_).first(*read);
+  }
+
+  Expected<std::size_t> ReadRows(std::size_t offset, std::size_t stride, std::size_t rowBytes,
+                                 std::span<std::uint8_t* const> rows) override {
+    // The system's cost for each piece it fills outweighs copying a short row once more while it
+    // is in the cache.
+    constexpr std::size_t kShortRow = 2048;
+    const std::size_t span = stride * (rows.size() - 1) + rowBytes;
+    if (rowBytes < kShortRow) {
+      const Expected<std::span<const std::uint8_t>> bytes = Bytes(offset, span);
+      if (!bytes) return bytes.problem();
+      return MemorySource(*bytes).ReadRows(0, stride, rowBytes, rows);
+    }
+    pieces_.clear();
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+      pieces_.emplace_back(rows[i], rowBytes);
+      if (stride > rowBytes && i + 1 < rows.size()) {
+        pieces_.emplace_back(padding_.data(), stride - rowBytes);
+      }
+    }
+    const Expected<std::size_t> read = file_.ReadAt(offset, pieces_);
+    if (!read) return read.problem();
+    return *read < rowBytes ? 0 : (*read - rowBytes) / stride + 1;
+  }
+
+ private:
+  const ReadOnlyFile& file_;
+  std::vector<std::uint8_t> buffer_;
+  std::vector<std::span<std::uint8_t>> pieces_;
+  std::array<std::uint8_t, 3> padding_{};  // where each row's padding goes
+};
+
+// Reads the stored rows in the file's order, each straight into the end of the row of `out` it
+// becomes, and has `widen` spread every row over its whole output row in place. The problem when
+// the rows could not be read or end early.
+template <typename Widen>
+std::optional<Problem> ReadRowsInPlace(Source& source, const Layout& layout, std::uint8_t* out,
+                                       std::size_t outRowBytes, Widen widen) {
+  // Rows are read in runs of up to 256 KB, which stay in the cache to be widened.
+  constexpr std::size_t kRunBytes = std::size_t{1} << 18;
+  std::array<std::uint8_t*, 1024> rows;
+  const std::size_t height = static_cast<std::size_t>(layout.height);
+  const std::size_t stride = Stride(layout);
+  const std::size_t rowBytes = RowBytes(layout);
+  const std::size_t runRows = std::clamp<std::size_t>(kRunBytes / stride, 1, rows.size());
+  const auto outRow = [&](std::size_t stored) {
+    return out + (layout.topDown ? stored : height - 1 - stored) * outRowBytes;
+  };
+  std::size_t offset = layout.pixelOffset;
+  for (std::size_t first = 0; first < height;) {
+    const std::size_t count = std::min(runRows, height - first);
+    for (std::size_t i = 0; i < count; ++i) rows[i] = outRow(first + i) + outRowBytes - rowBytes;
+    const Expected<std::size_t> read =
+        source.ReadRows(offset, stride, rowBytes, {rows.data(), count});
+    if (!read) return read.problem();
+    if (*read < count) return Problem{kDamaged};  // the file shrank since its size was checked
+    for (std::size_t i = 0; i < count; ++i) widen(outRow(first + i));
+    first += count;
+    offset += count * stride;
+  }
+  return std::nullopt;
+}
+
+// Spreads a row of 1- or 4-bit pixels, held at the end of its output row, to one byte a pixel.
+// Going left to right, each output byte overwrites only input bytes already used up.
+void UnpackRowInPlace(std::uint8_t* row, std::size_t width, unsigned bits) {
+  const unsigned perByte = 8 / bits;
+  const unsigned mask = (1u << bits) - 1;
+  const std::uint8_t* in = row + width - (width * bits + 7) / 8;
+  for (std::size_t x = 0; x < width; ++x) {
+    const unsigned shift = 8 - bits * (1 + static_cast<unsigned>(x % perByte));
+    row[x] = static_cast<std::uint8_t>((in[x / perByte] >> shift) & mask);
   }
 }
 
-void DecodeDeep(std::span<const std::uint8_t> pixels, const Layout& layout,
-                std::vector<std::uint32_t>& out) {
+// Widens a row of 16-, 24- or 32-bit pixels, held at the end of its output row, to 0xFFRRGGBB.
+// Going left to right, each output pixel overwrites only input bytes already used up.
+template <std::size_t kBytesPerPixel, std::uint32_t (*kLoad)(const std::uint8_t*)>
+void WidenDeepRowInPlace(std::uint8_t* row, std::size_t width, const std::array<Channel, 3>& rgb) {
+  const std::uint8_t* in = row + width * (4 - kBytesPerPixel);
+  std::uint32_t* out = reinterpret_cast<std::uint32_t*>(row);
+  for (std::size_t x = 0; x < width; ++x, in += kBytesPerPixel) {
+    const std::uint32_t value = kLoad(in);
+    out[x] = 0xFF000000u | (rgb[0](value) << 16) | (rgb[1](value) << 8) | rgb[2](value);
+  }
+}
+
+std::optional<Problem> ReadIndexRows(Source& source, const Layout& layout,
+                                     std::vector<std::uint8_t>& indices) {
+  const std::size_t width = static_cast<std::size_t>(layout.width);
+  indices.resize(width * static_cast<std::size_t>(layout.height));
+  if (layout.bitsPerPixel == 8) {
+    return ReadRowsInPlace(source, layout, indices.data(), width, [](std::uint8_t*) {});
+  }
+  const unsigned bits = static_cast<unsigned>(layout.bitsPerPixel);
+  return ReadRowsInPlace(source, layout, indices.data(), width,
+                         [&](std::uint8_t* row) { UnpackRowInPlace(row, width, bits); });
+}
+
+std::optional<Problem> ReadDeepRows(Source& source, const Layout& layout,
+                                    std::vector<std::uint32_t>& pixels) {
+  const std::size_t width = static_cast<std::size_t>(layout.width);
+  pixels.resize(width * static_cast<std::size_t>(layout.height));
+  const std::array<Channel, 3> rgb = {Channel(layout.masks[0]), Channel(layout.masks[1]),
+                                      Channel(layout.masks[2])};
+  std::uint8_t* const out = reinterpret_cast<std::uint8_t*>(pixels.data());
+  const auto read = [&]<std::size_t kBytes, std::uint32_t (*kLoad)(const std::uint8_t*)>() {
+    return ReadRowsInPlace(source, layout, out, width * 4, [&](std::uint8_t* row) {
+      WidenDeepRowInPlace<kBytes, kLoad>(row, width, rgb);
+    });
+  };
   switch (layout.bitsPerPixel) {
     case 16:
-      return DecodeDeepRows<2, Load16>(pixels, layout, out);
+      return read.template operator()<2, Load16>();
     case 24:
-      return DecodeDeepRows<3, Load24>(pixels, layout, out);
-    case 32:
-      return DecodeDeepRows<4, Load32>(pixels, layout, out);
+      return read.template operator()<3, Load24>();
+    default:
+      return read.template operator()<4, Load32>();
   }
 }
 
-}  // namespace
-
-Expected<Bitmap> DecodeBmp(std::span<const std::uint8_t> bytes) {
-  Expected<Layout> layout = ReadLayout(bytes);
+Expected<Bitmap> Decode(Source& source) {
+  Expected<std::span<const std::uint8_t>> head = source.Bytes(0, kLayoutBytes);
+  if (!head) return std::move(head).problem();
+  // A head shorter than asked for is the whole file, also when the file shrank since it was opened.
+  const std::size_t size = head->size() < kLayoutBytes ? head->size() : source.size();
+  Expected<Layout> layout = ReadLayout(*head, size);
   if (!layout) return std::move(layout).problem();
 
   Bitmap bitmap;
@@ -416,30 +514,37 @@ Expected<Bitmap> DecodeBmp(std::span<const std::uint8_t> bytes) {
   bitmap.height = layout->height;
   bitmap.bitsPerPixel = layout->bitsPerPixel;
   if (layout->compression == kRle8 || layout->compression == kRle4) {
-    const std::span<const std::uint8_t> stream = bytes.subspan(layout->pixelOffset);
-    if (!RleDecoder(stream, *layout, nullptr).Run()) return Problem{kDamaged};
-    RleDecoder(stream, *layout, &bitmap.indices).Run();
+    Expected<std::span<const std::uint8_t>> stream =
+        source.Bytes(layout->pixelOffset, size - layout->pixelOffset);
+    if (!stream) return std::move(stream).problem();
+    if (!RleDecoder(*stream, *layout, nullptr).Run()) return Problem{kDamaged};
+    RleDecoder(*stream, *layout, &bitmap.indices).Run();
   } else {
-    const auto pixels = UncompressedPixels(bytes, *layout);
-    if (!pixels) return Problem{kDamaged};
-    if (bitmap.hasColourTable()) {
-      if (layout->bitsPerPixel == 8) {
-        CopyEightBitRows(*pixels, *layout, bitmap.indices);
-      } else {
-        UnpackRows(*pixels, *layout, bitmap.indices);
-      }
-    } else {
-      DecodeDeep(*pixels, *layout, bitmap.pixels);
-    }
+    // Uncompressed data must be present in full before anything is allocated for it.
+    const std::size_t needed =
+        Stride(*layout) * static_cast<std::size_t>(layout->height - 1) + RowBytes(*layout);
+    if (size - layout->pixelOffset < needed) return Problem{kDamaged};
+    std::optional<Problem> problem = bitmap.hasColourTable()
+                                         ? ReadIndexRows(source, *layout, bitmap.indices)
+                                         : ReadDeepRows(source, *layout, bitmap.pixels);
+    if (problem) return std::move(*problem);
   }
   bitmap.colourTable = std::move(layout->colourTable);
   return bitmap;
 }
 
+}  // namespace
+
+Expected<Bitmap> DecodeBmp(std::span<const std::uint8_t> bytes) {
+  MemorySource source(bytes);
+  return Decode(source);
+}
+
 Expected<Bitmap> ReadBmpFile(const std::string& path) {
-  Expected<std::vector<std::uint8_t>> file = ReadWholeFile(path, kMaxBmpFileBytes);
-  if (!file) return std::move(file).problem();
-  Expected<Bitmap> bitmap = DecodeBmp(*file);
+  const Expected<ReadOnlyFile> file = ReadOnlyFile::Open(path, kMaxBmpFileBytes);
+  if (!file) return file.problem();
+  FileSource source(*file);
+  Expected<Bitmap> bitmap = Decode(source);
   if (!bitmap) return Problem{std::move(bitmap).problem().message, path};
   return bitmap;
 }

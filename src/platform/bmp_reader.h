@@ -23,7 +23,8 @@ inline constexpr std::size_t kMaxBmpFileBytes = kMaxBmpPixels * 4 + (std::size_t
 Expected<Bitmap> DecodeBmp(std::span<const std::uint8_t> bytes);
 
 // A BMP file read and decoded, or why not ("the file does not exist", "not a BMP file"), naming
-// the path.
+// the path. The pixel rows go from the file straight into the bitmap; a file that shrinks while it
+// is read reads as one cut short.
 Expected<Bitmap> ReadBmpFile(const std::string& path);
 
 }  // namespace tintara

@@ -2,9 +2,13 @@
 
 #include <fcntl.h>
 #include <sys/stat.h>
+#include <sys/uio.h>
 #include <unistd.h>
 
+#include <algorithm>
+#include <array>
 #include <cerrno>
+#include <climits>
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
@@ -12,14 +16,6 @@
 
 namespace tintara {
 namespace {
-
-// Closes a descriptor on every way out of a function.
-struct Descriptor {
-  int fd;
-  ~Descriptor() {
-    if (fd >= 0) ::close(fd);
-  }
-};
 
 std::string OpenProblem(int error) {
   if (error == ENOENT || error == ENOTDIR) return "the file does not exist";
@@ -68,24 +64,61 @@ mode_t NewMode() {
 
 }  // namespace
 
-Expected<std::vector<std::uint8_t>> ReadWholeFile(const std::string& path, std::size_t maxBytes) {
+ReadOnlyFile::ReadOnlyFile(const std::string& path, int fd, std::size_t size)
+    : path_(path), fd_(fd), size_(size) {}
+
+ReadOnlyFile::ReadOnlyFile(ReadOnlyFile&& other) noexcept
+    : path_(std::move(other.path_)), fd_(std::exchange(other.fd_, -1)), size_(other.size_) {}
+
+ReadOnlyFile::~ReadOnlyFile() {
+  if (fd_ >= 0) ::close(fd_);
+}
+
+Expected<ReadOnlyFile> ReadOnlyFile::Open(const std::string& path, std::size_t maxBytes) {
   const auto Refused = [&path](std::string why) { return Problem{std::move(why), path}; };
   // Non-blocking, so that opening a FIFO without a writer returns at once.
-  const Descriptor file{::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC)};
-  if (file.fd < 0) return Refused(OpenProblem(errno));
+  const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+  if (fd < 0) return Refused(OpenProblem(errno));
+  ReadOnlyFile file(path, fd, 0);
   struct stat st {};
-  if (::fstat(file.fd, &st) != 0) return Refused(OpenProblem(errno));
+  if (::fstat(fd, &st) != 0) return Refused(OpenProblem(errno));
   if (!S_ISREG(st.st_mode)) return Refused("not a regular file");
   if (static_cast<std::uint64_t>(st.st_size) > maxBytes) return Refused("the file is too large");
-  std::vector<std::uint8_t> bytes(static_cast<std::size_t>(st.st_size));
-  std::size_t filled = 0;
-  while (filled < bytes.size()) {
-    const ssize_t got = ::read(file.fd, bytes.data() + filled, bytes.size() - filled);
-    if (got < 0) return Refused(OpenProblem(errno));
-    if (got == 0) break;  // the file shrank while we read it
+  file.size_ = static_cast<std::size_t>(st.st_size);
+  return file;
+}
+
+Expected<std::size_t> ReadOnlyFile::ReadAt(std::size_t offset,
+                                           std::span<const std::span<std::uint8_t>> pieces) const {
+  std::array<iovec, IOV_MAX> vectors;
+  std::size_t done = 0;
+  std::size_t filled = 0;  // bytes of the first piece read before
+  while (!pieces.empty()) {
+    const std::size_t count = std::min(pieces.size(), vectors.size());
+    for (std::size_t i = 0; i < count; ++i) vectors[i] = {pieces[i].data(), pieces[i].size()};
+    vectors[0] = {pieces[0].data() + filled, pieces[0].size() - filled};
+    const ssize_t got =
+        ::preadv(fd_, vectors.data(), static_cast<int>(count), static_cast<off_t>(offset + done));
+    if (got < 0) return Problem{OpenProblem(errno), path_};
+    if (got == 0) break;  // the file ended, perhaps shrinking since it was opened
+    done += static_cast<std::size_t>(got);
     filled += static_cast<std::size_t>(got);
+    while (!pieces.empty() && filled >= pieces.front().size()) {
+      filled -= pieces.front().size();
+      pieces = pieces.subspan(1);
+    }
   }
-  bytes.resize(filled);
+  return done;
+}
+
+Expected<std::vector<std::uint8_t>> ReadWholeFile(const std::string& path, std::size_t maxBytes) {
+  Expected<ReadOnlyFile> file = ReadOnlyFile::Open(path, maxBytes);
+  if (!file) return std::move(file).problem();
+  std::vector<std::uint8_t> bytes(file->size());
+  const std::span<std::uint8_t> whole(bytes);
+  const Expected<std::size_t> read = file->ReadAt(0, {&whole, 1});
+  if (!read) return read.problem();
+  bytes.resize(*read);
   return bytes;
 }
 

@@ -11,9 +11,36 @@
 
 namespace tintara {
 
-// Reads a regular file of at most maxBytes bytes. A FIFO, a device or a directory is refused
-// without waiting on it, and a larger file is refused before anything is allocated for it. The
-// problem names the path and says why ("the file does not exist").
+// A regular file open for reading, closed when it goes.
+class ReadOnlyFile {
+ public:
+  // Opens a regular file of at most maxBytes bytes. A FIFO, a device or a directory is refused
+  // without waiting on it, and a larger file is refused before anything is read. The problem
+  // names the path and says why ("the file does not exist").
+  static Expected<ReadOnlyFile> Open(const std::string& path, std::size_t maxBytes);
+
+  ReadOnlyFile(ReadOnlyFile&& other) noexcept;
+  ReadOnlyFile& operator=(ReadOnlyFile&&) = delete;
+  ~ReadOnlyFile();
+
+  // The size when the file was opened; it may shrink or grow while it is read.
+  std::size_t size() const { return size_; }
+
+  // Fills the pieces one after another with the bytes from offset on, in as few system calls as
+  // it can. How many bytes it read, fewer than the pieces hold only where the file ends, or the
+  // problem naming the path.
+  Expected<std::size_t> ReadAt(std::size_t offset,
+                               std::span<const std::span<std::uint8_t>> pieces) const;
+
+ private:
+  ReadOnlyFile(const std::string& path, int fd, std::size_t size);
+
+  std::string path_;
+  int fd_;
+  std::size_t size_;
+};
+
+// Reads a whole regular file of at most maxBytes bytes, refused as ReadOnlyFile::Open refuses.
 Expected<std::vector<std::uint8_t>> ReadWholeFile(const std::string& path, std::size_t maxBytes);
 
 // Writes the bytes into a temporary file in the target's directory and renames it over the

@@ -530,17 +530,50 @@ class BmpReaderFile : public ::testing::Test {
   }
   void TearDown() override { std::filesystem::remove_all(dir_); }
 
+  std::string Store(const std::string& name, const Bytes& bytes) const {
+    const std::filesystem::path path = dir_ / name;
+    std::ofstream(path, std::ios::binary)
+        .write(reinterpret_cast<const char*>(bytes.data()),
+               static_cast<std::streamsize>(bytes.size()));
+    return path.string();
+  }
+
   std::filesystem::path dir_;
 };
 
 TEST_F(BmpReaderFile, ReadsTheFileItNames) {
-  const Bytes file = ValidRle8();
-  const std::filesystem::path path = dir_ / "picture.bmp";
-  std::ofstream(path, std::ios::binary)
-      .write(reinterpret_cast<const char*>(file.data()), static_cast<std::streamsize>(file.size()));
-  const Expected<Bitmap> reading = ReadBmpFile(path.string());
+  const Expected<Bitmap> reading = ReadBmpFile(Store("picture.bmp", ValidRle8()));
   ASSERT_TRUE(reading);
   EXPECT_EQ(reading->indices, kRle8Picture);
+}
+
+// The rows come from the file a run at a time, short ones through a buffer and long ones straight
+// into place, from wherever the pixel data begins.
+TEST_F(BmpReaderFile, RowsAreReadFromTheFileAsStored) {
+  const struct {
+    const char* name;
+    int width;
+    int height;
+    std::size_t gap;  // bytes between the colour table and the pixels
+  } cases[] = {
+      {"short rows, several runs", 5, 1100, 0},
+      {"long padded rows, several runs", 2051, 130, 0},
+      {"pixels past a gap longer than the headers", 6, 3, 5000},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    const std::vector<std::uint32_t> values = SampleIndices(c.width, c.height, 8);
+    BmpFields f = EightBit(c.width, c.height, 256);
+    f.pixelData = PackRows(values, c.width, c.height, 8, false);
+    Bytes file = BuildBmp(f);
+    const std::size_t pixelOffset = file.size() - f.pixelData.size();
+    file.insert(file.begin() + static_cast<std::ptrdiff_t>(pixelOffset), c.gap, 0xEE);
+    Put32(file, kPixelOffsetAt, static_cast<std::uint32_t>(pixelOffset + c.gap));
+    const Expected<Bitmap> reading = ReadBmpFile(Store("rows.bmp", file));
+    ASSERT_TRUE(reading);
+    EXPECT_EQ(reading->indices, ToBytes(values));
+    EXPECT_EQ(reading->colourTable, f.colourTable);
+  }
 }
 
 TEST_F(BmpReaderFile, SaysWhyAFileGivesNoBitmap) {
@@ -553,6 +586,8 @@ TEST_F(BmpReaderFile, SaysWhyAFileGivesNoBitmap) {
   } cases[] = {
       {dir_ / "missing.bmp", "the file does not exist"},
       {text, "not a BMP file"},
+      {Store("short.bmp", Prefix(ValidEightBit(), ValidEightBit().size() - 1)),
+       "the file is damaged"},  // its rows end early
       {dir_, "not a regular file"},
       {dir_ / "fifo.bmp", "not a regular file"},  // and no wait for a writer
   };

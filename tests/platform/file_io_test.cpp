@@ -75,6 +75,23 @@ TEST_F(FileIo, ReadingRefusesWhatIsNotAWholeRegularFileOfAllowedSize) {
   EXPECT_EQ(ReadWholeFile(Path("small"), 5)->size(), 5u);
 }
 
+// More pieces than one system call fills, from an offset, in a file that shrank once open.
+TEST_F(FileIo, PiecesAreFilledInTurnUntilTheFileEnds) {
+  std::string text;
+  for (int i = 0; i < 5000; ++i) text += static_cast<char>('a' + i % 23);
+  Store("data", text);
+  const auto file = ReadOnlyFile::Open(Path("data"), text.size());
+  ASSERT_TRUE(file);
+  fs::resize_file(Path("data"), 4000);
+  std::vector<std::uint8_t> out(6000, '-');
+  std::vector<std::span<std::uint8_t>> pieces;
+  for (std::size_t at = 0; at < out.size(); at += 3) pieces.emplace_back(out.data() + at, 3);
+  const auto read = file->ReadAt(10, pieces);
+  ASSERT_TRUE(read);
+  EXPECT_EQ(*read, 3990u);
+  EXPECT_EQ(std::string(out.begin(), out.end()), text.substr(10, 3990) + std::string(2010, '-'));
+}
+
 // The user marked these read-only: even a user who may write anything keeps them as they are.
 TEST_F(FileIo, AReadOnlyFileIsNeverReplaced) {
   Store("locked.jpg", "old");
