@@ -5,7 +5,9 @@
 #include <bit>
 #include <cstdlib>
 #include <cstring>
+#include <fstream>
 #include <iostream>
+#include <string>
 
 #if defined(__x86_64__)
 #include <immintrin.h>
@@ -66,11 +68,6 @@ bool Supports(DrawKernel kernel) {
   return false;
 }
 
-// Stores that bypass the caches pay off once the picture is far larger than what the cache keeps
-// for one core: ordinary stores first read every line they write. On the build machine ordinary
-// stores win up to 32 MB of pixels (2896 x 2896) and streaming ones from 40 MB on, by up to 2x.
-constexpr std::size_t kStreamAbovePixels = kStreamingDrawAbovePixels;
-
 // Draws through the portable loop until out is aligned to `bytes`, for streaming stores; returns
 // how many pixels that took.
 std::size_t AlignOutput(const std::uint8_t* in, std::size_t count, const PixelTable& table,
@@ -87,7 +84,7 @@ std::size_t AlignOutput(const std::uint8_t* in, std::size_t count, const PixelTa
 __attribute__((target("avx2"))) void DrawWithGathers(const std::uint8_t* in, std::size_t count,
                                                      const PixelTable& table, std::uint32_t* out) {
   const auto* entries = reinterpret_cast<const int*>(table.data());
-  const bool stream = count > kStreamAbovePixels;
+  const bool stream = count > StreamingDrawAbovePixels();
   std::size_t i = stream ? AlignOutput(in, count, table, out, sizeof(__m256i)) : 0;
   for (; i + 32 <= count; i += 32) {
     __m256i pixels[4];
@@ -141,7 +138,7 @@ __attribute__((target("avx512f,avx512bw,avx512vbmi"))) void DrawWithByteShuffles
   }
   const __m512i reorder = _mm512_load_si512(order);
 
-  const bool stream = count > kStreamAbovePixels;
+  const bool stream = count > StreamingDrawAbovePixels();
   std::size_t i = stream ? AlignOutput(in, count, table, out, sizeof(__m512i)) : 0;
   for (; i + 64 <= count; i += 64) {
     const __m512i indices = _mm512_permutexvar_epi8(reorder, _mm512_loadu_si512(in + i));
@@ -190,6 +187,19 @@ void DrawWithByteShuffles(const std::uint8_t* in, std::size_t count, const Pixel
 
 #endif
 
+// The largest cache Linux describes for processor 0, in bytes; 0 when it describes none.
+std::size_t LastLevelCacheBytes() {
+  std::size_t largest = 0;
+  for (int index = 0;; ++index) {
+    std::ifstream size("/sys/devices/system/cpu/cpu0/cache/index" + std::to_string(index) +
+                       "/size");
+    std::size_t kibibytes = 0;
+    char unit = '\0';
+    if (!(size >> kibibytes >> unit)) return largest;
+    if (unit == 'K') largest = std::max(largest, kibibytes << 10);
+  }
+}
+
 // TINTARA_KERNEL when it names a kernel the processor runs, else the fastest it runs.
 DrawKernel FirstChoice() {
   const DrawKernel fastest = SupportedDrawKernels().back();
@@ -230,6 +240,22 @@ std::optional<DrawKernel> DrawKernelNamed(std::string_view name) {
     if (entry.name == name) return entry.kernel;
   }
   return std::nullopt;
+}
+
+// Ordinary stores first read every line they write. While the indices and the pixels fit in the
+// last-level cache those reads hit it, and the picture is still there for the next draw, so
+// streaming loses, by 2x at 8 MB of pixels on a Zen 4 with a 32 MB cache. Once they overflow it,
+// the reads go to memory and streaming wins, by 1.6x at 64 MB there. The rule puts the crossover
+// at 25.6 MB on that processor, where it measured between 26 and 28 MB while nothing else filled
+// the cache (lower when something did). Without a cache size, the 32 MB of pixels measured as the
+// crossover on an Intel Xeon.
+std::size_t StreamingDrawAbovePixels() {
+  static const std::size_t pixels = [] {
+    const std::size_t cache = LastLevelCacheBytes();
+    if (cache == 0) return (std::size_t{32} << 20) / sizeof(std::uint32_t);
+    return cache / (sizeof(std::uint8_t) + sizeof(std::uint32_t));
+  }();
+  return pixels;
 }
 
 DrawKernel CurrentDrawKernel() { return Chosen().load(std::memory_order_relaxed); }

@@ -33,11 +33,12 @@ bool UseDrawKernel(DrawKernel kernel);
 void DrawIndices(const std::uint8_t* in, std::size_t count,
                  const std::array<std::uint32_t, 256>& table, std::uint32_t* out);
 
-// Pictures with more pixels than this are drawn with stores that bypass the caches.
-inline constexpr std::size_t kStreamingDrawAbovePixels = (std::size_t{32} << 20) / 4;
-
 // The same with the kernel given, which the processor must support.
 void DrawIndicesWith(DrawKernel kernel, const std::uint8_t* in, std::size_t count,
                      const std::array<std::uint32_t, 256>& table, std::uint32_t* out);
+
+// Pictures with more pixels than this are drawn with stores that bypass the caches: those whose
+// indices and pixels together overflow the processor's last-level cache.
+std::size_t StreamingDrawAbovePixels();
 
 }  // namespace tintara

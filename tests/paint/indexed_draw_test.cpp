@@ -61,7 +61,7 @@ TEST_P(EveryKernel, DrawsAsThePortableLoopDoes) {
 TEST_P(EveryKernel, DrawsALargePictureToAnyAlignment) {
   std::mt19937 random(11);
   const PixelTable table = RandomTable(random);
-  const std::size_t count = kStreamingDrawAbovePixels + 77;
+  const std::size_t count = StreamingDrawAbovePixels() + 77;
   const std::vector<std::uint8_t> in = RandomIndices(random, count);
   std::vector<std::uint32_t> out(count + 2, 0xDEADBEEF);
   DrawIndicesWith(GetParam(), in.data(), count, table, out.data() + 1);
