@@ -13,15 +13,21 @@ namespace tintara {
 // runs and which is the reference, to the widest vector kernel.
 enum class DrawKernel { kPortable, kAvx2, kAvx512 };
 
-// The kernels this processor can run, the portable loop first and the fastest last.
+// The kernels this processor can run, the portable loop first and the widest last.
 std::vector<DrawKernel> SupportedDrawKernels();
 
 // "portable", "avx2", "avx512": the names TINTARA_KERNEL takes.
 std::string_view DrawKernelName(DrawKernel kernel);
 std::optional<DrawKernel> DrawKernelNamed(std::string_view name);
 
-// The kernel DrawIndices uses: the one TINTARA_KERNEL names when the processor supports it,
-// else the fastest supported.
+// The kernel for a value of TINTARA_KERNEL: the one it names when the processor supports it,
+// else the one that draws fastest on this processor, timed on a small picture in some tens of
+// microseconds; never one slower there than the portable loop. A value that names no kernel the
+// processor supports is reported on the standard error.
+DrawKernel ChooseDrawKernel(std::string_view wanted);
+
+// The kernel DrawIndices uses: chosen for TINTARA_KERNEL the first time a picture is drawn or
+// this is asked, once for every thread, until UseDrawKernel changes it.
 DrawKernel CurrentDrawKernel();
 
 // Makes DrawIndices use the kernel, for tests and benchmarks; false, changing nothing, when the
@@ -33,11 +39,12 @@ bool UseDrawKernel(DrawKernel kernel);
 void DrawIndices(const std::uint8_t* in, std::size_t count,
                  const std::array<std::uint32_t, 256>& table, std::uint32_t* out);
 
-// Pictures with more pixels than this are drawn with stores that bypass the caches.
-inline constexpr std::size_t kStreamingDrawAbovePixels = (std::size_t{32} << 20) / 4;
-
 // The same with the kernel given, which the processor must support.
 void DrawIndicesWith(DrawKernel kernel, const std::uint8_t* in, std::size_t count,
                      const std::array<std::uint32_t, 256>& table, std::uint32_t* out);
+
+// Pictures with more pixels than this are drawn with stores that bypass the caches: those whose
+// indices and pixels together overflow the processor's last-level cache.
+std::size_t StreamingDrawAbovePixels();
 
 }  // namespace tintara

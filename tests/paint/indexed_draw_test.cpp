@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <random>
+#include <string_view>
 #include <vector>
 
 namespace tintara {
@@ -61,7 +62,7 @@ TEST_P(EveryKernel, DrawsAsThePortableLoopDoes) {
 TEST_P(EveryKernel, DrawsALargePictureToAnyAlignment) {
   std::mt19937 random(11);
   const PixelTable table = RandomTable(random);
-  const std::size_t count = kStreamingDrawAbovePixels + 77;
+  const std::size_t count = StreamingDrawAbovePixels() + 77;
   const std::vector<std::uint8_t> in = RandomIndices(random, count);
   std::vector<std::uint32_t> out(count + 2, 0xDEADBEEF);
   DrawIndicesWith(GetParam(), in.data(), count, table, out.data() + 1);
@@ -74,6 +75,23 @@ TEST_P(EveryKernel, DrawsALargePictureToAnyAlignment) {
 
 INSTANTIATE_TEST_SUITE_P(Supported, EveryKernel, testing::ValuesIn(SupportedDrawKernels()),
                          KernelName);
+
+// Unset, naming no kernel, or naming one this processor lacks, TINTARA_KERNEL leaves the choice
+// to the timing, which must stay among the kernels the processor runs.
+TEST(ChooseDrawKernel, PicksAKernelThisProcessorRuns) {
+  const std::vector<DrawKernel> supported = SupportedDrawKernels();
+  for (const std::string_view wanted : {"", "avx", "portable", "avx2", "avx512"}) {
+    EXPECT_NE(std::find(supported.begin(), supported.end(), ChooseDrawKernel(wanted)),
+              supported.end())
+        << wanted;
+  }
+}
+
+TEST(ChooseDrawKernel, TakesTheKernelTintaraKernelNames) {
+  for (const DrawKernel kernel : SupportedDrawKernels()) {
+    EXPECT_EQ(ChooseDrawKernel(DrawKernelName(kernel)), kernel);
+  }
+}
 
 TEST(DrawIndices, UsesTheKernelChosen) {
   const DrawKernel before = CurrentDrawKernel();
