@@ -16,6 +16,7 @@
 #include "formats/skin_file.h"
 #include "paint/canvas.h"
 #include "paint/painting.h"
+#include "paint/recolour.h"
 #include "platform/bmp_reader.h"
 #include "platform/file_batch.h"
 
@@ -58,16 +59,24 @@ Expected<Document> Load(const QString& path) {
   return LoadedDocument(std::move(*bitmap));
 }
 
+// The outputs of a painting. No whole picture is drawn for them but the pixels of a skin without
+// a colour table: a skin is its indices and painted table, and a JPEG is encoded a row at a time.
 Expected<std::vector<FileContent>> Files(const PaintRequest& request, const Document& painted,
-                                         const Picture& picture, const QString& path) {
+                                         Canvas& canvas, const QString& path) {
+  const Bitmap& work = *painted.model.work;
+  const DisplayTable table = *PaintedTable(painted);
   if (request.type != "jpg") {
-    Expected<FileContent> skin =
-        SkinFile(path, *painted.model.work, picture, *PaintedTable(painted), request.scale);
+    if (!work.hasColourTable()) canvas.Show(painted);
+    Expected<FileContent> skin = SkinFile(path, work, canvas.picture(), table, request.scale);
     if (!skin) return std::move(skin).problem();
     return std::vector<FileContent>{std::move(*skin)};
   }
+  const PictureRows rows{work.width, work.height, [&](int y, std::uint32_t* buffer) {
+                           DrawRowThroughTable(work, table, y, buffer);
+                           return static_cast<const std::uint32_t*>(buffer);
+                         }};
   const QString codeText = QString::fromStdString(painted.codeText);
-  return JpegFiles(path, picture, request.page ? &codeText : nullptr, QDateTime::currentDateTime());
+  return JpegFiles(path, rows, request.page ? &codeText : nullptr, QDateTime::currentDateTime());
 }
 
 // Paints and encodes, and writes each file into a temporary file of its own; every code string
@@ -95,12 +104,10 @@ void Make(const PaintRequest& request, const Painting& painting, Canvas& canvas,
     }
     painted = std::move(*applied);
   }
-  // A skin of a palette picture is its indices and painted table: no picture is drawn for it.
-  if (request.type == "jpg" || !painted.model.work->hasColourTable()) canvas.Show(painted);
   QString path = request.pattern;
   path.replace("{name}", QFileInfo(input.path).completeBaseName());
   path.replace("{n}", QString::number(painting.codes == nullptr ? 1 : painting.codes->line));
-  Expected<std::vector<FileContent>> files = Files(request, painted, canvas.picture(), path);
+  Expected<std::vector<FileContent>> files = Files(request, painted, canvas, path);
   if (!files) {
     made.problem = files.problem().message;
     return;

@@ -24,7 +24,13 @@ Bitmap TrueColourBitmap(const Picture& picture) {
 
 }  // namespace
 
-Expected<std::vector<FileContent>> JpegFiles(const QString& path, const Picture& picture,
+PictureRows RowsOf(const Picture& picture) {
+  return {picture.width, picture.height, [&picture](int y, std::uint32_t*) {
+            return picture.pixels.data() + std::size_t(y) * std::size_t(picture.width);
+          }};
+}
+
+Expected<std::vector<FileContent>> JpegFiles(const QString& path, const PictureRows& picture,
                                              const QString* codeText, const QDateTime& now) {
   const QString fileName = QFileInfo(path).fileName();
   const QString page = HtmlPagePath(path);
@@ -46,7 +52,8 @@ Expected<std::vector<FileContent>> JpegFiles(const QString& path, const Picture&
                        .toStdString(),
                    NativePath(path)};
   }
-  std::optional<std::vector<std::uint8_t>> jpeg = EncodeJpeg(picture.Pixels());
+  std::optional<std::vector<std::uint8_t>> jpeg =
+      EncodeJpegRows(picture.width, picture.height, picture.row);
   if (!jpeg) return CannotCreate(path);
   std::vector<FileContent> files{{path, std::move(*jpeg)}};
   if (codeText != nullptr) {
@@ -60,14 +67,14 @@ Expected<std::vector<FileContent>> JpegFiles(const QString& path, const Picture&
 }
 
 std::optional<Problem> WriteJpeg(const QString& path, const Picture& picture) {
-  Expected<std::vector<FileContent>> files = JpegFiles(path, picture, nullptr, {});
+  Expected<std::vector<FileContent>> files = JpegFiles(path, RowsOf(picture), nullptr, {});
   if (!files) return std::move(files).problem();
   return WriteFiles(*files);
 }
 
 std::optional<Problem> WriteJpegWithPage(const QString& path, const Picture& picture,
                                          const QString& codeText, const QDateTime& now) {
-  Expected<std::vector<FileContent>> files = JpegFiles(path, picture, &codeText, now);
+  Expected<std::vector<FileContent>> files = JpegFiles(path, RowsOf(picture), &codeText, now);
   if (!files) return std::move(files).problem();
   return WriteFiles(*files);
 }

@@ -5,6 +5,7 @@
 #include <optional>
 
 #include "formats/export_files.h"
+#include "platform/jpeg_writer.h"
 #include "platform/problem.h"
 
 namespace tintara {
@@ -16,9 +17,18 @@ struct Picture;
 // the writing with "Cannot create file <path>"; files are replaced only once their new content is
 // whole, and a read-only file is never replaced.
 
+// A picture to encode, a row at a time (see JpegRowSource).
+struct PictureRows {
+  int width = 0;
+  int height = 0;
+  JpegRowSource row;
+};
+
+PictureRows RowsOf(const Picture& picture);
+
 // The files the two functions below write, in the order they write them, made without writing
 // anything and with the same refusals: the JPEG, and with a code text the page beside it.
-Expected<std::vector<FileContent>> JpegFiles(const QString& path, const Picture& picture,
+Expected<std::vector<FileContent>> JpegFiles(const QString& path, const PictureRows& picture,
                                              const QString* codeText, const QDateTime& now);
 
 // The picture as a JPEG. A picture too large for JPEG is refused before anything is written.

@@ -75,6 +75,21 @@ DisplayTable MapColourTable(const Bitmap& bitmap, const ColourTable& oldColours,
   return table;
 }
 
+void DrawRowThroughTable(const Bitmap& bitmap, const DisplayTable& table, int y,
+                         std::uint32_t* out) {
+  const std::size_t width = static_cast<std::size_t>(std::max(bitmap.width, 0));
+  const std::size_t start = width * static_cast<std::size_t>(std::max(y, 0));
+  const std::size_t stored = bitmap.hasColourTable() ? bitmap.indices.size() : bitmap.pixels.size();
+  // Pixels the file did not hold show black, as in the whole drawing.
+  const std::size_t drawn = start < stored ? std::min(width, stored - start) : 0;
+  if (drawn > 0 && bitmap.hasColourTable()) {
+    DrawIndices(bitmap.indices.data() + start, drawn, table, out);
+  } else if (drawn > 0) {
+    std::copy_n(bitmap.pixels.data() + start, drawn, out);
+  }
+  std::fill(out + drawn, out + width, kBlack);
+}
+
 void DrawThroughTable(const Bitmap& bitmap, const DisplayTable& table, std::uint32_t* out) {
   const std::size_t count = static_cast<std::size_t>(std::max(bitmap.width, 0)) *
                             static_cast<std::size_t>(std::max(bitmap.height, 0));

@@ -24,4 +24,8 @@ DisplayTable MapColourTable(const Bitmap& bitmap, const ColourTable& oldColours,
 // pictures through the table in one pass, deeper pictures as they are.
 void DrawThroughTable(const Bitmap& bitmap, const DisplayTable& table, std::uint32_t* out);
 
+// Row y (from the top) of the same drawing: width display pixels into out.
+void DrawRowThroughTable(const Bitmap& bitmap, const DisplayTable& table, int y,
+                         std::uint32_t* out);
+
 }  // namespace tintara

@@ -96,11 +96,13 @@ struct Session {
   jpeg_compress_struct info;
   JumpingErrorManager errors;
   MemoryDestination dest;
+  const JpegRowSource* rows;
+  std::uint32_t* rowBuffer;
 };
 
 // One whole libjpeg session. Nothing here has a destructor, so a jump out of libjpeg skips none.
 // The output buffer in `session.dest` is the caller's to free, also after a failure.
-bool Compress(const DisplayPixels& picture, Session& session) {
+bool Compress(int width, int height, Session& session) {
   jpeg_compress_struct& info = session.info;
   info.err = jpeg_std_error(&session.errors.base);
   session.errors.base.error_exit = JumpBack;
@@ -114,18 +116,18 @@ bool Compress(const DisplayPixels& picture, Session& session) {
   session.dest.base.empty_output_buffer = GrowOutput;
   session.dest.base.term_destination = FinishOutput;
   info.dest = &session.dest.base;
-  info.image_width = static_cast<JDIMENSION>(picture.width);
-  info.image_height = static_cast<JDIMENSION>(picture.height);
+  info.image_width = static_cast<JDIMENSION>(width);
+  info.image_height = static_cast<JDIMENSION>(height);
   info.input_components = kBytesPerDisplayPixel;
   info.in_color_space = kDisplayPixelLayout;
   jpeg_set_defaults(&info);
   jpeg_set_quality(&info, kQuality, TRUE);
   jpeg_start_compress(&info, TRUE);
-  // libjpeg only reads the rows; its interface just lacks const.
-  auto* const first = reinterpret_cast<JSAMPLE*>(const_cast<std::uint32_t*>(picture.pixels.data()));
-  const std::size_t rowBytes = std::size_t(picture.stride) * kBytesPerDisplayPixel;
   while (info.next_scanline < info.image_height) {
-    JSAMPROW row = first + info.next_scanline * rowBytes;
+    const std::uint32_t* pixels =
+        (*session.rows)(static_cast<int>(info.next_scanline), session.rowBuffer);
+    // libjpeg only reads the rows; its interface just lacks const.
+    JSAMPROW row = reinterpret_cast<JSAMPLE*>(const_cast<std::uint32_t*>(pixels));
     jpeg_write_scanlines(&info, &row, 1);
   }
   jpeg_finish_compress(&info);
@@ -140,9 +142,20 @@ struct FreeDeleter {
 }  // namespace
 
 std::optional<std::vector<std::uint8_t>> EncodeJpeg(const DisplayPixels& picture) {
-  if (!CoversPicture(picture) || !FitsJpeg(picture.width, picture.height)) return std::nullopt;
+  if (!CoversPicture(picture)) return std::nullopt;
+  return EncodeJpegRows(picture.width, picture.height, [&picture](int y, std::uint32_t*) {
+    return picture.pixels.data() + std::size_t(y) * std::size_t(picture.stride);
+  });
+}
+
+std::optional<std::vector<std::uint8_t>> EncodeJpegRows(int width, int height,
+                                                        const JpegRowSource& rows) {
+  if (width <= 0 || height <= 0 || !FitsJpeg(width, height)) return std::nullopt;
+  std::vector<std::uint32_t> rowBuffer(static_cast<std::size_t>(width));
   Session session{};
-  const bool encoded = Compress(picture, session);
+  session.rows = &rows;
+  session.rowBuffer = rowBuffer.data();
+  const bool encoded = Compress(width, height, session);
   const MemoryDestination& dest = session.dest;
   const std::unique_ptr<unsigned char, FreeDeleter> owner(dest.buffer);
   if (!encoded) return std::nullopt;

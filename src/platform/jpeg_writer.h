@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <span>
 #include <string>
@@ -28,5 +29,13 @@ constexpr bool FitsJpeg(int width, int height) {
 // settings (YCbCr, 2 x 2 chroma subsampling, standard Huffman tables, integer DCT). Nothing when
 // the picture is empty, does not fit JPEG or its pixels do not cover width x height.
 std::optional<std::vector<std::uint8_t>> EncodeJpeg(const DisplayPixels& picture);
+
+// Hands the encoder row y of a picture, top first: a pointer to its width display pixels, which
+// may be `buffer` filled with them. It must not throw.
+using JpegRowSource = std::function<const std::uint32_t*(int y, std::uint32_t* buffer)>;
+
+// The same for a picture drawn a row at a time, so that no whole picture need exist.
+std::optional<std::vector<std::uint8_t>> EncodeJpegRows(int width, int height,
+                                                        const JpegRowSource& rows);
 
 }  // namespace tintara

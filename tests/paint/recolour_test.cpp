@@ -199,6 +199,30 @@ TEST(DrawThroughTable, ShortIndexDataDrawsBlackBeyondIt) {
   EXPECT_EQ(out[15], 0xFF000000u);
 }
 
+// The command line encodes a row at a time: its rows are the whole drawing's, short data and
+// deep pictures included.
+TEST(DrawThroughTable, ARowAtATimeDrawsWhatTheWholeDrawingDraws) {
+  DisplayTable table;
+  for (std::uint32_t i = 0; i < 256; ++i) table[i] = 0xFF000000u | (i * 0x010307u);
+  Bitmap shortData = IndexedBitmap({}, 9, 4);
+  shortData.indices.resize(14);
+  Bitmap deep;
+  deep.width = 3;
+  deep.height = 2;
+  deep.bitsPerPixel = 24;
+  deep.pixels = {0xFF010203u, 0xFF080808u, 0xFF0000B5u, 0xFFFFFFFFu, 0xFF000000u};
+  for (const Bitmap& bitmap : {IndexedBitmap({}, 55, 144), shortData, deep}) {
+    SCOPED_TRACE(bitmap.width);
+    std::vector<std::uint32_t> whole(std::size_t(bitmap.width) * bitmap.height);
+    DrawThroughTable(bitmap, table, whole.data());
+    std::vector<std::uint32_t> rows(whole.size());
+    for (int y = 0; y < bitmap.height; ++y) {
+      DrawRowThroughTable(bitmap, table, y, rows.data() + std::size_t(y) * bitmap.width);
+    }
+    EXPECT_EQ(rows, whole);
+  }
+}
+
 TEST(Recolour, DeepPictureIsShownUnchanged) {
   PaintModel model;
   Bitmap deep;

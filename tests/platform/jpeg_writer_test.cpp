@@ -13,7 +13,6 @@
 namespace tintara {
 namespace {
 
-
 struct Picture {
   int width = 0;
   int height = 0;
@@ -212,6 +211,17 @@ TEST(EncodeJpeg, DirectPixelsGiveTheSameBytesAsA24BitCopy) {
     ASSERT_TRUE(jpeg);
     EXPECT_EQ(*jpeg, EncodeRgbCopy(figure));
   }
+}
+
+// Rows handed out one at a time, from a buffer that is overwritten each time, give the same file.
+TEST(EncodeJpeg, RowsDrawnOneAtATimeGiveTheSameBytes) {
+  const Picture figure = DrawFigure(55, 144);
+  const auto rows = EncodeJpegRows(55, 144, [&figure](int y, std::uint32_t* buffer) {
+    std::copy_n(figure.pixels.data() + std::size_t(y) * 55, 55, buffer);
+    return static_cast<const std::uint32_t*>(buffer);
+  });
+  ASSERT_TRUE(rows);
+  EXPECT_EQ(*rows, EncodeJpeg(figure.view()).value());
 }
 
 TEST(EncodeJpeg, ReadsRowsByStrideAndIgnoresTheTopByte) {
