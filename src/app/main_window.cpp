@@ -111,15 +111,12 @@ MainWindow::MainWindow(ProgramFiles files, Desktop desktop, QWidget* parent)
   connectControls();
   setAcceptDrops(true);
   codeEdit_->installEventFilter(this);
-  showCodeText(document().codeText);
   resize(kDesignSize);
   baseSize_ = size();
   const IniFile ini(files_.iniPath.toStdString());
   hideHints_->setChecked(ini.ReadInteger("Setup", "HideHints", 0) != 0);
+  showEdits({document().codeText, document().groups}, true);
   showDocument();
-  for (int g = 1; g <= kGroupCount; ++g) {
-    slots_->groupCheck(g)->setChecked(document().groups[static_cast<std::size_t>(g - 1)]);
-  }
   // A loaded picture sizes the view and the window.
   if (HasSkin(document())) applyEnlargeChoice();
   about_ = new AboutBox(this);

@@ -17,7 +17,6 @@
 #include "paint/canvas.h"
 #include "paint/painting.h"
 #include "paint/recolour.h"
-#include "platform/bmp_reader.h"
 #include "platform/file_batch.h"
 
 namespace tintara {
@@ -51,11 +50,8 @@ struct Made {
 };
 
 Expected<Document> Load(const QString& path) {
-  Expected<Bitmap> bitmap = ReadBmpFile(QFile::encodeName(path).toStdString());
-  if (!bitmap) {
-    return Problem{"Cannot open " + QFileInfo(path).fileName().toStdString() + ": " +
-                   bitmap.problem().message};
-  }
+  Expected<Bitmap> bitmap = ReadBitmapToPaint(QFile::encodeName(path).toStdString());
+  if (!bitmap) return std::move(bitmap).problem();
   return LoadedDocument(std::move(*bitmap));
 }
 

@@ -15,17 +15,6 @@ std::string BodyPath(const Document& document, const std::string& programDirecto
   return programDirectory + std::string(kBodies[static_cast<std::size_t>(body - 1)].file);
 }
 
-std::string FileName(std::string_view path) {
-  return std::string(path.substr(path.find_last_of('/') + 1));
-}
-
-Expected<Bitmap> ReadBitmap(const std::string& path) {
-  Expected<Bitmap> reading = ReadBmpFile(path);
-  if (!reading)
-    return Problem{"Cannot open " + FileName(path) + ": " + reading.problem().message, path};
-  return reading;
-}
-
 // Reload with the bitmap read: `codeText` is what the edit box holds then.
 CommandResult ReloadWith(Document& document, Bitmap bitmap, const std::string& codeText,
                          bool applyColoursOnLoad) {
@@ -45,8 +34,8 @@ CommandResult ReloadWith(Document& document, Bitmap bitmap, const std::string& c
 CommandResult Pick(Document& document, commands::PickedBitmap which, std::string file,
                    std::string caption, const commands::LoadInputs& inputs) {
   const bool head = which == commands::PickedBitmap::Head;
-  Expected<Bitmap> bitmap =
-      ReadBitmap(head ? inputs.programDirectory + file : GridPath(inputs.programDirectory, file));
+  Expected<Bitmap> bitmap = ReadBitmapToPaint(head ? inputs.programDirectory + file
+                                                   : GridPath(inputs.programDirectory, file));
   // The caption, the file and the selection stay as they were.
   if (!bitmap) return {.problem = std::move(bitmap).problem()};
   (head ? document.headFile : document.gridFile) = std::move(file);
@@ -76,7 +65,7 @@ Command Reload(LoadInputs inputs) {
   return {"Reload",
           [inputs](Document& document) {
             Expected<Bitmap> bitmap =
-                ReadBitmap(BodyPath(document, inputs.programDirectory, document.body));
+                ReadBitmapToPaint(BodyPath(document, inputs.programDirectory, document.body));
             if (!bitmap) return CommandResult{.problem = std::move(bitmap).problem()};
             return ReloadWith(document, std::move(*bitmap), inputs.codeText,
                               inputs.applyColoursOnLoad);
@@ -88,7 +77,8 @@ Command SelectBody(const Document& current, int body, LoadInputs inputs) {
   return {BodyCaption(current, body),
           [body, inputs](Document& document) {
             if (body == document.body) return CommandResult{};
-            Expected<Bitmap> bitmap = ReadBitmap(BodyPath(document, inputs.programDirectory, body));
+            Expected<Bitmap> bitmap =
+                ReadBitmapToPaint(BodyPath(document, inputs.programDirectory, body));
             // The selection stays where it was.
             if (!bitmap) return CommandResult{.problem = std::move(bitmap).problem()};
             document.body = body;

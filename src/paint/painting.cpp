@@ -3,6 +3,7 @@
 #include "paint/code_string.h"
 #include "paint/image_loading.h"
 #include "paint/reference_palette.h"
+#include "platform/bmp_reader.h"
 
 namespace tintara {
 
@@ -56,6 +57,15 @@ void RollRandomCodes(Document& document, const GroupChecks& groups, RandomGenera
     AssignCode(document, s, code, std::to_string(code));
   }
   ApplyCodes(document);
+}
+
+Expected<Bitmap> ReadBitmapToPaint(const std::string& path) {
+  Expected<Bitmap> reading = ReadBmpFile(path);
+  if (!reading) {
+    const std::string name = path.substr(path.find_last_of('/') + 1);
+    return Problem{"Cannot open " + name + ": " + reading.problem().message, path};
+  }
+  return reading;
 }
 
 Document LoadedDocument(Bitmap bitmap) {

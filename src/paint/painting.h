@@ -37,6 +37,10 @@ std::optional<Problem> ApplyCodeText(Document& document, std::string text, bool*
 // "Gee!": a random code for every slot of every group checked, then a recolouring.
 void RollRandomCodes(Document& document, const GroupChecks& groups, RandomGenerator& random);
 
+// Reads a bitmap to paint; the problem names the file and says why it cannot be used
+// ("Cannot open x.bmp: not a BMP file").
+Expected<Bitmap> ReadBitmapToPaint(const std::string& path);
+
 // A fresh document with the bitmap loaded, as the command line starts each input.
 Document LoadedDocument(Bitmap bitmap);
 // The loaded document painted with one code string as "Apply Color Codes" paints it, or the token
