@@ -84,15 +84,15 @@ void Export(benchmark::State& state, Side side) {
   PaintModel model = PaintedModel(side.size);
   std::vector<std::uint32_t> pixels(PixelCount(side.size));
   const DisplayPixels picture{width, height, pixels, width};
-  QStringList lines;
+  PageLines lines;
   for (auto _ : state) {
     Recolour(model, pixels);
     const auto jpeg = EncodeJpeg(picture);
     lines.clear();
     AddHtmlHead(lines, PageTitle("Red.jpg"));
     AddHtmlBody(lines, "Red.jpg", width, height, kCodeString);
-    AddHtmlFoot(lines, QDateTime::currentDateTime());
-    const QByteArray page = EncodePage(lines);
+    AddHtmlFoot(lines, "07/12/2026 17:33:17");
+    const std::vector<std::uint8_t> page = EncodePage(lines);
     benchmark::DoNotOptimize(jpeg);
     benchmark::DoNotOptimize(page.data());
   }

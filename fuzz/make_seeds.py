@@ -100,9 +100,20 @@ def code_string_seeds():
     }
 
 
+def page_seeds():
+    line = b'<FONT SIZE="2" FACE="Helvetica, Arial, Verdana">'
+    return {
+        "saved.htm": b"<HTML>\r\n<BODY>\r\n" + line + b"\r\n<!--MOXEL--> 9 223 1 <BR>\r\n</BODY>\r\n",
+        "references.htm": b"<!--MOXEL--> &#x41;&#65;&amp;&lt;&nbsp;&#1089;&#0;&#xD83D; &am&amp;p;<BR>",
+        "latin1.htm": b"<P><!--MOXEL-->Gr\xfcn 1 < 2</P>\n",
+        "no_marker.htm": b"<HTML><!--MOXEL 1 2 3<BR></HTML>",
+        "code_string.txt": b"1 <2> & \"3\" \xc3\xa9 \xd1\x81 \xf0\x9f\x98\x80",
+    }
+
+
 def main():
     for folder, seeds in (("bmp", bmp_seeds()), ("ini", ini_seeds()),
-                          ("code_string", code_string_seeds())):
+                          ("code_string", code_string_seeds()), ("page", page_seeds())):
         (SEEDS / folder).mkdir(parents=True, exist_ok=True)
         for name, data in seeds.items():
             (SEEDS / folder / name).write_bytes(data)

@@ -17,7 +17,9 @@ need_file() {
   [ -f "$root/$1" ] || fail "missing $1"
 }
 
-[ -x "$root/bin/tintara" ] || fail "missing bin/tintara"
+for program in tintara tintara-window; do
+  [ -x "$root/bin/$program" ] || fail "missing bin/$program"
+done
 
 # Every picture the generator drew beside the program.
 artwork=0

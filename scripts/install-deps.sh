@@ -13,7 +13,7 @@ set -euo pipefail
 packages=(
   cmake g++ make pkg-config
   qt6-base-dev libgl-dev
-  libjpeg62-turbo-dev
+  libjpeg62-turbo-dev libpng-dev
 )
 for option in "$@"; do
   case "$option" in

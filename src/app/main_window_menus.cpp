@@ -119,7 +119,7 @@ void MainWindow::loadCodesFromPage() {
 }
 
 void MainWindow::applyCodesOfPage(const QString& path) {
-  Expected<std::string> codes = ReadPageCodes(path);
+  Expected<std::string> codes = ReadPageCodes(path.toStdString());
   if (!codes) {
     tell(std::move(codes).problem());
     return;
@@ -148,7 +148,7 @@ void MainWindow::saveAsJpeg() {
 // The picture stays converted when the file cannot be written.
 void MainWindow::convertAndSave() {
   if (run(commands::ConvertToMarkerSet2(codeText()), Focus::EnlargeWhenApplied).problem) return;
-  tell(WriteConvertedBitmap(picture(), files_.outputDirectory));
+  tell(WriteConvertedBitmap(picture(), files_.outputDirectory.toStdString()));
 }
 
 }  // namespace tintara

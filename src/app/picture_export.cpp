@@ -1,6 +1,6 @@
 #include "app/picture_export.h"
 
-#include "formats/export_files.h"
+#include "app/page_time_stamp.h"
 #include "formats/html_page.h"
 #include "formats/picture_files.h"
 
@@ -15,16 +15,14 @@ std::optional<Problem> PictureExport::SaveAsJpeg(const Picture& picture, const Q
   saveDialog_.filters =
       QStringList{"All (*.jpg;*.jpeg)", "JPEG Image File (*.jpg)", "JPEG Image File (*.jpeg)"};
   if (!Execute(saveDialog_, chooser_, dialogParent)) return std::nullopt;
-  const QString path = saveDialog_.fileName;
-  if (std::optional<Problem> problem = WriteJpegWithPage(path, picture, codeText, now_())) {
-    return problem;
-  }
-  const QString page = HtmlPagePath(path);
-  if (openPage && !opener_(page)) {
+  const std::string path = saveDialog_.fileName.toStdString();
+  const JpegPage page{codeText.toStdString(), PageTimeStamp(now_())};
+  if (std::optional<Problem> problem = WriteJpegWithPage(path, picture, page)) return problem;
+  const std::string pagePath = HtmlPagePath(path);
+  if (openPage && !opener_(QString::fromStdString(pagePath))) {
     return Problem{
-        ("The page was saved as " + page + ", but no program could be started to open it.")
-            .toStdString(),
-        NativePath(page)};
+        "The page was saved as " + pagePath + ", but no program could be started to open it.",
+        pagePath};
   }
   return std::nullopt;
 }

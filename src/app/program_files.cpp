@@ -1,6 +1,5 @@
 #include "app/program_files.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QStandardPaths>
@@ -51,10 +50,6 @@ ProgramFiles ProgramFiles::ForExecutable(const QString& executablePath) {
     }
   }
   return files;
-}
-
-ProgramFiles ProgramFiles::ForThisProgram() {
-  return ForExecutable(QCoreApplication::applicationFilePath());
 }
 
 }  // namespace tintara

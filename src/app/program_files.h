@@ -18,7 +18,6 @@ struct ProgramFiles {
   // portable folder when it can be written, else in the user's configuration folder
   // ($XDG_CONFIG_HOME/tintara); outputs likewise, else in the user's data folder.
   static ProgramFiles ForExecutable(const QString& executablePath);
-  static ProgramFiles ForThisProgram();
 };
 
 }  // namespace tintara

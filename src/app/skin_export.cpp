@@ -47,7 +47,8 @@ std::optional<Problem> SkinExport::SaveSkin(const Bitmap& work, const Picture& p
                                             QWidget* dialogParent) {
   if (!paintedTable) return Problem{"There is no skin to save yet: load a picture first."};
   if (!Execute(skinDialog_, chooser_, dialogParent)) return std::nullopt;
-  return WriteSkin(skinDialog_.fileName, work, picture, *paintedTable, ChosenScale(skinDialog_));
+  return WriteSkin(skinDialog_.fileName.toStdString(), work, picture, *paintedTable,
+                   ChosenScale(skinDialog_));
 }
 
 std::optional<Problem> SkinExport::ExportPalette(const Bitmap& work, const SlotRecords& slots,
@@ -60,7 +61,7 @@ std::optional<Problem> SkinExport::ExportPalette(const Bitmap& work, const SlotR
         "table."};
   }
   if (!Execute(paletteDialog_, chooser_, dialogParent)) return std::nullopt;
-  return WritePalette(paletteDialog_.fileName, work, slots, *paintedTable);
+  return WritePalette(paletteDialog_.fileName.toStdString(), work, slots, *paintedTable);
 }
 
 }  // namespace tintara

@@ -1,8 +1,5 @@
 #include "cli/batch_painting.h"
 
-#include <QDateTime>
-#include <QFile>
-#include <QFileInfo>
 #include <algorithm>
 #include <atomic>
 #include <deque>
@@ -11,6 +8,7 @@
 #include <optional>
 #include <thread>
 
+#include "cli/local_time_stamp.h"
 #include "formats/export_files.h"
 #include "formats/picture_files.h"
 #include "formats/skin_file.h"
@@ -18,6 +16,7 @@
 #include "paint/painting.h"
 #include "paint/recolour.h"
 #include "platform/file_batch.h"
+#include "platform/path_names.h"
 
 namespace tintara {
 namespace {
@@ -28,7 +27,7 @@ constexpr std::size_t kPaintingsPerBatch = 64;
 
 // An input, loaded once by whichever painting needs it first.
 struct Input {
-  QString path;
+  std::string path;
   std::once_flag once;
   std::optional<Expected<Document>> loaded;
 };
@@ -44,13 +43,13 @@ struct Painting {
 // names the user gave them, and why the rest was not made.
 struct Made {
   std::vector<StagedFile> files;
-  std::vector<QString> paths;
+  std::vector<std::string> paths;
   std::optional<std::string> problem;
   bool failed = false;
 };
 
-Expected<Document> Load(const QString& path) {
-  Expected<Bitmap> bitmap = ReadBitmapToPaint(QFile::encodeName(path).toStdString());
+Expected<Document> Load(const std::string& path) {
+  Expected<Bitmap> bitmap = ReadBitmapToPaint(path);
   if (!bitmap) return std::move(bitmap).problem();
   return LoadedDocument(std::move(*bitmap));
 }
@@ -58,7 +57,7 @@ Expected<Document> Load(const QString& path) {
 // The outputs of a painting. No whole picture is drawn for them but the pixels of a skin without
 // a colour table: a skin is its indices and painted table, and a JPEG is encoded a row at a time.
 Expected<std::vector<FileContent>> Files(const PaintRequest& request, const Document& painted,
-                                         Canvas& canvas, const QString& path) {
+                                         Canvas& canvas, const std::string& path) {
   const Bitmap& work = *painted.model.work;
   const DisplayTable table = *PaintedTable(painted);
   if (request.type != "jpg") {
@@ -71,8 +70,17 @@ Expected<std::vector<FileContent>> Files(const PaintRequest& request, const Docu
                            DrawRowThroughTable(work, table, y, buffer);
                            return static_cast<const std::uint32_t*>(buffer);
                          }};
-  const QString codeText = QString::fromStdString(painted.codeText);
-  return JpegFiles(path, rows, request.page ? &codeText : nullptr, QDateTime::currentDateTime());
+  const JpegPage page{painted.codeText, LocalTimeStamp()};
+  return JpegFiles(path, rows, request.page ? &page : nullptr);
+}
+
+// The pattern with every `field` in it replaced by the value.
+std::string Filled(std::string pattern, std::string_view field, std::string_view value) {
+  for (std::size_t at = pattern.find(field); at != std::string::npos;
+       at = pattern.find(field, at + value.size())) {
+    pattern.replace(at, field.size(), value);
+  }
+  return pattern;
 }
 
 // Paints and encodes, and writes each file into a temporary file of its own; every code string
@@ -94,22 +102,22 @@ void Make(const PaintRequest& request, const Painting& painting, Canvas& canvas,
   } else {
     Expected<Document> applied = PaintedWithCodes(*loaded, painting.codes->text);
     if (!applied) {
-      made.problem = QFileInfo(input.path).fileName().toStdString() + ": " +
-                     painting.codes->origin + applied.problem().message;
+      made.problem = std::string(FileNameOf(input.path)) + ": " + painting.codes->origin +
+                     applied.problem().message;
       return;
     }
     painted = std::move(*applied);
   }
-  QString path = request.pattern;
-  path.replace("{name}", QFileInfo(input.path).completeBaseName());
-  path.replace("{n}", QString::number(painting.codes == nullptr ? 1 : painting.codes->line));
+  const std::string path =
+      Filled(Filled(request.pattern, "{name}", StemOf(input.path)), "{n}",
+             std::to_string(painting.codes == nullptr ? 1 : painting.codes->line));
   Expected<std::vector<FileContent>> files = Files(request, painted, canvas, path);
   if (!files) {
     made.problem = files.problem().message;
     return;
   }
   for (FileContent& file : *files) {
-    std::optional<StagedFile> staged = StageFile(NativePath(file.path), file.bytes);
+    std::optional<StagedFile> staged = StageFile(file.path, file.bytes);
     if (!staged) {
       made.problem = CannotCreate(file.path).message;
       return;
@@ -170,7 +178,7 @@ void Commit(std::vector<Made>& made) {
 bool PaintAll(const PaintRequest& request, std::ostream& errors) {
   std::deque<Input> inputs;
   std::vector<Painting> paintings;
-  for (const QString& path : request.inputs) {
+  for (const std::string& path : request.inputs) {
     Input& input = inputs.emplace_back();
     input.path = path;
     if (request.codeStrings.empty()) {

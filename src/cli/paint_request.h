@@ -1,7 +1,5 @@
 #pragma once
 
-#include <QString>
-#include <QStringList>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -15,13 +13,13 @@ struct CodeString {
   std::string origin;
 };
 
-// What `tintara paint` was asked to do.
+// What `tintara paint` was asked to do. Paths are as the operating system takes them.
 struct PaintRequest {
-  QStringList inputs;
+  std::vector<std::string> inputs;
   std::vector<CodeString> codeStrings;  // none: random codes
   std::uint32_t seed = 0;
-  QString pattern;
-  QString type;  // "png", "bmp" or "jpg"
+  std::string pattern;
+  std::string type;  // "png", "bmp" or "jpg"
   int scale = 1;
   bool page = false;
   int jobs = 1;  // paintings made at once

@@ -1,7 +1,5 @@
 #pragma once
 
-#include <QByteArray>
-#include <QString>
 #include <cstdint>
 #include <optional>
 #include <span>
@@ -12,25 +10,20 @@
 
 namespace tintara {
 
-// Files the exports write, all with the same failure: "Cannot create file <path>".
-Problem CannotCreate(const QString& path);
-
-// The path as the operating system takes it.
-std::string NativePath(const QString& path);
+// Files the exports write, all with the same failure: "Cannot create file <path>". Paths are as
+// the operating system takes them.
+Problem CannotCreate(const std::string& path);
 
 // Writes the file whole, through a temporary file; nothing when done.
-[[nodiscard]] std::optional<Problem> WriteExportFile(const QString& path,
+[[nodiscard]] std::optional<Problem> WriteExportFile(const std::string& path,
                                                      std::span<const std::uint8_t> bytes);
-[[nodiscard]] std::optional<Problem> WriteExportFile(const QString& path, const QByteArray& bytes);
 
 // A file's new content, made before anything is written, so that the files of many paintings can
 // be written as one batch.
 struct FileContent {
-  QString path;
+  std::string path;
   std::vector<std::uint8_t> bytes;
 };
-
-FileContent ContentOf(const QString& path, const QByteArray& bytes);
 
 // Writes the files in order, each whole through a temporary file; the first that cannot be
 // written ends the writing.

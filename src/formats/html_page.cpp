@@ -1,7 +1,9 @@
 #include "formats/html_page.h"
 
-#include <QUrl>
+#include <cstdio>
 
+#include "platform/path_names.h"
+#include "platform/utf8.h"
 #include "platform/version.h"
 
 namespace tintara {
@@ -17,115 +19,135 @@ constexpr char kVersionSeparator[] = "&nbsp;&nbsp;--&nbsp;&nbsp;";
 // rest of ASCII is encoded: blanks and controls (dropped or trimmed by browsers), "%", "#" and "?"
 // (escape, fragment and query), ":" (would end a scheme) and the backslash (a separator to
 // browsers).
-constexpr char kLiteralInAddress[] = R"(!"$&'()*+,;<=>@[]^`{|})";
+constexpr std::string_view kLiteralInAddress = R"(!"$&'()*+,;<=>@[]^`{|}-._~)";
 
-QString TimeStamp(const QDateTime& now, const QLocale& locale) {
-  const QString date = locale.toString(now.date(), QLocale::ShortFormat);
-  if (now.time() == QTime(0, 0)) return date;
-  // Formatting the date and time together lets a zone in the format name the right zone.
-  return date + u' ' + locale.toString(now, locale.timeFormat(QLocale::LongFormat));
+// The markup characters escaped; the rest as it is.
+std::string Escaped(std::string_view text) {
+  std::string escaped;
+  escaped.reserve(text.size());
+  for (const char c : text) {
+    switch (c) {
+      case '<':
+        escaped += "&lt;";
+        break;
+      case '>':
+        escaped += "&gt;";
+        break;
+      case '&':
+        escaped += "&amp;";
+        break;
+      case '"':
+        escaped += "&quot;";
+        break;
+      default:
+        escaped += c;
+    }
+  }
+  return escaped;
 }
 
-char ToLatin1(QChar c) { return c.unicode() <= 0xFF ? static_cast<char>(c.unicode()) : '?'; }
-
 // Text as it goes into the page: markup escaped, and each character beyond Latin-1 one numeric
-// character reference of its code point, a surrogate pair included.
-QString PageText(const QString& text) {
-  const QString escaped = text.toHtmlEscaped();
-  QString result;
-  result.reserve(escaped.size());
-  for (qsizetype i = 0; i < escaped.size(); ++i) {
-    const QChar c = escaped[i];
-    if (c.unicode() <= 0xFF) {
-      result += c;
-      continue;
+// character reference of its code point.
+std::string PageText(std::string_view text) {
+  std::string result;
+  for (const char32_t c : DecodeUtf8(Escaped(text))) {
+    if (c <= 0xFF) {
+      AppendUtf8(result, c);
+    } else {
+      result += "&#" + std::to_string(static_cast<std::uint32_t>(c)) + ';';
     }
-    char32_t codePoint = c.unicode();
-    if (c.isHighSurrogate() && i + 1 < escaped.size() && escaped[i + 1].isLowSurrogate()) {
-      codePoint = QChar::surrogateToUcs4(c, escaped[++i]);
-    } else if (c.isSurrogate()) {
-      codePoint = QChar::ReplacementCharacter;  // half a pair names no character
-    }
-    result += "&#" + QString::number(codePoint) + u';';
   }
   return result;
 }
 
-QString ImageAddress(const QString& fileName) {
-  return QString::fromLatin1(QUrl::toPercentEncoding(fileName, kLiteralInAddress));
+bool IsAsciiLetterOrDigit(char c) {
+  return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9');
+}
+
+std::string ImageAddress(std::string_view fileName) {
+  std::string address;
+  for (const char c : fileName) {
+    if (IsAsciiLetterOrDigit(c) || kLiteralInAddress.find(c) != std::string_view::npos) {
+      address += c;
+      continue;
+    }
+    char encoded[4];
+    std::snprintf(encoded, sizeof encoded, "%%%02X", static_cast<unsigned char>(c));
+    address += encoded;
+  }
+  return address;
+}
+
+void Append(PageLines& lines, std::initializer_list<std::string> added) {
+  lines.insert(lines.end(), added);
 }
 
 }  // namespace
 
-QString PageTitle(const QString& fileName) {
-  const qsizetype dot = fileName.indexOf(u'.');
-  return dot > 0 ? fileName.left(dot) : QString();
+std::string PageTitle(std::string_view fileName) {
+  const std::size_t dot = fileName.find('.');
+  return dot > 0 && dot != std::string_view::npos ? std::string(fileName.substr(0, dot))
+                                                  : std::string();
 }
 
-void AddHtmlHead(QStringList& lines, const QString& title) {
-  const QString escaped = PageText(title);
-  lines.append(QStringList{
-      "<HTML>",
-      "<HEAD>",
-      "<TITLE>" + escaped + "</TITLE>",
-      "</HEAD>",
-      R"(<BODY BGCOLOR="#C0C0C0">)",
-      "<H1><CENTER>" + escaped + "</CENTER></H1>",
-  });
+void AddHtmlHead(PageLines& lines, std::string_view title) {
+  const std::string escaped = PageText(title);
+  Append(lines, {
+                    "<HTML>",
+                    "<HEAD>",
+                    "<TITLE>" + escaped + "</TITLE>",
+                    "</HEAD>",
+                    R"(<BODY BGCOLOR="#C0C0C0">)",
+                    "<H1><CENTER>" + escaped + "</CENTER></H1>",
+                });
 }
 
-void AddHtmlBody(QStringList& lines, const QString& fileName, int width, int height,
-                 const QString& codeString) {
-  lines.append(QStringList{
-      "<CENTER>",
-      R"(<IMG SRC=")" + ImageAddress(fileName).toHtmlEscaped() + R"(" WIDTH=)" +
-          QString::number(width) + " HEIGHT=" + QString::number(height) + ">",
-      "<BR>",
-      kHeadingFont,
-      "<B>Paint Codes:</B><BR>",
-      "</FONT>",
-      kCodeFont,
-      "<!--MOXEL--> " + PageText(codeString) + "<BR>",
-      "</FONT>",
-      "</CENTER>",
-      "<P>",
-  });
+void AddHtmlBody(PageLines& lines, std::string_view fileName, int width, int height,
+                 std::string_view codeString) {
+  Append(lines, {
+                    "<CENTER>",
+                    R"(<IMG SRC=")" + Escaped(ImageAddress(fileName)) + R"(" WIDTH=)" +
+                        std::to_string(width) + " HEIGHT=" + std::to_string(height) + ">",
+                    "<BR>",
+                    kHeadingFont,
+                    "<B>Paint Codes:</B><BR>",
+                    "</FONT>",
+                    kCodeFont,
+                    "<!--MOXEL--> " + PageText(codeString) + "<BR>",
+                    "</FONT>",
+                    "</CENTER>",
+                    "<P>",
+                });
 }
 
-void AddHtmlFoot(QStringList& lines, const QDateTime& now, const QLocale& locale) {
-  lines.append(QStringList{
-      "<HR>",
-      kCodeFont,
-      "Generated by <B>Tintara</B> program<BR>",
-      "</FONT>",
-      kVersionFont,
-      kVersionText + QString(kVersionSeparator) + PageText(TimeStamp(now, locale)),
-      "</FONT>",
-      "</BODY>",
-      "</HTML>",
-  });
+void AddHtmlFoot(PageLines& lines, std::string_view timeStamp) {
+  Append(lines, {
+                    "<HR>",
+                    kCodeFont,
+                    "Generated by <B>Tintara</B> program<BR>",
+                    "</FONT>",
+                    kVersionFont,
+                    kVersionText + std::string(kVersionSeparator) + PageText(timeStamp),
+                    "</FONT>",
+                    "</BODY>",
+                    "</HTML>",
+                });
 }
 
-QString HtmlPagePath(const QString& chosenPath) {
-  const qsizetype nameStart = chosenPath.lastIndexOf(u'/') + 1;
-  const qsizetype dot = chosenPath.lastIndexOf(u'.');
-  const qsizetype stemLength = dot >= nameStart ? dot - nameStart : -1;
-  QString name = chosenPath.mid(nameStart, stemLength) + ".htm";
-  for (QChar& c : name) {
-    if (c >= u'A' && c <= u'Z') c = QChar(c.unicode() + (u'a' - u'A'));
-  }
-  return chosenPath.left(nameStart) + name;
+std::string HtmlPagePath(std::string_view chosenPath) {
+  const std::string_view name = FileNameOf(chosenPath);
+  const std::string_view directory = chosenPath.substr(0, chosenPath.size() - name.size());
+  return std::string(directory) + AsciiLowerCase(StemOf(name)) + ".htm";
 }
 
-QByteArray EncodePage(const QStringList& lines) {
-  QByteArray page;
-  for (const QString& line : lines) {
-    for (qsizetype i = 0; i < line.size(); ++i) {
-      // A character beyond the 16-bit range is a surrogate pair: one character, one "?".
-      if (line[i].isHighSurrogate() && i + 1 < line.size() && line[i + 1].isLowSurrogate()) ++i;
-      page += ToLatin1(line[i]);
+std::vector<std::uint8_t> EncodePage(const PageLines& lines) {
+  std::vector<std::uint8_t> page;
+  for (const std::string& line : lines) {
+    for (const char32_t c : DecodeUtf8(line)) {
+      page.push_back(c <= 0xFF ? static_cast<std::uint8_t>(c) : std::uint8_t{'?'});
     }
-    page += "\r\n";
+    page.push_back('\r');
+    page.push_back('\n');
   }
   return page;
 }

@@ -1,9 +1,8 @@
 #pragma once
 
-#include <QByteArrayView>
-#include <QString>
 #include <cstddef>
 #include <string>
+#include <string_view>
 
 #include "platform/problem.h"
 
@@ -21,11 +20,11 @@ inline constexpr std::size_t kMaxPageBytes = std::size_t{1} << 20;
 // kept as it stands, blanks included, so the code string a saved page was given comes back
 // unchanged; it may be empty. It is UTF-8. A page without the marker gives the problem "it holds
 // no code string".
-Expected<std::string> CodesOnPage(QByteArrayView page);
+Expected<std::string> CodesOnPage(std::string_view page);
 
 // Reads the page file at path (at most kMaxPageBytes) and the code string on it. Without one,
 // the problem's message is the whole message to show, naming the file: "Cannot read codes from
 // x.htm: the file does not exist".
-Expected<std::string> ReadPageCodes(const QString& path);
+Expected<std::string> ReadPageCodes(const std::string& path);
 
 }  // namespace tintara

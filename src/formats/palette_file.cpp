@@ -1,6 +1,5 @@
 #include "formats/palette_file.h"
 
-#include <QFileInfo>
 #include <cstdint>
 #include <span>
 #include <string>
@@ -9,6 +8,7 @@
 #include "formats/export_files.h"
 #include "paint/painted_skin.h"
 #include "paint/palette_text.h"
+#include "platform/path_names.h"
 
 namespace tintara {
 namespace {
@@ -19,20 +19,18 @@ std::span<const std::uint8_t> BytesOf(const std::string& text) {
 
 }  // namespace
 
-std::optional<Problem> WritePalette(const QString& path, const Bitmap& work,
+std::optional<Problem> WritePalette(const std::string& path, const Bitmap& work,
                                     const SlotRecords& slots, const DisplayTable& paintedTable) {
-  const QFileInfo file(path);
-  const QString type = file.suffix().toLower();
+  const std::string type = AsciiLowerCase(ExtensionOf(path));
   if (type != "gpl" && type != "pal") {
     return Problem{
-        ("Cannot save " + file.fileName() + ": a palette is saved as .gpl or .pal").toStdString(),
-        NativePath(path)};
+        "Cannot save " + std::string(FileNameOf(path)) + ": a palette is saved as .gpl or .pal",
+        path};
   }
 
   const std::vector<Colour> colours = PaintedColours(work, paintedTable);
   const std::string text =
-      type == "gpl" ? GimpPaletteText(file.completeBaseName().toStdString(), colours, slots)
-                    : JascPaletteText(colours);
+      type == "gpl" ? GimpPaletteText(StemOf(path), colours, slots) : JascPaletteText(colours);
   return WriteExportFile(path, BytesOf(text));
 }
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include <QString>
 #include <optional>
+#include <string>
 
 #include "paint/paint_model.h"
 #include "paint/recolour.h"
@@ -14,7 +14,7 @@ namespace tintara {
 // colour table. Nothing comes back once it is written. A name with another extension ("Cannot save
 // colours.txt: a palette is saved as .gpl or .pal") and a file that cannot be created ("Cannot
 // create file <path>") come back before anything is written; a read-only file is never replaced.
-[[nodiscard]] std::optional<Problem> WritePalette(const QString& path, const Bitmap& work,
+[[nodiscard]] std::optional<Problem> WritePalette(const std::string& path, const Bitmap& work,
                                                   const SlotRecords& slots,
                                                   const DisplayTable& paintedTable);
 

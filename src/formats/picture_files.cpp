@@ -1,13 +1,14 @@
 #include "formats/picture_files.h"
 
-#include <QDir>
-#include <QFileInfo>
+#include <filesystem>
+#include <system_error>
 
 #include "formats/export_files.h"
 #include "formats/html_page.h"
 #include "paint/picture.h"
 #include "platform/bmp_writer.h"
 #include "platform/jpeg_writer.h"
+#include "platform/path_names.h"
 
 namespace tintara {
 namespace {
@@ -30,58 +31,56 @@ PictureRows RowsOf(const Picture& picture) {
           }};
 }
 
-Expected<std::vector<FileContent>> JpegFiles(const QString& path, const PictureRows& picture,
-                                             const QString* codeText, const QDateTime& now) {
-  const QString fileName = QFileInfo(path).fileName();
-  const QString page = HtmlPagePath(path);
+Expected<std::vector<FileContent>> JpegFiles(const std::string& path, const PictureRows& picture,
+                                             const JpegPage* page) {
+  const std::string fileName(FileNameOf(path));
+  const std::string pagePath = HtmlPagePath(path);
   // The page would be written over the picture.
-  if (codeText != nullptr && page == path) {
-    return Problem{("Cannot save as " + fileName +
-                    ": the picture and its HTML page would be the same file; choose a name ending "
-                    "in .jpg")
-                       .toStdString(),
-                   NativePath(path)};
+  if (page != nullptr && pagePath == path) {
+    return Problem{"Cannot save as " + fileName +
+                       ": the picture and its HTML page would be the same file; choose a name "
+                       "ending in .jpg",
+                   path};
   }
   if (!FitsJpeg(picture.width, picture.height)) {
-    return Problem{QStringLiteral("Cannot save %1 as JPEG: the picture is %2 x %3 pixels, and a "
-                                  "JPEG can be at most %4 x %4")
-                       .arg(fileName)
-                       .arg(picture.width)
-                       .arg(picture.height)
-                       .arg(kMaxJpegDimension)
-                       .toStdString(),
-                   NativePath(path)};
+    const std::string most = std::to_string(kMaxJpegDimension);
+    return Problem{"Cannot save " + fileName + " as JPEG: the picture is " +
+                       std::to_string(picture.width) + " x " + std::to_string(picture.height) +
+                       " pixels, and a JPEG can be at most " + most + " x " + most,
+                   path};
   }
   std::optional<std::vector<std::uint8_t>> jpeg =
       EncodeJpegRows(picture.width, picture.height, picture.row);
   if (!jpeg) return CannotCreate(path);
   std::vector<FileContent> files{{path, std::move(*jpeg)}};
-  if (codeText != nullptr) {
-    QStringList lines;
+  if (page != nullptr) {
+    PageLines lines;
     AddHtmlHead(lines, PageTitle(fileName));
-    AddHtmlBody(lines, fileName, picture.width, picture.height, *codeText);
-    AddHtmlFoot(lines, now);
-    files.push_back(ContentOf(page, EncodePage(lines)));
+    AddHtmlBody(lines, fileName, picture.width, picture.height, page->codeText);
+    AddHtmlFoot(lines, page->timeStamp);
+    files.push_back({pagePath, EncodePage(lines)});
   }
   return files;
 }
 
-std::optional<Problem> WriteJpeg(const QString& path, const Picture& picture) {
-  Expected<std::vector<FileContent>> files = JpegFiles(path, RowsOf(picture), nullptr, {});
+std::optional<Problem> WriteJpeg(const std::string& path, const Picture& picture) {
+  Expected<std::vector<FileContent>> files = JpegFiles(path, RowsOf(picture), nullptr);
   if (!files) return std::move(files).problem();
   return WriteFiles(*files);
 }
 
-std::optional<Problem> WriteJpegWithPage(const QString& path, const Picture& picture,
-                                         const QString& codeText, const QDateTime& now) {
-  Expected<std::vector<FileContent>> files = JpegFiles(path, RowsOf(picture), &codeText, now);
+std::optional<Problem> WriteJpegWithPage(const std::string& path, const Picture& picture,
+                                         const JpegPage& page) {
+  Expected<std::vector<FileContent>> files = JpegFiles(path, RowsOf(picture), &page);
   if (!files) return std::move(files).problem();
   return WriteFiles(*files);
 }
 
-std::optional<Problem> WriteConvertedBitmap(const Picture& picture, const QString& directory) {
-  // An installed program's output folder is made only once something goes into it.
-  QDir().mkpath(directory);
+std::optional<Problem> WriteConvertedBitmap(const Picture& picture, const std::string& directory) {
+  // An installed program's output folder is made only once something goes into it; a folder
+  // that cannot be made shows as the file that cannot be created.
+  std::error_code ignored;
+  std::filesystem::create_directories(directory, ignored);
   return WriteExportFile(directory + "converted.bmp", EncodeBmp(TrueColourBitmap(picture)));
 }
 

@@ -1,8 +1,7 @@
 #pragma once
 
-#include <QDateTime>
-#include <QString>
 #include <optional>
+#include <string>
 
 #include "formats/export_files.h"
 #include "platform/jpeg_writer.h"
@@ -26,24 +25,30 @@ struct PictureRows {
 
 PictureRows RowsOf(const Picture& picture);
 
+// The code text a page lists and the time of saving as its foot words it (see html_page.h).
+struct JpegPage {
+  std::string codeText;
+  std::string timeStamp;
+};
+
 // The files the two functions below write, in the order they write them, made without writing
-// anything and with the same refusals: the JPEG, and with a code text the page beside it.
-Expected<std::vector<FileContent>> JpegFiles(const QString& path, const PictureRows& picture,
-                                             const QString* codeText, const QDateTime& now);
+// anything and with the same refusals: the JPEG, and with a page the page beside it.
+Expected<std::vector<FileContent>> JpegFiles(const std::string& path, const PictureRows& picture,
+                                             const JpegPage* page);
 
 // The picture as a JPEG. A picture too large for JPEG is refused before anything is written.
-[[nodiscard]] std::optional<Problem> WriteJpeg(const QString& path, const Picture& picture);
+[[nodiscard]] std::optional<Problem> WriteJpeg(const std::string& path, const Picture& picture);
 
-// The JPEG and beside it the HTML page that shows it and lists the code text (see html_page.h),
-// named by HtmlPagePath. A name whose page would be the JPEG itself ("x.htm") is refused before
-// anything is written, as WriteJpeg refuses; the page is written only once the JPEG is.
-[[nodiscard]] std::optional<Problem> WriteJpegWithPage(const QString& path, const Picture& picture,
-                                                       const QString& codeText,
-                                                       const QDateTime& now);
+// The JPEG and beside it the HTML page that shows it and lists the code text, named by
+// HtmlPagePath. A name whose page would be the JPEG itself ("x.htm") is refused before anything
+// is written, as WriteJpeg refuses; the page is written only once the JPEG is.
+[[nodiscard]] std::optional<Problem> WriteJpegWithPage(const std::string& path,
+                                                       const Picture& picture,
+                                                       const JpegPage& page);
 
 // The picture as the 24-bit BMP file "converted.bmp" in the directory, given with a trailing
 // separator, which is made when missing.
 [[nodiscard]] std::optional<Problem> WriteConvertedBitmap(const Picture& picture,
-                                                          const QString& directory);
+                                                          const std::string& directory);
 
 }  // namespace tintara

@@ -1,7 +1,7 @@
 #pragma once
 
-#include <QString>
 #include <optional>
+#include <string>
 
 #include "formats/export_files.h"
 #include "paint/recolour.h"
@@ -21,9 +21,9 @@ struct Picture;
 // scale, and a file that cannot be created ("Cannot create file <path>"). The file is replaced only
 // once its new content is whole, and a read-only file is never replaced.
 // The skin's file as WriteSkin writes it, made without writing anything, with the same refusals.
-Expected<FileContent> SkinFile(const QString& path, const Bitmap& work, const Picture& picture,
+Expected<FileContent> SkinFile(const std::string& path, const Bitmap& work, const Picture& picture,
                                const DisplayTable& paintedTable, int scale);
-[[nodiscard]] std::optional<Problem> WriteSkin(const QString& path, const Bitmap& work,
+[[nodiscard]] std::optional<Problem> WriteSkin(const std::string& path, const Bitmap& work,
                                                const Picture& picture,
                                                const DisplayTable& paintedTable, int scale);
 

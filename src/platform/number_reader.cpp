@@ -6,27 +6,13 @@
 namespace tintara {
 namespace {
 
-// The value of an ASCII digit in the base, or -1. Compared in the text's own character type, so
-// that no character beyond ASCII passes for a digit.
-template <typename Char>
-int DigitValue(Char c, unsigned base) {
-  if (c >= Char('0') && c <= Char('9')) return static_cast<int>(c - Char('0'));
+// The value of an ASCII digit in the base, or -1.
+int DigitValue(char c, unsigned base) {
+  if (c >= '0' && c <= '9') return c - '0';
   if (base != 16) return -1;
-  if (c >= Char('a') && c <= Char('f')) return static_cast<int>(c - Char('a')) + 10;
-  if (c >= Char('A') && c <= Char('F')) return static_cast<int>(c - Char('A')) + 10;
+  if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+  if (c >= 'A' && c <= 'F') return c - 'A' + 10;
   return -1;
-}
-
-template <typename Char>
-LeadingDigits ReadDigits(std::basic_string_view<Char> text, unsigned base, std::uint64_t ceiling) {
-  LeadingDigits digits;
-  for (const Char c : text) {
-    const int digit = DigitValue(c, base);
-    if (digit < 0) break;
-    digits.value = std::min<std::uint64_t>(digits.value * base + digit, ceiling);
-    ++digits.count;
-  }
-  return digits;
 }
 
 // The text as digits alone, up to `limit`.
@@ -51,11 +37,14 @@ std::optional<std::string_view> HexDigitsAfterPrefix(std::string_view text, HexP
 }  // namespace
 
 LeadingDigits ReadLeadingDigits(std::string_view text, unsigned base, std::uint64_t ceiling) {
-  return ReadDigits(text, base, ceiling);
-}
-
-LeadingDigits ReadLeadingDigits(std::u16string_view text, unsigned base, std::uint64_t ceiling) {
-  return ReadDigits(text, base, ceiling);
+  LeadingDigits digits;
+  for (const char c : text) {
+    const int digit = DigitValue(c, base);
+    if (digit < 0) break;
+    digits.value = std::min<std::uint64_t>(digits.value * base + unsigned(digit), ceiling);
+    ++digits.count;
+  }
+  return digits;
 }
 
 std::optional<std::int32_t> ParseInt32(std::string_view text, HexPrefixes prefixes) {

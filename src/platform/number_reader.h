@@ -17,7 +17,6 @@ struct LeadingDigits {
 // The value stops at `ceiling` (at most 2^32), so that any number of digits reads without
 // overflowing and a value beyond the caller's range still shows as one.
 LeadingDigits ReadLeadingDigits(std::string_view text, unsigned base, std::uint64_t ceiling);
-LeadingDigits ReadLeadingDigits(std::u16string_view text, unsigned base, std::uint64_t ceiling);
 
 // The prefixes that make a number hexadecimal.
 enum class HexPrefixes {

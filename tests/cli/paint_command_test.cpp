@@ -8,6 +8,10 @@
 #include <QTemporaryDir>
 #include <sstream>
 
+#include "formats/picture_files.h"
+#include "formats/skin_file.h"
+#include "paint/canvas.h"
+#include "paint/painting.h"
 #include "paint/reference_palette.h"
 #include "paint/slot_tables.h"
 #include "paint/test_pictures.h"
@@ -31,7 +35,9 @@ class PaintCommand : public ::testing::Test {
 
   int Run(const QStringList& arguments) {
     errors_.str({});
-    return RunPaintCommand(QStringList{"tintara", "paint"} + arguments, errors_);
+    std::vector<std::string> commandLine{"tintara", "paint"};
+    for (const QString& argument : arguments) commandLine.push_back(argument.toStdString());
+    return RunPaintCommand(commandLine, errors_);
   }
   static void Store(const QString& name, const QByteArray& text) {
     QFile file(name);
@@ -67,6 +73,38 @@ TEST_F(PaintCommand, WritesEachKindOfOutputByItsExtension) {
   ASSERT_TRUE(page.open(QIODevice::ReadOnly));
   EXPECT_TRUE(page.readAll().contains("<!--MOXEL--> 17 223 224 "));
   EXPECT_TRUE(errors_.str().empty()) << errors_.str();
+}
+
+// The command line draws no whole picture and encodes a row at a time; the window saves the picture
+// it shows. Their files must not differ.
+TEST_F(PaintCommand, WritesTheFilesTheWindowWrites) {
+  ASSERT_TRUE(
+      WriteBmpFile("ODD.BMP", IndexedBitmap(37, 11, TableWithSet1Markers(SlotRange(1, 16)))));
+  const std::string codes = "17 18 19 200 33";
+  Expected<Bitmap> loaded = ReadBitmapToPaint("ODD.BMP");
+  ASSERT_TRUE(loaded);
+  Expected<Document> painted = PaintedWithCodes(LoadedDocument(std::move(*loaded)), codes);
+  ASSERT_TRUE(painted);
+  Canvas canvas{Picture{}};
+  canvas.Show(*painted);
+  const Bitmap& work = *painted->model.work;
+  const DisplayTable table = *PaintedTable(*painted);
+  ASSERT_FALSE(WriteSkin("window.bmp", work, canvas.picture(), table, 2));
+  ASSERT_FALSE(WriteSkin("window.png", work, canvas.picture(), table, 2));
+  ASSERT_FALSE(WriteJpeg("window.jpg", canvas.picture()));
+
+  for (const QString type : {"bmp", "png", "jpg"}) {
+    SCOPED_TRACE(type.toStdString());
+    const QStringList scale = type == "jpg" ? QStringList{} : QStringList{"--scale", "2"};
+    ASSERT_EQ(Run(QStringList{"ODD.BMP", "--codes", QString::fromStdString(codes), "--output",
+                              "cli." + type} +
+                  scale),
+              kAllWritten);
+    QFile cli("cli." + type);
+    QFile window("window." + type);
+    ASSERT_TRUE(cli.open(QIODevice::ReadOnly) && window.open(QIODevice::ReadOnly));
+    EXPECT_EQ(cli.readAll(), window.readAll());
+  }
 }
 
 // A bad line is told with its file and line; the other lines are still written.

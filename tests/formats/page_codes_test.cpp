@@ -11,15 +11,18 @@
 namespace tintara {
 namespace {
 
-const QDateTime kSavedAt(QDate(2024, 3, 7), QTime(13, 5, 9));
-
 // The page "Save as JPG" writes for a picture with this name and code string.
-QByteArray SavedPage(const QString& codeString, const QString& fileName = "Red.jpg") {
-  QStringList lines;
+QByteArray SavedPage(const std::string& codeString, const std::string& fileName = "Red.jpg") {
+  PageLines lines;
   AddHtmlHead(lines, PageTitle(fileName));
   AddHtmlBody(lines, fileName, 55, 144, codeString);
-  AddHtmlFoot(lines, kSavedAt);
-  return EncodePage(lines);
+  AddHtmlFoot(lines, "07/03/2024 13:05:09");
+  const std::vector<std::uint8_t> page = EncodePage(lines);
+  return QByteArray(reinterpret_cast<const char*>(page.data()), qsizetype(page.size()));
+}
+
+Expected<std::string> CodesOn(const QByteArray& page) {
+  return CodesOnPage(std::string_view(page.constData(), std::size_t(page.size())));
 }
 
 // A page around one line that holds the marker, its lines ended by CR LF.
@@ -44,14 +47,14 @@ TEST(PageCodes, SavedPageGivesBackItsCodeString) {
   };
   for (const char* codeString : codeStrings) {
     SCOPED_TRACE(codeString);
-    const Expected<std::string> found = CodesOnPage(SavedPage(QString::fromUtf8(codeString)));
+    const Expected<std::string> found = CodesOn(SavedPage(codeString));
     ASSERT_TRUE(found) << found.problem().message;
     EXPECT_EQ(*found, codeString);
   }
 }
 
 TEST(PageCodes, MarkupInTheFileNameIsNotTakenForTheMarker) {
-  const Expected<std::string> found = CodesOnPage(SavedPage("1 2", "<!--MOXEL--> 9<BR>.jpg"));
+  const Expected<std::string> found = CodesOn(SavedPage("1 2", "<!--MOXEL--> 9<BR>.jpg"));
   ASSERT_TRUE(found);
   EXPECT_EQ(*found, "1 2");
 }
@@ -68,7 +71,7 @@ TEST(PageCodes, PageWithoutMarkerHoldsNoCodeString) {
   };
   for (const QByteArray& page : pages) {
     SCOPED_TRACE(page.left(40).toStdString());
-    const Expected<std::string> found = CodesOnPage(page);
+    const Expected<std::string> found = CodesOn(page);
     ASSERT_FALSE(found);
     EXPECT_EQ(found.problem().message, "it holds no code string");
   }
@@ -88,7 +91,7 @@ TEST(PageCodes, CodesEndAtTheFirstTagAfterThem) {
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.line);
-    const Expected<std::string> found = CodesOnPage(PageWithLine(c.line));
+    const Expected<std::string> found = CodesOn(PageWithLine(c.line));
     ASSERT_TRUE(found);
     EXPECT_EQ(*found, c.codes);
   }
@@ -96,7 +99,7 @@ TEST(PageCodes, CodesEndAtTheFirstTagAfterThem) {
 
 TEST(PageCodes, FirstMarkerLineCounts) {
   const Expected<std::string> found =
-      CodesOnPage(PageWithLine("<!--MOXEL--> 1 2<BR>\r\n<!--MOXEL--> 3 4<BR>"));
+      CodesOn(PageWithLine("<!--MOXEL--> 1 2<BR>\r\n<!--MOXEL--> 3 4<BR>"));
   ASSERT_TRUE(found);
   EXPECT_EQ(*found, "1 2");
 }
@@ -117,11 +120,11 @@ TEST(PageCodes, LineEndsWithCrLfLfOrCrAlone) {
   };
   for (const QByteArray& page : pages) {
     SCOPED_TRACE(page.toStdString());
-    const Expected<std::string> found = CodesOnPage(page);
+    const Expected<std::string> found = CodesOn(page);
     ASSERT_TRUE(found);
     EXPECT_EQ(*found, "1 2 3");
   }
-  const Expected<std::string> nextLine = CodesOnPage("<!--MOXEL-->\n1 2 3<BR>\n");
+  const Expected<std::string> nextLine = CodesOn("<!--MOXEL-->\n1 2 3<BR>\n");
   ASSERT_TRUE(nextLine);
   EXPECT_EQ(*nextLine, "");
 }
@@ -147,7 +150,7 @@ TEST(PageCodes, ReferencesWrittenByOtherProgramsAreDecoded) {
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.line);
-    const Expected<std::string> found = CodesOnPage(PageWithLine(c.line));
+    const Expected<std::string> found = CodesOn(PageWithLine(c.line));
     ASSERT_TRUE(found);
     EXPECT_EQ(*found, c.codes);
   }
@@ -158,7 +161,7 @@ TEST(PageCodes, FileGivesTheCodesOfItsPage) {
   ASSERT_TRUE(dir.isValid());
   const QString path = dir.filePath("red.htm");
   ASSERT_TRUE(WriteBytes(path, SavedPage("9 223 1 ")));
-  const Expected<std::string> found = ReadPageCodes(path);
+  const Expected<std::string> found = ReadPageCodes(path.toStdString());
   ASSERT_TRUE(found) << found.problem().message;
   EXPECT_EQ(*found, "9 223 1 ");
 }
@@ -186,7 +189,7 @@ TEST(PageCodes, FileMessagesNameTheFileAndTheReason) {
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.path.toStdString());
-    const Expected<std::string> found = ReadPageCodes(c.path);
+    const Expected<std::string> found = ReadPageCodes(c.path.toStdString());
     ASSERT_FALSE(found);
     EXPECT_EQ(found.problem().message, c.message);
   }

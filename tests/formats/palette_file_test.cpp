@@ -46,7 +46,7 @@ class PaletteFile : public PaintedWork {
   void Save(const QString& path) const { EXPECT_EQ(ProblemSaving(path), ""); }
   // What stood in the way of writing it; empty when it was written.
   QString ProblemSaving(const QString& path) const {
-    return MessageOf(WritePalette(path, work_, slots_, painted_));
+    return MessageOf(WritePalette(path.toStdString(), work_, slots_, painted_));
   }
 };
 

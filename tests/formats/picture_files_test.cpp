@@ -25,10 +25,10 @@ constexpr int kWidth = 21;  // odd, so that BMP rows need padding
 constexpr int kHeight = 13;
 
 // Far from any day the tests run on, so that a page stamped with the real time shows.
-const QDateTime kSavedAt(QDate(2001, 2, 3), QTime(13, 5, 9));
+constexpr char kSavedAt[] = "03/02/2001 13:05:09";
 
 // The page as written: CR LF after every line, the last included.
-QStringList PageLines(const QString& page) {
+QStringList WrittenLines(const QString& page) {
   const QByteArray bytes = ReadBytes(page);
   EXPECT_TRUE(bytes.endsWith("\r\n")) << page.toStdString();
   QStringList lines = QString::fromLatin1(bytes).split("\r\n");
@@ -37,10 +37,10 @@ QStringList PageLines(const QString& page) {
 }
 
 // The time stamp line the page foot gives for `when`.
-QString StampLine(const QDateTime& when) {
-  QStringList foot;
+QString StampLine(const std::string& when) {
+  PageLines foot;
   AddHtmlFoot(foot, when);
-  return foot.value(5);
+  return QString::fromStdString(foot.at(5));
 }
 
 // A picture with a different colour in every pixel, saved at kSavedAt.
@@ -68,7 +68,8 @@ class JpegFiles : public ::testing::Test {
   }
   // What stood in the way of writing them; empty when they were written.
   QString ProblemSaving(const QString& path, const QString& code = {}) const {
-    return MessageOf(WriteJpegWithPage(path, picture_, code, kSavedAt));
+    return MessageOf(
+        WriteJpegWithPage(path.toStdString(), picture_, {code.toStdString(), kSavedAt}));
   }
 
   QTemporaryDir dir_;
@@ -85,7 +86,7 @@ TEST_F(JpegFiles, RedJpgWritesThePictureAndItsPageLineByLine) {
   EXPECT_FALSE(decoded.isNull());
   EXPECT_EQ(decoded.size(), QSize(kWidth, kHeight));
 
-  const QStringList lines = PageLines(path("Skins/red.htm"));
+  const QStringList lines = WrittenLines(path("Skins/red.htm"));
   const QStringList expected = ExpectedPage("Red", "Red.jpg", kWidth, kHeight,
                                             "1 2 3 typed, not applied", StampLine(kSavedAt));
   ASSERT_EQ(lines.size(), 26);
@@ -105,7 +106,7 @@ TEST_F(JpegFiles, TheJpegShowsThePaintedPicture) {
 
 TEST_F(JpegFiles, SeveralDotsCutTheTitleAtTheFirstAndTheExtensionAtTheLast) {
   SaveAs(path("my.red.skin.jpg"));
-  const QStringList lines = PageLines(path("my.red.skin.htm"));
+  const QStringList lines = WrittenLines(path("my.red.skin.htm"));
   EXPECT_EQ(lines.value(2), "<TITLE>my</TITLE>");
   EXPECT_EQ(lines.value(5), "<H1><CENTER>my</CENTER></H1>");
   EXPECT_EQ(lines.value(7), R"(<IMG SRC="my.red.skin.jpg" WIDTH=21 HEIGHT=13>)");
@@ -124,7 +125,7 @@ TEST_F(JpegFiles, CodeLineCarriesTheCodeTextAsItIs) {
   for (const auto& c : cases) {
     SCOPED_TRACE(c.text);
     SaveAs(path("codes.jpg"), c.text);
-    EXPECT_EQ(PageLines(path("codes.htm")).value(13), c.line);
+    EXPECT_EQ(WrittenLines(path("codes.htm")).value(13), c.line);
   }
 }
 
@@ -134,7 +135,7 @@ TEST_F(JpegFiles, SavingTwiceReplacesBothFiles) {
   Paint(100);
   SaveAs(path("Twice.jpg"), "200 201 202 ");
   EXPECT_NE(ReadBytes(path("Twice.jpg")), firstJpeg);
-  const QStringList lines = PageLines(path("twice.htm"));
+  const QStringList lines = WrittenLines(path("twice.htm"));
   EXPECT_EQ(lines.size(), 26);
   EXPECT_EQ(lines.value(13), "<!--MOXEL--> 200 201 202 <BR>");
 }
@@ -202,7 +203,7 @@ class ConvertedBitmap : public JpegFiles {
   QString converted() const { return path("converted.bmp"); }
   void Convert() const { EXPECT_EQ(ProblemConverting(), ""); }
   QString ProblemConverting() const {
-    return MessageOf(WriteConvertedBitmap(picture_, directory()));
+    return MessageOf(WriteConvertedBitmap(picture_, directory().toStdString()));
   }
   // Whether the written file holds the picture's pixels, read by our reader and by Qt's.
   void ExpectThePicture() const {

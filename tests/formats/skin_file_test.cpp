@@ -23,7 +23,7 @@ class SkinFile : public PaintedWork {
   void Save(const QString& path, int scale = 1) const { EXPECT_EQ(ProblemSaving(path, scale), ""); }
   // What stood in the way of writing it; empty when it was written.
   QString ProblemSaving(const QString& path, int scale = 1) const {
-    return MessageOf(WriteSkin(path, work_, picture_, painted_, scale));
+    return MessageOf(WriteSkin(path.toStdString(), work_, picture_, painted_, scale));
   }
 };
 

@@ -11,12 +11,12 @@ TEST(ParseInt32, LoneXMarksHexadecimalOnlyWhenAsked) {
   EXPECT_EQ(ParseInt32("x1F", HexPrefixes::DollarXOr0x), 31);
 }
 
-TEST(ReadLeadingDigits, WideCharactersWhoseLowByteIsADigitEndTheDigits) {
-  // U+0132 and U+0161 end in the bytes of '2' and 'a'.
-  const LeadingDigits decimal = ReadLeadingDigits(u"7\u0132", 10, 100);
+TEST(ReadLeadingDigits, BytesBeyondAsciiEndTheDigits) {
+  // Latin-1 bytes whose low seven bits are '2' and 'a'.
+  const LeadingDigits decimal = ReadLeadingDigits("7\xB2", 10, 100);
   EXPECT_EQ(decimal.count, 1u);
   EXPECT_EQ(decimal.value, 7u);
-  const LeadingDigits hexadecimal = ReadLeadingDigits(u"7\u0161", 16, 100);
+  const LeadingDigits hexadecimal = ReadLeadingDigits("7\xE1", 16, 100);
   EXPECT_EQ(hexadecimal.count, 1u);
   EXPECT_EQ(hexadecimal.value, 7u);
 }

@@ -1,0 +1,69 @@
+// `tintara`: runs the command-line commands itself, without loading a window library, and hands
+// the window to the window program beside it.
+#include <unistd.h>
+
+#include <cerrno>
+#include <clocale>
+#include <cstring>
+#include <iostream>
+#include <string>
+#include <vector>
+
+#include "cli/option_parser.h"
+#include "cli/paint_command.h"
+#include "cli/usage_text.h"
+#include "platform/version.h"
+
+namespace {
+
+constexpr tintara::OptionSpec kOptions[] = {{"help", 'h'}, {"version", 'v'}};
+
+// This program's path with its symbolic links resolved, as its folder of artwork is found by.
+std::string ThisProgram() {
+  std::string path(4096, '\0');
+  const ssize_t length = readlink("/proc/self/exe", path.data(), path.size());
+  if (length <= 0 || std::size_t(length) >= path.size()) return {};
+  path.resize(std::size_t(length));
+  return path;
+}
+
+// Replaces this process by the window program, which is told this program's path as its name,
+// so that its settings are named after it as a user knows it.
+int StartWindow(const std::vector<std::string>& files) {
+  const std::string self = ThisProgram();
+  const std::string window =
+      self.empty() ? std::string() : self.substr(0, self.rfind('/') + 1) + "tintara-window";
+  std::vector<char*> argv{const_cast<char*>(self.c_str())};
+  if (!files.empty()) argv.push_back(const_cast<char*>(files.front().c_str()));
+  argv.push_back(nullptr);
+  if (!window.empty()) execv(window.c_str(), argv.data());
+  std::cerr << "tintara: cannot start the window program " << window << ": "
+            << (window.empty() ? "this program's folder is unknown" : std::strerror(errno)) << '\n';
+  return tintara::kSomethingBad;
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+  // The pages' time stamps are worded as the user's locale words dates and times.
+  std::setlocale(LC_TIME, "");
+  const std::vector<std::string> arguments(argv, argv + argc);
+  if (arguments.size() > 1 && arguments[1] == "paint") {
+    return tintara::RunPaintCommand(arguments, std::cerr);
+  }
+  const auto read = tintara::ReadOptions(
+      std::vector<std::string>(arguments.begin() + 1, arguments.end()), kOptions);
+  if (!read) {
+    std::cerr << "tintara: " << read.problem().message << '\n';
+    return tintara::kUsageError;
+  }
+  if (read->has("help")) {
+    std::cout << tintara::kProgramUsage;
+    return tintara::kAllWritten;
+  }
+  if (read->has("version")) {
+    std::cout << "Tintara " << tintara::kVersionNumber << '\n';
+    return tintara::kAllWritten;
+  }
+  return StartWindow(read->arguments);
+}

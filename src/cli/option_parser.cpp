@@ -1,0 +1,70 @@
+#include "cli/option_parser.h"
+
+#include <algorithm>
+
+namespace tintara {
+namespace {
+
+const OptionSpec* Find(std::span<const OptionSpec> specs, std::string_view name, char letter) {
+  const auto found = std::find_if(specs.begin(), specs.end(), [&](const OptionSpec& spec) {
+    return letter != 0 ? spec.letter == letter : spec.name == name;
+  });
+  return found == specs.end() ? nullptr : &*found;
+}
+
+Problem Unknown(std::string_view option) {
+  return Problem{"Unknown option '" + std::string(option) + "'."};
+}
+
+}  // namespace
+
+Expected<GivenOptions> ReadOptions(std::span<const std::string> arguments,
+                                   std::span<const OptionSpec> specs) {
+  GivenOptions given;
+  for (std::size_t i = 0; i < arguments.size(); ++i) {
+    const std::string& argument = arguments[i];
+    if (argument == "--") {
+      given.arguments.insert(given.arguments.end(), arguments.begin() + std::ptrdiff_t(i) + 1,
+                             arguments.end());
+      break;
+    }
+    if (argument.size() < 2 || argument[0] != '-') {
+      given.arguments.push_back(argument);
+      continue;
+    }
+    const bool isLong = argument[1] == '-';
+    std::string_view name;
+    std::optional<std::string> attached;  // a value written into the same argument
+    const OptionSpec* spec = nullptr;
+    if (isLong) {
+      const std::string_view text = std::string_view(argument).substr(2);
+      const std::size_t equals = text.find('=');
+      name = text.substr(0, equals);
+      if (equals != std::string_view::npos) attached = std::string(text.substr(equals + 1));
+      spec = Find(specs, name, 0);
+      if (spec == nullptr) return Unknown(name);
+    } else {
+      spec = Find(specs, {}, argument[1]);
+      if (spec == nullptr) return Unknown(std::string_view(argument).substr(1, 1));
+      if (argument.size() > 2) {
+        if (!spec->takesValue) return Unknown(std::string_view(argument).substr(1));
+        attached = argument.substr(2);
+      }
+    }
+    const std::string shown =
+        (isLong ? "--" : "-") + std::string(isLong ? name : argument.substr(1, 1));
+    if (!spec->takesValue) {
+      if (attached) return Problem{"Unexpected value after '" + shown + "'."};
+      given.options[std::string(spec->name)] = "";
+      continue;
+    }
+    if (!attached) {
+      if (i + 1 == arguments.size()) return Problem{"Missing value after '" + shown + "'."};
+      attached = arguments[++i];
+    }
+    given.options[std::string(spec->name)] = *attached;
+  }
+  return given;
+}
+
+}  // namespace tintara
