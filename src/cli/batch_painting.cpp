@@ -4,6 +4,7 @@
 #include <atomic>
 #include <deque>
 #include <exception>
+#include <future>
 #include <mutex>
 #include <optional>
 #include <thread>
@@ -16,6 +17,7 @@
 #include "paint/painting.h"
 #include "paint/recolour.h"
 #include "platform/file_batch.h"
+#include "platform/jpeg_writer.h"
 #include "platform/path_names.h"
 
 namespace tintara {
@@ -54,24 +56,60 @@ Expected<Document> Load(const std::string& path) {
   return LoadedDocument(std::move(*bitmap));
 }
 
-// The outputs of a painting. No whole picture is drawn for them but the pixels of a skin without
-// a colour table: a skin is its indices and painted table, and a JPEG is encoded a row at a time.
-Expected<std::vector<FileContent>> Files(const PaintRequest& request, const Document& painted,
-                                         Canvas& canvas, const std::string& path) {
-  const Bitmap& work = *painted.model.work;
-  const DisplayTable table = *PaintedTable(painted);
-  if (request.type != "jpg") {
-    if (!work.hasColourTable()) canvas.Show(painted);
-    Expected<FileContent> skin = SkinFile(path, work, canvas.picture(), table, request.scale);
-    if (!skin) return std::move(skin).problem();
-    return std::vector<FileContent>{std::move(*skin)};
+// Puts a file whose content is whole into a temporary file of its own.
+bool StageWhole(const FileContent& file, Made& made) {
+  std::optional<StagedFile> staged = StageFile(file.path, file.bytes);
+  if (!staged) {
+    made.problem = CannotCreate(file.path).message;
+    return false;
   }
-  const PictureRows rows{work.width, work.height, [&](int y, std::uint32_t* buffer) {
-                           DrawRowThroughTable(work, table, y, buffer);
-                           return static_cast<const std::uint32_t*>(buffer);
-                         }};
-  const JpegPage page{painted.codeText, LocalTimeStamp()};
-  return JpegFiles(path, rows, request.page ? &page : nullptr);
+  made.files.push_back(std::move(*staged));
+  made.paths.push_back(file.path);
+  return true;
+}
+
+// A skin is its indices and painted table: only a skin without a colour table is drawn whole.
+bool StageSkin(const PaintRequest& request, const Document& painted, Canvas& canvas,
+               const std::string& path, Made& made) {
+  const Bitmap& work = *painted.model.work;
+  if (!work.hasColourTable()) canvas.Show(painted);
+  Expected<FileContent> skin =
+      SkinFile(path, work, canvas.picture(), *PaintedTable(painted), request.scale);
+  if (!skin) {
+    made.problem = skin.problem().message;
+    return false;
+  }
+  return StageWhole(*skin, made);
+}
+
+// A JPEG is encoded a row of indices at a time through the table, and goes into its temporary
+// file, and on its way to the disk, as it is made.
+bool StageJpeg(const PaintRequest& request, const Document& painted, const std::string& path,
+               Made& made) {
+  const Bitmap& work = *painted.model.work;
+  if (std::optional<Problem> refusal = JpegRefusal(path, work.width, work.height, request.page)) {
+    made.problem = refusal->message;
+    return false;
+  }
+  const DisplayTable table = *PaintedTable(painted);
+  const auto row = [&](int y, std::uint32_t* buffer) {
+    DrawRowThroughTable(work, table, y, buffer);
+    return static_cast<const std::uint32_t*>(buffer);
+  };
+  std::optional<StagedFile> staged = StartStagedFile(path);
+  const auto append = [&staged](std::span<const std::uint8_t> piece) {
+    return AppendToStagedFile(*staged, piece);
+  };
+  if (!staged || !EncodeJpegRowsTo(work.width, work.height, row, append)) {
+    if (staged) Discard(*staged);
+    made.problem = CannotCreate(path).message;
+    return false;
+  }
+  made.files.push_back(std::move(*staged));
+  made.paths.push_back(path);
+  return !request.page ||
+         StageWhole(PageFile(path, work.width, work.height, {painted.codeText, LocalTimeStamp()}),
+                    made);
 }
 
 // The pattern with every `field` in it replaced by the value.
@@ -111,21 +149,8 @@ void Make(const PaintRequest& request, const Painting& painting, Canvas& canvas,
   const std::string path =
       Filled(Filled(request.pattern, "{name}", StemOf(input.path)), "{n}",
              std::to_string(painting.codes == nullptr ? 1 : painting.codes->line));
-  Expected<std::vector<FileContent>> files = Files(request, painted, canvas, path);
-  if (!files) {
-    made.problem = files.problem().message;
-    return;
-  }
-  for (FileContent& file : *files) {
-    std::optional<StagedFile> staged = StageFile(file.path, file.bytes);
-    if (!staged) {
-      made.problem = CannotCreate(file.path).message;
-      return;
-    }
-    made.files.push_back(std::move(*staged));
-    made.paths.push_back(file.path);
-  }
-  made.failed = false;
+  made.failed = request.type == "jpg" ? !StageJpeg(request, painted, path, made)
+                                      : !StageSkin(request, painted, canvas, path, made);
 }
 
 // Makes the paintings, `jobs` at a time, each worker with a picture of its own.
@@ -189,16 +214,31 @@ bool PaintAll(const PaintRequest& request, std::ostream& errors) {
     }
   }
   bool allWritten = true;
+  const auto report = [&](const std::vector<Made>& made) {
+    for (const Made& painting : made) {
+      if (painting.problem) errors << "tintara: " << *painting.problem << '\n';
+      allWritten = allWritten && !painting.failed;
+    }
+  };
+  // A batch is put in place while the next is made: syncing and renaming mostly wait for the
+  // disk. Batches are put in place one after another, in order.
+  std::vector<Made> placing;
+  std::future<void> placed;
   for (std::size_t first = 0; first < paintings.size(); first += kPaintingsPerBatch) {
     const std::size_t last = std::min(paintings.size(), first + kPaintingsPerBatch);
     const std::vector<Painting> group(paintings.begin() + std::ptrdiff_t(first),
                                       paintings.begin() + std::ptrdiff_t(last));
     std::vector<Made> made = MakeAll(request, group);
-    Commit(made);
-    for (const Made& painting : made) {
-      if (painting.problem) errors << "tintara: " << *painting.problem << '\n';
-      allWritten = allWritten && !painting.failed;
+    if (placed.valid()) {
+      placed.get();
+      report(placing);
     }
+    placing = std::move(made);
+    placed = std::async(std::launch::async, [&placing] { Commit(placing); });
+  }
+  if (placed.valid()) {
+    placed.get();
+    report(placing);
   }
   return allWritten;
 }

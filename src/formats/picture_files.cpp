@@ -23,55 +23,59 @@ Bitmap TrueColourBitmap(const Picture& picture) {
   return bitmap;
 }
 
-}  // namespace
-
-PictureRows RowsOf(const Picture& picture) {
-  return {picture.width, picture.height, [&picture](int y, std::uint32_t*) {
-            return picture.pixels.data() + std::size_t(y) * std::size_t(picture.width);
-          }};
+// The files WriteJpeg and WriteJpegWithPage write, in the order they write them.
+Expected<std::vector<FileContent>> JpegFiles(const std::string& path, const Picture& picture,
+                                             const JpegPage* page) {
+  if (auto refusal = JpegRefusal(path, picture.width, picture.height, page != nullptr)) {
+    return std::move(*refusal);
+  }
+  std::optional<std::vector<std::uint8_t>> jpeg =
+      EncodeJpeg({picture.width, picture.height, picture.pixels, picture.width});
+  if (!jpeg) return CannotCreate(path);
+  std::vector<FileContent> files{{path, std::move(*jpeg)}};
+  if (page != nullptr) files.push_back(PageFile(path, picture.width, picture.height, *page));
+  return files;
 }
 
-Expected<std::vector<FileContent>> JpegFiles(const std::string& path, const PictureRows& picture,
-                                             const JpegPage* page) {
+}  // namespace
+
+std::optional<Problem> JpegRefusal(const std::string& path, int width, int height, bool withPage) {
   const std::string fileName(FileNameOf(path));
-  const std::string pagePath = HtmlPagePath(path);
   // The page would be written over the picture.
-  if (page != nullptr && pagePath == path) {
+  if (withPage && HtmlPagePath(path) == path) {
     return Problem{"Cannot save as " + fileName +
                        ": the picture and its HTML page would be the same file; choose a name "
                        "ending in .jpg",
                    path};
   }
-  if (!FitsJpeg(picture.width, picture.height)) {
+  if (!FitsJpeg(width, height)) {
     const std::string most = std::to_string(kMaxJpegDimension);
-    return Problem{"Cannot save " + fileName + " as JPEG: the picture is " +
-                       std::to_string(picture.width) + " x " + std::to_string(picture.height) +
-                       " pixels, and a JPEG can be at most " + most + " x " + most,
+    return Problem{"Cannot save " + fileName + " as JPEG: the picture is " + std::to_string(width) +
+                       " x " + std::to_string(height) + " pixels, and a JPEG can be at most " +
+                       most + " x " + most,
                    path};
   }
-  std::optional<std::vector<std::uint8_t>> jpeg =
-      EncodeJpegRows(picture.width, picture.height, picture.row);
-  if (!jpeg) return CannotCreate(path);
-  std::vector<FileContent> files{{path, std::move(*jpeg)}};
-  if (page != nullptr) {
-    PageLines lines;
-    AddHtmlHead(lines, PageTitle(fileName));
-    AddHtmlBody(lines, fileName, picture.width, picture.height, page->codeText);
-    AddHtmlFoot(lines, page->timeStamp);
-    files.push_back({pagePath, EncodePage(lines)});
-  }
-  return files;
+  return std::nullopt;
+}
+
+FileContent PageFile(const std::string& jpegPath, int width, int height, const JpegPage& page) {
+  const std::string_view fileName = FileNameOf(jpegPath);
+  PageLines lines;
+  AddHtmlHead(lines, PageTitle(fileName));
+  AddHtmlBody(lines, fileName, width, height, page.codeText);
+  AddHtmlFoot(lines, page.timeStamp);
+  return {HtmlPagePath(jpegPath), EncodePage(lines)};
 }
 
 std::optional<Problem> WriteJpeg(const std::string& path, const Picture& picture) {
-  Expected<std::vector<FileContent>> files = JpegFiles(path, RowsOf(picture), nullptr);
+  Expected<std::vector<FileContent>> files = JpegFiles(path, picture, nullptr);
   if (!files) return std::move(files).problem();
   return WriteFiles(*files);
 }
 
 std::optional<Problem> WriteJpegWithPage(const std::string& path, const Picture& picture,
                                          const JpegPage& page) {
-  Expected<std::vector<FileContent>> files = JpegFiles(path, RowsOf(picture), &page);
+  Expected<std::vector<FileContent>> files = JpegFiles(path, picture, &page);
   if (!files) return std::move(files).problem();
   return WriteFiles(*files);
 }

@@ -4,7 +4,6 @@
 #include <string>
 
 #include "formats/export_files.h"
-#include "platform/jpeg_writer.h"
 #include "platform/problem.h"
 
 namespace tintara {
@@ -16,25 +15,18 @@ struct Picture;
 // the writing with "Cannot create file <path>"; files are replaced only once their new content is
 // whole, and a read-only file is never replaced.
 
-// A picture to encode, a row at a time (see JpegRowSource).
-struct PictureRows {
-  int width = 0;
-  int height = 0;
-  JpegRowSource row;
-};
-
-PictureRows RowsOf(const Picture& picture);
-
 // The code text a page lists and the time of saving as its foot words it (see html_page.h).
 struct JpegPage {
   std::string codeText;
   std::string timeStamp;
 };
 
-// The files the two functions below write, in the order they write them, made without writing
-// anything and with the same refusals: the JPEG, and with a page the page beside it.
-Expected<std::vector<FileContent>> JpegFiles(const std::string& path, const PictureRows& picture,
-                                             const JpegPage* page);
+// Why a picture of that size cannot be saved as a JPEG at path, with its page when asked for;
+// nothing when it can. The functions below refuse the same before they write anything.
+std::optional<Problem> JpegRefusal(const std::string& path, int width, int height, bool withPage);
+
+// The page beside a JPEG of that size at path.
+FileContent PageFile(const std::string& jpegPath, int width, int height, const JpegPage& page);
 
 // The picture as a JPEG. A picture too large for JPEG is refused before anything is written.
 [[nodiscard]] std::optional<Problem> WriteJpeg(const std::string& path, const Picture& picture);

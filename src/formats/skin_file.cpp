@@ -16,7 +16,7 @@ namespace {
 // A PNG pixel beyond the palette is an error to its readers; such pixels take the colour they
 // were painted with, as the picture shows them.
 void CoverEveryIndex(Bitmap& skin, const DisplayTable& paintedTable) {
-  const auto highest =
+  const std::size_t highest =
       skin.indices.empty() ? 0 : *std::max_element(skin.indices.begin(), skin.indices.end());
   while (skin.colourTable.size() <= highest) {
     const Colour colour = FromDisplayPixel(paintedTable[skin.colourTable.size()]);

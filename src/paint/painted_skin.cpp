@@ -17,19 +17,21 @@ std::vector<T> ScaledBlocks(std::span<const T> source, int width, int height, in
   const auto columns = static_cast<std::size_t>(std::max(width, 0));
   const auto rows = static_cast<std::size_t>(std::max(height, 0));
   const auto factor = static_cast<std::size_t>(scale);
+  if (factor == 1 && source.size() >= columns * rows) {
+    return std::vector<T>(source.begin(), source.begin() + std::ptrdiff_t(columns * rows));
+  }
   const std::size_t scaledColumns = columns * factor;
-  std::vector<T> scaled;
-  scaled.reserve(scaledColumns * rows * factor);
+  std::vector<T> scaled(scaledColumns * rows * factor);
+  T* out = scaled.data();
   for (std::size_t y = 0; y < rows; ++y) {
-    const std::size_t rowStart = scaled.size();
+    const T* rowStart = out;
     for (std::size_t x = 0; x < columns; ++x) {
       const std::size_t at = y * columns + x;
-      scaled.insert(scaled.end(), factor, at < source.size() ? source[at] : T{});
+      out = std::fill_n(out, factor, at < source.size() ? source[at] : T{});
     }
     // The other rows of the block repeat the one just made.
     for (std::size_t copy = 1; copy < factor; ++copy) {
-      scaled.insert(scaled.end(), scaled.begin() + static_cast<std::ptrdiff_t>(rowStart),
-                    scaled.begin() + static_cast<std::ptrdiff_t>(rowStart + scaledColumns));
+      out = std::copy(rowStart, rowStart + scaledColumns, out);
     }
   }
   return scaled;

@@ -122,7 +122,7 @@ Expected<std::vector<std::uint8_t>> ReadWholeFile(const std::string& path, std::
   return bytes;
 }
 
-std::optional<StagedFile> StageFile(const std::string& path, std::span<const std::uint8_t> bytes) {
+std::optional<StagedFile> StartStagedFile(const std::string& path) {
   const std::optional<std::filesystem::path> followed = FollowLinks(path);
   if (!followed) return std::nullopt;
   StagedFile staged;
@@ -140,8 +140,26 @@ std::optional<StagedFile> StageFile(const std::string& path, std::span<const std
   staged.temp = (directory.empty() ? std::filesystem::path(".") : directory) / ".tintara-XXXXXX";
   staged.fd = ::mkstemp(staged.temp.data());
   if (staged.fd < 0) return std::nullopt;
-  if (!WriteAll(staged.fd, bytes) || ::fchmod(staged.fd, mode) != 0) {
+  if (::fchmod(staged.fd, mode) != 0) {
     Discard(staged);
+    return std::nullopt;
+  }
+  return staged;
+}
+
+bool AppendToStagedFile(StagedFile& staged, std::span<const std::uint8_t> bytes) {
+  const off_t start = ::lseek(staged.fd, 0, SEEK_CUR);
+  if (!WriteAll(staged.fd, bytes)) return false;
+  // Only a start: the sync that puts the file in place waits for the rest. A file system that
+  // cannot start it early is no failure.
+  ::sync_file_range(staged.fd, start, static_cast<off_t>(bytes.size()), SYNC_FILE_RANGE_WRITE);
+  return true;
+}
+
+std::optional<StagedFile> StageFile(const std::string& path, std::span<const std::uint8_t> bytes) {
+  std::optional<StagedFile> staged = StartStagedFile(path);
+  if (staged && !WriteAll(staged->fd, bytes)) {
+    Discard(*staged);
     return std::nullopt;
   }
   return staged;

@@ -60,6 +60,11 @@ struct StagedFile {
 // temporary file beside the target, with the permissions the target has or a new file gets.
 // Nothing, and nothing left behind, when it cannot.
 std::optional<StagedFile> StageFile(const std::string& path, std::span<const std::uint8_t> bytes);
+// The same for content made a piece at a time: the temporary file, empty, then each piece
+// appended, on its way to the disk at once so that the sync that ends the batch waits less.
+// False when a piece could not be written; the file is then still the caller's to discard.
+std::optional<StagedFile> StartStagedFile(const std::string& path);
+bool AppendToStagedFile(StagedFile& staged, std::span<const std::uint8_t> bytes);
 // Closes and removes a staged file that is not to take its place.
 void Discard(StagedFile& staged);
 

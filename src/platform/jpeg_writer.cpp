@@ -4,8 +4,7 @@
 #include <csetjmp>
 #include <cstddef>
 #include <cstdio>
-#include <cstdlib>
-#include <memory>
+#include <new>
 
 #include <jpeglib.h>
 // jerror.h after jpeglib.h, which it needs.
@@ -23,6 +22,10 @@ constexpr int kQuality = 90;
 constexpr J_COLOR_SPACE kDisplayPixelLayout =
     std::endian::native == std::endian::little ? JCS_EXT_BGRX : JCS_EXT_XRGB;
 constexpr int kBytesPerDisplayPixel = 4;
+
+// The encoder's output goes on in pieces of this size: large enough that a piece costs little to
+// pass on, small enough that a file written from them is on its way to the disk early.
+constexpr std::size_t kOutputPiece = std::size_t{1} << 20;
 
 // libjpeg's error_exit must not return, and its default ends the process. This one jumps back to
 // the session in Compress instead.
@@ -45,63 +48,56 @@ bool CoversPicture(const DisplayPixels& picture) {
   return picture.pixels.size() >= needed;
 }
 
-// Collects the encoder's output in a malloc'd buffer that stays known here at every moment, so
-// it can be freed after an error too; jpeg_mem_dest loses track of its buffer when a fatal error
-// strikes after the buffer has grown.
-struct MemoryDestination {
+// Hands the encoder's output to the sink a buffer at a time. The buffer belongs to the caller's
+// frame, so that a jump out of libjpeg leaks nothing.
+struct SinkDestination {
   jpeg_destination_mgr base;
   unsigned char* buffer;
   std::size_t capacity;
+  const JpegByteSink* sink;
 };
 
-constexpr std::size_t kFirstOutputCapacity = 64 * 1024;
-
-MemoryDestination* DestinationOf(j_compress_ptr info) {
-  return reinterpret_cast<MemoryDestination*>(info->dest);
-}
-
-[[noreturn]] void FailOutOfMemory(j_compress_ptr info) {
-  info->err->msg_code = JERR_OUT_OF_MEMORY;
-  info->err->error_exit(reinterpret_cast<j_common_ptr>(info));
-  std::abort();  // error_exit never returns
+SinkDestination* DestinationOf(j_compress_ptr info) {
+  return reinterpret_cast<SinkDestination*>(info->dest);
 }
 
 void StartOutput(j_compress_ptr info) {
-  MemoryDestination* dest = DestinationOf(info);
-  dest->buffer = static_cast<unsigned char*>(std::malloc(kFirstOutputCapacity));
-  if (dest->buffer == nullptr) FailOutOfMemory(info);
-  dest->capacity = kFirstOutputCapacity;
+  SinkDestination* dest = DestinationOf(info);
   dest->base.next_output_byte = dest->buffer;
   dest->base.free_in_buffer = dest->capacity;
 }
 
+void Pass(j_compress_ptr info, std::size_t size) {
+  SinkDestination* dest = DestinationOf(info);
+  if (size > 0 && !(*dest->sink)(std::span<const std::uint8_t>(dest->buffer, size))) {
+    info->err->msg_code = JERR_FILE_WRITE;
+    info->err->error_exit(reinterpret_cast<j_common_ptr>(info));
+  }
+}
+
 // Called when the buffer is full.
-boolean GrowOutput(j_compress_ptr info) {
-  MemoryDestination* dest = DestinationOf(info);
-  const std::size_t grown = dest->capacity * 2;
-  auto* bigger = static_cast<unsigned char*>(std::realloc(dest->buffer, grown));
-  if (bigger == nullptr) FailOutOfMemory(info);
-  dest->base.next_output_byte = bigger + dest->capacity;
-  dest->base.free_in_buffer = grown - dest->capacity;
-  dest->buffer = bigger;
-  dest->capacity = grown;
+boolean PassFullBuffer(j_compress_ptr info) {
+  Pass(info, DestinationOf(info)->capacity);
+  StartOutput(info);
   return TRUE;
 }
 
-void FinishOutput(j_compress_ptr) {}
+void PassRest(j_compress_ptr info) {
+  const SinkDestination* dest = DestinationOf(info);
+  Pass(info, dest->capacity - dest->base.free_in_buffer);
+}
 
 // What a libjpeg session works on. It lives in the caller's frame: after a jump back, Compress
 // reads only this, none of its own locals, which would be indeterminate then.
 struct Session {
   jpeg_compress_struct info;
   JumpingErrorManager errors;
-  MemoryDestination dest;
+  SinkDestination dest;
   const JpegRowSource* rows;
   std::uint32_t* rowBuffer;
 };
 
 // One whole libjpeg session. Nothing here has a destructor, so a jump out of libjpeg skips none.
-// The output buffer in `session.dest` is the caller's to free, also after a failure.
 bool Compress(int width, int height, Session& session) {
   jpeg_compress_struct& info = session.info;
   info.err = jpeg_std_error(&session.errors.base);
@@ -113,8 +109,8 @@ bool Compress(int width, int height, Session& session) {
   }
   jpeg_create_compress(&info);
   session.dest.base.init_destination = StartOutput;
-  session.dest.base.empty_output_buffer = GrowOutput;
-  session.dest.base.term_destination = FinishOutput;
+  session.dest.base.empty_output_buffer = PassFullBuffer;
+  session.dest.base.term_destination = PassRest;
   info.dest = &session.dest.base;
   info.image_width = static_cast<JDIMENSION>(width);
   info.image_height = static_cast<JDIMENSION>(height);
@@ -135,10 +131,6 @@ bool Compress(int width, int height, Session& session) {
   return true;
 }
 
-struct FreeDeleter {
-  void operator()(unsigned char* p) const { std::free(p); }
-};
-
 }  // namespace
 
 std::optional<std::vector<std::uint8_t>> EncodeJpeg(const DisplayPixels& picture) {
@@ -148,19 +140,33 @@ std::optional<std::vector<std::uint8_t>> EncodeJpeg(const DisplayPixels& picture
   });
 }
 
-std::optional<std::vector<std::uint8_t>> EncodeJpegRows(int width, int height,
-                                                        const JpegRowSource& rows) {
-  if (width <= 0 || height <= 0 || !FitsJpeg(width, height)) return std::nullopt;
+bool EncodeJpegRowsTo(int width, int height, const JpegRowSource& rows, const JpegByteSink& sink) {
+  if (width <= 0 || height <= 0 || !FitsJpeg(width, height)) return false;
   std::vector<std::uint32_t> rowBuffer(static_cast<std::size_t>(width));
+  std::vector<unsigned char> output(kOutputPiece);
   Session session{};
   session.rows = &rows;
   session.rowBuffer = rowBuffer.data();
-  const bool encoded = Compress(width, height, session);
-  const MemoryDestination& dest = session.dest;
-  const std::unique_ptr<unsigned char, FreeDeleter> owner(dest.buffer);
+  session.dest.buffer = output.data();
+  session.dest.capacity = output.size();
+  session.dest.sink = &sink;
+  return Compress(width, height, session);
+}
+
+std::optional<std::vector<std::uint8_t>> EncodeJpegRows(int width, int height,
+                                                        const JpegRowSource& rows) {
+  std::vector<std::uint8_t> jpeg;
+  const bool encoded = EncodeJpegRowsTo(width, height, rows, [&jpeg](auto piece) {
+    // An exception must not cross libjpeg's C frames.
+    try {
+      jpeg.insert(jpeg.end(), piece.begin(), piece.end());
+      return true;
+    } catch (const std::bad_alloc&) {
+      return false;
+    }
+  });
   if (!encoded) return std::nullopt;
-  const std::size_t size = dest.capacity - dest.base.free_in_buffer;
-  return std::vector<std::uint8_t>(dest.buffer, dest.buffer + size);
+  return jpeg;
 }
 
 }  // namespace tintara

@@ -38,4 +38,12 @@ using JpegRowSource = std::function<const std::uint32_t*(int y, std::uint32_t* b
 std::optional<std::vector<std::uint8_t>> EncodeJpegRows(int width, int height,
                                                         const JpegRowSource& rows);
 
+// Takes the encoded file a piece at a time, in order; false fails the encoding. It must not
+// throw.
+using JpegByteSink = std::function<bool(std::span<const std::uint8_t> piece)>;
+
+// The same again, with the file handed to the sink as it is made, so that it can be on its way
+// to the disk before the encoding ends. False when the encoding or the sink failed.
+bool EncodeJpegRowsTo(int width, int height, const JpegRowSource& rows, const JpegByteSink& sink);
+
 }  // namespace tintara
