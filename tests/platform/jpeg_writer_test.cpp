@@ -224,6 +224,27 @@ TEST(EncodeJpeg, RowsDrawnOneAtATimeGiveTheSameBytes) {
   EXPECT_EQ(*rows, EncodeJpeg(figure.view()).value());
 }
 
+// A file of several pieces reaches the sink whole and in order, and a sink that fails fails the
+// encoding.
+TEST(EncodeJpeg, PiecesHandedOnMakeTheSameFile) {
+  // Noise, so that the file is larger than one piece.
+  std::vector<std::uint32_t> noise(2048 * 1024);
+  std::uint32_t state = 1;
+  for (std::uint32_t& pixel : noise) pixel = state = state * 1664525u + 1013904223u;
+  const auto rows = [&noise](int y, std::uint32_t*) {
+    return noise.data() + std::size_t(y) * 2048;
+  };
+  std::vector<std::uint8_t> joined;
+  int pieces = 0;
+  ASSERT_TRUE(EncodeJpegRowsTo(2048, 1024, rows, [&](std::span<const std::uint8_t> piece) {
+    joined.insert(joined.end(), piece.begin(), piece.end());
+    return ++pieces > 0;
+  }));
+  EXPECT_GT(pieces, 1);
+  EXPECT_EQ(joined, EncodeJpeg({2048, 1024, noise, 2048}).value());
+  EXPECT_FALSE(EncodeJpegRowsTo(2048, 1024, rows, [](auto) { return false; }));
+}
+
 TEST(EncodeJpeg, ReadsRowsByStrideAndIgnoresTheTopByte) {
   const Picture figure = DrawFigure(21, 13);
   const int stride = 24;
