@@ -339,8 +339,6 @@ class Source {
   virtual Expected<std::size_t> ReadRows(std::size_t offset, std::size_t stride,
                                          std::size_t rowBytes,
                                          std::span<std::uint8_t* const> rows) = 0;
-  // The whole file when it is in memory already.
-  virtual std::optional<std::span<const std::uint8_t>> InMemory() const = 0;
 
  protected:
   ~Source() = default;
@@ -365,8 +363,6 @@ class MemorySource final : public Source {
     }
     return rows.size();
   }
-
-  std::optional<std::span<const std::uint8_t>> InMemory() const override { return bytes_; }
 
  private:
   std::span<const std::uint8_t> bytes_;
@@ -408,8 +404,6 @@ class FileSource final : public Source {
     if (!read) return read.problem();
     return *read < rowBytes ? 0 : (*read - rowBytes) / stride + 1;
   }
-
-  std::optional<std::span<const std::uint8_t>> InMemory() const override { return std::nullopt; }
 
  private:
   const ReadOnlyFile& file_;
@@ -473,29 +467,9 @@ void WidenDeepRowInPlace(std::uint8_t* row, std::size_t width, const std::array<
   }
 }
 
-// 8-bit rows already in memory, appended in picture order: the indices are written once, where
-// rows read into place need a buffer cleared first.
-std::optional<Problem> AppendIndexRows(std::span<const std::uint8_t> bytes, const Layout& layout,
-                                       std::vector<std::uint8_t>& indices) {
-  const std::size_t width = static_cast<std::size_t>(layout.width);
-  const std::size_t height = static_cast<std::size_t>(layout.height);
-  const std::size_t stride = Stride(layout);
-  indices.reserve(width * height);
-  for (std::size_t y = 0; y < height; ++y) {
-    const std::size_t offset = layout.pixelOffset + (layout.topDown ? y : height - 1 - y) * stride;
-    if (offset > bytes.size() || bytes.size() - offset < width) return Problem{kDamaged};
-    const auto row = bytes.begin() + static_cast<std::ptrdiff_t>(offset);
-    indices.insert(indices.end(), row, row + static_cast<std::ptrdiff_t>(width));
-  }
-  return std::nullopt;
-}
-
 std::optional<Problem> ReadIndexRows(Source& source, const Layout& layout,
                                      std::vector<std::uint8_t>& indices) {
   const std::size_t width = static_cast<std::size_t>(layout.width);
-  if (const auto bytes = source.InMemory(); bytes && layout.bitsPerPixel == 8) {
-    return AppendIndexRows(*bytes, layout, indices);
-  }
   indices.resize(width * static_cast<std::size_t>(layout.height));
   if (layout.bitsPerPixel == 8) {
     return ReadRowsInPlace(source, layout, indices.data(), width, [](std::uint8_t*) {});
