@@ -13,6 +13,8 @@ int main(int argc, char* argv[]) {
   // The name the desktop lists the program under; the window caption is the main window's own.
   QCoreApplication::setApplicationName("Tintara");
   QCoreApplication::setApplicationVersion(tintara::kVersionNumber);
+  // Taken before Qt reads its own options, so that a file named like one ("-reverse") still opens.
+  const QString file = argc > 1 ? QFile::decodeName(argv[1]) : QString();
   QApplication application(argc, argv);
   // Desktops match the window to its desktop entry, and so to the installed icons, by this name.
   QGuiApplication::setDesktopFileName("io.github.tintara.Tintara");
@@ -29,8 +31,6 @@ int main(int argc, char* argv[]) {
   // filled on the first activation.
   window.activateWindow();
   // A file given opens after the start-up picture, as "Load Other Bitmap" opens it.
-  if (const QStringList arguments = QCoreApplication::arguments(); arguments.size() > 1) {
-    window.openBitmap(QFileInfo(arguments[1]).absoluteFilePath());
-  }
+  if (!file.isEmpty()) window.openBitmap(QFileInfo(file).absoluteFilePath());
   return QApplication::exec();
 }
