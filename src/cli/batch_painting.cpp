@@ -100,7 +100,14 @@ bool StageJpeg(const PaintRequest& request, const Document& painted, const std::
   const auto append = [&staged](std::span<const std::uint8_t> piece) {
     return AppendToStagedFile(*staged, piece);
   };
-  if (!staged || !EncodeJpegRowsTo(work.width, work.height, row, append)) {
+  bool encoded = false;
+  try {
+    encoded = staged && EncodeJpegRowsTo(work.width, work.height, row, append);
+  } catch (...) {  // out of memory: the temporary file goes too
+    Discard(*staged);
+    throw;
+  }
+  if (!encoded) {
     if (staged) Discard(*staged);
     made.problem = CannotCreate(path).message;
     return false;
