@@ -2,17 +2,21 @@
 
 #include <QAction>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QDropEvent>
 #include <QEvent>
 #include <QFileInfo>
 #include <QFontInfo>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMimeData>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QSignalBlocker>
+#include <QStyle>
 #include <QToolButton>
 #include <QUrl>
 #include <algorithm>
@@ -20,11 +24,14 @@
 #include "app/about_box.h"
 #include "app/embedded_art.h"
 #include "app/page_codes_dialog.h"
+#include "app/window_fit.h"
 #include "board/hint_switch.h"
+#include "board/picture_scroller.h"
 #include "board/picture_view.h"
 #include "board/qcolor_conversion.h"
 #include "board/slot_panel.h"
 #include "board/swatch_board.h"
+#include "paint/code_string.h"
 #include "platform/ini_file.h"
 #include "platform/version.h"
 
@@ -36,6 +43,9 @@ constexpr QSize kDesignSize(485, 397);
 constexpr QPoint kDesignPosition(193, 115);
 // The section was named after the first version's window class; users' stored placement is there.
 constexpr char kPlacementSection[] = "TForm1";
+constexpr int kEnlargedZoom = 4;
+// Room kept around the controls when the window is made smaller than they need.
+constexpr int kClientMargin = 8;
 
 // The design font; where it is missing, a condensed sans-serif face at the same pixel size keeps
 // the captions within the controls laid out for it.
@@ -115,6 +125,7 @@ MainWindow::MainWindow(ProgramFiles files, Desktop desktop, QWidget* parent)
   baseSize_ = size();
   const IniFile ini(files_.iniPath.toStdString());
   hideHints_->setChecked(ini.ReadInteger("Setup", "HideHints", 0) != 0);
+  blinkSlot_->setChecked(ini.ReadInteger("Setup", "BlinkSlot", 1) != 0);
   showEdits({document().codeText, document().groups}, true);
   showDocument();
   // A loaded picture sizes the view and the window.
@@ -126,10 +137,12 @@ MainWindow::~MainWindow() = default;
 
 void MainWindow::connectControls() {
   connect(enlarge_, &QCheckBox::clicked, this, attempting([this] { applyEnlargeChoice(); }));
-  const auto applyCodeText =
-      running([this] { return commands::ApplyCodeText(codeText()); }, Focus::EnlargeWhenApplied);
-  connect(applyCodes_, &QPushButton::clicked, this, applyCodeText);
-  connect(codeEdit_, &QLineEdit::returnPressed, this, applyCodeText);
+  connect(
+      applyCodes_, &QPushButton::clicked, this,
+      running([this] { return commands::ApplyCodeText(codeText()); }, Focus::EnlargeWhenApplied));
+  // Typing goes on where it was: Return leaves the focus in the edit box.
+  connect(codeEdit_, &QLineEdit::returnPressed, this,
+          running([this] { return commands::ApplyCodeText(codeText()); }, Focus::Stays));
   connect(restore_, &QToolButton::clicked, this,
           running([] { return commands::RestoreLastCodes(); }, Focus::Enlarge));
   connect(gee_, &QPushButton::clicked, this,
@@ -154,6 +167,7 @@ void MainWindow::connectControls() {
   connect(slots_, &SlotPanel::slotDragEnded, this,
           [this](int sourceSlot) { run(commands::EndSlotDrag(sourceSlot), Focus::Stays); });
   connect(slots_, &SlotPanel::slotHovered, this, [this](int slot) {
+    if (!blinkSlot_->isChecked()) return;
     if (auto marked = canvas_.MarkingSlot(document(), slot)) picture_->blink(std::move(marked));
   });
   connect(slots_, &SlotPanel::slotHoverEnded, picture_, &PictureView::stopBlinking);
@@ -162,14 +176,26 @@ void MainWindow::connectControls() {
   });
 }
 
-// The board is filled on the first activation, and the hint option applied then.
+// The board is filled on the first activation, and the hint option applied then; a window shown
+// without being activated (a window opened behind another, a compositor that does not activate
+// new windows) fills it when it is first shown.
 bool MainWindow::event(QEvent* event) {
-  if (event->type() == QEvent::WindowActivate) {
-    attempt([this] {
-      if (board_->fillOnce()) updateHints();
-    });
-  }
+  if (event->type() == QEvent::WindowActivate) fillBoardOnce();
   return StoredPlacementWindow::event(event);
+}
+
+void MainWindow::showEvent(QShowEvent* event) {
+  StoredPlacementWindow::showEvent(event);
+  fillBoardOnce();
+  // A fit made before the window had its frame may reach past the screen by the frame.
+  const QSize available = availableSize();
+  if (size().width() > available.width() || size().height() > available.height()) fitWindow();
+}
+
+void MainWindow::fillBoardOnce() {
+  attempt([this] {
+    if (board_->fillOnce()) updateHints();
+  });
 }
 
 void MainWindow::dragEnterEvent(QDragEnterEvent* event) {
@@ -245,8 +271,8 @@ CommandResult MainWindow::run(const Command& command, Focus focus, Report report
     // A code string the command wrote replaced what was typed, and the typing before it with it.
     showEdits(edits, result.wroteCodeText);
     showDocument();
-    // Only a load gives the picture another size.
-    if (result.loaded) applyEnlargeChoice();
+    // Only a load gives the picture another size; it keeps its zoom.
+    if (result.loaded) showZoom(picture_->zoom());
   });
   // A command that failed, or did not get as far, leaves the focus where it was.
   const bool failed = (result.problem && !result.keepsChanges) || fault;
@@ -363,7 +389,7 @@ void MainWindow::showHistory() {
 }
 
 void MainWindow::fitWhenResized(QSize pictureBefore) {
-  if (QSize(picture().width, picture().height) != pictureBefore) applyEnlargeChoice();
+  if (QSize(picture().width, picture().height) != pictureBefore) showZoom(picture_->zoom());
 }
 
 // Ctrl+Z in the edit box takes back typing while there is typing to take back, and otherwise
@@ -389,19 +415,50 @@ bool MainWindow::handleEditKeys(QEvent* event) {
   return true;
 }
 
-void MainWindow::applyEnlargeChoice() {
-  const bool enlarged = enlarge_->isChecked();
-  picture_->setEnlarged(enlarged);
+void MainWindow::applyEnlargeChoice() { showZoom(enlarge_->isChecked() ? kEnlargedZoom : 1); }
+
+void MainWindow::showZoom(int zoom) {
+  picture_->setZoom(zoom);
+  const bool enlarged = picture_->zoom() == kEnlargedZoom;
+  enlarge_->setChecked(enlarged);
   enlarge_->setText(enlarged ? "Reduce " : "Enlarge ");
+  zoomIn_->setEnabled(picture_->zoom() < PictureView::kLargestZoom);
+  zoomOut_->setEnabled(picture_->zoom() > PictureView::kSmallestZoom);
   fitWindow();
 }
 
-// Only the size changes, never below the start-up size; the window keeps its place.
+// The largest whole zoom that shows the picture whole in the space the screen leaves.
+int MainWindow::zoomToFit() const {
+  const QSize space = LargestView(pictureScroller_->pos(), availableSize());
+  const QSize shown(std::max(picture().width, 1), std::max(picture().height, 1));
+  const int zoom = std::min(space.width() / shown.width(), space.height() / shown.height());
+  return std::clamp(zoom, PictureView::kSmallestZoom, PictureView::kLargestZoom);
+}
+
+// The space the window's screen leaves the window, its frame taken off once the window has one.
+QSize MainWindow::availableSize() const {
+  const QScreen* on = screen();
+  if (on == nullptr) return QSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+  const QSize frame = isVisible() ? frameGeometry().size() - geometry().size() : QSize(0, 0);
+  return on->availableGeometry().size() - frame;
+}
+
+// Only the size changes, never below the start-up size nor beyond the screen; the window keeps
+// its place. What does not fit scrolls.
 void MainWindow::fitWindow() {
-  const QRect view = picture_->geometry();
-  const int width = view.left() + view.width() + 20;
-  const int height = view.top() + view.height() + 60;
-  resize(std::max(width, baseSize_.width()), std::max(height, baseSize_.height()));
+  const WindowFit fit =
+      FitWindow(picture_->size(), pictureScroller_->pos(), baseSize_, availableSize(),
+                style()->pixelMetric(QStyle::PM_ScrollBarExtent));
+  pictureScroller_->resize(fit.view);
+  QWidget* client = pictureScroller_->parentWidget();
+  client->setMinimumSize(client->childrenRect().bottomRight().x() + kClientMargin,
+                         client->childrenRect().bottomRight().y() + kClientMargin);
+  resize(fit.window);
+}
+
+void MainWindow::copyCodes() {
+  QGuiApplication::clipboard()->setText(
+      QString::fromStdString(WriteCodeString(document().model.slots)));
 }
 
 void MainWindow::updateHints() {

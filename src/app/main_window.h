@@ -34,6 +34,7 @@ class QToolButton;
 namespace tintara {
 
 class AboutBox;
+class PictureScroller;
 class PictureView;
 class SlotPanel;
 class SwatchBoard;
@@ -65,6 +66,7 @@ class MainWindow : public StoredPlacementWindow {
 
  protected:
   bool event(QEvent* event) override;
+  void showEvent(QShowEvent* event) override;
   // A bitmap or a saved page dragged from a file manager opens when dropped on the window.
   void dragEnterEvent(QDragEnterEvent* event) override;
   void dragMoveEvent(QDragMoveEvent* event) override;
@@ -121,7 +123,14 @@ class MainWindow : public StoredPlacementWindow {
 
   // What the window does itself.
   void applyEnlargeChoice();
+  // Shows the picture at the zoom (Enlarge ticked exactly at 4x) and fits the window to it.
+  void showZoom(int zoom);
+  int zoomToFit() const;
+  QSize availableSize() const;
   void fitWindow();
+  void fillBoardOnce();
+  void copyCodes();
+  void toggleBlinkSlot();
   void updateHints();
   void toggleHideHints();
   void loadOtherBitmap();
@@ -145,6 +154,7 @@ class MainWindow : public StoredPlacementWindow {
   QString draggedFile_;  // the file the drag over the window carried when it entered
 
   PictureView* picture_ = nullptr;
+  PictureScroller* pictureScroller_ = nullptr;
   SwatchBoard* board_ = nullptr;
   SlotPanel* slots_ = nullptr;
   QCheckBox* enlarge_ = nullptr;
@@ -164,6 +174,9 @@ class MainWindow : public StoredPlacementWindow {
   QAction* startBrowser_ = nullptr;
   QAction* hideHints_ = nullptr;
   QAction* colorsOnLoad_ = nullptr;
+  QAction* blinkSlot_ = nullptr;
+  QAction* zoomIn_ = nullptr;
+  QAction* zoomOut_ = nullptr;
   AboutBox* about_ = nullptr;
 };
 

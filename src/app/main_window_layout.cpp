@@ -1,17 +1,20 @@
 // The controls of the main window, at their places in the client area. Creation order is tab
-// order: the panel's buttons, the body radio buttons, the group checks, the edit box, restore.
+// order: the picture, the panel's buttons, the body radio buttons, the group checks, the edit box,
+// restore. The client area scrolls when the window is made smaller than it.
 #include <QCheckBox>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollArea>
 #include <QToolButton>
 
 #include "app/embedded_art.h"
 #include "app/main_window.h"
 #include "board/control_factory.h"
 #include "board/control_names.h"
+#include "board/picture_scroller.h"
 #include "board/picture_view.h"
 #include "board/slot_panel.h"
 #include "board/swatch_board.h"
@@ -42,11 +45,20 @@ Widget* Named(Widget* widget, const char* name, QRect geometry) {
 }  // namespace
 
 void MainWindow::createControls() {
-  auto* client = new QWidget(this);
+  auto* area = new QScrollArea(this);
+  area->setObjectName("ClientArea");
+  area->setFrameShape(QFrame::NoFrame);
+  area->setFocusPolicy(Qt::NoFocus);
+  area->setWidgetResizable(true);
+  auto* client = new QWidget;
   client->setObjectName("client");
-  setCentralWidget(client);
+  area->setWidget(client);
+  setCentralWidget(area);
 
-  picture_ = Named(new PictureView(client), "Image1", {384, 8, 65, 153});
+  picture_ = new PictureView(nullptr);
+  picture_->setObjectName("Image1");
+  picture_->setFocusPolicy(Qt::StrongFocus);
+  pictureScroller_ = Named(new PictureScroller(picture_, client), "ImageScroll", {384, 8, 65, 153});
   board_ = new SwatchBoard(client);
   QWidget* panel = createPanel(client);
   sizeLabel_ = AddLabel(client, "Label1", "", {254, 279, 123, 13}, Qt::AlignHCenter | Qt::AlignTop);
@@ -59,8 +71,10 @@ void MainWindow::createControls() {
   }
   slots_ = new SlotPanel(client, panel);
   codeEdit_ = Named(new QLineEdit(client), "Edit1", {8, 320, 352, 21});
+  codeEdit_->setAccessibleName("Code string");
   restore_ = Named(new QToolButton(client), "BitBtn1", {362, 320, 22, 22});
   restore_->setIcon(RestoreGlyph());
+  restore_->setAccessibleName("Restore last codes");
 
   for (const SwitchedHint& switched : kSwitchedHints) {
     auto* control = findChild<QWidget*>(switched.control);

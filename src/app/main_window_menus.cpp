@@ -10,6 +10,7 @@
 #include "app/catalogue_menus.h"
 #include "app/main_window.h"
 #include "app/menu_builder.h"
+#include "board/picture_view.h"
 #include "formats/page_codes.h"
 #include "formats/picture_files.h"
 #include "paint/catalogue.h"
@@ -18,7 +19,8 @@
 namespace tintara {
 namespace {
 
-// The options are checked at every start; only "Hide Hints" is stored, by its own command.
+// The options are checked at every start; "Hide Hints" and "Blink Slot under Mouse" are stored,
+// each by its own command.
 QAction* AddCheckItem(QMenu* menu, const char* name, const char* caption) {
   QAction* item = AddItem(menu, name, caption);
   item->setCheckable(true);
@@ -77,6 +79,28 @@ void MainWindow::createMenus() {
   redo_->setShortcuts(
       {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
   connect(redo_, &QAction::triggered, this, attempting([this] { redo(); }));
+  QAction* copy = AddItem(edit, "CopyCodes1", "&Copy Codes");
+  copy->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
+  connect(copy, &QAction::triggered, this, attempting([this] { copyCodes(); }));
+
+  QMenu* view = AddMenu(bar, "View1", "&View");
+  bar->addMenu(view);
+  zoomIn_ = AddItem(view, "ZoomIn1", "Zoom &In");
+  zoomIn_->setShortcuts(
+      {QKeySequence(Qt::CTRL | Qt::Key_Plus), QKeySequence(Qt::CTRL | Qt::Key_Equal)});
+  connect(zoomIn_, &QAction::triggered, this,
+          attempting([this] { showZoom(picture_->zoom() + 1); }));
+  zoomOut_ = AddItem(view, "ZoomOut1", "Zoom &Out");
+  zoomOut_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Minus));
+  connect(zoomOut_, &QAction::triggered, this,
+          attempting([this] { showZoom(picture_->zoom() - 1); }));
+  QAction* actualSize = AddItem(view, "ActualSize1", "&Actual Size");
+  actualSize->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_0));
+  connect(actualSize, &QAction::triggered, this, attempting([this] { showZoom(1); }));
+  QAction* zoomToFit = AddItem(view, "ZoomToFit1", "Zoom to &Fit");
+  zoomToFit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_9));
+  connect(zoomToFit, &QAction::triggered, this,
+          attempting([this] { showZoom(this->zoomToFit()); }));
 
   QMenu* options = AddMenu(bar, "Options1", "&Options");
   bar->addMenu(options);
@@ -84,6 +108,8 @@ void MainWindow::createMenus() {
   hideHints_ = AddCheckItem(options, "HideHints", "&Hide Hints");
   connect(hideHints_, &QAction::triggered, this, attempting([this] { toggleHideHints(); }));
   colorsOnLoad_ = AddCheckItem(options, "ColorsOnLoad", "&Apply colors on load");
+  blinkSlot_ = AddCheckItem(options, "BlinkSlot", "B&link Slot under Mouse");
+  connect(blinkSlot_, &QAction::triggered, this, attempting([this] { toggleBlinkSlot(); }));
   AddSeparator(options, "N5");
   QAction* convert = AddItem(options, "ConvertandSave1", "Convert and Save");
   convert->setEnabled(false);  // and nothing enables it
@@ -103,6 +129,13 @@ void MainWindow::toggleHideHints() {
   updateHints();
   tell(IniFile(files_.iniPath.toStdString())
            .WriteString("Setup", "HideHints", hideHints_->isChecked() ? "1" : "0"));
+}
+
+// The check has changed already; a blink going on stops with it, and it is stored at once.
+void MainWindow::toggleBlinkSlot() {
+  if (!blinkSlot_->isChecked()) picture_->stopBlinking();
+  tell(IniFile(files_.iniPath.toStdString())
+           .WriteString("Setup", "BlinkSlot", blinkSlot_->isChecked() ? "1" : "0"));
 }
 
 void MainWindow::loadOtherBitmap() {

@@ -1,16 +1,23 @@
 #include "board/picture_view.h"
 
 #include <QGuiApplication>
+#include <QPaintEvent>
 #include <QPainter>
+#include <algorithm>
 
 #include "paint/picture.h"
 
 namespace tintara {
 
-PictureView::PictureView(QWidget* parent) : QWidget(parent), blinkTimer_(new QTimer(this)) {
+PictureView::PictureView(QWidget* parent, int blinkingMilliseconds)
+    : QWidget(parent), blinkTimer_(new QTimer(this)), blinkEnd_(new QTimer(this)) {
   constexpr int kBlinkMilliseconds = 250;  // on and off twice a second
   blinkTimer_->setInterval(kBlinkMilliseconds);
   connect(blinkTimer_, &QTimer::timeout, this, &PictureView::toggleBlink);
+  blinkEnd_->setSingleShot(true);
+  blinkEnd_->setInterval(blinkingMilliseconds);
+  connect(blinkEnd_, &QTimer::timeout, this, &PictureView::stopBlinking);
+  setAccessibleName("Picture");
 }
 
 namespace {
@@ -24,16 +31,20 @@ QImage ImageOver(const Picture& picture) {
 
 void PictureView::showPicture(std::shared_ptr<const Picture> picture) {
   blinkTimer_->stop();
+  blinkEnd_->stop();
   marked_.reset();
   shown_ = std::move(picture);
   picture_ = ImageOver(*shown_);
   frame_ = picture_;
+  setAccessibleName(
+      QStringLiteral("Picture, %1 by %2 pixels").arg(shown_->width).arg(shown_->height));
   update();
 }
 
 void PictureView::blink(std::shared_ptr<const Picture> marked) {
   marked_ = std::move(marked);
   blinkTimer_->start();
+  blinkEnd_->start();
   toggleBlink();
 }
 
@@ -49,23 +60,23 @@ void PictureView::toggleBlink() {
   update();
 }
 
-void PictureView::setEnlarged(bool enlarged) {
-  constexpr int kEnlargeFactor = 4;
-  enlarged_ = enlarged;
-  const int factor = enlarged ? kEnlargeFactor : 1;
-  resize(factor * picture_.width(), factor * picture_.height());
+void PictureView::setZoom(int zoom) {
+  zoom_ = std::clamp(zoom, kSmallestZoom, kLargestZoom);
+  resize(zoom_ * picture_.width(), zoom_ * picture_.height());
   update();
 }
 
-void PictureView::paintEvent(QPaintEvent*) {
+// Only the pixels under the exposed area are drawn: at a large zoom the view is far larger than
+// what shows of it.
+void PictureView::paintEvent(QPaintEvent* event) {
   if (frame_.isNull()) return;
+  const QRect exposed = event->rect();
+  const QRect source = QRect(QPoint(exposed.left() / zoom_, exposed.top() / zoom_),
+                             QPoint(exposed.right() / zoom_, exposed.bottom() / zoom_)) &
+                       frame_.rect();
   QPainter painter(this);
   painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
-  if (enlarged_) {
-    painter.drawImage(rect(), frame_);
-  } else {
-    painter.drawImage(0, 0, frame_);
-  }
+  painter.drawImage(QRect(source.topLeft() * zoom_, source.size() * zoom_), frame_, source);
 }
 
 }  // namespace tintara

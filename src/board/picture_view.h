@@ -9,13 +9,15 @@ namespace tintara {
 
 struct Picture;
 
-// The painted picture, drawn from its top left corner at its natural size or, enlarged, four
-// times larger with every pixel a block of 4 x 4 and no smoothing.
+// The painted picture, drawn from its top left corner at a whole zoom: every pixel a block of
+// zoom x zoom, never smoothed.
 class PictureView : public QWidget {
   Q_OBJECT
 
  public:
-  explicit PictureView(QWidget* parent);
+  // A flashing area should not go on for longer than five seconds.
+  static constexpr int kBlinkingMilliseconds = 5000;
+  explicit PictureView(QWidget* parent, int blinkingMilliseconds = kBlinkingMilliseconds);
 
   // Shows the picture without copying it, keeping it for as long as it is shown; changes drawn
   // into it show at the next update.
@@ -23,15 +25,17 @@ class PictureView : public QWidget {
   const QImage& picture() const { return picture_; }
   const QImage& frame() const { return frame_; }
 
-  // Alternates, about twice a second, between the shown picture and `marked` until stopped or
-  // until another picture is shown; stopping shows the picture again exactly. Nothing blinks
-  // while a mouse button is held, as it is through a drag.
+  // Alternates, twice a second, between the shown picture and `marked` for the blinking time, until
+  // stopped or until another picture is shown; then the picture shows again exactly. Nothing
+  // blinks while a mouse button is held, as it is through a drag.
   void blink(std::shared_ptr<const Picture> marked);
   void stopBlinking();
 
-  // Sizes the view to the picture, enlarged or not.
-  void setEnlarged(bool enlarged);
-  bool isEnlarged() const { return enlarged_; }
+  // Sizes the view to the picture at the zoom, from kSmallestZoom to kLargestZoom.
+  static constexpr int kSmallestZoom = 1;
+  static constexpr int kLargestZoom = 16;
+  void setZoom(int zoom);
+  int zoom() const { return zoom_; }
 
  protected:
   void paintEvent(QPaintEvent* event) override;
@@ -42,9 +46,10 @@ class PictureView : public QWidget {
   std::shared_ptr<const Picture> shown_;
   std::shared_ptr<const Picture> marked_;  // while blinking
   QTimer* blinkTimer_;
+  QTimer* blinkEnd_;
   QImage picture_;  // over shown_'s pixels
   QImage frame_;    // what is drawn: the picture, or while blinking also the marked one
-  bool enlarged_ = false;
+  int zoom_ = 1;
 };
 
 }  // namespace tintara

@@ -106,7 +106,11 @@ TEST_F(StartUp, MenusCarryTheirCaptionsAndStates) {
   EXPECT_EQ(file.last()->objectName(), "Exit1");
   QStringList bar;
   for (const QAction* menu : control<QMenuBar>("MainMenu1")->actions()) bar << menu->objectName();
-  EXPECT_EQ(bar, (QStringList{"File1", "Edit1", "Options1", "Help1"}));
+  EXPECT_EQ(bar, (QStringList{"File1", "Edit1", "View1", "Options1", "Help1"}));
+  const QList<QAction*> options = control<QMenu>("Options1")->actions();
+  ASSERT_EQ(options.size(), 6);
+  EXPECT_EQ(options[3]->objectName(), "BlinkSlot");
+  EXPECT_EQ(options.last()->objectName(), "ConvertandSave1");
   const struct {
     const char* action;
     QList<QKeySequence> keys;
@@ -117,6 +121,11 @@ TEST_F(StartUp, MenusCarryTheirCaptionsAndStates) {
       {"Exit1", {QKeySequence("Ctrl+Q")}},
       {"Undo1", {QKeySequence("Ctrl+Z")}},
       {"Redo1", {QKeySequence("Ctrl+Shift+Z"), QKeySequence("Ctrl+Y")}},
+      {"CopyCodes1", {QKeySequence("Ctrl+Shift+C")}},
+      {"ZoomIn1", {QKeySequence("Ctrl++"), QKeySequence("Ctrl+=")}},
+      {"ZoomOut1", {QKeySequence("Ctrl+-")}},
+      {"ActualSize1", {QKeySequence("Ctrl+0")}},
+      {"ZoomToFit1", {QKeySequence("Ctrl+9")}},
       {"Topics1", {QKeySequence("F1")}},
   };
   for (const auto& c : shortcuts) EXPECT_EQ(action(c.action)->shortcuts(), c.keys) << c.action;
@@ -283,12 +292,12 @@ TEST_F(WindowFit, EnlargeShowsFourTimesTheSizeAndUntickingReturns) {
   ToggleEnlarge();
   EXPECT_EQ(ViewSize(), QSize(220, 576));
   EXPECT_EQ(form.size(), QSize(624, 644));
-  EXPECT_TRUE(control<PictureView>("Image1")->isEnlarged());
+  EXPECT_EQ(control<PictureView>("Image1")->zoom(), 4);
   EXPECT_EQ(enlarge->text(), "Reduce ");
   ToggleEnlarge();
   EXPECT_EQ(ViewSize(), QSize(55, 144));
   EXPECT_EQ(form.size(), QSize(485, 397));
-  EXPECT_FALSE(control<PictureView>("Image1")->isEnlarged());
+  EXPECT_EQ(control<PictureView>("Image1")->zoom(), 1);
   EXPECT_EQ(enlarge->text(), "Enlarge ");
 }
 
@@ -302,14 +311,14 @@ TEST_F(WindowFit, EveryLoadRefitsToTheWholePicture) {
 
   // A true-colour picture too: it is shown whole, and its slots, which it has none of, hidden.
   Bitmap deep;
-  deep.width = 200;
+  deep.width = 90;
   deep.height = 10;
   deep.bitsPerPixel = 24;
-  deep.pixels.assign(2000, 0xFF336699u);
+  deep.pixels.assign(900, 0xFF336699u);
   WriteBitmap("MALE2.BMP", deep);
   control<QRadioButton>(RadioButtonName(5))->click();
-  EXPECT_EQ(ViewSize(), QSize(800, 40));
-  EXPECT_EQ(window.size(), QSize(384 + 800 + 20, 397));
+  EXPECT_EQ(ViewSize(), QSize(360, 40));
+  EXPECT_EQ(window.size(), QSize(384 + 360 + 20, 397));
   EXPECT_TRUE(shape(SlotSwatchNumber(1))->isHidden());
   EXPECT_TRUE(label(6)->isHidden());
 }

@@ -11,15 +11,15 @@
 namespace tintara {
 namespace {
 
-TEST(PictureView, ShowsEveryPixelAsABlockOfItsColourAtNaturalOrFourTimesTheSize) {
+TEST(PictureView, ShowsEveryPixelAsABlockOfItsColourAtEveryZoom) {
   // Six colours, every pixel unlike its neighbours, so that any smoothing shows at block edges.
   const Picture picture{
       3, 2, {0xFF000000, 0xFFFFFFFF, 0xFFFF0000, 0xFF00FF00, 0xFF0000FF, 0xFF808080}};
   PictureView view(nullptr);
   view.showPicture(std::make_shared<const Picture>(picture));  // the view holds the only copy
-  for (int scale : {4, 1}) {
+  for (int scale : {4, 1, 3, 16}) {
     SCOPED_TRACE(scale);
-    view.setEnlarged(scale == 4);
+    view.setZoom(scale);
     EXPECT_EQ(view.size(), QSize(3 * scale, 2 * scale));
     const QImage shown = view.grab().toImage();
     ASSERT_EQ(shown.size(), view.size());
@@ -44,6 +44,18 @@ TEST(PictureView, BlinkingAlternatesWithTheMarkedPictureAndStoppingRestoresIt) {
   view.stopBlinking();
   EXPECT_EQ(view.frame(), view.picture());
   EXPECT_EQ(view.frame().pixel(0, 0), 0xFF000000u);
+}
+
+TEST(PictureView, BlinkingStopsByItselfWithThePictureRestored) {
+  auto picture = std::make_shared<const Picture>(Picture{1, 1, {0xFF000000}});
+  PictureView view(nullptr, 600);
+  view.showPicture(picture);
+  view.blink(std::make_shared<const Picture>(Picture{1, 1, {0xFFFFFFFF}}));
+  // Both moments fall where a blink still going would show the marked picture.
+  QTest::qWait(700);
+  EXPECT_EQ(view.frame(), view.picture());
+  QTest::qWait(400);
+  EXPECT_EQ(view.frame(), view.picture());
 }
 
 }  // namespace
