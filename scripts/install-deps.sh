@@ -4,7 +4,8 @@
 #   --with-bench    Google Benchmark, ImageMagick, cjpeg and bc, for `make bench`
 #   --with-package  dpkg-shlibdeps and file, for `make package`
 #   --with-lint     the desktop entry, AppStream and manual page checkers, for `make lint`
-#   --with-desktop  an X server and tools to drive and photograph the window
+#   --with-desktop  an X server, a Wayland compositor and tools to drive, photograph and read the
+#                   window as screen readers do
 #   --with-fuzz     clang and its libFuzzer runtime, for `make fuzz`
 # Idempotent: does nothing when every package is already present.
 set -euo pipefail
@@ -21,7 +22,7 @@ for option in "$@"; do
     --with-bench) packages+=(libbenchmark-dev imagemagick libjpeg-turbo-progs bc) ;;
     --with-package) packages+=(dpkg-dev file) ;;
     --with-lint) packages+=(desktop-file-utils appstream groff-base) ;;
-    --with-desktop) packages+=(xvfb xdotool imagemagick) ;;
+    --with-desktop) packages+=(xvfb xdotool imagemagick openbox weston qt6-wayland dbus at-spi2-core python3-pyatspi) ;;
     --with-fuzz) packages+=(clang libclang-rt-dev) ;;
     *)
       echo "install-deps.sh: unknown option $option" >&2

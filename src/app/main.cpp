@@ -27,9 +27,9 @@ int main(int argc, char* argv[]) {
   tintara::MainWindow window(tintara::ProgramFiles::ForExecutable(program),
                              tintara::Desktop::Real());
   window.show();
-  // Desktops activate a new main window themselves; a bare X server does not, and the board is
-  // filled on the first activation.
-  window.activateWindow();
+  // Desktops activate a new main window themselves; a bare X server does not. Wayland leaves
+  // activation to the compositor alone.
+  if (!QGuiApplication::platformName().startsWith("wayland")) window.activateWindow();
   // A file given opens after the start-up picture, as "Load Other Bitmap" opens it.
   if (!file.isEmpty()) window.openBitmap(QFileInfo(file).absoluteFilePath());
   return QApplication::exec();

@@ -435,12 +435,23 @@ int MainWindow::zoomToFit() const {
   return std::clamp(zoom, PictureView::kSmallestZoom, PictureView::kLargestZoom);
 }
 
-// The space the window's screen leaves the window, its frame taken off once the window has one.
+// The space from the window's corner to the far corner of its screen's area, its frame taken off,
+// so that the window fitted into it stays on the screen where it stands. Until the desktop has
+// framed the window, the frame is taken to be a title bar and thin borders.
 QSize MainWindow::availableSize() const {
   const QScreen* on = screen();
   if (on == nullptr) return QSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
-  const QSize frame = isVisible() ? frameGeometry().size() - geometry().size() : QSize(0, 0);
-  return on->availableGeometry().size() - frame;
+  const QRect area = on->availableGeometry();
+  QSize frame = frameGeometry().size() - geometry().size();
+  if (frame.isNull()) {
+    constexpr int kBorder = 4;
+    frame = QSize(2 * kBorder, style()->pixelMetric(QStyle::PM_TitleBarHeight) + 2 * kBorder);
+  }
+  const QPoint corner = WindowPositionsAreKnown() ? pos() : area.topLeft();
+  const QSize space(area.right() + 1 - std::max(corner.x(), area.left()),
+                    area.bottom() + 1 - std::max(corner.y(), area.top()));
+  // Even a window standing near the screen's far corner keeps its start-up size.
+  return (space - frame).expandedTo(baseSize_);
 }
 
 // Only the size changes, never below the start-up size nor beyond the screen; the window keeps

@@ -27,6 +27,8 @@ std::vector<ScreenArea> Screens() {
 
 }  // namespace
 
+bool WindowPositionsAreKnown() { return !QGuiApplication::platformName().startsWith("wayland"); }
+
 StoredPlacementWindow::StoredPlacementWindow(QString iniPath, QString section,
                                              ErrorReporter reportError, QWidget* parent)
     : QMainWindow(parent),
@@ -78,20 +80,24 @@ void StoredPlacementWindow::readPlacement() {
   const int height = ini.ReadInteger(section, "Height", this->height());
   const QRect shown = ShowablePlacement({left, top}, {width, height},
                                         minimumSizeHint().expandedTo(kSmallestShown), Screens());
-  move(shown.topLeft());
+  if (WindowPositionsAreKnown()) move(shown.topLeft());
   resize(shown.size());
 }
 
 // The normal bounds stand for a maximised window. Qt keeps them without the frame, so the frame
-// offset of the current geometry turns their corner into the outer one that move() takes.
+// offset of the current geometry turns their corner into the outer one that move() takes. Where
+// the compositor places windows and tells nobody (Wayland), the stored corner is left as it is.
 std::optional<Problem> StoredPlacementWindow::writePlacement() const {
   const QRect normal = normalGeometry();
   const QPoint frameOffset = geometry().topLeft() - pos();
   const IniFile ini(iniPath_.toStdString());
   const std::string section = section_.toStdString();
   // The first write that fails ends the writing.
-  std::optional<Problem> problem = ini.WriteInteger(section, "Left", normal.x() - frameOffset.x());
-  if (!problem) problem = ini.WriteInteger(section, "Top", normal.y() - frameOffset.y());
+  std::optional<Problem> problem;
+  if (WindowPositionsAreKnown()) {
+    problem = ini.WriteInteger(section, "Left", normal.x() - frameOffset.x());
+    if (!problem) problem = ini.WriteInteger(section, "Top", normal.y() - frameOffset.y());
+  }
   if (!problem) problem = ini.WriteInteger(section, "Width", normal.width());
   if (!problem) problem = ini.WriteInteger(section, "Height", normal.height());
   return problem;

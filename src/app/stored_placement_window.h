@@ -28,6 +28,9 @@ namespace tintara {
 // Stored bounds that could not be shown are bounded first (see ShowablePlacement): a size below
 // the smallest the window can show or beyond the available screen area, or a window that would
 // lie on no screen. The bounded ones are what the window shows and what is written back.
+// Whether windows know and choose their own positions: Wayland leaves them to the compositor.
+bool WindowPositionsAreKnown();
+
 class StoredPlacementWindow : public QMainWindow {
   Q_OBJECT
 

@@ -17,6 +17,7 @@
 #include "app/shown_window_fixture.h"
 #include "board/picture_view.h"
 #include "paint/reference_palette.h"
+#include "platform/ini_file.h"
 
 namespace tintara {
 namespace {
@@ -214,6 +215,15 @@ TEST_F(Commands, ASlotShowsWhereItPaintsWhileTheMouseRestsOnIt) {
   EXPECT_EQ(view->frame().pixel(18 % 16, 18 / 16), view->picture().pixel(18 % 16, 18 / 16));
   QTest::mouseMove(window_->windowHandle(), At(label(1)));
   EXPECT_EQ(view->frame(), view->picture());
+}
+
+TEST_F(Commands, BlinkingSwitchedOffStaysOffAndIsStored) {
+  action("BlinkSlot")->trigger();
+  QTest::mouseMove(window_->windowHandle(), At(label(1)));
+  QTest::mouseMove(window_->windowHandle(), At(shape(SlotSwatchNumber(1))));
+  const auto* view = control<PictureView>("Image1");
+  EXPECT_FALSE(QTest::qWaitFor([view] { return view->frame() != view->picture(); }, 600));
+  EXPECT_EQ(IniFile(files().iniPath.toStdString()).ReadInteger("Setup", "BlinkSlot", 1), 0);
 }
 
 // "Load Other Bitmap", answered by `dialogs_.chosen` (a cancel when empty).

@@ -1,5 +1,7 @@
 // Undo takes back exactly one step, and leaves what the user edits in place alone.
 #include <QCheckBox>
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
@@ -52,13 +54,14 @@ TEST_F(Undo, AGroupCheckChangedAfterTheStepStaysAsTheUserLeftIt) {
 }
 
 // The codes applied were the step's input: undoing it shows the code string from before. The
-// edit box's own typing history ended with the step, so Ctrl+Z there takes back the step.
+// edit box's own typing history ended with the step, and Return left the focus there, so Ctrl+Z
+// there takes back the step.
 TEST_F(Undo, TheEditBoxFollowsTheStepsAndTakesBackTypingFirst) {
   const QString before = edit()->text();
   Type("1 2 3 ");
   Key(Qt::Key_Return, Qt::NoModifier);
   ASSERT_EQ(label(6)->text(), "1");
-  edit()->setFocus();
+  EXPECT_EQ(QApplication::focusWidget(), edit());
   Key(Qt::Key_Z);
   EXPECT_EQ(label(6)->text(), "9");
   EXPECT_EQ(edit()->text(), before);
@@ -68,6 +71,16 @@ TEST_F(Undo, TheEditBoxFollowsTheStepsAndTakesBackTypingFirst) {
   Key(Qt::Key_Z);
   EXPECT_EQ(edit()->text(), before);
   EXPECT_EQ(action("Redo1")->text(), "&Redo Apply Color Codes");
+}
+
+// The codes copied, pasted back and applied give the slots their codes again.
+TEST_F(Undo, CopiedCodesPastedBackRestoreTheSlots) {
+  DropCode(17, 3);
+  action("CopyCodes1")->trigger();
+  DropCode(40, 3);
+  Type(QGuiApplication::clipboard()->text());
+  Key(Qt::Key_Return, Qt::NoModifier);
+  EXPECT_EQ(label(8)->text(), "17");
 }
 
 }  // namespace
