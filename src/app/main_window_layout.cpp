@@ -1,5 +1,7 @@
 // The controls of the main window, at their places in the client area. Creation order is tab
-// order: the panel's buttons, the body radio buttons, the group checks, the edit box, restore.
+// order: the panel's buttons, the body radio buttons, the slot panel with its skin caption and
+// group checks, the edit box, restore; the swatch board, made first, goes before the slot panel,
+// so that Tab and Shift+Tab go between the two.
 #include <QCheckBox>
 #include <QFrame>
 #include <QLabel>
@@ -58,6 +60,7 @@ void MainWindow::createControls() {
     bodies_[static_cast<std::size_t>(body - 1)] = radio;
   }
   slots_ = new SlotPanel(client, panel);
+  setTabOrder(bodies_.back(), board_);
   codeEdit_ = Named(new QLineEdit(client), "Edit1", {8, 320, 352, 21});
   restore_ = Named(new QToolButton(client), "BitBtn1", {362, 320, 22, 22});
   restore_->setIcon(RestoreGlyph());
