@@ -174,6 +174,15 @@ void MainWindow::connectControls() {
   connect(board_, &SwatchBoard::swatchDropped, this, [this](int code, int slot) {
     run(commands::DropSwatch(slot, code, codeText()), Focus::Stays);
   });
+  // The keyboard gives a code to the selected slot as a drop of its swatch there would.
+  connect(board_, &SwatchBoard::swatchChosen, this, [this](int code) {
+    if (const int slot = slots_->selectedSlot(); slot != 0) {
+      run(commands::DropSwatch(slot, code, codeText()), Focus::Stays);
+    }
+  });
+  connect(slots_, &SlotPanel::codeTyped, this, [this](int slot, int code) {
+    run(commands::DropSwatch(slot, code, codeText()), Focus::Stays);
+  });
 }
 
 // The board is filled on the first activation, and the hint option applied then; a window shown

@@ -1,6 +1,8 @@
 // The controls of the main window, at their places in the client area. Creation order is tab
-// order: the picture, the panel's buttons, the body radio buttons, the group checks, the edit box,
-// restore. The client area scrolls when the window is made smaller than it.
+// order: the panel's buttons, the body radio buttons, the slot panel with its skin caption and
+// group checks, the edit box, restore, then the picture; the swatch board, made first, goes before
+// the slot panel, so that Tab and Shift+Tab go between the two. The client area scrolls when the
+// window is made smaller than it.
 #include <QCheckBox>
 #include <QFrame>
 #include <QLabel>
@@ -59,6 +61,7 @@ void MainWindow::createControls() {
   picture_->setObjectName("Image1");
   picture_->setFocusPolicy(Qt::StrongFocus);
   pictureScroller_ = Named(new PictureScroller(picture_, client), "ImageScroll", {384, 8, 65, 153});
+  pictureScroller_->setFocusPolicy(Qt::NoFocus);  // the picture inside it takes the focus
   board_ = new SwatchBoard(client);
   QWidget* panel = createPanel(client);
   sizeLabel_ = AddLabel(client, "Label1", "", {254, 279, 123, 13}, Qt::AlignHCenter | Qt::AlignTop);
@@ -70,11 +73,13 @@ void MainWindow::createControls() {
     bodies_[static_cast<std::size_t>(body - 1)] = radio;
   }
   slots_ = new SlotPanel(client, panel);
+  setTabOrder(bodies_.back(), board_);
   codeEdit_ = Named(new QLineEdit(client), "Edit1", {8, 320, 352, 21});
   codeEdit_->setAccessibleName("Code string");
   restore_ = Named(new QToolButton(client), "BitBtn1", {362, 320, 22, 22});
   restore_->setIcon(RestoreGlyph());
   restore_->setAccessibleName("Restore last codes");
+  setTabOrder(restore_, picture_);
 
   for (const SwitchedHint& switched : kSwitchedHints) {
     auto* control = findChild<QWidget*>(switched.control);

@@ -18,7 +18,10 @@ ShapeControl* AddShape(QWidget* parent, int number, const QString& name, QRect g
 
 QLabel* AddLabel(QWidget* parent, const QString& name, const QString& text, QRect geometry,
                  Qt::Alignment alignment) {
-  auto* label = new QLabel(text, parent);
+  return PlaceLabel(new QLabel(text, parent), name, geometry, alignment);
+}
+
+QLabel* PlaceLabel(QLabel* label, const QString& name, QRect geometry, Qt::Alignment alignment) {
   label->setObjectName(name);
   label->setGeometry(geometry);
   label->setAlignment(alignment);

@@ -19,6 +19,8 @@ ShapeControl* AddShape(QWidget* parent, int number, const QString& name, QRect g
                        const QColor& fill);
 QLabel* AddLabel(QWidget* parent, const QString& name, const QString& text, QRect geometry,
                  Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignTop);
+// Names and places a label of another kind, made by the caller, as AddLabel does a plain one.
+QLabel* PlaceLabel(QLabel* label, const QString& name, QRect geometry, Qt::Alignment alignment);
 void SetTextColour(QWidget* widget, const QColor& colour);
 // The tool-tip of a control, shown for five seconds.
 void SetHint(QWidget* widget, const QString& hint);

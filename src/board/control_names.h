@@ -12,6 +12,7 @@ namespace tintara {
 inline constexpr int kBoardSwatchCount = 256;
 
 constexpr int BoardSwatchNumber(int code) { return code + 1; }
+constexpr int CodeOfSwatchNumber(int number) { return number - 1; }
 constexpr int SlotSwatchNumber(int slot) { return kBoardSwatchCount + slot; }
 constexpr int SlotOfSwatchNumber(int number) { return number - kBoardSwatchCount; }
 

@@ -20,6 +20,12 @@ void ShapeControl::setFigure(Figure figure) {
   update();
 }
 
+void ShapeControl::setFocusMark(bool on) {
+  if (focusMark_ == on) return;
+  focusMark_ = on;
+  update();
+}
+
 void ShapeControl::paintEvent(QPaintEvent*) {
   QPainter painter(this);
   painter.setPen(QPen(Qt::black, 1));
@@ -30,6 +36,15 @@ void ShapeControl::paintEvent(QPaintEvent*) {
     painter.drawEllipse(box);
   } else {
     painter.drawRect(box);
+  }
+  if (focusMark_) {
+    // Black dots on white show on every fill.
+    const QRect mark = box.adjusted(2, 2, -2, -2);
+    painter.setBrush(Qt::NoBrush);
+    painter.setPen(QPen(Qt::white, 1));
+    painter.drawRect(mark);
+    painter.setPen(QPen(Qt::black, 1, Qt::DotLine));
+    painter.drawRect(mark);
   }
 }
 
@@ -60,13 +75,15 @@ void ShapeControl::mouseReleaseEvent(QMouseEvent* event) {
   }
 }
 
+// The keys go no further while a drag lasts: the view holding the control would take them for
+// its own.
 void ShapeControl::keyPressEvent(QKeyEvent* event) {
-  if (dragging_ && event->key() == Qt::Key_Escape) {
-    event->accept();
-    endDrag(nullptr);
-  } else {
+  if (!dragging_) {
     QWidget::keyPressEvent(event);
+    return;
   }
+  event->accept();
+  if (event->key() == Qt::Key_Escape) endDrag(nullptr);
 }
 
 void ShapeControl::enterEvent(QEnterEvent*) { Q_EMIT hovered(true); }

@@ -13,7 +13,11 @@ namespace tintara {
 // with no movement threshold, and the pressed control keeps the mouse until the button goes up.
 // While it moves, the cursor tells whether the control under it takes the drop: only visible
 // drop targets do. On release the drag ends, with the drop target under the cursor if there is
-// one. Escape, or a press of another button, cancels the drag: it ends with no target.
+// one. Escape, or a press of another button, cancels the drag: it ends with no target; the
+// other keys do nothing while the drag lasts.
+//
+// The view holding a control can mark it as the one the keyboard is on: a dotted rectangle
+// inside the outline, over the fill.
 class ShapeControl : public QWidget {
   Q_OBJECT
 
@@ -27,6 +31,8 @@ class ShapeControl : public QWidget {
   void setFill(const QColor& colour);
   Figure figure() const { return figure_; }
   void setFigure(Figure figure);
+  bool hasFocusMark() const { return focusMark_; }
+  void setFocusMark(bool on);
   void setDraggable(bool on) { draggable_ = on; }
   void setDropTarget(bool on) { dropTarget_ = on; }
 
@@ -59,6 +65,7 @@ class ShapeControl : public QWidget {
   bool draggable_ = false;
   bool dropTarget_ = false;
   bool dragging_ = false;
+  bool focusMark_ = false;
 };
 
 }  // namespace tintara

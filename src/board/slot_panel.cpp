@@ -1,16 +1,19 @@
 #include "board/slot_panel.h"
 
+#include <QAccessible>
 #include <QCheckBox>
+#include <QKeyEvent>
 #include <QLabel>
-#include <QMouseEvent>
 #include <algorithm>
-#include <functional>
 #include <utility>
 
+#include "board/accessible_views.h"
+#include "board/caption_button.h"
 #include "board/control_factory.h"
 #include "board/control_names.h"
 #include "board/qcolor_conversion.h"
 #include "board/shape_control.h"
+#include "paint/colour_names.h"
 #include "paint/document.h"
 
 namespace tintara {
@@ -60,46 +63,37 @@ constexpr std::array<CaptionPlace, 5> kCaptions = {{
     {"Label23", "or Eyes", {324, 153, 50, 13}, Qt::AlignLeft | Qt::AlignTop},
 }};
 
-// Labels have no click signal: a left press and release inside the label count as a click. The
-// second press of a double-click is a double-click, not another click.
-class ClickFilter : public QObject {
- public:
-  ClickFilter(QWidget* label, std::function<void()> onClick)
-      : QObject(label), onClick_(std::move(onClick)) {
-    label->installEventFilter(this);
-  }
+// The groups as their captions name them, for screen readers.
+constexpr std::array<const char*, kGroupCount> kGroupNames = {"Bottom", "Skin", "Top",
+                                                              "Buckle or Eyes"};
 
-  bool eventFilter(QObject* watched, QEvent* event) override {
-    const QEvent::Type type = event->type();
-    if (type != QEvent::MouseButtonPress && type != QEvent::MouseButtonDblClick &&
-        type != QEvent::MouseButtonRelease) {
-      return false;
-    }
-    const auto* mouse = static_cast<QMouseEvent*>(event);
-    if (mouse->button() != Qt::LeftButton) return false;
-    if (type != QEvent::MouseButtonRelease) {
-      pressed_ = type == QEvent::MouseButtonPress;
-    } else if (std::exchange(pressed_, false) &&
-               static_cast<QWidget*>(watched)->rect().contains(mouse->position().toPoint())) {
-      onClick_();
-    }
-    return false;
-  }
+constexpr int kLastCode = 255;
 
- private:
-  std::function<void()> onClick_;
-  bool pressed_ = false;
-};
+QString SlotAccessibleName(int slot, int code, Colour fill) {
+  const int group = kSlots[static_cast<std::size_t>(slot - 1)].group;
+  return QStringLiteral("Slot %1, %2: code %3, %4")
+      .arg(slot)
+      .arg(kGroupNames[static_cast<std::size_t>(group - 1)])
+      .arg(code)
+      .arg(QString::fromLatin1(ColourName(fill)));
+}
 
 }  // namespace
 
 SlotPanel::SlotPanel(QWidget* parent, QWidget* markerSetPanel) : QWidget(parent) {
+  InstallAccessibleViews();
   setObjectName("SlotPanel");
+  setAccessibleName("Slots");
+  // Tab reaches the panel; a click on a slot leaves the focus where it is, as it always did.
+  setFocusPolicy(Qt::TabFocus);
   createSlots();
   createCaptions();
   for (int g = 1; g <= kGroupCount; ++g) {
     auto* check = new QCheckBox(this);
     check->setObjectName(GroupCheckName(g));
+    check->setAccessibleName(QStringLiteral("Random codes for %1, group %2")
+                                 .arg(kGroupNames[static_cast<std::size_t>(g - 1)])
+                                 .arg(g));
     check->setGeometry(280 + 18 * (g - 1), 297, 17, 17);
     check->setChecked(true);
     groupChecks_[static_cast<std::size_t>(g - 1)] = check;
@@ -141,26 +135,41 @@ void SlotPanel::createSlots() {
     SetTextColour(label, kGreyText);
     swatches_[static_cast<std::size_t>(s - 1)] = swatch;
     labels_[static_cast<std::size_t>(s - 1)] = label;
+    tokens_[static_cast<std::size_t>(s - 1)] = label->text();
   }
 }
 
 void SlotPanel::createCaptions() {
   for (std::size_t i = 0; i < kCaptions.size(); ++i) {
     const CaptionPlace& caption = kCaptions[i];
-    captions_[i] = AddLabel(this, caption.name, caption.text, caption.geometry, caption.alignment);
+    if (i == kSkinCaption) {
+      skinCaption_ = new CaptionButton(caption.text, this);
+      captions_[i] = PlaceLabel(skinCaption_, caption.name, caption.geometry, caption.alignment);
+    } else {
+      captions_[i] =
+          AddLabel(this, caption.name, caption.text, caption.geometry, caption.alignment);
+    }
   }
-  SetHint(captions_[kSkinCaption], "Click here to apply skin colors");
-  new ClickFilter(captions_[kSkinCaption], [this] { Q_EMIT skinCaptionClicked(); });
+  SetHint(skinCaption_, "Click here to apply skin colors");
+  connect(skinCaption_, &CaptionButton::clicked, this, &SlotPanel::skinCaptionClicked);
 }
 
 void SlotPanel::showDocument(const Document& document) {
   for (int s = 1; s <= kSlotCount; ++s) {
-    ShapeControl* swatch = swatches_[static_cast<std::size_t>(s - 1)];
-    QLabel* label = labels_[static_cast<std::size_t>(s - 1)];
+    const std::size_t i = static_cast<std::size_t>(s - 1);
+    ShapeControl* swatch = swatches_[i];
+    QLabel* label = labels_[i];
+    const int code = Slot(document, s).code;
     swatch->setFill(ToQColor(SlotFill(document, s)));
-    label->setText(QString::fromStdString(SlotLabel(document, s)));
+    tokens_[i] = QString::fromStdString(SlotLabel(document, s));
+    label->setText(tokens_[i]);
     swatch->setVisible(SlotShown(document, s));
     label->setVisible(SlotShown(document, s));
+    swatch->setAccessibleName(SlotAccessibleName(s, code, SlotFill(document, s)));
+    if (std::exchange(codes_[i], code) != code && SlotShown(document, s)) {
+      QAccessibleValueChangeEvent changed(swatch, code);
+      QAccessible::updateAccessibility(&changed);
+    }
   }
   for (std::size_t i = 0; i < captions_.size(); ++i) {
     const int group = std::min(static_cast<int>(i) + 1, kGroupCount);
@@ -169,6 +178,126 @@ void SlotPanel::showDocument(const Document& document) {
   const int markerSet = ShownMarkerSet(document);
   markerSets_[0]->setVisible(markerSet == 1);
   markerSets_[1]->setVisible(markerSet == 2);
+  if (!slotShown(selected_)) select(nearestShownSlot(selected_));
+  showTyped(typed_);  // over the label just shown
+}
+
+bool SlotPanel::slotShown(int slot) const { return !slotSwatch(slot)->isHidden(); }
+
+int SlotPanel::selectedSlot() const { return slotShown(selected_) ? selected_ : 0; }
+
+int SlotPanel::shownSlotFrom(int slot, int step) const {
+  for (int s = slot + step; s >= 1 && s <= kSlotCount; s += step) {
+    if (slotShown(s)) return s;
+  }
+  return 0;
+}
+
+// Ahead first, so that a selection hidden at start moves to the first shown slot.
+int SlotPanel::nearestShownSlot(int slot) const {
+  for (int distance = 1; distance < kSlotCount; ++distance) {
+    for (int s : {slot + distance, slot - distance}) {
+      if (s >= 1 && s <= kSlotCount && slotShown(s)) return s;
+    }
+  }
+  return 0;
+}
+
+void SlotPanel::keyPressEvent(QKeyEvent* event) {
+  const QString text = event->text();
+  const bool digit = text.size() == 1 && text.front() >= u'0' && text.front() <= u'9';
+  if (digit && !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier))) {
+    showTyped(typed_ + text);
+    event->accept();
+    return;
+  }
+  switch (event->key()) {
+    case Qt::Key_Left:
+    case Qt::Key_Up:
+      select(shownSlotFrom(selected_, -1));
+      break;
+    case Qt::Key_Right:
+    case Qt::Key_Down:
+      select(shownSlotFrom(selected_, 1));
+      break;
+    case Qt::Key_Home:
+      select(shownSlotFrom(0, 1));
+      break;
+    case Qt::Key_End:
+      select(shownSlotFrom(kSlotCount + 1, -1));
+      break;
+    case Qt::Key_Backspace:
+      if (!typed_.isEmpty()) showTyped(typed_.chopped(1));
+      break;
+    case Qt::Key_Escape:
+      if (typed_.isEmpty()) {
+        QWidget::keyPressEvent(event);
+        return;
+      }
+      showTyped({});
+      break;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+      enterTyped();
+      break;
+    default:
+      QWidget::keyPressEvent(event);
+      return;
+  }
+  event->accept();
+}
+
+void SlotPanel::focusInEvent(QFocusEvent* event) {
+  QWidget::focusInEvent(event);
+  slotSwatch(selected_)->setFocusMark(true);
+  // The window reports the panel focused once this returns; the selected slot is reported after
+  // it, so that screen readers end on the slot.
+  QMetaObject::invokeMethod(
+      this,
+      [this] {
+        if (hasFocus()) reportSelectedFocused();
+      },
+      Qt::QueuedConnection);
+}
+
+void SlotPanel::focusOutEvent(QFocusEvent* event) {
+  QWidget::focusOutEvent(event);
+  slotSwatch(selected_)->setFocusMark(false);
+  showTyped({});
+}
+
+// A move, or an attempt at one, ends the typing.
+void SlotPanel::select(int slot) {
+  showTyped({});
+  if (slot == 0 || slot == selected_) return;
+  slotSwatch(selected_)->setFocusMark(false);
+  selected_ = slot;
+  slotSwatch(selected_)->setFocusMark(hasFocus());
+  if (hasFocus()) reportSelectedFocused();
+}
+
+// The digits typed stand in the selected slot's label, in the text colour rather than grey, and
+// in the panel's accessible description.
+void SlotPanel::showTyped(QString typed) {
+  typed_ = std::move(typed);
+  const std::size_t i = static_cast<std::size_t>(selected_ - 1);
+  labels_[i]->setText(typed_.isEmpty() ? tokens_[i] : typed_);
+  SetTextColour(labels_[i], typed_.isEmpty() ? kGreyText : palette().color(QPalette::WindowText));
+  setAccessibleDescription(typed_.isEmpty() ? QString()
+                                            : QStringLiteral("Typed code %1").arg(typed_));
+}
+
+void SlotPanel::enterTyped() {
+  bool number = false;
+  const int code = typed_.toInt(&number);
+  showTyped({});
+  if (number && code <= kLastCode && selectedSlot() != 0) Q_EMIT codeTyped(selected_, code);
+}
+
+void SlotPanel::reportSelectedFocused() const {
+  if (selectedSlot() == 0) return;
+  QAccessibleEvent focused(slotSwatch(selected_), QAccessible::Focus);
+  QAccessible::updateAccessibility(&focused);
 }
 
 }  // namespace tintara

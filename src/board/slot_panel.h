@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QString>
 #include <QWidget>
 #include <array>
 
@@ -10,6 +11,7 @@ class QLabel;
 
 namespace tintara {
 
+class CaptionButton;
 struct Document;
 class ShapeControl;
 
@@ -19,6 +21,14 @@ class ShapeControl;
 // anywhere else, or cancelled, reports slotDragEnded instead. Either way the drag ends with a
 // recolouring, which is the window's to run. Clicking the skin caption reports skinCaptionClicked,
 // once per double-click too.
+//
+// The keyboard reaches the panel as one control, then the skin caption and the group checks. The
+// panel's selected slot, marked while the panel has the focus, is a shown one: the first at
+// start, the previous or next shown one with the arrow keys, the first or last with Home and End,
+// and the nearest shown one when the document hides it. Digits typed there show in the slot's
+// label until Enter, Escape or a move; Enter gives their code, when it is one (0..255), to the
+// slot: codeTyped, which the window runs as a drop of that code's swatch. Screen readers see a
+// list of the shown slots, named by slot, group, code and colour, which follows the selected one.
 class SlotPanel : public QWidget {
   Q_OBJECT
 
@@ -33,6 +43,13 @@ class SlotPanel : public QWidget {
   QCheckBox* groupCheck(int group) const {
     return groupChecks_[static_cast<std::size_t>(group - 1)];
   }
+  ShapeControl* slotSwatch(int slot) const { return swatches_[static_cast<std::size_t>(slot - 1)]; }
+  CaptionButton* skinCaption() const { return skinCaption_; }
+  bool slotShown(int slot) const;
+  // The code the document gives the slot.
+  int slotCode(int slot) const { return codes_[static_cast<std::size_t>(slot - 1)]; }
+  // The slot the keyboard gives codes to; 0 while no slot is shown.
+  int selectedSlot() const;
 
  Q_SIGNALS:
   void slotDropped(int slot, int sourceSlot);
@@ -41,16 +58,34 @@ class SlotPanel : public QWidget {
   // The mouse rests over a slot swatch, or left it.
   void slotHovered(int slot);
   void slotHoverEnded();
+  void codeTyped(int slot, int code);
+
+ protected:
+  void keyPressEvent(QKeyEvent* event) override;
+  void focusInEvent(QFocusEvent* event) override;
+  void focusOutEvent(QFocusEvent* event) override;
 
  private:
   void createSlots();
   void createCaptions();
+  // The first shown slot after `slot` going by `step` (1 or -1); 0 when there is none.
+  int shownSlotFrom(int slot, int step) const;
+  int nearestShownSlot(int slot) const;
+  void select(int slot);
+  void showTyped(QString typed);
+  void enterTyped();
+  void reportSelectedFocused() const;
 
   std::array<ShapeControl*, kSlotCount> swatches_{};
   std::array<QLabel*, kSlotCount> labels_{};
   std::array<QLabel*, 5> captions_{};  // the three groups', then "Buckle" and "or Eyes"
+  CaptionButton* skinCaption_ = nullptr;
   std::array<QLabel*, 2> markerSets_{};
   std::array<QCheckBox*, kGroupCount> groupChecks_{};
+  std::array<QString, kSlotCount> tokens_{};  // the labels as the document has them
+  std::array<int, kSlotCount> codes_{};
+  int selected_ = 1;
+  QString typed_;
 };
 
 }  // namespace tintara

@@ -18,6 +18,14 @@ class ShapeControl;
 // code in the sample swatch and label and marks it with a circle, and dropping it on a slot
 // swatch reports swatchDropped with its code; the colour is the code's, not the swatch's fill. The
 // reserved codes (0 and 239..255) ignore presses and cannot be dragged.
+//
+// The keyboard reaches the board as one control. Its current swatch, marked while the board has
+// the focus, starts at code 0 and moves with the arrow keys, Home and End (the row's ends) and
+// Ctrl+Home and Ctrl+End (codes 0 and 255); a drag makes the dragged swatch current. Enter or
+// Space on a swatch that can be dragged shows it in the sample and marks it as starting a drag
+// does, and reports swatchChosen: the window gives the code to the slot selected in the slot
+// panel, as a drop there would. Screen readers see the board as a table of 16 x 16 swatches
+// named by code and colour, and follow the current one.
 class SwatchBoard : public QWidget {
   Q_OBJECT
 
@@ -29,19 +37,30 @@ class SwatchBoard : public QWidget {
 
   ShapeControl* swatch(int code) const { return swatches_[static_cast<std::size_t>(code)]; }
   ShapeControl* sampleSwatch() const { return sample_; }
+  int currentCode() const { return current_; }
 
  Q_SIGNALS:
   void swatchDropped(int code, int slot);
+  void swatchChosen(int code);
+
+ protected:
+  void keyPressEvent(QKeyEvent* event) override;
+  void focusInEvent(QFocusEvent* event) override;
+  void focusOutEvent(QFocusEvent* event) override;
 
  private:
   void press(int code);
   void startDrag(int code);
   void endDrag(int code, const ShapeControl* target);
+  void choose(int code);
+  void makeCurrent(int code);
+  void reportCurrentFocused() const;
 
   std::array<ShapeControl*, kBoardSwatchCount> swatches_{};
   ShapeControl* sample_ = nullptr;
   QLabel* sampleLabel_ = nullptr;
   ShapeControl* marked_ = nullptr;
+  int current_ = 0;
   bool filled_ = false;
 };
 

@@ -16,6 +16,7 @@
 
 #include "board/control_names.h"
 #include "board/shape_control.h"
+#include "board/slot_documents.h"
 #include "board/user_input.h"
 #include "paint/painting.h"
 #include "paint/slot_tables.h"
@@ -67,13 +68,16 @@ TEST_F(SlotPanelInput, ASlotDragReportsEitherItsDropOrItsEnd) {
   }
 }
 
-TEST_F(SlotPanelInput, TheSkinCaptionReportsOneClickForAClickAndForADoubleClick) {
-  const QPoint caption = CentreInWindow(window_.findChild<QLabel*>("Label4"));
+TEST_F(SlotPanelInput, TheSkinCaptionReportsOneClickForAClickADoubleClickEnterOrSpace) {
+  auto* label = window_.findChild<QLabel*>("Label4");
+  const QPoint caption = CentreInWindow(label);
   QSignalSpy clicked(panel_, &SlotPanel::skinCaptionClicked);
   QTest::mouseClick(window_.windowHandle(), Qt::LeftButton, {}, caption);
   EXPECT_EQ(clicked.count(), 1);
   QTest::mouseDClick(window_.windowHandle(), Qt::LeftButton, {}, caption);
   EXPECT_EQ(clicked.count(), 2);
+  for (Qt::Key key : {Qt::Key_Return, Qt::Key_Space, Qt::Key_A}) QTest::keyClick(label, key);
+  EXPECT_EQ(clicked.count(), 4);
 }
 
 // A colour table that matches no marker, with the given colours at the given positions.
@@ -171,6 +175,68 @@ TEST_F(SlotPanelShowsDocument, SlotsCaptionsAndMarkerSet) {
     }
     panel_->showDocument(StartingDocument());
     ExpectLook(look);
+  }
+}
+
+// The panel the keyboard gives codes through.
+class SlotPanelKeys : public ::testing::Test {
+ protected:
+  void SetUp() override { panel_ = new SlotPanel(&window_, new QWidget(&window_)); }
+
+  void Key(Qt::Key key) { QTest::keyClick(panel_, key); }
+
+  QWidget window_;
+  SlotPanel* panel_ = nullptr;
+};
+
+TEST_F(SlotPanelKeys, KeysSelectOnlyShownSlotsAndAHiddenSelectionMovesToTheNearest) {
+  panel_->showDocument(SlotDocument({1, 6, 7, 8, 9, 10, 16}));
+  EXPECT_EQ(panel_->selectedSlot(), 2);
+  const struct {
+    Qt::Key key;
+    int selected;
+  } steps[] = {{Qt::Key_Down, 3}, {Qt::Key_Right, 4}, {Qt::Key_Right, 5},  {Qt::Key_Right, 11},
+               {Qt::Key_Up, 5},   {Qt::Key_End, 15},  {Qt::Key_Right, 15}, {Qt::Key_Left, 14},
+               {Qt::Key_Home, 2}, {Qt::Key_Left, 2}};
+  for (const auto& step : steps) {
+    Key(step.key);
+    EXPECT_EQ(panel_->selectedSlot(), step.selected) << QTest::toString(step.key);
+  }
+  Key(Qt::Key_End);
+  panel_->showDocument(SlotDocument({12, 13, 14, 15, 16}));
+  EXPECT_EQ(panel_->selectedSlot(), 11);
+  panel_->showDocument(SlotDocument({1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16}));
+  EXPECT_EQ(panel_->selectedSlot(), 0);
+}
+
+TEST_F(SlotPanelKeys, DigitsShowInTheLabelAndEnterGivesTheirCodeToTheSelectedSlot) {
+  panel_->showDocument(SlotDocument({}));
+  Key(Qt::Key_Right);
+  QSignalSpy typed(panel_, &SlotPanel::codeTyped);
+  const struct {
+    const char* digits;
+    std::vector<Qt::Key> keys;  // pressed after the digits, before Enter
+    int code;                   // -1: none given
+  } cases[] = {{"201", {}, 201},
+               {"007", {}, 7},
+               {"256", {}, -1},
+               {"", {}, -1},
+               {"12", {Qt::Key_Backspace}, 1},
+               {"2", {Qt::Key_Escape}, -1},
+               {"20", {Qt::Key_Right, Qt::Key_Left}, -1}};
+  const QLabel* label = window_.findChild<QLabel*>(SlotLabelName(2));
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.digits);
+    typed.clear();
+    QTest::keyClicks(panel_, c.digits);
+    EXPECT_EQ(label->text(), *c.digits != 0 ? c.digits : "000");
+    for (Qt::Key key : c.keys) Key(key);
+    Key(Qt::Key_Return);
+    EXPECT_EQ(label->text(), "000");
+    EXPECT_EQ(typed.count(), c.code < 0 ? 0 : 1);
+    if (typed.count() == 1) {
+      EXPECT_EQ(typed.at(0), (QVariantList{2, c.code}));
+    }
   }
 }
 

@@ -148,6 +148,62 @@ TEST_F(SwatchBoardInput, ASwatchIsDroppedOnlyOnAVisibleSlotSwatch) {
   }
 }
 
+// The board with the keyboard focus.
+class SwatchBoardKeys : public SwatchBoardInput {
+ protected:
+  void SetUp() override {
+    SwatchBoardInput::SetUp();
+    window_.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window_));
+    board_->setFocus(Qt::TabFocusReason);
+  }
+
+  void Key(Qt::Key key, Qt::KeyboardModifiers modifiers = {}) {
+    QTest::keyClick(board_, key, modifiers);
+  }
+};
+
+TEST_F(SwatchBoardKeys, KeysMoveTheMarkedCurrentSwatchAndStopAtTheEdges) {
+  const struct {
+    Qt::Key key;
+    Qt::KeyboardModifiers modifiers;
+    int current;
+  } steps[] = {{Qt::Key_Left, {}, 0},   {Qt::Key_Up, {}, 0},
+               {Qt::Key_Right, {}, 1},  {Qt::Key_Down, {}, 17},
+               {Qt::Key_End, {}, 31},   {Qt::Key_Right, {}, 31},
+               {Qt::Key_Home, {}, 16},  {Qt::Key_End, Qt::ControlModifier, 255},
+               {Qt::Key_Down, {}, 255}, {Qt::Key_Up, {}, 239},
+               {Qt::Key_Left, {}, 238}, {Qt::Key_Home, Qt::ControlModifier, 0}};
+  int previous = 0;
+  for (const auto& step : steps) {
+    SCOPED_TRACE(QTest::toString(step.key));
+    Key(step.key, step.modifiers);
+    EXPECT_EQ(board_->currentCode(), step.current);
+    EXPECT_TRUE(swatch(step.current)->hasFocusMark());
+    if (previous != step.current) {
+      EXPECT_FALSE(swatch(previous)->hasFocusMark());
+    }
+    previous = step.current;
+  }
+  beneath_->setFocus();
+  EXPECT_FALSE(swatch(0)->hasFocusMark());
+}
+
+TEST_F(SwatchBoardKeys, EnterOrSpaceChoosesTheCurrentSwatchAsADragShowsItUnlessReserved) {
+  QSignalSpy chosen(board_, &SwatchBoard::swatchChosen);
+  Key(Qt::Key_Return);  // code 0
+  Key(Qt::Key_Right);
+  Key(Qt::Key_Space);
+  Key(Qt::Key_End, Qt::ControlModifier);
+  Key(Qt::Key_Enter);  // code 255
+  ASSERT_EQ(chosen.count(), 1);
+  EXPECT_EQ(chosen.at(0).at(0).toInt(), 1);
+  EXPECT_EQ(Sample(), Reference(1));
+  EXPECT_EQ(SampleLabel(), "1");
+  EXPECT_EQ(swatch(1)->figure(), Figure::Circle);
+  EXPECT_EQ(swatch(255)->figure(), Figure::Rectangle);
+}
+
 TEST_F(SwatchBoardInput, ViewsKeepTheirControlsInPlaceAndLetTheRestOfTheAreaThrough) {
   const auto inWindow = [this](const QWidget* control) {
     return QRect(control->mapTo(&window_, QPoint(0, 0)), control->size());
