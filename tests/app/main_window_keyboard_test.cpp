@@ -1,5 +1,6 @@
 // Painting without the mouse: Tab to the slot panel and the swatch board, choose with the keys,
 // give with Enter.
+#include <QAccessible>
 #include <QApplication>
 #include <QTest>
 
@@ -52,6 +53,20 @@ TEST_F(Keyboard, DigitsAndEnterInThePanelGiveThatCodeToTheSelectedSlot) {
   EXPECT_EQ(label(7)->text(), "201");
   EXPECT_EQ(Slot(document(), 2).code, 201);
   EXPECT_EQ(action("Undo1")->text(), "&Undo Drop on Slot 2");
+}
+
+// What a screen reader says when the focus comes to a control: nothing the user can reach is
+// nameless.
+TEST_F(Keyboard, EveryControlTheKeyboardReachesHasAName) {
+  QStringList nameless;
+  for (QWidget* widget : window_->findChildren<QWidget*>()) {
+    if (!(widget->focusPolicy() & Qt::TabFocus) || !widget->isVisibleTo(window_.get())) continue;
+    const QAccessibleInterface* shown = QAccessible::queryAccessibleInterface(widget);
+    if (shown == nullptr || shown->text(QAccessible::Name).isEmpty()) {
+      nameless << widget->objectName();
+    }
+  }
+  EXPECT_TRUE(nameless.isEmpty()) << nameless.join(", ").toStdString();
 }
 
 }  // namespace
