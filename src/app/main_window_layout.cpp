@@ -59,7 +59,8 @@ void MainWindow::createControls() {
 
   picture_ = new PictureView(nullptr);
   picture_->setObjectName("Image1");
-  picture_->setFocusPolicy(Qt::StrongFocus);
+  // Reached by Tab, to scroll it with the keys; a click leaves the focus where it is.
+  picture_->setFocusPolicy(Qt::TabFocus);
   pictureScroller_ = Named(new PictureScroller(picture_, client), "ImageScroll", {384, 8, 65, 153});
   pictureScroller_->setFocusPolicy(Qt::NoFocus);  // the picture inside it takes the focus
   board_ = new SwatchBoard(client);

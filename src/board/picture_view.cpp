@@ -5,6 +5,7 @@
 #include <QPainter>
 #include <algorithm>
 
+#include "board/focus_mark.h"
 #include "paint/picture.h"
 
 namespace tintara {
@@ -77,6 +78,18 @@ void PictureView::paintEvent(QPaintEvent* event) {
   QPainter painter(this);
   painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
   painter.drawImage(QRect(source.topLeft() * zoom_, source.size() * zoom_), frame_, source);
+  // Around the part that shows, when the keys scroll it.
+  if (hasFocus()) DrawFocusMark(painter, visibleRegion().boundingRect().adjusted(0, 0, -1, -1));
+}
+
+void PictureView::focusInEvent(QFocusEvent* event) {
+  QWidget::focusInEvent(event);
+  update();
+}
+
+void PictureView::focusOutEvent(QFocusEvent* event) {
+  QWidget::focusOutEvent(event);
+  update();
 }
 
 }  // namespace tintara

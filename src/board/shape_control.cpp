@@ -3,6 +3,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include "board/focus_mark.h"
 
 namespace tintara {
 
@@ -37,15 +38,7 @@ void ShapeControl::paintEvent(QPaintEvent*) {
   } else {
     painter.drawRect(box);
   }
-  if (focusMark_) {
-    // Black dots on white show on every fill.
-    const QRect mark = box.adjusted(2, 2, -2, -2);
-    painter.setBrush(Qt::NoBrush);
-    painter.setPen(QPen(Qt::white, 1));
-    painter.drawRect(mark);
-    painter.setPen(QPen(Qt::black, 1, Qt::DotLine));
-    painter.drawRect(mark);
-  }
+  if (focusMark_) DrawFocusMark(painter, box.adjusted(2, 2, -2, -2));
 }
 
 // While a drag lasts this control holds the mouse, so a press of another button comes here too.
