@@ -3,6 +3,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+
 #include "board/focus_mark.h"
 
 namespace tintara {
