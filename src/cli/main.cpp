@@ -17,7 +17,7 @@
 
 namespace {
 
-constexpr tintara::OptionSpec kOptions[] = {{"help", 'h'}, {"version", 'v'}};
+constexpr tintara::KnownOption kOptions[] = {{"help", 'h'}, {"version", 'v'}};
 
 // This program's path with its symbolic links resolved, as its folder of artwork is found by.
 std::string ThisProgram() {

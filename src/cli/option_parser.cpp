@@ -5,11 +5,11 @@
 namespace tintara {
 namespace {
 
-const OptionSpec* Find(std::span<const OptionSpec> specs, std::string_view name, char letter) {
-  const auto found = std::find_if(specs.begin(), specs.end(), [&](const OptionSpec& spec) {
-    return letter != 0 ? spec.letter == letter : spec.name == name;
+const KnownOption* Find(std::span<const KnownOption> known, std::string_view name, char letter) {
+  const auto found = std::find_if(known.begin(), known.end(), [&](const KnownOption& option) {
+    return letter != 0 ? option.letter == letter : option.name == name;
   });
-  return found == specs.end() ? nullptr : &*found;
+  return found == known.end() ? nullptr : &*found;
 }
 
 Problem Unknown(std::string_view option) {
@@ -19,7 +19,7 @@ Problem Unknown(std::string_view option) {
 }  // namespace
 
 Expected<GivenOptions> ReadOptions(std::span<const std::string> arguments,
-                                   std::span<const OptionSpec> specs) {
+                                   std::span<const KnownOption> known) {
   GivenOptions given;
   for (std::size_t i = 0; i < arguments.size(); ++i) {
     const std::string& argument = arguments[i];
@@ -35,34 +35,34 @@ Expected<GivenOptions> ReadOptions(std::span<const std::string> arguments,
     const bool isLong = argument[1] == '-';
     std::string_view name;
     std::optional<std::string> attached;  // a value written into the same argument
-    const OptionSpec* spec = nullptr;
+    const KnownOption* option = nullptr;
     if (isLong) {
       const std::string_view text = std::string_view(argument).substr(2);
       const std::size_t equals = text.find('=');
       name = text.substr(0, equals);
       if (equals != std::string_view::npos) attached = std::string(text.substr(equals + 1));
-      spec = Find(specs, name, 0);
-      if (spec == nullptr) return Unknown(name);
+      option = Find(known, name, 0);
+      if (option == nullptr) return Unknown(name);
     } else {
-      spec = Find(specs, {}, argument[1]);
-      if (spec == nullptr) return Unknown(std::string_view(argument).substr(1, 1));
+      option = Find(known, {}, argument[1]);
+      if (option == nullptr) return Unknown(std::string_view(argument).substr(1, 1));
       if (argument.size() > 2) {
-        if (!spec->takesValue) return Unknown(std::string_view(argument).substr(1));
+        if (!option->takesValue) return Unknown(std::string_view(argument).substr(1));
         attached = argument.substr(2);
       }
     }
     const std::string shown =
         (isLong ? "--" : "-") + std::string(isLong ? name : argument.substr(1, 1));
-    if (!spec->takesValue) {
+    if (!option->takesValue) {
       if (attached) return Problem{"Unexpected value after '" + shown + "'."};
-      given.options[std::string(spec->name)] = "";
+      given.options[std::string(option->name)] = "";
       continue;
     }
     if (!attached) {
       if (i + 1 == arguments.size()) return Problem{"Missing value after '" + shown + "'."};
       attached = arguments[++i];
     }
-    given.options[std::string(spec->name)] = *attached;
+    given.options[std::string(option->name)] = *attached;
   }
   return given;
 }

@@ -13,7 +13,7 @@ namespace tintara {
 
 // An option the command line knows: "--name", or "-n" when it has a letter, followed by a value
 // when it takes one ("--name VALUE", "--name=VALUE", "-n VALUE", "-nVALUE").
-struct OptionSpec {
+struct KnownOption {
   std::string_view name;
   char letter = 0;
   bool takesValue = false;
@@ -32,6 +32,6 @@ struct GivenOptions {
 // Reads the arguments against the options, or tells the first it cannot read: "Unknown option
 // 'colour'.", "Missing value after '--codes'.", "Unexpected value after '--page'.".
 Expected<GivenOptions> ReadOptions(std::span<const std::string> arguments,
-                                   std::span<const OptionSpec> specs);
+                                   std::span<const KnownOption> known);
 
 }  // namespace tintara

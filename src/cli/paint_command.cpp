@@ -26,7 +26,7 @@ constexpr int kMostJobs = 256;
 // A codes file is text; one larger than this holds no code strings worth reading.
 constexpr std::size_t kMaxCodesFileBytes = std::size_t{64} << 20;
 
-constexpr OptionSpec kOptions[] = {
+constexpr KnownOption kOptions[] = {
     {"codes", 0, true}, {"codes-file", 0, true}, {"random"},
     {"seed", 0, true},  {"output", 0, true},     {"scale", 0, true},
     {"page"},           {"jobs", 'j', true},     {"help", 'h'},

@@ -5,10 +5,10 @@
 namespace tintara {
 namespace {
 
-constexpr OptionSpec kSpecs[] = {{"codes", 0, true}, {"page"}, {"jobs", 'j', true}};
+constexpr KnownOption kKnown[] = {{"codes", 0, true}, {"page"}, {"jobs", 'j', true}};
 
 Expected<GivenOptions> Read(std::vector<std::string> arguments) {
-  return ReadOptions(arguments, kSpecs);
+  return ReadOptions(arguments, kKnown);
 }
 
 TEST(ReadOptions, ValuesMayBeAttachedOrFollowAndDoubleDashEndsTheOptions) {
