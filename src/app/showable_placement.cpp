@@ -28,6 +28,29 @@ const ScreenArea& ScreenLyingMostUnder(const QRect& window, std::span<const Scre
   return *most;
 }
 
+// A window is grabbed and moved by its title bar: at least this much of it must lie on a screen,
+// all of its height.
+constexpr int kTitleBarHeight = 30;
+constexpr int kGrabbableWidth = 100;
+
+bool Grabbable(const QRect& window, std::span<const ScreenArea> screens) {
+  const QRect bar(window.topLeft(), QSize(window.width(), kTitleBarHeight));
+  return std::any_of(screens.begin(), screens.end(), [&](const ScreenArea& screen) {
+    const QRect shown = bar & screen.available;
+    return shown.height() == bar.height() &&
+           shown.width() >= std::min(kGrabbableWidth, bar.width());
+  });
+}
+
+// The window moved, keeping its size, as little as brings its title bar onto the area.
+QRect Grabbable(QRect window, const QRect& area) {
+  const int width = std::min(kGrabbableWidth, window.width());
+  window.moveLeft(
+      std::clamp(window.left(), area.left() - window.width() + width, area.right() + 1 - width));
+  window.moveTop(std::clamp(window.top(), area.top(), area.bottom() + 1 - kTitleBarHeight));
+  return window;
+}
+
 // On a screen too small for the window the smallest size still wins: less would not show.
 QSize Largest(const ScreenArea& screen, QSize smallest) {
   return screen.available.size().expandedTo(smallest);
@@ -52,6 +75,9 @@ QRect ShowablePlacement(QPoint corner, QSize size, QSize smallest,
     const ScreenArea& primary = screens.front();
     placed.setSize(placed.size().boundedTo(Largest(primary, smallest)));
     placed.moveCenter(primary.available.center());
+  }
+  if (!Grabbable(placed, screens)) {
+    placed = Grabbable(placed, ScreenLyingMostUnder(placed, screens).available);
   }
   return placed;
 }

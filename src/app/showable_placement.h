@@ -17,8 +17,10 @@ struct ScreenArea {
 // left by another desktop. The size is kept between `smallest` and the available area of the
 // screen the stored window lies on most (the primary one when it lies on none); a window that
 // would then lie on no screen at all is centred on the primary screen's available area, keeping
-// its size as far as that area allows. Everything else is kept as stored: a window partly off the
-// screen stays there.
+// its size as far as that area allows. A window whose title bar (its top 30 pixels) would not lie
+// on a screen with all its height and at least 100 pixels of its width is moved, keeping its
+// size, just far enough that it does, so that it can always be grabbed and moved. Everything else
+// is kept as stored: a window partly off the screen stays there.
 // `screens` starts with the primary screen, as QGuiApplication::screens() does; without any, only
 // the smallest size applies.
 QRect ShowablePlacement(QPoint corner, QSize size, QSize smallest,

@@ -208,14 +208,28 @@ std::string WithIniValue(std::string_view content, std::string_view section, std
   return std::string(mark) + WithValueAfterMark(body, section, key, value);
 }
 
+// One pass over the lines, keeping none: a file of millions of blank lines reads in the time and
+// memory of the text itself.
 std::optional<std::string> FindIniValue(std::string_view content, std::string_view section,
                                         std::string_view key) {
-  const std::vector<Line> lines = SplitLines(WithoutByteOrderMark(content));
-  const auto found = FindSection(lines, section);
-  if (!found) return std::nullopt;
-  const auto existing = FindKey(lines, *found, key);
-  if (!existing) return std::nullopt;
-  return std::string(Unquote(existing->keyLine.value));
+  std::string_view rest = WithoutByteOrderMark(content);
+  bool inSection = false;
+  while (!rest.empty()) {
+    const std::size_t newline = rest.find('\n');
+    const std::string_view text = rest.substr(0, newline);
+    rest = newline == std::string_view::npos ? std::string_view() : rest.substr(newline + 1);
+    if (const auto name = SectionName(text)) {
+      // Only the first section of that name counts.
+      if (inSection) return std::nullopt;
+      inSection = EqualIgnoringCase(*name, section);
+      continue;
+    }
+    if (!inSection) continue;
+    const auto keyLine = ParseKeyLine(text);
+    if (keyLine && EqualIgnoringCase(keyLine->key, key))
+      return std::string(Unquote(keyLine->value));
+  }
+  return std::nullopt;
 }
 
 std::string IniFile::ReadString(std::string_view section, std::string_view key,

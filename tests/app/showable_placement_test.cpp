@@ -50,10 +50,20 @@ TEST(ShowablePlacement, SensibleBoundsAreKeptExactly) {
       {"inside the primary screen", {193, 115, 485, 397}, {193, 115, 485, 397}},
       {"the smallest size", {193, 115, 120, 80}, {193, 115, 120, 80}},
       {"as large as the available area", {0, 30, 1000, 770}, {0, 30, 1000, 770}},
-      {"partly off to the left and top", {-300, -200, 485, 397}, {-300, -200, 485, 397}},
+      {"partly off to the left", {-1800, 200, 485, 397}, {-1800, 200, 485, 397}},
       {"across both screens", {-200, 100, 485, 397}, {-200, 100, 485, 397}},
-      {"one column left on the primary", {999, 100, 485, 397}, {999, 100, 485, 397}},
-      {"visible only under the panel", {100, -390, 485, 397}, {100, -390, 485, 397}},
+      {"a title bar's grip left on the primary", {900, 100, 485, 397}, {900, 100, 485, 397}},
+  };
+  ExpectPlacements(cases);
+}
+
+// Its size kept, it moves just far enough for its title bar to lie on the screen it lies on most.
+TEST(ShowablePlacement, AWindowWhoseTitleBarCannotBeGrabbedMovesUntilItCan) {
+  const std::initializer_list<Case> cases = {
+      {"a corner left at the bottom right", {990, 790, 485, 397}, {900, 770, 485, 397}},
+      {"the title bar above the screen", {100, -380, 485, 397}, {100, 30, 485, 397}},
+      {"the title bar under the panel", {100, 10, 485, 397}, {100, 30, 485, 397}},
+      {"off to the left of the left screen", {-2000, 100, 485, 397}, {-1985, 100, 485, 397}},
   };
   ExpectPlacements(cases);
 }
