@@ -9,6 +9,7 @@
 #include <optional>
 #include <thread>
 
+#include "cli/codes_file.h"
 #include "cli/local_time_stamp.h"
 #include "formats/export_files.h"
 #include "formats/picture_files.h"
@@ -19,6 +20,7 @@
 #include "platform/file_batch.h"
 #include "platform/jpeg_writer.h"
 #include "platform/path_names.h"
+#include "platform/shown_text.h"
 
 namespace tintara {
 namespace {
@@ -119,13 +121,23 @@ bool StageJpeg(const PaintRequest& request, const Document& painted, const std::
                     made);
 }
 
-// The pattern with every `field` in it replaced by the value.
-std::string Filled(std::string pattern, std::string_view field, std::string_view value) {
-  for (std::size_t at = pattern.find(field); at != std::string::npos;
-       at = pattern.find(field, at + value.size())) {
-    pattern.replace(at, field.size(), value);
+// The pattern with its placeholders filled in one pass: "{name}" by the input's name, "{n}" by the
+// line. What a name brings in is never taken for a placeholder itself.
+std::string OutputPath(std::string_view pattern, std::string_view name, int line) {
+  std::string path;
+  while (!pattern.empty()) {
+    if (pattern.starts_with("{name}")) {
+      path += name;
+      pattern.remove_prefix(6);
+    } else if (pattern.starts_with("{n}")) {
+      path += std::to_string(line);
+      pattern.remove_prefix(3);
+    } else {
+      path += pattern.front();
+      pattern.remove_prefix(1);
+    }
   }
-  return pattern;
+  return path;
 }
 
 // Paints and encodes, and writes each file into a temporary file of its own; every code string
@@ -144,18 +156,21 @@ void Make(const PaintRequest& request, const Painting& painting, Canvas& canvas,
   if (painting.codes == nullptr) {
     RandomGenerator random(request.seed);
     RollRandomCodes(painted, GroupChecks{true, true, true, true}, random);
+  } else if (painting.codes->problem) {
+    made.problem = ShownText(FileNameOf(input.path)) + ": " + painting.codes->origin +
+                   *painting.codes->problem;
+    return;
   } else {
     Expected<Document> applied = PaintedWithCodes(*loaded, painting.codes->text);
     if (!applied) {
-      made.problem = std::string(FileNameOf(input.path)) + ": " + painting.codes->origin +
+      made.problem = ShownText(FileNameOf(input.path)) + ": " + painting.codes->origin +
                      applied.problem().message;
       return;
     }
     painted = std::move(*applied);
   }
-  const std::string path =
-      Filled(Filled(request.pattern, "{name}", StemOf(input.path)), "{n}",
-             std::to_string(painting.codes == nullptr ? 1 : painting.codes->line));
+  const std::string path = OutputPath(request.pattern, StemOf(input.path),
+                                      painting.codes == nullptr ? 1 : painting.codes->line);
   made.failed = request.type == "jpg" ? !StageJpeg(request, painted, path, made)
                                       : !StageSkin(request, painted, canvas, path, made);
 }
@@ -208,18 +223,6 @@ void Commit(std::vector<Made>& made) {
 }  // namespace
 
 bool PaintAll(const PaintRequest& request, std::ostream& errors) {
-  std::deque<Input> inputs;
-  std::vector<Painting> paintings;
-  for (const std::string& path : request.inputs) {
-    Input& input = inputs.emplace_back();
-    input.path = path;
-    if (request.codeStrings.empty()) {
-      paintings.push_back({&input, nullptr, true});
-    }
-    for (const CodeString& codes : request.codeStrings) {
-      paintings.push_back({&input, &codes, &codes == &request.codeStrings.front()});
-    }
-  }
   bool allWritten = true;
   const auto report = [&](const std::vector<Made>& made) {
     for (const Made& painting : made) {
@@ -228,25 +231,60 @@ bool PaintAll(const PaintRequest& request, std::ostream& errors) {
     }
   };
   // A batch is put in place while the next is made: syncing and renaming mostly wait for the
-  // disk. Batches are put in place one after another, in order.
+  // disk. Batches are put in place one after another, in order. The code strings of a codes file
+  // are read a batch at a time.
+  std::deque<Input> inputs;
+  std::vector<Painting> group;
+  std::deque<CodeString> groupCodes;
   std::vector<Made> placing;
   std::future<void> placed;
-  for (std::size_t first = 0; first < paintings.size(); first += kPaintingsPerBatch) {
-    const std::size_t last = std::min(paintings.size(), first + kPaintingsPerBatch);
-    const std::vector<Painting> group(paintings.begin() + std::ptrdiff_t(first),
-                                      paintings.begin() + std::ptrdiff_t(last));
+  const auto makeGroup = [&] {
+    if (group.empty()) return;
     std::vector<Made> made = MakeAll(request, group);
+    group.clear();
+    groupCodes.clear();
     if (placed.valid()) {
       placed.get();
       report(placing);
     }
     placing = std::move(made);
     placed = std::async(std::launch::async, [&placing] { Commit(placing); });
-  }
-  if (placed.valid()) {
+  };
+  // Everything made so far, written and told.
+  const auto finish = [&] {
+    makeGroup();
+    if (!placed.valid()) return;
     placed.get();
     report(placing);
+    placing.clear();
+  };
+  const auto add = [&](Input& input, std::optional<CodeString> codes, bool first) {
+    const CodeString* stored = nullptr;
+    if (codes) stored = &groupCodes.emplace_back(std::move(*codes));
+    group.push_back({&input, stored, first});
+    if (group.size() == kPaintingsPerBatch) makeGroup();
+  };
+  for (const std::string& path : request.inputs) {
+    Input& input = inputs.emplace_back();
+    input.path = path;
+    if (request.codes) {
+      add(input, CodeString{*request.codes, 1, "", {}}, true);
+    } else if (!request.codesFile) {
+      add(input, std::nullopt, true);
+    } else if (Expected<CodesFile> file = CodesFile::Open(*request.codesFile); !file) {
+      finish();  // what comes before is told first
+      errors << "tintara: " << ShownText(*request.codesFile) << ": " << file.problem().message
+             << '\n';
+      allWritten = false;
+    } else {
+      bool first = true;
+      while (std::optional<CodeString> codes = file->Next()) {
+        add(input, std::move(codes), first);
+        first = false;
+      }
+    }
   }
+  finish();
   return allWritten;
 }
 

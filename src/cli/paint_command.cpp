@@ -2,29 +2,28 @@
 
 #include <algorithm>
 #include <iostream>
+#include <map>
 #include <optional>
 #include <span>
 #include <thread>
 #include <variant>
 
 #include "cli/batch_painting.h"
+#include "cli/codes_file.h"
 #include "cli/option_parser.h"
 #include "cli/paint_request.h"
 #include "cli/usage_text.h"
 #include "paint/painted_skin.h"
 #include "platform/clock.h"
-#include "platform/file_io.h"
 #include "platform/number_reader.h"
 #include "platform/path_names.h"
+#include "platform/shown_text.h"
 
 namespace tintara {
 namespace {
 
 // More threads than this would only cost memory.
 constexpr int kMostJobs = 256;
-
-// A codes file is text; one larger than this holds no code strings worth reading.
-constexpr std::size_t kMaxCodesFileBytes = std::size_t{64} << 20;
 
 constexpr KnownOption kOptions[] = {
     {"codes", 0, true}, {"codes-file", 0, true}, {"random"},
@@ -49,20 +48,30 @@ std::string OutputType(const std::string& pattern) {
   return suffix == "jpeg" ? "jpg" : suffix;
 }
 
-std::optional<Failure> ReadCodesFile(const std::string& path, PaintRequest& request) {
-  const auto file = ReadWholeFile(path, kMaxCodesFileBytes);
-  if (!file) return Failure{kSomethingBad, "tintara: " + path + ": " + file.problem().message};
-  const std::string text(file->begin(), file->end());
-  int line = 0;
-  for (std::size_t start = 0; start < text.size();) {
-    std::size_t end = text.find('\n', start);
-    if (end == std::string::npos) end = text.size();
-    std::string codes = text.substr(start, end - start);
-    if (!codes.empty() && codes.back() == '\r') codes.pop_back();
-    ++line;
-    if (!codes.empty())
-      request.codeStrings.push_back({codes, line, path + ":" + std::to_string(line) + ": "});
-    start = end + 1;
+// How many code strings the codes file holds, counted up to two: a file of one needs no {n}.
+Expected<int> CodeStringsUpToTwo(const std::string& path) {
+  Expected<CodesFile> file = CodesFile::Open(path);
+  if (!file) return std::move(file).problem();
+  int count = 0;
+  while (count < 2 && file->Next()) ++count;
+  return count;
+}
+
+// Two outputs must not land on one file, and an input's name must not lead out of the pattern's
+// folder: both are refused before anything is written.
+std::optional<std::string> NameProblem(const PaintRequest& request) {
+  if (request.pattern.find("{name}") == std::string::npos) return std::nullopt;
+  std::map<std::string, std::string> inputOfName;
+  for (const std::string& input : request.inputs) {
+    const std::string name(StemOf(input));
+    if (name.empty() || name == "." || name == "..") {
+      return ShownText(input) + " has no name to put in {name}.";
+    }
+    const auto [other, added] = inputOfName.emplace(name, input);
+    if (!added) {
+      return ShownText(other->second) + " and " + ShownText(input) +
+             " would be written to the same outputs.";
+    }
   }
   return std::nullopt;
 }
@@ -85,9 +94,17 @@ std::variant<PaintRequest, Failure> ReadRequest(const std::vector<std::string>& 
   const int sources =
       int(given.has("codes")) + int(given.has("codes-file")) + int(given.has("random"));
   if (sources != 1) return usage("Give exactly one of --codes, --codes-file and --random.");
-  if (given.has("codes")) request.codeStrings.push_back({given.value("codes"), 1, ""});
+  if (given.has("codes")) request.codes = given.value("codes");
+  int codeStrings = 1;
   if (given.has("codes-file")) {
-    if (auto failure = ReadCodesFile(given.value("codes-file"), request)) return *failure;
+    request.codesFile = given.value("codes-file");
+    const Expected<int> count = CodeStringsUpToTwo(*request.codesFile);
+    if (!count) {
+      return Failure{kSomethingBad,
+                     "tintara: " + ShownText(*request.codesFile) + ": " + count.problem().message};
+    }
+    if (*count == 0) return usage(ShownText(*request.codesFile) + " holds no code string.");
+    codeStrings = *count;
   }
   if (given.has("seed")) {
     const std::optional<std::uint32_t> seed = WholeNumber(given.value("seed"), 0xFFFFFFFF);
@@ -122,9 +139,10 @@ std::variant<PaintRequest, Failure> ReadRequest(const std::vector<std::string>& 
   if (request.inputs.size() > 1 && request.pattern.find("{name}") == std::string::npos) {
     return usage("With several inputs the output must hold {name}.");
   }
-  if (request.codeStrings.size() > 1 && request.pattern.find("{n}") == std::string::npos) {
+  if (codeStrings > 1 && request.pattern.find("{n}") == std::string::npos) {
     return usage("With several code strings the output must hold {n}.");
   }
+  if (std::optional<std::string> problem = NameProblem(request)) return usage(*problem);
   return request;
 }
 

@@ -1,22 +1,27 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
 namespace tintara {
 
-// One code string to paint with, and where it came from for messages ("codes.txt:3: ").
+// One code string to paint with, and where it came from for messages ("codes.txt:3: "); a line
+// that could not be read as one comes with its problem instead.
 struct CodeString {
   std::string text;
   int line = 1;
   std::string origin;
+  std::optional<std::string> problem;
 };
 
 // What `tintara paint` was asked to do. Paths are as the operating system takes them.
 struct PaintRequest {
   std::vector<std::string> inputs;
-  std::vector<CodeString> codeStrings;  // none: random codes
+  // The code string given, or the codes file read a line at a time; neither: random codes.
+  std::optional<std::string> codes;
+  std::optional<std::string> codesFile;
   std::uint32_t seed = 0;
   std::string pattern;
   std::string type;  // "png", "bmp" or "jpg"

@@ -1,10 +1,13 @@
 #include "formats/export_files.h"
 
 #include "platform/file_io.h"
+#include "platform/shown_text.h"
 
 namespace tintara {
 
-Problem CannotCreate(const std::string& path) { return {"Cannot create file " + path, path}; }
+Problem CannotCreate(const std::string& path) {
+  return {"Cannot create file " + ShownText(path), path};
+}
 
 std::optional<Problem> WriteExportFile(const std::string& path,
                                        std::span<const std::uint8_t> bytes) {

@@ -6,6 +6,7 @@
 #include "platform/file_io.h"
 #include "platform/number_reader.h"
 #include "platform/path_names.h"
+#include "platform/shown_text.h"
 #include "platform/utf8.h"
 
 namespace tintara {
@@ -101,7 +102,7 @@ std::string DecodeReferences(std::string_view text) {
 // The file as a message names it; a path ending in a separator has no file name of its own.
 std::string ShownName(const std::string& path) {
   const std::string_view name = FileNameOf(path);
-  return std::string(name.empty() ? path : name);
+  return ShownText(name.empty() ? path : name);
 }
 
 }  // namespace

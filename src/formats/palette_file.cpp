@@ -9,6 +9,7 @@
 #include "paint/painted_skin.h"
 #include "paint/palette_text.h"
 #include "platform/path_names.h"
+#include "platform/shown_text.h"
 
 namespace tintara {
 namespace {
@@ -24,7 +25,7 @@ std::optional<Problem> WritePalette(const std::string& path, const Bitmap& work,
   const std::string type = AsciiLowerCase(ExtensionOf(path));
   if (type != "gpl" && type != "pal") {
     return Problem{
-        "Cannot save " + std::string(FileNameOf(path)) + ": a palette is saved as .gpl or .pal",
+        "Cannot save " + ShownText(FileNameOf(path)) + ": a palette is saved as .gpl or .pal",
         path};
   }
 

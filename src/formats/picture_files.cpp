@@ -9,6 +9,7 @@
 #include "platform/bmp_writer.h"
 #include "platform/jpeg_writer.h"
 #include "platform/path_names.h"
+#include "platform/shown_text.h"
 
 namespace tintara {
 namespace {
@@ -40,7 +41,7 @@ Expected<std::vector<FileContent>> JpegFiles(const std::string& path, const Pict
 }  // namespace
 
 std::optional<Problem> JpegRefusal(const std::string& path, int width, int height, bool withPage) {
-  const std::string fileName(FileNameOf(path));
+  const std::string fileName = ShownText(FileNameOf(path));
   // The page would be written over the picture.
   if (withPage && HtmlPagePath(path) == path) {
     return Problem{"Cannot save as " + fileName +

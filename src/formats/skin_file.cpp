@@ -9,6 +9,7 @@
 #include "platform/bmp_writer.h"
 #include "platform/path_names.h"
 #include "platform/png_writer.h"
+#include "platform/shown_text.h"
 
 namespace tintara {
 namespace {
@@ -28,7 +29,7 @@ void CoverEveryIndex(Bitmap& skin, const DisplayTable& paintedTable) {
 
 Expected<FileContent> SkinFile(const std::string& path, const Bitmap& work, const Picture& picture,
                                const DisplayTable& paintedTable, int scale) {
-  const std::string fileName(FileNameOf(path));
+  const std::string fileName = ShownText(FileNameOf(path));
   const std::string type = AsciiLowerCase(ExtensionOf(path));
   if (type != "png" && type != "bmp") {
     return Problem{"Cannot save " + fileName + ": a skin is saved as .png or .bmp", path};

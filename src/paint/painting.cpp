@@ -4,6 +4,7 @@
 #include "paint/image_loading.h"
 #include "paint/reference_palette.h"
 #include "platform/bmp_reader.h"
+#include "platform/shown_text.h"
 
 namespace tintara {
 
@@ -40,7 +41,7 @@ std::optional<Problem> ApplyCodeText(Document& document, std::string text, bool*
       AssignCode(document, assignment.slot, assignment.code, std::move(assignment.token));
     }
     if (reading.badToken)
-      return Problem{"'" + *reading.badToken + "' is not a valid integer value"};
+      return Problem{"'" + ShownToken(*reading.badToken) + "' is not a valid integer value"};
     ApplyCodes(document);
     if (applied != nullptr) *applied = true;
   }
@@ -63,7 +64,7 @@ Expected<Bitmap> ReadBitmapToPaint(const std::string& path) {
   Expected<Bitmap> reading = ReadBmpFile(path);
   if (!reading) {
     const std::string name = path.substr(path.find_last_of('/') + 1);
-    return Problem{"Cannot open " + name + ": " + reading.problem().message, path};
+    return Problem{"Cannot open " + ShownText(name) + ": " + reading.problem().message, path};
   }
   return reading;
 }

@@ -120,6 +120,18 @@ TEST_F(PaintCommand, ACodesFileWritesOneOutputALineAndTellsTheBadOnes) {
   EXPECT_EQ(TableColour("out-4.bmp", 18), kSlots[1].set1Marker);
 }
 
+// A name is put in as it is, and a line too long to be a code string is told and skipped.
+TEST_F(PaintCommand, NamesAreNotReadForPlaceholdersAndOverlongLinesAreTold) {
+  ASSERT_TRUE(QFile::copy("BODY.BMP", "a{n}.BMP"));
+  Store("codes.txt", QByteArray(70000, '1') + "\n5 \n");
+  EXPECT_EQ(Run({"a{n}.BMP", "--codes-file", "codes.txt", "--output", "{name}-{n}.bmp"}),
+            kSomethingBad);
+  EXPECT_EQ(errors_.str(),
+            "tintara: a{n}.BMP: codes.txt:1: the line is longer than 65536 bytes\n");
+  EXPECT_FALSE(QFile::exists("a{n}-1.bmp"));
+  EXPECT_EQ(TableColour("a{n}-2.bmp", 17), ReferenceColour(5));
+}
+
 // Painting on several threads writes the same files and tells the same problems, in order.
 TEST_F(PaintCommand, SeveralJobsWriteWhatOneJobWrites) {
   QByteArray lines;
@@ -176,6 +188,7 @@ TEST_F(PaintCommand, RandomCodesRepeatWithTheirSeed) {
 
 TEST_F(PaintCommand, UsageErrorsWriteNothing) {
   Store("two.txt", "1\n2\n");
+  Store("blank.txt", "\n\r\n\n");
   const QList<QStringList> cases = {
       {"--codes", "1"},
       {"BODY.BMP"},
@@ -188,6 +201,9 @@ TEST_F(PaintCommand, UsageErrorsWriteNothing) {
       {"BODY.BMP", "--codes-file", "two.txt", "--output", "x.png"},
       {"BODY.BMP", "--random", "--seed", "minus one"},
       {"BODY.BMP", "--codes", "1", "--colour"},
+      {"BODY.BMP", "--codes-file", "blank.txt"},
+      {"BODY.BMP", "other/BODY.BMP", "--codes", "1", "--output", "{name}.png"},
+      {"...bmp", "--codes", "1", "--output", "out/{name}/skin.png"},
   };
   for (const QStringList& arguments : cases) {
     SCOPED_TRACE(arguments.join(' ').toStdString());
