@@ -116,9 +116,16 @@ bool StageJpeg(const PaintRequest& request, const Document& painted, const std::
   }
   made.files.push_back(std::move(*staged));
   made.paths.push_back(path);
-  return !request.page ||
-         StageWhole(PageFile(path, work.width, work.height, {painted.codeText, LocalTimeStamp()}),
-                    made);
+  if (!request.page ||
+      StageWhole(PageFile(path, work.width, work.height, {painted.codeText, LocalTimeStamp()}),
+                 made)) {
+    return true;
+  }
+  // The picture and its page change together or not at all.
+  Discard(made.files.back());
+  made.files.pop_back();
+  made.paths.pop_back();
+  return false;
 }
 
 // The pattern with its placeholders filled in one pass: "{name}" by the input's name, "{n}" by the

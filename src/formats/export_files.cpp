@@ -1,5 +1,6 @@
 #include "formats/export_files.h"
 
+#include "platform/file_batch.h"
 #include "platform/file_io.h"
 #include "platform/shown_text.h"
 
@@ -16,8 +17,13 @@ std::optional<Problem> WriteExportFile(const std::string& path,
 }
 
 std::optional<Problem> WriteFiles(const std::vector<FileContent>& files) {
+  FileBatch batch;  // what it still holds when this returns early is removed
   for (const FileContent& file : files) {
-    if (std::optional<Problem> problem = WriteExportFile(file.path, file.bytes)) return problem;
+    if (!batch.Stage(file.path, file.bytes)) return CannotCreate(file.path);
+  }
+  const std::vector<bool> placed = batch.Commit();
+  for (std::size_t i = 0; i < placed.size(); ++i) {
+    if (!placed[i]) return CannotCreate(files[i].path);
   }
   return std::nullopt;
 }

@@ -25,8 +25,9 @@ struct FileContent {
   std::vector<std::uint8_t> bytes;
 };
 
-// Writes the files in order, each whole through a temporary file; the first that cannot be
-// written ends the writing.
+// Writes the files as a set: each is written whole into a temporary file beside it, and only once
+// all of them are, they take their places, in order. A file that cannot be created (a read-only
+// one included) leaves every one of them as it was.
 [[nodiscard]] std::optional<Problem> WriteFiles(const std::vector<FileContent>& files);
 
 }  // namespace tintara
