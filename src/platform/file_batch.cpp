@@ -54,16 +54,18 @@ void FileBatch::Add(StagedFile staged) { staged_.push_back(std::move(staged)); }
 std::vector<bool> FileBatch::Commit() {
   std::vector<bool> renamed(staged_.size(), false);
   const std::map<dev_t, std::string> folders = FoldersByFileSystem(staged_);
-  bool synced = !folders.empty() || staged_.empty();
-  for (StagedFile& file : staged_) synced = ::close(std::exchange(file.fd, -1)) == 0 && synced;
-  synced = synced && SyncFileSystems(folders);
+  // The files stay open until they are in place: a file without a name is named through its
+  // descriptor.
+  const bool synced = (!folders.empty() || staged_.empty()) && SyncFileSystems(folders);
   if (synced) {
-    for (std::size_t i = 0; i < staged_.size(); ++i) {
-      renamed[i] = std::rename(staged_[i].temp.c_str(), staged_[i].target.c_str()) == 0;
-    }
+    for (std::size_t i = 0; i < staged_.size(); ++i) renamed[i] = PlaceStagedFile(staged_[i]);
   }
   for (std::size_t i = 0; i < staged_.size(); ++i) {
-    if (!renamed[i]) Discard(staged_[i]);
+    if (renamed[i]) {
+      renamed[i] = ::close(std::exchange(staged_[i].fd, -1)) == 0;
+    } else {
+      Discard(staged_[i]);
+    }
   }
   // The new names reach the disk too before the batch counts as written.
   if (synced && !SyncFileSystems(folders)) renamed.assign(renamed.size(), false);

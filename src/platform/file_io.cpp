@@ -137,8 +137,13 @@ std::optional<StagedFile> StartStagedFile(const std::string& path) {
   }
   // A short name, so that a target name near the length limit still leaves room for it.
   const std::filesystem::path directory = followed->parent_path();
-  staged.temp = (directory.empty() ? std::filesystem::path(".") : directory) / ".tintara-XXXXXX";
-  staged.fd = ::mkstemp(staged.temp.data());
+  const std::filesystem::path folder = directory.empty() ? std::filesystem::path(".") : directory;
+  staged.temp = folder / ".tintara-XXXXXX";
+  // A file without a name until it is whole: a write cut short by a crash or a signal leaves
+  // nothing behind. A file system that has no such files gets a named one.
+  staged.fd = ::open(folder.c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0600);
+  staged.unnamed = staged.fd >= 0;
+  if (!staged.unnamed) staged.fd = ::mkstemp(staged.temp.data());
   if (staged.fd < 0) return std::nullopt;
   if (::fchmod(staged.fd, mode) != 0) {
     Discard(staged);
@@ -168,19 +173,43 @@ std::optional<StagedFile> StageFile(const std::string& path, std::span<const std
 void Discard(StagedFile& staged) {
   if (staged.fd >= 0) ::close(staged.fd);
   staged.fd = -1;
-  ::unlink(staged.temp.c_str());
+  if (!staged.unnamed) ::unlink(staged.temp.c_str());
+}
+
+bool PlaceStagedFile(StagedFile& staged) {
+  if (staged.unnamed) {
+    // A name first, as a file is renamed over its target, never linked over it.
+    const std::string self = "/proc/self/fd/" + std::to_string(staged.fd);
+    std::string name;
+    for (int attempt = 0; attempt < 8 && name.empty(); ++attempt) {
+      std::string candidate = staged.temp;
+      const int fd = ::mkstemp(candidate.data());  // a fresh name, held only to reserve it
+      if (fd < 0) return false;
+      ::close(fd);
+      ::unlink(candidate.c_str());
+      if (::linkat(AT_FDCWD, self.c_str(), AT_FDCWD, candidate.c_str(), AT_SYMLINK_FOLLOW) == 0) {
+        name = std::move(candidate);
+      } else if (errno != EEXIST) {
+        return false;
+      }
+    }
+    if (name.empty()) return false;
+    staged.temp = std::move(name);
+    staged.unnamed = false;
+  }
+  if (std::rename(staged.temp.c_str(), staged.target.c_str()) != 0) return false;
+  staged.temp.clear();
+  return true;
 }
 
 bool WriteFileAtomically(const std::string& path, std::span<const std::uint8_t> bytes) {
   std::optional<StagedFile> staged = StageFile(path, bytes);
   if (!staged) return false;
-  const bool synced = ::fsync(staged->fd) == 0;
-  const bool closed = ::close(std::exchange(staged->fd, -1)) == 0;
-  if (!synced || !closed || std::rename(staged->temp.c_str(), staged->target.c_str()) != 0) {
+  if (::fsync(staged->fd) != 0 || !PlaceStagedFile(*staged)) {
     Discard(*staged);
     return false;
   }
-  return true;
+  return ::close(std::exchange(staged->fd, -1)) == 0;
 }
 
 }  // namespace tintara

@@ -49,11 +49,14 @@ Expected<std::vector<std::uint8_t>> ReadWholeFile(const std::string& path, std::
 // is read-only, is never replaced. False when anything failed; the temporary file is then removed.
 bool WriteFileAtomically(const std::string& path, std::span<const std::uint8_t> bytes);
 
-// New content for a file, written into a temporary file beside it and not yet in its place.
+// New content for a file, written into a temporary file beside it and not yet in its place. The
+// temporary file has no name where the file system allows (O_TMPFILE), so that nothing is left
+// behind when the writing is cut short; it is named only just before it is renamed into place.
 struct StagedFile {
-  std::string temp;
+  std::string temp;    // its name, or the pattern of one while it has none
   std::string target;  // with every symbolic link followed
-  int fd = -1;         // the temporary file, open until it is synced
+  int fd = -1;         // the temporary file, open until it is in its place
+  bool unnamed = false;
 };
 
 // The first half of a replace, checked as WriteFileAtomically checks it: the bytes written into a
@@ -67,5 +70,8 @@ std::optional<StagedFile> StartStagedFile(const std::string& path);
 bool AppendToStagedFile(StagedFile& staged, std::span<const std::uint8_t> bytes);
 // Closes and removes a staged file that is not to take its place.
 void Discard(StagedFile& staged);
+// Renames a staged file, synced, over its target (naming it first when it has no name); false,
+// leaving the target as it was, when it cannot. Its descriptor stays open for the caller to close.
+bool PlaceStagedFile(StagedFile& staged);
 
 }  // namespace tintara

@@ -44,6 +44,19 @@ class FileBatchTest : public testing::Test {
   fs::path dir_;
 };
 
+// Until it is whole and committed, a staged file has no name a crash could leave behind (on a file
+// system with unnamed files, as the temporary folder's are).
+TEST_F(FileBatchTest, AStagedFileLeavesNoEntryUntilItIsCommitted) {
+  std::ofstream(Path("old.png")) << "old";
+  FileBatch batch;
+  ASSERT_TRUE(batch.Stage(Path("old.png"), Bytes("new")));
+  ASSERT_TRUE(batch.Stage(Path("new.png"), Bytes("new")));
+  EXPECT_EQ(Entries(), std::vector<std::string>{"old.png"});
+  EXPECT_EQ(batch.Commit(), (std::vector<bool>{true, true}));
+  EXPECT_EQ(Entries(), (std::vector<std::string>{"new.png", "old.png"}));
+  EXPECT_EQ(Read(Path("old.png")), "new");
+}
+
 TEST_F(FileBatchTest, CommitPutsEveryFileWholeInItsPlace) {
   std::ofstream(Path("b.png")) << std::string(100000, 'x');
   FileBatch batch;
