@@ -26,17 +26,12 @@ void DropWarning(png_structp, png_const_charp) {}
 
 [[noreturn]] void JumpBack(png_structp png, png_const_charp) { png_longjmp(png, 1); }
 
-// The rows as libpng reads them, top first. Display pixels lie in memory as B, G, R, X on
-// little-endian machines; libpng drops the fourth byte and swaps the others as it writes.
-std::vector<png_bytep> RowsOf(const Bitmap& bitmap) {
-  std::vector<png_bytep> rows(static_cast<std::size_t>(bitmap.height));
+// Row y as libpng reads it. Display pixels lie in memory as B, G, R, X on little-endian
+// machines; libpng drops the fourth byte and swaps the others as it writes.
+png_bytep RowOf(const Bitmap& bitmap, std::size_t y) {
   const auto width = static_cast<std::size_t>(bitmap.width);
-  for (std::size_t y = 0; y < rows.size(); ++y) {
-    rows[y] = bitmap.hasColourTable() ? const_cast<png_bytep>(bitmap.indices.data() + y * width)
-                                      : reinterpret_cast<png_bytep>(const_cast<std::uint32_t*>(
-                                            bitmap.pixels.data() + y * width));
-  }
-  return rows;
+  if (bitmap.hasColourTable()) return const_cast<png_bytep>(bitmap.indices.data() + y * width);
+  return reinterpret_cast<png_bytep>(const_cast<std::uint32_t*>(bitmap.pixels.data() + y * width));
 }
 
 bool Encodes(const Bitmap& bitmap) {
@@ -52,7 +47,6 @@ bool Encodes(const Bitmap& bitmap) {
 std::optional<std::vector<std::uint8_t>> EncodePng(const Bitmap& bitmap) {
   if (!Encodes(bitmap)) return std::nullopt;
   std::vector<std::uint8_t> bytes;
-  std::vector<png_bytep> rows = RowsOf(bitmap);
   std::vector<png_color> palette;
   for (const ColourTableEntry& entry : bitmap.colourTable) {
     palette.push_back({entry.red, entry.green, entry.blue});
@@ -66,22 +60,25 @@ std::optional<std::vector<std::uint8_t>> EncodePng(const Bitmap& bitmap) {
     return std::nullopt;
   }
   png_set_write_fn(png, &bytes, Append, Flush);
+  // libpng's own limits are for reading files from elsewhere; what PNG itself allows is written.
+  png_set_user_limits(png, PNG_UINT_31_MAX, PNG_UINT_31_MAX);
   const auto width = static_cast<png_uint_32>(bitmap.width);
   const auto height = static_cast<png_uint_32>(bitmap.height);
+  const int type = bitmap.hasColourTable() ? PNG_COLOR_TYPE_PALETTE : PNG_COLOR_TYPE_RGB;
+  png_set_IHDR(png, info, width, height, 8, type, PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT,
+               PNG_FILTER_TYPE_DEFAULT);
   if (bitmap.hasColourTable()) {
-    png_set_IHDR(png, info, width, height, 8, PNG_COLOR_TYPE_PALETTE, PNG_INTERLACE_NONE,
-                 PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
     png_set_PLTE(png, info, palette.data(), static_cast<int>(palette.size()));
-  } else {
-    png_set_IHDR(png, info, width, height, 8, PNG_COLOR_TYPE_RGB, PNG_INTERLACE_NONE,
-                 PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
   }
-  png_set_rows(png, info, rows.data());
-  const int transforms = bitmap.hasColourTable() ? PNG_TRANSFORM_IDENTITY
-                         : std::endian::native == std::endian::little
-                             ? PNG_TRANSFORM_BGR | PNG_TRANSFORM_STRIP_FILLER_AFTER
-                             : PNG_TRANSFORM_STRIP_FILLER_BEFORE;
-  png_write_png(png, info, transforms, nullptr);
+  png_write_info(png, info);
+  if (!bitmap.hasColourTable()) {
+    const bool little = std::endian::native == std::endian::little;
+    if (little) png_set_bgr(png);
+    png_set_filler(png, 0, little ? PNG_FILLER_AFTER : PNG_FILLER_BEFORE);
+  }
+  // A row at a time: no table of rows, however tall the picture.
+  for (std::size_t y = 0; y < height; ++y) png_write_row(png, RowOf(bitmap, y));
+  png_write_end(png, info);
   png_destroy_write_struct(&png, &info);
   return bytes;
 }
