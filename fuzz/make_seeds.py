@@ -111,9 +111,19 @@ def page_seeds():
     }
 
 
+def codes_file_seeds():
+    return {
+        "lines.txt": b"1 2 3\r\n5 x 7\n\n9 \n",
+        "pattern.txt": b"out/{name}/{n}.png\0skin\0" + b"x" * 12,
+        "escape.txt": b"{name}/../{n}.bmp\0..\0",
+        "long_line.txt": b"1" * 70000 + b"\n2\n",
+    }
+
+
 def main():
     for folder, seeds in (("bmp", bmp_seeds()), ("ini", ini_seeds()),
-                          ("code_string", code_string_seeds()), ("page", page_seeds())):
+                          ("code_string", code_string_seeds()), ("page", page_seeds()),
+                          ("codes_file", codes_file_seeds())):
         (SEEDS / folder).mkdir(parents=True, exist_ok=True)
         for name, data in seeds.items():
             (SEEDS / folder / name).write_bytes(data)

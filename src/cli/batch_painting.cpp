@@ -11,6 +11,7 @@
 
 #include "cli/codes_file.h"
 #include "cli/local_time_stamp.h"
+#include "cli/output_names.h"
 #include "formats/export_files.h"
 #include "formats/picture_files.h"
 #include "formats/skin_file.h"
@@ -126,25 +127,6 @@ bool StageJpeg(const PaintRequest& request, const Document& painted, const std::
   made.files.pop_back();
   made.paths.pop_back();
   return false;
-}
-
-// The pattern with its placeholders filled in one pass: "{name}" by the input's name, "{n}" by the
-// line. What a name brings in is never taken for a placeholder itself.
-std::string OutputPath(std::string_view pattern, std::string_view name, int line) {
-  std::string path;
-  while (!pattern.empty()) {
-    if (pattern.starts_with("{name}")) {
-      path += name;
-      pattern.remove_prefix(6);
-    } else if (pattern.starts_with("{n}")) {
-      path += std::to_string(line);
-      pattern.remove_prefix(3);
-    } else {
-      path += pattern.front();
-      pattern.remove_prefix(1);
-    }
-  }
-  return path;
 }
 
 // Paints and encodes, and writes each file into a temporary file of its own; every code string

@@ -11,6 +11,7 @@
 #include "cli/batch_painting.h"
 #include "cli/codes_file.h"
 #include "cli/option_parser.h"
+#include "cli/output_names.h"
 #include "cli/paint_request.h"
 #include "cli/usage_text.h"
 #include "paint/painted_skin.h"
@@ -64,7 +65,7 @@ std::optional<std::string> NameProblem(const PaintRequest& request) {
   std::map<std::string, std::string> inputOfName;
   for (const std::string& input : request.inputs) {
     const std::string name(StemOf(input));
-    if (name.empty() || name == "." || name == "..") {
+    if (!IsUsableName(name)) {
       return ShownText(input) + " has no name to put in {name}.";
     }
     const auto [other, added] = inputOfName.emplace(name, input);
