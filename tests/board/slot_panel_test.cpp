@@ -200,7 +200,7 @@ TEST_F(SlotPanelKeys, KeysSelectOnlyShownSlotsAndAHiddenSelectionMovesToTheNeare
                {Qt::Key_Home, 2}, {Qt::Key_Left, 2}};
   for (const auto& step : steps) {
     Key(step.key);
-    EXPECT_EQ(panel_->selectedSlot(), step.selected) << QTest::toString(step.key);
+    EXPECT_EQ(panel_->selectedSlot(), step.selected) << "key " << int(step.key);
   }
   Key(Qt::Key_End);
   panel_->showDocument(SlotDocument({12, 13, 14, 15, 16}));

@@ -176,7 +176,7 @@ TEST_F(SwatchBoardKeys, KeysMoveTheMarkedCurrentSwatchAndStopAtTheEdges) {
                {Qt::Key_Left, {}, 238}, {Qt::Key_Home, Qt::ControlModifier, 0}};
   int previous = 0;
   for (const auto& step : steps) {
-    SCOPED_TRACE(QTest::toString(step.key));
+    SCOPED_TRACE(testing::Message() << "key " << int(step.key));
     Key(step.key, step.modifiers);
     EXPECT_EQ(board_->currentCode(), step.current);
     EXPECT_TRUE(swatch(step.current)->hasFocusMark());
