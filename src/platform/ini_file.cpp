@@ -30,6 +30,10 @@ std::string_view Trim(std::string_view text) {
   return text.substr(first, text.find_last_not_of(kBlanks) - first + 1);
 }
 
+bool IsBlankOrLineEnd(char c) {
+  return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\v' || c == '\f';
+}
+
 char LowerAscii(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
 
 bool EqualIgnoringCase(std::string_view a, std::string_view b) {
@@ -215,6 +219,10 @@ std::optional<std::string> FindIniValue(std::string_view content, std::string_vi
   std::string_view rest = WithoutByteOrderMark(content);
   bool inSection = false;
   while (!rest.empty()) {
+    // Blank lines, and the blanks a line starts with, are passed over in one go.
+    std::size_t start = 0;
+    while (start < rest.size() && IsBlankOrLineEnd(rest[start])) ++start;
+    rest.remove_prefix(start);
     const std::size_t newline = rest.find('\n');
     const std::string_view text = rest.substr(0, newline);
     rest = newline == std::string_view::npos ? std::string_view() : rest.substr(newline + 1);
@@ -234,9 +242,10 @@ std::optional<std::string> FindIniValue(std::string_view content, std::string_vi
 
 std::string IniFile::ReadString(std::string_view section, std::string_view key,
                                 std::string_view fallback) const {
-  const auto content = ReadText(path_);
-  if (!content) return std::string(fallback);
-  return FindIniValue(*content, section, key).value_or(std::string(fallback));
+  const auto file = ReadWholeFile(path_, kMaxIniBytes);
+  if (!file) return std::string(fallback);
+  const std::string_view content(reinterpret_cast<const char*>(file->data()), file->size());
+  return FindIniValue(content, section, key).value_or(std::string(fallback));
 }
 
 std::int32_t IniFile::ReadInteger(std::string_view section, std::string_view key,
