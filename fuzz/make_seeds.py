@@ -120,10 +120,21 @@ def codes_file_seeds():
     }
 
 
+def placement_seeds():
+    def numbers(*values):
+        return b"".join(struct.pack("<i", v) for v in values)
+    return {
+        "corner.bin": numbers(1270, 1015, 485, 397, 120, 80, 1, 0, 0, 1280, 1024, 0, 0, 0, 0),
+        "above.bin": numbers(100, -380, 485, 397, 120, 80, 1, 0, 0, 1280, 1024, 0, 30, 0, 0),
+        "two_screens.bin": numbers(-200, 100, 2000, 2000, 120, 80, 2, -1600, 0, 1600, 1200,
+                                   0, 0, 0, 40, 0, 0, 1000, 800, 0, 30, 0, 0),
+    }
+
+
 def main():
     for folder, seeds in (("bmp", bmp_seeds()), ("ini", ini_seeds()),
                           ("code_string", code_string_seeds()), ("page", page_seeds()),
-                          ("codes_file", codes_file_seeds())):
+                          ("codes_file", codes_file_seeds()), ("placement", placement_seeds())):
         (SEEDS / folder).mkdir(parents=True, exist_ok=True)
         for name, data in seeds.items():
             (SEEDS / folder / name).write_bytes(data)
