@@ -13,6 +13,7 @@
 #include "cli/option_parser.h"
 #include "cli/paint_command.h"
 #include "cli/usage_text.h"
+#include "platform/interrupt_cleanup.h"
 #include "platform/version.h"
 
 namespace {
@@ -52,6 +53,8 @@ int main(int argc, char* argv[]) {
   mallopt(M_TRIM_THRESHOLD, kKeptBytes);
   mallopt(M_MMAP_THRESHOLD, kKeptBytes);
   mallopt(M_TOP_PAD, 16 << 20);
+  // A named temporary file is not left behind by Ctrl+C or a kill.
+  tintara::RemoveTemporaryFilesOnInterrupt();
   // The pages' time stamps are worded as the user's locale words dates and times.
   std::setlocale(LC_TIME, "");
   const std::vector<std::string> arguments(argv, argv + argc);

@@ -14,6 +14,8 @@
 #include <filesystem>
 #include <utility>
 
+#include "platform/interrupt_cleanup.h"
+
 namespace tintara {
 namespace {
 
@@ -143,7 +145,10 @@ std::optional<StagedFile> StartStagedFile(const std::string& path) {
   // nothing behind. A file system that has no such files gets a named one.
   staged.fd = ::open(folder.c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0600);
   staged.unnamed = staged.fd >= 0;
-  if (!staged.unnamed) staged.fd = ::mkstemp(staged.temp.data());
+  if (!staged.unnamed) {
+    staged.fd = ::mkstemp(staged.temp.data());
+    if (staged.fd >= 0) staged.registered = RegisterTemporaryFile(staged.temp);
+  }
   if (staged.fd < 0) return std::nullopt;
   if (::fchmod(staged.fd, mode) != 0) {
     Discard(staged);
@@ -174,6 +179,7 @@ void Discard(StagedFile& staged) {
   if (staged.fd >= 0) ::close(staged.fd);
   staged.fd = -1;
   if (!staged.unnamed) ::unlink(staged.temp.c_str());
+  ForgetTemporaryFile(std::exchange(staged.registered, -1));
 }
 
 bool PlaceStagedFile(StagedFile& staged) {
@@ -199,6 +205,7 @@ bool PlaceStagedFile(StagedFile& staged) {
   }
   if (std::rename(staged.temp.c_str(), staged.target.c_str()) != 0) return false;
   staged.temp.clear();
+  ForgetTemporaryFile(std::exchange(staged.registered, -1));
   return true;
 }
 

@@ -57,6 +57,7 @@ struct StagedFile {
   std::string target;  // with every symbolic link followed
   int fd = -1;         // the temporary file, open until it is in its place
   bool unnamed = false;
+  int registered = -1;  // its slot among the files an interrupt removes, while it has a name
 };
 
 // The first half of a replace, checked as WriteFileAtomically checks it: the bytes written into a

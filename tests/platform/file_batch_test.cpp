@@ -10,6 +10,8 @@
 #include <string>
 #include <vector>
 
+#include "platform/interrupt_cleanup.h"
+
 namespace tintara {
 namespace {
 
@@ -55,6 +57,19 @@ TEST_F(FileBatchTest, AStagedFileLeavesNoEntryUntilItIsCommitted) {
   EXPECT_EQ(batch.Commit(), (std::vector<bool>{true, true}));
   EXPECT_EQ(Entries(), (std::vector<std::string>{"new.png", "old.png"}));
   EXPECT_EQ(Read(Path("old.png")), "new");
+}
+
+// What the interrupt handler does: a registered file goes, one forgotten stays.
+TEST_F(FileBatchTest, RegisteredTemporaryFilesAreRemovedOnInterrupt) {
+  std::ofstream(Path(".tintara-a")) << "a";
+  std::ofstream(Path(".tintara-b")) << "b";
+  const int a = RegisterTemporaryFile(Path(".tintara-a"));
+  const int b = RegisterTemporaryFile(Path(".tintara-b"));
+  ASSERT_GE(a, 0);
+  ForgetTemporaryFile(b);
+  RemoveRegisteredTemporaryFiles();
+  ForgetTemporaryFile(a);
+  EXPECT_EQ(Entries(), std::vector<std::string>{".tintara-b"});
 }
 
 TEST_F(FileBatchTest, CommitPutsEveryFileWholeInItsPlace) {
