@@ -131,10 +131,21 @@ def placement_seeds():
     }
 
 
+def palette_text_seeds():
+    colours = bytes([4, 10, 20, 30, 40, 50, 60, 70, 80, 90, 100, 110, 120])
+    slots = bytes([1, 2, 224] * 16)
+    skin = bytes([3, 2, 2, 1, 2, 3, 4, 5, 6, 0, 1, 1, 0, 1, 0, 1])
+    return {
+        "palette.bin": colours + slots + skin + b"my skin",
+        "name_with_breaks.bin": colours + slots + skin + b"a\nName: b\r\n#",
+    }
+
+
 def main():
     for folder, seeds in (("bmp", bmp_seeds()), ("ini", ini_seeds()),
                           ("code_string", code_string_seeds()), ("page", page_seeds()),
-                          ("codes_file", codes_file_seeds()), ("placement", placement_seeds())):
+                          ("codes_file", codes_file_seeds()), ("placement", placement_seeds()),
+                          ("palette_text", palette_text_seeds())):
         (SEEDS / folder).mkdir(parents=True, exist_ok=True)
         for name, data in seeds.items():
             (SEEDS / folder / name).write_bytes(data)
