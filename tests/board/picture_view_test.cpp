@@ -46,6 +46,15 @@ TEST(PictureView, BlinkingAlternatesWithTheMarkedPictureAndStoppingRestoresIt) {
   EXPECT_EQ(view.frame().pixel(0, 0), 0xFF000000u);
 }
 
+// However large the zoom, what is drawn is the picture's own pixels: no scaled copy is kept.
+TEST(PictureView, ZoomingKeepsNoScaledCopy) {
+  auto picture = std::make_shared<const Picture>(Picture{2, 1, {0xFF000000, 0xFF0000FF}});
+  PictureView view(nullptr);
+  view.showPicture(picture);
+  view.setZoom(PictureView::kLargestZoom);
+  EXPECT_EQ(view.frame().constBits(), reinterpret_cast<const uchar*>(picture->pixels.data()));
+}
+
 TEST(PictureView, BlinkingStopsByItselfWithThePictureRestored) {
   auto picture = std::make_shared<const Picture>(Picture{1, 1, {0xFF000000}});
   PictureView view(nullptr, 600);
