@@ -4,6 +4,7 @@
 #include <atomic>
 #include <deque>
 #include <exception>
+#include <filesystem>
 #include <future>
 #include <mutex>
 #include <optional>
@@ -141,6 +142,13 @@ void Make(const PaintRequest& request, const Painting& painting, Canvas& canvas,
     if (painting.firstOfInput) made.problem = loaded.problem().message;
     return;
   }
+  // A picture without a colour table has no slots: painting it would change nothing.
+  if (!loaded->model.work->hasColourTable()) {
+    if (painting.firstOfInput) {
+      made.problem = ShownText(FileNameOf(input.path)) + " has no colour table: nothing to paint";
+    }
+    return;
+  }
   Document painted = *loaded;
   if (painting.codes == nullptr) {
     RandomGenerator random(request.seed);
@@ -160,6 +168,13 @@ void Make(const PaintRequest& request, const Painting& painting, Canvas& canvas,
   }
   const std::string path = OutputPath(request.pattern, StemOf(input.path),
                                       painting.codes == nullptr ? 1 : painting.codes->line);
+  // The folders the pattern names are made as needed; one that cannot be made shows as the file
+  // that cannot be created.
+  if (const std::filesystem::path folder = std::filesystem::path(path).parent_path();
+      !folder.empty()) {
+    std::error_code ignored;
+    std::filesystem::create_directories(folder, ignored);
+  }
   made.failed = request.type == "jpg" ? !StageJpeg(request, painted, path, made)
                                       : !StageSkin(request, painted, canvas, path, made);
 }

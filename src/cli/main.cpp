@@ -64,7 +64,7 @@ int main(int argc, char* argv[]) {
   const auto read = tintara::ReadOptions(
       std::vector<std::string>(arguments.begin() + 1, arguments.end()), kOptions);
   if (!read) {
-    std::cerr << "tintara: " << read.problem().message << '\n';
+    std::cerr << "tintara: " << read.problem().message << "\nTry 'tintara --help'.\n";
     return tintara::kUsageError;
   }
   if (read->has("help")) {

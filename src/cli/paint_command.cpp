@@ -80,7 +80,7 @@ std::optional<std::string> NameProblem(const PaintRequest& request) {
 // The request the command line makes, or why it makes none.
 std::variant<PaintRequest, Failure> ReadRequest(const std::vector<std::string>& arguments) {
   const auto usage = [](const std::string& problem) {
-    return Failure{kUsageError, "tintara paint: " + problem + "\n\n" + kPaintUsage};
+    return Failure{kUsageError, "tintara paint: " + problem + "\nTry 'tintara paint --help'.\n"};
   };
   // The program's name and "paint" are not the command's own arguments.
   Expected<GivenOptions> read = ReadOptions(
@@ -107,6 +107,7 @@ std::variant<PaintRequest, Failure> ReadRequest(const std::vector<std::string>& 
     if (*count == 0) return usage(ShownText(*request.codesFile) + " holds no code string.");
     codeStrings = *count;
   }
+  if (given.has("seed") && !given.has("random")) return usage("--seed goes with --random.");
   if (given.has("seed")) {
     const std::optional<std::uint32_t> seed = WholeNumber(given.value("seed"), 0xFFFFFFFF);
     if (!seed) return usage("The seed must be a whole number from 0 to 4294967295.");

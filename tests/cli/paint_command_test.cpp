@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include <QDir>
 #include <QFile>
 #include <QImage>
@@ -126,10 +128,12 @@ TEST_F(PaintCommand, NamesAreNotReadForPlaceholdersAndOverlongLinesAreTold) {
   Store("codes.txt", QByteArray(70000, '1') + "\n5 \n");
   EXPECT_EQ(Run({"a{n}.BMP", "--codes-file", "codes.txt", "--output", "{name}-{n}.bmp"}),
             kSomethingBad);
-  EXPECT_EQ(errors_.str(),
-            "tintara: a{n}.BMP: codes.txt:1: the line is longer than 65536 bytes\n");
+  EXPECT_EQ(errors_.str(), "tintara: a{n}.BMP: codes.txt:1: the line is longer than 65536 bytes\n");
   EXPECT_FALSE(QFile::exists("a{n}-1.bmp"));
   EXPECT_EQ(TableColour("a{n}-2.bmp", 17), ReferenceColour(5));
+  // Folders the pattern names are made.
+  EXPECT_EQ(Run({"BODY.BMP", "--codes", "5 ", "--output", "out/{name}/skin.bmp"}), kAllWritten);
+  EXPECT_EQ(TableColour("out/BODY/skin.bmp", 17), ReferenceColour(5));
 }
 
 // Painting on several threads writes the same files and tells the same problems, in order.
@@ -172,6 +176,18 @@ TEST_F(PaintCommand, AnInputThatCannotBeReadIsToldOnceAndTheOthersAreWritten) {
   EXPECT_TRUE(QFile::exists("BODY.png"));
 }
 
+TEST_F(PaintCommand, ATrueColourInputHasNothingToPaintAndFails) {
+  Bitmap deep;
+  deep.width = 2;
+  deep.height = 2;
+  deep.bitsPerPixel = 24;
+  deep.pixels.assign(4, 0xFF336699u);
+  ASSERT_TRUE(WriteBmpFile("DEEP.BMP", deep));
+  EXPECT_EQ(Run({"DEEP.BMP", "--codes", "1", "--output", "{name}.png"}), kSomethingBad);
+  EXPECT_EQ(errors_.str(), "tintara: DEEP.BMP has no colour table: nothing to paint\n");
+  EXPECT_FALSE(QFile::exists("DEEP.png"));
+}
+
 TEST_F(PaintCommand, RandomCodesRepeatWithTheirSeed) {
   ASSERT_EQ(Run({"BODY.BMP", "--random", "--seed", "7", "--output", "a.bmp"}), kAllWritten);
   ASSERT_EQ(Run({"BODY.BMP", "--random", "--seed", "7", "--output", "b.bmp"}), kAllWritten);
@@ -204,11 +220,15 @@ TEST_F(PaintCommand, UsageErrorsWriteNothing) {
       {"BODY.BMP", "--codes-file", "blank.txt"},
       {"BODY.BMP", "other/BODY.BMP", "--codes", "1", "--output", "{name}.png"},
       {"...bmp", "--codes", "1", "--output", "out/{name}/skin.png"},
+      {"BODY.BMP", "--codes", "1", "--seed", "7"},
   };
   for (const QStringList& arguments : cases) {
     SCOPED_TRACE(arguments.join(' ').toStdString());
     EXPECT_EQ(Run(arguments), kUsageError);
-    EXPECT_NE(errors_.str().find("Usage: tintara"), std::string::npos) << errors_.str();
+    // One line of what is wrong, and where to read more.
+    const std::string told = errors_.str();
+    EXPECT_EQ(std::count(told.begin(), told.end(), '\n'), 2) << told;
+    EXPECT_NE(told.find("Try 'tintara paint --help'."), std::string::npos) << told;
   }
   EXPECT_EQ(QDir().entryList({"*.png", "*.jpg", "*.gif"}, QDir::Files), QStringList{});
 }
