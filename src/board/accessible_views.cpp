@@ -228,4 +228,19 @@ QAccessibleInterface* AccessibleView(const QString& className, QObject* object) 
 
 void InstallAccessibleViews() { QAccessible::installFactory(AccessibleView); }
 
+void ReportFocusedPart(QWidget* part) {
+  QAccessibleEvent focused(part, QAccessible::Focus);
+  QAccessible::updateAccessibility(&focused);
+}
+
+void ReportFocusedPartAfterFocusIn(QWidget* view, std::function<QWidget*()> part) {
+  QMetaObject::invokeMethod(
+      view,
+      [view, part = std::move(part)] {
+        if (!view->hasFocus()) return;
+        if (QWidget* focused = part()) ReportFocusedPart(focused);
+      },
+      Qt::QueuedConnection);
+}
+
 }  // namespace tintara

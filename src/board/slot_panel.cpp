@@ -250,14 +250,7 @@ void SlotPanel::keyPressEvent(QKeyEvent* event) {
 void SlotPanel::focusInEvent(QFocusEvent* event) {
   QWidget::focusInEvent(event);
   slotSwatch(selected_)->setFocusMark(true);
-  // The window reports the panel focused once this returns; the selected slot is reported after
-  // it, so that screen readers end on the slot.
-  QMetaObject::invokeMethod(
-      this,
-      [this] {
-        if (hasFocus()) reportSelectedFocused();
-      },
-      Qt::QueuedConnection);
+  ReportFocusedPartAfterFocusIn(this, [this] { return selectedSwatch(); });
 }
 
 void SlotPanel::focusOutEvent(QFocusEvent* event) {
@@ -273,7 +266,9 @@ void SlotPanel::select(int slot) {
   slotSwatch(selected_)->setFocusMark(false);
   selected_ = slot;
   slotSwatch(selected_)->setFocusMark(hasFocus());
-  if (hasFocus()) reportSelectedFocused();
+  if (QWidget* selected = selectedSwatch(); selected != nullptr && hasFocus()) {
+    ReportFocusedPart(selected);
+  }
 }
 
 // The digits typed stand in the selected slot's label, in the text colour rather than grey, and
@@ -294,10 +289,8 @@ void SlotPanel::enterTyped() {
   if (number && code <= kLastCode && selectedSlot() != 0) Q_EMIT codeTyped(selected_, code);
 }
 
-void SlotPanel::reportSelectedFocused() const {
-  if (selectedSlot() == 0) return;
-  QAccessibleEvent focused(slotSwatch(selected_), QAccessible::Focus);
-  QAccessible::updateAccessibility(&focused);
+QWidget* SlotPanel::selectedSwatch() const {
+  return selectedSlot() == 0 ? nullptr : slotSwatch(selected_);
 }
 
 }  // namespace tintara

@@ -74,7 +74,8 @@ class SlotPanel : public QWidget {
   void select(int slot);
   void showTyped(QString typed);
   void enterTyped();
-  void reportSelectedFocused() const;
+  // The selected slot's swatch; none while no slot is shown.
+  QWidget* selectedSwatch() const;
 
   std::array<ShapeControl*, kSlotCount> swatches_{};
   std::array<QLabel*, kSlotCount> labels_{};

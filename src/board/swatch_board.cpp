@@ -1,6 +1,5 @@
 #include "board/swatch_board.h"
 
-#include <QAccessible>
 #include <QKeyEvent>
 #include <QLabel>
 
@@ -137,14 +136,7 @@ void SwatchBoard::keyPressEvent(QKeyEvent* event) {
 void SwatchBoard::focusInEvent(QFocusEvent* event) {
   QWidget::focusInEvent(event);
   swatch(current_)->setFocusMark(true);
-  // The window reports the board focused once this returns; the current swatch is reported after
-  // it, so that screen readers end on the swatch.
-  QMetaObject::invokeMethod(
-      this,
-      [this] {
-        if (hasFocus()) reportCurrentFocused();
-      },
-      Qt::QueuedConnection);
+  ReportFocusedPartAfterFocusIn(this, [this] { return swatch(current_); });
 }
 
 void SwatchBoard::focusOutEvent(QFocusEvent* event) {
@@ -157,12 +149,7 @@ void SwatchBoard::makeCurrent(int code) {
   swatch(current_)->setFocusMark(false);
   current_ = code;
   swatch(current_)->setFocusMark(hasFocus());
-  if (hasFocus()) reportCurrentFocused();
-}
-
-void SwatchBoard::reportCurrentFocused() const {
-  QAccessibleEvent focused(swatch(current_), QAccessible::Focus);
-  QAccessible::updateAccessibility(&focused);
+  if (hasFocus()) ReportFocusedPart(swatch(current_));
 }
 
 }  // namespace tintara

@@ -54,7 +54,6 @@ class SwatchBoard : public QWidget {
   void endDrag(int code, const ShapeControl* target);
   void choose(int code);
   void makeCurrent(int code);
-  void reportCurrentFocused() const;
 
   std::array<ShapeControl*, kBoardSwatchCount> swatches_{};
   ShapeControl* sample_ = nullptr;
