@@ -12,18 +12,13 @@
 #include <string_view>
 #include <vector>
 
+#include "invariant.h"
 #include "paint/code_string.h"
 #include "paint/slot_tables.h"
 
 namespace {
 
 constexpr std::size_t kNone = std::string_view::npos;
-
-void Check(bool condition, const char* invariant) {
-  if (condition) return;
-  std::fprintf(stderr, "code string invariant violated: %s\n", invariant);
-  std::abort();
-}
 
 struct Token {
   std::string_view text;

@@ -14,14 +14,9 @@
 
 #include "cli/codes_file.h"
 #include "cli/output_names.h"
+#include "invariant.h"
 
 namespace {
-
-void Check(bool condition, const char* invariant) {
-  if (condition) return;
-  std::fprintf(stderr, "codes file invariant violated: %s\n", invariant);
-  std::abort();
-}
 
 std::vector<std::string_view> Components(std::string_view path) {
   std::vector<std::string_view> parts;

@@ -9,6 +9,7 @@
 #include <string>
 #include <string_view>
 
+#include "invariant.h"
 #include "platform/ini_file.h"
 
 namespace {
@@ -16,12 +17,6 @@ namespace {
 constexpr std::string_view kBlanks = " \t\r\v\f";
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 constexpr std::size_t kNone = std::string_view::npos;
-
-void Check(bool condition, const char* invariant) {
-  if (condition) return;
-  std::fprintf(stderr, "INI invariant violated: %s\n", invariant);
-  std::abort();
-}
 
 // The text up to the first newline, which is consumed with it; all of it when there is none.
 std::string_view TakeLine(std::string_view& input) {

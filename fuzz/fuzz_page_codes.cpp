@@ -10,15 +10,10 @@
 
 #include "formats/html_page.h"
 #include "formats/page_codes.h"
+#include "invariant.h"
 #include "platform/utf8.h"
 
 namespace {
-
-void Check(bool condition, const char* invariant) {
-  if (condition) return;
-  std::fprintf(stderr, "page codes invariant violated: %s\n", invariant);
-  std::abort();
-}
 
 bool IsUtf8(std::string_view text) {
   std::string again;

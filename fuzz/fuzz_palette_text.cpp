@@ -11,6 +11,7 @@
 #include <string_view>
 #include <vector>
 
+#include "invariant.h"
 #include "paint/painted_skin.h"
 #include "paint/palette_text.h"
 #include "paint/picture.h"
@@ -18,12 +19,6 @@
 #include "platform/bmp_writer.h"
 
 namespace {
-
-void Check(bool condition, const char* invariant) {
-  if (condition) return;
-  std::fprintf(stderr, "palette invariant violated: %s\n", invariant);
-  std::abort();
-}
 
 struct Bytes {
   const std::uint8_t* data;

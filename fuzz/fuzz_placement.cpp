@@ -10,14 +10,9 @@
 #include <vector>
 
 #include "app/showable_placement.h"
+#include "invariant.h"
 
 namespace {
-
-void Check(bool condition, const char* invariant) {
-  if (condition) return;
-  std::fprintf(stderr, "placement invariant violated: %s\n", invariant);
-  std::abort();
-}
 
 // The next number from the input, 0 once it is used up.
 struct Numbers {
