@@ -37,8 +37,10 @@ void PictureView::showPicture(std::shared_ptr<const Picture> picture) {
   shown_ = std::move(picture);
   picture_ = ImageOver(*shown_);
   frame_ = picture_;
-  setAccessibleName(
-      QStringLiteral("Picture, %1 by %2 pixels").arg(shown_->width).arg(shown_->height));
+  // Every edit shows a picture; screen readers hear of a new name only when the size changes.
+  const QString name =
+      QStringLiteral("Picture, %1 by %2 pixels").arg(shown_->width).arg(shown_->height);
+  if (name != accessibleName()) setAccessibleName(name);
   update();
 }
 
