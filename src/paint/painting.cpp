@@ -4,6 +4,7 @@
 #include "paint/image_loading.h"
 #include "paint/reference_palette.h"
 #include "platform/bmp_reader.h"
+#include "platform/path_names.h"
 #include "platform/shown_text.h"
 
 namespace tintara {
@@ -63,8 +64,8 @@ void RollRandomCodes(Document& document, const GroupChecks& groups, RandomGenera
 Expected<Bitmap> ReadBitmapToPaint(const std::string& path) {
   Expected<Bitmap> reading = ReadBmpFile(path);
   if (!reading) {
-    const std::string name = path.substr(path.find_last_of('/') + 1);
-    return Problem{"Cannot open " + ShownText(name) + ": " + reading.problem().message, path};
+    return Problem{"Cannot open " + ShownText(FileNameOf(path)) + ": " + reading.problem().message,
+                   path};
   }
   return reading;
 }
