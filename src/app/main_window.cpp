@@ -471,8 +471,8 @@ void MainWindow::fitWindow() {
                 style()->pixelMetric(QStyle::PM_ScrollBarExtent));
   pictureScroller_->resize(fit.view);
   QWidget* client = pictureScroller_->parentWidget();
-  client->setMinimumSize(client->childrenRect().bottomRight().x() + kClientMargin,
-                         client->childrenRect().bottomRight().y() + kClientMargin);
+  const QPoint farCorner = client->childrenRect().bottomRight();
+  client->setMinimumSize(farCorner.x() + kClientMargin, farCorner.y() + kClientMargin);
   resize(fit.window);
 }
 
