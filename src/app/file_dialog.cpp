@@ -40,14 +40,17 @@ std::optional<QString> AskTheUser(FileDialog& dialog, QWidget* parent) {
   for (const QString& filter : dialog.filters) filters << QtNameFilter(filter);
   box.setNameFilters(filters);
   if (!filters.isEmpty()) box.selectNameFilter(filters.first());
-  if (!dialog.fileName.isEmpty()) {
-    box.selectFile(dialog.fileName);
+  if (!dialog.folder.isEmpty()) {
+    box.setDirectory(dialog.folder);
   } else {
     // Not every user has a Pictures folder; the dialog would then open wherever it was started.
     const QString pictures = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
     box.setDirectory(QFileInfo(pictures).isDir() ? pictures : QDir::homePath());
-    if (!dialog.suggestedName.isEmpty())
-      box.selectFile(dialog.suggestedName + '.' + dialog.defaultExt);
+  }
+  if (!dialog.fileName.isEmpty()) {
+    box.selectFile(QFileInfo(dialog.fileName).fileName());
+  } else if (!dialog.suggestedName.isEmpty()) {
+    box.selectFile(dialog.suggestedName + '.' + dialog.defaultExt);
   }
   if (box.exec() != QDialog::Accepted || box.selectedFiles().isEmpty()) return std::nullopt;
   if (choice != nullptr) dialog.chosen = choice->currentIndex();

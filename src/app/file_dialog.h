@@ -10,7 +10,8 @@ class QWidget;
 namespace tintara {
 
 // A file dialog as a command keeps one: the command sets its default extension and filters,
-// and it remembers the name chosen the last time it closed with a choice. It never insists that
+// and it remembers the name chosen the last time it closed with a choice; the window sets the
+// folder it starts in. It never insists that
 // the file exists, and asks before overwriting only when told to.
 struct FileDialog {
   enum class Purpose { Open, Save };
@@ -19,8 +20,11 @@ struct FileDialog {
   QString defaultExt{};
   QStringList filters{};  // "Description (*.a;*.b)"; the first is selected
   QString fileName{};     // the last choice; empty at first
-  // The name offered before the first choice, without its extension, in the user's pictures.
+  // The name offered before the first choice, without its extension.
   QString suggestedName{};
+  // The folder the dialog starts in, offering the last choice's name there; empty for the user's
+  // pictures.
+  QString folder{};
   bool confirmOverwrite = false;
   // A choice offered beside the file name, such as "Scale": its label, its items, and the item
   // chosen, which the dialog also starts with. No choice when there are no items.

@@ -26,6 +26,7 @@
 #include "app/page_codes_dialog.h"
 #include "app/window_fit.h"
 #include "board/hint_switch.h"
+#include "board/notice.h"
 #include "board/picture_scroller.h"
 #include "board/picture_view.h"
 #include "board/qcolor_conversion.h"
@@ -106,11 +107,14 @@ MainWindow::MainWindow(ProgramFiles files, Desktop desktop, QWidget* parent)
     : StoredPlacementWindow(files.iniPath, kPlacementSection, desktop.reportError, parent),
       files_(std::move(files)),
       desktop_(std::move(desktop)),
+      lastFolder_(files_.iniPath),
+      recentFiles_(files_.iniPath),
+      chooseFile_(StartingInLastFolder(desktop_.chooseFile, lastFolder_)),
       runner_(StartUpDocument(files_.directory)),
       canvas_(DesignPicture()),
       random_(desktop_.randomSeed),
-      export_(desktop_.chooseFile, desktop_.openPage, desktop_.now),
-      skinExport_(desktop_.chooseFile),
+      export_(chooseFile_, desktop_.openPage, desktop_.now),
+      skinExport_(chooseFile_),
       pageDialog_(PageCodesDialog()) {
   setObjectName("Form1");
   setWindowTitle(QString(kDesignCaption) + "  v." + kVersionNumber);
@@ -260,7 +264,9 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void MainWindow::openBitmap(const QString& path) {
-  run(commands::LoadOtherBitmap(path.toStdString(), loadInputs()), Focus::EnlargeAfterLoad);
+  const CommandResult result =
+      run(commands::LoadOtherBitmap(path.toStdString(), loadInputs()), Focus::EnlargeAfterLoad);
+  if (result.loaded) recentFiles_.add(QFileInfo(path).absoluteFilePath());
 }
 
 void MainWindow::openDroppedFile(const QString& path) {
@@ -325,6 +331,14 @@ void MainWindow::reportProblem(const Problem& problem, Report report) {
 
 void MainWindow::tell(const std::optional<Problem>& problem) {
   if (problem) reportProblem(*problem, Report::Now);
+}
+
+void MainWindow::tellOutcome(const Expected<QString>& outcome) {
+  if (!outcome) {
+    reportProblem(outcome.problem(), Report::Now);
+  } else if (!outcome->isEmpty()) {
+    notice_->tell(*outcome);
+  }
 }
 
 std::string MainWindow::codeText() const { return codeEdit_->text().toStdString(); }

@@ -8,8 +8,10 @@
 
 #include "app/desktop.h"
 #include "app/file_dialog.h"
+#include "app/last_folder.h"
 #include "app/picture_export.h"
 #include "app/program_files.h"
+#include "app/recent_files.h"
 #include "app/skin_export.h"
 #include "app/stored_placement_window.h"
 #include "paint/bodies.h"
@@ -34,6 +36,7 @@ class QToolButton;
 namespace tintara {
 
 class AboutBox;
+class Notice;
 class PictureScroller;
 class PictureView;
 class SlotPanel;
@@ -105,6 +108,8 @@ class MainWindow : public StoredPlacementWindow {
   void reportProblem(const Problem& problem, Report report);
   // Tells a problem of what leaves the document as it is, when there is one.
   void tell(const std::optional<Problem>& problem);
+  // Tells its problem, or its notice when it has one.
+  void tellOutcome(const Expected<QString>& outcome);
 
   // The user's edits, as commands take them.
   std::string codeText() const;
@@ -143,6 +148,9 @@ class MainWindow : public StoredPlacementWindow {
 
   ProgramFiles files_;
   Desktop desktop_;
+  LastFolder lastFolder_;
+  RecentFiles recentFiles_;
+  FileChooser chooseFile_;  // the desktop's, starting in the last folder
   CommandRunner runner_;
   Canvas canvas_;
   RandomGenerator random_;
@@ -155,6 +163,7 @@ class MainWindow : public StoredPlacementWindow {
 
   PictureView* picture_ = nullptr;
   PictureScroller* pictureScroller_ = nullptr;
+  Notice* notice_ = nullptr;
   SwatchBoard* board_ = nullptr;
   SlotPanel* slots_ = nullptr;
   QCheckBox* enlarge_ = nullptr;

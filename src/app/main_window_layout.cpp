@@ -16,6 +16,7 @@
 #include "app/main_window.h"
 #include "board/control_factory.h"
 #include "board/control_names.h"
+#include "board/notice.h"
 #include "board/picture_scroller.h"
 #include "board/picture_view.h"
 #include "board/slot_panel.h"
@@ -62,6 +63,7 @@ void MainWindow::createControls() {
   // Reached by Tab, to scroll it with the keys; a click leaves the focus where it is.
   picture_->setFocusPolicy(Qt::TabFocus);
   pictureScroller_ = Named(new PictureScroller(picture_, client), "ImageScroll", {384, 8, 65, 153});
+  notice_ = new Notice(pictureScroller_);
   pictureScroller_->setFocusPolicy(Qt::NoFocus);  // the picture inside it takes the focus
   board_ = new SwatchBoard(client);
   QWidget* panel = createPanel(client);

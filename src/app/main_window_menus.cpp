@@ -10,6 +10,8 @@
 #include "app/catalogue_menus.h"
 #include "app/main_window.h"
 #include "app/menu_builder.h"
+#include "app/recent_files.h"
+#include "board/notice.h"
 #include "board/picture_view.h"
 #include "formats/page_codes.h"
 #include "formats/picture_files.h"
@@ -42,13 +44,13 @@ void MainWindow::createMenus() {
   saveSkin_ = AddItem(file, "SaveSkin1", "Save S&kin As...");
   saveSkin_->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
   connect(saveSkin_, &QAction::triggered, this, attempting([this] {
-            tell(skinExport_.SaveSkin(*document().model.work, picture(), PaintedTable(document()),
-                                      this));
+            tellOutcome(skinExport_.SaveSkin(*document().model.work, picture(),
+                                             PaintedTable(document()), this));
           }));
   exportPalette_ = AddItem(file, "ExportPalette1", "Export Pa&lette...");
   connect(exportPalette_, &QAction::triggered, this, attempting([this] {
-            tell(skinExport_.ExportPalette(*document().model.work, document().model.slots,
-                                           PaintedTable(document()), this));
+            tellOutcome(skinExport_.ExportPalette(*document().model.work, document().model.slots,
+                                                  PaintedTable(document()), this));
           }));
   AddSeparator(file, "N1");
   connect(new CatalogueMenus(file), &CatalogueMenus::entryChosen, this,
@@ -63,6 +65,8 @@ void MainWindow::createMenus() {
   QAction* loadOther = AddItem(file, "LoadOtherBitmap1", "Load Other Bitmap");
   loadOther->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
   connect(loadOther, &QAction::triggered, this, attempting([this] { loadOtherBitmap(); }));
+  connect(new RecentMenu(file, recentFiles_), &RecentMenu::fileChosen, this,
+          [this](const QString& path) { attempt([this, path] { openBitmap(path); }); });
   connect(AddItem(file, "LoadCodes1", "Load Codes from Pa&ge..."), &QAction::triggered, this,
           attempting([this] { loadCodesFromPage(); }));
   AddSeparator(file, "N3");
@@ -140,14 +144,14 @@ void MainWindow::toggleBlinkSlot() {
 
 void MainWindow::loadOtherBitmap() {
   otherBitmapDialog_.defaultExt = "bmp";
-  otherBitmapDialog_.filters = QStringList{"Bitmaps (*.bmp)"};
-  if (!Execute(otherBitmapDialog_, desktop_.chooseFile, this)) return;
+  otherBitmapDialog_.filters = QStringList{"Bitmaps (*.bmp)", "PNG skins (*.png)"};
+  if (!Execute(otherBitmapDialog_, chooseFile_, this)) return;
   openBitmap(otherBitmapDialog_.fileName);
 }
 
 // The page lists the edit box as it stands, applied or not.
 void MainWindow::loadCodesFromPage() {
-  if (!Execute(pageDialog_, desktop_.chooseFile, this)) return;
+  if (!Execute(pageDialog_, chooseFile_, this)) return;
   applyCodesOfPage(pageDialog_.fileName);
 }
 
@@ -164,18 +168,18 @@ void MainWindow::applyCodesOfPage(const QString& path) {
 void MainWindow::showGuide() {
   const QFileInfo guide(files_.guidePath);
   if (files_.guidePath.isEmpty() || !guide.isFile()) {
-    desktop_.reportError("The user guide is not installed.");
+    notice_->tell("The user guide is not installed.");
     return;
   }
   const QString path = guide.absoluteFilePath();
   if (!desktop_.openPage(path)) {
-    desktop_.reportError("The user guide is at " + QDir::toNativeSeparators(path) +
-                         ", but no program could be started to open it.");
+    notice_->tell("The user guide is at " + QDir::toNativeSeparators(path) +
+                  ", but no program could be started to open it.");
   }
 }
 
 void MainWindow::saveAsJpeg() {
-  tell(export_.SaveAsJpeg(picture(), codeEdit_->text(), startBrowser_->isChecked(), this));
+  tellOutcome(export_.SaveAsJpeg(picture(), codeEdit_->text(), startBrowser_->isChecked(), this));
 }
 
 // The picture stays converted when the file cannot be written.

@@ -23,10 +23,10 @@ class PictureExport {
   PictureExport(FileChooser chooser, PageOpener opener, std::function<QDateTime()> now);
 
   // Asks for the JPEG's name, then writes the JPEG and its page, and opens the page when
-  // openPage is set. Nothing happens when the user cancels. A page that no program could be
-  // opened with is a problem too, once both files are written, that says where it was saved.
-  [[nodiscard]] std::optional<Problem> SaveAsJpeg(const Picture& picture, const QString& codeText,
-                                                  bool openPage, QWidget* dialogParent);
+  // openPage is set. What comes back once both files are written says so, for a notice, or, when
+  // no program could open the page, says where it was saved; nothing when the user cancels.
+  [[nodiscard]] Expected<QString> SaveAsJpeg(const Picture& picture, const QString& codeText,
+                                             bool openPage, QWidget* dialogParent);
 
   // The name the save dialog offers before the first save, without its extension.
   void suggestName(const QString& name) { saveDialog_.suggestedName = name; }

@@ -1,5 +1,6 @@
 #include "app/skin_export.h"
 
+#include <QFileInfo>
 #include <algorithm>
 
 #include "formats/palette_file.h"
@@ -27,6 +28,8 @@ int ChosenScale(const FileDialog& dialog) {
   return kSkinScales[static_cast<std::size_t>(std::clamp(dialog.chosen, 0, last))];
 }
 
+QString ChosenFileName(const FileDialog& dialog) { return QFileInfo(dialog.fileName).fileName(); }
+
 }  // namespace
 
 SkinExport::SkinExport(FileChooser chooser)
@@ -42,26 +45,40 @@ void SkinExport::suggestName(const QString& name) {
   paletteDialog_.suggestedName = name;
 }
 
-std::optional<Problem> SkinExport::SaveSkin(const Bitmap& work, const Picture& picture,
-                                            const std::optional<DisplayTable>& paintedTable,
-                                            QWidget* dialogParent) {
+Expected<QString> SkinExport::SaveSkin(const Bitmap& work, const Picture& picture,
+                                       const std::optional<DisplayTable>& paintedTable,
+                                       QWidget* dialogParent) {
   if (!paintedTable) return Problem{"There is no skin to save yet: load a picture first."};
-  if (!Execute(skinDialog_, chooser_, dialogParent)) return std::nullopt;
-  return WriteSkin(skinDialog_.fileName.toStdString(), work, picture, *paintedTable,
-                   ChosenScale(skinDialog_));
+  if (!Execute(skinDialog_, chooser_, dialogParent)) return QString();
+  const int scale = ChosenScale(skinDialog_);
+  if (std::optional<Problem> problem =
+          WriteSkin(skinDialog_.fileName.toStdString(), work, picture, *paintedTable, scale)) {
+    return *std::move(problem);
+  }
+  return QStringLiteral("Saved %1, %2 x %3, %4")
+      .arg(ChosenFileName(skinDialog_))
+      .arg(picture.width * scale)
+      .arg(picture.height * scale)
+      .arg(work.hasColourTable() ? "indexed colour" : "true colour");
 }
 
-std::optional<Problem> SkinExport::ExportPalette(const Bitmap& work, const SlotRecords& slots,
-                                                 const std::optional<DisplayTable>& paintedTable,
-                                                 QWidget* dialogParent) {
+Expected<QString> SkinExport::ExportPalette(const Bitmap& work, const SlotRecords& slots,
+                                            const std::optional<DisplayTable>& paintedTable,
+                                            QWidget* dialogParent) {
   if (!paintedTable) return Problem{"There is no palette to export yet: load a picture first."};
   if (!work.hasColourTable()) {
     return Problem{
         "The picture has no palette to export: it has more than 8 bits a pixel and no colour "
         "table."};
   }
-  if (!Execute(paletteDialog_, chooser_, dialogParent)) return std::nullopt;
-  return WritePalette(paletteDialog_.fileName.toStdString(), work, slots, *paintedTable);
+  if (!Execute(paletteDialog_, chooser_, dialogParent)) return QString();
+  if (std::optional<Problem> problem =
+          WritePalette(paletteDialog_.fileName.toStdString(), work, slots, *paintedTable)) {
+    return *std::move(problem);
+  }
+  return QStringLiteral("Exported the palette to %1, %2 colours")
+      .arg(ChosenFileName(paletteDialog_))
+      .arg(work.colourTable.size());
 }
 
 }  // namespace tintara

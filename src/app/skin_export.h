@@ -15,10 +15,10 @@ namespace tintara {
 struct Picture;
 
 // "Save Skin As..." and "Export Palette...": each asks for a name and writes the painted skin
-// (WriteSkin) or its palette (WritePalette), with their refusals and failures; nothing comes back
-// when the file is written or the user cancels. Before any dialog, a command with nothing painted
-// yet is refused. Each dialog asks before a file is overwritten and remembers the name chosen
-// last.
+// (WriteSkin) or its palette (WritePalette), with their refusals and failures. What comes back
+// when the file is written says what was saved, for a notice; nothing when the user cancels.
+// Before any dialog, a command with nothing painted yet is refused. Each dialog asks before a file
+// is overwritten and remembers the name chosen last.
 class SkinExport {
  public:
   explicit SkinExport(FileChooser chooser);
@@ -27,14 +27,14 @@ class SkinExport {
   void suggestName(const QString& name);
 
   // Asks for the name and the scale (the last chosen is offered again), then writes the skin.
-  [[nodiscard]] std::optional<Problem> SaveSkin(const Bitmap& work, const Picture& picture,
-                                                const std::optional<DisplayTable>& paintedTable,
-                                                QWidget* dialogParent);
+  [[nodiscard]] Expected<QString> SaveSkin(const Bitmap& work, const Picture& picture,
+                                           const std::optional<DisplayTable>& paintedTable,
+                                           QWidget* dialogParent);
   // Asks for the name, then writes the palette. A picture without a colour table has no palette,
   // and is refused before the dialog.
-  [[nodiscard]] std::optional<Problem> ExportPalette(
-      const Bitmap& work, const SlotRecords& slots, const std::optional<DisplayTable>& paintedTable,
-      QWidget* dialogParent);
+  [[nodiscard]] Expected<QString> ExportPalette(const Bitmap& work, const SlotRecords& slots,
+                                                const std::optional<DisplayTable>& paintedTable,
+                                                QWidget* dialogParent);
 
  private:
   FileChooser chooser_;

@@ -6,6 +6,7 @@
 
 #include "board/caption_button.h"
 #include "board/control_names.h"
+#include "board/notice.h"
 #include "board/shape_control.h"
 #include "board/slot_panel.h"
 #include "board/swatch_board.h"
@@ -199,6 +200,17 @@ class CaptionButtonAccessible : public QAccessibleWidget {
   CaptionButton* button() const { return static_cast<CaptionButton*>(widget()); }
 };
 
+// An alert named by its text: readers announce an alert as it appears.
+class NoticeAlert : public QAccessibleWidget {
+ public:
+  explicit NoticeAlert(Notice* notice) : QAccessibleWidget(notice, QAccessible::AlertMessage) {}
+
+  QString text(QAccessible::Text type) const override {
+    if (type == QAccessible::Name) return static_cast<QLabel*>(widget())->text();
+    return QAccessibleWidget::text(type);
+  }
+};
+
 bool IsClass(const QString& className, const QMetaObject& type) {
   return className == QLatin1String(type.className());
 }
@@ -212,6 +224,9 @@ QAccessibleInterface* AccessibleView(const QString& className, QObject* object) 
   }
   if (IsClass(className, CaptionButton::staticMetaObject)) {
     return new CaptionButtonAccessible(static_cast<CaptionButton*>(object));
+  }
+  if (IsClass(className, Notice::staticMetaObject)) {
+    return new NoticeAlert(static_cast<Notice*>(object));
   }
   if (IsClass(className, ShapeControl::staticMetaObject)) {
     auto* swatch = static_cast<ShapeControl*>(object);

@@ -1,8 +1,10 @@
 // The window hands the shown picture, the edit box text and the browser option to the export;
 // what the export writes is the export's own tests.
+#include <QAccessible>
 #include <QCheckBox>
 #include <QDir>
 #include <QLineEdit>
+#include <QTest>
 
 #include "app/window_fixture.h"
 #include "board/picture_view.h"
@@ -70,6 +72,35 @@ TEST_F(Export, WithTheBrowserOptionOffNothingIsOpened) {
   SaveAs("Quiet.jpg");
   EXPECT_TRUE(QFile::exists(path("quiet.htm")));
   EXPECT_TRUE(opened_.isEmpty());
+}
+
+TEST_F(Export, ASaveIsToldByANoticeThatReadersSeeAsAnAlert) {
+  window_->show();
+  dialogs_.chosen = path("skin.png");
+  action("SaveSkin1")->trigger();
+  EXPECT_TRUE(errors_.isEmpty()) << errors_.join('\n').toStdString();
+  ASSERT_TRUE(notice()->isVisible());
+  EXPECT_TRUE(notice()->text().startsWith("Saved skin.png")) << notice()->text().toStdString();
+  QAccessibleInterface* alert = QAccessible::queryAccessibleInterface(notice());
+  ASSERT_NE(alert, nullptr);
+  EXPECT_EQ(alert->role(), QAccessible::AlertMessage);
+  EXPECT_EQ(alert->text(QAccessible::Name), notice()->text());
+  QTest::mouseClick(notice(), Qt::LeftButton);
+  EXPECT_FALSE(notice()->isVisible());
+}
+
+TEST_F(Export, EveryDialogStartsWhereTheLastChoiceOfAnyWasAcrossStarts) {
+  const QString folder = path("a=b\n[Folders]");
+  ASSERT_TRUE(QDir().mkpath(folder));
+  SaveAs("a=b\n[Folders]/Red.jpg");
+  dialogs_.chosen = std::nullopt;
+  action("SaveSkin1")->trigger();
+  StartWindow();
+  action("LoadOtherBitmap1")->trigger();
+  ASSERT_EQ(dialogs_.asked.size(), 3u);
+  EXPECT_EQ(dialogs_.asked[0].folder, "");
+  EXPECT_EQ(dialogs_.asked[1].folder, folder);
+  EXPECT_EQ(dialogs_.asked[2].folder, folder);
 }
 
 TEST_F(Export, AFileThatCannotBeCreatedIsReported) {

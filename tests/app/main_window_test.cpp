@@ -98,9 +98,11 @@ TEST_F(StartUp, MenusCarryTheirCaptionsAndStates) {
   EXPECT_FALSE(action("Undo1")->isEnabled());
   EXPECT_FALSE(action("Redo1")->isEnabled());
   const QList<QAction*> file = control<QMenu>("File1")->actions();
-  ASSERT_EQ(file.size(), 15);
+  ASSERT_EQ(file.size(), 16);
   EXPECT_EQ(file.first()->objectName(), "Save1");
-  EXPECT_EQ(file[file.size() - 4]->objectName(), "LoadOtherBitmap1");
+  EXPECT_EQ(file[file.size() - 5]->objectName(), "LoadOtherBitmap1");
+  ASSERT_NE(file[file.size() - 4]->menu(), nullptr);
+  EXPECT_EQ(file[file.size() - 4]->menu()->objectName(), "OpenRecent1");
   EXPECT_EQ(file[file.size() - 3]->objectName(), "LoadCodes1");
   EXPECT_EQ(file[file.size() - 2]->objectName(), "N3");
   EXPECT_EQ(file.last()->objectName(), "Exit1");

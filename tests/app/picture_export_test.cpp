@@ -38,8 +38,12 @@ class JpegExport : public ::testing::Test {
   // What the command met; empty when it met nothing.
   QString ProblemSaving(std::optional<QString> chosen, const QString& code = {},
                         bool openPage = true) {
+    return MessageOf(Saving(std::move(chosen), code, openPage));
+  }
+  Expected<QString> Saving(std::optional<QString> chosen, const QString& code = {},
+                           bool openPage = true) {
     chosen_ = std::move(chosen);
-    return MessageOf(export_.SaveAsJpeg(picture_, code, openPage, nullptr));
+    return export_.SaveAsJpeg(picture_, code, openPage, nullptr);
   }
 
   QTemporaryDir dir_;
@@ -103,10 +107,21 @@ TEST_F(JpegExport, AFileThatCannotBeWrittenOpensNoPage) {
   EXPECT_TRUE(opened_.isEmpty());
 }
 
-TEST_F(JpegExport, APageNoProgramCanOpenIsReportedWithWhereItWasSaved) {
+TEST_F(JpegExport, ASaveTellsWhatItWrote) {
+  const Expected<QString> saved = Saving(path("Red.jpg"));
+  ASSERT_TRUE(saved);
+  EXPECT_EQ(*saved,
+            QString("Saved Red.jpg, %1 x %2, and its page red.htm").arg(kWidth).arg(kHeight));
+  EXPECT_EQ(Saving(std::nullopt)->toStdString(), "");
+}
+
+// The files are saved: nothing is lost, so it is told as a success is.
+TEST_F(JpegExport, APageNoProgramCanOpenIsToldWithWhereItWasSaved) {
   opens_ = false;
-  EXPECT_EQ(ProblemSaving(path("Red.jpg")), "The page was saved as " + path("red.htm") +
-                                                ", but no program could be started to open it.");
+  const Expected<QString> saved = Saving(path("Red.jpg"));
+  ASSERT_TRUE(saved);
+  EXPECT_EQ(*saved, "The page was saved as " + path("red.htm") +
+                        ", but no program could be started to open it.");
   EXPECT_EQ(files(), (QStringList{"red.htm", "Red.jpg"}));
   EXPECT_EQ(opened_, QStringList{path("red.htm")});
 }

@@ -83,6 +83,20 @@ TEST_F(SkinExportTest, TheDialogOffersPngThenBmpAndTheScaleAndRemembersBoth) {
   EXPECT_EQ(QImage(path("Two.png")).size(), QSize(kWidth * 4, kHeight * 4));
 }
 
+TEST_F(SkinExportTest, EachSaveTellsWhatItWrote) {
+  chosen_ = path("Big.png");
+  scaleItem_ = 1;
+  const Expected<QString> skin = export_.SaveSkin(work_, picture_, paintedTable(), nullptr);
+  ASSERT_TRUE(skin);
+  EXPECT_EQ(*skin,
+            QString("Saved Big.png, %1 x %2, indexed colour").arg(kWidth * 2).arg(kHeight * 2));
+  chosen_ = path("Big.gpl");
+  const Expected<QString> palette = export_.ExportPalette(work_, slots_, paintedTable(), nullptr);
+  ASSERT_TRUE(palette);
+  EXPECT_EQ(*palette,
+            QString("Exported the palette to Big.gpl, %1 colours").arg(work_.colourTable.size()));
+}
+
 TEST_F(SkinExportTest, CancelWritesNothing) {
   SaveSkin(std::nullopt);
   ExportPalette(std::nullopt);

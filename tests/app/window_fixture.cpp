@@ -25,8 +25,8 @@ MainWindow& WindowTest::StartWindow() {
   Desktop desktop;
   desktop.reportError = [this](const QString& message) { errors_ << message; };
   desktop.chooseFile = [this](FileDialog& dialog, QWidget*) {
-    dialogs_.asked.push_back(
-        {dialog.purpose, dialog.defaultExt, dialog.filters, dialog.fileName, dialog.suggestedName});
+    dialogs_.asked.push_back({dialog.purpose, dialog.defaultExt, dialog.filters, dialog.fileName,
+                              dialog.suggestedName, dialog.folder});
     if (!dialog.choices.isEmpty()) dialog.chosen = dialogs_.choice;
     return dialogs_.chosen;
   };

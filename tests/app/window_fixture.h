@@ -28,6 +28,7 @@ class WindowTest : public ::testing::Test {
     QStringList filters;
     QString fileName;
     QString suggestedName;
+    QString folder;
   };
   struct DialogAnswers {
     std::optional<QString> chosen;
@@ -53,6 +54,7 @@ class WindowTest : public ::testing::Test {
   ShapeControl* shape(int number) const { return control<ShapeControl>(ShapeName(number)); }
   QLabel* label(int number) const { return control<QLabel>(QStringLiteral("Label%1").arg(number)); }
   QAction* action(const QString& name) const { return control<QAction>(name); }
+  QLabel* notice() const { return control<QLabel>("Notice"); }
   const Document& document() const { return window_->document(); }
 
   std::unique_ptr<MainWindow> window_;

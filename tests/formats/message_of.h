@@ -12,4 +12,9 @@ inline QString MessageOf(const std::optional<Problem>& problem) {
   return problem ? QString::fromStdString(problem->message) : QString();
 }
 
+// The same for a call that tells what it did when it succeeds.
+inline QString MessageOf(const Expected<QString>& outcome) {
+  return outcome ? QString() : QString::fromStdString(outcome.problem().message);
+}
+
 }  // namespace tintara

@@ -1,0 +1,66 @@
+#include "board/notice.h"
+
+#include <QAccessible>
+#include <QEvent>
+#include <QMouseEvent>
+#include <algorithm>
+
+#include "board/accessible_views.h"
+
+namespace tintara {
+namespace {
+
+// Long enough to read a short sentence twice, longer for a long one.
+int ShownMilliseconds(const QString& text) {
+  return std::clamp(3000 + 60 * static_cast<int>(text.size()), 4000, 10000);
+}
+
+}  // namespace
+
+Notice::Notice(QWidget* over) : QLabel(over) {
+  InstallAccessibleViews();
+  setObjectName("Notice");
+  setWordWrap(true);
+  setMargin(6);
+  setAutoFillBackground(true);
+  setFrameShape(QFrame::Box);
+  // The colours of a tooltip: a system's notes look like this, and they stand out from any skin.
+  setForegroundRole(QPalette::ToolTipText);
+  setBackgroundRole(QPalette::ToolTipBase);
+  hide();
+  timer_.setSingleShot(true);
+  connect(&timer_, &QTimer::timeout, this, &QWidget::hide);
+  over->installEventFilter(this);
+}
+
+void Notice::tell(const QString& text) {
+  setText(text);
+  place();
+  if (isVisible()) {
+    QAccessibleEvent renamed(this, QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&renamed);
+  }
+  show();
+  raise();
+  timer_.start(ShownMilliseconds(text));
+}
+
+bool Notice::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == parent() && event->type() == QEvent::Resize && isVisible()) place();
+  return QLabel::eventFilter(watched, event);
+}
+
+void Notice::mousePressEvent(QMouseEvent* event) {
+  timer_.stop();
+  hide();
+  event->accept();
+}
+
+void Notice::place() {
+  const QWidget* over = parentWidget();
+  const int width = over->width();
+  const int height = std::min(heightForWidth(width), over->height());
+  setGeometry(0, over->height() - height, width, height);
+}
+
+}  // namespace tintara

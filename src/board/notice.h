@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QLabel>
+#include <QTimer>
+
+namespace tintara {
+
+// A short word to the user that needs no answer: a save done, or a failure that lost nothing. It
+// lies over the bottom of the view it is given, so that nothing else moves or changes size, and
+// goes away by itself after a few seconds, or at a click. Screen readers see it as an alert named
+// by its text, announced when it appears.
+class Notice : public QLabel {
+  Q_OBJECT
+
+ public:
+  explicit Notice(QWidget* over);
+
+  // Shows the text, in place of any notice still showing, for a time that grows with its length.
+  void tell(const QString& text);
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
+
+ private:
+  void place();
+
+  QTimer timer_;
+};
+
+}  // namespace tintara
