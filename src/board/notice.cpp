@@ -17,7 +17,7 @@ int ShownMilliseconds(const QString& text) {
 
 }  // namespace
 
-Notice::Notice(QWidget* over) : QLabel(over) {
+Notice::Notice(QWidget* over) : QLabel(over->parentWidget()), over_(over) {
   InstallAccessibleViews();
   setObjectName("Notice");
   setWordWrap(true);
@@ -46,7 +46,8 @@ void Notice::tell(const QString& text) {
 }
 
 bool Notice::eventFilter(QObject* watched, QEvent* event) {
-  if (watched == parent() && event->type() == QEvent::Resize && isVisible()) place();
+  const bool moved = event->type() == QEvent::Resize || event->type() == QEvent::Move;
+  if (watched == over_ && moved && isVisible()) place();
   return QLabel::eventFilter(watched, event);
 }
 
@@ -57,10 +58,13 @@ void Notice::mousePressEvent(QMouseEvent* event) {
 }
 
 void Notice::place() {
-  const QWidget* over = parentWidget();
-  const int width = over->width();
-  const int height = std::min(heightForWidth(width), over->height());
-  setGeometry(0, over->height() - height, width, height);
+  // Wide enough for a file name and its size on one line.
+  constexpr int kReadableWidth = 320;
+  const QRect view = over_->geometry();
+  const int width = std::min(std::max(view.width(), kReadableWidth), parentWidget()->width());
+  const int height = heightForWidth(width);
+  setGeometry(std::max(0, view.right() + 1 - width), std::max(0, view.bottom() + 1 - height), width,
+              height);
 }
 
 }  // namespace tintara

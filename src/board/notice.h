@@ -7,7 +7,8 @@ namespace tintara {
 
 // A short word to the user that needs no answer: a save done, or a failure that lost nothing. It
 // lies over the bottom of the view it is given, so that nothing else moves or changes size, and
-// goes away by itself after a few seconds, or at a click. Screen readers see it as an alert named
+// reaches left beyond a narrow view, over its neighbours, to stay readable. It goes away by itself
+// after a few seconds, or at a click. Screen readers see it as an alert named
 // by its text, announced when it appears.
 class Notice : public QLabel {
   Q_OBJECT
@@ -25,6 +26,7 @@ class Notice : public QLabel {
  private:
   void place();
 
+  QWidget* over_;
   QTimer timer_;
 };
 
