@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "emblem.h"
+#include "small_icon.h"
 
 namespace tintara::artgen {
 
@@ -65,6 +66,7 @@ std::uint32_t ToPixel(const Premultiplied& p) {
 }  // namespace
 
 std::vector<std::uint32_t> DrawIcon(int size) {
+  if (std::optional<std::vector<std::uint32_t>> drawn = DrawSmallIcon(size)) return *drawn;
   const Bitmap emblem = DrawOutlinedEmblem();
   const Rect figure = FigureBounds(emblem);
 

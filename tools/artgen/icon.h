@@ -12,7 +12,8 @@ inline constexpr std::array<int, 7> kIconSizes = {16, 24, 32, 48, 64, 128, 256};
 inline constexpr int kWindowIconSize = 64;
 
 // The program's icon: the emblem without its backdrop, outlined and centred in a transparent
-// square of size x size pixels. Pixels are 0xAARRGGBB, rows top to bottom.
+// square of size x size pixels; at the smallest sizes, a simpler figure drawn for its size. Pixels
+// are 0xAARRGGBB, rows top to bottom.
 std::vector<std::uint32_t> DrawIcon(int size);
 
 }  // namespace tintara::artgen
