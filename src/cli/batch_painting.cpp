@@ -62,9 +62,9 @@ Expected<Document> Load(const std::string& path) {
 
 // Puts a file whose content is whole into a temporary file of its own.
 bool StageWhole(const FileContent& file, Made& made) {
-  std::optional<StagedFile> staged = StageFile(file.path, file.bytes);
+  Expected<StagedFile> staged = StageFile(file.path, file.bytes);
   if (!staged) {
-    made.problem = CannotCreate(file.path).message;
+    made.problem = CannotCreate(file.path, staged.problem().message).message;
     return false;
   }
   made.files.push_back(std::move(*staged));
@@ -100,20 +100,26 @@ bool StageJpeg(const PaintRequest& request, const Document& painted, const std::
     DrawRowThroughTable(work, table, y, buffer);
     return static_cast<const std::uint32_t*>(buffer);
   };
-  std::optional<StagedFile> staged = StartStagedFile(path);
-  const auto append = [&staged](std::span<const std::uint8_t> piece) {
-    return AppendToStagedFile(*staged, piece);
+  Expected<StagedFile> staged = StartStagedFile(path);
+  if (!staged) {
+    made.problem = CannotCreate(path, staged.problem().message).message;
+    return false;
+  }
+  Written appended;
+  const auto append = [&](std::span<const std::uint8_t> piece) {
+    appended = AppendToStagedFile(*staged, piece);
+    return static_cast<bool>(appended);
   };
   bool encoded = false;
   try {
-    encoded = staged && EncodeJpegRowsTo(work.width, work.height, row, append);
+    encoded = EncodeJpegRowsTo(work.width, work.height, row, append);
   } catch (...) {  // out of memory: the temporary file goes too
     Discard(*staged);
     throw;
   }
   if (!encoded) {
-    if (staged) Discard(*staged);
-    made.problem = CannotCreate(path).message;
+    Discard(*staged);
+    made.problem = (appended ? CannotEncode(path) : CannotCreate(path, appended.reason)).message;
     return false;
   }
   made.files.push_back(std::move(*staged));
@@ -214,13 +220,14 @@ void Commit(std::vector<Made>& made) {
       owners.emplace_back(i, f);
     }
   }
-  const std::vector<bool> placed = batch.Commit();
+  const std::vector<Written> placed = batch.Commit();
   for (std::size_t k = 0; k < placed.size(); ++k) {
     if (placed[k]) continue;
     Made& painting = made[owners[k].first];
     painting.failed = true;
-    if (!painting.problem)
-      painting.problem = CannotCreate(painting.paths[owners[k].second]).message;
+    if (!painting.problem) {
+      painting.problem = CannotCreate(painting.paths[owners[k].second], placed[k].reason).message;
+    }
   }
 }
 

@@ -165,7 +165,7 @@ TEST_F(PaintCommand, AnOutputThatCannotBeWrittenLeavesTheOthersWhole) {
   QDir().mkpath("out-2.bmp/taken");  // a folder where the second output goes
   EXPECT_EQ(Run({"BODY.BMP", "--codes-file", "codes.txt", "--output", "out-{n}.bmp", "-j", "2"}),
             kSomethingBad);
-  EXPECT_EQ(errors_.str(), "tintara: Cannot create file out-2.bmp\n");
+  EXPECT_EQ(errors_.str(), "tintara: Cannot create file out-2.bmp: it is a folder\n");
   EXPECT_EQ(TableColour("out-1.bmp", 32), ReferenceColour(1));
   EXPECT_EQ(TableColour("out-3.bmp", 32), ReferenceColour(3));
 }
