@@ -6,8 +6,10 @@
 #include <exception>
 #include <filesystem>
 #include <future>
+#include <map>
 #include <mutex>
 #include <optional>
+#include <set>
 #include <thread>
 
 #include "cli/codes_file.h"
@@ -20,6 +22,7 @@
 #include "paint/painting.h"
 #include "paint/recolour.h"
 #include "platform/file_batch.h"
+#include "platform/folders.h"
 #include "platform/jpeg_writer.h"
 #include "platform/path_names.h"
 #include "platform/shown_text.h"
@@ -51,7 +54,24 @@ struct Made {
   std::vector<StagedFile> files;
   std::vector<std::string> paths;
   std::optional<std::string> problem;
+  std::optional<Problem> folderProblem;  // told once for all the outputs of the folder
   bool failed = false;
+};
+
+// The folders the outputs go into, each made and checked once, on whichever thread needs it first,
+// so that a folder that cannot be made or written into stops its outputs without trying each.
+class OutputFolders {
+ public:
+  const std::optional<Problem>& Prepare(const std::string& folder) {
+    const std::lock_guard lock(mutex_);
+    const auto [found, added] = prepared_.try_emplace(folder);
+    if (added) found->second = MakeFolderToWriteInto(folder);
+    return found->second;
+  }
+
+ private:
+  std::mutex mutex_;
+  std::map<std::string, std::optional<Problem>> prepared_;  // nodes stay where they are
 };
 
 Expected<Document> Load(const std::string& path) {
@@ -138,7 +158,8 @@ bool StageJpeg(const PaintRequest& request, const Document& painted, const std::
 
 // Paints and encodes, and writes each file into a temporary file of its own; every code string
 // starts from the picture as loaded.
-void Make(const PaintRequest& request, const Painting& painting, Canvas& canvas, Made& made) {
+void Make(const PaintRequest& request, const Painting& painting, Canvas& canvas,
+          OutputFolders& folders, Made& made) {
   Input& input = *painting.input;
   std::call_once(input.once, [&] { input.loaded.emplace(Load(input.path)); });
   const Expected<Document>& loaded = *input.loaded;
@@ -174,26 +195,23 @@ void Make(const PaintRequest& request, const Painting& painting, Canvas& canvas,
   }
   const std::string path = OutputPath(request.pattern, StemOf(input.path),
                                       painting.codes == nullptr ? 1 : painting.codes->line);
-  // The folders the pattern names are made as needed; one that cannot be made shows as the file
-  // that cannot be created.
-  if (const std::filesystem::path folder = std::filesystem::path(path).parent_path();
-      !folder.empty()) {
-    std::error_code ignored;
-    std::filesystem::create_directories(folder, ignored);
-  }
+  // The folders the pattern names are made as needed.
+  made.folderProblem = folders.Prepare(std::filesystem::path(path).parent_path().string());
+  if (made.folderProblem) return;
   made.failed = request.type == "jpg" ? !StageJpeg(request, painted, path, made)
                                       : !StageSkin(request, painted, canvas, path, made);
 }
 
 // Makes the paintings, `jobs` at a time, each worker with a picture of its own.
-std::vector<Made> MakeAll(const PaintRequest& request, const std::vector<Painting>& paintings) {
+std::vector<Made> MakeAll(const PaintRequest& request, const std::vector<Painting>& paintings,
+                          OutputFolders& folders) {
   std::vector<Made> made(paintings.size());
   std::atomic<std::size_t> next = 0;
   const auto work = [&] {
     Canvas canvas{Picture{}};
     for (std::size_t i = next++; i < paintings.size(); i = next++) {
       try {
-        Make(request, paintings[i], canvas, made[i]);
+        Make(request, paintings[i], canvas, folders, made[i]);
       } catch (const std::exception& error) {
         made[i].problem = error.what();
         made[i].failed = true;
@@ -235,9 +253,14 @@ void Commit(std::vector<Made>& made) {
 
 bool PaintAll(const PaintRequest& request, std::ostream& errors) {
   bool allWritten = true;
+  OutputFolders folders;
+  std::set<std::string> foldersTold;
   const auto report = [&](const std::vector<Made>& made) {
     for (const Made& painting : made) {
       if (painting.problem) errors << "tintara: " << *painting.problem << '\n';
+      if (painting.folderProblem && foldersTold.insert(painting.folderProblem->file).second) {
+        errors << "tintara: " << painting.folderProblem->message << '\n';
+      }
       allWritten = allWritten && !painting.failed;
     }
   };
@@ -251,7 +274,7 @@ bool PaintAll(const PaintRequest& request, std::ostream& errors) {
   std::future<void> placed;
   const auto makeGroup = [&] {
     if (group.empty()) return;
-    std::vector<Made> made = MakeAll(request, group);
+    std::vector<Made> made = MakeAll(request, group, folders);
     group.clear();
     groupCodes.clear();
     if (placed.valid()) {

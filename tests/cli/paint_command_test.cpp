@@ -170,6 +170,15 @@ TEST_F(PaintCommand, AnOutputThatCannotBeWrittenLeavesTheOthersWhole) {
   EXPECT_EQ(TableColour("out-3.bmp", 32), ReferenceColour(3));
 }
 
+// However many outputs go into it, a folder that cannot be made is told once, with why.
+TEST_F(PaintCommand, AFolderThatCannotBeMadeIsToldOnce) {
+  Store("codes.txt", "1\n2\n3\n");
+  Store("out", "a file where the folder would go");
+  EXPECT_EQ(Run({"BODY.BMP", "--codes-file", "codes.txt", "--output", "out/{n}/skin.png"}),
+            kSomethingBad);
+  EXPECT_EQ(errors_.str(), "tintara: Cannot create folder out: a file stands in its place\n");
+}
+
 TEST_F(PaintCommand, AnInputThatCannotBeReadIsToldOnceAndTheOthersAreWritten) {
   EXPECT_EQ(Run({"NOPE.BMP", "BODY.BMP", "--codes", "5", "--output", "{name}.png"}), kSomethingBad);
   EXPECT_EQ(errors_.str(), "tintara: Cannot open NOPE.BMP: the file does not exist\n");
