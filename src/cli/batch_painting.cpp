@@ -305,10 +305,16 @@ bool PaintAll(const PaintRequest& request, std::ostream& errors) {
       add(input, CodeString{*request.codes, 1, "", {}}, true);
     } else if (!request.codesFile) {
       add(input, std::nullopt, true);
+    } else if (*request.codesFile == kStandardInput) {
+      bool first = true;
+      for (const CodeString& codes : request.standardInputCodes) {
+        add(input, codes, first);
+        first = false;
+      }
     } else if (Expected<CodesFile> file = CodesFile::Open(*request.codesFile); !file) {
       finish();  // what comes before is told first
-      errors << "tintara: " << ShownText(*request.codesFile) << ": " << file.problem().message
-             << '\n';
+      errors << "tintara: " << ShownCodesFileName(*request.codesFile) << ": "
+             << file.problem().message << '\n';
       allWritten = false;
     } else {
       bool first = true;

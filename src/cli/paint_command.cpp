@@ -49,10 +49,17 @@ std::string OutputType(const std::string& pattern) {
   return suffix == "jpeg" ? "jpg" : suffix;
 }
 
-// How many code strings the codes file holds, counted up to two: a file of one needs no {n}.
-Expected<int> CodeStringsUpToTwo(const std::string& path) {
-  Expected<CodesFile> file = CodesFile::Open(path);
+// How many code strings the request's codes file holds, counted up to two: a file of one needs no
+// {n}. Standard input can be read only once: its code strings are all kept in the request.
+Expected<int> CodeStringsUpToTwo(PaintRequest& request) {
+  Expected<CodesFile> file = CodesFile::Open(*request.codesFile);
   if (!file) return std::move(file).problem();
+  if (*request.codesFile == kStandardInput) {
+    while (std::optional<CodeString> codes = file->Next()) {
+      request.standardInputCodes.push_back(std::move(*codes));
+    }
+    return static_cast<int>(std::min<std::size_t>(request.standardInputCodes.size(), 2));
+  }
   int count = 0;
   while (count < 2 && file->Next()) ++count;
   return count;
@@ -99,12 +106,11 @@ std::variant<PaintRequest, Failure> ReadRequest(const std::vector<std::string>& 
   int codeStrings = 1;
   if (given.has("codes-file")) {
     request.codesFile = given.value("codes-file");
-    const Expected<int> count = CodeStringsUpToTwo(*request.codesFile);
-    if (!count) {
-      return Failure{kSomethingBad,
-                     "tintara: " + ShownText(*request.codesFile) + ": " + count.problem().message};
-    }
-    if (*count == 0) return usage(ShownText(*request.codesFile) + " holds no code string.");
+    const Expected<int> count = CodeStringsUpToTwo(request);
+    const std::string shownName = ShownCodesFileName(*request.codesFile);
+    if (!count)
+      return Failure{kSomethingBad, "tintara: " + shownName + ": " + count.problem().message};
+    if (*count == 0) return usage(shownName + " holds no code string.");
     codeStrings = *count;
   }
   if (given.has("seed") && !given.has("random")) return usage("--seed goes with --random.");

@@ -119,6 +119,14 @@ Expected<std::size_t> ReadOnlyFile::ReadAt(std::size_t offset,
   return done;
 }
 
+Expected<std::size_t> ReadStandardInput(std::span<std::uint8_t> piece) {
+  while (true) {
+    const ssize_t got = ::read(STDIN_FILENO, piece.data(), piece.size());
+    if (got >= 0) return static_cast<std::size_t>(got);
+    if (errno != EINTR) return Problem{OpenProblem(errno)};
+  }
+}
+
 Expected<std::vector<std::uint8_t>> ReadWholeFile(const std::string& path, std::size_t maxBytes) {
   Expected<ReadOnlyFile> file = ReadOnlyFile::Open(path, maxBytes);
   if (!file) return std::move(file).problem();

@@ -39,6 +39,10 @@ class ReadOnlyFile {
   std::size_t size_;
 };
 
+// Reads what standard input holds next into the piece, waiting for it when there is none yet: how
+// many bytes, 0 only where it ends, or the problem.
+Expected<std::size_t> ReadStandardInput(std::span<std::uint8_t> piece);
+
 // Reads a whole regular file of at most maxBytes bytes, refused as ReadOnlyFile::Open refuses.
 Expected<std::vector<std::uint8_t>> ReadWholeFile(const std::string& path, std::size_t maxBytes);
 

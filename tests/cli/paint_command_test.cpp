@@ -1,6 +1,8 @@
 #include "cli/paint_command.h"
 
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <algorithm>
 
@@ -168,6 +170,31 @@ TEST_F(PaintCommand, AnOutputThatCannotBeWrittenLeavesTheOthersWhole) {
   EXPECT_EQ(errors_.str(), "tintara: Cannot create file out-2.bmp: it is a folder\n");
   EXPECT_EQ(TableColour("out-1.bmp", 32), ReferenceColour(1));
   EXPECT_EQ(TableColour("out-3.bmp", 32), ReferenceColour(3));
+}
+
+// Standard input is a pipe: it is read once, as it comes, for every input.
+TEST_F(PaintCommand, CodeStringsComeFromStandardInputForEveryInput) {
+  ASSERT_TRUE(QFile::copy("BODY.BMP", "OTHER.BMP"));
+  int pipeEnds[2];
+  ASSERT_EQ(::pipe(pipeEnds), 0);
+  const std::string lines = "1\n2 x\n3\n";
+  ASSERT_EQ(::write(pipeEnds[1], lines.data(), lines.size()), ssize_t(lines.size()));
+  ::close(pipeEnds[1]);
+  const int savedInput = ::dup(STDIN_FILENO);
+  ::dup2(pipeEnds[0], STDIN_FILENO);
+  ::close(pipeEnds[0]);
+  const int status =
+      Run({"BODY.BMP", "OTHER.BMP", "--codes-file", "-", "--output", "{name}-{n}.bmp"});
+  ::dup2(savedInput, STDIN_FILENO);
+  ::close(savedInput);
+  EXPECT_EQ(status, kSomethingBad);
+  EXPECT_EQ(errors_.str(),
+            "tintara: BODY.BMP: standard input:2: 'x' is not a valid integer value\n"
+            "tintara: OTHER.BMP: standard input:2: 'x' is not a valid integer value\n");
+  for (const char* name : {"BODY", "OTHER"}) {
+    EXPECT_EQ(TableColour(QString(name) + "-1.bmp", 32), ReferenceColour(1)) << name;
+    EXPECT_EQ(TableColour(QString(name) + "-3.bmp", 32), ReferenceColour(3)) << name;
+  }
 }
 
 // However many outputs go into it, a folder that cannot be made is told once, with why.
