@@ -48,14 +48,21 @@ struct Painting {
   bool firstOfInput;
 };
 
-// What making a painting left: its files staged in the order they are to be written, with the
-// names the user gave them, and why the rest was not made.
+// A file as the user named it, and its size.
+struct FileMade {
+  std::string path;
+  std::uintmax_t bytes = 0;
+};
+
+// What making a painting left: its files staged in the order they are to be written, and why the
+// rest was not made; once they are committed, the files that are in their places.
 struct Made {
   std::vector<StagedFile> files;
-  std::vector<std::string> paths;
+  std::vector<FileMade> outputs;  // as the user named them, in the order of files
   std::optional<std::string> problem;
   std::optional<Problem> folderProblem;  // told once for all the outputs of the folder
   bool failed = false;
+  std::vector<FileMade> written;
 };
 
 // The folders the outputs go into, each made and checked once, on whichever thread needs it first,
@@ -74,6 +81,13 @@ class OutputFolders {
   std::map<std::string, std::optional<Problem>> prepared_;  // nodes stay where they are
 };
 
+// "12,345": a size as people read it, whatever the locale.
+std::string GroupedDigits(std::uintmax_t number) {
+  std::string digits = std::to_string(number);
+  for (std::size_t at = digits.size(); at > 3; at -= 3) digits.insert(at - 3, ",");
+  return digits;
+}
+
 Expected<Document> Load(const std::string& path) {
   Expected<Bitmap> bitmap = ReadBitmapToPaint(path);
   if (!bitmap) return std::move(bitmap).problem();
@@ -88,7 +102,7 @@ bool StageWhole(const FileContent& file, Made& made) {
     return false;
   }
   made.files.push_back(std::move(*staged));
-  made.paths.push_back(file.path);
+  made.outputs.push_back({file.path, file.bytes.size()});
   return true;
 }
 
@@ -126,8 +140,10 @@ bool StageJpeg(const PaintRequest& request, const Document& painted, const std::
     return false;
   }
   Written appended;
+  std::uintmax_t bytes = 0;
   const auto append = [&](std::span<const std::uint8_t> piece) {
     appended = AppendToStagedFile(*staged, piece);
+    bytes += piece.size();
     return static_cast<bool>(appended);
   };
   bool encoded = false;
@@ -143,7 +159,7 @@ bool StageJpeg(const PaintRequest& request, const Document& painted, const std::
     return false;
   }
   made.files.push_back(std::move(*staged));
-  made.paths.push_back(path);
+  made.outputs.push_back({path, bytes});
   if (!request.page ||
       StageWhole(PageFile(path, work.width, work.height, {painted.codeText, LocalTimeStamp()}),
                  made)) {
@@ -152,7 +168,7 @@ bool StageJpeg(const PaintRequest& request, const Document& painted, const std::
   // The picture and its page change together or not at all.
   Discard(made.files.back());
   made.files.pop_back();
-  made.paths.pop_back();
+  made.outputs.pop_back();
   return false;
 }
 
@@ -240,18 +256,20 @@ void Commit(std::vector<Made>& made) {
   }
   const std::vector<Written> placed = batch.Commit();
   for (std::size_t k = 0; k < placed.size(); ++k) {
-    if (placed[k]) continue;
     Made& painting = made[owners[k].first];
-    painting.failed = true;
-    if (!painting.problem) {
-      painting.problem = CannotCreate(painting.paths[owners[k].second], placed[k].reason).message;
+    const FileMade& file = painting.outputs[owners[k].second];
+    if (placed[k]) {
+      painting.written.push_back(file);
+      continue;
     }
+    painting.failed = true;
+    if (!painting.problem) painting.problem = CannotCreate(file.path, placed[k].reason).message;
   }
 }
 
 }  // namespace
 
-bool PaintAll(const PaintRequest& request, std::ostream& errors) {
+bool PaintAll(const PaintRequest& request, std::ostream& output, std::ostream& errors) {
   bool allWritten = true;
   OutputFolders folders;
   std::set<std::string> foldersTold;
@@ -260,6 +278,12 @@ bool PaintAll(const PaintRequest& request, std::ostream& errors) {
       if (painting.problem) errors << "tintara: " << *painting.problem << '\n';
       if (painting.folderProblem && foldersTold.insert(painting.folderProblem->file).second) {
         errors << "tintara: " << painting.folderProblem->message << '\n';
+      }
+      if (request.verbose) {
+        for (const FileMade& file : painting.written) {
+          output << "Wrote " << ShownText(file.path) << " (" << GroupedDigits(file.bytes)
+                 << " bytes)\n";
+        }
       }
       allWritten = allWritten && !painting.failed;
     }

@@ -1,7 +1,6 @@
 #include "cli/paint_command.h"
 
 #include <algorithm>
-#include <iostream>
 #include <map>
 #include <optional>
 #include <span>
@@ -27,9 +26,9 @@ namespace {
 constexpr int kMostJobs = 256;
 
 constexpr KnownOption kOptions[] = {
-    {"codes", 0, true}, {"codes-file", 0, true}, {"random"},
-    {"seed", 0, true},  {"output", 0, true},     {"scale", 0, true},
-    {"page"},           {"jobs", 'j', true},     {"help", 'h'},
+    {"codes", 0, true},  {"codes-file", 0, true}, {"random"}, {"seed", 0, true},
+    {"output", 0, true}, {"scale", 0, true},      {"page"},   {"jobs", 'j', true},
+    {"verbose", 'v'},    {"help", 'h'},
 };
 
 struct Failure {
@@ -137,6 +136,7 @@ std::variant<PaintRequest, Failure> ReadRequest(const std::vector<std::string>& 
   request.scale = int(*scale);
   if (request.scale != 1 && request.type == "jpg") return usage("A .jpg output is not scaled.");
   request.page = given.has("page");
+  request.verbose = given.has("verbose");
   const std::optional<std::uint32_t> jobs =
       given.has("jobs")
           ? WholeNumber(given.value("jobs"), kMostJobs)
@@ -156,13 +156,14 @@ std::variant<PaintRequest, Failure> ReadRequest(const std::vector<std::string>& 
 
 }  // namespace
 
-int RunPaintCommand(const std::vector<std::string>& arguments, std::ostream& errors) {
+int RunPaintCommand(const std::vector<std::string>& arguments, std::ostream& output,
+                    std::ostream& errors) {
   std::variant<PaintRequest, Failure> read = ReadRequest(arguments);
   if (const auto* failure = std::get_if<Failure>(&read)) {
-    (failure->status == kAllWritten ? std::cout : errors) << failure->message;
+    (failure->status == kAllWritten ? output : errors) << failure->message;
     return failure->status;
   }
-  return PaintAll(std::get<PaintRequest>(read), errors) ? kAllWritten : kSomethingBad;
+  return PaintAll(std::get<PaintRequest>(read), output, errors) ? kAllWritten : kSomethingBad;
 }
 
 }  // namespace tintara

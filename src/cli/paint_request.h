@@ -29,7 +29,8 @@ struct PaintRequest {
   std::string type;  // "png", "bmp" or "jpg"
   int scale = 1;
   bool page = false;
-  int jobs = 1;  // paintings made at once
+  int jobs = 1;          // paintings made at once
+  bool verbose = false;  // each file written is told on the standard output
 };
 
 }  // namespace tintara

@@ -31,6 +31,7 @@ Options:
   --scale <N>          Scale a .png or .bmp output by 1, 2, 3, 4 or 8.
   --page               Write the HTML page beside a .jpg output.
   -j, --jobs <N>       Paint N pictures at once (all cores by default).
+  -v, --verbose        Print each file written, with its size.
   -h, --help           Displays help on commandline options.
 
 Arguments:
