@@ -20,16 +20,16 @@
 namespace tintara {
 namespace {
 
-std::string OpenProblem(int error) { return SystemReason(error, FileAction::kOpening); }
+std::string OpeningReason(int error) { return SystemReason(error, FileAction::kOpening); }
 
-Written CreateProblem(int error) { return {SystemReason(error, FileAction::kCreating)}; }
+std::string CreatingReason(int error) { return SystemReason(error, FileAction::kCreating); }
 
 Written WriteAll(int fd, std::span<const std::uint8_t> bytes) {
   while (!bytes.empty()) {
     const ssize_t written = ::write(fd, bytes.data(), bytes.size());
     if (written < 0 && errno == EINTR) continue;
-    if (written < 0) return CreateProblem(errno);
-    if (written == 0) return CreateProblem(EIO);
+    if (written < 0) return {CreatingReason(errno)};
+    if (written == 0) return {CreatingReason(EIO)};
     bytes = bytes.subspan(static_cast<std::size_t>(written));
   }
   return {};
@@ -43,10 +43,10 @@ Expected<std::filesystem::path> FollowLinks(std::filesystem::path path) {
     std::error_code error;
     if (!std::filesystem::is_symlink(std::filesystem::symlink_status(path, error))) return path;
     const std::filesystem::path target = std::filesystem::read_symlink(path, error);
-    if (error) return Problem{CreateProblem(error.value()).reason, path.string()};
+    if (error) return Problem{CreatingReason(error.value())};
     path = target.is_absolute() ? target : path.parent_path() / target;
   }
-  return Problem{CreateProblem(ELOOP).reason, path.string()};
+  return Problem{CreatingReason(ELOOP)};
 }
 
 // Why an existing file is not replaced, or nothing when it may be. A file the user marked
@@ -55,7 +55,7 @@ std::optional<std::string> ReplaceRefusal(const struct stat& st, const std::stri
   if (S_ISDIR(st.st_mode)) return kIsAFolder;
   if (!S_ISREG(st.st_mode)) return kNotARegularFile;
   if ((st.st_mode & 0222) == 0) return kReadOnlyFile;
-  if (::access(path.c_str(), W_OK) != 0) return CreateProblem(errno).reason;
+  if (::access(path.c_str(), W_OK) != 0) return CreatingReason(errno);
   return std::nullopt;
 }
 
@@ -86,10 +86,10 @@ Expected<ReadOnlyFile> ReadOnlyFile::Open(const std::string& path, std::size_t m
   const auto Refused = [&path](std::string why) { return Problem{std::move(why), path}; };
   // Non-blocking, so that opening a FIFO without a writer returns at once.
   const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-  if (fd < 0) return Refused(OpenProblem(errno));
+  if (fd < 0) return Refused(OpeningReason(errno));
   ReadOnlyFile file(path, fd, 0);
   struct stat st {};
-  if (::fstat(fd, &st) != 0) return Refused(OpenProblem(errno));
+  if (::fstat(fd, &st) != 0) return Refused(OpeningReason(errno));
   if (!S_ISREG(st.st_mode)) return Refused("not a regular file");
   if (static_cast<std::uint64_t>(st.st_size) > maxBytes) return Refused("the file is too large");
   file.size_ = static_cast<std::size_t>(st.st_size);
@@ -107,7 +107,7 @@ Expected<std::size_t> ReadOnlyFile::ReadAt(std::size_t offset,
     vectors[0] = {pieces[0].data() + filled, pieces[0].size() - filled};
     const ssize_t got =
         ::preadv(fd_, vectors.data(), static_cast<int>(count), static_cast<off_t>(offset + done));
-    if (got < 0) return Problem{OpenProblem(errno), path_};
+    if (got < 0) return Problem{OpeningReason(errno), path_};
     if (got == 0) break;  // the file ended, perhaps shrinking since it was opened
     done += static_cast<std::size_t>(got);
     filled += static_cast<std::size_t>(got);
@@ -123,7 +123,7 @@ Expected<std::size_t> ReadStandardInput(std::span<std::uint8_t> piece) {
   while (true) {
     const ssize_t got = ::read(STDIN_FILENO, piece.data(), piece.size());
     if (got >= 0) return static_cast<std::size_t>(got);
-    if (errno != EINTR) return Problem{OpenProblem(errno)};
+    if (errno != EINTR) return Problem{OpeningReason(errno)};
   }
 }
 
@@ -152,7 +152,7 @@ Expected<StagedFile> StartStagedFile(const std::string& path) {
     }
     mode = st.st_mode & 07777;
   } else if (errno != ENOENT) {
-    return Refused(CreateProblem(errno).reason);
+    return Refused(CreatingReason(errno));
   }
   // A short name, so that a target name near the length limit still leaves room for it.
   const std::filesystem::path directory = followed->parent_path();
@@ -165,13 +165,13 @@ Expected<StagedFile> StartStagedFile(const std::string& path) {
   if (!staged.unnamed) {
     // Its error tells why: the unnamed file's may only say that the file system has none.
     staged.fd = ::mkstemp(staged.temp.data());
-    if (staged.fd < 0) return Refused(CreateProblem(errno).reason);
+    if (staged.fd < 0) return Refused(CreatingReason(errno));
     staged.registered = RegisterTemporaryFile(staged.temp);
   }
   if (::fchmod(staged.fd, mode) != 0) {
     const int error = errno;
     Discard(staged);
-    return Refused(CreateProblem(error).reason);
+    return Refused(CreatingReason(error));
   }
   return staged;
 }
@@ -210,20 +210,20 @@ Written PlaceStagedFile(StagedFile& staged) {
     for (int attempt = 0; attempt < 8 && name.empty(); ++attempt) {
       std::string candidate = staged.temp;
       const int fd = ::mkstemp(candidate.data());  // a fresh name, held only to reserve it
-      if (fd < 0) return CreateProblem(errno);
+      if (fd < 0) return {CreatingReason(errno)};
       ::close(fd);
       ::unlink(candidate.c_str());
       if (::linkat(AT_FDCWD, self.c_str(), AT_FDCWD, candidate.c_str(), AT_SYMLINK_FOLLOW) == 0) {
         name = std::move(candidate);
       } else if (errno != EEXIST) {
-        return CreateProblem(errno);
+        return {CreatingReason(errno)};
       }
     }
-    if (name.empty()) return CreateProblem(EEXIST);
+    if (name.empty()) return {CreatingReason(EEXIST)};
     staged.temp = std::move(name);
     staged.unnamed = false;
   }
-  if (std::rename(staged.temp.c_str(), staged.target.c_str()) != 0) return CreateProblem(errno);
+  if (std::rename(staged.temp.c_str(), staged.target.c_str()) != 0) return {CreatingReason(errno)};
   staged.temp.clear();
   ForgetTemporaryFile(std::exchange(staged.registered, -1));
   return {};
@@ -232,12 +232,13 @@ Written PlaceStagedFile(StagedFile& staged) {
 Written WriteFileAtomically(const std::string& path, std::span<const std::uint8_t> bytes) {
   Expected<StagedFile> staged = StageFile(path, bytes);
   if (!staged) return {std::move(staged).problem().message};
-  Written placed = ::fsync(staged->fd) == 0 ? PlaceStagedFile(*staged) : CreateProblem(errno);
+  Written placed =
+      ::fsync(staged->fd) == 0 ? PlaceStagedFile(*staged) : Written{CreatingReason(errno)};
   if (!placed) {
     Discard(*staged);
     return placed;
   }
-  if (::close(std::exchange(staged->fd, -1)) != 0) return CreateProblem(errno);
+  if (::close(std::exchange(staged->fd, -1)) != 0) return {CreatingReason(errno)};
   return {};
 }
 
