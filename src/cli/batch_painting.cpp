@@ -6,8 +6,10 @@
 #include <exception>
 #include <filesystem>
 #include <future>
+#include <map>
 #include <mutex>
 #include <optional>
+#include <set>
 #include <thread>
 
 #include "cli/codes_file.h"
@@ -20,6 +22,7 @@
 #include "paint/painting.h"
 #include "paint/recolour.h"
 #include "platform/file_batch.h"
+#include "platform/folders.h"
 #include "platform/jpeg_writer.h"
 #include "platform/path_names.h"
 #include "platform/shown_text.h"
@@ -45,14 +48,45 @@ struct Painting {
   bool firstOfInput;
 };
 
-// What making a painting left: its files staged in the order they are to be written, with the
-// names the user gave them, and why the rest was not made.
+// A file as the user named it, and its size.
+struct FileMade {
+  std::string path;
+  std::uintmax_t bytes = 0;
+};
+
+// What making a painting left: its files staged in the order they are to be written, and why the
+// rest was not made; once they are committed, the files that are in their places.
 struct Made {
   std::vector<StagedFile> files;
-  std::vector<std::string> paths;
+  std::vector<FileMade> outputs;  // as the user named them, in the order of files
   std::optional<std::string> problem;
+  std::optional<Problem> folderProblem;  // told once for all the outputs of the folder
   bool failed = false;
+  std::vector<FileMade> written;
 };
+
+// The folders the outputs go into, each made and checked once, on whichever thread needs it first,
+// so that a folder that cannot be made or written into stops its outputs without trying each.
+class OutputFolders {
+ public:
+  const std::optional<Problem>& Prepare(const std::string& folder) {
+    const std::lock_guard lock(mutex_);
+    const auto [found, added] = prepared_.try_emplace(folder);
+    if (added) found->second = MakeFolderToWriteInto(folder);
+    return found->second;
+  }
+
+ private:
+  std::mutex mutex_;
+  std::map<std::string, std::optional<Problem>> prepared_;  // nodes stay where they are
+};
+
+// "12,345": a size as people read it, whatever the locale.
+std::string GroupedDigits(std::uintmax_t number) {
+  std::string digits = std::to_string(number);
+  for (std::size_t at = digits.size(); at > 3; at -= 3) digits.insert(at - 3, ",");
+  return digits;
+}
 
 Expected<Document> Load(const std::string& path) {
   Expected<Bitmap> bitmap = ReadBitmapToPaint(path);
@@ -62,13 +96,13 @@ Expected<Document> Load(const std::string& path) {
 
 // Puts a file whose content is whole into a temporary file of its own.
 bool StageWhole(const FileContent& file, Made& made) {
-  std::optional<StagedFile> staged = StageFile(file.path, file.bytes);
+  Expected<StagedFile> staged = StageFile(file.path, file.bytes);
   if (!staged) {
-    made.problem = CannotCreate(file.path).message;
+    made.problem = CannotCreate(file.path, staged.problem().message).message;
     return false;
   }
   made.files.push_back(std::move(*staged));
-  made.paths.push_back(file.path);
+  made.outputs.push_back({file.path, file.bytes.size()});
   return true;
 }
 
@@ -100,24 +134,32 @@ bool StageJpeg(const PaintRequest& request, const Document& painted, const std::
     DrawRowThroughTable(work, table, y, buffer);
     return static_cast<const std::uint32_t*>(buffer);
   };
-  std::optional<StagedFile> staged = StartStagedFile(path);
-  const auto append = [&staged](std::span<const std::uint8_t> piece) {
-    return AppendToStagedFile(*staged, piece);
+  Expected<StagedFile> staged = StartStagedFile(path);
+  if (!staged) {
+    made.problem = CannotCreate(path, staged.problem().message).message;
+    return false;
+  }
+  Written appended;
+  std::uintmax_t bytes = 0;
+  const auto append = [&](std::span<const std::uint8_t> piece) {
+    appended = AppendToStagedFile(*staged, piece);
+    bytes += piece.size();
+    return static_cast<bool>(appended);
   };
   bool encoded = false;
   try {
-    encoded = staged && EncodeJpegRowsTo(work.width, work.height, row, append);
+    encoded = EncodeJpegRowsTo(work.width, work.height, row, append);
   } catch (...) {  // out of memory: the temporary file goes too
     Discard(*staged);
     throw;
   }
   if (!encoded) {
-    if (staged) Discard(*staged);
-    made.problem = CannotCreate(path).message;
+    Discard(*staged);
+    made.problem = (appended ? CannotEncode(path) : CannotCreate(path, appended.reason)).message;
     return false;
   }
   made.files.push_back(std::move(*staged));
-  made.paths.push_back(path);
+  made.outputs.push_back({path, bytes});
   if (!request.page ||
       StageWhole(PageFile(path, work.width, work.height, {painted.codeText, LocalTimeStamp()}),
                  made)) {
@@ -126,13 +168,14 @@ bool StageJpeg(const PaintRequest& request, const Document& painted, const std::
   // The picture and its page change together or not at all.
   Discard(made.files.back());
   made.files.pop_back();
-  made.paths.pop_back();
+  made.outputs.pop_back();
   return false;
 }
 
 // Paints and encodes, and writes each file into a temporary file of its own; every code string
 // starts from the picture as loaded.
-void Make(const PaintRequest& request, const Painting& painting, Canvas& canvas, Made& made) {
+void Make(const PaintRequest& request, const Painting& painting, Canvas& canvas,
+          OutputFolders& folders, Made& made) {
   Input& input = *painting.input;
   std::call_once(input.once, [&] { input.loaded.emplace(Load(input.path)); });
   const Expected<Document>& loaded = *input.loaded;
@@ -168,26 +211,23 @@ void Make(const PaintRequest& request, const Painting& painting, Canvas& canvas,
   }
   const std::string path = OutputPath(request.pattern, StemOf(input.path),
                                       painting.codes == nullptr ? 1 : painting.codes->line);
-  // The folders the pattern names are made as needed; one that cannot be made shows as the file
-  // that cannot be created.
-  if (const std::filesystem::path folder = std::filesystem::path(path).parent_path();
-      !folder.empty()) {
-    std::error_code ignored;
-    std::filesystem::create_directories(folder, ignored);
-  }
+  // The folders the pattern names are made as needed.
+  made.folderProblem = folders.Prepare(std::filesystem::path(path).parent_path().string());
+  if (made.folderProblem) return;
   made.failed = request.type == "jpg" ? !StageJpeg(request, painted, path, made)
                                       : !StageSkin(request, painted, canvas, path, made);
 }
 
 // Makes the paintings, `jobs` at a time, each worker with a picture of its own.
-std::vector<Made> MakeAll(const PaintRequest& request, const std::vector<Painting>& paintings) {
+std::vector<Made> MakeAll(const PaintRequest& request, const std::vector<Painting>& paintings,
+                          OutputFolders& folders) {
   std::vector<Made> made(paintings.size());
   std::atomic<std::size_t> next = 0;
   const auto work = [&] {
     Canvas canvas{Picture{}};
     for (std::size_t i = next++; i < paintings.size(); i = next++) {
       try {
-        Make(request, paintings[i], canvas, made[i]);
+        Make(request, paintings[i], canvas, folders, made[i]);
       } catch (const std::exception& error) {
         made[i].problem = error.what();
         made[i].failed = true;
@@ -214,23 +254,37 @@ void Commit(std::vector<Made>& made) {
       owners.emplace_back(i, f);
     }
   }
-  const std::vector<bool> placed = batch.Commit();
+  const std::vector<Written> placed = batch.Commit();
   for (std::size_t k = 0; k < placed.size(); ++k) {
-    if (placed[k]) continue;
     Made& painting = made[owners[k].first];
+    const FileMade& file = painting.outputs[owners[k].second];
+    if (placed[k]) {
+      painting.written.push_back(file);
+      continue;
+    }
     painting.failed = true;
-    if (!painting.problem)
-      painting.problem = CannotCreate(painting.paths[owners[k].second]).message;
+    if (!painting.problem) painting.problem = CannotCreate(file.path, placed[k].reason).message;
   }
 }
 
 }  // namespace
 
-bool PaintAll(const PaintRequest& request, std::ostream& errors) {
+bool PaintAll(const PaintRequest& request, std::ostream& output, std::ostream& errors) {
   bool allWritten = true;
+  OutputFolders folders;
+  std::set<std::string> foldersTold;
   const auto report = [&](const std::vector<Made>& made) {
     for (const Made& painting : made) {
       if (painting.problem) errors << "tintara: " << *painting.problem << '\n';
+      if (painting.folderProblem && foldersTold.insert(painting.folderProblem->file).second) {
+        errors << "tintara: " << painting.folderProblem->message << '\n';
+      }
+      if (request.verbose) {
+        for (const FileMade& file : painting.written) {
+          output << "Wrote " << ShownText(file.path) << " (" << GroupedDigits(file.bytes)
+                 << " bytes)\n";
+        }
+      }
       allWritten = allWritten && !painting.failed;
     }
   };
@@ -244,7 +298,7 @@ bool PaintAll(const PaintRequest& request, std::ostream& errors) {
   std::future<void> placed;
   const auto makeGroup = [&] {
     if (group.empty()) return;
-    std::vector<Made> made = MakeAll(request, group);
+    std::vector<Made> made = MakeAll(request, group, folders);
     group.clear();
     groupCodes.clear();
     if (placed.valid()) {
@@ -275,10 +329,16 @@ bool PaintAll(const PaintRequest& request, std::ostream& errors) {
       add(input, CodeString{*request.codes, 1, "", {}}, true);
     } else if (!request.codesFile) {
       add(input, std::nullopt, true);
+    } else if (*request.codesFile == kStandardInput) {
+      bool first = true;
+      for (const CodeString& codes : request.standardInputCodes) {
+        add(input, codes, first);
+        first = false;
+      }
     } else if (Expected<CodesFile> file = CodesFile::Open(*request.codesFile); !file) {
       finish();  // what comes before is told first
-      errors << "tintara: " << ShownText(*request.codesFile) << ": " << file.problem().message
-             << '\n';
+      errors << "tintara: " << ShownCodesFileName(*request.codesFile) << ": "
+             << file.problem().message << '\n';
       allWritten = false;
     } else {
       bool first = true;

@@ -14,12 +14,17 @@ constexpr std::size_t kPiece = std::size_t{64} << 10;
 
 }  // namespace
 
+std::string ShownCodesFileName(const std::string& path) {
+  return path == kStandardInput ? "standard input" : ShownText(path);
+}
+
 Expected<CodesFile> CodesFile::Open(const std::string& path) {
+  if (path == kStandardInput) return CodesFile(std::nullopt, ShownCodesFileName(path));
   // Files under /proc tell a size of 0 and hold more: the file is read to its end, whatever size
   // it tells.
   Expected<ReadOnlyFile> file = ReadOnlyFile::Open(path, std::numeric_limits<std::size_t>::max());
   if (!file) return std::move(file).problem();
-  return CodesFile(std::move(*file), ShownText(path));
+  return CodesFile(std::move(*file), ShownCodesFileName(path));
 }
 
 // Reads the next piece onto what is pending; false at the end of the file.
@@ -29,7 +34,8 @@ bool CodesFile::Fill() {
   pending_.resize(had + kPiece);
   const std::span<std::uint8_t> piece(reinterpret_cast<std::uint8_t*>(pending_.data() + had),
                                       kPiece);
-  const Expected<std::size_t> read = file_.ReadAt(offset_, {&piece, 1});
+  const Expected<std::size_t> read =
+      file_ ? file_->ReadAt(offset_, {&piece, 1}) : ReadStandardInput(piece);
   const std::size_t got = read ? *read : 0;
   pending_.resize(had + got);
   offset_ += got;

@@ -12,26 +12,33 @@ namespace tintara {
 // A code line longer than this is no code string; it is told, not read.
 inline constexpr std::size_t kLongestCodeLine = std::size_t{64} << 10;
 
+// The codes file that stands for standard input.
+inline constexpr char kStandardInput[] = "-";
+
+// A codes file as messages name it: "standard input" for kStandardInput.
+std::string ShownCodesFileName(const std::string& path);
+
 // The code strings of a codes file, read a line at a time, so that a file of any number of lines
 // costs the memory of one: one code string for every line that is not empty, numbered by its
 // line, LF or CR LF ended. A line longer than kLongestCodeLine comes with its problem instead.
 class CodesFile {
  public:
-  // The file must be a regular file (a FIFO would wait for a writer).
+  // The file must be a regular file (a FIFO would wait for a writer), or kStandardInput, which
+  // is read as it comes, once.
   static Expected<CodesFile> Open(const std::string& path);
 
   // The next code string; nothing at the end of the file or when it cannot be read further.
   std::optional<CodeString> Next();
 
  private:
-  CodesFile(ReadOnlyFile file, std::string shownPath)
+  CodesFile(std::optional<ReadOnlyFile> file, std::string shownPath)
       : file_(std::move(file)), shownPath_(std::move(shownPath)) {}
   bool Fill();
 
-  ReadOnlyFile file_;
-  std::string shownPath_;   // as messages name the file
-  std::string pending_;     // read and not yet split into lines
-  std::size_t offset_ = 0;  // where the file goes on
+  std::optional<ReadOnlyFile> file_;  // none for standard input
+  std::string shownPath_;             // as messages name the file
+  std::string pending_;               // read and not yet split into lines
+  std::size_t offset_ = 0;            // where the file goes on
   int line_ = 0;
   bool ended_ = false;
 };

@@ -59,7 +59,7 @@ int main(int argc, char* argv[]) {
   std::setlocale(LC_TIME, "");
   const std::vector<std::string> arguments(argv, argv + argc);
   if (arguments.size() > 1 && arguments[1] == "paint") {
-    return tintara::RunPaintCommand(arguments, std::cerr);
+    return tintara::RunPaintCommand(arguments, std::cout, std::cerr);
   }
   const auto read = tintara::ReadOptions(
       std::vector<std::string>(arguments.begin() + 1, arguments.end()), kOptions);

@@ -1,7 +1,6 @@
 #include "cli/paint_command.h"
 
 #include <algorithm>
-#include <iostream>
 #include <map>
 #include <optional>
 #include <span>
@@ -27,9 +26,9 @@ namespace {
 constexpr int kMostJobs = 256;
 
 constexpr KnownOption kOptions[] = {
-    {"codes", 0, true}, {"codes-file", 0, true}, {"random"},
-    {"seed", 0, true},  {"output", 0, true},     {"scale", 0, true},
-    {"page"},           {"jobs", 'j', true},     {"help", 'h'},
+    {"codes", 0, true},  {"codes-file", 0, true}, {"random"}, {"seed", 0, true},
+    {"output", 0, true}, {"scale", 0, true},      {"page"},   {"jobs", 'j', true},
+    {"verbose", 'v'},    {"help", 'h'},
 };
 
 struct Failure {
@@ -49,10 +48,17 @@ std::string OutputType(const std::string& pattern) {
   return suffix == "jpeg" ? "jpg" : suffix;
 }
 
-// How many code strings the codes file holds, counted up to two: a file of one needs no {n}.
-Expected<int> CodeStringsUpToTwo(const std::string& path) {
-  Expected<CodesFile> file = CodesFile::Open(path);
+// How many code strings the request's codes file holds, counted up to two: a file of one needs no
+// {n}. Standard input can be read only once: its code strings are all kept in the request.
+Expected<int> CodeStringsUpToTwo(PaintRequest& request) {
+  Expected<CodesFile> file = CodesFile::Open(*request.codesFile);
   if (!file) return std::move(file).problem();
+  if (*request.codesFile == kStandardInput) {
+    while (std::optional<CodeString> codes = file->Next()) {
+      request.standardInputCodes.push_back(std::move(*codes));
+    }
+    return static_cast<int>(std::min<std::size_t>(request.standardInputCodes.size(), 2));
+  }
   int count = 0;
   while (count < 2 && file->Next()) ++count;
   return count;
@@ -99,12 +105,11 @@ std::variant<PaintRequest, Failure> ReadRequest(const std::vector<std::string>& 
   int codeStrings = 1;
   if (given.has("codes-file")) {
     request.codesFile = given.value("codes-file");
-    const Expected<int> count = CodeStringsUpToTwo(*request.codesFile);
-    if (!count) {
-      return Failure{kSomethingBad,
-                     "tintara: " + ShownText(*request.codesFile) + ": " + count.problem().message};
-    }
-    if (*count == 0) return usage(ShownText(*request.codesFile) + " holds no code string.");
+    const Expected<int> count = CodeStringsUpToTwo(request);
+    const std::string shownName = ShownCodesFileName(*request.codesFile);
+    if (!count)
+      return Failure{kSomethingBad, "tintara: " + shownName + ": " + count.problem().message};
+    if (*count == 0) return usage(shownName + " holds no code string.");
     codeStrings = *count;
   }
   if (given.has("seed") && !given.has("random")) return usage("--seed goes with --random.");
@@ -131,6 +136,7 @@ std::variant<PaintRequest, Failure> ReadRequest(const std::vector<std::string>& 
   request.scale = int(*scale);
   if (request.scale != 1 && request.type == "jpg") return usage("A .jpg output is not scaled.");
   request.page = given.has("page");
+  request.verbose = given.has("verbose");
   const std::optional<std::uint32_t> jobs =
       given.has("jobs")
           ? WholeNumber(given.value("jobs"), kMostJobs)
@@ -150,13 +156,14 @@ std::variant<PaintRequest, Failure> ReadRequest(const std::vector<std::string>& 
 
 }  // namespace
 
-int RunPaintCommand(const std::vector<std::string>& arguments, std::ostream& errors) {
+int RunPaintCommand(const std::vector<std::string>& arguments, std::ostream& output,
+                    std::ostream& errors) {
   std::variant<PaintRequest, Failure> read = ReadRequest(arguments);
   if (const auto* failure = std::get_if<Failure>(&read)) {
-    (failure->status == kAllWritten ? std::cout : errors) << failure->message;
+    (failure->status == kAllWritten ? output : errors) << failure->message;
     return failure->status;
   }
-  return PaintAll(std::get<PaintRequest>(read), errors) ? kAllWritten : kSomethingBad;
+  return PaintAll(std::get<PaintRequest>(read), output, errors) ? kAllWritten : kSomethingBad;
 }
 
 }  // namespace tintara

@@ -22,12 +22,15 @@ struct PaintRequest {
   // The code string given, or the codes file read a line at a time; neither: random codes.
   std::optional<std::string> codes;
   std::optional<std::string> codesFile;
+  // The code strings of standard input as the codes file, read once for every input.
+  std::vector<CodeString> standardInputCodes;
   std::uint32_t seed = 0;
   std::string pattern;
   std::string type;  // "png", "bmp" or "jpg"
   int scale = 1;
   bool page = false;
-  int jobs = 1;  // paintings made at once
+  int jobs = 1;          // paintings made at once
+  bool verbose = false;  // each file written is told on the standard output
 };
 
 }  // namespace tintara

@@ -23,7 +23,7 @@ Paints skin bitmaps with code strings and writes the result.
 Options:
   --codes <CODES>      Paint with this code string.
   --codes-file <FILE>  Paint with each line's code string, writing one output a
-                       line.
+                       line; - reads the lines from standard input.
   --random             Paint with random codes for all four groups.
   --seed <N>           Seed the random codes, for repeatable results.
   --output <PATTERN>   Where to write: .png, .bmp or .jpg; {name} is the
@@ -31,6 +31,7 @@ Options:
   --scale <N>          Scale a .png or .bmp output by 1, 2, 3, 4 or 8.
   --page               Write the HTML page beside a .jpg output.
   -j, --jobs <N>       Paint N pictures at once (all cores by default).
+  -v, --verbose        Print each file written, with its size.
   -h, --help           Displays help on commandline options.
 
 Arguments:

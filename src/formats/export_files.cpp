@@ -6,24 +6,32 @@
 
 namespace tintara {
 
-Problem CannotCreate(const std::string& path) {
-  return {"Cannot create file " + ShownText(path), path};
+Problem CannotCreate(const std::string& path, const std::string& reason) {
+  return {"Cannot create file " + ShownText(path) + ": " + reason, path};
+}
+
+Problem CannotEncode(const std::string& path) {
+  return CannotCreate(path, "the picture could not be encoded");
 }
 
 std::optional<Problem> WriteExportFile(const std::string& path,
                                        std::span<const std::uint8_t> bytes) {
-  if (!WriteFileAtomically(path, bytes)) return CannotCreate(path);
+  if (Written written = WriteFileAtomically(path, bytes); !written) {
+    return CannotCreate(path, written.reason);
+  }
   return std::nullopt;
 }
 
 std::optional<Problem> WriteFiles(const std::vector<FileContent>& files) {
   FileBatch batch;  // what it still holds when this returns early is removed
   for (const FileContent& file : files) {
-    if (!batch.Stage(file.path, file.bytes)) return CannotCreate(file.path);
+    if (Written staged = batch.Stage(file.path, file.bytes); !staged) {
+      return CannotCreate(file.path, staged.reason);
+    }
   }
-  const std::vector<bool> placed = batch.Commit();
+  const std::vector<Written> placed = batch.Commit();
   for (std::size_t i = 0; i < placed.size(); ++i) {
-    if (!placed[i]) return CannotCreate(files[i].path);
+    if (!placed[i]) return CannotCreate(files[i].path, placed[i].reason);
   }
   return std::nullopt;
 }

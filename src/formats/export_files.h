@@ -10,9 +10,12 @@
 
 namespace tintara {
 
-// Files the exports write, all with the same failure: "Cannot create file <path>". Paths are as
-// the operating system takes them.
-Problem CannotCreate(const std::string& path);
+// Files the exports write, all with the same failure: "Cannot create file <path>: <reason>", the
+// reason as the platform words it ("the folder does not exist"). Paths are as the operating
+// system takes them.
+Problem CannotCreate(const std::string& path, const std::string& reason);
+// The same failure when the encoder could not make the file's content.
+Problem CannotEncode(const std::string& path);
 
 // Writes the file whole, through a temporary file; nothing when done.
 [[nodiscard]] std::optional<Problem> WriteExportFile(const std::string& path,

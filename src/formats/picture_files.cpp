@@ -32,7 +32,7 @@ Expected<std::vector<FileContent>> JpegFiles(const std::string& path, const Pict
   }
   std::optional<std::vector<std::uint8_t>> jpeg =
       EncodeJpeg({picture.width, picture.height, picture.pixels, picture.width});
-  if (!jpeg) return CannotCreate(path);
+  if (!jpeg) return CannotEncode(path);
   std::vector<FileContent> files{{path, std::move(*jpeg)}};
   if (page != nullptr) files.push_back(PageFile(path, picture.width, picture.height, *page));
   return files;

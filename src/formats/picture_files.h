@@ -12,8 +12,8 @@ struct Picture;
 
 // The painted picture as files for the world outside. Each function gives back nothing once its
 // files are written, else the problem that stood in the way. A file that cannot be created ends
-// the writing with "Cannot create file <path>"; files are replaced only once their new content is
-// whole, and a read-only file is never replaced.
+// the writing with "Cannot create file <path>: <reason>"; files are replaced only once their new
+// content is whole, and a read-only file is never replaced.
 
 // The code text a page lists and the time of saving as its foot words it (see html_page.h).
 struct JpegPage {

@@ -49,7 +49,7 @@ Expected<FileContent> SkinFile(const std::string& path, const Bitmap& work, cons
   if (type == "bmp") return FileContent{path, EncodeBmp(skin)};
   if (skin.hasColourTable()) CoverEveryIndex(skin, paintedTable);
   std::optional<std::vector<std::uint8_t>> png = EncodePng(skin);
-  if (!png) return CannotCreate(path);
+  if (!png) return CannotEncode(path);
   return FileContent{path, std::move(*png)};
 }
 

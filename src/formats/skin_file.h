@@ -18,8 +18,8 @@ struct Picture;
 // extension, .png or .bmp, whatever its case. Nothing comes back once it is written. Every
 // refusal and failure comes back before anything is written: a name with another extension ("Cannot
 // save skin.tga: a skin is saved as .png or .bmp"), a skin too large to be loaded again at that
-// scale, and a file that cannot be created ("Cannot create file <path>"). The file is replaced only
-// once its new content is whole, and a read-only file is never replaced.
+// scale, and a file that cannot be created ("Cannot create file <path>: <reason>"). The file is
+// replaced only once its new content is whole, and a read-only file is never replaced.
 // The skin's file as WriteSkin writes it, made without writing anything, with the same refusals.
 Expected<FileContent> SkinFile(const std::string& path, const Bitmap& work, const Picture& picture,
                                const DisplayTable& paintedTable, int scale);

@@ -4,19 +4,24 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <cstdio>
 #include <map>
 #include <utility>
 
+#include "platform/system_reason.h"
+
 namespace tintara {
 namespace {
 
+Written Failed(int error) { return {SystemReason(error, FileAction::kCreating)}; }
+
 // One folder of each file system the files lie on, to sync that file system through.
-std::map<dev_t, std::string> FoldersByFileSystem(const std::vector<StagedFile>& files) {
+Expected<std::map<dev_t, std::string>> FoldersByFileSystem(const std::vector<StagedFile>& files) {
   std::map<dev_t, std::string> folders;
   for (const StagedFile& file : files) {
     struct stat st {};
-    if (::fstat(file.fd, &st) != 0) return {};
+    if (::fstat(file.fd, &st) != 0) return Problem{Failed(errno).reason, file.target};
     folders.try_emplace(st.st_dev, file.temp.substr(0, file.temp.rfind('/') + 1));
   }
   return folders;
@@ -24,16 +29,16 @@ std::map<dev_t, std::string> FoldersByFileSystem(const std::vector<StagedFile>& 
 
 // syncfs writes every file's data and every new entry of the file system out at once, where a
 // sync a file would make the journal commit once a file.
-bool SyncFileSystems(const std::map<dev_t, std::string>& folders) {
+Written SyncFileSystems(const std::map<dev_t, std::string>& folders) {
   for (const auto& [device, folder] : folders) {
     const int fd =
         ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd < 0) return false;
-    const bool synced = ::syncfs(fd) == 0;
+    if (fd < 0) return Failed(errno);
+    const int synced = ::syncfs(fd) == 0 ? 0 : errno;
     ::close(fd);
-    if (!synced) return false;
+    if (synced != 0) return Failed(synced);
   }
-  return true;
+  return {};
 }
 
 }  // namespace
@@ -42,33 +47,35 @@ FileBatch::~FileBatch() {
   for (StagedFile& file : staged_) Discard(file);
 }
 
-bool FileBatch::Stage(const std::string& path, std::span<const std::uint8_t> bytes) {
-  std::optional<StagedFile> staged = StageFile(path, bytes);
-  if (!staged) return false;
+Written FileBatch::Stage(const std::string& path, std::span<const std::uint8_t> bytes) {
+  Expected<StagedFile> staged = StageFile(path, bytes);
+  if (!staged) return {std::move(staged).problem().message};
   Add(std::move(*staged));
-  return true;
+  return {};
 }
 
 void FileBatch::Add(StagedFile staged) { staged_.push_back(std::move(staged)); }
 
-std::vector<bool> FileBatch::Commit() {
-  std::vector<bool> renamed(staged_.size(), false);
-  const std::map<dev_t, std::string> folders = FoldersByFileSystem(staged_);
+std::vector<Written> FileBatch::Commit() {
+  const Expected<std::map<dev_t, std::string>> folders = FoldersByFileSystem(staged_);
   // The files stay open until they are in place: a file without a name is named through its
   // descriptor.
-  const bool synced = (!folders.empty() || staged_.empty()) && SyncFileSystems(folders);
+  const Written synced = folders ? SyncFileSystems(*folders) : Written{folders.problem().message};
+  std::vector<Written> renamed(staged_.size(), synced);
   if (synced) {
     for (std::size_t i = 0; i < staged_.size(); ++i) renamed[i] = PlaceStagedFile(staged_[i]);
   }
   for (std::size_t i = 0; i < staged_.size(); ++i) {
-    if (renamed[i]) {
-      renamed[i] = ::close(std::exchange(staged_[i].fd, -1)) == 0;
-    } else {
+    if (!renamed[i]) {
       Discard(staged_[i]);
+    } else if (::close(std::exchange(staged_[i].fd, -1)) != 0) {
+      renamed[i] = Failed(errno);
     }
   }
   // The new names reach the disk too before the batch counts as written.
-  if (synced && !SyncFileSystems(folders)) renamed.assign(renamed.size(), false);
+  if (synced) {
+    if (Written named = SyncFileSystems(*folders); !named) renamed.assign(renamed.size(), named);
+  }
   staged_.clear();
   return renamed;
 }

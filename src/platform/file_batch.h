@@ -23,15 +23,15 @@ class FileBatch {
   // Temporary files that were never committed are removed.
   ~FileBatch();
 
-  // Writes the bytes for the file at path; false, leaving nothing behind, when it cannot.
-  bool Stage(const std::string& path, std::span<const std::uint8_t> bytes);
+  // Writes the bytes for the file at path, or leaves nothing behind and says why.
+  Written Stage(const std::string& path, std::span<const std::uint8_t> bytes);
   // Takes a file staged elsewhere, as by StageFile on another thread.
   void Add(StagedFile staged);
   std::size_t size() const { return staged_.size(); }
 
-  // Puts every staged file in its place; for each, in the order staged, whether it is there. A
-  // sync that fails fails the whole batch: its files keep their old content.
-  std::vector<bool> Commit();
+  // Puts every staged file in its place; for each, in the order staged, whether it is there or
+  // why not. A sync that fails fails the whole batch: its files keep their old content.
+  std::vector<Written> Commit();
 
  private:
   std::vector<StagedFile> staged_;

@@ -10,47 +10,53 @@
 #include <cerrno>
 #include <climits>
 #include <cstdio>
-#include <cstring>
 #include <filesystem>
+#include <optional>
 #include <utility>
 
 #include "platform/interrupt_cleanup.h"
+#include "platform/system_reason.h"
 
 namespace tintara {
 namespace {
 
-std::string OpenProblem(int error) {
-  if (error == ENOENT || error == ENOTDIR) return "the file does not exist";
-  if (error == EACCES || error == EPERM) return "permission denied";
-  return std::strerror(error);
-}
+std::string OpeningReason(int error) { return SystemReason(error, FileAction::kOpening); }
 
-bool WriteAll(int fd, std::span<const std::uint8_t> bytes) {
+std::string CreatingReason(int error) { return SystemReason(error, FileAction::kCreating); }
+
+Written WriteAll(int fd, std::span<const std::uint8_t> bytes) {
   while (!bytes.empty()) {
     const ssize_t written = ::write(fd, bytes.data(), bytes.size());
-    if (written <= 0) return false;
+    if (written < 0 && errno == EINTR) continue;
+    if (written < 0) return {CreatingReason(errno)};
+    if (written == 0) return {CreatingReason(EIO)};
     bytes = bytes.subspan(static_cast<std::size_t>(written));
   }
-  return true;
+  return {};
 }
 
-// The file a path names once every symbolic link on the way is followed, or nothing for a loop.
-// A link to a file that does not exist yet names that file.
-std::optional<std::filesystem::path> FollowLinks(std::filesystem::path path) {
+// The file a path names once every symbolic link on the way is followed, or the problem for a
+// loop or a link that cannot be read. A link to a file that does not exist yet names that file.
+Expected<std::filesystem::path> FollowLinks(std::filesystem::path path) {
   constexpr int kMostLinks = 40;
   for (int followed = 0; followed <= kMostLinks; ++followed) {
     std::error_code error;
     if (!std::filesystem::is_symlink(std::filesystem::symlink_status(path, error))) return path;
     const std::filesystem::path target = std::filesystem::read_symlink(path, error);
-    if (error) return std::nullopt;
+    if (error) return Problem{CreatingReason(error.value())};
     path = target.is_absolute() ? target : path.parent_path() / target;
   }
-  return std::nullopt;
+  return Problem{CreatingReason(ELOOP)};
 }
 
-// A file the user marked read-only stays as it is, also for a user who could write it anyway.
-bool MayReplace(const struct stat& st, const std::string& path) {
-  return S_ISREG(st.st_mode) && (st.st_mode & 0222) != 0 && ::access(path.c_str(), W_OK) == 0;
+// Why an existing file is not replaced, or nothing when it may be. A file the user marked
+// read-only stays as it is, also for a user who could write it anyway.
+std::optional<std::string> ReplaceRefusal(const struct stat& st, const std::string& path) {
+  if (S_ISDIR(st.st_mode)) return kIsAFolder;
+  if (!S_ISREG(st.st_mode)) return kNotARegularFile;
+  if ((st.st_mode & 0222) == 0) return kReadOnlyFile;
+  if (::access(path.c_str(), W_OK) != 0) return CreatingReason(errno);
+  return std::nullopt;
 }
 
 // New files get the usual permissions; a replaced file keeps its own. The mask can only be read
@@ -80,10 +86,10 @@ Expected<ReadOnlyFile> ReadOnlyFile::Open(const std::string& path, std::size_t m
   const auto Refused = [&path](std::string why) { return Problem{std::move(why), path}; };
   // Non-blocking, so that opening a FIFO without a writer returns at once.
   const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-  if (fd < 0) return Refused(OpenProblem(errno));
+  if (fd < 0) return Refused(OpeningReason(errno));
   ReadOnlyFile file(path, fd, 0);
   struct stat st {};
-  if (::fstat(fd, &st) != 0) return Refused(OpenProblem(errno));
+  if (::fstat(fd, &st) != 0) return Refused(OpeningReason(errno));
   if (!S_ISREG(st.st_mode)) return Refused("not a regular file");
   if (static_cast<std::uint64_t>(st.st_size) > maxBytes) return Refused("the file is too large");
   file.size_ = static_cast<std::size_t>(st.st_size);
@@ -101,7 +107,7 @@ Expected<std::size_t> ReadOnlyFile::ReadAt(std::size_t offset,
     vectors[0] = {pieces[0].data() + filled, pieces[0].size() - filled};
     const ssize_t got =
         ::preadv(fd_, vectors.data(), static_cast<int>(count), static_cast<off_t>(offset + done));
-    if (got < 0) return Problem{OpenProblem(errno), path_};
+    if (got < 0) return Problem{OpeningReason(errno), path_};
     if (got == 0) break;  // the file ended, perhaps shrinking since it was opened
     done += static_cast<std::size_t>(got);
     filled += static_cast<std::size_t>(got);
@@ -111,6 +117,14 @@ Expected<std::size_t> ReadOnlyFile::ReadAt(std::size_t offset,
     }
   }
   return done;
+}
+
+Expected<std::size_t> ReadStandardInput(std::span<std::uint8_t> piece) {
+  while (true) {
+    const ssize_t got = ::read(STDIN_FILENO, piece.data(), piece.size());
+    if (got >= 0) return static_cast<std::size_t>(got);
+    if (errno != EINTR) return Problem{OpeningReason(errno)};
+  }
 }
 
 Expected<std::vector<std::uint8_t>> ReadWholeFile(const std::string& path, std::size_t maxBytes) {
@@ -124,18 +138,21 @@ Expected<std::vector<std::uint8_t>> ReadWholeFile(const std::string& path, std::
   return bytes;
 }
 
-std::optional<StagedFile> StartStagedFile(const std::string& path) {
-  const std::optional<std::filesystem::path> followed = FollowLinks(path);
-  if (!followed) return std::nullopt;
+Expected<StagedFile> StartStagedFile(const std::string& path) {
+  const auto Refused = [&path](std::string why) { return Problem{std::move(why), path}; };
+  Expected<std::filesystem::path> followed = FollowLinks(path);
+  if (!followed) return Refused(std::move(followed).problem().message);
   StagedFile staged;
   staged.target = followed->string();
   mode_t mode = NewMode();
   struct stat st {};
   if (::stat(staged.target.c_str(), &st) == 0) {
-    if (!MayReplace(st, staged.target)) return std::nullopt;
+    if (std::optional<std::string> refusal = ReplaceRefusal(st, staged.target)) {
+      return Refused(std::move(*refusal));
+    }
     mode = st.st_mode & 07777;
   } else if (errno != ENOENT) {
-    return std::nullopt;
+    return Refused(CreatingReason(errno));
   }
   // A short name, so that a target name near the length limit still leaves room for it.
   const std::filesystem::path directory = followed->parent_path();
@@ -146,31 +163,34 @@ std::optional<StagedFile> StartStagedFile(const std::string& path) {
   staged.fd = ::open(folder.c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0600);
   staged.unnamed = staged.fd >= 0;
   if (!staged.unnamed) {
+    // Its error tells why: the unnamed file's may only say that the file system has none.
     staged.fd = ::mkstemp(staged.temp.data());
-    if (staged.fd >= 0) staged.registered = RegisterTemporaryFile(staged.temp);
+    if (staged.fd < 0) return Refused(CreatingReason(errno));
+    staged.registered = RegisterTemporaryFile(staged.temp);
   }
-  if (staged.fd < 0) return std::nullopt;
   if (::fchmod(staged.fd, mode) != 0) {
+    const int error = errno;
     Discard(staged);
-    return std::nullopt;
+    return Refused(CreatingReason(error));
   }
   return staged;
 }
 
-bool AppendToStagedFile(StagedFile& staged, std::span<const std::uint8_t> bytes) {
+Written AppendToStagedFile(StagedFile& staged, std::span<const std::uint8_t> bytes) {
   const off_t start = ::lseek(staged.fd, 0, SEEK_CUR);
-  if (!WriteAll(staged.fd, bytes)) return false;
+  if (Written written = WriteAll(staged.fd, bytes); !written) return written;
   // Only a start: the sync that puts the file in place waits for the rest. A file system that
   // cannot start it early is no failure.
   ::sync_file_range(staged.fd, start, static_cast<off_t>(bytes.size()), SYNC_FILE_RANGE_WRITE);
-  return true;
+  return {};
 }
 
-std::optional<StagedFile> StageFile(const std::string& path, std::span<const std::uint8_t> bytes) {
-  std::optional<StagedFile> staged = StartStagedFile(path);
-  if (staged && !WriteAll(staged->fd, bytes)) {
+Expected<StagedFile> StageFile(const std::string& path, std::span<const std::uint8_t> bytes) {
+  Expected<StagedFile> staged = StartStagedFile(path);
+  if (!staged) return staged;
+  if (Written written = WriteAll(staged->fd, bytes); !written) {
     Discard(*staged);
-    return std::nullopt;
+    return Problem{std::move(written.reason), path};
   }
   return staged;
 }
@@ -182,7 +202,7 @@ void Discard(StagedFile& staged) {
   ForgetTemporaryFile(std::exchange(staged.registered, -1));
 }
 
-bool PlaceStagedFile(StagedFile& staged) {
+Written PlaceStagedFile(StagedFile& staged) {
   if (staged.unnamed) {
     // A name first, as a file is renamed over its target, never linked over it.
     const std::string self = "/proc/self/fd/" + std::to_string(staged.fd);
@@ -190,33 +210,36 @@ bool PlaceStagedFile(StagedFile& staged) {
     for (int attempt = 0; attempt < 8 && name.empty(); ++attempt) {
       std::string candidate = staged.temp;
       const int fd = ::mkstemp(candidate.data());  // a fresh name, held only to reserve it
-      if (fd < 0) return false;
+      if (fd < 0) return {CreatingReason(errno)};
       ::close(fd);
       ::unlink(candidate.c_str());
       if (::linkat(AT_FDCWD, self.c_str(), AT_FDCWD, candidate.c_str(), AT_SYMLINK_FOLLOW) == 0) {
         name = std::move(candidate);
       } else if (errno != EEXIST) {
-        return false;
+        return {CreatingReason(errno)};
       }
     }
-    if (name.empty()) return false;
+    if (name.empty()) return {CreatingReason(EEXIST)};
     staged.temp = std::move(name);
     staged.unnamed = false;
   }
-  if (std::rename(staged.temp.c_str(), staged.target.c_str()) != 0) return false;
+  if (std::rename(staged.temp.c_str(), staged.target.c_str()) != 0) return {CreatingReason(errno)};
   staged.temp.clear();
   ForgetTemporaryFile(std::exchange(staged.registered, -1));
-  return true;
+  return {};
 }
 
-bool WriteFileAtomically(const std::string& path, std::span<const std::uint8_t> bytes) {
-  std::optional<StagedFile> staged = StageFile(path, bytes);
-  if (!staged) return false;
-  if (::fsync(staged->fd) != 0 || !PlaceStagedFile(*staged)) {
+Written WriteFileAtomically(const std::string& path, std::span<const std::uint8_t> bytes) {
+  Expected<StagedFile> staged = StageFile(path, bytes);
+  if (!staged) return {std::move(staged).problem().message};
+  Written placed =
+      ::fsync(staged->fd) == 0 ? PlaceStagedFile(*staged) : Written{CreatingReason(errno)};
+  if (!placed) {
     Discard(*staged);
-    return false;
+    return placed;
   }
-  return ::close(std::exchange(staged->fd, -1)) == 0;
+  if (::close(std::exchange(staged->fd, -1)) != 0) return {CreatingReason(errno)};
+  return {};
 }
 
 }  // namespace tintara

@@ -2,7 +2,6 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <optional>
 #include <span>
 #include <string>
 #include <vector>
@@ -40,14 +39,27 @@ class ReadOnlyFile {
   std::size_t size_;
 };
 
+// Reads what standard input holds next into the piece, waiting for it when there is none yet: how
+// many bytes, 0 only where it ends, or the problem.
+Expected<std::size_t> ReadStandardInput(std::span<std::uint8_t> piece);
+
 // Reads a whole regular file of at most maxBytes bytes, refused as ReadOnlyFile::Open refuses.
 Expected<std::vector<std::uint8_t>> ReadWholeFile(const std::string& path, std::size_t maxBytes);
+
+// How a write ended: true when it was done, else why not, in words for the end of a message
+// ("the folder does not exist", "the file is read-only"; see SystemReason).
+struct [[nodiscard]] Written {
+  std::string reason;  // empty when done
+
+  explicit operator bool() const { return reason.empty(); }
+  friend bool operator==(const Written&, const Written&) = default;
+};
 
 // Writes the bytes into a temporary file in the target's directory and renames it over the
 // target, so a failed write never leaves the old file half-overwritten. A symbolic link is
 // followed: its target is what gets written. An existing file that is not a regular file, or that
-// is read-only, is never replaced. False when anything failed; the temporary file is then removed.
-bool WriteFileAtomically(const std::string& path, std::span<const std::uint8_t> bytes);
+// is read-only, is never replaced. When anything failed, the temporary file is removed.
+Written WriteFileAtomically(const std::string& path, std::span<const std::uint8_t> bytes);
 
 // New content for a file, written into a temporary file beside it and not yet in its place. The
 // temporary file has no name where the file system allows (O_TMPFILE), so that nothing is left
@@ -62,17 +74,17 @@ struct StagedFile {
 
 // The first half of a replace, checked as WriteFileAtomically checks it: the bytes written into a
 // temporary file beside the target, with the permissions the target has or a new file gets.
-// Nothing, and nothing left behind, when it cannot.
-std::optional<StagedFile> StageFile(const std::string& path, std::span<const std::uint8_t> bytes);
+// When it cannot, nothing is left behind and the problem says why, naming the path.
+Expected<StagedFile> StageFile(const std::string& path, std::span<const std::uint8_t> bytes);
 // The same for content made a piece at a time: the temporary file, empty, then each piece
 // appended, on its way to the disk at once so that the sync that ends the batch waits less.
-// False when a piece could not be written; the file is then still the caller's to discard.
-std::optional<StagedFile> StartStagedFile(const std::string& path);
-bool AppendToStagedFile(StagedFile& staged, std::span<const std::uint8_t> bytes);
+// When a piece could not be written, the file is still the caller's to discard.
+Expected<StagedFile> StartStagedFile(const std::string& path);
+Written AppendToStagedFile(StagedFile& staged, std::span<const std::uint8_t> bytes);
 // Closes and removes a staged file that is not to take its place.
 void Discard(StagedFile& staged);
-// Renames a staged file, synced, over its target (naming it first when it has no name); false,
-// leaving the target as it was, when it cannot. Its descriptor stays open for the caller to close.
-bool PlaceStagedFile(StagedFile& staged);
+// Renames a staged file, synced, over its target (naming it first when it has no name), or leaves
+// the target as it was and says why. Its descriptor stays open for the caller to close.
+Written PlaceStagedFile(StagedFile& staged);
 
 }  // namespace tintara

@@ -6,6 +6,7 @@
 
 #include "platform/file_io.h"
 #include "platform/number_reader.h"
+#include "platform/system_reason.h"
 
 namespace tintara {
 
@@ -164,23 +165,18 @@ std::string JoinLines(std::span<const Line> lines, std::size_t insertAt, std::st
   return out;
 }
 
-// The whole file as text; nothing when it cannot be read (a directory or a FIFO included).
-std::optional<std::string> ReadText(const std::string& path) {
-  const auto file = ReadWholeFile(path, kMaxIniBytes);
-  if (!file) return std::nullopt;
-  return std::string(file->begin(), file->end());
-}
-
-// Empty when the file does not exist yet (a link to a file not there yet included), nothing when
+// Empty when the file does not exist yet (a link to a file not there yet included), why not when
 // it exists but cannot be read, so that a write never replaces a file whose lines it could not
 // keep.
-std::optional<std::string> ReadForUpdate(const std::string& path) {
-  if (auto text = ReadText(path)) return text;
+Expected<std::string> ReadForUpdate(const std::string& path) {
+  Expected<std::vector<std::uint8_t>> file = ReadWholeFile(path, kMaxIniBytes);
+  if (file) return std::string(file->begin(), file->end());
   std::error_code error;
-  if (std::filesystem::status(path, error).type() == std::filesystem::file_type::not_found) {
-    return std::string();
-  }
-  return std::nullopt;
+  const std::filesystem::file_type type = std::filesystem::status(path, error).type();
+  if (type == std::filesystem::file_type::not_found) return std::string();
+  // Reading says only that it is no regular file; a write says what stands in its place.
+  if (type == std::filesystem::file_type::directory) return Problem{kIsAFolder, path};
+  return std::move(file).problem();
 }
 
 std::string WithValueAfterMark(std::string_view content, std::string_view section,
@@ -255,12 +251,16 @@ std::int32_t IniFile::ReadInteger(std::string_view section, std::string_view key
 
 std::optional<Problem> IniFile::WriteString(std::string_view section, std::string_view key,
                                             std::string_view value) const {
-  const auto unwritable = [this] { return Problem{"Unable to write to " + path_, path_}; };
-  const auto content = ReadForUpdate(path_);
-  if (!content) return unwritable();
+  const auto unwritable = [this](const std::string& reason) {
+    return Problem{"Unable to write to " + path_ + ": " + reason, path_};
+  };
+  const Expected<std::string> content = ReadForUpdate(path_);
+  if (!content) return unwritable(content.problem().message);
   const std::string updated = WithIniValue(*content, section, key, value);
   const auto* data = reinterpret_cast<const std::uint8_t*>(updated.data());
-  if (!WriteFileAtomically(path_, std::span(data, updated.size()))) return unwritable();
+  if (Written written = WriteFileAtomically(path_, std::span(data, updated.size())); !written) {
+    return unwritable(written.reason);
+  }
   return std::nullopt;
 }
 

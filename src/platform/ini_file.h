@@ -25,7 +25,7 @@ class IniFile {
                            std::int32_t fallback) const;
 
   // Creates the file, the section and the key as needed, through a temporary file and a rename.
-  // Nothing when done; "Unable to write to <path>" when the file cannot be written.
+  // Nothing when done; "Unable to write to <path>: <reason>" when the file cannot be written.
   [[nodiscard]] std::optional<Problem> WriteString(std::string_view section, std::string_view key,
                                                    std::string_view value) const;
   [[nodiscard]] std::optional<Problem> WriteInteger(std::string_view section, std::string_view key,

@@ -105,7 +105,8 @@ TEST_F(Export, EveryDialogStartsWhereTheLastChoiceOfAnyWasAcrossStarts) {
 
 TEST_F(Export, AFileThatCannotBeCreatedIsReported) {
   SaveAs("NoSuchDir/Red.jpg");
-  EXPECT_EQ(errors_, QStringList{"Cannot create file " + path("NoSuchDir/Red.jpg")});
+  EXPECT_EQ(errors_, QStringList{"Cannot create file " + path("NoSuchDir/Red.jpg") +
+                                 ": the folder does not exist"});
   EXPECT_TRUE(opened_.isEmpty());
 }
 
@@ -154,7 +155,7 @@ TEST_F(Convert, AnUnwritableFileIsReportedWithThePictureConverted) {
   ASSERT_TRUE(QDir().mkpath(path("converted.bmp/inside")));
   edit()->setText("kept");
   Run();
-  EXPECT_EQ(errors_, QStringList{"Cannot create file " + converted()});
+  EXPECT_EQ(errors_, QStringList{"Cannot create file " + converted() + ": it is a folder"});
   EXPECT_EQ(edit()->text(), "kept");
   EXPECT_EQ(label(6)->text(), "239");
   EXPECT_EQ(FromDisplayPixel(picture().pixel(17, 0)), kSlots[0].set2Marker);

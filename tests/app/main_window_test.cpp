@@ -206,7 +206,7 @@ TEST_F(HideHintsOption, UnwritableIniIsReportedAndTheCheckStillChanges) {
   ASSERT_TRUE(QDir(path("")).mkpath("tintara.INI/blocked"));  // a folder where the file should be
   action("HideHints")->trigger();
   ASSERT_EQ(errors_.size(), 1);
-  EXPECT_EQ(errors_.first(), "Unable to write to " + unwritable.iniPath);
+  EXPECT_EQ(errors_.first(), "Unable to write to " + unwritable.iniPath + ": it is a folder");
   EXPECT_TRUE(action("HideHints")->isChecked());
 }
 

@@ -103,7 +103,7 @@ TEST_F(JpegExport, DialogOffersJpgFirstAndRemembersTheLastChoice) {
 
 TEST_F(JpegExport, AFileThatCannotBeWrittenOpensNoPage) {
   EXPECT_EQ(ProblemSaving(path("NoSuchDir/Red.jpg")),
-            "Cannot create file " + path("NoSuchDir/Red.jpg"));
+            "Cannot create file " + path("NoSuchDir/Red.jpg") + ": the folder does not exist");
   EXPECT_TRUE(opened_.isEmpty());
 }
 

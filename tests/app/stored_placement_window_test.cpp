@@ -177,7 +177,7 @@ TEST_F(WindowPlacement, AnUnwritableFileIsReportedOnceAtTheClose) {
   ASSERT_TRUE(QDir().mkpath(files().iniPath));
   ShowForm();
   window_->close();
-  EXPECT_EQ(errors_, QStringList{"Unable to write to " + files().iniPath});
+  EXPECT_EQ(errors_, QStringList{"Unable to write to " + files().iniPath + ": it is a folder"});
   window_.reset();
   EXPECT_EQ(errors_.size(), 1);
 }

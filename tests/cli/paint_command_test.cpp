@@ -1,11 +1,14 @@
 #include "cli/paint_command.h"
 
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <algorithm>
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QImage>
 #include <QTemporaryDir>
 #include <sstream>
@@ -36,10 +39,11 @@ class PaintCommand : public ::testing::Test {
   void TearDown() override { QDir::setCurrent(previous_); }
 
   int Run(const QStringList& arguments) {
+    output_.str({});
     errors_.str({});
     std::vector<std::string> commandLine{"tintara", "paint"};
     for (const QString& argument : arguments) commandLine.push_back(argument.toStdString());
-    return RunPaintCommand(commandLine, errors_);
+    return RunPaintCommand(commandLine, output_, errors_);
   }
   static void Store(const QString& name, const QByteArray& text) {
     QFile file(name);
@@ -52,6 +56,7 @@ class PaintCommand : public ::testing::Test {
     return skin->colourTable.at(static_cast<std::size_t>(index)).colour();
   }
 
+  std::ostringstream output_;
   std::ostringstream errors_;
 
  private:
@@ -75,6 +80,57 @@ TEST_F(PaintCommand, WritesEachKindOfOutputByItsExtension) {
   ASSERT_TRUE(page.open(QIODevice::ReadOnly));
   EXPECT_TRUE(page.readAll().contains("<!--MOXEL--> 17 223 224 "));
   EXPECT_TRUE(errors_.str().empty()) << errors_.str();
+  EXPECT_TRUE(output_.str().empty()) << output_.str();  // quiet unless asked
+}
+
+TEST_F(PaintCommand, VerboseTellsEachFileWrittenWithItsSize) {
+  EXPECT_EQ(Run({"BODY.BMP", "--codes", "17", "--output", "big.bmp", "--scale", "8", "-v"}),
+            kAllWritten);
+  EXPECT_EQ(QFileInfo("big.bmp").size(), 5174);
+  EXPECT_EQ(output_.str(), "Wrote big.bmp (5,174 bytes)\n");
+  EXPECT_EQ(Run({"BODY.BMP", "--codes", "17", "--output", "Red.jpg", "--page", "--verbose"}),
+            kAllWritten);
+  // The JPEG's size is counted as it is encoded, a piece at a time.
+  const qint64 jpegSize = QFileInfo("Red.jpg").size();
+  ASSERT_LT(jpegSize, 1000);
+  const std::string told = output_.str();
+  EXPECT_EQ(told.substr(0, told.find('\n')),
+            "Wrote Red.jpg (" + std::to_string(jpegSize) + " bytes)");
+  EXPECT_NE(told.find("\nWrote red.htm ("), std::string::npos) << told;
+}
+
+// Standard input is a pipe: it is read once, as it comes, for every input.
+TEST_F(PaintCommand, CodeStringsComeFromStandardInputForEveryInput) {
+  ASSERT_TRUE(QFile::copy("BODY.BMP", "OTHER.BMP"));
+  int pipeEnds[2];
+  ASSERT_EQ(::pipe(pipeEnds), 0);
+  const std::string lines = "1\n2 x\n3\n";
+  ASSERT_EQ(::write(pipeEnds[1], lines.data(), lines.size()), ssize_t(lines.size()));
+  ::close(pipeEnds[1]);
+  const int savedInput = ::dup(STDIN_FILENO);
+  ::dup2(pipeEnds[0], STDIN_FILENO);
+  ::close(pipeEnds[0]);
+  const int status =
+      Run({"BODY.BMP", "OTHER.BMP", "--codes-file", "-", "--output", "{name}-{n}.bmp"});
+  ::dup2(savedInput, STDIN_FILENO);
+  ::close(savedInput);
+  EXPECT_EQ(status, kSomethingBad);
+  EXPECT_EQ(errors_.str(),
+            "tintara: BODY.BMP: standard input:2: 'x' is not a valid integer value\n"
+            "tintara: OTHER.BMP: standard input:2: 'x' is not a valid integer value\n");
+  for (const char* name : {"BODY", "OTHER"}) {
+    EXPECT_EQ(TableColour(QString(name) + "-1.bmp", 32), ReferenceColour(1)) << name;
+    EXPECT_EQ(TableColour(QString(name) + "-3.bmp", 32), ReferenceColour(3)) << name;
+  }
+}
+
+// However many outputs go into it, a folder that cannot be made is told once, with why.
+TEST_F(PaintCommand, AFolderThatCannotBeMadeIsToldOnce) {
+  Store("codes.txt", "1\n2\n3\n");
+  Store("out", "a file where the folder would go");
+  EXPECT_EQ(Run({"BODY.BMP", "--codes-file", "codes.txt", "--output", "out/{n}/skin.png"}),
+            kSomethingBad);
+  EXPECT_EQ(errors_.str(), "tintara: Cannot create folder out: a file stands in its place\n");
 }
 
 // The command line draws no whole picture and encodes a row at a time; the window saves the picture
@@ -165,7 +221,7 @@ TEST_F(PaintCommand, AnOutputThatCannotBeWrittenLeavesTheOthersWhole) {
   QDir().mkpath("out-2.bmp/taken");  // a folder where the second output goes
   EXPECT_EQ(Run({"BODY.BMP", "--codes-file", "codes.txt", "--output", "out-{n}.bmp", "-j", "2"}),
             kSomethingBad);
-  EXPECT_EQ(errors_.str(), "tintara: Cannot create file out-2.bmp\n");
+  EXPECT_EQ(errors_.str(), "tintara: Cannot create file out-2.bmp: it is a folder\n");
   EXPECT_EQ(TableColour("out-1.bmp", 32), ReferenceColour(1));
   EXPECT_EQ(TableColour("out-3.bmp", 32), ReferenceColour(3));
 }

@@ -76,7 +76,7 @@ TEST_F(PaletteFile, EachRefusalSaysWhyAndWritesNothing) {
     QString message;
   } cases[] = {
       {"colours.txt", "Cannot save colours.txt: a palette is saved as .gpl or .pal"},
-      {"taken.gpl", "Cannot create file " + path("taken.gpl")},
+      {"taken.gpl", "Cannot create file " + path("taken.gpl") + ": it is a folder"},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.chosen);

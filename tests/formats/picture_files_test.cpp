@@ -145,10 +145,11 @@ TEST_F(JpegFiles, JpegThatCannotBeCreatedStopsBeforeThePage) {
     const char* name;
     const char* chosen;
     const char* page;
+    const char* reason;
   } cases[] = {
-      {"directory missing", "NoSuchDir/Red.jpg", "NoSuchDir/red.htm"},
+      {"directory missing", "NoSuchDir/Red.jpg", "NoSuchDir/red.htm", "the folder does not exist"},
       // A directory stands where the picture should go; it and its contents stay.
-      {"directory in the way", "Blue.jpg", "blue.htm"},
+      {"directory in the way", "Blue.jpg", "blue.htm", "it is a folder"},
   };
   ASSERT_TRUE(QDir().mkpath(path("Blue.jpg")));
   QFile inside(path("Blue.jpg/kept.txt"));
@@ -156,7 +157,8 @@ TEST_F(JpegFiles, JpegThatCannotBeCreatedStopsBeforeThePage) {
   inside.close();
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
-    EXPECT_EQ(ProblemSaving(path(c.chosen), "4 5 6 "), "Cannot create file " + path(c.chosen));
+    EXPECT_EQ(ProblemSaving(path(c.chosen), "4 5 6 "),
+              "Cannot create file " + path(c.chosen) + ": " + c.reason);
     EXPECT_FALSE(QFile::exists(path(c.page)));
   }
   EXPECT_EQ(ReadBytes(path("Blue.jpg/kept.txt")), "kept");
@@ -169,7 +171,8 @@ TEST_F(JpegFiles, APageThatCannotBeWrittenLeavesTheOldPictureToo) {
   const QByteArray before = ReadBytes(path("Red.jpg"));
   ASSERT_TRUE(QFile(path("red.htm")).setPermissions(QFileDevice::ReadOwner));
   Paint(40);
-  EXPECT_EQ(ProblemSaving(path("Red.jpg"), "4 5 6"), "Cannot create file " + path("red.htm"));
+  EXPECT_EQ(ProblemSaving(path("Red.jpg"), "4 5 6"),
+            "Cannot create file " + path("red.htm") + ": the file is read-only");
   EXPECT_EQ(ReadBytes(path("Red.jpg")), before);
 }
 
@@ -194,7 +197,8 @@ TEST_F(JpegFiles, AReadOnlyJpegIsLeftAsItIs) {
   ASSERT_TRUE(locked.open(QIODevice::WriteOnly) && locked.write("kept") == 4);
   locked.close();
   ASSERT_TRUE(locked.setPermissions(QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther));
-  EXPECT_EQ(ProblemSaving(path("Locked.jpg")), "Cannot create file " + path("Locked.jpg"));
+  EXPECT_EQ(ProblemSaving(path("Locked.jpg")),
+            "Cannot create file " + path("Locked.jpg") + ": the file is read-only");
   EXPECT_EQ(ReadBytes(path("Locked.jpg")), "kept");
   EXPECT_FALSE(QFile::exists(path("locked.htm")));
 }
@@ -247,7 +251,8 @@ TEST_F(ConvertedBitmap, ASecondRunReplacesTheFile) {
 
 TEST_F(ConvertedBitmap, UnwritableFileIsReported) {
   ASSERT_TRUE(QDir().mkpath(path("converted.bmp/inside")));
-  EXPECT_EQ(ProblemConverting(), "Cannot create file " + directory() + "converted.bmp");
+  EXPECT_EQ(ProblemConverting(),
+            "Cannot create file " + directory() + "converted.bmp: it is a folder");
   EXPECT_TRUE(QFileInfo(path("converted.bmp/inside")).isDir());
 }
 

@@ -123,8 +123,8 @@ TEST_F(SkinFile, EachRefusalSaysWhyAndWritesNothing) {
   } cases[] = {
       {"skin.tga", "Cannot save skin.tga: a skin is saved as .png or .bmp"},
       {"skin", "Cannot save skin: a skin is saved as .png or .bmp"},
-      {"taken.png", "Cannot create file " + path("taken.png")},
-      {"taken.bmp", "Cannot create file " + path("taken.bmp")},
+      {"taken.png", "Cannot create file " + path("taken.png") + ": it is a folder"},
+      {"taken.bmp", "Cannot create file " + path("taken.bmp") + ": it is a folder"},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.chosen);

@@ -48,7 +48,7 @@ ColourTableEntry TableEntry(Colour colour) {
 
 bool WriteBmpFile(const std::string& path, const Bitmap& bitmap) {
   const std::vector<std::uint8_t> bytes = EncodeBmp(bitmap);
-  return WriteFileAtomically(path, bytes);
+  return static_cast<bool>(WriteFileAtomically(path, bytes));
 }
 
 }  // namespace tintara

@@ -54,7 +54,7 @@ TEST_F(FileBatchTest, AStagedFileLeavesNoEntryUntilItIsCommitted) {
   ASSERT_TRUE(batch.Stage(Path("old.png"), Bytes("new")));
   ASSERT_TRUE(batch.Stage(Path("new.png"), Bytes("new")));
   EXPECT_EQ(Entries(), std::vector<std::string>{"old.png"});
-  EXPECT_EQ(batch.Commit(), (std::vector<bool>{true, true}));
+  EXPECT_EQ(batch.Commit(), std::vector<Written>(2));
   EXPECT_EQ(Entries(), (std::vector<std::string>{"new.png", "old.png"}));
   EXPECT_EQ(Read(Path("old.png")), "new");
 }
@@ -78,20 +78,20 @@ TEST_F(FileBatchTest, CommitPutsEveryFileWholeInItsPlace) {
   ASSERT_TRUE(batch.Stage(Path("a.png"), Bytes("first")));
   ASSERT_TRUE(batch.Stage(Path("b.png"), Bytes("second")));
   EXPECT_EQ(Read(Path("b.png")).size(), 100000u);  // nothing replaced before the commit
-  EXPECT_EQ(batch.Commit(), (std::vector<bool>{true, true}));
+  EXPECT_EQ(batch.Commit(), std::vector<Written>(2));
   EXPECT_EQ(Read(Path("a.png")), "first");
   EXPECT_EQ(Read(Path("b.png")), "second");
   EXPECT_EQ(Entries(), (std::vector<std::string>{"a.png", "b.png"}));
 }
 
-// A file that cannot be written is refused when staged, and the others go on.
+// A file that cannot be written is refused, with why, when staged, and the others go on.
 TEST_F(FileBatchTest, AFileThatCannotBeWrittenLeavesTheOthersAndNothingBehind) {
   fs::create_directory(Path("taken.png"));
   FileBatch batch;
-  EXPECT_FALSE(batch.Stage(Path("missing/a.png"), Bytes("lost")));
-  EXPECT_FALSE(batch.Stage(Path("taken.png"), Bytes("lost")));
+  EXPECT_EQ(batch.Stage(Path("missing/a.png"), Bytes("lost")).reason, "the folder does not exist");
+  EXPECT_EQ(batch.Stage(Path("taken.png"), Bytes("lost")).reason, "it is a folder");
   ASSERT_TRUE(batch.Stage(Path("c.png"), Bytes("kept")));
-  EXPECT_EQ(batch.Commit(), std::vector<bool>{true});
+  EXPECT_EQ(batch.Commit(), std::vector<Written>(1));
   EXPECT_TRUE(fs::is_directory(Path("taken.png")));
   EXPECT_EQ(Entries(), (std::vector<std::string>{"c.png", "taken.png"}));
 }

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <cstdlib>
@@ -61,6 +62,7 @@ TEST_F(FileIo, ReadingRefusesWhatIsNotAWholeRegularFileOfAllowedSize) {
     const char* problem;
   } cases[] = {
       {Path("missing"), 100, "the file does not exist"},
+      {Path("small/inside"), 100, "a part of the path is not a folder"},
       {Path("fifo"), 100, "not a regular file"},  // returns at once, with no writer
       {dir_.string(), 100, "not a regular file"},
       {"/dev/zero", 100, "not a regular file"},
@@ -110,6 +112,41 @@ TEST_F(FileIo, AFileThatIsNotRegularIsNeverReplaced) {
     EXPECT_NE(fs::symlink_status(Path(name)).type(), fs::file_type::regular);
   }
   EXPECT_EQ(Entries(), (std::vector<std::string>{"fifo", "folder"}));
+}
+
+// Each reason a write is refused for ends the message the user reads.
+TEST_F(FileIo, ARefusedWriteSaysWhy) {
+  Store("locked.jpg", "old");
+  fs::permissions(Path("locked.jpg"), fs::perms::owner_read);
+  Store("file.txt", "text");
+  fs::create_directory(Path("folder"));
+  ASSERT_EQ(::mkfifo(Path("fifo").c_str(), 0600), 0);
+  const struct {
+    std::string path;
+    const char* reason;
+  } cases[] = {
+      {Path("nodir/out.png"), "the folder does not exist"},
+      {Path("locked.jpg"), "the file is read-only"},
+      {Path("file.txt/out.png"), "a part of the path is not a folder"},
+      {Path("folder"), "it is a folder"},
+      {Path("fifo"), "it is not a regular file"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.path);
+    EXPECT_EQ(WriteFileAtomically(c.path, Bytes("new")).reason, c.reason);
+    const Expected<StagedFile> staged = StartStagedFile(c.path);
+    ASSERT_FALSE(staged);
+    EXPECT_EQ(staged.problem(), (Problem{c.reason, c.path}));
+  }
+}
+
+// Root may write into any folder, so only another user sees this refusal.
+TEST_F(FileIo, AFolderThatMayNotBeWrittenSaysPermissionDenied) {
+  if (::geteuid() == 0) GTEST_SKIP() << "root writes into any folder";
+  fs::create_directory(Path("shut"));
+  fs::permissions(Path("shut"), fs::perms::owner_read | fs::perms::owner_exec);
+  EXPECT_EQ(WriteFileAtomically(Path("shut/out.png"), Bytes("new")).reason, "permission denied");
+  fs::permissions(Path("shut"), fs::perms::owner_all);
 }
 
 TEST_F(FileIo, ALinkIsFollowedAndStaysALink) {

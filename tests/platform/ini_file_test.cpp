@@ -213,11 +213,15 @@ TEST_F(IniFileWriteTest, FailedWriteReportsThePathAndLeavesNothingBehind) {
   const std::string missingDir = (dir_ / "missing" / "Tintara.INI").string();
   const std::string directory = (dir_ / "IsADirectory.INI").string();
   fs::create_directory(directory);
-  for (const std::string& path : {missingDir, directory}) {
+  const struct {
+    std::string path;
+    const char* reason;
+  } cases[] = {{missingDir, "the folder does not exist"}, {directory, "it is a folder"}};
+  for (const auto& [path, reason] : cases) {
     SCOPED_TRACE(path);
     const std::optional<Problem> problem = IniFile(path).WriteString("Setup", "HideHints", "1");
     ASSERT_TRUE(problem);
-    EXPECT_EQ(problem->message, "Unable to write to " + path);
+    EXPECT_EQ(problem->message, "Unable to write to " + path + ": " + reason);
     EXPECT_EQ(problem->file, path);
   }
   EXPECT_TRUE(fs::is_directory(directory));
