@@ -32,6 +32,7 @@
 #include "board/slot_panel.h"
 #include "board/swatch_board.h"
 #include "paint/code_string.h"
+#include "paint/painting.h"
 #include "platform/ini_file.h"
 #include "platform/version.h"
 
@@ -373,6 +374,7 @@ void MainWindow::showDocument() {
   const QString name = QString::fromStdString(BodyCaption(shown, shown.body)).replace('/', '-');
   export_.suggestName(name);
   skinExport_.suggestName(name);
+  skinExport_.notePaintedCodes(PaintedCodeString(shown));
 }
 
 // The text replaces the edit box's, and its typing history ends there. The cursor stays where it

@@ -48,7 +48,7 @@ std::optional<Problem> SkinExport::SaveSkin(const Bitmap& work, const Picture& p
   if (!paintedTable) return Problem{"There is no skin to save yet: load a picture first."};
   if (!Execute(skinDialog_, chooser_, dialogParent)) return std::nullopt;
   return WriteSkin(skinDialog_.fileName.toStdString(), work, picture, *paintedTable,
-                   ChosenScale(skinDialog_));
+                   ChosenScale(skinDialog_), paintedCodes_);
 }
 
 std::optional<Problem> SkinExport::ExportPalette(const Bitmap& work, const SlotRecords& slots,
