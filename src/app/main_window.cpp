@@ -59,7 +59,9 @@ QFont DesignFont() {
 }
 
 bool IsBitmapFile(const QString& path) {
-  return QFileInfo(path).suffix().compare("bmp", Qt::CaseInsensitive) == 0;
+  const QString suffix = QFileInfo(path).suffix();
+  return suffix.compare("bmp", Qt::CaseInsensitive) == 0 ||
+         suffix.compare("png", Qt::CaseInsensitive) == 0;
 }
 
 bool IsPageFile(const QString& path) {
