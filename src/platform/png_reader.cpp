@@ -15,10 +15,12 @@ namespace tintara {
 namespace {
 
 constexpr std::size_t kSignatureBytes = 8;
-// Ancillary chunks are for text and colour profiles here: a few, each small. A larger one is
-// skipped, and so are those past the count.
+// Of the ancillary chunks only text is read, a few chunks each small; a larger one is skipped
+// unread, and so are those past the count.
 constexpr png_alloc_size_t kMaxChunkBytes = png_alloc_size_t{1} << 20;
 constexpr png_uint_32 kMaxAncillaryChunks = 64;
+// libpng holds rows of up to 8 bytes a pixel beside the picture: rows are kept to 8 MB each.
+constexpr png_uint_32 kMaxWidth = png_uint_32{1} << 20;
 
 constexpr char kNotPng[] = "not a PNG file";
 constexpr char kDamaged[] = "the file is damaged";
@@ -168,12 +170,17 @@ bool ReadRows(png_structp png, png_infop info, const Header* header, png_bytep f
   return true;
 }
 
+// The text of the first tEXt chunk with the keyword: the keyword, a NUL, then the text, which
+// holds no other NUL in a well-formed chunk.
 std::optional<std::string> TextOf(png_structp png, png_infop info, std::string_view keyword) {
-  if (keyword.empty()) return std::nullopt;
-  png_textp texts = nullptr;
-  const int count = png_get_text(png, info, &texts, nullptr);
+  png_unknown_chunkp chunks = nullptr;
+  const int count = png_get_unknown_chunks(png, info, &chunks);
   for (int i = 0; i < count; ++i) {
-    if (keyword == texts[i].key) return std::string(texts[i].text);
+    const std::string_view data(reinterpret_cast<const char*>(chunks[i].data), chunks[i].size);
+    const std::size_t end = data.find('\0');
+    if (end == std::string_view::npos || data.substr(0, end) != keyword) continue;
+    const std::string_view text = data.substr(end + 1);
+    if (text.find('\0') == std::string_view::npos) return std::string(text);
   }
   return std::nullopt;
 }
@@ -212,10 +219,18 @@ Expected<PngReading> Decode(Source& source, std::string_view keyword) {
                       static_cast<png_uint_32>(kMaxBmpPixels));
   png_set_chunk_cache_max(read.png, kMaxAncillaryChunks);
   png_set_chunk_malloc_max(read.png, kMaxChunkBytes);
+  // libpng's own handlers allocate what a chunk declares, whatever the limit (it only warns):
+  // every ancillary chunk but transparency is skipped, and the text asked for is kept raw, within
+  // the limit.
+  png_set_keep_unknown_chunks(read.png, PNG_HANDLE_CHUNK_NEVER, nullptr, -1);
+  if (!keyword.empty()) {
+    static constexpr png_byte kText[] = "tEXt";
+    png_set_keep_unknown_chunks(read.png, PNG_HANDLE_CHUNK_ALWAYS, kText, 1);
+  }
 
   Header header;
   if (!ReadHeader(read.png, read.info, &header)) return failed(kDamaged);
-  if (std::uint64_t{header.width} * header.height > kMaxBmpPixels) {
+  if (std::uint64_t{header.width} * header.height > kMaxBmpPixels || header.width > kMaxWidth) {
     return Problem{"the picture is too large (" + std::to_string(header.width) + " x " +
                    std::to_string(header.height) + " pixels)"};
   }
@@ -244,7 +259,7 @@ Expected<PngReading> Decode(Source& source, std::string_view keyword) {
   if (!ReadRows(read.png, read.info, &header, rows)) return failed(kDamaged);
   // Pictures are shown opaque, as a BMP's are.
   for (std::uint32_t& pixel : bitmap.pixels) pixel |= 0xFF000000u;
-  reading.text = TextOf(read.png, read.info, keyword);
+  if (!keyword.empty()) reading.text = TextOf(read.png, read.info, keyword);
   return reading;
 }
 

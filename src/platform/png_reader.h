@@ -33,7 +33,9 @@ Expected<bool> IsPngFile(const std::string& path);
 // file; any other picture (grey, RGB, with alpha, 16 bits a channel) gives display pixels at 8
 // bits a channel, alpha dropped, and 32 bits a pixel when it had alpha, else 24. The problem, in
 // words for the user ("not a PNG file"), when the data is not a PNG, is larger than kMaxBmpPixels
-// (told before anything is allocated for the pixels) or is damaged or cut short in any way.
+// or wider than 2^20 pixels (told before anything is allocated for the pixels) or is damaged or
+// cut short in any way. Of the other chunks only tEXt is read, and only when a keyword is asked
+// for: a text of up to 1 MB.
 Expected<PngReading> DecodePng(std::span<const std::uint8_t> bytes,
                                std::string_view textKeyword = {});
 

@@ -92,6 +92,10 @@ TEST(PngReader, APalettePictureReadsBackWithItsPaletteAndText) {
   EXPECT_TRUE(reading->bitmap.pixels.empty());
   EXPECT_EQ(reading->text, "some text");
   EXPECT_EQ(DecodePng(png, "Other")->text, std::nullopt);
+  // A text larger than any this program writes is skipped: a chunk is not read whole just because
+  // it says how long it is.
+  const Bytes large = *EncodePng(bitmap, PngText{"Note", std::string(std::size_t{2} << 20, 'x')});
+  EXPECT_EQ(DecodePng(large, "Note")->text, std::nullopt);
 }
 
 TEST(PngReader, SmallerIndicesSpreadToAByteAPixelInterlacedOrNot) {
