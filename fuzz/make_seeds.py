@@ -2,6 +2,7 @@
 """Writes the inputs each fuzz target starts from into fuzz/seeds/<folder>/."""
 import pathlib
 import struct
+import zlib
 
 SEEDS = pathlib.Path(__file__).resolve().parent / "seeds"
 
@@ -53,6 +54,54 @@ def bmp_seeds():
         "v5_32bit_bitfields.bmp": bmp(info_header(124, 1, 2, 32, compression=3,
                                                   masks=(0xFF, 0xFF00, 0xFF0000, 0xFF000000)),
                                       b"", bytes([1, 2, 3, 255, 4, 5, 6, 255])),
+    }
+
+
+def png(width, height, depth, colour_type, rows, palette=b"", text=None, interlaced=False):
+    """rows: each row's bytes as stored, without its filter byte."""
+    def chunk(kind, data):
+        return (struct.pack(">I", len(data)) + kind + data +
+                struct.pack(">I", zlib.crc32(kind + data)))
+    header = struct.pack(">IIBBBBB", width, height, depth, colour_type, 0, 0, int(interlaced))
+    data = chunk(b"IHDR", header)
+    if palette:
+        data += chunk(b"PLTE", palette)
+    if text is not None:
+        data += chunk(b"tEXt", b"Tintara skin\0" + text)
+    data += chunk(b"IDAT", zlib.compress(b"".join(b"\0" + row for row in rows)))
+    return b"\x89PNG\r\n\x1a\n" + data + chunk(b"IEND", b"")
+
+
+def skin_note(table, codes, checksum):
+    entries = "".join(" %02x%02x%02x%02x" % entry for entry in table)
+    return ("tintara-skin 1\ntable%s\ncodes %s\npalette-crc32 %08x\n"
+            % (entries, codes, checksum)).encode()
+
+
+def png_seeds():
+    palette = bytes([0, 0, 0, 255, 0, 0, 0, 255, 0, 0, 0, 255])
+    note = skin_note([(8, 8, 8, 0), (16, 16, 16, 0), (24, 24, 24, 1)], "17 18 ",
+                     zlib.crc32(palette))
+    return {
+        "palette_8bit_note.png": png(3, 2, 8, 3, [bytes([0, 1, 2]), bytes([2, 1, 0])], palette,
+                                     note),
+        "palette_2bit.png": png(5, 2, 2, 3, [bytes([0x1B, 0x80]), bytes([0xE4, 0x40])], palette),
+        # One pixel: only the first of the seven passes holds anything.
+        "palette_1bit_interlaced.png": png(1, 1, 1, 3, [bytes([0x80])], palette[:6],
+                                           interlaced=True),
+        "rgb_16bit.png": png(2, 1, 16, 2, [bytes([255, 255, 128, 128, 0, 0, 1, 2, 3, 4, 5, 6])]),
+        "grey_alpha.png": png(2, 1, 8, 4, [bytes([200, 255, 100, 0])]),
+        "rgba.png": png(1, 2, 8, 6, [bytes([1, 2, 3, 4]), bytes([5, 6, 7, 8])]),
+    }
+
+
+def skin_note_seeds():
+    black = zlib.crc32(bytes(3))
+    return {
+        "painted.txt": skin_note([(i, 255 - i, i // 2, i % 3) for i in range(256)],
+                                 "17 18 19 20 21 22 23 24 25 26 27 28 29 30 31 32 ", black),
+        "unpainted.txt": skin_note([(1, 2, 3, 0)], "", black),
+        "other_palette.txt": skin_note([(1, 2, 3, 0), (4, 5, 6, 7)], "9 8 ", 0x01234567),
     }
 
 
@@ -142,7 +191,8 @@ def palette_text_seeds():
 
 
 def main():
-    for folder, seeds in (("bmp", bmp_seeds()), ("ini", ini_seeds()),
+    for folder, seeds in (("bmp", bmp_seeds()), ("png", png_seeds()),
+                          ("skin_note", skin_note_seeds()), ("ini", ini_seeds()),
                           ("code_string", code_string_seeds()), ("page", page_seeds()),
                           ("codes_file", codes_file_seeds()), ("placement", placement_seeds()),
                           ("palette_text", palette_text_seeds())):

@@ -33,6 +33,7 @@
 #include "board/slot_panel.h"
 #include "board/swatch_board.h"
 #include "paint/code_string.h"
+#include "paint/painting.h"
 #include "platform/ini_file.h"
 #include "platform/version.h"
 
@@ -59,7 +60,9 @@ QFont DesignFont() {
 }
 
 bool IsBitmapFile(const QString& path) {
-  return QFileInfo(path).suffix().compare("bmp", Qt::CaseInsensitive) == 0;
+  const QString suffix = QFileInfo(path).suffix();
+  return suffix.compare("bmp", Qt::CaseInsensitive) == 0 ||
+         suffix.compare("png", Qt::CaseInsensitive) == 0;
 }
 
 bool IsPageFile(const QString& path) {
@@ -387,6 +390,7 @@ void MainWindow::showDocument() {
   const QString name = QString::fromStdString(BodyCaption(shown, shown.body)).replace('/', '-');
   export_.suggestName(name);
   skinExport_.suggestName(name);
+  skinExport_.notePaintedCodes(PaintedCodeString(shown));
 }
 
 // The text replaces the edit box's, and its typing history ends there. The cursor stays where it

@@ -51,8 +51,8 @@ Expected<QString> SkinExport::SaveSkin(const Bitmap& work, const Picture& pictur
   if (!paintedTable) return Problem{"There is no skin to save yet: load a picture first."};
   if (!Execute(skinDialog_, chooser_, dialogParent)) return QString();
   const int scale = ChosenScale(skinDialog_);
-  if (std::optional<Problem> problem =
-          WriteSkin(skinDialog_.fileName.toStdString(), work, picture, *paintedTable, scale)) {
+  if (std::optional<Problem> problem = WriteSkin(skinDialog_.fileName.toStdString(), work, picture,
+                                                 *paintedTable, scale, paintedCodes_)) {
     return *std::move(problem);
   }
   return QStringLiteral("Saved %1, %2 x %3, %4")

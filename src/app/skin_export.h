@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <optional>
+#include <string>
 
 #include "app/file_dialog.h"
 #include "paint/paint_model.h"
@@ -25,6 +26,9 @@ class SkinExport {
 
   // The name the dialogs offer before their first save, without its extension.
   void suggestName(const QString& name);
+  // The codes the picture shown is painted with, which a saved PNG skin keeps
+  // (PaintedCodeString).
+  void notePaintedCodes(std::string codes) { paintedCodes_ = std::move(codes); }
 
   // Asks for the name and the scale (the last chosen is offered again), then writes the skin.
   [[nodiscard]] Expected<QString> SaveSkin(const Bitmap& work, const Picture& picture,
@@ -40,6 +44,7 @@ class SkinExport {
   FileChooser chooser_;
   FileDialog skinDialog_;
   FileDialog paletteDialog_;
+  std::string paintedCodes_;
 };
 
 }  // namespace tintara

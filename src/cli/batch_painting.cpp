@@ -89,9 +89,9 @@ std::string GroupedDigits(std::uintmax_t number) {
 }
 
 Expected<Document> Load(const std::string& path) {
-  Expected<Bitmap> bitmap = ReadBitmapToPaint(path);
-  if (!bitmap) return std::move(bitmap).problem();
-  return LoadedDocument(std::move(*bitmap));
+  Expected<BitmapToPaint> file = ReadBitmapToPaint(path);
+  if (!file) return std::move(file).problem();
+  return LoadedDocument(std::move(file->bitmap), file->storedCodes);
 }
 
 // Puts a file whose content is whole into a temporary file of its own.
@@ -111,8 +111,8 @@ bool StageSkin(const PaintRequest& request, const Document& painted, Canvas& can
                const std::string& path, Made& made) {
   const Bitmap& work = *painted.model.work;
   if (!work.hasColourTable()) canvas.Show(painted);
-  Expected<FileContent> skin =
-      SkinFile(path, work, canvas.picture(), *PaintedTable(painted), request.scale);
+  Expected<FileContent> skin = SkinFile(path, work, canvas.picture(), *PaintedTable(painted),
+                                        request.scale, PaintedCodeString(painted));
   if (!skin) {
     made.problem = skin.problem().message;
     return false;

@@ -11,7 +11,7 @@ inline constexpr int kAllWritten = 0;
 inline constexpr int kSomethingBad = 1;  // an input or a code string could not be used
 inline constexpr int kUsageError = 2;
 
-// `tintara paint INPUT.bmp... (--codes CODES | --codes-file FILE | --random [--seed N])
+// `tintara paint INPUT... (--codes CODES | --codes-file FILE | --random [--seed N])
 // [--output PATTERN] [--scale N] [--page] [-j N] [-v]`: paints every input as the window would
 // and writes it by the output's extension, without a window or a display. `arguments` are the
 // whole command line, the program's name first. Help and, with --verbose, the files written go

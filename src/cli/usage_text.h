@@ -4,7 +4,7 @@ namespace tintara {
 
 // What `tintara --help` and `tintara paint --help` print.
 
-inline constexpr char kProgramUsage[] = R"(Usage: tintara [options] [FILE.bmp]
+inline constexpr char kProgramUsage[] = R"(Usage: tintara [options] [FILE]
 Recolours character skin bitmaps.
 
   tintara paint --help    paints bitmaps from the command line, without a window
@@ -14,10 +14,10 @@ Options:
   -v, --version  Displays version information.
 
 Arguments:
-  file           A BMP file to open after the start-up picture.
+  file           A BMP or PNG file to open after the start-up picture.
 )";
 
-inline constexpr char kPaintUsage[] = R"(Usage: tintara [options] paint INPUT.bmp...
+inline constexpr char kPaintUsage[] = R"(Usage: tintara [options] paint INPUT...
 Paints skin bitmaps with code strings and writes the result.
 
 Options:
@@ -36,7 +36,7 @@ Options:
 
 Arguments:
   paint                Paint bitmaps.
-  inputs               The BMP files to paint.
+  inputs               The BMP or PNG files to paint.
 )";
 
 }  // namespace tintara

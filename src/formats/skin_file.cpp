@@ -5,6 +5,7 @@
 #include "formats/export_files.h"
 #include "paint/painted_skin.h"
 #include "paint/picture.h"
+#include "paint/skin_note.h"
 #include "platform/bmp_reader.h"
 #include "platform/bmp_writer.h"
 #include "platform/path_names.h"
@@ -25,10 +26,17 @@ void CoverEveryIndex(Bitmap& skin, const DisplayTable& paintedTable) {
   }
 }
 
+std::optional<PngText> NoteOf(const Bitmap& work, const Bitmap& skin, const std::string& codes) {
+  if (!skin.hasColourTable() || work.colourTable.empty()) return std::nullopt;
+  const SkinNote note{work.colourTable, codes, PaletteChecksum(skin.colourTable)};
+  return PngText{std::string(kSkinNoteKeyword), SkinNoteText(note)};
+}
+
 }  // namespace
 
 Expected<FileContent> SkinFile(const std::string& path, const Bitmap& work, const Picture& picture,
-                               const DisplayTable& paintedTable, int scale) {
+                               const DisplayTable& paintedTable, int scale,
+                               const std::string& paintedCodes) {
   const std::string fileName = ShownText(FileNameOf(path));
   const std::string type = AsciiLowerCase(ExtensionOf(path));
   if (type != "png" && type != "bmp") {
@@ -48,15 +56,15 @@ Expected<FileContent> SkinFile(const std::string& path, const Bitmap& work, cons
   Bitmap skin = PaintedSkin(work, picture, paintedTable, scale);
   if (type == "bmp") return FileContent{path, EncodeBmp(skin)};
   if (skin.hasColourTable()) CoverEveryIndex(skin, paintedTable);
-  std::optional<std::vector<std::uint8_t>> png = EncodePng(skin);
+  std::optional<std::vector<std::uint8_t>> png = EncodePng(skin, NoteOf(work, skin, paintedCodes));
   if (!png) return CannotEncode(path);
   return FileContent{path, std::move(*png)};
 }
 
 std::optional<Problem> WriteSkin(const std::string& path, const Bitmap& work,
                                  const Picture& picture, const DisplayTable& paintedTable,
-                                 int scale) {
-  Expected<FileContent> file = SkinFile(path, work, picture, paintedTable, scale);
+                                 int scale, const std::string& paintedCodes) {
+  Expected<FileContent> file = SkinFile(path, work, picture, paintedTable, scale, paintedCodes);
   if (!file) return std::move(file).problem();
   return WriteExportFile(file->path, file->bytes);
 }

@@ -20,11 +20,15 @@ struct Picture;
 // save skin.tga: a skin is saved as .png or .bmp"), a skin too large to be loaded again at that
 // scale, and a file that cannot be created ("Cannot create file <path>: <reason>"). The file is
 // replaced only once its new content is whole, and a read-only file is never replaced.
+// A palette PNG also keeps its note (paint/skin_note.h): the work bitmap's table as loaded and
+// `paintedCodes` (see PaintedCodeString), so that it opens again as the bitmap it was painted from.
 // The skin's file as WriteSkin writes it, made without writing anything, with the same refusals.
 Expected<FileContent> SkinFile(const std::string& path, const Bitmap& work, const Picture& picture,
-                               const DisplayTable& paintedTable, int scale);
+                               const DisplayTable& paintedTable, int scale,
+                               const std::string& paintedCodes);
 [[nodiscard]] std::optional<Problem> WriteSkin(const std::string& path, const Bitmap& work,
                                                const Picture& picture,
-                                               const DisplayTable& paintedTable, int scale);
+                                               const DisplayTable& paintedTable, int scale,
+                                               const std::string& paintedCodes);
 
 }  // namespace tintara

@@ -9,8 +9,8 @@
 
 namespace tintara {
 
-// Loads the selected body's bitmap at start-up: no step, no codes applied, and a file that cannot
-// be read leaves the design picture without a word.
+// Loads the selected body's bitmap at start-up: no step, no codes applied (a PNG skin's stored
+// codes neither), and a file that cannot be read leaves the design picture without a word.
 void LoadStartUpBody(Document& document, const std::string& programDirectory);
 
 // What the user does, each made with its inputs. `codeText` is the edit box as it stands when

@@ -4,7 +4,6 @@
 #include "paint/code_string.h"
 #include "paint/commands.h"
 #include "paint/painting.h"
-#include "platform/bmp_reader.h"
 
 namespace tintara {
 namespace {
@@ -15,17 +14,22 @@ std::string BodyPath(const Document& document, const std::string& programDirecto
   return programDirectory + std::string(kBodies[static_cast<std::size_t>(body - 1)].file);
 }
 
-// Reload with the bitmap read: `codeText` is what the edit box holds then.
-CommandResult ReloadWith(Document& document, Bitmap bitmap, const std::string& codeText,
+// Reload with the bitmap read: `codeText` is what the edit box holds then. A skin this program
+// saved comes back painted with its stored codes, in the same step, whatever the option says.
+CommandResult ReloadWith(Document& document, BitmapToPaint file, const std::string& codeText,
                          bool applyColoursOnLoad) {
   RememberLastCodes(document.model.lastCodes, codeText);
   // Before the load, which clears group 4 again for a picture without slot 16.
   document.groups.fill(true);
-  LoadBitmap(document, std::move(bitmap));
+  LoadBitmap(document, std::move(file.bitmap));
   document.codeText = kDefaultCodeString;
   CommandResult result{.loaded = true, .wroteCodeText = true};
-  if (applyColoursOnLoad && !document.model.lastCodes.empty()) {
-    result.problem = ApplyCodeText(document, document.model.lastCodes, &result.codesApplied);
+  std::optional<std::string> codes = std::move(file.storedCodes);
+  if (!codes && applyColoursOnLoad && !document.model.lastCodes.empty()) {
+    codes = document.model.lastCodes;
+  }
+  if (codes) {
+    result.problem = ApplyCodeText(document, std::move(*codes), &result.codesApplied);
     result.keepsChanges = result.problem.has_value();
   }
   return result;
@@ -34,8 +38,8 @@ CommandResult ReloadWith(Document& document, Bitmap bitmap, const std::string& c
 CommandResult Pick(Document& document, commands::PickedBitmap which, std::string file,
                    std::string caption, const commands::LoadInputs& inputs) {
   const bool head = which == commands::PickedBitmap::Head;
-  Expected<Bitmap> bitmap = ReadBitmapToPaint(head ? inputs.programDirectory + file
-                                                   : GridPath(inputs.programDirectory, file));
+  Expected<BitmapToPaint> bitmap = ReadBitmapToPaint(
+      head ? inputs.programDirectory + file : GridPath(inputs.programDirectory, file));
   // The caption, the file and the selection stay as they were.
   if (!bitmap) return {.problem = std::move(bitmap).problem()};
   (head ? document.headFile : document.gridFile) = std::move(file);
@@ -55,8 +59,9 @@ CommandResult Pick(Document& document, commands::PickedBitmap which, std::string
 }  // namespace
 
 void LoadStartUpBody(Document& document, const std::string& programDirectory) {
-  Expected<Bitmap> bitmap = ReadBmpFile(BodyPath(document, programDirectory, document.body));
-  if (bitmap) LoadBitmap(document, std::move(*bitmap));
+  Expected<BitmapToPaint> file =
+      ReadBitmapToPaint(BodyPath(document, programDirectory, document.body));
+  if (file) LoadBitmap(document, std::move(file->bitmap));
 }
 
 namespace commands {
@@ -64,7 +69,7 @@ namespace commands {
 Command Reload(LoadInputs inputs) {
   return {"Reload",
           [inputs](Document& document) {
-            Expected<Bitmap> bitmap =
+            Expected<BitmapToPaint> bitmap =
                 ReadBitmapToPaint(BodyPath(document, inputs.programDirectory, document.body));
             if (!bitmap) return CommandResult{.problem = std::move(bitmap).problem()};
             return ReloadWith(document, std::move(*bitmap), inputs.codeText,
@@ -77,7 +82,7 @@ Command SelectBody(const Document& current, int body, LoadInputs inputs) {
   return {BodyCaption(current, body),
           [body, inputs](Document& document) {
             if (body == document.body) return CommandResult{};
-            Expected<Bitmap> bitmap =
+            Expected<BitmapToPaint> bitmap =
                 ReadBitmapToPaint(BodyPath(document, inputs.programDirectory, body));
             // The selection stays where it was.
             if (!bitmap) return CommandResult{.problem = std::move(bitmap).problem()};

@@ -3,8 +3,10 @@
 #include "paint/code_string.h"
 #include "paint/image_loading.h"
 #include "paint/reference_palette.h"
+#include "paint/skin_note.h"
 #include "platform/bmp_reader.h"
 #include "platform/path_names.h"
+#include "platform/png_reader.h"
 #include "platform/shown_text.h"
 
 namespace tintara {
@@ -61,19 +63,34 @@ void RollRandomCodes(Document& document, const GroupChecks& groups, RandomGenera
   ApplyCodes(document);
 }
 
-Expected<Bitmap> ReadBitmapToPaint(const std::string& path) {
-  Expected<Bitmap> reading = ReadBmpFile(path);
-  if (!reading) {
-    return Problem{"Cannot open " + ShownText(FileNameOf(path)) + ": " + reading.problem().message,
-                   path};
+Expected<BitmapToPaint> ReadBitmapToPaint(const std::string& path) {
+  const auto cannotOpen = [&path](const Problem& why) {
+    return Problem{"Cannot open " + ShownText(FileNameOf(path)) + ": " + why.message, path};
+  };
+  const Expected<bool> png = IsPngFile(path);
+  if (!png) return cannotOpen(png.problem());
+  if (!*png) {
+    Expected<Bitmap> bmp = ReadBmpFile(path);
+    if (!bmp) return cannotOpen(bmp.problem());
+    return BitmapToPaint{std::move(*bmp), std::nullopt};
   }
-  return reading;
+  Expected<PngReading> reading = ReadPngFile(path, kSkinNoteKeyword);
+  if (!reading) return cannotOpen(reading.problem());
+  BitmapToPaint read{std::move(reading->bitmap), std::nullopt};
+  if (reading->text) read.storedCodes = RestoreNotedSkin(read.bitmap, *reading->text);
+  return read;
 }
 
-Document LoadedDocument(Bitmap bitmap) {
+Document LoadedDocument(Bitmap bitmap, const std::optional<std::string>& storedCodes) {
   Document document = StartingDocument();
   LoadBitmap(document, std::move(bitmap));
+  // Stored codes hold no bad token: they are applied all through.
+  if (storedCodes) ApplyCodeText(document, *storedCodes);
   return document;
+}
+
+std::string PaintedCodeString(const Document& document) {
+  return document.drawn == Drawn::Recoloured ? WriteCodeString(document.model.slots) : "";
 }
 
 Expected<Document> PaintedWithCodes(Document loaded, std::string codes) {

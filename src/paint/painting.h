@@ -37,12 +37,25 @@ std::optional<Problem> ApplyCodeText(Document& document, std::string text, bool*
 // "Gee!": a random code for every slot of every group checked, then a recolouring.
 void RollRandomCodes(Document& document, const GroupChecks& groups, RandomGenerator& random);
 
-// Reads a bitmap to paint; the problem names the file and says why it cannot be used
-// ("Cannot open x.bmp: not a BMP file").
-Expected<Bitmap> ReadBitmapToPaint(const std::string& path);
+// A bitmap read to paint, and the codes a skin this program saved was painted with.
+struct BitmapToPaint {
+  Bitmap bitmap;
+  std::optional<std::string> storedCodes;
+};
 
-// A fresh document with the bitmap loaded, as the command line starts each input.
-Document LoadedDocument(Bitmap bitmap);
+// Reads a bitmap to paint, a PNG or a BMP by what the file holds. A PNG skin this program saved
+// comes back with the colour table it was loaded with and the codes it was painted with, unless
+// its palette was changed since (see RestoreNotedSkin). The problem names the file and says why it
+// cannot be used ("Cannot open x.bmp: not a BMP file").
+Expected<BitmapToPaint> ReadBitmapToPaint(const std::string& path);
+
+// A fresh document with the bitmap loaded, and painted with the stored codes when there are any,
+// as the command line starts each input.
+Document LoadedDocument(Bitmap bitmap, const std::optional<std::string>& storedCodes = {});
+// The code string the picture is painted with, as a saved skin keeps it: the slots' codes once
+// the picture is recoloured, empty while it shows as loaded.
+std::string PaintedCodeString(const Document& document);
+
 // The loaded document painted with one code string as "Apply Color Codes" paints it, or the token
 // that stopped it.
 Expected<Document> PaintedWithCodes(Document loaded, std::string codes);

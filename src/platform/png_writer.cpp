@@ -44,12 +44,20 @@ bool Encodes(const Bitmap& bitmap) {
 
 }  // namespace
 
-std::optional<std::vector<std::uint8_t>> EncodePng(const Bitmap& bitmap) {
+std::optional<std::vector<std::uint8_t>> EncodePng(const Bitmap& bitmap,
+                                                   const std::optional<PngText>& text) {
   if (!Encodes(bitmap)) return std::nullopt;
   std::vector<std::uint8_t> bytes;
   std::vector<png_color> palette;
   for (const ColourTableEntry& entry : bitmap.colourTable) {
     palette.push_back({entry.red, entry.green, entry.blue});
+  }
+  png_text chunk{};
+  if (text) {
+    chunk.compression = PNG_TEXT_COMPRESSION_NONE;
+    chunk.key = const_cast<png_charp>(text->keyword.c_str());
+    chunk.text = const_cast<png_charp>(text->text.c_str());
+    chunk.text_length = text->text.size();
   }
   png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, JumpBack, DropWarning);
   if (png == nullptr) return std::nullopt;
@@ -70,6 +78,7 @@ std::optional<std::vector<std::uint8_t>> EncodePng(const Bitmap& bitmap) {
   if (bitmap.hasColourTable()) {
     png_set_PLTE(png, info, palette.data(), static_cast<int>(palette.size()));
   }
+  if (text) png_set_text(png, info, &chunk, 1);
   png_write_info(png, info);
   if (!bitmap.hasColourTable()) {
     const bool little = std::endian::native == std::endian::little;

@@ -359,6 +359,26 @@ TEST_F(Drops, ABitmapOpensBehindTheAccessoryButtonAsOneStep) {
   EXPECT_TRUE(errors_.isEmpty()) << errors_.join('\n').toStdString();
 }
 
+// "Save Skin As" PNG keeps the codes the picture was painted with: dropped back, the skin opens
+// painted as it was saved.
+TEST_F(Drops, ASkinSavedAsPngOpensPaintedAsItWasSaved) {
+  edit()->setText("17 18 19 20 21 22 23 24 25 26 27 28 29 30 31 32 ");
+  control<QPushButton>("BOldColors")->click();
+  const QImage painted = picture().copy();
+  const QString codes = edit()->text();
+  dialogs_.chosen = path("skin.png");
+  action("SaveSkin1")->trigger();
+  control<QPushButton>("Button1")->click();
+  ASSERT_NE(picture(), painted);
+
+  ASSERT_TRUE(DropFiles(window_.get(), {path("skin.png")}));
+  ASSERT_TRUE(QTest::qWaitFor([&] { return radio(4)->text() == "Skin"; }));
+  EXPECT_EQ(picture(), painted);
+  EXPECT_EQ(edit()->text(), codes);
+  EXPECT_EQ(action("Undo1")->text(), "&Undo Load Other Bitmap");
+  EXPECT_TRUE(errors_.isEmpty()) << errors_.join('\n').toStdString();
+}
+
 TEST_F(Drops, ASavedPageLoadsItsCodes) {
   edit()->setText("1 2 3 ");
   control<QPushButton>("BOldColors")->click();

@@ -49,6 +49,10 @@ class PaintCommand : public ::testing::Test {
     QFile file(name);
     ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(text) == text.size());
   }
+  static QByteArray ReadAll(const QString& name) {
+    QFile file(name);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+  }
   // The colour a written skin gives colour-table position `index`.
   static Colour TableColour(const QString& name, int index) {
     const auto skin = ReadBmpFile(name.toStdString());
@@ -139,16 +143,17 @@ TEST_F(PaintCommand, WritesTheFilesTheWindowWrites) {
   ASSERT_TRUE(
       WriteBmpFile("ODD.BMP", IndexedBitmap(37, 11, TableWithSet1Markers(SlotRange(1, 16)))));
   const std::string codes = "17 18 19 200 33";
-  Expected<Bitmap> loaded = ReadBitmapToPaint("ODD.BMP");
+  Expected<BitmapToPaint> loaded = ReadBitmapToPaint("ODD.BMP");
   ASSERT_TRUE(loaded);
-  Expected<Document> painted = PaintedWithCodes(LoadedDocument(std::move(*loaded)), codes);
+  Expected<Document> painted = PaintedWithCodes(LoadedDocument(std::move(loaded->bitmap)), codes);
   ASSERT_TRUE(painted);
   Canvas canvas{Picture{}};
   canvas.Show(*painted);
   const Bitmap& work = *painted->model.work;
   const DisplayTable table = *PaintedTable(*painted);
-  ASSERT_FALSE(WriteSkin("window.bmp", work, canvas.picture(), table, 2));
-  ASSERT_FALSE(WriteSkin("window.png", work, canvas.picture(), table, 2));
+  const std::string noted = PaintedCodeString(*painted);
+  ASSERT_FALSE(WriteSkin("window.bmp", work, canvas.picture(), table, 2, noted));
+  ASSERT_FALSE(WriteSkin("window.png", work, canvas.picture(), table, 2, noted));
   ASSERT_FALSE(WriteJpeg("window.jpg", canvas.picture()));
 
   for (const QString type : {"bmp", "png", "jpg"}) {
@@ -163,6 +168,22 @@ TEST_F(PaintCommand, WritesTheFilesTheWindowWrites) {
     ASSERT_TRUE(cli.open(QIODevice::ReadOnly) && window.open(QIODevice::ReadOnly));
     EXPECT_EQ(cli.readAll(), window.readAll());
   }
+}
+
+// A skin saved as PNG paints again as the bitmap it was painted from: its note brings back the
+// table and its codes, which the codes given are painted over.
+TEST_F(PaintCommand, APngSkinPaintsAgainAsTheBitmapItCameFrom) {
+  const QString codes = "17 18 19 20 21 22 23 24 25 26 27 28 29 30 31 32 ";
+  ASSERT_EQ(Run({"BODY.BMP", "--codes", codes, "--output", "saved.png"}), kAllWritten);
+  ASSERT_EQ(Run({"saved.png", "--codes", "40 41 ", "--output", "again.bmp"}), kAllWritten);
+  ASSERT_EQ(Run({"BODY.BMP", "--codes", "40 41" + codes.mid(5), "--output", "direct.bmp"}),
+            kAllWritten);
+  ASSERT_FALSE(ReadAll("direct.bmp").isEmpty());
+  EXPECT_EQ(ReadAll("again.bmp"), ReadAll("direct.bmp"));
+
+  Store("cut.png", ReadAll("saved.png").left(60));
+  EXPECT_EQ(Run({"cut.png", "--codes", "1", "--output", "out.bmp"}), kSomethingBad);
+  EXPECT_EQ(errors_.str(), "tintara: Cannot open cut.png: the file is damaged\n");
 }
 
 // A bad line is told with its file and line; the other lines are still written.

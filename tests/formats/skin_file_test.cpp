@@ -12,7 +12,9 @@
 #include "formats/message_of.h"
 #include "formats/painted_work.h"
 #include "formats/read_bytes.h"
+#include "paint/skin_note.h"
 #include "platform/bmp_reader.h"
+#include "platform/png_reader.h"
 
 namespace tintara {
 namespace {
@@ -23,7 +25,7 @@ class SkinFile : public PaintedWork {
   void Save(const QString& path, int scale = 1) const { EXPECT_EQ(ProblemSaving(path, scale), ""); }
   // What stood in the way of writing it; empty when it was written.
   QString ProblemSaving(const QString& path, int scale = 1) const {
-    return MessageOf(WriteSkin(path.toStdString(), work_, picture_, painted_, scale));
+    return MessageOf(WriteSkin(path.toStdString(), work_, picture_, painted_, scale, ""));
   }
 };
 
@@ -81,6 +83,27 @@ TEST_F(SkinFile, APixelBeyondTheColourTableKeepsItsPaintedColourInThePng) {
   EXPECT_EQ(png.colorCount(), 13);
   EXPECT_EQ(png.pixelIndex(3, 0), 12);
   EXPECT_EQ(png.pixel(3, 0), painted_[12]);
+}
+
+// The note keeps the table as loaded and the codes, and the checksum of the palette as written,
+// entries added for pixels beyond the table included.
+TEST_F(SkinFile, APalettePngKeepsTheNoteItOpensAgainBy) {
+  work_.colourTable.resize(10);
+  for (std::size_t i = 0; i < work_.indices.size(); ++i) {
+    work_.indices[i] = static_cast<std::uint8_t>(i % 13);
+  }
+  const std::string file = path("noted.png").toStdString();
+  ASSERT_EQ(MessageOf(WriteSkin(file, work_, picture_, painted_, 2, "5 6 ")), "");
+
+  const Expected<PngReading> reading = ReadPngFile(file, kSkinNoteKeyword);
+  ASSERT_TRUE(reading) << reading.problem().message;
+  ASSERT_EQ(reading->bitmap.colourTable.size(), 13u);
+  ASSERT_TRUE(reading->text);
+  const std::optional<SkinNote> note = ReadSkinNote(*reading->text);
+  ASSERT_TRUE(note) << *reading->text;
+  EXPECT_EQ(note->loadedTable, work_.colourTable);
+  EXPECT_EQ(note->codes, "5 6 ");
+  EXPECT_EQ(note->paletteChecksum, PaletteChecksum(reading->bitmap.colourTable));
 }
 
 TEST_F(SkinFile, TheExtensionChoosesTheTypeWhateverItsCase) {

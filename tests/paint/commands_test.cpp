@@ -16,9 +16,12 @@
 #include <vector>
 
 #include "paint/desk_fixture.h"
+#include "paint/painted_skin.h"
 #include "paint/reference_palette.h"
+#include "paint/skin_note.h"
 #include "paint/slot_tables.h"
 #include "paint/test_pictures.h"
+#include "platform/png_writer.h"
 
 namespace tintara {
 namespace {
@@ -196,6 +199,35 @@ TEST_F(CommandsTest, ATrueColourPictureIsShownWholeAndHidesEverySlot) {
   for (int g = 1; g <= kGroupCount; ++g) EXPECT_FALSE(desk().groupCaptionShown(g)) << g;
   EXPECT_EQ(desk().shownMarkerSet(), 0);
   for (int s = 0; s < kSlotCount; ++s) EXPECT_EQ(desk().model().slots[s].code, slots[s].code);
+}
+
+// A PNG skin saved painted opens as the bitmap it was painted from, painted again with its codes
+// in the load's one step, whatever the last codes are; its codes become the last codes.
+TEST_F(CommandsTest, APngSkinOpensPaintedWithItsCodesInOneStep) {
+  Apply("17 18 19 20 21 22 23 24 25 26 27 28 29 30 31 32 ");
+  const Document painted = desk().document();
+  const Picture shown = desk().picture();
+  // Saved as "Save Skin As" saves it.
+  const Bitmap& work = *painted.model.work;
+  const Bitmap skin = PaintedSkin(work, shown, *desk().paintedTable(), 1);
+  const std::string note = SkinNoteText(
+      {work.colourTable, PaintedCodeString(painted), PaletteChecksum(skin.colourTable)});
+  const std::vector<std::uint8_t> png =
+      *EncodePng(skin, PngText{std::string(kSkinNoteKeyword), note});
+  std::ofstream(path("skin.png"), std::ios::binary)
+      .write(reinterpret_cast<const char*>(png.data()), static_cast<std::streamsize>(png.size()));
+  Apply("1 2 3 ");
+  const Snapshot before = Take(desk());
+
+  EXPECT_EQ(desk().LoadOtherBitmap(path("skin.png")).message, std::nullopt);
+  EXPECT_EQ(desk().picture(), shown);
+  EXPECT_EQ(desk().model().slots, painted.model.slots);
+  EXPECT_EQ(desk().codeText(), painted.codeText);
+  EXPECT_EQ(desk().model().lastCodes, PaintedCodeString(painted));
+  ASSERT_NE(desk().undoName(), nullptr);
+  EXPECT_EQ(*desk().undoName(), "Load Other Bitmap");
+  desk().Undo();
+  EXPECT_EQ(Take(desk()), before);
 }
 
 TEST_F(CommandsTest, MissingGroupsHideTheirCaptionsAndAMissingSlot16DisablesGroup4) {
