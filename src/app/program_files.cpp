@@ -42,6 +42,7 @@ ProgramFiles ProgramFiles::ForExecutable(const QString& executablePath) {
   QDir().mkpath(settings);
   files.iniPath = settings + iniName;
   files.outputDirectory = keepsBeside ? beside : UserFolder(QStandardPaths::GenericDataLocation);
+  files.codeBookPath = files.outputDirectory + "codebook.txt";
   for (const QString& guide :
        {beside + "guide.html", QDir(beside + "../share/doc/tintara/guide.html").absolutePath()}) {
     if (QFileInfo(guide).isFile()) {

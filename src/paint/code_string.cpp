@@ -3,6 +3,7 @@
 #include <cstddef>
 
 #include "platform/number_reader.h"
+#include "platform/shown_text.h"
 
 namespace tintara {
 namespace {
@@ -17,6 +18,10 @@ void Assign(CodeStringReading& reading, int slot, std::int32_t value, std::strin
 }
 
 }  // namespace
+
+std::string BadTokenMessage(std::string_view token) {
+  return "'" + ShownToken(token) + "' is not a valid integer value";
+}
 
 std::optional<std::int32_t> ParseCodeToken(std::string_view token) {
   return ParseInt32(token, HexPrefixes::DollarXOr0x);

@@ -30,6 +30,9 @@ struct CodeStringReading {
 // 16. Values of 256 or more, and negative values, consume their slot but change nothing.
 CodeStringReading ReadCodeString(std::string_view text);
 
+// Why a code string stops at the token: "'x' is not a valid integer value".
+std::string BadTokenMessage(std::string_view token);
+
 // Converts one token as a signed 32-bit integer: optional sign and decimal digits, or hexadecimal
 // after "$", "x" or "0x". Nothing for anything else.
 std::optional<std::int32_t> ParseCodeToken(std::string_view token);

@@ -43,8 +43,7 @@ std::optional<Problem> ApplyCodeText(Document& document, std::string text, bool*
     for (SlotAssignment& assignment : reading.assignments) {
       AssignCode(document, assignment.slot, assignment.code, std::move(assignment.token));
     }
-    if (reading.badToken)
-      return Problem{"'" + ShownToken(*reading.badToken) + "' is not a valid integer value"};
+    if (reading.badToken) return Problem{BadTokenMessage(*reading.badToken)};
     ApplyCodes(document);
     if (applied != nullptr) *applied = true;
   }

@@ -41,6 +41,7 @@ TEST_F(ProgramFilesTest, APortableFolderKeepsEverythingBesideTheExecutable) {
   EXPECT_EQ(files.directory, path("portable") + '/');
   EXPECT_EQ(files.iniPath, path("portable/tintara.INI"));
   EXPECT_EQ(files.outputDirectory, path("portable") + '/');
+  EXPECT_EQ(files.codeBookPath, path("portable/codebook.txt"));
   EXPECT_EQ(files.guidePath, path("portable/guide.html"));
 }
 
@@ -52,6 +53,7 @@ TEST_F(ProgramFilesTest, AnInstalledProgramReadsItsShareFolderAndWritesTheUsersO
   EXPECT_EQ(files.directory, path("usr/share/tintara") + '/');
   EXPECT_EQ(files.iniPath, path("config/tintara/tintara.INI"));
   EXPECT_EQ(files.outputDirectory, path("data/tintara") + '/');
+  EXPECT_EQ(files.codeBookPath, path("data/tintara/codebook.txt"));
   EXPECT_TRUE(QFileInfo(path("config/tintara")).isDir());
   EXPECT_EQ(files.guidePath, path("usr/share/doc/tintara/guide.html"));
 }

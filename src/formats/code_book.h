@@ -1,0 +1,69 @@
+#pragma once
+
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <variant>
+#include <vector>
+
+#include "platform/problem.h"
+
+namespace tintara {
+
+// The code book: named code strings, one a line ("<code string> # <name>"; see
+// code_book_line.h), in a plain text file that is also a codes file for `tintara paint`.
+
+// An entry: its code string exactly as on its line, and its name.
+struct CodeBookEntry {
+  std::string codes;
+  std::optional<std::string> name;  // none for a line without " # "
+  friend bool operator==(const CodeBookEntry&, const CodeBookEntry&) = default;
+};
+
+// A line kept as it stands: an empty line, a comment, or a line whose code string cannot be read,
+// so that writing the book back never loses it.
+struct KeptLine {
+  std::string text;
+  friend bool operator==(const KeptLine&, const KeptLine&) = default;
+};
+
+using CodeBookLine = std::variant<KeptLine, CodeBookEntry>;
+
+struct CodeBook {
+  std::vector<CodeBookLine> lines;
+  // Why the file could not be read, when it could not: such a book is never written over the
+  // file (WriteCodeBook refuses), so that what the file holds is not lost.
+  std::optional<std::string> unreadable;
+  friend bool operator==(const CodeBook&, const CodeBook&) = default;
+};
+
+// A book read from text, and each line whose code string stops at a bad token, with its line
+// number ("'x' is not a valid integer value"); such lines are kept as they stand. Lines end in LF
+// or CR LF; what follows the last line break is a line too.
+struct ReadBook {
+  CodeBook book;
+  std::vector<Problem> problems;
+};
+ReadBook ParseCodeBook(std::string_view text);
+
+// The book as its file holds it, every line ended by LF: the text of a book read from a file the
+// program wrote is that file, byte for byte.
+std::string CodeBookText(const CodeBook& book);
+
+// The positions in book.lines of its entries, in order: the list the user sees.
+std::vector<std::size_t> EntryLines(const CodeBook& book);
+
+// The name as a line can keep it: line breaks become blanks, and " # " loses the blank after
+// '#', since the name is what follows a line's last " # ".
+std::string StorableName(std::string_view name);
+
+// Value operations on the book's lines; `line` is a position in book.lines that holds an entry.
+void AddEntry(CodeBook& book, std::string codes, std::string_view name);
+void RenameEntry(CodeBook& book, std::size_t line, std::string_view name);
+void RemoveLine(CodeBook& book, std::size_t line);
+// Swaps the entry with the nearest entry above (-1) or below (+1) it; where it went, or the same
+// position when it is the first or last.
+std::size_t MoveEntry(CodeBook& book, std::size_t line, int direction);
+
+}  // namespace tintara

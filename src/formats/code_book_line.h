@@ -1,0 +1,21 @@
+#pragma once
+
+#include <optional>
+#include <string_view>
+
+namespace tintara {
+
+// One line of a code book, which is also a codes file: "<code string> # <name>". The code string
+// is everything before the line's last " # ", kept exactly; the name is what follows it.
+struct CodeBookLineParts {
+  bool comment = false;  // an empty line or one that starts with '#': no code string
+  std::string_view codes;
+  std::optional<std::string_view> name;  // none when the line has no " # "
+};
+
+// The separator between a line's code string and its name.
+inline constexpr std::string_view kNameSeparator = " # ";
+
+CodeBookLineParts SplitCodeBookLine(std::string_view line);
+
+}  // namespace tintara
