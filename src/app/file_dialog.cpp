@@ -32,7 +32,7 @@ std::optional<QString> AskTheUser(FileDialog& dialog, QWidget* parent) {
   QFileDialog box(parent);
   const bool saving = dialog.purpose == FileDialog::Purpose::Save;
   box.setAcceptMode(saving ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
-  box.setFileMode(QFileDialog::AnyFile);
+  box.setFileMode(dialog.manyFiles ? QFileDialog::ExistingFiles : QFileDialog::AnyFile);
   box.setOption(QFileDialog::DontConfirmOverwrite, !dialog.confirmOverwrite);
   QComboBox* choice = dialog.choices.isEmpty() ? nullptr : AddChoice(box, dialog);
   box.setDefaultSuffix(dialog.defaultExt);
@@ -54,6 +54,7 @@ std::optional<QString> AskTheUser(FileDialog& dialog, QWidget* parent) {
   }
   if (box.exec() != QDialog::Accepted || box.selectedFiles().isEmpty()) return std::nullopt;
   if (choice != nullptr) dialog.chosen = choice->currentIndex();
+  if (dialog.manyFiles) dialog.fileNames = box.selectedFiles();
   return box.selectedFiles().first();
 }
 

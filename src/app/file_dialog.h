@@ -26,6 +26,9 @@ struct FileDialog {
   // pictures.
   QString folder{};
   bool confirmOverwrite = false;
+  // An open dialog that takes several files: all of them, the first also in fileName.
+  bool manyFiles = false;
+  QStringList fileNames{};
   // A choice offered beside the file name, such as "Scale": its label, its items, and the item
   // chosen, which the dialog also starts with. No choice when there are no items.
   QString choiceLabel{};

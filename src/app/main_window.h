@@ -36,6 +36,7 @@ class QToolButton;
 namespace tintara {
 
 class AboutBox;
+class CodeBookWindow;
 class Notice;
 class PictureScroller;
 class PictureView;
@@ -143,6 +144,7 @@ class MainWindow : public StoredPlacementWindow {
   void applyCodesOfPage(const QString& path);
   void openDroppedFile(const QString& path);
   void showGuide();
+  void showCodeBook();
   void saveAsJpeg();
   void convertAndSave();
 
@@ -187,6 +189,7 @@ class MainWindow : public StoredPlacementWindow {
   QAction* zoomIn_ = nullptr;
   QAction* zoomOut_ = nullptr;
   AboutBox* about_ = nullptr;
+  CodeBookWindow* codeBook_ = nullptr;  // made when first shown
 };
 
 }  // namespace tintara

@@ -8,6 +8,7 @@
 
 #include "app/about_box.h"
 #include "app/catalogue_menus.h"
+#include "app/code_book_window.h"
 #include "app/main_window.h"
 #include "app/menu_builder.h"
 #include "app/recent_files.h"
@@ -16,6 +17,7 @@
 #include "formats/page_codes.h"
 #include "formats/picture_files.h"
 #include "paint/catalogue.h"
+#include "paint/code_string.h"
 #include "platform/ini_file.h"
 
 namespace tintara {
@@ -105,6 +107,10 @@ void MainWindow::createMenus() {
   zoomToFit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_9));
   connect(zoomToFit, &QAction::triggered, this,
           attempting([this] { showZoom(this->zoomToFit()); }));
+  AddSeparator(view, "N8");
+  QAction* codeBook = AddItem(view, "CodeBook1", "Code &Book");
+  codeBook->setShortcut(QKeySequence(Qt::Key_F4));
+  connect(codeBook, &QAction::triggered, this, attempting([this] { showCodeBook(); }));
 
   QMenu* options = AddMenu(bar, "Options1", "&Options");
   bar->addMenu(options);
@@ -176,6 +182,28 @@ void MainWindow::showGuide() {
     notice_->tell("The user guide is at " + QDir::toNativeSeparators(path) +
                   ", but no program could be started to open it.");
   }
+}
+
+void MainWindow::showCodeBook() {
+  if (codeBook_ == nullptr) {
+    CodeBookHost host{
+        .currentCodes = [this] { return WriteCodeString(document().model.slots); },
+        .suggestedName =
+            [this] { return QString::fromStdString(BodyCaption(document(), document().body)); },
+        .askName =
+            [this](const QString& offered, QWidget* parent) {
+              return desktop_.askText("Name of the entry:", offered, parent);
+            },
+        .chooseFile = chooseFile_,
+        .reportError = desktop_.reportError};
+    codeBook_ = new CodeBookWindow(files_.codeBookPath, std::move(host), this);
+    connect(codeBook_, &CodeBookWindow::codesChosen, this, [this](const QString& codes) {
+      run(commands::ApplyCodeText(codes.toStdString()), Focus::Stays);
+    });
+  }
+  codeBook_->show();
+  codeBook_->raise();
+  codeBook_->activateWindow();
 }
 
 void MainWindow::saveAsJpeg() {

@@ -63,17 +63,13 @@ constexpr std::array<CaptionPlace, 5> kCaptions = {{
     {"Label23", "or Eyes", {324, 153, 50, 13}, Qt::AlignLeft | Qt::AlignTop},
 }};
 
-// The groups as their captions name them, for screen readers.
-constexpr std::array<const char*, kGroupCount> kGroupNames = {"Bottom", "Skin", "Top",
-                                                              "Buckle or Eyes"};
-
 constexpr int kLastCode = 255;
 
 QString SlotAccessibleName(int slot, int code, Colour fill) {
   const int group = kSlots[static_cast<std::size_t>(slot - 1)].group;
   return QStringLiteral("Slot %1, %2: code %3, %4")
       .arg(slot)
-      .arg(kGroupNames[static_cast<std::size_t>(group - 1)])
+      .arg(QString::fromUtf8(kGroupNames[static_cast<std::size_t>(group - 1)]))
       .arg(code)
       .arg(QString::fromLatin1(ColourName(fill)));
 }
@@ -91,9 +87,10 @@ SlotPanel::SlotPanel(QWidget* parent, QWidget* markerSetPanel) : QWidget(parent)
   for (int g = 1; g <= kGroupCount; ++g) {
     auto* check = new QCheckBox(this);
     check->setObjectName(GroupCheckName(g));
-    check->setAccessibleName(QStringLiteral("Random codes for %1, group %2")
-                                 .arg(kGroupNames[static_cast<std::size_t>(g - 1)])
-                                 .arg(g));
+    check->setAccessibleName(
+        QStringLiteral("Random codes for %1, group %2")
+            .arg(QString::fromUtf8(kGroupNames[static_cast<std::size_t>(g - 1)]))
+            .arg(g));
     check->setGeometry(280 + 18 * (g - 1), 297, 17, 17);
     check->setChecked(true);
     groupChecks_[static_cast<std::size_t>(g - 1)] = check;

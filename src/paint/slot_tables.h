@@ -10,6 +10,10 @@ namespace tintara {
 inline constexpr int kSlotCount = 16;
 inline constexpr int kGroupCount = 4;
 
+// The groups as their captions name them, in words for screen readers and tables.
+inline constexpr std::array<std::string_view, kGroupCount> kGroupNames = {"Bottom", "Skin", "Top",
+                                                                          "Buckle or Eyes"};
+
 // What identifies one code slot in a bitmap's colour table, and the codes a load gives it.
 struct SlotDefinition {
   int group;          // 1..4

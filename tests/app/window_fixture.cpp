@@ -7,7 +7,11 @@ void WindowTest::SetUp() { ASSERT_TRUE(dir_.isValid()); }
 void WindowTest::TearDown() { window_.reset(); }
 
 ProgramFiles WindowTest::files() const {
-  return {dir_.path() + '/', dir_.filePath("tintara.INI"), dir_.path() + '/', {}};
+  return {dir_.path() + '/',
+          dir_.filePath("tintara.INI"),
+          dir_.path() + '/',
+          {},
+          dir_.filePath("codebook.txt")};
 }
 
 void WindowTest::CopyArtwork(const QStringList& names) const {
@@ -33,6 +37,10 @@ MainWindow& WindowTest::StartWindow() {
   desktop.openPage = [this](const QString& page) {
     opened_ << page;
     return true;
+  };
+  desktop.askText = [this](const QString&, const QString& offered, QWidget*) {
+    textsOffered_ << offered;
+    return textAnswer_;
   };
   desktop.now = [] { return QDateTime::currentDateTime(); };
   desktop.randomSeed = randomSeed_;

@@ -61,6 +61,8 @@ class WindowTest : public ::testing::Test {
   QStringList errors_;
   DialogAnswers dialogs_;
   QStringList opened_;
+  std::optional<QString> textAnswer_;  // what a text dialog answers; a cancel when empty
+  QStringList textsOffered_;
   std::uint32_t randomSeed_ = 1;
 
  private:
