@@ -22,6 +22,7 @@
 #include <algorithm>
 
 #include "app/about_box.h"
+#include "app/compare_window.h"
 #include "app/embedded_art.h"
 #include "app/page_codes_dialog.h"
 #include "app/window_fit.h"
@@ -391,6 +392,7 @@ void MainWindow::showDocument() {
   export_.suggestName(name);
   skinExport_.suggestName(name);
   skinExport_.notePaintedCodes(PaintedCodeString(shown));
+  if (compare_ != nullptr && compare_->isVisible()) compare_->showOn(shown);
 }
 
 // The text replaces the edit box's, and its typing history ends there. The cursor stays where it

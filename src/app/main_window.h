@@ -37,6 +37,7 @@ namespace tintara {
 
 class AboutBox;
 class CodeBookWindow;
+class CompareWindow;
 class Notice;
 class PictureScroller;
 class PictureView;
@@ -190,6 +191,7 @@ class MainWindow : public StoredPlacementWindow {
   QAction* zoomOut_ = nullptr;
   AboutBox* about_ = nullptr;
   CodeBookWindow* codeBook_ = nullptr;  // made when first shown
+  CompareWindow* compare_ = nullptr;    // made when first shown
 };
 
 }  // namespace tintara

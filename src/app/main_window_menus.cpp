@@ -9,6 +9,7 @@
 #include "app/about_box.h"
 #include "app/catalogue_menus.h"
 #include "app/code_book_window.h"
+#include "app/compare_window.h"
 #include "app/main_window.h"
 #include "app/menu_builder.h"
 #include "app/recent_files.h"
@@ -200,6 +201,13 @@ void MainWindow::showCodeBook() {
     connect(codeBook_, &CodeBookWindow::codesChosen, this, [this](const QString& codes) {
       run(commands::ApplyCodeText(codes.toStdString()), Focus::Stays);
     });
+    connect(codeBook_, &CodeBookWindow::compareChosen, this,
+            [this](const std::vector<CodeBookEntry>& entries) {
+              if (compare_ == nullptr) compare_ = new CompareWindow(this);
+              compare_->compare(entries, document());
+              compare_->show();
+              compare_->raise();
+            });
   }
   codeBook_->show();
   codeBook_->raise();

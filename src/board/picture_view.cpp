@@ -6,6 +6,7 @@
 #include <algorithm>
 
 #include "board/focus_mark.h"
+#include "board/picture_image.h"
 #include "paint/picture.h"
 
 namespace tintara {
@@ -20,15 +21,6 @@ PictureView::PictureView(QWidget* parent, int blinkingMilliseconds)
   connect(blinkEnd_, &QTimer::timeout, this, &PictureView::stopBlinking);
   setAccessibleName("Picture");
 }
-
-namespace {
-
-QImage ImageOver(const Picture& picture) {
-  return QImage(reinterpret_cast<const uchar*>(picture.pixels.data()), picture.width,
-                picture.height, picture.width * 4, QImage::Format_RGB32);
-}
-
-}  // namespace
 
 void PictureView::showPicture(std::shared_ptr<const Picture> picture) {
   blinkTimer_->stop();

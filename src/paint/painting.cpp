@@ -97,4 +97,13 @@ Expected<Document> PaintedWithCodes(Document loaded, std::string codes) {
   return loaded;
 }
 
+bool DrawPaintedPicture(const Document& document, Picture& picture) {
+  const std::optional<DisplayTable> table = PaintedTable(document);
+  if (!table) return false;
+  const Bitmap& work = *document.model.work;
+  if (!picture.Resize(work.width, work.height)) return false;
+  DrawThroughTable(work, *table, picture.pixels.data());
+  return true;
+}
+
 }  // namespace tintara

@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "paint/document.h"
+#include "paint/picture.h"
 #include "paint/random_codes.h"
 #include "platform/bitmap.h"
 #include "platform/problem.h"
@@ -59,5 +60,10 @@ std::string PaintedCodeString(const Document& document);
 // The loaded document painted with one code string as "Apply Color Codes" paints it, or the token
 // that stopped it.
 Expected<Document> PaintedWithCodes(Document loaded, std::string codes);
+
+// Draws the document's picture as the window shows it once painted, the work bitmap through its
+// painted table, into the picture, which takes the bitmap's size. False before anything is loaded
+// (the picture left as it was) and when there is no memory for it (the picture then empty).
+bool DrawPaintedPicture(const Document& document, Picture& picture);
 
 }  // namespace tintara

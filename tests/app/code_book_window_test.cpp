@@ -4,10 +4,12 @@
 #include <QFileInfo>
 #include <QLabel>
 #include <QPushButton>
+#include <QTableWidget>
 #include <QTest>
 #include <QTreeWidget>
 
 #include "app/code_book_window.h"
+#include "app/compare_window.h"
 #include "app/window_fixture.h"
 #include "paint/code_string.h"
 
@@ -76,6 +78,24 @@ TEST_F(CodeBook, ABookThatCannotBeReadIsToldOnceAndNeverWritten) {
   action("CodeBook1")->trigger();
   EXPECT_EQ(errors_.size(), 1);
   EXPECT_TRUE(QFileInfo(path("codebook.txt")).isDir());
+}
+
+TEST_F(CodeBook, CompareShowsEachEntryAsTheMainWindowPaintsIt) {
+  Add("Start");
+  control<QPushButton>("Button1")->click();  // "Gee!"
+  Add("Rolled");
+  list()->selectAll();
+  Click("CompareEntries");
+  auto* compare = control<CompareWindow>("CompareWindow");
+  ASSERT_NE(compare, nullptr);
+  ASSERT_EQ(compare->pictures().size(), 2u);
+  for (int row = 0; row < 2; ++row) {
+    list()->clearSelection();
+    list()->setCurrentItem(list()->topLevelItem(row));
+    Click("ApplyEntry");
+    EXPECT_EQ(compare->pictures()[static_cast<std::size_t>(row)].pixels, window_->picture().pixels);
+  }
+  EXPECT_GT(compare->findChild<QTableWidget*>("DifferingSlots")->rowCount(), 0);
 }
 
 }  // namespace
