@@ -5,6 +5,7 @@
 #include <limits>
 #include <span>
 
+#include "formats/code_book_line.h"
 #include "platform/shown_text.h"
 
 namespace tintara {
@@ -62,13 +63,16 @@ std::optional<CodeString> CodesFile::Next() {
     pending_.erase(0, newline == std::string::npos ? pending_.size() : newline + 1);
     ++line_;
     if (!text.empty() && text.back() == '\r') text.pop_back();
-    CodeString codes{std::move(text), line_, shownPath_ + ":" + std::to_string(line_) + ": ", {}};
-    if (tooLong || codes.text.size() > kLongestCodeLine) {
-      codes.text.clear();
+    CodeString codes{{}, {}, line_, shownPath_ + ":" + std::to_string(line_) + ": ", {}};
+    if (tooLong || text.size() > kLongestCodeLine) {
       codes.problem = "the line is longer than " + std::to_string(kLongestCodeLine) + " bytes";
       return codes;
     }
-    if (!codes.text.empty()) return codes;
+    const CodeBookLineParts parts = SplitCodeBookLine(text);
+    if (parts.comment) continue;
+    codes.text = parts.codes;
+    if (parts.name) codes.label.emplace(*parts.name);
+    return codes;
   }
 }
 

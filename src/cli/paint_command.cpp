@@ -147,8 +147,9 @@ std::variant<PaintRequest, Failure> ReadRequest(const std::vector<std::string>& 
   if (request.inputs.size() > 1 && request.pattern.find("{name}") == std::string::npos) {
     return usage("With several inputs the output must hold {name}.");
   }
-  if (codeStrings > 1 && request.pattern.find("{n}") == std::string::npos) {
-    return usage("With several code strings the output must hold {n}.");
+  if (codeStrings > 1 && request.pattern.find("{n}") == std::string::npos &&
+      request.pattern.find("{label}") == std::string::npos) {
+    return usage("With several code strings the output must hold {n} or {label}.");
   }
   if (std::optional<std::string> problem = NameProblem(request)) return usage(*problem);
   return request;

@@ -23,11 +23,14 @@ Paints skin bitmaps with code strings and writes the result.
 Options:
   --codes <CODES>      Paint with this code string.
   --codes-file <FILE>  Paint with each line's code string, writing one output a
-                       line; - reads the lines from standard input.
+                       line; - reads the lines from standard input. Lines
+                       starting with # are comments; a line's " # name" is
+                       its label, as in the code book.
   --random             Paint with random codes for all four groups.
   --seed <N>           Seed the random codes, for repeatable results.
   --output <PATTERN>   Where to write: .png, .bmp or .jpg; {name} is the
-                       input's name, {n} the line.
+                       input's name, {n} the line, {label} the line's name
+                       (its number without one).
   --scale <N>          Scale a .png or .bmp output by 1, 2, 3, 4 or 8.
   --page               Write the HTML page beside a .jpg output.
   -j, --jobs <N>       Paint N pictures at once (all cores by default).
