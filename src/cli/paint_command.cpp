@@ -15,7 +15,6 @@
 #include "cli/usage_text.h"
 #include "paint/painted_skin.h"
 #include "platform/clock.h"
-#include "platform/number_reader.h"
 #include "platform/path_names.h"
 #include "platform/shown_text.h"
 
@@ -35,13 +34,6 @@ struct Failure {
   int status;
   std::string message;
 };
-
-// The text as a decimal number from 0 to `most`, and nothing else.
-std::optional<std::uint32_t> WholeNumber(std::string_view text, std::uint32_t most) {
-  const LeadingDigits digits = ReadLeadingDigits(text, 10, std::uint64_t{most} + 1);
-  if (digits.count == 0 || digits.count != text.size() || digits.value > most) return std::nullopt;
-  return static_cast<std::uint32_t>(digits.value);
-}
 
 std::string OutputType(const std::string& pattern) {
   const std::string suffix = AsciiLowerCase(ExtensionOf(pattern));

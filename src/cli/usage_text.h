@@ -8,6 +8,7 @@ inline constexpr char kProgramUsage[] = R"(Usage: tintara [options] [FILE.bmp]
 Recolours character skin bitmaps.
 
   tintara paint --help    paints bitmaps from the command line, without a window
+  tintara sheet --help    paints bitmaps with code strings into one sheet
 
 Options:
   -h, --help     Displays help on commandline options.
@@ -40,6 +41,31 @@ Options:
 Arguments:
   paint                Paint bitmaps.
   inputs               The BMP files to paint.
+)";
+
+inline constexpr char kSheetUsage[] = R"(Usage: tintara [options] sheet [INPUT.bmp...]
+Paints skin bitmaps with code strings into one PNG sheet: a row a code string,
+a column an input, each cell as 'tintara paint' paints it.
+
+Options:
+  --codes <CODES>      Paint with this code string.
+  --codes-file <FILE>  A row for each line's code string (as for paint; the
+                       code book is such a file); - reads standard input.
+  --random             Rows of random codes for all four groups.
+  --seed <N>           Seed the first row's random codes; each next row takes
+                       the next seed, as 'tintara paint --random --seed' does.
+  --count <N>          Rows of random codes, 1 to 1000 (1 by default).
+  --output <SHEET.png> The sheet to write.
+  --columns <N>        Wrap the cells of all rows into N columns.
+  --scale <N>          Enlarge every picture by 1, 2, 3, 4 or 8.
+  --labels             Write each row's name, or its code string, under its
+                       cells.
+  -h, --help           Displays help on commandline options.
+
+Arguments:
+  sheet                Paint a sheet.
+  inputs               The BMP files to paint; the catalogue's pictures when
+                       none is given.
 )";
 
 }  // namespace tintara
