@@ -15,7 +15,6 @@
 #include "paint/code_string.h"
 #include "paint/painted_skin.h"
 #include "paint/painting.h"
-#include "platform/clock.h"
 #include "platform/path_names.h"
 #include "platform/png_writer.h"
 #include "platform/shown_text.h"
@@ -30,11 +29,6 @@ constexpr KnownOption kOptions[] = {
     {"codes", 0, true}, {"codes-file", 0, true}, {"random"},           {"seed", 0, true},
     {"count", 0, true}, {"output", 0, true},     {"columns", 0, true}, {"scale", 0, true},
     {"labels"},         {"help", 'h'},
-};
-
-struct Failure {
-  int status;
-  std::string message;
 };
 
 struct SheetRequest {
@@ -63,32 +57,23 @@ struct Input {
 };
 
 std::variant<SheetRequest, Failure> ReadRequest(const std::vector<std::string>& arguments) {
-  const auto usage = [](const std::string& problem) {
-    return Failure{kUsageError, "tintara sheet: " + problem + "\nTry 'tintara sheet --help'.\n"};
-  };
-  // The program's name and "sheet" are not the command's own arguments.
-  Expected<GivenOptions> read = ReadOptions(
-      std::span(arguments).subspan(std::min<std::size_t>(2, arguments.size())), kOptions);
-  if (!read) return usage(read.problem().message);
-  const GivenOptions& given = *read;
-  if (given.has("help")) return Failure{kAllWritten, kSheetUsage};
+  const auto usage = [](const std::string& problem) { return UsageFailure("sheet", problem); };
+  std::variant<GivenOptions, Failure> read =
+      ReadCommandOptions("sheet", arguments, kOptions, kSheetUsage);
+  if (auto* failure = std::get_if<Failure>(&read)) return std::move(*failure);
+  const GivenOptions& given = std::get<GivenOptions>(read);
 
   SheetRequest request;
   request.inputs = given.arguments;
-  const int sources =
-      int(given.has("codes")) + int(given.has("codes-file")) + int(given.has("random"));
-  if (sources != 1) return usage("Give exactly one of --codes, --codes-file and --random.");
+  if (std::optional<std::string> problem = CodeSourceProblem(given)) return usage(*problem);
   if (given.has("codes")) request.codes = given.value("codes");
   if (given.has("codes-file")) request.codesFile = given.value("codes-file");
   if ((given.has("seed") || given.has("count")) && !given.has("random")) {
     return usage("--seed and --count go with --random.");
   }
-  request.seed = TimeOfDayMillisecondsUtc();
-  if (given.has("seed")) {
-    const std::optional<std::uint32_t> seed = WholeNumber(given.value("seed"), 0xFFFFFFFF);
-    if (!seed) return usage("The seed must be a whole number from 0 to 4294967295.");
-    request.seed = *seed;
-  }
+  const Expected<std::uint32_t> seed = SeedOption(given);
+  if (!seed) return usage(seed.problem().message);
+  request.seed = *seed;
   if (given.has("count")) {
     const std::optional<std::uint32_t> count = WholeNumber(given.value("count"), kMostRandomRows);
     if (!count || *count < 1) return usage("The count must be from 1 to 1000.");
@@ -104,13 +89,9 @@ std::variant<SheetRequest, Failure> ReadRequest(const std::vector<std::string>& 
     if (!columns || *columns < 1) return usage("The columns must be from 1 to 100000.");
     request.columns = int(*columns);
   }
-  const std::optional<std::uint32_t> scale =
-      given.has("scale") ? WholeNumber(given.value("scale"), 8) : 1;
-  if (!scale ||
-      std::find(kSkinScales.begin(), kSkinScales.end(), int(*scale)) == kSkinScales.end()) {
-    return usage("The scale must be 1, 2, 3, 4 or 8.");
-  }
-  request.scale = int(*scale);
+  const Expected<int> scale = ScaleOption(given);
+  if (!scale) return usage(scale.problem().message);
+  request.scale = *scale;
   request.labels = given.has("labels");
   return request;
 }
@@ -157,8 +138,7 @@ std::variant<std::vector<Row>, Failure> ReadRows(const SheetRequest& request, st
     rows.push_back({std::move(codes->text), label});
   }
   if (!any) {
-    return Failure{kUsageError, "tintara sheet: " + shownName +
-                                    " holds no code string.\nTry 'tintara sheet --help'.\n"};
+    return UsageFailure("sheet", shownName + " holds no code string.");
   }
   return rows;
 }
