@@ -1,6 +1,7 @@
 // Reads the input as a codes file, a line at a time, and as an output pattern with an input's
-// name and a line: every code string is a line of the file within the bound, numbered in order,
-// and an output for a name the command line accepts never leaves the pattern's folders. A violated
+// name, a line and a label: every code string is a line of the file within the bound, numbered in
+// order, and an output for a name or label the command line accepts never leaves the pattern's
+// folders. A violated
 // invariant aborts.
 #include <unistd.h>
 
@@ -43,8 +44,7 @@ void CheckCodesFile(std::string_view text) {
     lastLine = codes->line;
     Check(codes->text.find('\n') == std::string::npos, "a code string is one line");
     Check(codes->text.size() <= tintara::kLongestCodeLine, "a code string is within the bound");
-    Check(codes->problem.has_value() == codes->text.empty(),
-          "an empty string comes only with a problem");
+    Check(!codes->problem || codes->text.empty(), "a line with a problem brings no code string");
     ++told;
   }
   std::size_t lines = 0;
@@ -53,16 +53,16 @@ void CheckCodesFile(std::string_view text) {
     if (end == std::string_view::npos) end = text.size();
     std::string_view line = text.substr(start, end - start);
     if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
-    if (!line.empty()) ++lines;
+    if (!line.empty() && line.front() != '#') ++lines;
     start = end + 1;
   }
-  Check(told == lines, "every line that is not empty is told once");
+  Check(told == lines, "every line that is not empty or a comment is told once");
   ::unlink(path);
 }
 
 void CheckOutput(std::string_view pattern, std::string_view name, int line) {
-  if (name.find('/') != std::string_view::npos || !tintara::IsUsableName(name)) return;
-  const std::string output = tintara::OutputPath(pattern, name, line);
+  if (!tintara::IsUsableName(name)) return;
+  const std::string output = tintara::OutputPath(pattern, name, line, name);
   const std::vector<std::string_view> from = Components(pattern);
   const std::vector<std::string_view> to = Components(output);
   Check(from.size() == to.size(), "a name brings in no folder");

@@ -163,9 +163,19 @@ def page_seeds():
 def codes_file_seeds():
     return {
         "lines.txt": b"1 2 3\r\n5 x 7\n\n9 \n",
+        "named.txt": b"# comment\n1 2 # red\n\n3 # a/b\n # \n",
         "pattern.txt": b"out/{name}/{n}.png\0skin\0" + b"x" * 12,
         "escape.txt": b"{name}/../{n}.bmp\0..\0",
         "long_line.txt": b"1" * 70000 + b"\n2\n",
+    }
+
+
+def code_book_seeds():
+    written = b"9 223 224 127 128 129 130 131 132 133 221 219 217 215 210 39 "
+    return {
+        "book.txt": b"# my skins\n\n" + written + b" # Red # Blue\n" + written + b" # \n",
+        "bad_line.txt": b"1 2 x # broken\r\n3 4 \r\n#\r\n",
+        "no_end.txt": b"\r\r\n # only a name\n5 # a",
     }
 
 
@@ -194,7 +204,8 @@ def main():
     for folder, seeds in (("bmp", bmp_seeds()), ("png", png_seeds()),
                           ("skin_note", skin_note_seeds()), ("ini", ini_seeds()),
                           ("code_string", code_string_seeds()), ("page", page_seeds()),
-                          ("codes_file", codes_file_seeds()), ("placement", placement_seeds()),
+                          ("codes_file", codes_file_seeds()), ("code_book", code_book_seeds()),
+                          ("placement", placement_seeds()),
                           ("palette_text", palette_text_seeds())):
         (SEEDS / folder).mkdir(parents=True, exist_ok=True)
         for name, data in seeds.items():

@@ -209,8 +209,10 @@ void Make(const PaintRequest& request, const Painting& painting, Canvas& canvas,
     }
     painted = std::move(*applied);
   }
-  const std::string path = OutputPath(request.pattern, StemOf(input.path),
-                                      painting.codes == nullptr ? 1 : painting.codes->line);
+  const int line = painting.codes == nullptr ? 1 : painting.codes->line;
+  const std::string path =
+      OutputPath(request.pattern, StemOf(input.path), line,
+                 LabelOf(painting.codes == nullptr ? std::nullopt : painting.codes->label, line));
   // The folders the pattern names are made as needed.
   made.folderProblem = folders.Prepare(std::filesystem::path(path).parent_path().string());
   if (made.folderProblem) return;
@@ -316,7 +318,14 @@ bool PaintAll(const PaintRequest& request, std::ostream& output, std::ostream& e
     report(placing);
     placing.clear();
   };
+  // Each input's code strings must not give two outputs one label.
+  const bool labelled = request.pattern.find("{label}") != std::string::npos;
+  std::set<std::string> labels;
   const auto add = [&](Input& input, std::optional<CodeString> codes, bool first) {
+    if (first) labels.clear();
+    if (codes && labelled && !codes->problem) {
+      codes->problem = LabelProblem(LabelOf(codes->label, codes->line), labels);
+    }
     const CodeString* stored = nullptr;
     if (codes) stored = &groupCodes.emplace_back(std::move(*codes));
     group.push_back({&input, stored, first});
@@ -326,7 +335,7 @@ bool PaintAll(const PaintRequest& request, std::ostream& output, std::ostream& e
     Input& input = inputs.emplace_back();
     input.path = path;
     if (request.codes) {
-      add(input, CodeString{*request.codes, 1, "", {}}, true);
+      add(input, CodeString{*request.codes, {}, 1, "", {}}, true);
     } else if (!request.codesFile) {
       add(input, std::nullopt, true);
     } else if (*request.codesFile == kStandardInput) {

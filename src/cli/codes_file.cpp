@@ -5,6 +5,7 @@
 #include <limits>
 #include <span>
 
+#include "formats/code_book_line.h"
 #include "platform/shown_text.h"
 
 namespace tintara {
@@ -46,10 +47,13 @@ bool CodesFile::Fill() {
 std::optional<CodeString> CodesFile::Next() {
   while (true) {
     bool tooLong = false;
+    bool longComment = false;
     std::size_t newline = pending_.find('\n');
     while (newline == std::string::npos) {
-      // A line longer than the bound is skipped to its end without being kept.
+      // A line longer than the bound is skipped to its end without being kept; a comment is
+      // skipped whatever its length.
       if (pending_.size() > kLongestCodeLine) {
+        if (!tooLong) longComment = pending_.front() == '#';
         tooLong = true;
         pending_.clear();
       }
@@ -62,13 +66,16 @@ std::optional<CodeString> CodesFile::Next() {
     pending_.erase(0, newline == std::string::npos ? pending_.size() : newline + 1);
     ++line_;
     if (!text.empty() && text.back() == '\r') text.pop_back();
-    CodeString codes{std::move(text), line_, shownPath_ + ":" + std::to_string(line_) + ": ", {}};
-    if (tooLong || codes.text.size() > kLongestCodeLine) {
-      codes.text.clear();
+    const CodeBookLineParts parts = SplitCodeBookLine(text);
+    if (tooLong ? longComment : parts.comment) continue;
+    CodeString codes{{}, {}, line_, shownPath_ + ":" + std::to_string(line_) + ": ", {}};
+    if (tooLong || text.size() > kLongestCodeLine) {
       codes.problem = "the line is longer than " + std::to_string(kLongestCodeLine) + " bytes";
       return codes;
     }
-    if (!codes.text.empty()) return codes;
+    codes.text = parts.codes;
+    if (parts.name) codes.label.emplace(*parts.name);
+    return codes;
   }
 }
 

@@ -19,8 +19,9 @@ inline constexpr char kStandardInput[] = "-";
 std::string ShownCodesFileName(const std::string& path);
 
 // The code strings of a codes file, read a line at a time, so that a file of any number of lines
-// costs the memory of one: one code string for every line that is not empty, numbered by its
-// line, LF or CR LF ended. A line longer than kLongestCodeLine comes with its problem instead.
+// costs the memory of one: one code string for every line that is not empty or a comment, numbered
+// by its line, LF or CR LF ended, read as a code book line (code_book_line.h) with its name as its
+// label. A line longer than kLongestCodeLine comes with its problem instead.
 class CodesFile {
  public:
   // The file must be a regular file (a FIFO would wait for a writer), or kStandardInput, which

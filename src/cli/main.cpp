@@ -12,6 +12,8 @@
 
 #include "cli/option_parser.h"
 #include "cli/paint_command.h"
+#include "cli/program_folder.h"
+#include "cli/sheet_command.h"
 #include "cli/usage_text.h"
 #include "platform/interrupt_cleanup.h"
 #include "platform/version.h"
@@ -20,19 +22,10 @@ namespace {
 
 constexpr tintara::KnownOption kOptions[] = {{"help", 'h'}, {"version", 'v'}};
 
-// This program's path with its symbolic links resolved, as its folder of artwork is found by.
-std::string ThisProgram() {
-  std::string path(4096, '\0');
-  const ssize_t length = readlink("/proc/self/exe", path.data(), path.size());
-  if (length <= 0 || std::size_t(length) >= path.size()) return {};
-  path.resize(std::size_t(length));
-  return path;
-}
-
 // Replaces this process by the window program, which is told this program's path as its name,
 // so that its settings are named after it as a user knows it.
 int StartWindow(const std::vector<std::string>& files) {
-  const std::string self = ThisProgram();
+  const std::string self = tintara::ThisProgram();
   const std::string window =
       self.empty() ? std::string() : self.substr(0, self.rfind('/') + 1) + "tintara-window";
   std::vector<char*> argv{const_cast<char*>(self.c_str())};
@@ -60,6 +53,10 @@ int main(int argc, char* argv[]) {
   const std::vector<std::string> arguments(argv, argv + argc);
   if (arguments.size() > 1 && arguments[1] == "paint") {
     return tintara::RunPaintCommand(arguments, std::cout, std::cerr);
+  }
+  if (arguments.size() > 1 && arguments[1] == "sheet") {
+    return tintara::RunSheetCommand(arguments, tintara::ArtworkFolder(tintara::ThisProgram()),
+                                    std::cout, std::cerr);
   }
   const auto read = tintara::ReadOptions(
       std::vector<std::string>(arguments.begin() + 1, arguments.end()), kOptions);

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "platform/number_reader.h"
+
 namespace tintara {
 namespace {
 
@@ -65,6 +67,12 @@ Expected<GivenOptions> ReadOptions(std::span<const std::string> arguments,
     given.options[std::string(option->name)] = *attached;
   }
   return given;
+}
+
+std::optional<std::uint32_t> WholeNumber(std::string_view text, std::uint32_t most) {
+  const LeadingDigits digits = ReadLeadingDigits(text, 10, std::uint64_t{most} + 1);
+  if (digits.count == 0 || digits.count != text.size() || digits.value > most) return std::nullopt;
+  return static_cast<std::uint32_t>(digits.value);
 }
 
 }  // namespace tintara

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <map>
 #include <optional>
 #include <span>
@@ -33,5 +34,8 @@ struct GivenOptions {
 // 'colour'.", "Missing value after '--codes'.", "Unexpected value after '--page'.".
 Expected<GivenOptions> ReadOptions(std::span<const std::string> arguments,
                                    std::span<const KnownOption> known);
+
+// An option's value as a decimal number from 0 to `most`, and nothing else.
+std::optional<std::uint32_t> WholeNumber(std::string_view text, std::uint32_t most);
 
 }  // namespace tintara

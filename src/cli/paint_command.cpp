@@ -13,9 +13,6 @@
 #include "cli/output_names.h"
 #include "cli/paint_request.h"
 #include "cli/usage_text.h"
-#include "paint/painted_skin.h"
-#include "platform/clock.h"
-#include "platform/number_reader.h"
 #include "platform/path_names.h"
 #include "platform/shown_text.h"
 
@@ -30,18 +27,6 @@ constexpr KnownOption kOptions[] = {
     {"output", 0, true}, {"scale", 0, true},      {"page"},   {"jobs", 'j', true},
     {"verbose", 'v'},    {"help", 'h'},
 };
-
-struct Failure {
-  int status;
-  std::string message;
-};
-
-// The text as a decimal number from 0 to `most`, and nothing else.
-std::optional<std::uint32_t> WholeNumber(std::string_view text, std::uint32_t most) {
-  const LeadingDigits digits = ReadLeadingDigits(text, 10, std::uint64_t{most} + 1);
-  if (digits.count == 0 || digits.count != text.size() || digits.value > most) return std::nullopt;
-  return static_cast<std::uint32_t>(digits.value);
-}
 
 std::string OutputType(const std::string& pattern) {
   const std::string suffix = AsciiLowerCase(ExtensionOf(pattern));
@@ -85,22 +70,16 @@ std::optional<std::string> NameProblem(const PaintRequest& request) {
 
 // The request the command line makes, or why it makes none.
 std::variant<PaintRequest, Failure> ReadRequest(const std::vector<std::string>& arguments) {
-  const auto usage = [](const std::string& problem) {
-    return Failure{kUsageError, "tintara paint: " + problem + "\nTry 'tintara paint --help'.\n"};
-  };
-  // The program's name and "paint" are not the command's own arguments.
-  Expected<GivenOptions> read = ReadOptions(
-      std::span(arguments).subspan(std::min<std::size_t>(2, arguments.size())), kOptions);
-  if (!read) return usage(read.problem().message);
-  const GivenOptions& given = *read;
-  if (given.has("help")) return Failure{kAllWritten, kPaintUsage};
+  const auto usage = [](const std::string& problem) { return UsageFailure("paint", problem); };
+  std::variant<GivenOptions, Failure> read =
+      ReadCommandOptions("paint", arguments, kOptions, kPaintUsage);
+  if (auto* failure = std::get_if<Failure>(&read)) return std::move(*failure);
+  const GivenOptions& given = std::get<GivenOptions>(read);
 
   PaintRequest request;
   request.inputs = given.arguments;
   if (request.inputs.empty()) return usage("No input bitmap given.");
-  const int sources =
-      int(given.has("codes")) + int(given.has("codes-file")) + int(given.has("random"));
-  if (sources != 1) return usage("Give exactly one of --codes, --codes-file and --random.");
+  if (std::optional<std::string> problem = CodeSourceProblem(given)) return usage(*problem);
   if (given.has("codes")) request.codes = given.value("codes");
   int codeStrings = 1;
   if (given.has("codes-file")) {
@@ -113,13 +92,9 @@ std::variant<PaintRequest, Failure> ReadRequest(const std::vector<std::string>& 
     codeStrings = *count;
   }
   if (given.has("seed") && !given.has("random")) return usage("--seed goes with --random.");
-  if (given.has("seed")) {
-    const std::optional<std::uint32_t> seed = WholeNumber(given.value("seed"), 0xFFFFFFFF);
-    if (!seed) return usage("The seed must be a whole number from 0 to 4294967295.");
-    request.seed = *seed;
-  } else {
-    request.seed = TimeOfDayMillisecondsUtc();
-  }
+  const Expected<std::uint32_t> seed = SeedOption(given);
+  if (!seed) return usage(seed.problem().message);
+  request.seed = *seed;
   request.pattern = given.has("output")
                         ? given.value("output")
                         : (given.has("codes-file") ? "{name}-{n}.png" : "{name}-painted.png");
@@ -127,13 +102,9 @@ std::variant<PaintRequest, Failure> ReadRequest(const std::vector<std::string>& 
   if (request.type != "png" && request.type != "bmp" && request.type != "jpg") {
     return usage("The output must end in .png, .bmp or .jpg.");
   }
-  const std::optional<std::uint32_t> scale =
-      given.has("scale") ? WholeNumber(given.value("scale"), 8) : 1;
-  if (!scale ||
-      std::find(kSkinScales.begin(), kSkinScales.end(), int(*scale)) == kSkinScales.end()) {
-    return usage("The scale must be 1, 2, 3, 4 or 8.");
-  }
-  request.scale = int(*scale);
+  const Expected<int> scale = ScaleOption(given);
+  if (!scale) return usage(scale.problem().message);
+  request.scale = *scale;
   if (request.scale != 1 && request.type == "jpg") return usage("A .jpg output is not scaled.");
   request.page = given.has("page");
   request.verbose = given.has("verbose");
@@ -147,8 +118,9 @@ std::variant<PaintRequest, Failure> ReadRequest(const std::vector<std::string>& 
   if (request.inputs.size() > 1 && request.pattern.find("{name}") == std::string::npos) {
     return usage("With several inputs the output must hold {name}.");
   }
-  if (codeStrings > 1 && request.pattern.find("{n}") == std::string::npos) {
-    return usage("With several code strings the output must hold {n}.");
+  if (codeStrings > 1 && request.pattern.find("{n}") == std::string::npos &&
+      request.pattern.find("{label}") == std::string::npos) {
+    return usage("With several code strings the output must hold {n} or {label}.");
   }
   if (std::optional<std::string> problem = NameProblem(request)) return usage(*problem);
   return request;

@@ -4,12 +4,9 @@
 #include <string>
 #include <vector>
 
-namespace tintara {
+#include "cli/command_options.h"
 
-// Exit statuses of the command line.
-inline constexpr int kAllWritten = 0;
-inline constexpr int kSomethingBad = 1;  // an input or a code string could not be used
-inline constexpr int kUsageError = 2;
+namespace tintara {
 
 // `tintara paint INPUT... (--codes CODES | --codes-file FILE | --random [--seed N])
 // [--output PATTERN] [--scale N] [--page] [-j N] [-v]`: paints every input as the window would

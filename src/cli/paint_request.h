@@ -11,6 +11,7 @@ namespace tintara {
 // that could not be read as one comes with its problem instead.
 struct CodeString {
   std::string text;
+  std::optional<std::string> label;  // the name after the line's " # ", when it has one
   int line = 1;
   std::string origin;
   std::optional<std::string> problem;

@@ -8,6 +8,7 @@ inline constexpr char kProgramUsage[] = R"(Usage: tintara [options] [FILE]
 Recolours character skin bitmaps.
 
   tintara paint --help    paints bitmaps from the command line, without a window
+  tintara sheet --help    paints bitmaps with code strings into one sheet
 
 Options:
   -h, --help     Displays help on commandline options.
@@ -23,11 +24,14 @@ Paints skin bitmaps with code strings and writes the result.
 Options:
   --codes <CODES>      Paint with this code string.
   --codes-file <FILE>  Paint with each line's code string, writing one output a
-                       line; - reads the lines from standard input.
+                       line; - reads the lines from standard input. Lines
+                       starting with # are comments; a line's " # name" is
+                       its label, as in the code book.
   --random             Paint with random codes for all four groups.
   --seed <N>           Seed the random codes, for repeatable results.
   --output <PATTERN>   Where to write: .png, .bmp or .jpg; {name} is the
-                       input's name, {n} the line.
+                       input's name, {n} the line, {label} the line's name
+                       (its number without one).
   --scale <N>          Scale a .png or .bmp output by 1, 2, 3, 4 or 8.
   --page               Write the HTML page beside a .jpg output.
   -j, --jobs <N>       Paint N pictures at once (all cores by default).
@@ -37,6 +41,31 @@ Options:
 Arguments:
   paint                Paint bitmaps.
   inputs               The BMP or PNG files to paint.
+)";
+
+inline constexpr char kSheetUsage[] = R"(Usage: tintara [options] sheet [INPUT.bmp...]
+Paints skin bitmaps with code strings into one PNG sheet: a row a code string,
+a column an input, each cell as 'tintara paint' paints it.
+
+Options:
+  --codes <CODES>      Paint with this code string.
+  --codes-file <FILE>  A row for each line's code string (as for paint; the
+                       code book is such a file); - reads standard input.
+  --random             Rows of random codes for all four groups.
+  --seed <N>           Seed the first row's random codes; each next row takes
+                       the next seed, as 'tintara paint --random --seed' does.
+  --count <N>          Rows of random codes, 1 to 1000 (1 by default).
+  --output <SHEET.png> The sheet to write.
+  --columns <N>        Wrap the cells of all rows into N columns.
+  --scale <N>          Enlarge every picture by 1, 2, 3, 4 or 8.
+  --labels             Write each row's name, or its code string, under its
+                       cells.
+  -h, --help           Displays help on commandline options.
+
+Arguments:
+  sheet                Paint a sheet.
+  inputs               The BMP files to paint; the catalogue's pictures when
+                       none is given.
 )";
 
 }  // namespace tintara

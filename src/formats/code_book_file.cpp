@@ -62,7 +62,8 @@ ReadBook ReadExistingBook(const std::string& path) {
 ReadBook ReadCodeBook(const std::string& path) {
   // A book not made yet is empty, and written when the first entry is added.
   std::error_code error;
-  if (std::filesystem::symlink_status(path, error).type() == std::filesystem::file_type::not_found) {
+  if (std::filesystem::symlink_status(path, error).type() ==
+      std::filesystem::file_type::not_found) {
     return {};
   }
   return ReadExistingBook(path);

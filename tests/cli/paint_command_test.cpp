@@ -199,6 +199,22 @@ TEST_F(PaintCommand, ACodesFileWritesOneOutputALineAndTellsTheBadOnes) {
   EXPECT_EQ(TableColour("out-4.bmp", 18), kSlots[1].set1Marker);
 }
 
+// A code book is a codes file: comments are skipped, a line's name fills {label}, and a line
+// without one gives its line number; a name that would leave the folder or land on an earlier
+// line's output is told.
+TEST_F(PaintCommand, ACodeBookNamesTheOutputsOfItsLines) {
+  Store("book.txt", "# mine\n1 2 # Red\n\n3 \n4 # a/b\n5 # Red\n");
+  EXPECT_EQ(Run({"BODY.BMP", "--codes-file", "book.txt", "--output", "{label}.bmp"}),
+            kSomethingBad);
+  EXPECT_EQ(errors_.str(),
+            "tintara: BODY.BMP: book.txt:5: the name 'a/b' cannot be put in {label}\n"
+            "tintara: BODY.BMP: book.txt:6: the name 'Red' is an earlier line's too: its output "
+            "would be the same\n");
+  EXPECT_EQ(TableColour("Red.bmp", 17), ReferenceColour(1));
+  EXPECT_EQ(TableColour("4.bmp", 17), ReferenceColour(3));
+  EXPECT_EQ(QDir().entryList({"*.bmp"}, QDir::Files | QDir::CaseSensitive).size(), 2);
+}
+
 // A name is put in as it is, and a line too long to be a code string is told and skipped.
 TEST_F(PaintCommand, NamesAreNotReadForPlaceholdersAndOverlongLinesAreTold) {
   ASSERT_TRUE(QFile::copy("BODY.BMP", "a{n}.BMP"));

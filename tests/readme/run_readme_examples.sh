@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Runs every `tintara paint` line of README.md's fenced code blocks exactly as written, in a scratch
-# folder holding the files they name, made from the shipped artwork: hero.bmp, skins/*.bmp and
+# Runs every `tintara paint` and `tintara sheet` line of README.md's fenced code blocks exactly as
+# written, in a scratch folder holding the files they name, made from the shipped artwork: hero.bmp, skins/*.bmp and
 # team.txt. Each must succeed, print no problem and write a file, so that the README's examples
 # keep working as the program changes. Usage: run_readme_examples.sh README.md PROGRAM_DIR
 set -euo pipefail
@@ -16,15 +16,15 @@ fail() {
 
 # Lines inside ``` fences that start with the command, as a reader would paste them.
 mapfile -t examples < <(
-  awk '/^```/ { fenced = !fenced; next } fenced && /^tintara paint / { print }' "$readme")
-[ "${#examples[@]}" -gt 0 ] || fail "no 'tintara paint' line in a code block of $readme"
+  awk '/^```/ { fenced = !fenced; next } fenced && /^tintara (paint|sheet) / { print }' "$readme")
+[ "${#examples[@]}" -gt 0 ] || fail "no 'tintara paint' or 'tintara sheet' line in a code block of $readme"
 
 cd "$scratch"
 cp "$program_dir/MALE1.BMP" hero.bmp
 mkdir skins
 cp "$program_dir/FEMALE1.BMP" skins/female1.bmp
 cp "$program_dir/TESSALY.BMP" skins/tessaly.bmp
-printf '9 223 224 127\n17 18 19 20 21\n' > team.txt
+printf '# the team\n9 223 224 127 # Red\n17 18 19 20 21 # Blue\n' > team.txt
 export PATH="$program_dir:$PATH"
 
 # Every file is written anew and renamed into place: a file written shows as a new inode.

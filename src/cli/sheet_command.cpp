@@ -1,0 +1,222 @@
+#include "cli/sheet_command.h"
+
+#include <algorithm>
+#include <optional>
+#include <span>
+#include <variant>
+
+#include "cli/codes_file.h"
+#include "cli/option_parser.h"
+#include "cli/paint_command.h"
+#include "cli/usage_text.h"
+#include "formats/contact_sheet.h"
+#include "formats/export_files.h"
+#include "paint/catalogue_pictures.h"
+#include "paint/code_string.h"
+#include "paint/painted_skin.h"
+#include "paint/painting.h"
+#include "platform/path_names.h"
+#include "platform/png_writer.h"
+#include "platform/shown_text.h"
+
+namespace tintara {
+namespace {
+
+constexpr std::uint32_t kMostRandomRows = 1000;
+constexpr std::uint32_t kMostColumns = 100000;
+
+constexpr KnownOption kOptions[] = {
+    {"codes", 0, true}, {"codes-file", 0, true}, {"random"},           {"seed", 0, true},
+    {"count", 0, true}, {"output", 0, true},     {"columns", 0, true}, {"scale", 0, true},
+    {"labels"},         {"help", 'h'},
+};
+
+struct SheetRequest {
+  std::vector<std::string> inputs;
+  std::optional<std::string> codes;
+  std::optional<std::string> codesFile;
+  std::uint32_t seed = 0;
+  std::uint32_t count = 1;  // rows of random codes
+  std::string output;
+  int columns = 0;  // 0: a column an input
+  int scale = 1;
+  bool labels = false;
+};
+
+// A row of the sheet: the code string its cells are painted with, and their label.
+struct Row {
+  std::string codes;
+  std::string label;
+};
+
+// An input loaded once for all its cells.
+struct Input {
+  Document loaded;
+  int width = 0;
+  int height = 0;
+};
+
+std::variant<SheetRequest, Failure> ReadRequest(const std::vector<std::string>& arguments) {
+  const auto usage = [](const std::string& problem) { return UsageFailure("sheet", problem); };
+  std::variant<GivenOptions, Failure> read =
+      ReadCommandOptions("sheet", arguments, kOptions, kSheetUsage);
+  if (auto* failure = std::get_if<Failure>(&read)) return std::move(*failure);
+  const GivenOptions& given = std::get<GivenOptions>(read);
+
+  SheetRequest request;
+  request.inputs = given.arguments;
+  if (std::optional<std::string> problem = CodeSourceProblem(given)) return usage(*problem);
+  if (given.has("codes")) request.codes = given.value("codes");
+  if (given.has("codes-file")) request.codesFile = given.value("codes-file");
+  if ((given.has("seed") || given.has("count")) && !given.has("random")) {
+    return usage("--seed and --count go with --random.");
+  }
+  const Expected<std::uint32_t> seed = SeedOption(given);
+  if (!seed) return usage(seed.problem().message);
+  request.seed = *seed;
+  if (given.has("count")) {
+    const std::optional<std::uint32_t> count = WholeNumber(given.value("count"), kMostRandomRows);
+    if (!count || *count < 1) return usage("The count must be from 1 to 1000.");
+    request.count = *count;
+  }
+  if (!given.has("output")) return usage("No output given: --output SHEET.png.");
+  request.output = given.value("output");
+  if (AsciiLowerCase(ExtensionOf(request.output)) != "png") {
+    return usage("The sheet is written as .png.");
+  }
+  if (given.has("columns")) {
+    const std::optional<std::uint32_t> columns = WholeNumber(given.value("columns"), kMostColumns);
+    if (!columns || *columns < 1) return usage("The columns must be from 1 to 100000.");
+    request.columns = int(*columns);
+  }
+  const Expected<int> scale = ScaleOption(given);
+  if (!scale) return usage(scale.problem().message);
+  request.scale = *scale;
+  request.labels = given.has("labels");
+  return request;
+}
+
+// The rows the request asks for; a code string that cannot be used is told and left out.
+std::variant<std::vector<Row>, Failure> ReadRows(const SheetRequest& request, std::ostream& errors,
+                                                 bool& leftOut) {
+  std::vector<Row> rows;
+  if (request.codes) {
+    if (std::optional<std::string> bad = ReadCodeString(*request.codes).badToken) {
+      return Failure{kSomethingBad, "tintara: " + BadTokenMessage(*bad) + "\n"};
+    }
+    rows.push_back({*request.codes, *request.codes});
+    return rows;
+  }
+  if (!request.codesFile) {
+    // Each row's codes are those `tintara paint --random --seed` rolls with its seed.
+    for (std::uint32_t r = 0; r < request.count; ++r) {
+      Document rolled = StartingDocument();
+      RandomGenerator random(request.seed + r);
+      RollRandomCodes(rolled, GroupChecks{true, true, true, true}, random);
+      rows.push_back({rolled.codeText, rolled.codeText});
+    }
+    return rows;
+  }
+  const std::string shownName = ShownCodesFileName(*request.codesFile);
+  Expected<CodesFile> file = CodesFile::Open(*request.codesFile);
+  if (!file) return Failure{kSomethingBad, "tintara: " + shownName + ": " + file.problem().message};
+  bool any = false;
+  while (std::optional<CodeString> codes = file->Next()) {
+    any = true;
+    std::optional<std::string> problem = codes->problem;
+    if (!problem) {
+      if (std::optional<std::string> bad = ReadCodeString(codes->text).badToken) {
+        problem = BadTokenMessage(*bad);
+      }
+    }
+    if (problem) {
+      errors << "tintara: " << codes->origin << *problem << '\n';
+      leftOut = true;
+      continue;
+    }
+    const std::string label = codes->label ? *codes->label : codes->text;
+    rows.push_back({std::move(codes->text), label});
+  }
+  if (!any) {
+    return UsageFailure("sheet", shownName + " holds no code string.");
+  }
+  return rows;
+}
+
+// The inputs loaded; one that cannot be painted is told and left out.
+std::vector<Input> LoadInputs(const std::vector<std::string>& paths, std::ostream& errors,
+                              bool& leftOut) {
+  std::vector<Input> inputs;
+  for (const std::string& path : paths) {
+    Expected<BitmapToPaint> file = ReadBitmapToPaint(path);
+    if (!file) {
+      errors << "tintara: " << file.problem().message << '\n';
+      leftOut = true;
+      continue;
+    }
+    if (!file->bitmap.hasColourTable()) {
+      errors << "tintara: " << ShownText(FileNameOf(path))
+             << " has no colour table: it is left out of the sheet\n";
+      leftOut = true;
+      continue;
+    }
+    const int width = file->bitmap.width;
+    const int height = file->bitmap.height;
+    inputs.push_back({LoadedDocument(std::move(file->bitmap), file->storedCodes), width, height});
+  }
+  return inputs;
+}
+
+// The input painted with the row's codes, as `tintara paint` writes it at scale 1.
+Bitmap PaintedCell(const Input& input, const Row& row) {
+  Expected<Document> painted = PaintedWithCodes(input.loaded, row.codes);
+  if (!painted) return {};  // not met: the rows' code strings were read before
+  return PaintedSkin(*painted->model.work, Picture{}, *PaintedTable(*painted), 1);
+}
+
+}  // namespace
+
+int RunSheetCommand(const std::vector<std::string>& arguments, const std::string& artworkFolder,
+                    std::ostream& output, std::ostream& errors) {
+  std::variant<SheetRequest, Failure> read = ReadRequest(arguments);
+  const auto fail = [&](const Failure& failure) {
+    (failure.status == kAllWritten ? output : errors) << failure.message;
+    return failure.status;
+  };
+  if (const auto* failure = std::get_if<Failure>(&read)) return fail(*failure);
+  SheetRequest& request = std::get<SheetRequest>(read);
+  if (request.inputs.empty()) {
+    for (const std::string_view file : CataloguePictures()) {
+      request.inputs.push_back(artworkFolder + std::string(file));
+    }
+  }
+  bool leftOut = false;
+  std::variant<std::vector<Row>, Failure> readRows = ReadRows(request, errors, leftOut);
+  if (const auto* failure = std::get_if<Failure>(&readRows)) return fail(*failure);
+  const std::vector<Row>& rows = std::get<std::vector<Row>>(readRows);
+  const std::vector<Input> inputs = LoadInputs(request.inputs, errors, leftOut);
+  if (rows.empty() || inputs.empty()) {
+    errors << "tintara: nothing to draw: no " << (rows.empty() ? "code string" : "input")
+           << " could be used\n";
+    return kSomethingBad;
+  }
+
+  std::vector<SheetCell> cells;
+  for (const Row& row : rows) {
+    for (const Input& input : inputs) {
+      cells.push_back({input.width, input.height, request.labels ? row.label : std::string()});
+    }
+  }
+  const int columns = request.columns > 0 ? request.columns : int(inputs.size());
+  Expected<Bitmap> sheet = DrawContactSheet(cells, columns, request.scale, [&](std::size_t cell) {
+    return PaintedCell(inputs[cell % inputs.size()], rows[cell / inputs.size()]);
+  });
+  if (!sheet) return fail({kSomethingBad, "tintara: " + sheet.problem().message + "\n"});
+  const std::optional<std::vector<std::uint8_t>> png = EncodePng(*sheet);
+  std::optional<Problem> problem =
+      png ? WriteExportFile(request.output, *png) : CannotEncode(request.output);
+  if (problem) return fail({kSomethingBad, "tintara: " + problem->message + "\n"});
+  return leftOut ? kSomethingBad : kAllWritten;
+}
+
+}  // namespace tintara

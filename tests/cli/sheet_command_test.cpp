@@ -1,0 +1,119 @@
+#include "cli/sheet_command.h"
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QTemporaryDir>
+#include <sstream>
+
+#include "cli/paint_command.h"
+#include "formats/contact_sheet.h"
+#include "paint/test_pictures.h"
+
+namespace tintara {
+namespace {
+
+// Two inputs of different sizes, and a codes file of two lines, in a temporary folder.
+class SheetCommand : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(dir_.isValid());
+    previous_ = QDir::currentPath();
+    QDir::setCurrent(dir_.path());
+    const auto table = TableWithSet1Markers(SlotRange(1, 16));
+    ASSERT_TRUE(WriteBmpFile("WIDE.BMP", IndexedBitmap(16, 4, table)));
+    ASSERT_TRUE(WriteBmpFile("TALL.BMP", IndexedBitmap(7, 9, table)));
+    QFile codes("codes.txt");
+    ASSERT_TRUE(codes.open(QIODevice::WriteOnly));
+    codes.write(
+        "# two rows\n17 18 19 200 33 # Red\n\n5 6 7 8 9 10 11 12 13 14 15 16 17 18 19 20 \n");
+  }
+  void TearDown() override { QDir::setCurrent(previous_); }
+
+  static int Run(const char* command, const QStringList& arguments) {
+    std::vector<std::string> commandLine{"tintara", command};
+    for (const QString& argument : arguments) commandLine.push_back(argument.toStdString());
+    std::ostringstream output;
+    std::ostringstream errors;
+    const int status = std::string(command) == "sheet"
+                           ? RunSheetCommand(commandLine, TINTARA_ART_DIR, output, errors)
+                           : RunPaintCommand(commandLine, output, errors);
+    EXPECT_EQ(errors.str(), "");
+    return status;
+  }
+
+  // Whether the sheet shows the picture with its top left corner at (left, top), and the
+  // background over the rest of the cell.
+  static void ExpectCell(const QImage& sheet, const QImage& picture, int left, int top,
+                         const QSize& cell) {
+    for (int y = 0; y < cell.height(); ++y) {
+      for (int x = 0; x < cell.width(); ++x) {
+        const bool inside = x < picture.width() && y < picture.height();
+        const QRgb expected = inside ? picture.pixel(x, y) : kSheetBackground;
+        ASSERT_EQ(sheet.pixel(left + x, top + y), expected) << "at " << x << ", " << y;
+      }
+    }
+  }
+
+ private:
+  QTemporaryDir dir_;
+  QString previous_;
+};
+
+// Every cell is the input painted as `tintara paint` writes it, each column as wide as its widest
+// picture and each row as high as its highest.
+TEST_F(SheetCommand, EveryCellIsWhatPaintWrites) {
+  constexpr int kGap = kSheetGap;
+  for (const int scale : {1, 3}) {
+    const QString scaled = QString::number(scale);
+    ASSERT_EQ(Run("paint", {"WIDE.BMP", "TALL.BMP", "--codes-file", "codes.txt", "--output",
+                            "{name}-{n}.png", "--scale", scaled}),
+              kAllWritten);
+    const QImage painted[2][2] = {{QImage("WIDE-2.png"), QImage("TALL-2.png")},
+                                  {QImage("WIDE-4.png"), QImage("TALL-4.png")}};
+    const QSize wide(16 * scale, 4 * scale);
+    const QSize tall(7 * scale, 9 * scale);
+
+    // A row a code string, a column an input.
+    ASSERT_EQ(Run("sheet", {"WIDE.BMP", "TALL.BMP", "--codes-file", "codes.txt", "--output",
+                            "grid.png", "--scale", scaled}),
+              kAllWritten);
+    const QImage grid("grid.png");
+    ASSERT_EQ(grid.size(),
+              QSize(wide.width() + tall.width() + 3 * kGap, 2 * tall.height() + 3 * kGap));
+    for (int row = 0; row < 2; ++row) {
+      const int top = kGap + row * (tall.height() + kGap);
+      ExpectCell(grid, painted[row][0], kGap, top, {wide.width(), tall.height()});
+      ExpectCell(grid, painted[row][1], 2 * kGap + wide.width(), top, tall);
+    }
+
+    // The same cells in reading order, wrapped into one column.
+    ASSERT_EQ(Run("sheet", {"WIDE.BMP", "TALL.BMP", "--codes-file", "codes.txt", "--output",
+                            "column.png", "--scale", scaled, "--columns", "1"}),
+              kAllWritten);
+    const QImage column("column.png");
+    ASSERT_EQ(column.width(), wide.width() + 2 * kGap);
+    int top = kGap;
+    for (int cell = 0; cell < 4; ++cell) {
+      const QSize size = cell % 2 == 0 ? wide : tall;
+      ExpectCell(column, painted[cell / 2][cell % 2], kGap, top, {wide.width(), size.height()});
+      top += size.height() + kGap;
+    }
+    ASSERT_EQ(column.height(), top);
+  }
+}
+
+// Random rows are painted as `tintara paint --random` paints with each row's seed.
+TEST_F(SheetCommand, RandomRowsTakeOneSeedEach) {
+  ASSERT_EQ(Run("paint", {"WIDE.BMP", "--random", "--seed", "8", "--output", "eight.png"}),
+            kAllWritten);
+  ASSERT_EQ(Run("sheet",
+                {"WIDE.BMP", "--random", "--seed", "7", "--count", "2", "--output", "random.png"}),
+            kAllWritten);
+  ExpectCell(QImage("random.png"), QImage("eight.png"), kSheetGap, 2 * kSheetGap + 4, {16, 4});
+}
+
+}  // namespace
+}  // namespace tintara
