@@ -102,6 +102,8 @@ void CompareWindow::showOn(const Document& document) {
 
 void CompareWindow::setZoom(int zoom) { zoom_->setCurrentIndex(std::clamp(zoom, 1, 3) - 1); }
 
+int CompareWindow::zoom() const { return zoom_->currentIndex() + 1; }
+
 std::vector<std::string> CompareWindow::names() const {
   std::vector<std::string> names;
   for (const CodeBookEntry& entry : entries_) names.push_back(NameOf(entry).toStdString());
@@ -113,7 +115,7 @@ void CompareWindow::showPictures() {
     delete item->widget();
     delete item;
   }
-  const int zoom = zoom_->currentIndex() + 1;
+  const int zoom = this->zoom();
   for (int i = 0; i < static_cast<int>(pictures_.size()); ++i) {
     const Picture& picture = pictures_[static_cast<std::size_t>(i)];
     auto* image = new QLabel(strip_);

@@ -28,6 +28,7 @@ class CompareWindow : public QWidget {
   // The same entries on the document's picture as it is now.
   void showOn(const Document& document);
   void setZoom(int zoom);
+  int zoom() const;
 
   // What is shown, for a sheet: the pictures and their names, in order.
   const std::vector<Picture>& pictures() const { return pictures_; }

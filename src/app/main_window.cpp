@@ -119,6 +119,7 @@ MainWindow::MainWindow(ProgramFiles files, Desktop desktop, QWidget* parent)
       random_(desktop_.randomSeed),
       export_(chooseFile_, desktop_.openPage, desktop_.now),
       skinExport_(chooseFile_),
+      sheetExport_(chooseFile_),
       pageDialog_(PageCodesDialog()) {
   setObjectName("Form1");
   setWindowTitle(QString(kDesignCaption) + "  v." + kVersionNumber);

@@ -12,6 +12,7 @@
 #include "app/picture_export.h"
 #include "app/program_files.h"
 #include "app/recent_files.h"
+#include "app/sheet_export.h"
 #include "app/skin_export.h"
 #include "app/stored_placement_window.h"
 #include "paint/bodies.h"
@@ -146,6 +147,7 @@ class MainWindow : public StoredPlacementWindow {
   void openDroppedFile(const QString& path);
   void showGuide();
   void showCodeBook();
+  void saveComparison();
   void saveAsJpeg();
   void convertAndSave();
 
@@ -159,6 +161,7 @@ class MainWindow : public StoredPlacementWindow {
   RandomGenerator random_;
   PictureExport export_;
   SkinExport skinExport_;
+  SheetExport sheetExport_;
   FileDialog otherBitmapDialog_{FileDialog::Purpose::Open};
   FileDialog pageDialog_;
   QSize baseSize_;

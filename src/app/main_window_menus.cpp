@@ -203,7 +203,11 @@ void MainWindow::showCodeBook() {
     });
     connect(codeBook_, &CodeBookWindow::compareChosen, this,
             [this](const std::vector<CodeBookEntry>& entries) {
-              if (compare_ == nullptr) compare_ = new CompareWindow(this);
+              if (compare_ == nullptr) {
+                compare_ = new CompareWindow(this);
+                connect(compare_, &CompareWindow::saveRequested, this,
+                        attempting([this] { saveComparison(); }));
+              }
               compare_->compare(entries, document());
               compare_->show();
               compare_->raise();
@@ -212,6 +216,14 @@ void MainWindow::showCodeBook() {
   codeBook_->show();
   codeBook_->raise();
   codeBook_->activateWindow();
+}
+
+void MainWindow::saveComparison() {
+  std::vector<const Picture*> pictures;
+  for (const Picture& picture : compare_->pictures()) pictures.push_back(&picture);
+  const std::vector<std::string> names = compare_->names();
+  tellOutcome(sheetExport_.Save(pictures, names, static_cast<int>(pictures.size()),
+                                compare_->zoom(), "Comparison", compare_));
 }
 
 void MainWindow::saveAsJpeg() {
