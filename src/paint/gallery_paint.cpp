@@ -1,0 +1,51 @@
+#include "paint/gallery_paint.h"
+
+#include "paint/bitmap_paths.h"
+#include "paint/code_string.h"
+#include "paint/painting.h"
+
+namespace tintara {
+namespace {
+
+std::string PathOf(const GalleryEntry& entry, const std::string& programDirectory) {
+  if (entry.body == 0 && entry.target == CatalogueTarget::Grid) {
+    return GridPath(programDirectory, entry.file);
+  }
+  return programDirectory + std::string(entry.file);
+}
+
+Expected<Document> Loaded(const GalleryEntry& entry, const std::string& programDirectory) {
+  Expected<Bitmap> bitmap = ReadBitmapToPaint(PathOf(entry, programDirectory));
+  if (!bitmap) return std::move(bitmap).problem();
+  return LoadedDocument(std::move(*bitmap));
+}
+
+}  // namespace
+
+std::vector<GalleryPicture> ReadGalleryPictures(const std::string& programDirectory) {
+  std::vector<GalleryPicture> pictures;
+  for (GalleryEntry& entry : GalleryEntries()) {
+    Expected<Document> loaded = Loaded(entry, programDirectory);
+    pictures.push_back({std::move(entry), std::move(loaded), {}});
+  }
+  return pictures;
+}
+
+std::string GalleryCodes(const Document& document) { return WriteCodeString(document.model.slots); }
+
+std::optional<Problem> PaintGalleryPictures(std::vector<GalleryPicture>& pictures,
+                                            const std::string& codes) {
+  for (GalleryPicture& picture : pictures) {
+    if (!picture.loaded) continue;
+    Expected<Document> painted = PaintedWithCodes(*picture.loaded, codes);
+    // Every picture reads the same code string, so the first one stops before any changed.
+    if (!painted) return std::move(painted).problem();
+    const std::optional<DisplayTable> table = PaintedTable(*painted);
+    const Bitmap& work = *painted->model.work;
+    if (!table || !picture.painted.Resize(work.width, work.height)) continue;
+    DrawThroughTable(work, *table, picture.painted.pixels.data());
+  }
+  return std::nullopt;
+}
+
+}  // namespace tintara
