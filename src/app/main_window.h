@@ -36,6 +36,7 @@ class QToolButton;
 namespace tintara {
 
 class AboutBox;
+class GalleryWindow;
 class Notice;
 class PictureScroller;
 class PictureView;
@@ -143,6 +144,7 @@ class MainWindow : public StoredPlacementWindow {
   void applyCodesOfPage(const QString& path);
   void openDroppedFile(const QString& path);
   void showGuide();
+  void showGallery();
   void saveAsJpeg();
   void convertAndSave();
 
@@ -187,6 +189,7 @@ class MainWindow : public StoredPlacementWindow {
   QAction* zoomIn_ = nullptr;
   QAction* zoomOut_ = nullptr;
   AboutBox* about_ = nullptr;
+  GalleryWindow* gallery_ = nullptr;  // made when first shown
 };
 
 }  // namespace tintara

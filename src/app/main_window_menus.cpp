@@ -8,6 +8,7 @@
 
 #include "app/about_box.h"
 #include "app/catalogue_menus.h"
+#include "app/gallery_window.h"
 #include "app/main_window.h"
 #include "app/menu_builder.h"
 #include "app/recent_files.h"
@@ -105,6 +106,10 @@ void MainWindow::createMenus() {
   zoomToFit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_9));
   connect(zoomToFit, &QAction::triggered, this,
           attempting([this] { showZoom(this->zoomToFit()); }));
+  AddSeparator(view, "N6");
+  QAction* gallery = AddItem(view, "Gallery1", "&Gallery");
+  gallery->setShortcut(QKeySequence(Qt::Key_F3));
+  connect(gallery, &QAction::triggered, this, attempting([this] { showGallery(); }));
 
   QMenu* options = AddMenu(bar, "Options1", "&Options");
   bar->addMenu(options);
@@ -176,6 +181,21 @@ void MainWindow::showGuide() {
     notice_->tell("The user guide is at " + QDir::toNativeSeparators(path) +
                   ", but no program could be started to open it.");
   }
+}
+
+// The gallery reads its files when first opened, and keeps them while the window lives.
+void MainWindow::showGallery() {
+  if (gallery_ == nullptr) {
+    gallery_ = new GalleryWindow(files_.directory.toStdString(), this);
+    connect(gallery_, &GalleryWindow::pictureChosen, this, [this](const GalleryEntry& entry) {
+      run(commands::ChooseGalleryPicture(document(), entry, gallery_->codes(), loadInputs()),
+          Focus::Stays);
+    });
+  }
+  gallery_->showCodes(GalleryCodes(document()));
+  gallery_->show();
+  gallery_->raise();
+  gallery_->activateWindow();
 }
 
 void MainWindow::saveAsJpeg() {
