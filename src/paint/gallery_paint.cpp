@@ -35,13 +35,22 @@ std::string GalleryCodes(const Document& document) { return WriteCodeString(docu
 
 std::optional<Problem> PaintGalleryPictures(std::vector<GalleryPicture>& pictures,
                                             const std::string& codes) {
+  const CodeStringReading reading = ReadCodeString(codes);
   for (GalleryPicture& picture : pictures) {
     if (!picture.loaded) continue;
-    Expected<Document> painted = PaintedWithCodes(*picture.loaded, codes);
-    // Every picture reads the same code string, so the first one stops before any changed.
-    if (!painted) return std::move(painted).problem();
-    const std::optional<DisplayTable> table = PaintedTable(*painted);
-    const Bitmap& work = *painted->model.work;
+    const Document& loaded = *picture.loaded;
+    Document& painted = picture.painting;
+    // Painted before, it differs from the loaded document, in what paints, by its slots alone:
+    // the codes write every located slot's position of the mapped table again.
+    if (painted.model.work == loaded.model.work) {
+      painted.model.slots = loaded.model.slots;
+    } else {
+      painted = loaded;
+    }
+    // Every picture takes the same code string, so the first one stops before any changed.
+    if (std::optional<Problem> stop = ApplyCodeReading(painted, codes, reading)) return stop;
+    const std::optional<DisplayTable> table = PaintedTable(painted);
+    const Bitmap& work = *painted.model.work;
     if (!table || !picture.painted.Resize(work.width, work.height)) continue;
     DrawThroughTable(work, *table, picture.painted.pixels.data());
   }

@@ -17,6 +17,8 @@ struct GalleryPicture {
   GalleryEntry entry;
   Expected<Document> loaded;  // or why its file cannot be read ("Cannot open X.BMP: ...")
   Picture painted;            // stays empty when the file cannot be read
+  // The loaded document as painted last, kept so that painting again copies none.
+  Document painting{};
 };
 
 // Reads every gallery entry's bitmap from the program directory (which ends with a separator) as
