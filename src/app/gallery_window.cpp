@@ -34,6 +34,8 @@ QLabel* Heading(const std::string& text, QWidget* parent) {
 GalleryWindow::GalleryWindow(const std::string& programDirectory, QWidget* parent)
     : QWidget(parent, Qt::Window), pictures_(ReadGalleryPictures(programDirectory)) {
   setObjectName("GalleryWindow");
+  // Open beside the main window, it does not keep the program running once that one is closed.
+  setAttribute(Qt::WA_QuitOnClose, false);
   setWindowTitle("Gallery");
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(createZoomChoice());

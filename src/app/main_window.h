@@ -145,6 +145,7 @@ class MainWindow : public StoredPlacementWindow {
   void openDroppedFile(const QString& path);
   void showGuide();
   void showGallery();
+  void placeBeside(QWidget* window) const;
   void saveAsJpeg();
   void convertAndSave();
 

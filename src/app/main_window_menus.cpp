@@ -5,6 +5,8 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QScreen>
+#include <algorithm>
 
 #include "app/about_box.h"
 #include "app/catalogue_menus.h"
@@ -191,11 +193,26 @@ void MainWindow::showGallery() {
       run(commands::ChooseGalleryPicture(document(), entry, gallery_->codes(), loadInputs()),
           Focus::Stays);
     });
+    placeBeside(gallery_);
   }
   gallery_->showCodes(GalleryCodes(document()));
   gallery_->show();
   gallery_->raise();
   gallery_->activateWindow();
+}
+
+// To the right of this window where the screen leaves room for a useful width, so that both show;
+// else, and where windows cannot place themselves, where the desktop puts it.
+void MainWindow::placeBeside(QWidget* window) const {
+  constexpr int kUsefulWidth = 400;
+  const QScreen* on = screen();
+  if (on == nullptr || !WindowPositionsAreKnown()) return;
+  const QRect area = on->availableGeometry();
+  const QPoint beside(frameGeometry().right() + 1, frameGeometry().top());
+  const int room = area.right() + 1 - beside.x();
+  if (room < kUsefulWidth) return;
+  window->resize(std::min(window->width(), room), window->height());
+  window->move(beside);
 }
 
 void MainWindow::saveAsJpeg() {
