@@ -24,6 +24,7 @@
 #include "app/about_box.h"
 #include "app/compare_window.h"
 #include "app/embedded_art.h"
+#include "app/gallery_window.h"
 #include "app/page_codes_dialog.h"
 #include "app/window_fit.h"
 #include "board/hint_switch.h"
@@ -388,6 +389,7 @@ void MainWindow::showDocument() {
   saveSkin_->setEnabled(HasSkin(shown));
   exportPalette_->setEnabled(HasPalette(shown));
   showHistory();
+  if (gallery_ != nullptr && gallery_->isVisible()) gallery_->showCodes(GalleryCodes(shown));
   // Saves offer the picture's name; a caption holds no separator, but may in a loaded file's.
   const QString name = QString::fromStdString(BodyCaption(shown, shown.body)).replace('/', '-');
   export_.suggestName(name);

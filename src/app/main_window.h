@@ -39,6 +39,7 @@ namespace tintara {
 class AboutBox;
 class CodeBookWindow;
 class CompareWindow;
+class GalleryWindow;
 class Notice;
 class PictureScroller;
 class PictureView;
@@ -148,6 +149,8 @@ class MainWindow : public StoredPlacementWindow {
   void showGuide();
   void showCodeBook();
   void saveComparison();
+  void showGallery();
+  void placeBeside(QWidget* window) const;
   void saveAsJpeg();
   void convertAndSave();
 
@@ -195,6 +198,7 @@ class MainWindow : public StoredPlacementWindow {
   AboutBox* about_ = nullptr;
   CodeBookWindow* codeBook_ = nullptr;  // made when first shown
   CompareWindow* compare_ = nullptr;    // made when first shown
+  GalleryWindow* gallery_ = nullptr;    // made when first shown
 };
 
 }  // namespace tintara

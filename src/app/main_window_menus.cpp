@@ -5,11 +5,14 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QScreen>
+#include <algorithm>
 
 #include "app/about_box.h"
 #include "app/catalogue_menus.h"
 #include "app/code_book_window.h"
 #include "app/compare_window.h"
+#include "app/gallery_window.h"
 #include "app/main_window.h"
 #include "app/menu_builder.h"
 #include "app/recent_files.h"
@@ -108,7 +111,10 @@ void MainWindow::createMenus() {
   zoomToFit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_9));
   connect(zoomToFit, &QAction::triggered, this,
           attempting([this] { showZoom(this->zoomToFit()); }));
-  AddSeparator(view, "N8");
+  AddSeparator(view, "N6");
+  QAction* gallery = AddItem(view, "Gallery1", "&Gallery");
+  gallery->setShortcut(QKeySequence(Qt::Key_F3));
+  connect(gallery, &QAction::triggered, this, attempting([this] { showGallery(); }));
   QAction* codeBook = AddItem(view, "CodeBook1", "Code &Book");
   codeBook->setShortcut(QKeySequence(Qt::Key_F4));
   connect(codeBook, &QAction::triggered, this, attempting([this] { showCodeBook(); }));
@@ -224,6 +230,36 @@ void MainWindow::saveComparison() {
   const std::vector<std::string> names = compare_->names();
   tellOutcome(sheetExport_.Save(pictures, names, static_cast<int>(pictures.size()),
                                 compare_->zoom(), "Comparison", compare_));
+}
+
+// The gallery reads its files when first opened, and keeps them while the window lives.
+void MainWindow::showGallery() {
+  if (gallery_ == nullptr) {
+    gallery_ = new GalleryWindow(files_.directory.toStdString(), this);
+    connect(gallery_, &GalleryWindow::pictureChosen, this, [this](const GalleryEntry& entry) {
+      run(commands::ChooseGalleryPicture(document(), entry, gallery_->codes(), loadInputs()),
+          Focus::Stays);
+    });
+    placeBeside(gallery_);
+  }
+  gallery_->showCodes(GalleryCodes(document()));
+  gallery_->show();
+  gallery_->raise();
+  gallery_->activateWindow();
+}
+
+// To the right of this window where the screen leaves room for a useful width, so that both show;
+// else, and where windows cannot place themselves, where the desktop puts it.
+void MainWindow::placeBeside(QWidget* window) const {
+  constexpr int kUsefulWidth = 400;
+  const QScreen* on = screen();
+  if (on == nullptr || !WindowPositionsAreKnown()) return;
+  const QRect area = on->availableGeometry();
+  const QPoint beside(frameGeometry().right() + 1, frameGeometry().top());
+  const int room = area.right() + 1 - beside.x();
+  if (room < kUsefulWidth) return;
+  window->resize(std::min(window->width(), room), window->height());
+  window->move(beside);
 }
 
 void MainWindow::saveAsJpeg() {

@@ -23,4 +23,8 @@ QString SlotLabelName(int slot);    // "Label6".."Label21"
 QString GroupCheckName(int group);  // "DBGroup1".."DBGroup4"
 QString RadioButtonName(int body);  // "RadioButton1".."RadioButton8"
 
+// The gallery window's pictures, numbered from 1 in gallery order, and its zoom buttons.
+QString GalleryPictureName(int number);  // "GalleryPicture1"..
+QString GalleryZoomName(int zoom);       // "GalleryZoom1".."GalleryZoom3"
+
 }  // namespace tintara

@@ -105,6 +105,18 @@ Command ApplyNextSkinPreset(std::string codeText) {
           std::nullopt, [](const Document& document) { return GroupCaptionShown(document, 2); }};
 }
 
+Command LoadThenApplyCodeText(Command load, std::string text) {
+  Command both{load.name, {}, load.groups, load.enabled};
+  both.apply = [load = std::move(load.apply), text = std::move(text)](Document& document) {
+    const CommandResult loaded = load(document);
+    if (loaded.problem) return loaded;
+    CommandResult applied = Applying(document, text);
+    applied.loaded = loaded.loaded;
+    return applied;
+  };
+  return both;
+}
+
 Command ConvertToMarkerSet2(std::string codeText) {
   return {"Convert and Save", [codeText = std::move(codeText)](Document& document) {
             CommandResult result = Applying(document, std::string(kConversionCodes));

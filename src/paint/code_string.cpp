@@ -1,5 +1,7 @@
 #include "paint/code_string.h"
 
+#include <array>
+#include <charconv>
 #include <cstddef>
 
 #include "platform/number_reader.h"
@@ -49,13 +51,17 @@ CodeStringReading ReadCodeString(std::string_view text) {
   return reading;
 }
 
+// Written into place and made a string once: every edit writes it, and the gallery once for each
+// of its pictures.
 std::string WriteCodeString(const SlotRecords& slots) {
-  std::string text;
+  constexpr std::size_t kLongestCode = 11;  // "-2147483648"
+  std::array<char, kSlotCount*(kLongestCode + 1)> text;
+  char* end = text.data();
   for (const SlotRecord& record : slots) {
-    text += std::to_string(record.code);
-    text += kBlank;
+    end = std::to_chars(end, text.data() + text.size(), record.code).ptr;
+    *end++ = kBlank;
   }
-  return text;
+  return std::string(text.data(), end);
 }
 
 void RememberLastCodes(std::string& lastCodes, std::string_view editText) {

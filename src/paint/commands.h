@@ -9,6 +9,8 @@
 
 namespace tintara {
 
+struct GalleryEntry;
+
 // Loads the selected body's bitmap at start-up: no step, no codes applied (a PNG skin's stored
 // codes neither), and a file that cannot be read leaves the design picture without a word.
 void LoadStartUpBody(Document& document, const std::string& programDirectory);
@@ -61,6 +63,13 @@ Command SelectBody(const Document& current, int body, LoadInputs inputs);
 Command PickBitmap(PickedBitmap which, std::string file, std::string caption, LoadInputs inputs);
 // "Load Other Bitmap": the grid button takes the path, and a caption made from its name.
 Command LoadOtherBitmap(std::string path, LoadInputs inputs);
+// The load, then the text applied as "Apply Color Codes" applies it, as one step named as the
+// load. A load that stops stops it.
+Command LoadThenApplyCodeText(Command load, std::string text);
+// A gallery picture chosen: loaded as its body button or catalogue entry loads it, then painted
+// with the gallery's code string, so that the picture shows as the gallery showed it.
+Command ChooseGalleryPicture(const Document& current, const GalleryEntry& entry, std::string codes,
+                             LoadInputs inputs);
 // The first half of "Convert and Save": the picture painted with the marker colours of set 2,
 // the edit box's text kept as it was.
 Command ConvertToMarkerSet2(std::string codeText);

@@ -37,11 +37,16 @@ void AssignCode(Document& document, int slot, std::int32_t code, std::string lab
 }
 
 std::optional<Problem> ApplyCodeText(Document& document, std::string text, bool* applied) {
+  const CodeStringReading reading = ReadCodeString(text);
+  return ApplyCodeReading(document, std::move(text), reading, applied);
+}
+
+std::optional<Problem> ApplyCodeReading(Document& document, std::string text,
+                                        const CodeStringReading& reading, bool* applied) {
   document.codeText = std::move(text);
   if (!document.codeText.empty()) {
-    CodeStringReading reading = ReadCodeString(document.codeText);
-    for (SlotAssignment& assignment : reading.assignments) {
-      AssignCode(document, assignment.slot, assignment.code, std::move(assignment.token));
+    for (const SlotAssignment& assignment : reading.assignments) {
+      AssignCode(document, assignment.slot, assignment.code, assignment.token);
     }
     if (reading.badToken) return Problem{BadTokenMessage(*reading.badToken)};
     ApplyCodes(document);

@@ -5,6 +5,7 @@
 #include <string>
 #include <string_view>
 
+#include "paint/code_string.h"
 #include "paint/document.h"
 #include "paint/picture.h"
 #include "paint/random_codes.h"
@@ -34,6 +35,9 @@ void AssignCode(Document& document, int slot, std::int32_t code, std::string lab
 // stays as given) with the problem "'x' is not a valid integer value". True in `applied` when the
 // codes were applied all through.
 std::optional<Problem> ApplyCodeText(Document& document, std::string text, bool* applied = nullptr);
+// The same with the text read already, for painting many documents with one text.
+std::optional<Problem> ApplyCodeReading(Document& document, std::string text,
+                                        const CodeStringReading& reading, bool* applied = nullptr);
 
 // "Gee!": a random code for every slot of every group checked, then a recolouring.
 void RollRandomCodes(Document& document, const GroupChecks& groups, RandomGenerator& random);

@@ -128,6 +128,7 @@ TEST_F(StartUp, MenusCarryTheirCaptionsAndStates) {
       {"ZoomOut1", {QKeySequence("Ctrl+-")}},
       {"ActualSize1", {QKeySequence("Ctrl+0")}},
       {"ZoomToFit1", {QKeySequence("Ctrl+9")}},
+      {"Gallery1", {QKeySequence("F3")}},
       {"CodeBook1", {QKeySequence("F4")}},
       {"Topics1", {QKeySequence("F1")}},
   };

@@ -1,0 +1,60 @@
+#include "paint/gallery_paint.h"
+
+#include "paint/bitmap_paths.h"
+#include "paint/code_string.h"
+#include "paint/painting.h"
+
+namespace tintara {
+namespace {
+
+std::string PathOf(const GalleryEntry& entry, const std::string& programDirectory) {
+  if (entry.body == 0 && entry.target == CatalogueTarget::Grid) {
+    return GridPath(programDirectory, entry.file);
+  }
+  return programDirectory + std::string(entry.file);
+}
+
+Expected<Document> Loaded(const GalleryEntry& entry, const std::string& programDirectory) {
+  Expected<BitmapToPaint> file = ReadBitmapToPaint(PathOf(entry, programDirectory));
+  if (!file) return std::move(file).problem();
+  return LoadedDocument(std::move(file->bitmap), file->storedCodes);
+}
+
+}  // namespace
+
+std::vector<GalleryPicture> ReadGalleryPictures(const std::string& programDirectory) {
+  std::vector<GalleryPicture> pictures;
+  for (GalleryEntry& entry : GalleryEntries()) {
+    Expected<Document> loaded = Loaded(entry, programDirectory);
+    pictures.push_back({std::move(entry), std::move(loaded), {}});
+  }
+  return pictures;
+}
+
+std::string GalleryCodes(const Document& document) { return WriteCodeString(document.model.slots); }
+
+std::optional<Problem> PaintGalleryPictures(std::vector<GalleryPicture>& pictures,
+                                            const std::string& codes) {
+  const CodeStringReading reading = ReadCodeString(codes);
+  for (GalleryPicture& picture : pictures) {
+    if (!picture.loaded) continue;
+    const Document& loaded = *picture.loaded;
+    Document& painted = picture.painting;
+    // Painted before, it differs from the loaded document, in what paints, by its slots alone:
+    // the codes write every located slot's position of the mapped table again.
+    if (painted.model.work == loaded.model.work) {
+      painted.model.slots = loaded.model.slots;
+    } else {
+      painted = loaded;
+    }
+    // Every picture takes the same code string, so the first one stops before any changed.
+    if (std::optional<Problem> stop = ApplyCodeReading(painted, codes, reading)) return stop;
+    const std::optional<DisplayTable> table = PaintedTable(painted);
+    const Bitmap& work = *painted.model.work;
+    if (!table || !picture.painted.Resize(work.width, work.height)) continue;
+    DrawThroughTable(work, *table, picture.painted.pixels.data());
+  }
+  return std::nullopt;
+}
+
+}  // namespace tintara

@@ -1,0 +1,38 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "paint/document.h"
+#include "paint/gallery_entries.h"
+#include "paint/picture.h"
+#include "platform/problem.h"
+
+namespace tintara {
+
+// A gallery picture: its entry, its document as loaded, read once, and its picture as last
+// painted.
+struct GalleryPicture {
+  GalleryEntry entry;
+  Expected<Document> loaded;  // or why its file cannot be read ("Cannot open X.BMP: ...")
+  Picture painted;            // stays empty when the file cannot be read
+  // The loaded document as painted last, kept so that painting again copies none.
+  Document painting{};
+};
+
+// Reads every gallery entry's bitmap from the program directory (which ends with a separator) as
+// the main window reads it; a file that cannot be read keeps its place with the reason.
+std::vector<GalleryPicture> ReadGalleryPictures(const std::string& programDirectory);
+
+// The codes the gallery paints with: every slot's code as the document has it, which is what its
+// slot labels show after any step, written as the program writes a code string.
+std::string GalleryCodes(const Document& document);
+
+// Paints every picture read with the code string as "Apply Color Codes" paints it after the
+// picture's load: one table and one draw each, into the pixels it has. A token that is not a
+// number stops it before any picture changes, and the problem says which.
+std::optional<Problem> PaintGalleryPictures(std::vector<GalleryPicture>& pictures,
+                                            const std::string& codes);
+
+}  // namespace tintara
