@@ -3,6 +3,7 @@
 #include <QButtonGroup>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QScrollArea>
 #include <QVBoxLayout>
@@ -61,6 +62,10 @@ QWidget* GalleryWindow::createZoomChoice() {
   }
   layout->addStretch();
   connect(group, &QButtonGroup::idClicked, this, &GalleryWindow::setZoom);
+  auto* save = new QPushButton("&Save Gallery As...", row);
+  save->setObjectName("SaveGallery1");
+  connect(save, &QPushButton::clicked, this, &GalleryWindow::saveRequested);
+  layout->addWidget(save);
   return row;
 }
 
@@ -107,6 +112,7 @@ void GalleryWindow::showCodes(const std::string& codes) {
 }
 
 void GalleryWindow::setZoom(int zoom) {
+  zoom_ = zoom;
   for (GalleryCell* cell : cells_) cell->setZoom(zoom);
 }
 

@@ -28,10 +28,13 @@ class GalleryWindow : public QWidget {
   // Every picture in order, each with its entry's caption and as painted last: what a sheet of
   // the gallery shows.
   const std::vector<GalleryPicture>& pictures() const { return pictures_; }
+  int zoom() const { return zoom_; }
 
  Q_SIGNALS:
   // A picture whose file was read was clicked, or Enter or Space pressed on it.
   void pictureChosen(const tintara::GalleryEntry& entry);
+  // "Save Gallery As..." was pressed.
+  void saveRequested();
 
  private:
   QWidget* createPictures();
@@ -42,6 +45,7 @@ class GalleryWindow : public QWidget {
   std::vector<GalleryCell*> cells_;
   std::string codes_;
   bool painted_ = false;
+  int zoom_ = 1;
 };
 
 }  // namespace tintara

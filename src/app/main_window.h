@@ -149,6 +149,7 @@ class MainWindow : public StoredPlacementWindow {
   void showGuide();
   void showCodeBook();
   void saveComparison();
+  void saveGallery();
   void showGallery();
   void placeBeside(QWidget* window) const;
   void saveAsJpeg();

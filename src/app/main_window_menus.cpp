@@ -214,6 +214,7 @@ void MainWindow::showCodeBook() {
                 connect(compare_, &CompareWindow::saveRequested, this,
                         attempting([this] { saveComparison(); }));
               }
+              if (gallery_ != nullptr) compare_->setZoom(gallery_->zoom());
               compare_->compare(entries, document());
               compare_->show();
               compare_->raise();
@@ -232,6 +233,20 @@ void MainWindow::saveComparison() {
                                 compare_->zoom(), "Comparison", compare_));
 }
 
+// The pictures whose files could be read, ten to a row, at the gallery's zoom.
+void MainWindow::saveGallery() {
+  constexpr int kColumns = 10;
+  std::vector<const Picture*> pictures;
+  std::vector<std::string> captions;
+  for (const GalleryPicture& picture : gallery_->pictures()) {
+    if (!picture.loaded) continue;
+    pictures.push_back(&picture.painted);
+    captions.emplace_back(picture.entry.caption);
+  }
+  tellOutcome(
+      sheetExport_.Save(pictures, captions, kColumns, gallery_->zoom(), "Gallery", gallery_));
+}
+
 // The gallery reads its files when first opened, and keeps them while the window lives.
 void MainWindow::showGallery() {
   if (gallery_ == nullptr) {
@@ -240,6 +255,7 @@ void MainWindow::showGallery() {
       run(commands::ChooseGalleryPicture(document(), entry, gallery_->codes(), loadInputs()),
           Focus::Stays);
     });
+    connect(gallery_, &GalleryWindow::saveRequested, this, attempting([this] { saveGallery(); }));
     placeBeside(gallery_);
   }
   gallery_->showCodes(GalleryCodes(document()));

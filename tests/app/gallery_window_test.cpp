@@ -5,6 +5,7 @@
 
 #include "app/window_fixture.h"
 #include "board/gallery_cell.h"
+#include "board/picture_image.h"
 
 namespace tintara {
 namespace {
@@ -21,11 +22,7 @@ class Gallery : public WindowTest {
     return control<GalleryWindow>("GalleryWindow");
   }
   GalleryCell* cell(int number) const { return control<GalleryCell>(GalleryPictureName(number)); }
-  QImage MainPicture() const {
-    const Picture& shown = window_->picture();
-    return QImage(reinterpret_cast<const uchar*>(shown.pixels.data()), shown.width, shown.height,
-                  shown.width * 4, QImage::Format_RGB32);
-  }
+  QImage MainPicture() const { return ImageOver(window_->picture()); }
 };
 
 TEST_F(Gallery, FollowsEveryStepOfTheMainWindow) {
@@ -64,6 +61,18 @@ TEST_F(Gallery, AFileThatCannotBeReadLeavesAnEmptyCellWithTheReasonAndTheOthersP
   QTest::keyClick(cell(kMaleAthletic), Qt::Key_Return);
   EXPECT_TRUE(document() == before);
   EXPECT_TRUE(errors_.isEmpty());
+}
+
+TEST_F(Gallery, SavesTheReadablePicturesAsOneSheet) {
+  CopyArtwork({"FEMALE1.BMP", "PELLHEAD.BMP"});
+  StartWindow();
+  GalleryWindow* gallery = OpenGallery();
+  dialogs_.chosen = path("gallery.png");
+  gallery->findChild<QPushButton*>("SaveGallery1")->click();
+  EXPECT_TRUE(errors_.isEmpty()) << errors_.join('\n').toStdString();
+  const QImage sheet(path("gallery.png"));
+  EXPECT_FALSE(sheet.isNull());
+  EXPECT_EQ(notice()->text(), "Saved gallery.png, a sheet of 2 pictures");
 }
 
 }  // namespace
