@@ -49,10 +49,7 @@ std::optional<Problem> PaintGalleryPictures(std::vector<GalleryPicture>& picture
     }
     // Every picture takes the same code string, so the first one stops before any changed.
     if (std::optional<Problem> stop = ApplyCodeReading(painted, codes, reading)) return stop;
-    const std::optional<DisplayTable> table = PaintedTable(painted);
-    const Bitmap& work = *painted.model.work;
-    if (!table || !picture.painted.Resize(work.width, work.height)) continue;
-    DrawThroughTable(work, *table, picture.painted.pixels.data());
+    DrawPaintedPicture(painted, picture.painted);
   }
   return std::nullopt;
 }
