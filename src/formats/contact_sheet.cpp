@@ -177,7 +177,9 @@ Expected<Bitmap> DrawContactSheet(std::span<const SheetCell> cells, int columns,
     if (picture.width == cells[i].width && picture.height == cells[i].height) {
       DrawPicture(picture, scale, left, top, sheet);
     }
-    DrawLabel(layout.labels[i], left, top + layout.pictureHeight[i / across] + kLabelGap, sheet);
+    // Right under its own picture, so that a short picture's label is not left below a gap.
+    const std::int64_t pictureHeight = std::int64_t{std::max(cells[i].height, 0)} * scale;
+    DrawLabel(layout.labels[i], left, top + pictureHeight + kLabelGap, sheet);
   }
   return sheet;
 }
