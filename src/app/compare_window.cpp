@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QScrollArea>
+#include <QShortcut>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
@@ -27,6 +28,8 @@ QString NameOf(const CodeBookEntry& entry) {
 CompareWindow::CompareWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
   setObjectName("CompareWindow");
   setWindowTitle("Compare");
+  // A window to look at: Escape puts it away, as it does a dialog.
+  connect(new QShortcut(QKeySequence::Cancel, this), &QShortcut::activated, this, &QWidget::close);
   zoom_ = new QComboBox(this);
   zoom_->setObjectName("CompareZoom");
   zoom_->addItems({"1x", "2x", "3x"});
@@ -41,6 +44,7 @@ CompareWindow::CompareWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
   cells_ = new QGridLayout(strip_);
   auto* scroll = new QScrollArea(this);
   scroll->setObjectName("CompareScroll");
+  scroll->setAccessibleName("Compared pictures");
   scroll->setWidget(strip_);
   scroll->setWidgetResizable(true);
 

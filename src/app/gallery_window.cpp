@@ -6,6 +6,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollArea>
+#include <QShortcut>
 #include <QVBoxLayout>
 
 #include "board/control_names.h"
@@ -38,9 +39,12 @@ GalleryWindow::GalleryWindow(const std::string& programDirectory, QWidget* paren
   // Open beside the main window, it does not keep the program running once that one is closed.
   setAttribute(Qt::WA_QuitOnClose, false);
   setWindowTitle("Gallery");
+  // A window to look at: Escape puts it away, as it does a dialog.
+  connect(new QShortcut(QKeySequence::Cancel, this), &QShortcut::activated, this, &QWidget::close);
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(createZoomChoice());
   auto* scroller = new QScrollArea(this);
+  scroller->setAccessibleName("Gallery pictures");
   scroller->setWidgetResizable(true);
   scroller->setWidget(createPictures());
   layout->addWidget(scroller);
