@@ -1,6 +1,7 @@
 #include "cli/sheet_command.h"
 
 #include <algorithm>
+#include <filesystem>
 #include <optional>
 #include <span>
 #include <variant>
@@ -15,6 +16,7 @@
 #include "paint/code_string.h"
 #include "paint/painted_skin.h"
 #include "paint/painting.h"
+#include "platform/folders.h"
 #include "platform/path_names.h"
 #include "platform/png_writer.h"
 #include "platform/shown_text.h"
@@ -213,8 +215,12 @@ int RunSheetCommand(const std::vector<std::string>& arguments, const std::string
   });
   if (!sheet) return fail({kSomethingBad, "tintara: " + sheet.problem().message + "\n"});
   const std::optional<std::vector<std::uint8_t>> png = EncodePng(*sheet);
+  // The folders the output names are made as `paint` makes them.
   std::optional<Problem> problem =
-      png ? WriteExportFile(request.output, *png) : CannotEncode(request.output);
+      MakeFolderToWriteInto(std::filesystem::path(request.output).parent_path().string());
+  if (!problem) {
+    problem = png ? WriteExportFile(request.output, *png) : CannotEncode(request.output);
+  }
   if (problem) return fail({kSomethingBad, "tintara: " + problem->message + "\n"});
   return leftOut ? kSomethingBad : kAllWritten;
 }
