@@ -18,10 +18,12 @@ std::optional<Problem> WritePictureSheet(const std::string& path,
   }
   Expected<Bitmap> sheet = DrawContactSheet(cells, columns, scale, [&](std::size_t cell) {
     const Picture& picture = *pictures[cell];
-    return Bitmap{.width = picture.width,
-                  .height = picture.height,
-                  .bitsPerPixel = 24,
-                  .pixels = {picture.pixels.begin(), picture.pixels.end()}};
+    Bitmap drawn;
+    drawn.width = picture.width;
+    drawn.height = picture.height;
+    drawn.bitsPerPixel = 24;
+    drawn.pixels.assign(picture.pixels.begin(), picture.pixels.end());
+    return drawn;
   });
   if (!sheet) return std::move(sheet).problem();
   const std::optional<std::vector<std::uint8_t>> png = EncodePng(*sheet);
