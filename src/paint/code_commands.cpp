@@ -89,6 +89,14 @@ Command RollRandomCodes(GroupChecks groups, RandomGenerator& random) {
           groups};
 }
 
+Command ToggleSlotLock(const Document& current, int slot) {
+  const bool lock = !SlotLocked(current, slot);
+  return {(lock ? "Lock " : "Unlock ") + SlotName(slot), [=](Document& document) {
+            document.locks[static_cast<std::size_t>(slot - 1)] = lock;
+            return CommandResult{};
+          }};
+}
+
 Command ApplyNextSkinPreset(std::string codeText) {
   return {"Skin Colors",
           [codeText = std::move(codeText)](Document& document) {

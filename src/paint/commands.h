@@ -46,6 +46,9 @@ Command DropSlot(int slot, int sourceSlot, std::string codeText);
 Command EndSlotDrag(int sourceSlot);
 // "Gee!": random codes for the slots of the groups checked.
 Command RollRandomCodes(GroupChecks groups, RandomGenerator& random);
+// "Lock Slot 3" or "Unlock Slot 3" as the slot (1..16) stands in `current`: random codes leave a
+// locked slot as it is.
+Command ToggleSlotLock(const Document& current, int slot);
 // The skin caption: slots 6..10 take the next of the two skin presets. Available while the
 // caption shows.
 Command ApplyNextSkinPreset(std::string codeText);

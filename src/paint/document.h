@@ -11,6 +11,8 @@
 namespace tintara {
 
 using GroupChecks = std::array<bool, kGroupCount>;
+// Slots the random codes leave as they are, indexed by slot - 1.
+using SlotLocks = std::array<bool, kSlotCount>;
 
 // How the picture is drawn from the document.
 enum class Drawn {
@@ -31,6 +33,8 @@ struct Document {
   std::string codeText;
   // The group checks as the last command found them, with what it changed (Reload ticks them all).
   GroupChecks groups{};
+  // Locked slots keep their codes through random rolls; a load keeps the locks.
+  SlotLocks locks{};
   int body = kStartUpBody;
   std::array<std::string, kBodyCount> bodyCaptions;
   std::string headFile;
@@ -50,6 +54,9 @@ inline const SlotRecord& Slot(const Document& document, int slot) {
 inline bool SlotShown(const Document& document, int slot) { return Slot(document, slot).located(); }
 // A slot swatch shows the colour its slot writes.
 inline Colour SlotFill(const Document& document, int slot) { return Slot(document, slot).colour; }
+inline bool SlotLocked(const Document& document, int slot) {
+  return document.locks[static_cast<std::size_t>(slot - 1)];
+}
 inline const std::string& SlotLabel(const Document& document, int slot) {
   return document.tokens[static_cast<std::size_t>(slot - 1)];
 }

@@ -61,8 +61,9 @@ void RollRandomCodes(Document& document, const GroupChecks& groups, RandomGenera
     if (!groups[static_cast<std::size_t>(kSlots[static_cast<std::size_t>(s - 1)].group - 1)]) {
       continue;
     }
+    // A locked slot still draws, so that the other slots take the codes they would unlocked.
     const std::int32_t code = DrawCode(random);
-    AssignCode(document, s, code, std::to_string(code));
+    if (!SlotLocked(document, s)) AssignCode(document, s, code, std::to_string(code));
   }
   ApplyCodes(document);
 }

@@ -39,7 +39,7 @@ std::optional<Problem> ApplyCodeText(Document& document, std::string text, bool*
 std::optional<Problem> ApplyCodeReading(Document& document, std::string text,
                                         const CodeStringReading& reading, bool* applied = nullptr);
 
-// "Gee!": a random code for every slot of every group checked, then a recolouring.
+// "Gee!": a random code for every slot of every group checked and not locked, then a recolouring.
 void RollRandomCodes(Document& document, const GroupChecks& groups, RandomGenerator& random);
 
 // A bitmap read to paint, and the codes a skin this program saved was painted with.

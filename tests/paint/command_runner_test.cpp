@@ -32,6 +32,7 @@ TEST_F(CommandRunnerTest, MixedOperationsUndoToTheStartAndRedoToTheEndThroughThe
       {"Drop on Slot 4", [](Desk& s) { return s.DropSwatch(4, 17); }},
       {"Drop on Slot 5", [](Desk& s) { return s.DropSlot(5, 1); }},
       {"Gee!", [](Desk& s) { return s.RollRandomCodes(); }},
+      {"Lock Slot 3", [](Desk& s) { return s.ToggleSlotLock(3); }},
       {"Skin Colors", [](Desk& s) { return s.ApplyNextSkinPreset(); }},
       {"Male - Athletic", [](Desk& s) { return s.SelectBody(1); }},
       {"Harrow Head",
@@ -44,6 +45,7 @@ TEST_F(CommandRunnerTest, MixedOperationsUndoToTheStartAndRedoToTheEndThroughThe
          s.SetApplyColoursOnLoad(false);  // left unpainted, for the drag's recolouring
          return s.Reload();
        }},
+      {"Unlock Slot 3", [](Desk& s) { return s.ToggleSlotLock(3); }},
       {"Drag from Slot 2", [](Desk& s) { return s.EndSlotDrag(2); }, "typed"},
       {"Load Codes from Page", [](Desk& s) { return s.ApplyCodesFromPage("7 8 9 "); }},
       {"Drop on Slot 1", [](Desk& s) { return s.DropSwatch(1, 30); }},

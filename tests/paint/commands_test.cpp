@@ -323,6 +323,32 @@ TEST_F(CommandsTest, ASlotThePictureLacksStillDrawsItsRandomCode) {
   EXPECT_TRUE(desk().codeText().ends_with(" " + std::to_string(drawn) + " ")) << desk().codeText();
 }
 
+TEST_F(CommandsTest, LockedSlotsKeepTheirCodesAndTheOthersTakeTheDrawsTheyWouldUnlocked) {
+  desk().ToggleSlotLock(3);
+  desk().ToggleSlotLock(16);
+  std::vector<std::int32_t> expected = Codes(desk().model());
+  RandomGenerator twin(kSessionSeed);
+  for (int s = 1; s <= kSlotCount; ++s) {
+    const std::int32_t drawn = DrawCode(twin);
+    if (s != 3 && s != 16) expected[s - 1] = drawn;
+  }
+  desk().RollRandomCodes();
+  EXPECT_EQ(Codes(desk().model()), expected);
+}
+
+TEST_F(CommandsTest, LocksStayAcrossLoadsUntilUnlocked) {
+  Write("MALE1.BMP", IndexedBitmap(12, 7, TableWithSet1Markers(SlotRange(1, 16))));
+  desk().ToggleSlotLock(7);
+  desk().SelectBody(1);
+  desk().Reload();
+  ASSERT_TRUE(SlotLocked(desk().document(), 7));
+  const std::int32_t loaded = desk().model().slots[6].code;
+  desk().RollRandomCodes();
+  EXPECT_EQ(desk().model().slots[6].code, loaded);
+  desk().ToggleSlotLock(7);
+  EXPECT_FALSE(SlotLocked(desk().document(), 7));
+}
+
 TEST_F(CommandsTest, RandomCodesMoveTheFocusToEnlargeAndKeepTheLastCodes) {
   Apply("1 2 3 ");
   const std::string last = desk().model().lastCodes;

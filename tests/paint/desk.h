@@ -56,6 +56,9 @@ class Desk {
   Outcome RollRandomCodes() {
     return Run(commands::RollRandomCodes(edits_.groups, random_), Always);
   }
+  Outcome ToggleSlotLock(int slot) {
+    return Run(commands::ToggleSlotLock(document(), slot), Never);
+  }
   Outcome ApplyNextSkinPreset() {
     return Run(commands::ApplyNextSkinPreset(edits_.codeText), Never);
   }
