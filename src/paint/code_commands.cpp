@@ -80,10 +80,10 @@ Command EndSlotDrag(int sourceSlot) {
           }};
 }
 
-Command RollRandomCodes(GroupChecks groups, RandomGenerator& random) {
+Command RollRandomCodes(GroupChecks groups, RandomGenerator& random, RandomCodeSettings settings) {
   return {"Gee!",
-          [groups, &random](Document& document) {
-            tintara::RollRandomCodes(document, groups, random);
+          [groups, &random, settings](Document& document) {
+            tintara::RollRandomCodes(document, groups, random, settings);
             return Written();
           },
           groups};

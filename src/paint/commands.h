@@ -5,6 +5,7 @@
 
 #include "paint/command.h"
 #include "paint/document.h"
+#include "paint/harmony.h"
 #include "paint/random_codes.h"
 
 namespace tintara {
@@ -44,8 +45,10 @@ Command DropSwatch(int slot, std::int32_t code, std::string codeText);
 Command DropSlot(int slot, int sourceSlot, std::string codeText);
 // A drag from a slot swatch released anywhere else also ends with a recolouring.
 Command EndSlotDrag(int sourceSlot);
-// "Gee!": random codes for the slots of the groups checked.
-Command RollRandomCodes(GroupChecks groups, RandomGenerator& random);
+// "Gee!": random codes for the slots of the groups checked that are not locked, in the settings'
+// harmony mode.
+Command RollRandomCodes(GroupChecks groups, RandomGenerator& random,
+                        RandomCodeSettings settings = {});
 // "Lock Slot 3" or "Unlock Slot 3" as the slot (1..16) stands in `current`: random codes leave a
 // locked slot as it is.
 Command ToggleSlotLock(const Document& current, int slot);

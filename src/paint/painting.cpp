@@ -56,14 +56,54 @@ std::optional<Problem> ApplyCodeReading(Document& document, std::string text,
   return std::nullopt;
 }
 
-void RollRandomCodes(Document& document, const GroupChecks& groups, RandomGenerator& random) {
+namespace {
+
+bool GroupChecked(const GroupChecks& groups, int slot) {
+  return groups[static_cast<std::size_t>(kSlots[static_cast<std::size_t>(slot - 1)].group - 1)];
+}
+
+// The colour the picture marks the slot with; a slot it lacks takes its marker set's, whose markers
+// grow lighter with the slot number, as do the fallbacks a load may find instead.
+Colour MarkerOf(const Document& document, int slot) {
+  const SlotRecord& record = Slot(document, slot);
+  if (record.located()) return document.model.loaded[static_cast<std::size_t>(record.index)];
+  const SlotDefinition& definition = kSlots[static_cast<std::size_t>(slot - 1)];
+  return document.model.markerSet2 ? definition.set2Marker : definition.set1Marker;
+}
+
+void RollFree(Document& document, const GroupChecks& groups, RandomGenerator& random) {
   for (int s = 1; s <= kSlotCount; ++s) {
-    if (!groups[static_cast<std::size_t>(kSlots[static_cast<std::size_t>(s - 1)].group - 1)]) {
-      continue;
-    }
+    if (!GroupChecked(groups, s)) continue;
     // A locked slot still draws, so that the other slots take the codes they would unlocked.
     const std::int32_t code = DrawCode(random);
     if (!SlotLocked(document, s)) AssignCode(document, s, code, std::to_string(code));
+  }
+}
+
+void RollInHarmony(Document& document, const GroupChecks& groups, RandomGenerator& random,
+                   const RandomCodeSettings& settings) {
+  HarmonySlots slots{};
+  for (int s = 1; s <= kSlotCount; ++s) {
+    slots[static_cast<std::size_t>(s - 1)] = {GroupChecked(groups, s) && !SlotLocked(document, s),
+                                              Slot(document, s).code, MarkerOf(document, s)};
+  }
+  const std::array<std::int32_t, kSlotCount> codes = HarmonyCodes(slots, settings, random);
+  for (int s = 1; s <= kSlotCount; ++s) {
+    const std::int32_t code = codes[static_cast<std::size_t>(s - 1)];
+    if (slots[static_cast<std::size_t>(s - 1)].rolled) {
+      AssignCode(document, s, code, std::to_string(code));
+    }
+  }
+}
+
+}  // namespace
+
+void RollRandomCodes(Document& document, const GroupChecks& groups, RandomGenerator& random,
+                     const RandomCodeSettings& settings) {
+  if (settings.harmony == Harmony::Free) {
+    RollFree(document, groups, random);
+  } else {
+    RollInHarmony(document, groups, random, settings);
   }
   ApplyCodes(document);
 }

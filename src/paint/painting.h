@@ -7,6 +7,7 @@
 
 #include "paint/code_string.h"
 #include "paint/document.h"
+#include "paint/harmony.h"
 #include "paint/picture.h"
 #include "paint/random_codes.h"
 #include "platform/bitmap.h"
@@ -39,8 +40,11 @@ std::optional<Problem> ApplyCodeText(Document& document, std::string text, bool*
 std::optional<Problem> ApplyCodeReading(Document& document, std::string text,
                                         const CodeStringReading& reading, bool* applied = nullptr);
 
-// "Gee!": a random code for every slot of every group checked and not locked, then a recolouring.
-void RollRandomCodes(Document& document, const GroupChecks& groups, RandomGenerator& random);
+// "Gee!": a random code for every slot of every group checked and not locked, in the harmony mode
+// of the settings, then a recolouring. The window and the command line both roll through it: the
+// same generator state, settings, locks and picture give the same codes.
+void RollRandomCodes(Document& document, const GroupChecks& groups, RandomGenerator& random,
+                     const RandomCodeSettings& settings = {});
 
 // A bitmap read to paint, and the codes a skin this program saved was painted with.
 struct BitmapToPaint {

@@ -4,7 +4,6 @@ namespace tintara {
 namespace {
 
 constexpr std::uint32_t kMultiplier = 134775813u;
-constexpr std::int32_t kDrawnCodes = 239;
 
 }  // namespace
 
@@ -15,6 +14,8 @@ std::int32_t RandomGenerator::Next(std::int32_t range) {
                                    32);
 }
 
-std::int32_t DrawCode(RandomGenerator& generator) { return generator.Next(kDrawnCodes) + 1; }
+std::int32_t DrawCode(RandomGenerator& generator) {
+  return generator.Next(kLastDrawnCode - kFirstDrawnCode + 1) + kFirstDrawnCode;
+}
 
 }  // namespace tintara

@@ -13,12 +13,19 @@ class RandomGenerator {
 
   // A uniformly distributed value in 0..range-1; 0 when range is not positive.
   std::int32_t Next(std::int32_t range);
+  // The seed a new generator takes to draw what this one draws next: a roll made from it can be
+  // made again.
+  std::uint32_t State() const { return seed_; }
 
  private:
   std::uint32_t seed_;
 };
 
-// A random code for a slot: 1..239, never 0 and never one of the marker codes above 239.
+// The codes random rolls give: never 0 and never one of the marker codes above 239.
+inline constexpr std::int32_t kFirstDrawnCode = 1;
+inline constexpr std::int32_t kLastDrawnCode = 239;
+
+// A random code for a slot, from kFirstDrawnCode to kLastDrawnCode.
 std::int32_t DrawCode(RandomGenerator& generator);
 
 // The skin presets give slots 6..10 a ramp of five codes.

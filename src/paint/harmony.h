@@ -1,0 +1,52 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <string_view>
+
+#include "paint/random_codes.h"
+#include "paint/slot_tables.h"
+
+namespace tintara {
+
+// How "Gee!" rolls. Free draws every slot's code on its own, as it always has; the others pick a
+// base hue at random and give each group a hue of the mode in OKLCH:
+// - Analogous: the base hue, then 30 degrees to one side, to the other, and 60 degrees on;
+// - Complementary: the base hue and its opposite, alternating from group to group;
+// - Triad: the base hue, then 120 and 240 degrees on, and the base hue again for group 4;
+// - Tones: the base hue for every group, each with a lightness and chroma of its own.
+enum class Harmony { Free, Analogous, Complementary, Triad, Tones };
+
+// The modes by the names the command line takes, in the order of the enumeration.
+inline constexpr std::array<std::string_view, 5> kHarmonyNames = {
+    "free", "analogous", "complementary", "triad", "tones"};
+std::optional<Harmony> HarmonyNamed(std::string_view name);
+
+// What the user chose for "Gee!". A roll is made again from the generator's state before it (see
+// RandomGenerator::State), so the seed travels as a generator, not as a setting.
+struct RandomCodeSettings {
+  Harmony harmony = Harmony::Free;
+  // In the harmony modes the skin group draws from kSkinTones unless this is set.
+  bool anyColourForSkin = false;
+};
+
+// One slot as a harmony roll sees it.
+struct HarmonySlot {
+  bool rolled = false;    // its group is checked and it is not locked
+  std::int32_t code = 0;  // what it holds: a rolled slot's group neighbours take other codes
+  Colour marker = 0;      // the colour the picture marks it with: its place in the shading
+};
+using HarmonySlots = std::array<HarmonySlot, kSlotCount>;
+
+// The codes of a roll in a harmony mode (not Free), indexed by slot - 1: a rolled slot takes the
+// reference colour nearest in OKLab to its target among the codes "Gee!" may draw, one that no
+// other slot of its group holds where the palette allows; a group's rolled slots take their codes
+// in the lightness order of their markers, so that shading stays shading. The other slots keep
+// their codes. Always the same number of draws, whatever is rolled, so that locking a slot changes
+// the targets of no other.
+std::array<std::int32_t, kSlotCount> HarmonyCodes(const HarmonySlots& slots,
+                                                  const RandomCodeSettings& settings,
+                                                  RandomGenerator& random);
+
+}  // namespace tintara
