@@ -195,7 +195,8 @@ void Make(const PaintRequest& request, const Painting& painting, Canvas& canvas,
   Document painted = *loaded;
   if (painting.codes == nullptr) {
     RandomGenerator random(request.seed);
-    RollRandomCodes(painted, GroupChecks{true, true, true, true}, random);
+    painted.locks = request.locks;
+    RollRandomCodes(painted, GroupChecks{true, true, true, true}, random, request.randomCodes);
   } else if (painting.codes->problem) {
     made.problem = ShownText(FileNameOf(input.path)) + ": " + painting.codes->origin +
                    *painting.codes->problem;

@@ -12,6 +12,7 @@
 #include "cli/option_parser.h"
 #include "cli/output_names.h"
 #include "cli/paint_request.h"
+#include "cli/slot_list.h"
 #include "cli/usage_text.h"
 #include "platform/path_names.h"
 #include "platform/shown_text.h"
@@ -23,10 +24,17 @@ namespace {
 constexpr int kMostJobs = 256;
 
 constexpr KnownOption kOptions[] = {
-    {"codes", 0, true},  {"codes-file", 0, true}, {"random"}, {"seed", 0, true},
-    {"output", 0, true}, {"scale", 0, true},      {"page"},   {"jobs", 'j', true},
-    {"verbose", 'v'},    {"help", 'h'},
+    {"codes", 0, true},   {"codes-file", 0, true},
+    {"random"},           {"seed", 0, true},
+    {"harmony", 0, true}, {"lock", 0, true},
+    {"any-skin-colour"},  {"output", 0, true},
+    {"scale", 0, true},   {"page"},
+    {"jobs", 'j', true},  {"verbose", 'v'},
+    {"help", 'h'},
 };
+
+// The options that say how random codes roll.
+constexpr std::string_view kRandomOptions[] = {"seed", "harmony", "lock", "any-skin-colour"};
 
 std::string OutputType(const std::string& pattern) {
   const std::string suffix = AsciiLowerCase(ExtensionOf(pattern));
@@ -91,10 +99,28 @@ std::variant<PaintRequest, Failure> ReadRequest(const std::vector<std::string>& 
     if (*count == 0) return usage(shownName + " holds no code string.");
     codeStrings = *count;
   }
-  if (given.has("seed") && !given.has("random")) return usage("--seed goes with --random.");
+  for (const std::string_view option : kRandomOptions) {
+    if (given.has(option) && !given.has("random")) {
+      return usage("--" + std::string(option) + " goes with --random.");
+    }
+  }
   const Expected<std::uint32_t> seed = SeedOption(given);
   if (!seed) return usage(seed.problem().message);
   request.seed = *seed;
+  if (given.has("harmony")) {
+    const std::optional<Harmony> harmony = HarmonyNamed(given.value("harmony"));
+    if (!harmony) {
+      return usage("'" + ShownToken(given.value("harmony")) +
+                   "' is not a harmony: free, analogous, complementary, triad or tones.");
+    }
+    request.randomCodes.harmony = *harmony;
+  }
+  request.randomCodes.anyColourForSkin = given.has("any-skin-colour");
+  if (given.has("lock")) {
+    const Expected<SlotLocks> locks = ReadSlotList(given.value("lock"));
+    if (!locks) return usage(locks.problem().message);
+    request.locks = *locks;
+  }
   request.pattern = given.has("output")
                         ? given.value("output")
                         : (given.has("codes-file") ? "{name}-{n}.png" : "{name}-painted.png");

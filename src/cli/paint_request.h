@@ -5,6 +5,9 @@
 #include <string>
 #include <vector>
 
+#include "paint/document.h"
+#include "paint/harmony.h"
+
 namespace tintara {
 
 // One code string to paint with, and where it came from for messages ("codes.txt:3: "); a line
@@ -26,6 +29,9 @@ struct PaintRequest {
   // The code strings of standard input as the codes file, read once for every input.
   std::vector<CodeString> standardInputCodes;
   std::uint32_t seed = 0;
+  // How random codes roll, and the slots that keep the codes the input loads with.
+  RandomCodeSettings randomCodes;
+  SlotLocks locks{};
   std::string pattern;
   std::string type;  // "png", "bmp" or "jpg"
   int scale = 1;

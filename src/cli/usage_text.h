@@ -29,6 +29,13 @@ Options:
                        its label, as in the code book.
   --random             Paint with random codes for all four groups.
   --seed <N>           Seed the random codes, for repeatable results.
+  --harmony <MODE>     Roll the random codes as "Gee!" does in this mode: free
+                       (each slot on its own, the default), analogous,
+                       complementary, triad or tones.
+  --lock <SLOTS>       Leave these slots as the input loads them, as in
+                       1,2,6-10.
+  --any-skin-colour    Let the skin slots take any colour in a harmony, not
+                       only skin tones.
   --output <PATTERN>   Where to write: .png, .bmp or .jpg; {name} is the
                        input's name, {n} the line, {label} the line's name
                        (its number without one).

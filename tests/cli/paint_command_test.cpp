@@ -295,6 +295,26 @@ TEST_F(PaintCommand, RandomCodesRepeatWithTheirSeed) {
   EXPECT_TRUE(differs);
 }
 
+// The command line rolls through the paint steps the window rolls through: the same seed, mode
+// and locks give the same codes.
+TEST_F(PaintCommand, HarmonyAndLocksRollAsThePaintStepsRollThem) {
+  ASSERT_EQ(Run({"BODY.BMP", "--random", "--seed", "7", "--harmony", "triad", "--lock", "1,6-7,16",
+                 "--output", "triad.bmp"}),
+            kAllWritten)
+      << errors_.str();
+  const Expected<Bitmap> body = ReadBmpFile("BODY.BMP");
+  ASSERT_TRUE(body);
+  Document expected = LoadedDocument(*body);
+  for (const int s : {1, 6, 7, 16}) expected.locks[s - 1] = true;
+  RandomGenerator random(7);
+  RollRandomCodes(expected, {true, true, true, true}, random, {Harmony::Triad, false});
+  for (int slot = 1; slot <= kSlotCount; ++slot) {
+    EXPECT_EQ(TableColour("triad.bmp", 16 + slot), Slot(expected, slot).colour) << slot;
+  }
+  // A locked slot stays as loaded.
+  EXPECT_EQ(TableColour("triad.bmp", 17), kSlots[0].set1Marker);
+}
+
 TEST_F(PaintCommand, UsageErrorsWriteNothing) {
   Store("two.txt", "1\n2\n");
   Store("blank.txt", "\n\r\n\n");
@@ -314,6 +334,10 @@ TEST_F(PaintCommand, UsageErrorsWriteNothing) {
       {"BODY.BMP", "other/BODY.BMP", "--codes", "1", "--output", "{name}.png"},
       {"...bmp", "--codes", "1", "--output", "out/{name}/skin.png"},
       {"BODY.BMP", "--codes", "1", "--seed", "7"},
+      {"BODY.BMP", "--codes", "1", "--harmony", "triad"},
+      {"BODY.BMP", "--codes", "1", "--lock", "1"},
+      {"BODY.BMP", "--random", "--harmony", "blue"},
+      {"BODY.BMP", "--random", "--lock", "1,17"},
   };
   for (const QStringList& arguments : cases) {
     SCOPED_TRACE(arguments.join(' ').toStdString());
