@@ -1,10 +1,11 @@
-// Reads the input as a codes file, a line at a time, and as an output pattern with an input's
-// name, a line and a label: every code string is a line of the file within the bound, numbered in
-// order, and an output for a name or label the command line accepts never leaves the pattern's
-// folders. A violated
-// invariant aborts.
+// Reads the input as a codes file, a line at a time, as an output pattern with an input's name, a
+// line and a label, and as a list of slots to lock: every code string is a line of the file within
+// the bound, numbered in order, an output for a name or label the command line accepts never
+// leaves the pattern's folders, and a slot list reads exactly when each of its items is a slot or
+// a rising range of slots, marking those. A violated invariant aborts.
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
@@ -15,6 +16,7 @@
 
 #include "cli/codes_file.h"
 #include "cli/output_names.h"
+#include "cli/slot_list.h"
 #include "invariant.h"
 
 namespace {
@@ -73,11 +75,48 @@ void CheckOutput(std::string_view pattern, std::string_view name, int line) {
   }
 }
 
+// The slot a list item names, read on its own: decimal digits of a value from 1 to 16.
+int ItemSlot(std::string_view digits) {
+  if (digits.empty() || digits.find_first_not_of("0123456789") != std::string_view::npos) return 0;
+  digits.remove_prefix(std::min(digits.find_first_not_of('0'), digits.size()));
+  if (digits.size() > 2) return 0;
+  int value = 0;
+  for (const char digit : digits) value = value * 10 + (digit - '0');
+  return value <= tintara::kSlotCount ? value : 0;
+}
+
+void CheckSlotList(std::string_view text) {
+  tintara::SlotLocks expected{};
+  bool readable = true;
+  for (std::size_t start = 0; readable;) {
+    const std::size_t comma = text.find(',', start);
+    const std::string_view item = text.substr(start, comma - start);
+    const std::size_t dash = item.find('-');
+    const int first = ItemSlot(item.substr(0, dash));
+    const int last = dash == std::string_view::npos ? first : ItemSlot(item.substr(dash + 1));
+    readable = first > 0 && last >= first;
+    for (int s = first; readable && s <= last; ++s)
+      expected[static_cast<std::size_t>(s - 1)] = true;
+    if (comma == std::string_view::npos) break;
+    start = comma + 1;
+  }
+  const tintara::Expected<tintara::SlotLocks> read = tintara::ReadSlotList(text);
+  Check(read.has_value() == readable, "a list reads exactly when every item is a rising range");
+  if (read) {
+    Check(*read == expected, "a list marks the slots of its items and no other");
+  } else {
+    const std::string& message = read.problem().message;
+    Check(!message.empty() && message.find('\n') == std::string::npos && message.ends_with('.'),
+          "a list that does not read is told in one sentence");
+  }
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const std::string_view text(reinterpret_cast<const char*>(data), size);
   CheckCodesFile(text);
+  CheckSlotList(text);
   // The first two NUL bytes split the input into pattern, name and line.
   const std::size_t a = text.find('\0');
   const std::size_t b = a == std::string_view::npos ? a : text.find('\0', a + 1);
