@@ -31,21 +31,21 @@ struct GroupTarget {
 const std::array<Oklab, 256>& ReferenceOklab() {
   static const std::array<Oklab, 256> table = [] {
     std::array<Oklab, 256> lab{};
-    for (std::size_t code = 0; code < lab.size(); ++code)
+    for (std::size_t code = 0; code < lab.size(); ++code) {
       lab[code] = OklabOf(kReferencePalette[code]);
+    }
     return lab;
   }();
   return table;
 }
 
-const std::vector<std::int32_t>& DrawnCodes() {
-  static const std::vector<std::int32_t> codes = [] {
-    std::vector<std::int32_t> all;
-    for (std::int32_t code = kFirstDrawnCode; code <= kLastDrawnCode; ++code) all.push_back(code);
-    return all;
-  }();
+constexpr auto kDrawnCodes = [] {
+  std::array<std::int32_t, kLastDrawnCode - kFirstDrawnCode + 1> codes{};
+  for (std::size_t i = 0; i < codes.size(); ++i) {
+    codes[i] = kFirstDrawnCode + static_cast<std::int32_t>(i);
+  }
   return codes;
-}
+}();
 
 double Turn(Harmony harmony, int group) {
   const std::size_t index = static_cast<std::size_t>(group - 1);
@@ -174,7 +174,7 @@ std::array<std::int32_t, kSlotCount> HarmonyCodes(const HarmonySlots& slots,
   const std::array<GroupTarget, kGroupCount> targets = DrawTargets(settings.harmony, random);
   for (int group = 1; group <= kGroupCount; ++group) {
     GroupTarget target = targets[static_cast<std::size_t>(group - 1)];
-    std::span<const std::int32_t> candidates = DrawnCodes();
+    std::span<const std::int32_t> candidates = kDrawnCodes;
     if (group == kSkinGroup && !settings.anyColourForSkin) {
       candidates = kSkinTones;
       target.hue = IntoSkinHues(target.hue);
