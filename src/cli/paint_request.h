@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "paint/colour_vision.h"
+
 namespace tintara {
 
 // One code string to paint with, and where it came from for messages ("codes.txt:3: "); a line
@@ -30,6 +32,8 @@ struct PaintRequest {
   std::string type;  // "png", "bmp" or "jpg"
   int scale = 1;
   bool page = false;
+  // The view the outputs are written in: the painted table simulated, for guides.
+  Vision vision = Vision::Normal;
   int jobs = 1;          // paintings made at once
   bool verbose = false;  // each file written is told on the standard output
 };
