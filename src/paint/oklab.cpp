@@ -12,8 +12,8 @@ double DecodedValue(double encoded) {
   return encoded <= 0.04045 ? encoded / 12.92 : std::pow((encoded + 0.055) / 1.055, 2.4);
 }
 
-// Linear light in this many equal steps: fewer than one level starts in each, so a step's first
-// level and one comparison find any value's level.
+// Linear light in this many equal steps: the levels start further apart than a step (3.0e-4 at
+// their closest, near black), so a step's first level and one comparison find any value's level.
 constexpr int kSteps = 4096;
 
 // The transfer in tables, made once: a table of colours is simulated on every repaint, and the
@@ -52,7 +52,7 @@ std::uint8_t EncodeSrgb(double linear) {
   if (linear >= 1) return 255;
   const SrgbTables& tables = Tables();
   std::size_t level = tables.levelAtStep[static_cast<std::size_t>(linear * kSteps)];
-  while (linear >= tables.nextFrom[level]) ++level;
+  level += linear >= tables.nextFrom[level] ? 1 : 0;  // without a branch to mispredict
   return static_cast<std::uint8_t>(level);
 }
 
