@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "bench_pictures.h"
+#include "paint/colour_vision.h"
 #include "paint/indexed_draw.h"
 #include "paint/recolour.h"
 
@@ -79,6 +80,20 @@ void QtConvert(benchmark::State& state, PictureSize size) {
   SetBytes(state, size);
 }
 
+// Switching the colour-vision view, and each repaint in it: the painted table simulated, its 256
+// entries whatever the picture's size, beside the drawing that follows it.
+void VisionTable(benchmark::State& state) {
+  PaintModel model = PaintedModel(kSkinSize);
+  WriteSlotColours(model);
+  const DisplayTable table = MapColourTable(*model.work, model.loaded, model.mapped);
+  for (auto _ : state) {
+    DisplayTable simulated = SimulatedTable(Vision::Deuteranopia, table);
+    benchmark::DoNotOptimize(simulated.data());
+    benchmark::ClobberMemory();
+  }
+}
+
+BENCHMARK(VisionTable)->Name("vision_table");
 BENCHMARK_CAPTURE(Memcpy, skin, kSkinSize)->Name("memcpy/skin");
 BENCHMARK_CAPTURE(Memcpy, 1024, kSquare1024)->Name("memcpy/1024");
 BENCHMARK_CAPTURE(Memcpy, 4096, kSquare4096)->Name("memcpy/4096");

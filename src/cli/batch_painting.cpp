@@ -19,6 +19,7 @@
 #include "formats/picture_files.h"
 #include "formats/skin_file.h"
 #include "paint/canvas.h"
+#include "paint/colour_vision.h"
 #include "paint/painting.h"
 #include "paint/recolour.h"
 #include "platform/file_batch.h"
@@ -106,13 +107,15 @@ bool StageWhole(const FileContent& file, Made& made) {
   return true;
 }
 
-// A skin is its indices and painted table: only a skin without a colour table is drawn whole.
+// A skin is its indices and painted table, in the view asked: only a skin without a colour table
+// is drawn whole.
 bool StageSkin(const PaintRequest& request, const Document& painted, Canvas& canvas,
                const std::string& path, Made& made) {
   const Bitmap& work = *painted.model.work;
   if (!work.hasColourTable()) canvas.Show(painted);
-  Expected<FileContent> skin = SkinFile(path, work, canvas.picture(), *PaintedTable(painted),
-                                        request.scale, PaintedCodeString(painted));
+  Expected<FileContent> skin =
+      SkinFile(path, work, canvas.picture(), SimulatedTable(request.vision, *PaintedTable(painted)),
+               request.scale, PaintedCodeString(painted));
   if (!skin) {
     made.problem = skin.problem().message;
     return false;
@@ -120,8 +123,8 @@ bool StageSkin(const PaintRequest& request, const Document& painted, Canvas& can
   return StageWhole(*skin, made);
 }
 
-// A JPEG is encoded a row of indices at a time through the table, and goes into its temporary
-// file, and on its way to the disk, as it is made.
+// A JPEG is encoded a row of indices at a time through the table, in the view asked, and goes into
+// its temporary file, and on its way to the disk, as it is made.
 bool StageJpeg(const PaintRequest& request, const Document& painted, const std::string& path,
                Made& made) {
   const Bitmap& work = *painted.model.work;
@@ -129,7 +132,7 @@ bool StageJpeg(const PaintRequest& request, const Document& painted, const std::
     made.problem = refusal->message;
     return false;
   }
-  const DisplayTable table = *PaintedTable(painted);
+  const DisplayTable table = SimulatedTable(request.vision, *PaintedTable(painted));
   const auto row = [&](int y, std::uint32_t* buffer) {
     DrawRowThroughTable(work, table, y, buffer);
     return static_cast<const std::uint32_t*>(buffer);

@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "cli/check_command.h"
 #include "cli/option_parser.h"
 #include "cli/paint_command.h"
 #include "cli/program_folder.h"
@@ -57,6 +58,9 @@ int main(int argc, char* argv[]) {
   if (arguments.size() > 1 && arguments[1] == "sheet") {
     return tintara::RunSheetCommand(arguments, tintara::ArtworkFolder(tintara::ThisProgram()),
                                     std::cout, std::cerr);
+  }
+  if (arguments.size() > 1 && arguments[1] == "check") {
+    return tintara::RunCheckCommand(arguments, std::cout, std::cerr);
   }
   const auto read = tintara::ReadOptions(
       std::vector<std::string>(arguments.begin() + 1, arguments.end()), kOptions);

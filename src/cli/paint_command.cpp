@@ -30,11 +30,20 @@ constexpr KnownOption kOptions[] = {
     {"any-skin-colour"},  {"output", 0, true},
     {"scale", 0, true},   {"page"},
     {"jobs", 'j', true},  {"verbose", 'v'},
-    {"help", 'h'},
+    {"help", 'h'},        {"vision", 0, true},
 };
 
 // The options that say how random codes roll.
 constexpr std::string_view kRandomOptions[] = {"seed", "harmony", "lock", "any-skin-colour"};
+
+// The views --vision takes, by the short names of the deficiencies.
+std::optional<Vision> VisionNamed(std::string_view name) {
+  if (name == "protan") return Vision::Protanopia;
+  if (name == "deutan") return Vision::Deuteranopia;
+  if (name == "tritan") return Vision::Tritanopia;
+  if (name == "achroma") return Vision::Achromatopsia;
+  return std::nullopt;
+}
 
 std::string OutputType(const std::string& pattern) {
   const std::string suffix = AsciiLowerCase(ExtensionOf(pattern));
@@ -133,6 +142,11 @@ std::variant<PaintRequest, Failure> ReadRequest(const std::vector<std::string>& 
   request.scale = *scale;
   if (request.scale != 1 && request.type == "jpg") return usage("A .jpg output is not scaled.");
   request.page = given.has("page");
+  if (given.has("vision")) {
+    const std::optional<Vision> vision = VisionNamed(given.value("vision"));
+    if (!vision) return usage("The vision must be protan, deutan, tritan or achroma.");
+    request.vision = *vision;
+  }
   request.verbose = given.has("verbose");
   const std::optional<std::uint32_t> jobs =
       given.has("jobs")

@@ -9,11 +9,11 @@
 namespace tintara {
 
 // `tintara paint INPUT... (--codes CODES | --codes-file FILE | --random [--seed N]
-// [--harmony MODE] [--lock SLOTS] [--any-skin-colour]) [--output PATTERN] [--scale N] [--page] [-j
-// N] [-v]`: paints every input as the window would and writes it by the output's extension, without
-// a window or a display. `arguments` are the whole command line, the program's name first. Help
-// and, with --verbose, the files written go to `output`; problems go to `errors`, each naming its
-// file; the other outputs are still written. Returns the exit status.
+// [--harmony MODE] [--lock SLOTS] [--any-skin-colour]) [--output PATTERN] [--scale N] [--page]
+// [--vision VIEW] [-j N] [-v]`: paints every input as the window would and writes it by the
+// output's extension, without a window or a display. `arguments` are the whole command line, the
+// program's name first. Help and, with --verbose, the files written go to `output`; problems go to
+// `errors`, each naming its file; the other outputs are still written. Returns the exit status.
 int RunPaintCommand(const std::vector<std::string>& arguments, std::ostream& output,
                     std::ostream& errors);
 

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "paint/colour_vision.h"
 #include "paint/document.h"
 #include "paint/harmony.h"
 
@@ -36,6 +37,8 @@ struct PaintRequest {
   std::string type;  // "png", "bmp" or "jpg"
   int scale = 1;
   bool page = false;
+  // The view the outputs are written in: the painted table simulated, for guides.
+  Vision vision = Vision::Normal;
   int jobs = 1;          // paintings made at once
   bool verbose = false;  // each file written is told on the standard output
 };

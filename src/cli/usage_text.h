@@ -2,13 +2,14 @@
 
 namespace tintara {
 
-// What `tintara --help` and `tintara paint --help` print.
+// What `tintara --help` and each command's --help print.
 
 inline constexpr char kProgramUsage[] = R"(Usage: tintara [options] [FILE]
 Recolours character skin bitmaps.
 
   tintara paint --help    paints bitmaps from the command line, without a window
   tintara sheet --help    paints bitmaps with code strings into one sheet
+  tintara check --help    finds slots that look alike to colour-blind viewers
 
 Options:
   -h, --help     Displays help on commandline options.
@@ -41,6 +42,9 @@ Options:
                        (its number without one).
   --scale <N>          Scale a .png or .bmp output by 1, 2, 3, 4 or 8.
   --page               Write the HTML page beside a .jpg output.
+  --vision <VIEW>      Write the picture as a viewer with protan, deutan or
+                       tritan colour blindness, or achroma (no colour), sees
+                       it, for guides.
   -j, --jobs <N>       Paint N pictures at once (all cores by default).
   -v, --verbose        Print each file written, with its size.
   -h, --help           Displays help on commandline options.
@@ -73,6 +77,23 @@ Arguments:
   sheet                Paint a sheet.
   inputs               The BMP files to paint; the catalogue's pictures when
                        none is given.
+)";
+
+inline constexpr char kCheckUsage[] = R"(Usage: tintara [options] check [INPUT.bmp]
+Lists every two slots of a group that normal vision tells apart and protanopia,
+deuteranopia or tritanopia does not (their colours at least 0.08 apart in
+OKLab, and less than 0.04 apart as those viewers see them). Exits with 1 when
+there are any, 0 when there are none, 2 when it cannot check.
+
+Options:
+  --codes <CODES>      Check this code string.
+  -h, --help           Displays help on commandline options.
+
+Arguments:
+  check                Check a code string.
+  input                The BMP or PNG file whose slots are checked, painted
+                       with the codes; without one, the slots the code string
+                       names, in their reference colours.
 )";
 
 }  // namespace tintara

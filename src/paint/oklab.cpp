@@ -1,21 +1,59 @@
 #include "paint/oklab.h"
 
-#include <algorithm>
+#include <array>
 #include <cmath>
 #include <numbers>
 
 namespace tintara {
 
-double DecodeSrgb(std::uint8_t level) {
-  const double encoded = level / 255.0;
+namespace {
+
+double DecodedValue(double encoded) {
   return encoded <= 0.04045 ? encoded / 12.92 : std::pow((encoded + 0.055) / 1.055, 2.4);
 }
 
+// Linear light in this many equal steps: the levels start further apart than a step (3.0e-4 at
+// their closest, near black), so a step's first level and one comparison find any value's level.
+constexpr int kSteps = 4096;
+
+// The transfer in tables, made once: a table of colours is simulated on every repaint, and the
+// powers would cost more than drawing the picture.
+struct SrgbTables {
+  std::array<double, 256> decoded{};
+  // Where level n + 1 becomes nearer than level n, in linear light: the standard's rounding.
+  std::array<double, 256> nextFrom{};
+  std::array<std::uint8_t, kSteps + 1> levelAtStep{};
+
+  SrgbTables() {
+    for (int level = 0; level < 256; ++level) {
+      decoded[static_cast<std::size_t>(level)] = DecodedValue(level / 255.0);
+      nextFrom[static_cast<std::size_t>(level)] =
+          level < 255 ? DecodedValue((level + 0.5) / 255.0) : HUGE_VAL;
+    }
+    std::size_t level = 0;
+    for (int step = 0; step <= kSteps; ++step) {
+      while (double(step) / kSteps >= nextFrom[level]) ++level;
+      levelAtStep[static_cast<std::size_t>(step)] = static_cast<std::uint8_t>(level);
+    }
+  }
+};
+
+const SrgbTables& Tables() {
+  static const SrgbTables tables;
+  return tables;
+}
+
+}  // namespace
+
+double DecodeSrgb(std::uint8_t level) { return Tables().decoded[level]; }
+
 std::uint8_t EncodeSrgb(double linear) {
-  const double clamped = std::clamp(linear, 0.0, 1.0);
-  const double encoded =
-      clamped <= 0.0031308 ? clamped * 12.92 : 1.055 * std::pow(clamped, 1.0 / 2.4) - 0.055;
-  return static_cast<std::uint8_t>(std::lround(std::clamp(encoded, 0.0, 1.0) * 255.0));
+  if (!(linear > 0)) return 0;  // NaN too
+  if (linear >= 1) return 255;
+  const SrgbTables& tables = Tables();
+  std::size_t level = tables.levelAtStep[static_cast<std::size_t>(linear * kSteps)];
+  level += linear >= tables.nextFrom[level] ? 1 : 0;  // without a branch to mispredict
+  return static_cast<std::uint8_t>(level);
 }
 
 LinearRgb LinearOf(Colour colour) {

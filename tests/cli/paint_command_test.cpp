@@ -16,6 +16,7 @@
 #include "formats/picture_files.h"
 #include "formats/skin_file.h"
 #include "paint/canvas.h"
+#include "paint/colour_vision.h"
 #include "paint/painting.h"
 #include "paint/reference_palette.h"
 #include "paint/slot_tables.h"
@@ -184,6 +185,18 @@ TEST_F(PaintCommand, APngSkinPaintsAgainAsTheBitmapItCameFrom) {
   Store("cut.png", ReadAll("saved.png").left(60));
   EXPECT_EQ(Run({"cut.png", "--codes", "1", "--output", "out.bmp"}), kSomethingBad);
   EXPECT_EQ(errors_.str(), "tintara: Cannot open cut.png: the file is damaged\n");
+}
+
+// A guide's picture shows the painted colours as the viewer sees them.
+TEST_F(PaintCommand, WritesThePaintedTableAsTheViewAskedSeesIt) {
+  EXPECT_EQ(Run({"BODY.BMP", "--codes", "17 3 ", "--output", "seen.bmp", "--vision", "tritan"}),
+            kAllWritten);
+  EXPECT_EQ(TableColour("seen.bmp", 17), Simulated(Vision::Tritanopia, ReferenceColour(17)));
+  EXPECT_EQ(TableColour("seen.bmp", 18), Simulated(Vision::Tritanopia, ReferenceColour(3)));
+  EXPECT_EQ(Run({"BODY.BMP", "--codes", "17", "--vision", "colourblind"}), kUsageError);
+  EXPECT_EQ(errors_.str(),
+            "tintara paint: The vision must be protan, deutan, tritan or achroma.\n"
+            "Try 'tintara paint --help'.\n");
 }
 
 // A bad line is told with its file and line; the other lines are still written.

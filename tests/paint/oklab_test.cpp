@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 namespace tintara {
 namespace {
 
@@ -11,13 +13,21 @@ void ExpectLab(const Oklab& lab, double l, double a, double b, double tolerance)
   EXPECT_NEAR(lab.b, b, tolerance);
 }
 
-TEST(SrgbTransfer, DecodesByTheStandardAndEveryLevelEncodesBackToItself) {
+TEST(SrgbTransfer, DecodesAndRoundsAsTheStandardDoes) {
   EXPECT_EQ(DecodeSrgb(0), 0.0);
   EXPECT_NEAR(DecodeSrgb(10), 0.0030353, 1e-7);  // on the linear segment
   EXPECT_NEAR(DecodeSrgb(128), 0.2158605, 1e-7);
   EXPECT_DOUBLE_EQ(DecodeSrgb(255), 1.0);
   for (int level = 0; level < 256; ++level) {
     EXPECT_EQ(EncodeSrgb(DecodeSrgb(static_cast<std::uint8_t>(level))), level);
+  }
+  // Rounded as the standard's encoded value is, at every level's boundary.
+  for (int level = 0; level < 255; ++level) {
+    const double encoded = (level + 0.5) / 255.0;
+    const double boundary =
+        encoded <= 0.04045 ? encoded / 12.92 : std::pow((encoded + 0.055) / 1.055, 2.4);
+    EXPECT_EQ(EncodeSrgb(boundary * (1 - 1e-9)), level);
+    EXPECT_EQ(EncodeSrgb(boundary * (1 + 1e-9)), level + 1);
   }
   EXPECT_EQ(EncodeSrgb(-0.5), 0);
   EXPECT_EQ(EncodeSrgb(2.0), 255);

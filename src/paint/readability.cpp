@@ -1,0 +1,61 @@
+#include "paint/readability.h"
+
+#include "paint/oklab.h"
+
+namespace tintara {
+
+std::vector<ReadabilityPair> UnreadablePairs(const SlotColours& colours, const ShownSlots& shown) {
+  // Each slot's colour in OKLab, as normal vision sees it and under each deficiency.
+  std::array<std::array<Oklab, kDeficiencies.size() + 1>, kSlotCount> seen{};
+  for (std::size_t s = 0; s < kSlotCount; ++s) {
+    if (!shown[s]) continue;
+    seen[s][0] = OklabOf(colours[s]);
+    for (std::size_t v = 0; v < kDeficiencies.size(); ++v) {
+      seen[s][v + 1] = OklabOf(Simulated(kDeficiencies[v], colours[s]));
+    }
+  }
+  std::vector<ReadabilityPair> pairs;
+  for (int group = 1; group <= kGroupCount; ++group) {
+    for (int a = FirstSlotOfGroup(group); a <= LastSlotOfGroup(group); ++a) {
+      for (int b = a + 1; b <= LastSlotOfGroup(group); ++b) {
+        const auto& first = seen[static_cast<std::size_t>(a - 1)];
+        const auto& second = seen[static_cast<std::size_t>(b - 1)];
+        if (!shown[static_cast<std::size_t>(a - 1)] || !shown[static_cast<std::size_t>(b - 1)] ||
+            OklabDistance(first[0], second[0]) < kToldApartDistance) {
+          continue;
+        }
+        ReadabilityPair pair{group, a, b, {}};
+        for (std::size_t v = 0; v < kDeficiencies.size(); ++v) {
+          if (OklabDistance(first[v + 1], second[v + 1]) < kLookAlikeDistance) {
+            pair.views.push_back(kDeficiencies[v]);
+          }
+        }
+        if (!pair.views.empty()) pairs.push_back(std::move(pair));
+      }
+    }
+  }
+  return pairs;
+}
+
+std::vector<ReadabilityPair> UnreadablePairs(const Document& document) {
+  SlotColours colours{};
+  ShownSlots shown{};
+  for (int s = 1; s <= kSlotCount; ++s) {
+    colours[static_cast<std::size_t>(s - 1)] = SlotFill(document, s);
+    shown[static_cast<std::size_t>(s - 1)] = SlotShown(document, s);
+  }
+  return UnreadablePairs(colours, shown);
+}
+
+std::string ReadabilityText(const ReadabilityPair& pair) {
+  std::string text = std::string(kGroupNames[static_cast<std::size_t>(pair.group - 1)]) +
+                     ": slots " + std::to_string(pair.first) + " and " +
+                     std::to_string(pair.second) + " look alike under ";
+  for (std::size_t v = 0; v < pair.views.size(); ++v) {
+    if (v > 0) text += v + 1 == pair.views.size() ? " and " : ", ";
+    text += VisionName(pair.views[v]);
+  }
+  return text;
+}
+
+}  // namespace tintara
