@@ -109,10 +109,17 @@ QWidget* GalleryWindow::createPictures() {
 void GalleryWindow::showCodes(const std::string& codes) {
   if (painted_ && codes == codes_) return;
   // The code strings the window gives are written by the program and always read whole.
-  if (PaintGalleryPictures(pictures_, codes)) return;
+  if (PaintGalleryPictures(pictures_, codes, vision_)) return;
   codes_ = codes;
   painted_ = true;
   for (std::size_t i = 0; i < cells_.size(); ++i) cells_[i]->showPicture(&pictures_[i].painted);
+}
+
+void GalleryWindow::setVision(Vision vision) {
+  if (vision == vision_) return;
+  vision_ = vision;
+  painted_ = false;
+  showCodes(codes_);
 }
 
 void GalleryWindow::setZoom(int zoom) {

@@ -23,6 +23,8 @@ class GalleryWindow : public QWidget {
 
   // Paints every picture with the code string, when it is not the one shown already.
   void showCodes(const std::string& codes);
+  // Shows the pictures as the viewer sees them.
+  void setVision(Vision vision);
   // The code string the pictures show.
   const std::string& codes() const { return codes_; }
   // Every picture in order, each with its entry's caption and as painted last: what a sheet of
@@ -46,6 +48,7 @@ class GalleryWindow : public QWidget {
   std::string codes_;
   bool painted_ = false;
   int zoom_ = 1;
+  Vision vision_ = Vision::Normal;
 };
 
 }  // namespace tintara

@@ -396,6 +396,7 @@ void MainWindow::showDocument() {
   skinExport_.suggestName(name);
   skinExport_.notePaintedCodes(PaintedCodeString(shown));
   if (compare_ != nullptr && compare_->isVisible()) compare_->showOn(shown);
+  slots_->showReadability(UnreadablePairs(shown));
 }
 
 // The text replaces the edit box's, and its typing history ends there. The cursor stays where it

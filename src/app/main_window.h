@@ -17,6 +17,7 @@
 #include "app/stored_placement_window.h"
 #include "paint/bodies.h"
 #include "paint/canvas.h"
+#include "paint/colour_vision.h"
 #include "paint/command_runner.h"
 #include "paint/commands.h"
 #include "paint/edits_in_place.h"
@@ -41,6 +42,7 @@ class CodeBookWindow;
 class CompareWindow;
 class GalleryWindow;
 class Notice;
+class PictureBadge;
 class PictureScroller;
 class PictureView;
 class SlotPanel;
@@ -150,6 +152,8 @@ class MainWindow : public StoredPlacementWindow {
   void showCodeBook();
   void saveComparison();
   void saveGallery();
+  void showVision(Vision vision);
+  void checkReadability();
   void showGallery();
   void placeBeside(QWidget* window) const;
   void saveAsJpeg();
@@ -174,6 +178,8 @@ class MainWindow : public StoredPlacementWindow {
   PictureView* picture_ = nullptr;
   PictureScroller* pictureScroller_ = nullptr;
   Notice* notice_ = nullptr;
+  PictureBadge* visionBadge_ = nullptr;  // names the colour-vision view while one is on
+  Vision vision_ = Vision::Normal;
   SwatchBoard* board_ = nullptr;
   SlotPanel* slots_ = nullptr;
   QCheckBox* enlarge_ = nullptr;

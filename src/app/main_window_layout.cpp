@@ -17,6 +17,7 @@
 #include "board/control_factory.h"
 #include "board/control_names.h"
 #include "board/notice.h"
+#include "board/picture_badge.h"
 #include "board/picture_scroller.h"
 #include "board/picture_view.h"
 #include "board/slot_panel.h"
@@ -64,6 +65,7 @@ void MainWindow::createControls() {
   picture_->setFocusPolicy(Qt::TabFocus);
   pictureScroller_ = Named(new PictureScroller(picture_, client), "ImageScroll", {384, 8, 65, 153});
   notice_ = new Notice(pictureScroller_);
+  visionBadge_ = new PictureBadge(pictureScroller_);
   pictureScroller_->setFocusPolicy(Qt::NoFocus);  // the picture inside it takes the focus
   board_ = new SwatchBoard(client);
   QWidget* panel = createPanel(client);

@@ -1,5 +1,6 @@
 // The menu bar and the commands of its menus.
 #include <QAction>
+#include <QActionGroup>
 #include <QDir>
 #include <QFileInfo>
 #include <QLineEdit>
@@ -17,11 +18,15 @@
 #include "app/menu_builder.h"
 #include "app/recent_files.h"
 #include "board/notice.h"
+#include "board/picture_badge.h"
 #include "board/picture_view.h"
+#include "board/slot_panel.h"
+#include "board/swatch_board.h"
 #include "formats/page_codes.h"
 #include "formats/picture_files.h"
 #include "paint/catalogue.h"
 #include "paint/code_string.h"
+#include "paint/readability.h"
 #include "platform/ini_file.h"
 
 namespace tintara {
@@ -35,6 +40,21 @@ QAction* AddCheckItem(QMenu* menu, const char* name, const char* caption) {
   item->setChecked(true);
   return item;
 }
+
+// The colour-vision views, each on a function key of its own.
+struct VisionItem {
+  const char* name;
+  const char* caption;
+  Vision vision;
+  Qt::Key key;
+};
+constexpr VisionItem kVisionItems[] = {
+    {"NormalVision1", "&Normal Vision", Vision::Normal, Qt::Key_F5},
+    {"Protanopia1", "&Protanopia", Vision::Protanopia, Qt::Key_F6},
+    {"Deuteranopia1", "&Deuteranopia", Vision::Deuteranopia, Qt::Key_F7},
+    {"Tritanopia1", "&Tritanopia", Vision::Tritanopia, Qt::Key_F8},
+    {"Achromatopsia1", "&Achromatopsia", Vision::Achromatopsia, Qt::Key_F9},
+};
 
 }  // namespace
 
@@ -118,6 +138,22 @@ void MainWindow::createMenus() {
   QAction* codeBook = AddItem(view, "CodeBook1", "Code &Book");
   codeBook->setShortcut(QKeySequence(Qt::Key_F4));
   connect(codeBook, &QAction::triggered, this, attempting([this] { showCodeBook(); }));
+
+  AddSeparator(view, "N9");
+  QMenu* vision = AddMenu(view, "ColourVision1", "Colour &Vision");
+  view->addMenu(vision);
+  auto* views = new QActionGroup(vision);
+  for (const VisionItem& item : kVisionItems) {
+    QAction* choice = AddItem(vision, item.name, item.caption);
+    choice->setCheckable(true);
+    choice->setChecked(item.vision == Vision::Normal);
+    choice->setShortcut(QKeySequence(item.key));
+    views->addAction(choice);
+    connect(choice, &QAction::triggered, this,
+            attempting([this, view = item.vision] { showVision(view); }));
+  }
+  connect(AddItem(view, "CheckReadability1", "Check &Readability"), &QAction::triggered, this,
+          attempting([this] { checkReadability(); }));
 
   QMenu* options = AddMenu(bar, "Options1", "&Options");
   bar->addMenu(options);
@@ -258,6 +294,7 @@ void MainWindow::showGallery() {
     connect(gallery_, &GalleryWindow::saveRequested, this, attempting([this] { saveGallery(); }));
     placeBeside(gallery_);
   }
+  gallery_->setVision(vision_);
   gallery_->showCodes(GalleryCodes(document()));
   gallery_->show();
   gallery_->raise();
@@ -276,6 +313,28 @@ void MainWindow::placeBeside(QWidget* window) const {
   if (room < kUsefulWidth) return;
   window->resize(std::min(window->width(), room), window->height());
   window->move(beside);
+}
+
+// Every view shows the same document: only how its colours are drawn changes.
+void MainWindow::showVision(Vision vision) {
+  vision_ = vision;
+  canvas_.setVision(vision);
+  board_->setVision(vision);
+  slots_->setVision(vision);
+  if (gallery_ != nullptr) gallery_->setVision(vision);
+  QString name = QString::fromUtf8(VisionName(vision));
+  if (!name.isEmpty()) name[0] = name[0].toUpper();
+  visionBadge_->show(vision == Vision::Normal ? QString() : name);
+  showDocument();
+}
+
+void MainWindow::checkReadability() {
+  const std::vector<ReadabilityPair> pairs = UnreadablePairs(document());
+  QStringList lines;
+  for (const ReadabilityPair& pair : pairs) lines << QString::fromStdString(ReadabilityText(pair));
+  notice_->tell(lines.isEmpty() ? "No two slots of a group look alike under protanopia, "
+                                  "deuteranopia or tritanopia."
+                                : lines.join('\n'));
 }
 
 void MainWindow::saveAsJpeg() {

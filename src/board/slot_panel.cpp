@@ -149,6 +149,31 @@ void SlotPanel::createCaptions() {
   }
   SetHint(skinCaption_, "Click here to apply skin colors");
   connect(skinCaption_, &CaptionButton::clicked, this, &SlotPanel::skinCaptionClicked);
+  // A sign at the right end of each group's caption, in room the centred caption leaves free.
+  constexpr int kSignWidth = 10;
+  for (int group = 1; group <= kGroupCount; ++group) {
+    const QRect caption = kCaptions[std::size_t(group == kGroupCount ? 4 : group - 1)].geometry;
+    QLabel* sign = AddLabel(
+        this, QStringLiteral("ReadabilityMark%1").arg(group), "!",
+        QRect(caption.right() + 1 - kSignWidth, caption.top(), kSignWidth, caption.height()),
+        kCentred);
+    SetTextColour(sign, Qt::red);
+    sign->hide();
+    readabilityMarks_[std::size_t(group - 1)] = sign;
+  }
+}
+
+void SlotPanel::showReadability(const std::vector<ReadabilityPair>& pairs) {
+  for (int group = 1; group <= kGroupCount; ++group) {
+    QStringList lines;
+    for (const ReadabilityPair& pair : pairs) {
+      if (pair.group == group) lines << QString::fromStdString(ReadabilityText(pair));
+    }
+    QLabel* sign = readabilityMarks_[std::size_t(group - 1)];
+    sign->setToolTip(lines.join('\n'));
+    sign->setAccessibleName(lines.isEmpty() ? QString() : "Readability: " + lines.join("; "));
+    sign->setVisible(!lines.isEmpty());
+  }
 }
 
 void SlotPanel::showDocument(const Document& document) {
@@ -157,7 +182,7 @@ void SlotPanel::showDocument(const Document& document) {
     ShapeControl* swatch = swatches_[i];
     QLabel* label = labels_[i];
     const int code = Slot(document, s).code;
-    swatch->setFill(ToQColor(SlotFill(document, s)));
+    swatch->setFill(ToQColor(Simulated(vision_, SlotFill(document, s))));
     tokens_[i] = QString::fromStdString(SlotLabel(document, s));
     label->setText(tokens_[i]);
     swatch->setVisible(SlotShown(document, s));

@@ -3,7 +3,10 @@
 #include <QString>
 #include <QWidget>
 #include <array>
+#include <vector>
 
+#include "paint/colour_vision.h"
+#include "paint/readability.h"
 #include "paint/slot_tables.h"
 
 class QCheckBox;
@@ -39,6 +42,10 @@ class SlotPanel : public QWidget {
   // Slots, captions and marker set as the document has them. The group checks are the user's to
   // edit in place; the window sets them where a step changed them.
   void showDocument(const Document& document);
+  // The slot swatches show their colours as the viewer sees them from the next showDocument.
+  void setVision(Vision vision) { vision_ = vision; }
+  // Marks each group with two slots that look alike to some viewers, its tooltip naming them.
+  void showReadability(const std::vector<ReadabilityPair>& pairs);
 
   QCheckBox* groupCheck(int group) const {
     return groupChecks_[static_cast<std::size_t>(group - 1)];
@@ -87,6 +94,8 @@ class SlotPanel : public QWidget {
   std::array<int, kSlotCount> codes_{};
   int selected_ = 1;
   QString typed_;
+  Vision vision_ = Vision::Normal;
+  std::array<QLabel*, kGroupCount> readabilityMarks_{};
 };
 
 }  // namespace tintara

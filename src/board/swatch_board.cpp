@@ -63,7 +63,7 @@ bool SwatchBoard::fillOnce() {
   filled_ = true;
   for (int code = 0; code < kBoardSwatchCount; ++code) {
     ShapeControl* swatch = this->swatch(code);
-    swatch->setFill(ToQColor(ReferenceColour(code)));
+    swatch->setFill(ToQColor(Simulated(vision_, ReferenceColour(code))));
     QString hint = QStringLiteral("Code %1 ").arg(code);
     if (IsReservedCode(code)) hint += "- not used ";
     SetHint(swatch, hint);
@@ -71,12 +71,23 @@ bool SwatchBoard::fillOnce() {
   return true;
 }
 
+void SwatchBoard::setVision(Vision vision) {
+  vision_ = vision;
+  if (!filled_) return;
+  for (int code = 0; code < kBoardSwatchCount; ++code) {
+    swatch(code)->setFill(ToQColor(Simulated(vision_, ReferenceColour(code))));
+  }
+  if (sampleCode_ >= 0) sample_->setFill(swatch(sampleCode_)->fill());
+}
+
 void SwatchBoard::press(int code) {
   if (IsReservedCode(code)) return;
+  sampleCode_ = code;
   sample_->setFill(swatch(code)->fill());
 }
 
 void SwatchBoard::startDrag(int code) {
+  sampleCode_ = code;
   sample_->setFill(swatch(code)->fill());
   sampleLabel_->setText(QString::number(code));
   marked_->setFigure(ShapeControl::Figure::Rectangle);

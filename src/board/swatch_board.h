@@ -5,6 +5,7 @@
 #include <array>
 
 #include "board/control_names.h"
+#include "paint/colour_vision.h"
 
 class QLabel;
 
@@ -34,6 +35,8 @@ class SwatchBoard : public QWidget {
 
   // Fills the colours and hints the first time; true then, false every later time.
   bool fillOnce();
+  // Fills the swatches and the sample as the viewer sees their colours.
+  void setVision(Vision vision);
 
   ShapeControl* swatch(int code) const { return swatches_[static_cast<std::size_t>(code)]; }
   ShapeControl* sampleSwatch() const { return sample_; }
@@ -60,7 +63,9 @@ class SwatchBoard : public QWidget {
   QLabel* sampleLabel_ = nullptr;
   ShapeControl* marked_ = nullptr;
   int current_ = 0;
+  int sampleCode_ = -1;  // the code the sample shows; none at first
   bool filled_ = false;
+  Vision vision_ = Vision::Normal;
 };
 
 }  // namespace tintara

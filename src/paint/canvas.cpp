@@ -1,5 +1,7 @@
 #include "paint/canvas.h"
 
+#include "paint/painting.h"
+
 namespace tintara {
 namespace {
 
@@ -27,7 +29,7 @@ Canvas::Canvas(Picture designPicture)
       picture_(std::make_shared<Picture>(*design_)) {}
 
 void Canvas::Show(const Document& document) {
-  const std::optional<DisplayTable> table = PaintedTable(document);
+  const std::optional<DisplayTable> table = SimulatedPaintedTable(document, vision_);
   if (!table) {
     if (drawnWork_ == nullptr && drawnTable_ == std::nullopt) return;
     picture_ = std::make_shared<Picture>(*design_);
@@ -42,7 +44,7 @@ void Canvas::Show(const Document& document) {
 }
 
 std::shared_ptr<const Picture> Canvas::MarkingSlot(const Document& document, int slot) {
-  std::optional<DisplayTable> table = PaintedTable(document);
+  std::optional<DisplayTable> table = SimulatedPaintedTable(document, vision_);
   const std::size_t index = static_cast<std::size_t>(Slot(document, slot).index);
   if (!table || !SlotShown(document, slot) || !document.model.work->hasColourTable() ||
       index >= table->size()) {

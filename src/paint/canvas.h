@@ -3,6 +3,7 @@
 #include <memory>
 #include <optional>
 
+#include "paint/colour_vision.h"
 #include "paint/document.h"
 #include "paint/picture.h"
 
@@ -18,6 +19,8 @@ class Canvas {
 
   // Draws the document's picture, when it is not the one shown already.
   void Show(const Document& document);
+  // Draws pictures from now on as the viewer sees them; the next Show draws again.
+  void setVision(Vision vision) { vision_ = vision; }
   const Picture& picture() const { return *picture_; }
   std::shared_ptr<const Picture> sharedPicture() const { return picture_; }
 
@@ -34,6 +37,7 @@ class Canvas {
   // table.
   std::shared_ptr<const Bitmap> drawnWork_;
   std::optional<DisplayTable> drawnTable_;
+  Vision vision_ = Vision::Normal;
 };
 
 }  // namespace tintara

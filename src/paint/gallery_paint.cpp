@@ -34,7 +34,7 @@ std::vector<GalleryPicture> ReadGalleryPictures(const std::string& programDirect
 std::string GalleryCodes(const Document& document) { return WriteCodeString(document.model.slots); }
 
 std::optional<Problem> PaintGalleryPictures(std::vector<GalleryPicture>& pictures,
-                                            const std::string& codes) {
+                                            const std::string& codes, Vision vision) {
   const CodeStringReading reading = ReadCodeString(codes);
   for (GalleryPicture& picture : pictures) {
     if (!picture.loaded) continue;
@@ -49,7 +49,7 @@ std::optional<Problem> PaintGalleryPictures(std::vector<GalleryPicture>& picture
     }
     // Every picture takes the same code string, so the first one stops before any changed.
     if (std::optional<Problem> stop = ApplyCodeReading(painted, codes, reading)) return stop;
-    DrawPaintedPicture(painted, picture.painted);
+    DrawPaintedPicture(painted, picture.painted, vision);
   }
   return std::nullopt;
 }

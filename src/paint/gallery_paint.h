@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "paint/colour_vision.h"
 #include "paint/document.h"
 #include "paint/gallery_entries.h"
 #include "paint/picture.h"
@@ -31,8 +32,10 @@ std::string GalleryCodes(const Document& document);
 
 // Paints every picture read with the code string as "Apply Color Codes" paints it after the
 // picture's load: one table and one draw each, into the pixels it has. A token that is not a
-// number stops it before any picture changes, and the problem says which.
+// number stops it before any picture changes, and the problem says which. The pictures show as
+// the viewer sees them.
 std::optional<Problem> PaintGalleryPictures(std::vector<GalleryPicture>& pictures,
-                                            const std::string& codes);
+                                            const std::string& codes,
+                                            Vision vision = Vision::Normal);
 
 }  // namespace tintara

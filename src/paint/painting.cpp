@@ -143,8 +143,14 @@ Expected<Document> PaintedWithCodes(Document loaded, std::string codes) {
   return loaded;
 }
 
-bool DrawPaintedPicture(const Document& document, Picture& picture) {
-  const std::optional<DisplayTable> table = PaintedTable(document);
+std::optional<DisplayTable> SimulatedPaintedTable(const Document& document, Vision vision) {
+  std::optional<DisplayTable> table = PaintedTable(document);
+  if (table && vision != Vision::Normal) table = SimulatedTable(vision, *table);
+  return table;
+}
+
+bool DrawPaintedPicture(const Document& document, Picture& picture, Vision vision) {
+  const std::optional<DisplayTable> table = SimulatedPaintedTable(document, vision);
   if (!table) return false;
   const Bitmap& work = *document.model.work;
   if (!picture.Resize(work.width, work.height)) return false;

@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "paint/code_string.h"
+#include "paint/colour_vision.h"
 #include "paint/document.h"
 #include "paint/harmony.h"
 #include "paint/picture.h"
@@ -70,8 +71,11 @@ std::string PaintedCodeString(const Document& document);
 Expected<Document> PaintedWithCodes(Document loaded, std::string codes);
 
 // Draws the document's picture as the window shows it once painted, the work bitmap through its
-// painted table, into the picture, which takes the bitmap's size. False before anything is loaded
-// (the picture left as it was) and when there is no memory for it (the picture then empty).
-bool DrawPaintedPicture(const Document& document, Picture& picture);
+// painted table (as the viewer sees it), into the picture, which takes the bitmap's size. False
+// before anything is loaded (the picture left as it was) and when there is no memory for it (the
+// picture then empty).
+bool DrawPaintedPicture(const Document& document, Picture& picture, Vision vision = Vision::Normal);
+// The document's painted table as the viewer sees it (PaintedTable, simulated).
+std::optional<DisplayTable> SimulatedPaintedTable(const Document& document, Vision vision);
 
 }  // namespace tintara

@@ -130,6 +130,11 @@ TEST_F(StartUp, MenusCarryTheirCaptionsAndStates) {
       {"ZoomToFit1", {QKeySequence("Ctrl+9")}},
       {"Gallery1", {QKeySequence("F3")}},
       {"CodeBook1", {QKeySequence("F4")}},
+      {"NormalVision1", {QKeySequence("F5")}},
+      {"Protanopia1", {QKeySequence("F6")}},
+      {"Deuteranopia1", {QKeySequence("F7")}},
+      {"Tritanopia1", {QKeySequence("F8")}},
+      {"Achromatopsia1", {QKeySequence("F9")}},
       {"Topics1", {QKeySequence("F1")}},
   };
   for (const auto& c : shortcuts) EXPECT_EQ(action(c.action)->shortcuts(), c.keys) << c.action;

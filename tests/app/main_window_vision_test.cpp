@@ -1,0 +1,68 @@
+// The colour-vision views change how the window draws colours, never the document or its files;
+// the simulation itself is the paint layer's tests.
+#include <QPushButton>
+
+#include "app/shown_window_fixture.h"
+#include "board/qcolor_conversion.h"
+#include "board/shape_control.h"
+#include "paint/colour_vision.h"
+#include "paint/readability.h"
+#include "paint/reference_palette.h"
+
+namespace tintara {
+namespace {
+
+using ColourVision = ShownWindowTest;
+
+TEST_F(ColourVision, AViewDrawsThePictureAndSwatchesAsSeenAndSavesTrueColours) {
+  Drag(shape(BoardSwatchNumber(17)), shape(SlotSwatchNumber(1)));
+  const Document painted = document();
+  action("Protanopia1")->trigger();
+  EXPECT_EQ(Shown(17), Simulated(Vision::Protanopia, SlotFill(painted, 1)));
+  EXPECT_EQ(FromQColor(shape(BoardSwatchNumber(17))->fill()),
+            Simulated(Vision::Protanopia, ReferenceColour(17)));
+  EXPECT_EQ(FromQColor(shape(SlotSwatchNumber(1))->fill()),
+            Simulated(Vision::Protanopia, SlotFill(painted, 1)));
+  EXPECT_EQ(control<QLabel>("PictureBadge")->text(), "Protanopia");
+  EXPECT_TRUE(document() == painted);
+  dialogs_.chosen = path("skin.gpl");
+  action("ExportPalette1")->trigger();
+  QFile palette(path("skin.gpl"));
+  ASSERT_TRUE(palette.open(QIODevice::ReadOnly));
+  const Colour truth = SlotFill(painted, 1);
+  EXPECT_TRUE(palette.readAll().contains(QStringLiteral("%1 %2 %3")
+                                             .arg(RedOf(truth), 3)
+                                             .arg(GreenOf(truth), 3)
+                                             .arg(BlueOf(truth), 3)
+                                             .toUtf8()));
+  action("NormalVision1")->trigger();
+  EXPECT_EQ(Shown(17), SlotFill(painted, 1));
+  EXPECT_FALSE(control<QLabel>("PictureBadge")->isVisible());
+}
+
+TEST_F(ColourVision, TwoSlotsOfAGroupThatLookAlikeToSomeViewersAreMarked) {
+  // The first pair of codes for slots 1 and 2 that some deficiency confuses.
+  int first = 0;
+  int second = 0;
+  for (int a = 1; a < 239 && first == 0; ++a) {
+    for (int b = a + 1; b < 239 && first == 0; ++b) {
+      SlotColours colours{};
+      ShownSlots shown{};
+      colours[0] = ReferenceColour(a);
+      colours[1] = ReferenceColour(b);
+      shown[0] = shown[1] = true;
+      if (!UnreadablePairs(colours, shown).empty()) std::tie(first, second) = std::tie(a, b);
+    }
+  }
+  ASSERT_NE(first, 0);
+  auto* mark = control<QLabel>("ReadabilityMark1");
+  edit()->setText(QStringLiteral("%1 %2 ").arg(first).arg(second));
+  control<QPushButton>("BOldColors")->click();  // "Apply Color Codes"
+  ASSERT_TRUE(mark->isVisible());
+  EXPECT_TRUE(mark->toolTip().contains("slots 1 and 2")) << mark->toolTip().toStdString();
+  action("CheckReadability1")->trigger();
+  EXPECT_TRUE(notice()->text().contains("slots 1 and 2"));
+}
+
+}  // namespace
+}  // namespace tintara
