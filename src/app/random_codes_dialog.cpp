@@ -57,6 +57,7 @@ RandomCodesDialog::RandomCodesDialog(QWidget* parent)
   connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
   connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
   auto* layout = new QVBoxLayout(this);
+  layout->setSizeConstraint(QLayout::SetFixedSize);
   layout->addLayout(form);
   layout->addWidget(buttons);
 
@@ -87,6 +88,7 @@ std::optional<std::uint32_t> RandomCodesDialog::seed() const {
 void RandomCodesDialog::showWhetherSeed() {
   const bool valid = seed().has_value();
   rollAgain_->setEnabled(valid);
+  seedProblem_->setVisible(!valid);
   seedProblem_->setText(valid ? QString()
                               : QStringLiteral("A seed is a whole number from 0 to %1.")
                                     .arg(std::numeric_limits<std::uint32_t>::max()));
