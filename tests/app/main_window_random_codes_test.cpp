@@ -37,8 +37,6 @@ TEST_F(RandomCodes, TheSlotMenuAndCtrlLLockAsStepsAndGeeLeavesLockedSlots) {
   QTest::mouseClick(window_->windowHandle(), Qt::RightButton, {}, At(shape(SlotSwatchNumber(3))));
   auto* menu = control<QMenu>("SlotMenu");
   ASSERT_NE(menu, nullptr);
-  ASSERT_EQ(menu->actions().size(), 1);
-  EXPECT_EQ(menu->actions().first()->text(), "&Lock Slot");
   menu->actions().first()->trigger();
   menu->close();
   EXPECT_TRUE(SlotLocked(document(), 3));
