@@ -118,6 +118,7 @@ MainWindow::MainWindow(ProgramFiles files, Desktop desktop, QWidget* parent)
       runner_(StartUpDocument(files_.directory)),
       canvas_(DesignPicture()),
       random_(desktop_.randomSeed),
+      lastSeed_(random_.State()),
       export_(chooseFile_, desktop_.openPage, desktop_.now),
       skinExport_(chooseFile_),
       sheetExport_(chooseFile_),
@@ -155,9 +156,7 @@ void MainWindow::connectControls() {
           running([this] { return commands::ApplyCodeText(codeText()); }, Focus::Stays));
   connect(restore_, &QToolButton::clicked, this,
           running([] { return commands::RestoreLastCodes(); }, Focus::Enlarge));
-  connect(gee_, &QPushButton::clicked, this,
-          running([this] { return commands::RollRandomCodes(groupChecks(), random_); },
-                  Focus::Enlarge));
+  connect(gee_, &QPushButton::clicked, this, [this] { rollRandomCodes(); });
   connect(reload_, &QPushButton::clicked, this,
           running([this] { return commands::Reload(loadInputs()); }, Focus::EnlargeAfterLoad));
   for (int body = 1; body <= kBodyCount; ++body) {
@@ -193,6 +192,26 @@ void MainWindow::connectControls() {
   connect(slots_, &SlotPanel::codeTyped, this, [this](int slot, int code) {
     run(commands::DropSwatch(slot, code, codeText()), Focus::Stays);
   });
+  connect(slots_, &SlotPanel::lockToggled, this,
+          [this](int slot) { run(commands::ToggleSlotLock(document(), slot), Focus::Stays); });
+}
+
+void MainWindow::toggleSelectedLock() {
+  if (const int slot = slots_->selectedSlot(); slot != 0) {
+    run(commands::ToggleSlotLock(document(), slot), Focus::Stays);
+  }
+}
+
+void MainWindow::rollRandomCodes() {
+  lastSeed_ = random_.State();
+  run(commands::RollRandomCodes(groupChecks(), random_, randomSettings_), Focus::Enlarge);
+}
+
+// The generator starts again from the seed, so the roll is the one made from it before.
+void MainWindow::rollAgain(std::uint32_t seed, const RandomCodeSettings& settings) {
+  random_ = RandomGenerator(seed);
+  lastSeed_ = seed;
+  run(commands::RollRandomCodes(groupChecks(), random_, settings), Focus::Stays);
 }
 
 // The board is filled on the first activation, and the hint option applied then; a window shown

@@ -45,6 +45,7 @@ class Notice;
 class PictureBadge;
 class PictureScroller;
 class PictureView;
+class RandomCodesDialog;
 class SlotPanel;
 class SwatchBoard;
 struct CatalogueEntry;
@@ -158,6 +159,11 @@ class MainWindow : public StoredPlacementWindow {
   void placeBeside(QWidget* window) const;
   void saveAsJpeg();
   void convertAndSave();
+  // "Gee!" with the chosen settings, its seed kept for "Roll Again".
+  void rollRandomCodes();
+  void showRandomCodes();
+  void rollAgain(std::uint32_t seed, const RandomCodeSettings& settings);
+  void toggleSelectedLock();
 
   ProgramFiles files_;
   Desktop desktop_;
@@ -167,6 +173,8 @@ class MainWindow : public StoredPlacementWindow {
   CommandRunner runner_;
   Canvas canvas_;
   RandomGenerator random_;
+  RandomCodeSettings randomSettings_;  // what "Random Codes..." chose for "Gee!"
+  std::uint32_t lastSeed_;             // the generator's state before the last roll
   PictureExport export_;
   SkinExport skinExport_;
   SheetExport sheetExport_;
@@ -202,10 +210,12 @@ class MainWindow : public StoredPlacementWindow {
   QAction* blinkSlot_ = nullptr;
   QAction* zoomIn_ = nullptr;
   QAction* zoomOut_ = nullptr;
+  QAction* lockSlot_ = nullptr;
   AboutBox* about_ = nullptr;
-  CodeBookWindow* codeBook_ = nullptr;  // made when first shown
-  CompareWindow* compare_ = nullptr;    // made when first shown
-  GalleryWindow* gallery_ = nullptr;    // made when first shown
+  CodeBookWindow* codeBook_ = nullptr;        // made when first shown
+  CompareWindow* compare_ = nullptr;          // made when first shown
+  GalleryWindow* gallery_ = nullptr;          // made when first shown
+  RandomCodesDialog* randomCodes_ = nullptr;  // made when first shown
 };
 
 }  // namespace tintara

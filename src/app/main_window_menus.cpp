@@ -16,6 +16,7 @@
 #include "app/gallery_window.h"
 #include "app/main_window.h"
 #include "app/menu_builder.h"
+#include "app/random_codes_dialog.h"
 #include "app/recent_files.h"
 #include "board/notice.h"
 #include "board/picture_badge.h"
@@ -112,6 +113,15 @@ void MainWindow::createMenus() {
   QAction* copy = AddItem(edit, "CopyCodes1", "&Copy Codes");
   copy->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
   connect(copy, &QAction::triggered, this, attempting([this] { copyCodes(); }));
+  lockSlot_ = AddItem(edit, "LockSlot1", "&Lock Slot");
+  lockSlot_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_L));
+  connect(lockSlot_, &QAction::triggered, this, attempting([this] { toggleSelectedLock(); }));
+  // The item names what it does to the selected slot.
+  connect(edit, &QMenu::aboutToShow, this, [this] {
+    const int slot = slots_->selectedSlot();
+    lockSlot_->setEnabled(slot != 0);
+    lockSlot_->setText(slot != 0 && SlotLocked(document(), slot) ? "Un&lock Slot" : "&Lock Slot");
+  });
 
   QMenu* view = AddMenu(bar, "View1", "&View");
   bar->addMenu(view);
@@ -163,6 +173,8 @@ void MainWindow::createMenus() {
   colorsOnLoad_ = AddCheckItem(options, "ColorsOnLoad", "&Apply colors on load");
   blinkSlot_ = AddCheckItem(options, "BlinkSlot", "B&link Slot under Mouse");
   connect(blinkSlot_, &QAction::triggered, this, attempting([this] { toggleBlinkSlot(); }));
+  connect(AddItem(options, "RandomCodes1", "Random &Codes..."), &QAction::triggered, this,
+          attempting([this] { showRandomCodes(); }));
   AddSeparator(options, "N5");
   QAction* convert = AddItem(options, "ConvertandSave1", "Convert and Save");
   convert->setEnabled(false);  // and nothing enables it
@@ -189,6 +201,21 @@ void MainWindow::toggleBlinkSlot() {
   if (!blinkSlot_->isChecked()) picture_->stopBlinking();
   tell(IniFile(files_.iniPath.toStdString())
            .WriteString("Setup", "BlinkSlot", blinkSlot_->isChecked() ? "1" : "0"));
+}
+
+// The dialog opens window-modal and does not block: OK keeps its settings, Cancel leaves them.
+void MainWindow::showRandomCodes() {
+  if (randomCodes_ == nullptr) {
+    randomCodes_ = new RandomCodesDialog(this);
+    connect(randomCodes_, &QDialog::accepted, this,
+            [this] { randomSettings_ = randomCodes_->settings(); });
+    connect(randomCodes_, &RandomCodesDialog::rollAgain, this,
+            [this](std::uint32_t seed, const RandomCodeSettings& settings) {
+              attempt([this, seed, settings] { rollAgain(seed, settings); });
+            });
+  }
+  randomCodes_->showSettings(randomSettings_, lastSeed_);
+  randomCodes_->open();
 }
 
 void MainWindow::loadOtherBitmap() {

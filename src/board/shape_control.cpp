@@ -5,6 +5,7 @@
 #include <QPainter>
 
 #include "board/focus_mark.h"
+#include "board/lock_mark.h"
 
 namespace tintara {
 
@@ -28,6 +29,12 @@ void ShapeControl::setFocusMark(bool on) {
   update();
 }
 
+void ShapeControl::setLockMark(bool on) {
+  if (lockMark_ == on) return;
+  lockMark_ = on;
+  update();
+}
+
 void ShapeControl::paintEvent(QPaintEvent*) {
   QPainter painter(this);
   painter.setPen(QPen(Qt::black, 1));
@@ -40,6 +47,7 @@ void ShapeControl::paintEvent(QPaintEvent*) {
     painter.drawRect(box);
   }
   if (focusMark_) DrawFocusMark(painter, box.adjusted(2, 2, -2, -2));
+  if (lockMark_) DrawLockMark(painter, box);
 }
 
 // While a drag lasts this control holds the mouse, so a press of another button comes here too.

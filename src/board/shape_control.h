@@ -17,7 +17,7 @@ namespace tintara {
 // other keys do nothing while the drag lasts.
 //
 // The view holding a control can mark it as the one the keyboard is on: a dotted rectangle
-// inside the outline, over the fill.
+// inside the outline, over the fill; and mark it locked: a tiny padlock in a corner.
 class ShapeControl : public QWidget {
   Q_OBJECT
 
@@ -33,6 +33,8 @@ class ShapeControl : public QWidget {
   void setFigure(Figure figure);
   bool hasFocusMark() const { return focusMark_; }
   void setFocusMark(bool on);
+  bool hasLockMark() const { return lockMark_; }
+  void setLockMark(bool on);
   void setDraggable(bool on) { draggable_ = on; }
   void setDropTarget(bool on) { dropTarget_ = on; }
 
@@ -66,6 +68,7 @@ class ShapeControl : public QWidget {
   bool dropTarget_ = false;
   bool dragging_ = false;
   bool focusMark_ = false;
+  bool lockMark_ = false;
 };
 
 }  // namespace tintara

@@ -4,6 +4,7 @@
 #include <QCheckBox>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QMenu>
 #include <algorithm>
 #include <utility>
 
@@ -65,13 +66,14 @@ constexpr std::array<CaptionPlace, 5> kCaptions = {{
 
 constexpr int kLastCode = 255;
 
-QString SlotAccessibleName(int slot, int code, Colour fill) {
+QString SlotAccessibleName(int slot, int code, Colour fill, bool locked) {
   const int group = kSlots[static_cast<std::size_t>(slot - 1)].group;
-  return QStringLiteral("Slot %1, %2: code %3, %4")
+  return QStringLiteral("Slot %1, %2: code %3, %4%5")
       .arg(slot)
       .arg(QString::fromUtf8(kGroupNames[static_cast<std::size_t>(group - 1)]))
       .arg(code)
-      .arg(QString::fromLatin1(ColourName(fill)));
+      .arg(QString::fromLatin1(ColourName(fill)))
+      .arg(locked ? QStringLiteral(", locked") : QString());
 }
 
 }  // namespace
@@ -120,6 +122,9 @@ void SlotPanel::createSlots() {
         Q_EMIT slotDragEnded(s);
       }
     });
+    swatch->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(swatch, &QWidget::customContextMenuRequested, this,
+            [this, s, swatch](QPoint position) { offerLock(s, swatch->mapToGlobal(position)); });
     connect(swatch, &ShapeControl::hovered, this, [this, s](bool over) {
       if (over) {
         Q_EMIT slotHovered(s);
@@ -187,7 +192,9 @@ void SlotPanel::showDocument(const Document& document) {
     label->setText(tokens_[i]);
     swatch->setVisible(SlotShown(document, s));
     label->setVisible(SlotShown(document, s));
-    swatch->setAccessibleName(SlotAccessibleName(s, code, SlotFill(document, s)));
+    swatch->setLockMark(SlotLocked(document, s));
+    swatch->setAccessibleName(
+        SlotAccessibleName(s, code, SlotFill(document, s), SlotLocked(document, s)));
     if (std::exchange(codes_[i], code) != code && SlotShown(document, s)) {
       QAccessibleValueChangeEvent changed(swatch, code);
       QAccessible::updateAccessibility(&changed);
@@ -309,6 +316,18 @@ void SlotPanel::enterTyped() {
   const int code = typed_.toInt(&number);
   showTyped({});
   if (number && code <= kLastCode && selectedSlot() != 0) Q_EMIT codeTyped(selected_, code);
+}
+
+// The menu is the panel's child while it shows, so that it is found by its name; it goes when
+// closed.
+void SlotPanel::offerLock(int slot, QPoint position) {
+  auto* menu = new QMenu(this);
+  menu->setObjectName("SlotMenu");
+  menu->setAttribute(Qt::WA_DeleteOnClose);
+  QAction* toggle =
+      menu->addAction(slotSwatch(slot)->hasLockMark() ? "&Unlock Slot" : "&Lock Slot");
+  connect(toggle, &QAction::triggered, this, [this, slot] { Q_EMIT lockToggled(slot); });
+  menu->popup(position);
 }
 
 QWidget* SlotPanel::selectedSwatch() const {

@@ -32,6 +32,9 @@ class ShapeControl;
 // label until Enter, Escape or a move; Enter gives their code, when it is one (0..255), to the
 // slot: codeTyped, which the window runs as a drop of that code's swatch. Screen readers see a
 // list of the shown slots, named by slot, group, code and colour, which follows the selected one.
+//
+// A right click on a slot swatch offers "Lock Slot" or "Unlock Slot" as the document has the slot
+// (lockToggled, which the window runs); a locked slot's swatch shows a lock mark.
 class SlotPanel : public QWidget {
   Q_OBJECT
 
@@ -66,6 +69,7 @@ class SlotPanel : public QWidget {
   void slotHovered(int slot);
   void slotHoverEnded();
   void codeTyped(int slot, int code);
+  void lockToggled(int slot);
 
  protected:
   void keyPressEvent(QKeyEvent* event) override;
@@ -81,6 +85,7 @@ class SlotPanel : public QWidget {
   void select(int slot);
   void showTyped(QString typed);
   void enterTyped();
+  void offerLock(int slot, QPoint position);
   // The selected slot's swatch; none while no slot is shown.
   QWidget* selectedSwatch() const;
 

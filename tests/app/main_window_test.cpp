@@ -7,6 +7,7 @@
 #include <QHelpEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMap>
 #include <QMenu>
 #include <QMenuBar>
 #include <QRadioButton>
@@ -76,10 +77,12 @@ TEST_F(StartUp, MenusCarryTheirCaptionsAndStates) {
       {"Edit1", "&Edit"},
       {"Undo1", "&Undo"},
       {"Redo1", "&Redo"},
+      {"LockSlot1", "&Lock Slot"},
       {"Options1", "&Options"},
       {"StartBrowser", "Start &Browser on JPG save"},
       {"HideHints", "&Hide Hints"},
       {"ColorsOnLoad", "&Apply colors on load"},
+      {"RandomCodes1", "Random &Codes..."},
       {"ConvertandSave1", "Convert and Save"},
       {"Help1", "&Help"},
       {"Topics1", "&Topics"},
@@ -110,8 +113,9 @@ TEST_F(StartUp, MenusCarryTheirCaptionsAndStates) {
   for (const QAction* menu : control<QMenuBar>("MainMenu1")->actions()) bar << menu->objectName();
   EXPECT_EQ(bar, (QStringList{"File1", "Edit1", "View1", "Options1", "Help1"}));
   const QList<QAction*> options = control<QMenu>("Options1")->actions();
-  ASSERT_EQ(options.size(), 6);
+  ASSERT_EQ(options.size(), 7);
   EXPECT_EQ(options[3]->objectName(), "BlinkSlot");
+  EXPECT_EQ(options[4]->objectName(), "RandomCodes1");
   EXPECT_EQ(options.last()->objectName(), "ConvertandSave1");
   const struct {
     const char* action;
@@ -124,6 +128,7 @@ TEST_F(StartUp, MenusCarryTheirCaptionsAndStates) {
       {"Undo1", {QKeySequence("Ctrl+Z")}},
       {"Redo1", {QKeySequence("Ctrl+Shift+Z"), QKeySequence("Ctrl+Y")}},
       {"CopyCodes1", {QKeySequence("Ctrl+Shift+C")}},
+      {"LockSlot1", {QKeySequence("Ctrl+L")}},
       {"ZoomIn1", {QKeySequence("Ctrl++"), QKeySequence("Ctrl+=")}},
       {"ZoomOut1", {QKeySequence("Ctrl+-")}},
       {"ActualSize1", {QKeySequence("Ctrl+0")}},
@@ -138,6 +143,16 @@ TEST_F(StartUp, MenusCarryTheirCaptionsAndStates) {
       {"Topics1", {QKeySequence("F1")}},
   };
   for (const auto& c : shortcuts) EXPECT_EQ(action(c.action)->shortcuts(), c.keys) << c.action;
+  // No two items of the window share a key.
+  QMap<QKeySequence, QString> owners;
+  for (const QAction* item : window_->findChildren<QAction*>()) {
+    for (const QKeySequence& key : item->shortcuts()) {
+      EXPECT_FALSE(owners.contains(key))
+          << key.toString().toStdString() << ": " << owners.value(key).toStdString() << ", "
+          << item->objectName().toStdString();
+      owners.insert(key, item->objectName());
+    }
+  }
 }
 
 TEST_F(StartUp, LoadsFemale1AndShowsItsSlotsWithTheSet1Codes) {

@@ -2,8 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QCheckBox>
+#include <QContextMenuEvent>
 #include <QLabel>
+#include <QMenu>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -237,6 +240,34 @@ TEST_F(SlotPanelKeys, DigitsShowInTheLabelAndEnterGivesTheirCodeToTheSelectedSlo
     if (typed.count() == 1) {
       EXPECT_EQ(typed.at(0), (QVariantList{2, c.code}));
     }
+  }
+}
+
+// The menu offers what the document's lock calls for; the swatch and its name show the lock.
+TEST_F(SlotPanelInput, ARightClickOffersTheLockAsTheDocumentHasItAndALockedSlotIsMarked) {
+  QSignalSpy toggled(panel_, &SlotPanel::lockToggled);
+  Document document = SlotDocument({});
+  for (const bool locked : {false, true}) {
+    SCOPED_TRACE(locked);
+    document.locks[4] = locked;
+    panel_->showDocument(document);
+    ShapeControl* swatch = slotSwatch(5);
+    EXPECT_EQ(swatch->hasLockMark(), locked);
+    EXPECT_EQ(swatch->accessibleName().endsWith(", locked"), locked);
+    // The padlock's body is black over the white swatch.
+    EXPECT_EQ(swatch->grab().toImage().pixelColor(10, 8) == Qt::black, locked);
+    QContextMenuEvent rightClick(QContextMenuEvent::Mouse, QPoint(4, 4),
+                                 swatch->mapToGlobal(QPoint(4, 4)));
+    QApplication::sendEvent(swatch, &rightClick);
+    auto* menu = panel_->findChild<QMenu*>("SlotMenu");
+    ASSERT_NE(menu, nullptr);
+    EXPECT_EQ(menu->actions().first()->text(), locked ? "&Unlock Slot" : "&Lock Slot");
+    toggled.clear();
+    menu->actions().first()->trigger();
+    menu->close();
+    delete menu;
+    ASSERT_EQ(toggled.size(), 1);
+    EXPECT_EQ(toggled[0][0].toInt(), 5);
   }
 }
 
