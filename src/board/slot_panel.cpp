@@ -2,6 +2,7 @@
 
 #include <QAccessible>
 #include <QCheckBox>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
@@ -123,8 +124,11 @@ void SlotPanel::createSlots() {
       }
     });
     swatch->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(swatch, &QWidget::customContextMenuRequested, this,
-            [this, s, swatch](QPoint position) { offerLock(s, swatch->mapToGlobal(position)); });
+    // A right press during a drag only ends the drag.
+    connect(swatch, &QWidget::customContextMenuRequested, this, [this, s, swatch](QPoint position) {
+      if (QGuiApplication::mouseButtons() & Qt::LeftButton) return;
+      offerLock(s, swatch->mapToGlobal(position));
+    });
     connect(swatch, &ShapeControl::hovered, this, [this, s](bool over) {
       if (over) {
         Q_EMIT slotHovered(s);
