@@ -1,11 +1,8 @@
 #include "board/notice.h"
 
 #include <QAccessible>
-#include <QEvent>
 #include <QMouseEvent>
 #include <algorithm>
-
-#include "board/accessible_views.h"
 
 namespace tintara {
 namespace {
@@ -17,20 +14,13 @@ int ShownMilliseconds(const QString& text) {
 
 }  // namespace
 
-Notice::Notice(QWidget* over) : QLabel(over->parentWidget()), over_(over) {
-  InstallAccessibleViews();
+Notice::Notice(QWidget* over) : OverlayLabel(over) {
   setObjectName("Notice");
   setWordWrap(true);
   setMargin(6);
-  setAutoFillBackground(true);
   setFrameShape(QFrame::Box);
-  // The colours of a tooltip: a system's notes look like this, and they stand out from any skin.
-  setForegroundRole(QPalette::ToolTipText);
-  setBackgroundRole(QPalette::ToolTipBase);
-  hide();
   timer_.setSingleShot(true);
   connect(&timer_, &QTimer::timeout, this, &QWidget::hide);
-  over->installEventFilter(this);
 }
 
 void Notice::tell(const QString& text) {
@@ -45,26 +35,19 @@ void Notice::tell(const QString& text) {
   timer_.start(ShownMilliseconds(text));
 }
 
-bool Notice::eventFilter(QObject* watched, QEvent* event) {
-  const bool moved = event->type() == QEvent::Resize || event->type() == QEvent::Move;
-  if (watched == over_ && moved && isVisible()) place();
-  return QLabel::eventFilter(watched, event);
-}
-
 void Notice::mousePressEvent(QMouseEvent* event) {
   timer_.stop();
   hide();
   event->accept();
 }
 
-void Notice::place() {
+QRect Notice::placeOver(const QRect& view) {
   // Wide enough for a file name and its size on one line.
   constexpr int kReadableWidth = 320;
-  const QRect view = over_->geometry();
   const int width = std::min(std::max(view.width(), kReadableWidth), parentWidget()->width());
   const int height = heightForWidth(width);
-  setGeometry(std::max(0, view.right() + 1 - width), std::max(0, view.bottom() + 1 - height), width,
-              height);
+  return {std::max(0, view.right() + 1 - width), std::max(0, view.bottom() + 1 - height), width,
+          height};
 }
 
 }  // namespace tintara

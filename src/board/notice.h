@@ -1,7 +1,8 @@
 #pragma once
 
-#include <QLabel>
 #include <QTimer>
+
+#include "board/overlay_label.h"
 
 namespace tintara {
 
@@ -10,7 +11,7 @@ namespace tintara {
 // reaches left beyond a narrow view, over its neighbours, to stay readable. It goes away by itself
 // after a few seconds, or at a click. Screen readers see it as an alert named
 // by its text, announced when it appears.
-class Notice : public QLabel {
+class Notice : public OverlayLabel {
   Q_OBJECT
 
  public:
@@ -20,13 +21,10 @@ class Notice : public QLabel {
   void tell(const QString& text);
 
  protected:
-  bool eventFilter(QObject* watched, QEvent* event) override;
+  QRect placeOver(const QRect& view) override;
   void mousePressEvent(QMouseEvent* event) override;
 
  private:
-  void place();
-
-  QWidget* over_;
   QTimer timer_;
 };
 

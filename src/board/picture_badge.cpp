@@ -1,17 +1,12 @@
 #include "board/picture_badge.h"
 
-#include <QEvent>
+#include <algorithm>
 
 namespace tintara {
 
-PictureBadge::PictureBadge(QWidget* over) : QLabel(over->parentWidget()), over_(over) {
+PictureBadge::PictureBadge(QWidget* over) : OverlayLabel(over) {
   setObjectName("PictureBadge");
   setMargin(2);
-  setAutoFillBackground(true);
-  setForegroundRole(QPalette::ToolTipText);
-  setBackgroundRole(QPalette::ToolTipBase);
-  QLabel::hide();
-  over->installEventFilter(this);
 }
 
 void PictureBadge::show(const QString& text) {
@@ -26,16 +21,9 @@ void PictureBadge::show(const QString& text) {
   raise();
 }
 
-bool PictureBadge::eventFilter(QObject* watched, QEvent* event) {
-  const bool moved = event->type() == QEvent::Resize || event->type() == QEvent::Move;
-  if (watched == over_ && moved && isVisible()) place();
-  return QLabel::eventFilter(watched, event);
-}
-
-void PictureBadge::place() {
-  adjustSize();
-  const QRect view = over_->geometry();
-  setGeometry(view.left(), view.top(), std::min(width(), parentWidget()->width()), height());
+QRect PictureBadge::placeOver(const QRect& view) {
+  const QSize size = sizeHint();
+  return {view.left(), view.top(), std::min(size.width(), parentWidget()->width()), size.height()};
 }
 
 }  // namespace tintara

@@ -1,13 +1,12 @@
 #pragma once
 
-#include <QLabel>
+#include "board/overlay_label.h"
 
 namespace tintara {
 
 // A small label over the top of the view it is given, showing for as long as it has text: what
-// the picture shows besides the picture itself, such as the colour-vision view in use. Nothing
-// else moves or changes size for it.
-class PictureBadge : public QLabel {
+// the picture shows besides the picture itself, such as the colour-vision view in use.
+class PictureBadge : public OverlayLabel {
   Q_OBJECT
 
  public:
@@ -17,12 +16,7 @@ class PictureBadge : public QLabel {
   void show(const QString& text);
 
  protected:
-  bool eventFilter(QObject* watched, QEvent* event) override;
-
- private:
-  void place();
-
-  QWidget* over_;
+  QRect placeOver(const QRect& view) override;
 };
 
 }  // namespace tintara

@@ -14,16 +14,6 @@
 namespace tintara {
 namespace {
 
-// The picture as a 24-bit bitmap of its display pixels.
-Bitmap TrueColourBitmap(const Picture& picture) {
-  Bitmap bitmap;
-  bitmap.width = picture.width;
-  bitmap.height = picture.height;
-  bitmap.bitsPerPixel = 24;
-  bitmap.pixels.assign(picture.pixels.begin(), picture.pixels.end());
-  return bitmap;
-}
-
 // The files WriteJpeg and WriteJpegWithPage write, in the order they write them.
 Expected<std::vector<FileContent>> JpegFiles(const std::string& path, const Picture& picture,
                                              const JpegPage* page) {

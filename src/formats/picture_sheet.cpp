@@ -16,15 +16,8 @@ std::optional<Problem> WritePictureSheet(const std::string& path,
   for (std::size_t i = 0; i < pictures.size(); ++i) {
     cells.push_back({pictures[i]->width, pictures[i]->height, labels[i]});
   }
-  Expected<Bitmap> sheet = DrawContactSheet(cells, columns, scale, [&](std::size_t cell) {
-    const Picture& picture = *pictures[cell];
-    Bitmap drawn;
-    drawn.width = picture.width;
-    drawn.height = picture.height;
-    drawn.bitsPerPixel = 24;
-    drawn.pixels.assign(picture.pixels.begin(), picture.pixels.end());
-    return drawn;
-  });
+  Expected<Bitmap> sheet = DrawContactSheet(
+      cells, columns, scale, [&](std::size_t cell) { return TrueColourBitmap(*pictures[cell]); });
   if (!sheet) return std::move(sheet).problem();
   const std::optional<std::vector<std::uint8_t>> png = EncodePng(*sheet);
   if (!png) return CannotEncode(path);

@@ -21,4 +21,13 @@ bool Picture::Resize(int newWidth, int newHeight) {
   return true;
 }
 
+Bitmap TrueColourBitmap(const Picture& picture) {
+  Bitmap bitmap;
+  bitmap.width = picture.width;
+  bitmap.height = picture.height;
+  bitmap.bitsPerPixel = 24;
+  bitmap.pixels.assign(picture.pixels.begin(), picture.pixels.end());
+  return bitmap;
+}
+
 }  // namespace tintara

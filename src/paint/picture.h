@@ -6,6 +6,7 @@
 #include <utility>
 #include <vector>
 
+#include "platform/bitmap.h"
 #include "platform/jpeg_writer.h"
 
 namespace tintara {
@@ -40,5 +41,8 @@ struct Picture {
 
   DisplayPixels Pixels() const { return {width, height, pixels, width}; }
 };
+
+// The picture as a 24-bit bitmap of its display pixels.
+Bitmap TrueColourBitmap(const Picture& picture);
 
 }  // namespace tintara
