@@ -1,6 +1,7 @@
 #include "platform/shown_text.h"
 
 #include <cstdio>
+#include <optional>
 
 namespace tintara {
 namespace {
@@ -9,20 +10,38 @@ constexpr std::size_t kMostTokenCharacters = 40;
 
 bool StartsCharacter(char byte) { return (static_cast<unsigned char>(byte) & 0xC0) != 0x80; }
 
+// The bidirectional embeddings, overrides and isolates, U+202A..U+202E and U+2066..U+2069, as
+// UTF-8: the last byte, or none.
+std::optional<unsigned> BidiControlAt(std::string_view text, std::size_t i) {
+  if (i + 2 >= text.size() || static_cast<unsigned char>(text[i]) != 0xE2) return std::nullopt;
+  const auto second = static_cast<unsigned char>(text[i + 1]);
+  const auto third = static_cast<unsigned char>(text[i + 2]);
+  if ((second == 0x80 && third >= 0xAA && third <= 0xAE) ||
+      (second == 0x81 && third >= 0xA6 && third <= 0xA9)) {
+    return 0x2000u + ((second & 0x3Fu) << 6) + (third & 0x3Fu);
+  }
+  return std::nullopt;
+}
+
 }  // namespace
 
 std::string ShownText(std::string_view text) {
   std::string shown;
   shown.reserve(text.size());
-  for (const char c : text) {
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    const char c = text[i];
     const auto byte = static_cast<unsigned char>(c);
-    if (byte >= 0x20 && byte != 0x7F) {
+    char escape[7];
+    if (const std::optional<unsigned> bidi = BidiControlAt(text, i)) {
+      std::snprintf(escape, sizeof escape, "\\u%04X", *bidi);
+      shown += escape;
+      i += 2;
+    } else if (byte >= 0x20 && byte != 0x7F) {
       shown += c;
-      continue;
+    } else {
+      std::snprintf(escape, sizeof escape, "\\x%02X", byte);
+      shown += escape;
     }
-    char escape[5];
-    std::snprintf(escape, sizeof escape, "\\x%02X", byte);
-    shown += escape;
   }
   return shown;
 }

@@ -8,6 +8,10 @@ namespace {
 TEST(ShownText, ControlCharactersAreEscapedAndTheRestKept) {
   EXPECT_EQ(ShownText("a\x1B[2Jb\x07\x7F\tc.bmp"), "a\\x1B[2Jb\\x07\\x7F\\x09c.bmp");
   EXPECT_EQ(ShownText("Grün skin.bmp"), "Grün skin.bmp");
+  EXPECT_EQ(ShownText("\u202Epmb.\u2066x\u2069live.bmp\u202C"),
+            "\\u202Epmb.\\u2066x\\u2069live.bmp\\u202C");
+  // Neighbours of the controls are text like any other.
+  EXPECT_EQ(ShownText("\u2029\u202F\u2065\u206A"), "\u2029\u202F\u2065\u206A");
 }
 
 TEST(ShownText, ATokenIsCutAfterFortyCharactersNotBytes) {
