@@ -3,6 +3,7 @@
 #include <QAccessible>
 #include <QMouseEvent>
 #include <algorithm>
+#include <vector>
 
 namespace tintara {
 namespace {
@@ -14,7 +15,7 @@ int ShownMilliseconds(const QString& text) {
 
 }  // namespace
 
-Notice::Notice(QWidget* over) : OverlayLabel(over) {
+Notice::Notice(QScrollArea* over) : OverlayLabel(over) {
   setObjectName("Notice");
   setWordWrap(true);
   setMargin(6);
@@ -41,13 +42,15 @@ void Notice::mousePressEvent(QMouseEvent* event) {
   event->accept();
 }
 
-QRect Notice::placeOver(const QRect& view) {
-  // Wide enough for a file name and its size on one line.
-  constexpr int kReadableWidth = 320;
-  const int width = std::min(std::max(view.width(), kReadableWidth), parentWidget()->width());
-  const int height = heightForWidth(width);
-  return {std::max(0, view.right() + 1 - width), std::max(0, view.bottom() + 1 - height), width,
-          height};
+// Wide enough for a file name and its size on one line where there is room; narrower where the
+// free space is, the words wrapped.
+std::vector<QSize> Notice::sizes() const {
+  std::vector<QSize> sizes;
+  for (const int width : {320, 240, 180, 130, 90}) sizes.emplace_back(width, heightForWidth(width));
+  return sizes;
 }
+
+// Under the picture area.
+QPoint Notice::near(const QRect& pictureArea) const { return pictureArea.bottomLeft(); }
 
 }  // namespace tintara

@@ -7,21 +7,21 @@
 namespace tintara {
 
 // A short word to the user that needs no answer: a save done, or a failure that lost nothing. It
-// lies over the bottom of the view it is given, so that nothing else moves or changes size, and
-// reaches left beyond a narrow view, over its neighbours, to stay readable. It goes away by itself
-// after a few seconds, or at a click. Screen readers see it as an alert named
-// by its text, announced when it appears.
+// lies in free space under the picture area, or wherever the window has room for it, so that
+// nothing moves or changes size. It goes away by itself after a few seconds, or at a click.
+// Screen readers see it as an alert named by its text, announced when it appears.
 class Notice : public OverlayLabel {
   Q_OBJECT
 
  public:
-  explicit Notice(QWidget* over);
+  explicit Notice(QScrollArea* over);
 
   // Shows the text, in place of any notice still showing, for a time that grows with its length.
   void tell(const QString& text);
 
  protected:
-  QRect placeOver(const QRect& view) override;
+  std::vector<QSize> sizes() const override;
+  QPoint near(const QRect& pictureArea) const override;
   void mousePressEvent(QMouseEvent* event) override;
 
  private:

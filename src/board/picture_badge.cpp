@@ -1,10 +1,8 @@
 #include "board/picture_badge.h"
 
-#include <algorithm>
-
 namespace tintara {
 
-PictureBadge::PictureBadge(QWidget* over) : OverlayLabel(over) {
+PictureBadge::PictureBadge(QScrollArea* over) : OverlayLabel(over) {
   setObjectName("PictureBadge");
   setMargin(2);
 }
@@ -21,9 +19,9 @@ void PictureBadge::show(const QString& text) {
   raise();
 }
 
-QRect PictureBadge::placeOver(const QRect& view) {
-  const QSize size = sizeHint();
-  return {view.left(), view.top(), std::min(size.width(), parentWidget()->width()), size.height()};
-}
+std::vector<QSize> PictureBadge::sizes() const { return {sizeHint()}; }
+
+// At the top of the picture area.
+QPoint PictureBadge::near(const QRect& pictureArea) const { return pictureArea.topLeft(); }
 
 }  // namespace tintara

@@ -4,19 +4,20 @@
 
 namespace tintara {
 
-// A small label over the top of the view it is given, showing for as long as it has text: what
-// the picture shows besides the picture itself, such as the colour-vision view in use.
+// A small label beside the top of the picture area, showing for as long as it has text: what the
+// picture shows besides the picture itself, such as the colour-vision view in use.
 class PictureBadge : public OverlayLabel {
   Q_OBJECT
 
  public:
-  explicit PictureBadge(QWidget* over);
+  explicit PictureBadge(QScrollArea* over);
 
   // Shows the text, or hides the badge for an empty one.
   void show(const QString& text);
 
  protected:
-  QRect placeOver(const QRect& view) override;
+  std::vector<QSize> sizes() const override;
+  QPoint near(const QRect& pictureArea) const override;
 };
 
 }  // namespace tintara
