@@ -3,6 +3,7 @@
 #include <QMouseEvent>
 #include <QScrollBar>
 
+#include "board/focus_ring.h"
 #include "board/picture_view.h"
 
 namespace tintara {
@@ -14,6 +15,7 @@ PictureScroller::PictureScroller(PictureView* view, QWidget* parent) : QScrollAr
   setWidgetResizable(false);
   setBackgroundRole(QPalette::Window);
   view->installEventFilter(this);
+  new FocusRing(this);
 }
 
 // The middle button drags the picture under the mouse, as in other picture viewers.

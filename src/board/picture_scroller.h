@@ -9,7 +9,7 @@ class PictureView;
 
 // The picture view in a frameless scroll area: when the picture at its zoom is larger than the
 // space it is given, scroll bars, the mouse wheel and dragging with the middle button reach the
-// rest.
+// rest. The keyboard's mark lies around it, never over the picture (FocusRing).
 class PictureScroller : public QScrollArea {
   Q_OBJECT
 

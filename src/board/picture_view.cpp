@@ -5,7 +5,6 @@
 #include <QPainter>
 #include <algorithm>
 
-#include "board/focus_mark.h"
 #include "board/picture_image.h"
 #include "paint/picture.h"
 
@@ -29,6 +28,8 @@ void PictureView::showPicture(std::shared_ptr<const Picture> picture) {
   shown_ = std::move(picture);
   picture_ = ImageOver(*shown_);
   frame_ = picture_;
+  // The view is as large as the picture at its zoom, from the first picture on.
+  if (size() != picture_.size() * zoom_) resize(picture_.size() * zoom_);
   // Every edit shows a picture; screen readers hear of a new name only when the size changes.
   const QString name =
       QStringLiteral("Picture, %1 by %2 pixels").arg(shown_->width).arg(shown_->height);
@@ -72,18 +73,6 @@ void PictureView::paintEvent(QPaintEvent* event) {
   QPainter painter(this);
   painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
   painter.drawImage(QRect(source.topLeft() * zoom_, source.size() * zoom_), frame_, source);
-  // Around the part that shows, when the keys scroll it.
-  if (hasFocus()) DrawFocusMark(painter, visibleRegion().boundingRect().adjusted(0, 0, -1, -1));
-}
-
-void PictureView::focusInEvent(QFocusEvent* event) {
-  QWidget::focusInEvent(event);
-  update();
-}
-
-void PictureView::focusOutEvent(QFocusEvent* event) {
-  QWidget::focusOutEvent(event);
-  update();
 }
 
 }  // namespace tintara

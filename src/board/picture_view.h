@@ -39,8 +39,6 @@ class PictureView : public QWidget {
 
  protected:
   void paintEvent(QPaintEvent* event) override;
-  void focusInEvent(QFocusEvent* event) override;
-  void focusOutEvent(QFocusEvent* event) override;
 
  private:
   void toggleBlink();
