@@ -7,8 +7,9 @@ class QPushButton;
 
 namespace tintara {
 
-// The about box: a fixed black box with the emblem, the program's name, three credit lines, the
-// version line and "OK". It is created once, hidden, and only shown and hidden after that.
+// The about box: a fixed box with a caption bar without buttons over a black client area with the
+// emblem, the program's name, three credit lines, the version line and "OK". It is created once,
+// hidden, and only shown and hidden after that.
 class AboutBox : public QDialog {
   Q_OBJECT
 
@@ -20,12 +21,17 @@ class AboutBox : public QDialog {
   // when "OK" has closed it.
   void showCentredOver(const QWidget& window);
 
+  QWidget* client() const { return client_; }
   QLabel* emblem() const { return emblem_; }
   QLabel* nameText() const { return name_; }
   QLabel* versionLine() const { return version_; }
   QPushButton* okButton() const { return ok_; }
 
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+
  private:
+  QWidget* client_;
   QLabel* emblem_;
   QLabel* name_;
   QLabel* version_;  // sizes itself to its text

@@ -47,11 +47,15 @@ TEST_F(AboutBoxTest, IsCreatedHiddenWithTheMainWindow) {
   AboutBox* box = Box(form);
   ASSERT_NE(box, nullptr);
   EXPECT_FALSE(box->isVisible());
-  EXPECT_EQ(box->size(), QSize(220, 223));
+  EXPECT_EQ(box->client()->size(), QSize(220, 223));
   EXPECT_EQ(box->minimumSize(), box->maximumSize());
-  EXPECT_FALSE(box->windowFlags() & Qt::WindowCloseButtonHint);
-  EXPECT_FALSE(box->windowFlags() & Qt::WindowSystemMenuHint);
-  EXPECT_EQ(box->palette().color(QPalette::Window), QColor(Qt::black));
+  // No window manager frames it, so none can give it buttons; it draws its own caption bar.
+  EXPECT_TRUE(box->windowFlags() & Qt::FramelessWindowHint);
+  const QWidget* caption = box->findChild<QWidget*>("CaptionBar");
+  ASSERT_NE(caption, nullptr);
+  EXPECT_TRUE(caption->children().isEmpty());
+  EXPECT_LT(caption->geometry().bottom(), box->client()->geometry().top());
+  EXPECT_EQ(box->client()->palette().color(QPalette::Window), QColor(Qt::black));
 }
 
 TEST_F(AboutBoxTest, ControlsSitAtTheirPlacesWithTheirLooks) {
@@ -104,7 +108,7 @@ TEST_F(AboutBoxTest, OnlyTheButtonTakesTheFocusAndTheTabOrderIsKept) {
     EXPECT_EQ(widget->focusPolicy() != Qt::NoFocus, widget == box.okButton())
         << widget->objectName().toStdString();
   }
-  order.removeAll("Image1");
+  for (const char* frame : {"Image1", "client", "CaptionBar"}) order.removeAll(frame);
   EXPECT_EQ(order, (QStringList{"StaticText1", "Button1", "StaticText2", "StaticText3",
                                 "StaticText4", "StaticText5"}));
 }
@@ -117,14 +121,13 @@ TEST_F(AboutBoxTest, OpensModallyCentredOverTheMainWindowWithTheVersionLineCentr
       [&] {
         EXPECT_EQ(QApplication::activeModalWidget(), &box);
         EXPECT_EQ(box.windowModality(), Qt::ApplicationModal);
-        // 193 + (485 - 220) / 2 and 115 + (397 - 223) / 2: the odd difference 265 halves to 132.
-        EXPECT_EQ(box.pos(), QPoint(325, 202));
+        EXPECT_EQ(box.pos(), QPoint(193 + (485 - box.width()) / 2, 115 + (397 - box.height()) / 2));
         EXPECT_EQ(box.windowTitle(), " About...");
         const QLabel& version = *box.versionLine();
         EXPECT_EQ(version.text(), "Version 2.01.02");
         EXPECT_EQ(version.size(), version.sizeHint());
         EXPECT_EQ(version.y(), 163);
-        const int rightMargin = 220 - version.x() - version.width();
+        const int rightMargin = box.client()->width() - version.x() - version.width();
         EXPECT_TRUE(rightMargin == version.x() || rightMargin == version.x() + 1)
             << version.x() << " " << version.width();
       });
@@ -139,15 +142,16 @@ TEST_F(AboutBoxTest, EveryShowCentresAfreshOverTheMovedMainWindow) {
   box.versionLine()->adjustSize();
   box.setWindowTitle("changed");
 
+  // Both differences odd.
+  const QSize formSize = box.size() + QSize(81, 29);
   form.move(-50, 40);
-  form.resize(301, 252);
+  form.resize(formSize);
   ASSERT_TRUE(QTest::qWaitFor([&] { return form.pos() == QPoint(-50, 40); }));
-  ASSERT_EQ(form.size(), QSize(301, 252));
+  ASSERT_EQ(form.size(), formSize);
   InspectWhileOpen(
       box, [&] { action("About1")->trigger(); },
       [&] {
-        // -50 + (301 - 220) / 2 and 40 + (252 - 223) / 2, both differences odd.
-        EXPECT_EQ(box.pos(), QPoint(-10, 54));
+        EXPECT_EQ(box.pos(), QPoint(-50 + 40, 40 + 14));
         EXPECT_EQ(box.windowTitle(), " About...");
         EXPECT_EQ(box.versionLine()->text(), "Version 2.01.02");
         EXPECT_EQ(box.versionLine()->y(), 163);
@@ -156,14 +160,15 @@ TEST_F(AboutBoxTest, EveryShowCentresAfreshOverTheMovedMainWindow) {
 
 TEST_F(AboutBoxTest, AMainWindowNarrowerThanTheBoxHalvesTowardZero) {
   MainWindow& form = ShowForm();
-  form.move(100, 100);
-  form.resize(199, 200);
-  ASSERT_TRUE(QTest::qWaitFor([&] { return form.size() == QSize(199, 200); }));
   AboutBox& box = *Box(form);
+  const QSize formSize = box.size() - QSize(21, 23);
+  form.move(100, 100);
+  form.resize(formSize);
+  ASSERT_TRUE(QTest::qWaitFor([&] { return form.size() == formSize; }));
   InspectWhileOpen(
       box, [&] { action("About1")->trigger(); },
       [&] {
-        // (199 - 220) / 2 and (200 - 223) / 2 are -10 and -11, not -11 and -12.
+        // -21 / 2 and -23 / 2 are -10 and -11, not -11 and -12.
         EXPECT_EQ(box.pos(), QPoint(90, 89));
       });
 }
