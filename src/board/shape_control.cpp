@@ -46,6 +46,13 @@ void ShapeControl::paintEvent(QPaintEvent*) {
   } else {
     painter.drawRect(box);
   }
+  if (dropOutlined_) {
+    // Two pixels inside the outline, in the colour that marks a selection.
+    painter.setBrush(Qt::NoBrush);
+    painter.setPen(QPen(palette().color(QPalette::Active, QPalette::Highlight), 1));
+    painter.drawRect(box.adjusted(1, 1, -1, -1));
+    painter.drawRect(box.adjusted(2, 2, -2, -2));
+  }
   if (focusMark_) DrawFocusMark(painter, box.adjusted(2, 2, -2, -2));
   if (lockMark_) DrawLockMark(painter, box);
 }
@@ -99,10 +106,26 @@ ShapeControl* ShapeControl::dropTargetAt(QPoint position) const {
 }
 
 void ShapeControl::showWhetherAccepted(QPoint position) {
-  setCursor(dropTargetAt(position) != nullptr ? Qt::DragCopyCursor : Qt::ForbiddenCursor);
+  ShapeControl* target = dropTargetAt(position);
+  setCursor(target != nullptr ? Qt::DragCopyCursor : Qt::ForbiddenCursor);
+  outlineDropTarget(target != this ? target : nullptr);
+}
+
+void ShapeControl::outlineDropTarget(ShapeControl* target) {
+  if (outlined_ == target) return;
+  if (outlined_ != nullptr) {
+    outlined_->dropOutlined_ = false;
+    outlined_->update();
+  }
+  outlined_ = target;
+  if (target != nullptr) {
+    target->dropOutlined_ = true;
+    target->update();
+  }
 }
 
 void ShapeControl::endDrag(ShapeControl* target) {
+  outlineDropTarget(nullptr);
   dragging_ = false;
   unsetCursor();
   releaseKeyboard();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QColor>
+#include <QPointer>
 #include <QWidget>
 
 namespace tintara {
@@ -12,9 +13,10 @@ namespace tintara {
 // it themselves instead of through QDrag: a left press on a draggable control starts it at once,
 // with no movement threshold, and the pressed control keeps the mouse until the button goes up.
 // While it moves, the cursor tells whether the control under it takes the drop: only visible
-// drop targets do. On release the drag ends, with the drop target under the cursor if there is
-// one. Escape, or a press of another button, cancels the drag: it ends with no target; the
-// other keys do nothing while the drag lasts.
+// drop targets do, and the one under the cursor shows an outline in the selection colour. On
+// release the drag ends, with the drop target under the cursor if there is one. Escape, or a press
+// of another button, cancels the drag: it ends with no target; the other keys do nothing while the
+// drag lasts.
 //
 // The view holding a control can mark it as the one the keyboard is on: a dotted rectangle
 // inside the outline, over the fill; and mark it locked: a tiny padlock in a corner.
@@ -37,6 +39,8 @@ class ShapeControl : public QWidget {
   void setLockMark(bool on);
   void setDraggable(bool on) { draggable_ = on; }
   void setDropTarget(bool on) { dropTarget_ = on; }
+  // While a drag from another control is over this one, which takes the drop.
+  bool isDropOutlined() const { return dropOutlined_; }
 
  Q_SIGNALS:
   // A press that neither starts nor ends a drag: another button, or a control not draggable.
@@ -60,6 +64,7 @@ class ShapeControl : public QWidget {
   ShapeControl* dropTargetAt(QPoint position) const;
   void showWhetherAccepted(QPoint position);
   void endDrag(ShapeControl* target);
+  void outlineDropTarget(ShapeControl* target);
 
   int number_;
   QColor fill_ = Qt::white;
@@ -69,6 +74,8 @@ class ShapeControl : public QWidget {
   bool dragging_ = false;
   bool focusMark_ = false;
   bool lockMark_ = false;
+  bool dropOutlined_ = false;
+  QPointer<ShapeControl> outlined_;  // the drop target this drag outlines
 };
 
 }  // namespace tintara

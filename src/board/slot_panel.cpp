@@ -86,6 +86,7 @@ SlotPanel::SlotPanel(QWidget* parent, QWidget* markerSetPanel) : QWidget(parent)
   // Tab reaches the panel; a click on a slot leaves the focus where it is, as it always did.
   setFocusPolicy(Qt::TabFocus);
   createSlots();
+  markSelection();
   createCaptions();
   for (int g = 1; g <= kGroupCount; ++g) {
     auto* check = new QCheckBox(this);
@@ -116,6 +117,8 @@ void SlotPanel::createSlots() {
                  QRect(place.swatchLeft, place.swatchTop, kSwatchSize, kSwatchSize), Qt::white);
     swatch->setDraggable(true);
     swatch->setDropTarget(true);
+    // A press selects the slot, as the keys do; the drag starts all the same.
+    connect(swatch, &ShapeControl::dragStarted, this, [this, s] { select(s); });
     connect(swatch, &ShapeControl::dragEnded, this, [this, s](const ShapeControl* target) {
       if (target != nullptr) {
         Q_EMIT slotDropped(SlotOfSwatchNumber(target->number()), s);
@@ -298,21 +301,41 @@ void SlotPanel::select(int slot) {
   if (slot == 0 || slot == selected_) return;
   slotSwatch(selected_)->setFocusMark(false);
   selected_ = slot;
+  markSelection();
   slotSwatch(selected_)->setFocusMark(hasFocus());
   if (QWidget* selected = selectedSwatch(); selected != nullptr && hasFocus()) {
     ReportFocusedPart(selected);
   }
 }
 
-// The digits typed stand in the selected slot's label, in the text colour rather than grey, and
-// in the panel's accessible description.
+// The digits typed stand in the selected slot's label, in bold, and in the panel's accessible
+// description.
 void SlotPanel::showTyped(QString typed) {
   typed_ = std::move(typed);
   const std::size_t i = static_cast<std::size_t>(selected_ - 1);
   labels_[i]->setText(typed_.isEmpty() ? tokens_[i] : typed_);
-  SetTextColour(labels_[i], typed_.isEmpty() ? kGreyText : palette().color(QPalette::WindowText));
+  markSelection();
   setAccessibleDescription(typed_.isEmpty() ? QString()
                                             : QStringLiteral("Typed code %1").arg(typed_));
+}
+
+// The selected slot's label in the selection's colours, with the focus or without, so that a
+// mouse user sees which slot the keys and the Edit menu act on; the others in grey.
+void SlotPanel::markSelection() {
+  const QColor highlight = palette().color(QPalette::Active, QPalette::Highlight);
+  const QColor highlightedText = palette().color(QPalette::Active, QPalette::HighlightedText);
+  for (int s = 1; s <= kSlotCount; ++s) {
+    QLabel* label = labels_[static_cast<std::size_t>(s - 1)];
+    const bool selected = s == selected_;
+    QPalette colours = label->palette();
+    colours.setColor(QPalette::Window, highlight);
+    colours.setColor(QPalette::WindowText, selected ? highlightedText : kGreyText);
+    label->setPalette(colours);
+    label->setAutoFillBackground(selected);
+    QFont font = label->font();
+    font.setBold(selected && !typed_.isEmpty());
+    label->setFont(font);
+  }
 }
 
 void SlotPanel::enterTyped() {

@@ -26,9 +26,10 @@ class ShapeControl;
 // once per double-click too.
 //
 // The keyboard reaches the panel as one control, then the skin caption and the group checks. The
-// panel's selected slot, marked while the panel has the focus, is a shown one: the first at
-// start, the previous or next shown one with the arrow keys, the first or last with Home and End,
-// and the nearest shown one when the document hides it. Digits typed there show in the slot's
+// panel's selected slot, its label always in the selection's colours and its swatch marked while
+// the panel has the focus, is a shown one: the first at start, one pressed with the left mouse
+// button, the previous or next shown one with the arrow keys, the first or last with Home and
+// End, and the nearest shown one when the document hides it. Digits typed there show in the slot's
 // label until Enter, Escape or a move; Enter gives their code, when it is one (0..255), to the
 // slot: codeTyped, which the window runs as a drop of that code's swatch. Screen readers see a
 // list of the shown slots, named by slot, group, code and colour, which follows the selected one.
@@ -84,6 +85,7 @@ class SlotPanel : public QWidget {
   int nearestShownSlot(int slot) const;
   void select(int slot);
   void showTyped(QString typed);
+  void markSelection();
   void enterTyped();
   void offerLock(int slot, QPoint position);
   // The selected slot's swatch; none while no slot is shown.

@@ -33,6 +33,17 @@ class RandomCodes : public ShownWindowTest {
   }
 };
 
+// A click selects the slot that Ctrl+L and the Edit menu act on, and the menu names it.
+TEST_F(RandomCodes, CtrlLLocksTheSlotClickedLast) {
+  Click(shape(SlotSwatchNumber(6)));
+  QTest::keyClick(window_.get(), Qt::Key_L, Qt::ControlModifier);
+  EXPECT_TRUE(SlotLocked(document(), 6));
+  EXPECT_FALSE(SlotLocked(document(), 1));
+  QMenu* edit = control<QMenu>("Edit1");
+  Q_EMIT edit->aboutToShow();
+  EXPECT_EQ(action("LockSlot1")->text(), "Un&lock Slot 6");
+}
+
 TEST_F(RandomCodes, TheSlotMenuAndCtrlLLockAsStepsAndGeeLeavesLockedSlots) {
   QTest::mouseClick(window_->windowHandle(), Qt::RightButton, {}, At(shape(SlotSwatchNumber(3))));
   auto* menu = control<QMenu>("SlotMenu");

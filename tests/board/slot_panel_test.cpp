@@ -47,6 +47,23 @@ class SlotPanelInput : public ::testing::Test {
   SlotPanel* panel_ = nullptr;
 };
 
+// A mouse user sees which slot the keys and the Edit menu act on, and where a drag would drop.
+TEST_F(SlotPanelInput, APressSelectsItsSlotAndADragOutlinesTheSlotThatWouldTakeIt) {
+  panel_->clearFocus();
+  Press(slotSwatch(6));
+  ASSERT_FALSE(panel_->hasFocus());
+  EXPECT_EQ(panel_->selectedSlot(), 6);
+  EXPECT_TRUE(window_.findChild<QLabel*>(SlotLabelName(6))->autoFillBackground());
+  EXPECT_FALSE(window_.findChild<QLabel*>(SlotLabelName(1))->autoFillBackground());
+  MoveOver(slotSwatch(12));
+  EXPECT_TRUE(slotSwatch(12)->isDropOutlined());
+  MoveOver(window_.findChild<QLabel*>("Label3"));
+  EXPECT_FALSE(slotSwatch(12)->isDropOutlined());
+  MoveOver(slotSwatch(12));
+  Release(slotSwatch(12));
+  EXPECT_FALSE(slotSwatch(12)->isDropOutlined());
+}
+
 TEST_F(SlotPanelInput, ASlotDragReportsEitherItsDropOrItsEnd) {
   std::vector<std::string> reports;
   QObject::connect(panel_, &SlotPanel::slotDropped, &window_, [&reports](int slot, int sourceSlot) {
