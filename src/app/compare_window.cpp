@@ -15,12 +15,14 @@
 #include "paint/code_comparison.h"
 #include "paint/painting.h"
 #include "paint/slot_tables.h"
+#include "platform/shown_text.h"
 
 namespace tintara {
 namespace {
 
+// As the user reads it: the escapes of ShownText, never markup.
 QString NameOf(const CodeBookEntry& entry) {
-  return QString::fromStdString(entry.name.value_or(entry.codes));
+  return QString::fromStdString(ShownText(entry.name.value_or(entry.codes)));
 }
 
 }  // namespace
@@ -130,6 +132,7 @@ void CompareWindow::showPictures() {
     const QString name = NameOf(entries_[static_cast<std::size_t>(i)]);
     image->setAccessibleName(name);
     auto* caption = new QLabel(name, strip_);
+    caption->setTextFormat(Qt::PlainText);
     caption->setAlignment(Qt::AlignHCenter);
     cells_->addWidget(image, 0, i, Qt::AlignHCenter | Qt::AlignBottom);
     cells_->addWidget(caption, 1, i, Qt::AlignHCenter | Qt::AlignTop);

@@ -7,9 +7,14 @@
 namespace tintara {
 
 ErrorReporter MessageBoxReporter() {
-  return [](const QString& message) {
-    QMessageBox::critical(QApplication::activeWindow(), QApplication::applicationName(), message);
-  };
+  return [](const QString& message) { ErrorBox(message, QApplication::activeWindow())->exec(); };
+}
+
+std::unique_ptr<QMessageBox> ErrorBox(const QString& message, QWidget* parent) {
+  auto box = std::make_unique<QMessageBox>(QMessageBox::Critical, QApplication::applicationName(),
+                                           message, QMessageBox::Ok, parent);
+  box->setTextFormat(Qt::PlainText);
+  return box;
 }
 
 std::optional<QString> Attempt(const std::function<void()>& operation) {

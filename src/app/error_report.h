@@ -2,7 +2,11 @@
 
 #include <QString>
 #include <functional>
+#include <memory>
 #include <optional>
+
+class QMessageBox;
+class QWidget;
 
 namespace tintara {
 
@@ -10,6 +14,8 @@ namespace tintara {
 using ErrorReporter = std::function<void(const QString& message)>;
 
 ErrorReporter MessageBoxReporter();
+// The box it shows: the message exactly as given, never read as markup.
+std::unique_ptr<QMessageBox> ErrorBox(const QString& message, QWidget* parent);
 
 // Runs one entry from the event loop into the program. An exception it raises (a bug, or a
 // failure such as running out of memory) ends it there; its message comes back, to be reported

@@ -12,6 +12,7 @@
 #include "board/control_names.h"
 #include "board/flow_layout.h"
 #include "board/gallery_cell.h"
+#include "board/shown_caption.h"
 
 namespace tintara {
 namespace {
@@ -96,7 +97,7 @@ QWidget* GalleryWindow::createPictures() {
               [this, i] { Q_EMIT pictureChosen(pictures_[i].entry); });
     } else {
       const QString reason = Text(picture.loaded.problem().message);
-      cell->setToolTip(reason);
+      cell->setToolTip(PlainToolTip(reason));
       cell->setAccessibleDescription(reason);
     }
     block->layout()->addWidget(cell);

@@ -32,6 +32,7 @@
 #include "board/picture_scroller.h"
 #include "board/picture_view.h"
 #include "board/qcolor_conversion.h"
+#include "board/shown_caption.h"
 #include "board/slot_panel.h"
 #include "board/swatch_board.h"
 #include "paint/code_string.h"
@@ -141,6 +142,8 @@ MainWindow::MainWindow(ProgramFiles files, Desktop desktop, QWidget* parent)
   showDocument();
   // A loaded picture sizes the view and the window.
   if (HasSkin(document())) applyEnlargeChoice();
+  // The first focus is where the keys do something a user sees.
+  board_->setFocus();
   about_ = new AboutBox(this);
 }
 
@@ -394,12 +397,11 @@ commands::LoadInputs MainWindow::loadInputs() const {
 void MainWindow::showDocument() {
   const Document& shown = document();
   canvas_.Show(shown);
-  picture_->showPicture(canvas_.sharedPicture());
+  picture_->showPicture(canvas_.shownPicture());
   slots_->showDocument(shown);
   sizeLabel_->setText(QString::fromStdString(SizeText(shown)));
   for (int body = 1; body <= kBodyCount; ++body) {
-    bodies_[static_cast<std::size_t>(body - 1)]->setText(
-        QString::fromStdString(BodyCaption(shown, body)));
+    bodies_[static_cast<std::size_t>(body - 1)]->setText(ShownCaption(BodyCaption(shown, body)));
   }
   // Selecting a radio button reloads; this one shows a selection the document already has.
   QRadioButton* selected = bodies_[static_cast<std::size_t>(shown.body - 1)];

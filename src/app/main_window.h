@@ -65,6 +65,7 @@ class MainWindow : public StoredPlacementWindow {
   ~MainWindow() override;
 
   const Document& document() const { return runner_.document(); }
+  // The picture in its true colours, which every file is written from, whatever the view shows.
   const Picture& picture() const { return canvas_.picture(); }
   // The size start-up gave the window: fitting never makes it smaller.
   QSize baseSize() const { return baseSize_; }

@@ -120,7 +120,9 @@ void MainWindow::createMenus() {
   connect(edit, &QMenu::aboutToShow, this, [this] {
     const int slot = slots_->selectedSlot();
     lockSlot_->setEnabled(slot != 0);
-    lockSlot_->setText(slot != 0 && SlotLocked(document(), slot) ? "Un&lock Slot" : "&Lock Slot");
+    const QString number = slot != 0 ? QStringLiteral(" %1").arg(slot) : QString();
+    lockSlot_->setText((slot != 0 && SlotLocked(document(), slot) ? "Un&lock Slot" : "&Lock Slot") +
+                       number);
   });
 
   QMenu* view = AddMenu(bar, "View1", "&View");
@@ -220,7 +222,8 @@ void MainWindow::showRandomCodes() {
 
 void MainWindow::loadOtherBitmap() {
   otherBitmapDialog_.defaultExt = "bmp";
-  otherBitmapDialog_.filters = QStringList{"Bitmaps (*.bmp)", "PNG skins (*.png)"};
+  otherBitmapDialog_.filters =
+      QStringList{"Bitmaps (*.bmp)", "PNG skins (*.png)", "Skins (*.bmp *.png)"};
   if (!Execute(otherBitmapDialog_, chooseFile_, this)) return;
   openBitmap(otherBitmapDialog_.fileName);
 }
@@ -299,15 +302,11 @@ void MainWindow::saveComparison() {
 // The pictures whose files could be read, ten to a row, at the gallery's zoom.
 void MainWindow::saveGallery() {
   constexpr int kColumns = 10;
+  const GallerySheet sheet = TrueColourGallery(gallery_->pictures());
   std::vector<const Picture*> pictures;
-  std::vector<std::string> captions;
-  for (const GalleryPicture& picture : gallery_->pictures()) {
-    if (!picture.loaded) continue;
-    pictures.push_back(&picture.painted);
-    captions.emplace_back(picture.entry.caption);
-  }
+  for (const Picture& picture : sheet.pictures) pictures.push_back(&picture);
   tellOutcome(
-      sheetExport_.Save(pictures, captions, kColumns, gallery_->zoom(), "Gallery", gallery_));
+      sheetExport_.Save(pictures, sheet.captions, kColumns, gallery_->zoom(), "Gallery", gallery_));
 }
 
 // The gallery reads its files when first opened, and keeps them while the window lives.

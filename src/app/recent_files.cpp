@@ -6,7 +6,9 @@
 
 #include "app/menu_builder.h"
 #include "app/stored_names.h"
+#include "board/shown_caption.h"
 #include "platform/ini_file.h"
+#include "platform/shown_text.h"
 
 namespace tintara {
 namespace {
@@ -21,7 +23,7 @@ QString MenuText(int number, const QString& path) {
   QString shown = QDir::toNativeSeparators(path);
   const QString home = QDir::toNativeSeparators(QDir::homePath());
   if (shown.startsWith(home + QDir::separator())) shown = "~" + shown.mid(home.size());
-  return QStringLiteral("&%1 %2").arg(number).arg(shown.replace('&', "&&"));
+  return QStringLiteral("&%1 %2").arg(number).arg(ShownCaption(shown.toStdString()));
 }
 
 }  // namespace
@@ -74,7 +76,8 @@ void RecentMenu::rebuild() {
     ++number;
     QAction* entry =
         AddItem(menu_, QStringLiteral("RecentFile%1").arg(number), MenuText(number, path));
-    entry->setToolTip(QDir::toNativeSeparators(path));
+    entry->setToolTip(PlainToolTip(
+        QString::fromStdString(ShownText(QDir::toNativeSeparators(path).toStdString()))));
     const bool exists = QFileInfo(path).isFile();
     entry->setEnabled(exists);
     missing = missing || !exists;

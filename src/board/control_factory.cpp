@@ -22,6 +22,8 @@ QLabel* AddLabel(QWidget* parent, const QString& name, const QString& text, QRec
 }
 
 QLabel* PlaceLabel(QLabel* label, const QString& name, QRect geometry, Qt::Alignment alignment) {
+  // Labels show tokens and names from outside: never read as markup.
+  label->setTextFormat(Qt::PlainText);
   label->setObjectName(name);
   label->setGeometry(geometry);
   label->setAlignment(alignment);

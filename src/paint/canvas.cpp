@@ -29,18 +29,31 @@ Canvas::Canvas(Picture designPicture)
       picture_(std::make_shared<Picture>(*design_)) {}
 
 void Canvas::Show(const Document& document) {
-  const std::optional<DisplayTable> table = SimulatedPaintedTable(document, vision_);
+  const std::optional<DisplayTable> table = PaintedTable(document);
   if (!table) {
     if (drawnWork_ == nullptr && drawnTable_ == std::nullopt) return;
     picture_ = std::make_shared<Picture>(*design_);
+    shown_.reset();
     drawnWork_.reset();
     drawnTable_.reset();
+    shownTable_.reset();
     return;
   }
-  if (drawnWork_ == document.model.work && drawnTable_ == table) return;
-  DrawInto(picture_, *document.model.work, *table);
-  drawnWork_ = document.model.work;
-  drawnTable_ = table;
+  const bool drawn = drawnWork_ == document.model.work && drawnTable_ == table;
+  if (!drawn) {
+    DrawInto(picture_, *document.model.work, *table);
+    drawnWork_ = document.model.work;
+    drawnTable_ = table;
+  }
+  if (vision_ == Vision::Normal) {
+    shown_.reset();
+    shownTable_.reset();
+    return;
+  }
+  const DisplayTable seen = SimulatedTable(vision_, *table);
+  if (drawn && shown_ != nullptr && shownTable_ == seen) return;
+  DrawInto(shown_, *document.model.work, seen);
+  shownTable_ = seen;
 }
 
 std::shared_ptr<const Picture> Canvas::MarkingSlot(const Document& document, int slot) {

@@ -54,4 +54,16 @@ std::optional<Problem> PaintGalleryPictures(std::vector<GalleryPicture>& picture
   return std::nullopt;
 }
 
+GallerySheet TrueColourGallery(const std::vector<GalleryPicture>& pictures) {
+  GallerySheet sheet;
+  for (const GalleryPicture& picture : pictures) {
+    if (!picture.loaded) continue;
+    Picture painted;
+    if (!DrawPaintedPicture(picture.painting, painted)) continue;
+    sheet.pictures.push_back(std::move(painted));
+    sheet.captions.emplace_back(picture.entry.caption);
+  }
+  return sheet;
+}
+
 }  // namespace tintara

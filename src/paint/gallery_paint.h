@@ -13,7 +13,7 @@
 namespace tintara {
 
 // A gallery picture: its entry, its document as loaded, read once, and its picture as last
-// painted.
+// painted, as the viewer sees it.
 struct GalleryPicture {
   GalleryEntry entry;
   Expected<Document> loaded;  // or why its file cannot be read ("Cannot open X.BMP: ...")
@@ -37,5 +37,13 @@ std::string GalleryCodes(const Document& document);
 std::optional<Problem> PaintGalleryPictures(std::vector<GalleryPicture>& pictures,
                                             const std::string& codes,
                                             Vision vision = Vision::Normal);
+
+// The pictures whose files could be read, as last painted, in their true colours whatever the view
+// shows, with their captions: what a sheet of the gallery holds.
+struct GallerySheet {
+  std::vector<Picture> pictures;
+  std::vector<std::string> captions;
+};
+GallerySheet TrueColourGallery(const std::vector<GalleryPicture>& pictures);
 
 }  // namespace tintara

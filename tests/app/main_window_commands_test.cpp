@@ -247,6 +247,16 @@ TEST_F(LoadOther, TheAccessoryButtonTakesTheFileAndTheNameBeforeItsFirstDot) {
   EXPECT_EQ(radio(4)->text(), "");
 }
 
+// A caption from a file name shows its characters as they are, in their order, and answers to no
+// Alt key.
+TEST_F(LoadOther, TheCaptionOfAFileNameIsShownAsText) {
+  const QString name = QString::fromUtf8("r&d\u202Egnp.bmp");
+  WriteBitmap(name, IndexedBitmap(4, 4, TableWithSet1Markers({1})));
+  Choose(path(name));
+  EXPECT_TRUE(QKeySequence::mnemonic(radio(4)->text()).isEmpty()) << radio(4)->text().toStdString();
+  EXPECT_FALSE(radio(4)->text().contains(QChar(0x202E)));
+}
+
 TEST_F(LoadOther, AFileThatIsNotABitmapIsReportedAndChangesNothing) {
   QFile text(path("x.bmp"));
   ASSERT_TRUE(text.open(QIODevice::WriteOnly) && text.write("not a picture\n") > 0);
@@ -272,7 +282,8 @@ TEST_F(LoadOther, DialogAsksForBitmapsAndRemembersTheLastChoice) {
   for (const Asked& asked : dialogs_.asked) {
     EXPECT_EQ(asked.purpose, FileDialog::Purpose::Open);
     EXPECT_EQ(asked.defaultExt, "bmp");
-    EXPECT_EQ(asked.filters, (QStringList{"Bitmaps (*.bmp)", "PNG skins (*.png)"}));
+    EXPECT_EQ(asked.filters,
+              (QStringList{"Bitmaps (*.bmp)", "PNG skins (*.png)", "Skins (*.bmp *.png)"}));
   }
   EXPECT_EQ(dialogs_.asked[0].fileName, "");
   EXPECT_EQ(dialogs_.asked[1].fileName, path("one.bmp"));

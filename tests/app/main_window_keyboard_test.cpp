@@ -26,6 +26,11 @@ class Keyboard : public ShownWindowTest {
   SlotPanel* slotPanel() const { return control<SlotPanel>("SlotPanel"); }
 };
 
+// The keys do something a user sees from the start.
+TEST_F(Keyboard, TheSwatchBoardHasTheFocusAtStart) {
+  EXPECT_EQ(QApplication::focusWidget(), board());
+}
+
 TEST_F(Keyboard, EnterOnTheBoardGivesTheSwatchToTheSlotChosenInThePanelAsADropWould) {
   const Document before = document();
   ASSERT_TRUE(TabTo(slotPanel()));

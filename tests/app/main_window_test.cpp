@@ -184,6 +184,8 @@ TEST_F(StartUp, LoadsFemale1AndShowsItsSlotsWithTheSet1Codes) {
 TEST_F(StartUp, WithoutTheBodyFileTheDesignPictureAndSlotsStay) {
   MainWindow& form = StartWindow();
   EXPECT_EQ(control<PictureView>("Image1")->picture().size(), QSize(55, 144));
+  EXPECT_EQ(control<PictureView>("Image1")->size(), QSize(55, 144));
+  EXPECT_EQ(control<QWidget>("ImageScroll")->size(), QSize(65, 153));
   EXPECT_EQ(label(6)->text(), "000");
   EXPECT_EQ(form.size(), QSize(485, 397));
   EXPECT_TRUE(errors_.isEmpty());

@@ -40,6 +40,43 @@ TEST_F(ColourVision, AViewDrawsThePictureAndSwatchesAsSeenAndSavesTrueColours) {
   EXPECT_FALSE(control<QLabel>("PictureBadge")->isVisible());
 }
 
+TEST_F(ColourVision, AJpegSavedUnderAViewIsTheOneSavedUnderNormalVision) {
+  Drag(shape(BoardSwatchNumber(17)), shape(SlotSwatchNumber(1)));
+  action("Deuteranopia1")->trigger();
+  dialogs_.chosen = path("seen.jpg");
+  action("Save1")->trigger();
+  action("NormalVision1")->trigger();
+  dialogs_.chosen = path("true.jpg");
+  action("Save1")->trigger();
+  ASSERT_TRUE(errors_.isEmpty()) << errors_.join('\n').toStdString();
+  QFile seen(path("seen.jpg"));
+  QFile truth(path("true.jpg"));
+  ASSERT_TRUE(seen.open(QIODevice::ReadOnly) && truth.open(QIODevice::ReadOnly));
+  EXPECT_TRUE(seen.readAll() == truth.readAll());
+}
+
+// Words over the window leave every pixel of the picture and every control in sight.
+TEST_F(ColourVision, TheBadgeAndANoticeCoverNeitherThePictureNorAControl) {
+  action("Deuteranopia1")->trigger();
+  action("CheckReadability1")->trigger();
+  const QWidget* badge = control<QWidget>("PictureBadge");
+  ASSERT_TRUE(badge->isVisible() && notice()->isVisible());
+  const auto inWindow = [&](const QWidget* widget, QRect rect) {
+    return QRect(widget->mapTo(window_.get(), rect.topLeft()), rect.size());
+  };
+  for (const QWidget* overlay : {badge, static_cast<const QWidget*>(notice())}) {
+    const QRect over = inWindow(overlay, overlay->rect());
+    for (const QWidget* widget : window_->findChildren<QWidget*>()) {
+      const bool control =
+          widget->focusPolicy() != Qt::NoFocus || qobject_cast<const QLabel*>(widget);
+      if (!control || widget == overlay || !widget->isVisible() || !widget->isEnabled()) continue;
+      const QRect seen = inWindow(widget, widget->visibleRegion().boundingRect());
+      EXPECT_FALSE(over.intersects(seen)) << overlay->objectName().toStdString() << " covers "
+                                          << widget->objectName().toStdString();
+    }
+  }
+}
+
 TEST_F(ColourVision, TwoSlotsOfAGroupThatLookAlikeToSomeViewersAreMarked) {
   // The first pair of codes for slots 1 and 2 that some deficiency confuses.
   int first = 0;

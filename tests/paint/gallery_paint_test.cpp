@@ -81,5 +81,20 @@ TEST(GalleryPaint, PaintsAsTheCommandLineAfterOtherCodes) {
   }
 }
 
+// A sheet of the gallery holds the true colours, whatever view the gallery shows.
+TEST(GalleryPaint, ASheetHoldsTrueColoursUnderAColourVisionView) {
+  constexpr char kCodes[] = "3 40 77 120 9 200 18 250 33 64 101 150 6 222 90 171 ";
+  std::vector<GalleryPicture> normal = ReadGalleryPictures(TINTARA_ART_DIR "/");
+  std::vector<GalleryPicture> seen = normal;
+  ASSERT_FALSE(PaintGalleryPictures(normal, kCodes));
+  ASSERT_FALSE(PaintGalleryPictures(seen, kCodes, Vision::Deuteranopia));
+  const GallerySheet sheet = TrueColourGallery(seen);
+  ASSERT_EQ(sheet.pictures.size(), normal.size());
+  for (std::size_t i = 0; i < normal.size(); ++i) {
+    SCOPED_TRACE(sheet.captions[i]);
+    EXPECT_TRUE(sheet.pictures[i].pixels == normal[i].painted.pixels);
+  }
+}
+
 }  // namespace
 }  // namespace tintara
