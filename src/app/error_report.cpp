@@ -8,7 +8,10 @@ namespace tintara {
 
 ErrorReporter MessageBoxReporter() {
   return [](const QString& message) {
-    QMessageBox::critical(QApplication::activeWindow(), QApplication::applicationName(), message);
+    QMessageBox box(QMessageBox::Critical, QApplication::applicationName(), message,
+                    QMessageBox::Ok, QApplication::activeWindow());
+    box.setTextFormat(Qt::PlainText);  // messages quote names and file names from outside
+    box.exec();
   };
 }
 
