@@ -1,6 +1,7 @@
 #include "app/code_book_window.h"
 
 #include <QFileInfo>
+#include <QFileSystemWatcher>
 #include <QGridLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -9,6 +10,7 @@
 #include <QShortcut>
 #include <QTreeWidget>
 #include <algorithm>
+#include <utility>
 
 #include "board/qcolor_conversion.h"
 #include "formats/code_book_file.h"
@@ -47,25 +49,48 @@ QPushButton* Button(const char* name, const QString& caption, QWidget* parent) {
   return button;
 }
 
-QString Messages(const std::vector<Problem>& problems, const QString& file) {
+// Each problem's message names its file and line already.
+QString Messages(const std::vector<Problem>& problems) {
   QStringList lines;
-  for (const Problem& problem : problems) {
-    QString line = QString::fromStdString(problem.message);
-    if (problem.line > 0) line = QStringLiteral("%1:%2: %3").arg(file).arg(problem.line).arg(line);
-    lines << line;
-  }
+  for (const Problem& problem : problems) lines << QString::fromStdString(problem.message);
   return lines.join('\n');
 }
+
+QString Counted(std::size_t count, const char* one, const char* many) {
+  return QStringLiteral("%1 %2").arg(count).arg(count == 1 ? one : many);
+}
+
+QString Quoted(const std::string& text) { return '"' + QString::fromStdString(text) + '"'; }
+
+// What an import did: the entries it took, and the lines and files it skipped, whose reasons the
+// message lists.
+QString ImportStatus(const ImportedEntries& imported) {
+  const auto lines =
+      static_cast<std::size_t>(std::count_if(imported.problems.begin(), imported.problems.end(),
+                                             [](const Problem& p) { return p.line > 0; }));
+  const std::size_t files = imported.problems.size() - lines;
+  QString status = "Imported " + Counted(imported.entries.size(), "entry", "entries") + '.';
+  if (lines > 0) {
+    status += " Skipped " + Counted(lines, "line", "lines") + " whose code string cannot be read.";
+  }
+  if (files > 0)
+    status += " Skipped " + Counted(files, "file", "files") + " that could not be imported.";
+  return status;
+}
+
+constexpr char kChangedOutside[] =
+    "The code book was changed by another window; Undo starts again from here.";
 
 }  // namespace
 
 CodeBookWindow::CodeBookWindow(QString path, CodeBookHost host, QWidget* parent)
-    : QWidget(parent, Qt::Window), path_(std::move(path)), host_(std::move(host)) {
+    : QWidget(parent, Qt::Window),
+      path_(std::move(path)),
+      host_(std::move(host)),
+      store_(path_.toStdString()),
+      readProblems_(store_.problems()) {
   setObjectName("CodeBookWindow");
   setWindowTitle("Code Book");
-  ReadBook read = ReadCodeBook(path_.toStdString());
-  book_ = std::move(read.book);
-  readProblems_ = std::move(read.problems);
   importDialog_ = {.purpose = FileDialog::Purpose::Open,
                    .defaultExt = "txt",
                    .filters = {"Code books and pages (*.txt;*.htm;*.html)", "All files (*)"},
@@ -76,7 +101,10 @@ CodeBookWindow::CodeBookWindow(QString path, CodeBookHost host, QWidget* parent)
                    .suggestedName = "codes",
                    .confirmOverwrite = true};
   createControls();
-  showBook(0);
+  watcher_ = new QFileSystemWatcher(this);
+  watcher_->addPath(QFileInfo(path_).absolutePath());
+  connect(watcher_, &QFileSystemWatcher::directoryChanged, this, [this] { followFile(); });
+  showBook({0});
 }
 
 void CodeBookWindow::createControls() {
@@ -135,6 +163,7 @@ void CodeBookWindow::createControls() {
   status_ = new QLabel(this);
   status_->setObjectName("CodeBookStatus");
   status_->setWordWrap(true);
+  status_->setTextFormat(Qt::PlainText);  // it quotes names and file names
   auto* layout = new QGridLayout(this);
   layout->addWidget(list_, 0, 0);
   layout->addLayout(buttons, 0, 1, Qt::AlignTop);
@@ -145,19 +174,15 @@ void CodeBookWindow::createControls() {
 void CodeBookWindow::showEvent(QShowEvent* event) {
   QWidget::showEvent(event);
   // Told once: the lines are kept, and a book that cannot be read is never written.
-  if (book_.unreadable || !readProblems_.empty()) {
-    std::vector<Problem> told = std::move(readProblems_);
-    readProblems_.clear();
-    if (book_.unreadable) told.insert(told.begin(), Problem{*book_.unreadable});
-    if (!told.empty()) host_.reportError(Messages(told, path_));
-  }
+  if (!readProblems_.empty()) host_.reportError(Messages(std::exchange(readProblems_, {})));
 }
 
-void CodeBookWindow::showBook(int selectedRow) {
+void CodeBookWindow::showBook(const std::vector<int>& selectedRows) {
   showing_ = true;
   list_->clear();
-  for (const std::size_t line : EntryLines(book_)) {
-    const auto& entry = std::get<CodeBookEntry>(book_.lines[line]);
+  const CodeBook& book = store_.book();
+  for (const std::size_t line : EntryLines(book)) {
+    const auto& entry = std::get<CodeBookEntry>(book.lines[line]);
     auto* item = new QTreeWidgetItem(list_);
     item->setText(kName, QString::fromStdString(entry.name.value_or("")));
     item->setIcon(kColours, SlotStrip(entry.codes));
@@ -165,25 +190,51 @@ void CodeBookWindow::showBook(int selectedRow) {
     item->setText(kCodes, QString::fromStdString(entry.codes));
     item->setFlags(item->flags() | Qt::ItemIsEditable);
   }
-  if (QTreeWidgetItem* item = list_->topLevelItem(std::max(0, selectedRow))) {
-    list_->setCurrentItem(item);
+  for (const int row : selectedRows) {
+    QTreeWidgetItem* item = list_->topLevelItem(row);
+    if (item == nullptr) continue;
+    if (list_->selectedItems().isEmpty()) list_->setCurrentItem(item);
+    item->setSelected(true);
   }
   showing_ = false;
   updateButtons();
 }
 
+void CodeBookWindow::change(const std::function<CodeBookStore::Outcome()>& edit,
+                            const QString& done) {
+  const std::vector<EntryKey> selected = selectedKeys();
+  const CodeBookStore::Outcome outcome = edit();
+  showBook(outcome.done ? std::vector<int>{rowAtLine(outcome.line)} : rowsOf(selected));
+  QStringList status;
+  if (outcome.changedOutside) status << kChangedOutside;
+  status << (outcome.done ? done : QString("Nothing was changed."));
+  status_->setText(status.join(' '));
+  if (outcome.problem) host_.reportError(QString::fromStdString(outcome.problem->message));
+  // The folder may have been made by this change.
+  if (watcher_->directories().isEmpty()) watcher_->addPath(QFileInfo(path_).absolutePath());
+}
+
+void CodeBookWindow::followFile() {
+  const std::vector<EntryKey> selected = selectedKeys();
+  if (!store_.Refresh().changedOutside) return;
+  showBook(rowsOf(selected));
+  status_->setText(store_.book().unreadable ? Messages(store_.problems())
+                                            : QString(kChangedOutside));
+}
+
 void CodeBookWindow::updateButtons() {
-  const bool writable = !book_.unreadable.has_value();
-  const std::size_t selected = selectedRows().size();
-  const bool any = list_->topLevelItemCount() > 0;
+  const bool writable = !store_.book().unreadable.has_value();
+  const std::vector<int> rows = selectedRows();
+  const std::size_t selected = rows.size();
+  const int count = list_->topLevelItemCount();
   for (QPushButton* button : {add_, import_}) button->setEnabled(writable);
-  for (QPushButton* button : {rename_, delete_, moveUp_, moveDown_}) {
-    button->setEnabled(writable && selected > 0);
-  }
-  undo_->setEnabled(writable && !history_.empty());
+  for (QPushButton* button : {rename_, delete_}) button->setEnabled(writable && selected > 0);
+  moveUp_->setEnabled(writable && selected == 1 && rows.front() > 0);
+  moveDown_->setEnabled(writable && selected == 1 && rows.front() + 1 < count);
+  undo_->setEnabled(writable && store_.canUndo());
   apply_->setEnabled(selected == 1);
   compare_->setEnabled(selected >= 2 && selected <= kMaxCompared);
-  export_->setEnabled(any);
+  export_->setEnabled(count > 0);
 }
 
 std::vector<int> CodeBookWindow::selectedRows() const {
@@ -195,81 +246,83 @@ std::vector<int> CodeBookWindow::selectedRows() const {
   return rows;
 }
 
+int CodeBookWindow::rowAtLine(std::size_t line) const {
+  const std::vector<std::size_t> lines = EntryLines(store_.book());
+  const auto at = std::lower_bound(lines.begin(), lines.end(), line);
+  return static_cast<int>(at - lines.begin()) - (at == lines.end() ? 1 : 0);
+}
+
 std::size_t CodeBookWindow::lineOfRow(int row) const {
-  return EntryLines(book_).at(static_cast<std::size_t>(row));
+  return EntryLines(store_.book()).at(static_cast<std::size_t>(row));
 }
 
 const CodeBookEntry& CodeBookWindow::entryOfRow(int row) const {
-  return std::get<CodeBookEntry>(book_.lines[lineOfRow(row)]);
+  return std::get<CodeBookEntry>(store_.book().lines[lineOfRow(row)]);
 }
 
-void CodeBookWindow::change(const std::function<void(CodeBook&)>& edit, int selectedRow) {
-  if (book_.unreadable) return;
-  history_.push_back(book_);
-  edit(book_);
-  // The change stays in the window when the file cannot take it: the user can still export.
-  if (std::optional<Problem> problem = WriteCodeBook(path_.toStdString(), book_)) {
-    host_.reportError(QString::fromStdString(problem->message));
+EntryKey CodeBookWindow::keyOfRow(int row) const {
+  return KeyOfLine(store_.book(), lineOfRow(row));
+}
+
+std::vector<EntryKey> CodeBookWindow::selectedKeys() const {
+  std::vector<EntryKey> keys;
+  for (const int row : selectedRows()) keys.push_back(keyOfRow(row));
+  return keys;
+}
+
+std::vector<int> CodeBookWindow::rowsOf(const std::vector<EntryKey>& keys) const {
+  std::vector<int> rows;
+  for (const EntryKey& key : keys) {
+    if (const std::optional<std::size_t> line = FindEntry(store_.book(), key)) {
+      rows.push_back(rowAtLine(*line));
+    }
   }
-  showBook(selectedRow);
+  return rows;
 }
 
 void CodeBookWindow::undo() {
-  if (history_.empty() || book_.unreadable) return;
-  book_ = std::move(history_.back());
-  history_.pop_back();
-  if (std::optional<Problem> problem = WriteCodeBook(path_.toStdString(), book_)) {
-    host_.reportError(QString::fromStdString(problem->message));
-  }
-  showBook(list_->indexOfTopLevelItem(list_->currentItem()));
-  status_->setText("Undone.");
+  if (!store_.canUndo()) return;
+  change([this] { return store_.Undo(); }, "Undone.");
 }
 
 void CodeBookWindow::addCurrentCodes() {
   const std::optional<QString> name = host_.askName(host_.suggestedName(), this);
   if (!name) return;
-  const std::string codes = host_.currentCodes();
-  change([&](CodeBook& book) { AddEntry(book, codes, name->toStdString()); },
-         list_->topLevelItemCount());
-  status_->setText("Added \"" + *name + "\".");
+  const std::string stored = StorableName(name->toStdString());
+  change([&] { return store_.Add(host_.currentCodes(), stored); }, "Added " + Quoted(stored) + '.');
 }
 
 void CodeBookWindow::renameRow(int row, const QString& name) {
   if (row < 0) return;
-  const std::size_t line = lineOfRow(row);
-  change([&](CodeBook& book) { RenameEntry(book, line, name.toStdString()); }, row);
+  const EntryKey key = keyOfRow(row);
+  const std::string stored = StorableName(name.toStdString());
+  change([&] { return store_.Rename(key, stored); },
+         "Renamed " + Quoted(EntryLabel(key.entry)) + " to " + Quoted(stored) + '.');
 }
 
 void CodeBookWindow::deleteSelected() {
   const std::vector<int> rows = selectedRows();
-  if (rows.empty() || book_.unreadable) return;
-  std::vector<std::size_t> lines;
-  for (const int row : rows) lines.push_back(lineOfRow(row));
-  change(
-      [&](CodeBook& book) {
-        for (auto line = lines.rbegin(); line != lines.rend(); ++line) RemoveLine(book, *line);
-      },
-      rows.front());
-  status_->setText(QStringLiteral("Deleted %1 %2; Undo brings %3 back.")
-                       .arg(rows.size())
-                       .arg(rows.size() == 1 ? "entry" : "entries")
-                       .arg(rows.size() == 1 ? "it" : "them"));
+  if (rows.empty() || store_.book().unreadable) return;
+  const std::vector<EntryKey> keys = selectedKeys();
+  change([&] { return store_.Remove(keys); },
+         "Deleted " + Counted(rows.size(), "entry", "entries") +
+             (rows.size() == 1 ? "; Undo brings it back." : "; Undo brings them back."));
 }
 
 void CodeBookWindow::moveSelected(int direction) {
   const std::vector<int> rows = selectedRows();
   if (rows.size() != 1) return;
-  const int row = rows.front();
-  const int target = row + direction;
-  if (target < 0 || target >= list_->topLevelItemCount()) return;
-  const std::size_t line = lineOfRow(row);
-  change([&](CodeBook& book) { MoveEntry(book, line, direction); }, target);
+  const EntryKey key = keyOfRow(rows.front());
+  change([&] { return store_.Move(key, direction); },
+         "Moved " + Quoted(EntryLabel(key.entry)) + (direction < 0 ? " up." : " down."));
 }
 
 void CodeBookWindow::applySelected() {
   const std::vector<int> rows = selectedRows();
   if (rows.size() != 1) return;
-  Q_EMIT codesChosen(QString::fromStdString(entryOfRow(rows.front()).codes));
+  const CodeBookEntry& entry = entryOfRow(rows.front());
+  status_->setText("Applied " + Quoted(EntryLabel(entry)) + '.');
+  Q_EMIT codesChosen(QString::fromStdString(entry.codes));
 }
 
 void CodeBookWindow::compareSelected() {
@@ -277,27 +330,23 @@ void CodeBookWindow::compareSelected() {
   if (rows.size() < 2 || rows.size() > kMaxCompared) return;
   std::vector<CodeBookEntry> entries;
   for (const int row : rows) entries.push_back(entryOfRow(row));
+  status_->setText("Compared " + Counted(entries.size(), "entry", "entries") + '.');
   Q_EMIT compareChosen(entries);
 }
 
 void CodeBookWindow::importFiles() {
-  if (book_.unreadable || !Execute(importDialog_, host_.chooseFile, this)) return;
+  if (store_.book().unreadable || !Execute(importDialog_, host_.chooseFile, this)) return;
   const QStringList files = importDialog_.fileNames.isEmpty() ? QStringList{importDialog_.fileName}
                                                               : importDialog_.fileNames;
   std::vector<std::string> paths;
   for (const QString& file : files) paths.push_back(file.toStdString());
   const ImportedEntries imported = ImportCodeBookEntries(paths);
-  if (!imported.entries.empty()) {
-    change(
-        [&](CodeBook& book) {
-          for (const CodeBookEntry& entry : imported.entries) book.lines.emplace_back(entry);
-        },
-        list_->topLevelItemCount());
+  if (imported.entries.empty()) {
+    status_->setText(ImportStatus(imported));
+  } else {
+    change([&] { return store_.Import(imported.entries); }, ImportStatus(imported));
   }
-  status_->setText(QStringLiteral("Imported %1 %2.")
-                       .arg(imported.entries.size())
-                       .arg(imported.entries.size() == 1 ? "entry" : "entries"));
-  if (!imported.problems.empty()) host_.reportError(Messages(imported.problems, QString()));
+  if (!imported.problems.empty()) host_.reportError(Messages(imported.problems));
 }
 
 void CodeBookWindow::exportSelected() {
@@ -314,10 +363,8 @@ void CodeBookWindow::exportSelected() {
     host_.reportError(QString::fromStdString(problem->message));
     return;
   }
-  status_->setText(QStringLiteral("Exported %1 %2 to %3.")
-                       .arg(entries.size())
-                       .arg(entries.size() == 1 ? "entry" : "entries")
-                       .arg(QFileInfo(exportDialog_.fileName).fileName()));
+  status_->setText("Exported " + Counted(entries.size(), "entry", "entries") + " to " +
+                   QFileInfo(exportDialog_.fileName).fileName() + '.');
 }
 
 }  // namespace tintara

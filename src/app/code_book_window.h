@@ -8,8 +8,9 @@
 #include <vector>
 
 #include "app/file_dialog.h"
-#include "formats/code_book.h"
+#include "formats/code_book_store.h"
 
+class QFileSystemWatcher;
 class QLabel;
 class QPushButton;
 class QTreeWidget;
@@ -28,18 +29,18 @@ struct CodeBookHost {
 
 // "Code Book": named code strings kept in one file, in a window of its own. Entries are added from
 // the current codes, renamed in place (F2), deleted, moved, imported and exported; "Undo" takes
-// back the book's last change. "Export..." writes the selected entries when there are several, else
-// all. Applying an entry (a double click, Return or "Apply") hands its
-// codes to the main window; "Compare" hands on two to eight selected entries. Every change is
-// written to the file at once. A book that could not be read is told once, shown empty and never
-// written over.
+// back this window's last change. "Export..." writes the selected entries when there are several,
+// else all. Applying an entry (a double click, Return or "Apply") hands its codes to the main
+// window; "Compare" hands on two to eight selected entries. Every change is made to the book as
+// its file holds it at that moment and written at once (CodeBookStore), so that windows of several
+// programs share one book; the window watches the book's folder and shows what another window
+// changed, which ends this window's undo history. A book that could not be read is told once, shown
+// empty and never written over. The status line tells what the last action did, in plain text.
 class CodeBookWindow : public QWidget {
   Q_OBJECT
 
  public:
   CodeBookWindow(QString path, CodeBookHost host, QWidget* parent = nullptr);
-
-  const CodeBook& book() const { return book_; }
 
  Q_SIGNALS:
   void codesChosen(const QString& codes);
@@ -50,13 +51,23 @@ class CodeBookWindow : public QWidget {
 
  private:
   void createControls();
-  void showBook(int selectedRow);
-  // Puts the changed book in place and in the file; the change before it can be undone.
-  void change(const std::function<void(CodeBook&)>& edit, int selectedRow);
+  // Fills the list from the book, selecting the rows given, the first of them current.
+  void showBook(const std::vector<int>& selectedRows);
+  // Makes a change through the store, shows the book after it and tells what it did, or why it
+  // did not.
+  void change(const std::function<CodeBookStore::Outcome()>& edit, const QString& done);
+  // Shows the book again when another window changed it.
+  void followFile();
   void undo();
   std::vector<int> selectedRows() const;
+  // The row of the entry at the line or after it, else the last row; -1 in an empty book.
+  int rowAtLine(std::size_t line) const;
   std::size_t lineOfRow(int row) const;
   const CodeBookEntry& entryOfRow(int row) const;
+  EntryKey keyOfRow(int row) const;
+  std::vector<EntryKey> selectedKeys() const;
+  // The rows of those entries the book still holds.
+  std::vector<int> rowsOf(const std::vector<EntryKey>& keys) const;
 
   void addCurrentCodes();
   void renameRow(int row, const QString& name);
@@ -70,10 +81,10 @@ class CodeBookWindow : public QWidget {
 
   QString path_;
   CodeBookHost host_;
-  CodeBook book_;
-  std::vector<CodeBook> history_;
-  std::vector<Problem> readProblems_;  // told once, when the window first shows
-  bool showing_ = false;               // while the list is filled from the book
+  CodeBookStore store_;
+  std::vector<Problem> readProblems_;      // told once, when the window first shows
+  QFileSystemWatcher* watcher_ = nullptr;  // on the book's folder: a rename ends a file's watch
+  bool showing_ = false;                   // while the list is filled from the book
   FileDialog importDialog_;
   FileDialog exportDialog_;
 

@@ -15,6 +15,11 @@ std::string LineText(const CodeBookLine& line) {
   return entry.codes + std::string(kNameSeparator) + *entry.name;
 }
 
+bool Holds(const CodeBookLine& line, const CodeBookEntry& entry) {
+  const auto* held = std::get_if<CodeBookEntry>(&line);
+  return held != nullptr && *held == entry;
+}
+
 }  // namespace
 
 ReadBook ParseCodeBook(std::string_view text) {
@@ -66,6 +71,26 @@ std::string StorableName(std::string_view name) {
     line.erase(at + 2, 1);
   }
   return line.substr(kNameSeparator.size());
+}
+
+std::string EntryLabel(const CodeBookEntry& entry) {
+  return entry.name && !entry.name->empty() ? *entry.name : entry.codes;
+}
+
+EntryKey KeyOfLine(const CodeBook& book, std::size_t line) {
+  EntryKey key{std::get<CodeBookEntry>(book.lines.at(line))};
+  for (std::size_t other = 0; other < line; ++other) {
+    if (Holds(book.lines[other], key.entry)) ++key.occurrence;
+  }
+  return key;
+}
+
+std::optional<std::size_t> FindEntry(const CodeBook& book, const EntryKey& key) {
+  std::size_t seen = 0;
+  for (std::size_t line = 0; line < book.lines.size(); ++line) {
+    if (Holds(book.lines[line], key.entry) && seen++ == key.occurrence) return line;
+  }
+  return std::nullopt;
 }
 
 void AddEntry(CodeBook& book, std::string codes, std::string_view name) {

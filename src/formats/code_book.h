@@ -58,6 +58,19 @@ std::vector<std::size_t> EntryLines(const CodeBook& book);
 // '#', since the name is what follows a line's last " # ".
 std::string StorableName(std::string_view name);
 
+// What messages call an entry: its name, or its code string when it has none.
+std::string EntryLabel(const CodeBookEntry& entry);
+
+// An entry as a change finds it again in a book that may have changed since it was read: by its
+// codes and name, and which of the entries equal to it it is.
+struct EntryKey {
+  CodeBookEntry entry;
+  std::size_t occurrence = 0;  // how many equal entries come before it
+};
+EntryKey KeyOfLine(const CodeBook& book, std::size_t line);
+// The line of the entry, or none when the book no longer holds it.
+std::optional<std::size_t> FindEntry(const CodeBook& book, const EntryKey& key);
+
 // Value operations on the book's lines; `line` is a position in book.lines that holds an entry.
 void AddEntry(CodeBook& book, std::string codes, std::string_view name);
 void RenameEntry(CodeBook& book, std::size_t line, std::string_view name);

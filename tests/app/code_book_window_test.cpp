@@ -21,13 +21,24 @@ class CodeBook : public WindowTest {
   void SetUp() override {
     WindowTest::SetUp();
     WriteBitmap("FEMALE1.BMP", IndexedBitmap(8, 8, TableWithSet1Markers(SlotRange(1, 16))));
+    OpenBook();
+    ASSERT_NE(book_, nullptr);
+  }
+  void OpenBook() {
     StartWindow();
     action("CodeBook1")->trigger();
     book_ = control<CodeBookWindow>("CodeBookWindow");
-    ASSERT_NE(book_, nullptr);
   }
   QTreeWidget* list() const { return book_->findChild<QTreeWidget*>("CodeBookList"); }
-  void Click(const char* button) const { book_->findChild<QPushButton*>(button)->click(); }
+  QPushButton* button(const char* name) const { return book_->findChild<QPushButton*>(name); }
+  void Click(const char* name) const { button(name)->click(); }
+  QString Status() const { return book_->findChild<QLabel*>("CodeBookStatus")->text(); }
+  void Select(int row) const { list()->setCurrentItem(list()->topLevelItem(row)); }
+  QStringList Selected() const {
+    QStringList names;
+    for (const QTreeWidgetItem* item : list()->selectedItems()) names << item->text(0);
+    return names;
+  }
   void Add(const QString& name) {
     textAnswer_ = name;
     Click("AddCurrentCodes");
@@ -70,14 +81,98 @@ TEST_F(CodeBook, ADeleteIsUndoneInsideTheBookAndTheFileFollows) {
 TEST_F(CodeBook, ABookThatCannotBeReadIsToldOnceAndNeverWritten) {
   window_.reset();
   ASSERT_TRUE(QDir().mkpath(path("codebook.txt")));  // a folder where the file should be
-  StartWindow();
-  action("CodeBook1")->trigger();
-  book_ = control<CodeBookWindow>("CodeBookWindow");
+  OpenBook();
   EXPECT_EQ(errors_.size(), 1);
   EXPECT_FALSE(book_->findChild<QPushButton*>("AddCurrentCodes")->isEnabled());
   action("CodeBook1")->trigger();
   EXPECT_EQ(errors_.size(), 1);
   EXPECT_TRUE(QFileInfo(path("codebook.txt")).isDir());
+}
+
+TEST_F(CodeBook, ABadLineIsToldWithItsFileAndLineOnce) {
+  window_.reset();
+  QFile file(path("codebook.txt"));
+  ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write("1 x # Bad\n") > 0);
+  file.close();
+  OpenBook();
+  ASSERT_EQ(errors_.size(), 1);
+  EXPECT_EQ(errors_[0].count("codebook.txt:1:"), 1) << errors_[0].toStdString();
+}
+
+// Another program's code book window, on the same file.
+TEST_F(CodeBook, EachWindowShowsWhatTheOtherAddedAndAnOutsideChangeEndsItsUndo) {
+  CodeBookHost host{.currentCodes = [] { return std::string("1 2 "); },
+                    .suggestedName = [] { return QString(); },
+                    .askName = [](const QString&, QWidget*) { return QString("beta"); },
+                    .chooseFile = {},
+                    .reportError = [this](const QString& message) { errors_ << message; }};
+  CodeBookWindow other(path("codebook.txt"), host);
+  Add("alpha");
+  ASSERT_TRUE(button("UndoBookChange")->isEnabled());
+  other.findChild<QPushButton*>("AddCurrentCodes")->click();
+  ASSERT_TRUE(QTest::qWaitFor([&] { return list()->topLevelItemCount() == 2; }));
+  EXPECT_FALSE(button("UndoBookChange")->isEnabled());
+  EXPECT_TRUE(Status().contains("another window"));
+  Add("gamma");
+  const auto* otherList = other.findChild<QTreeWidget*>("CodeBookList");
+  ASSERT_TRUE(QTest::qWaitFor([&] { return otherList->topLevelItemCount() == 3; }));
+  EXPECT_TRUE(FileText().contains("# alpha\n1 2  # beta\n"));
+  EXPECT_TRUE(FileText().endsWith("# gamma\n"));
+  EXPECT_TRUE(errors_.isEmpty());
+}
+
+TEST_F(CodeBook, TheStatusLineTellsTheLastAction) {
+  Add("One");
+  const QString added = Status();
+  list()->topLevelItem(0)->setText(0, "Uno");  // as the editor leaves it
+  EXPECT_NE(Status(), added);
+  const QString renamed = Status();
+  Click("ApplyEntry");
+  EXPECT_NE(Status(), renamed);
+}
+
+TEST_F(CodeBook, AnImportSaysHowManyLinesItSkipped) {
+  QFile file(path("other.txt"));
+  ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write("1 2 # Good\nx # Bad\n3 y\n") > 0);
+  file.close();
+  dialogs_.chosen = path("other.txt");
+  Click("ImportEntries");
+  EXPECT_EQ(list()->topLevelItemCount(), 1);
+  EXPECT_TRUE(Status().contains("2 lines")) << Status().toStdString();
+  ASSERT_EQ(errors_.size(), 1);
+  EXPECT_EQ(errors_[0].split('\n').size(), 2);
+}
+
+TEST_F(CodeBook, AfterDeleteTheNextEntryIsSelectedAndAfterUndoTheRestoredOne) {
+  Add("One");
+  Add("Two");
+  Add("Three");
+  Select(0);
+  Click("DeleteEntry");
+  EXPECT_EQ(Selected(), QStringList{"Two"});
+  Select(1);
+  Click("DeleteEntry");  // the last: the one before it is selected
+  EXPECT_EQ(Selected(), QStringList{"Two"});
+  Click("UndoBookChange");
+  EXPECT_EQ(Selected(), QStringList{"Three"});
+}
+
+TEST_F(CodeBook, AnEntryMovesOnlyWhereThereIsRoom) {
+  Add("One");
+  Add("Two");
+  Select(0);
+  EXPECT_FALSE(button("MoveEntryUp")->isEnabled());
+  EXPECT_TRUE(button("MoveEntryDown")->isEnabled());
+  Select(1);
+  EXPECT_TRUE(button("MoveEntryUp")->isEnabled());
+  EXPECT_FALSE(button("MoveEntryDown")->isEnabled());
+}
+
+// The status line quotes names and file names from outside.
+TEST_F(CodeBook, EveryLabelShowsPlainText) {
+  for (const QLabel* label : book_->findChildren<QLabel*>()) {
+    EXPECT_EQ(label->textFormat(), Qt::PlainText) << label->objectName().toStdString();
+  }
 }
 
 TEST_F(CodeBook, CompareShowsEachEntryAsTheMainWindowPaintsIt) {

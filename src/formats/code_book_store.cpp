@@ -1,0 +1,151 @@
+#include "formats/code_book_store.h"
+
+#include <algorithm>
+#include <chrono>
+#include <filesystem>
+#include <utility>
+
+#include "formats/code_book_file.h"
+#include "platform/file_lock.h"
+#include "platform/folders.h"
+#include "platform/path_names.h"
+#include "platform/shown_text.h"
+
+namespace tintara {
+namespace {
+
+// Another window holds the lock only while it writes the book; one that holds it longer is stuck.
+constexpr std::chrono::seconds kLockPatience(2);
+
+}  // namespace
+
+CodeBookStore::CodeBookStore(std::string path) : path_(std::move(path)) {
+  // A book not made yet has no identity, and is the empty book the store starts with.
+  ReadAgain();
+}
+
+bool CodeBookStore::ReadAgain() {
+  std::optional<FileIdentity> identity = IdentityOf(path_);
+  if (identity == identity_) return false;
+  // Taken before the read, so that a file replaced while it is read is read again next time.
+  identity_ = identity;
+  ReadBook read = ReadCodeBook(path_);
+  problems_ = std::move(read.problems);
+  if (read.book == book_) return false;
+  book_ = std::move(read.book);
+  history_.clear();
+  return true;
+}
+
+Problem CodeBookStore::Gone(const EntryKey& key) const {
+  return {"The entry \"" + ShownText(EntryLabel(key.entry)) +
+              "\" was changed or removed by another window; the book is left as it is.",
+          path_};
+}
+
+CodeBookStore::Outcome CodeBookStore::Change(const Edit& edit, bool undoing) {
+  // The data folder of a new account is made with its first entry.
+  if (std::optional<Problem> problem =
+          MakeFolderToWriteInto(std::filesystem::path(path_).parent_path().string())) {
+    return {.problem = std::move(problem)};
+  }
+  const Expected<FileLock> lock = FileLock::Take(path_ + ".lock", kLockPatience);
+  if (!lock) {
+    return {.problem = Problem{"Cannot lock the code book " + ShownText(FileNameOf(path_)) + ": " +
+                                   lock.problem().message,
+                               path_}};
+  }
+  Outcome outcome;
+  outcome.changedOutside = ReadAgain();
+  if (undoing && outcome.changedOutside) return outcome;
+  if (book_.unreadable) {
+    outcome.problem = WriteCodeBook(path_, book_);  // which refuses, saying why
+    return outcome;
+  }
+  CodeBook changed = book_;
+  Expected<Edited> edited = edit(changed);
+  if (!edited) {
+    outcome.problem = std::move(edited).problem();
+    return outcome;
+  }
+  outcome.line = edited->after;
+  if (changed == book_) return outcome;
+  if (std::optional<Problem> problem = WriteCodeBook(path_, changed)) {
+    outcome.problem = std::move(problem);
+    return outcome;
+  }
+  identity_ = IdentityOf(path_);
+  if (undoing) {
+    history_.pop_back();
+  } else {
+    history_.push_back({std::move(book_), edited->before});
+  }
+  book_ = std::move(changed);
+  outcome.done = true;
+  return outcome;
+}
+
+CodeBookStore::Outcome CodeBookStore::Refresh() {
+  Outcome outcome;
+  outcome.changedOutside = ReadAgain();
+  return outcome;
+}
+
+CodeBookStore::Outcome CodeBookStore::Add(std::string codes, std::string_view name) {
+  return Change([&](CodeBook& book) -> Expected<Edited> {
+    AddEntry(book, std::move(codes), name);
+    return Edited{book.lines.size() - 1, book.lines.size() - 1};
+  });
+}
+
+CodeBookStore::Outcome CodeBookStore::Import(std::span<const CodeBookEntry> entries) {
+  return Change([&](CodeBook& book) -> Expected<Edited> {
+    const std::size_t first = book.lines.size();
+    book.lines.insert(book.lines.end(), entries.begin(), entries.end());
+    return Edited{first, first};
+  });
+}
+
+CodeBookStore::Outcome CodeBookStore::Rename(const EntryKey& key, std::string_view name) {
+  return Change([&](CodeBook& book) -> Expected<Edited> {
+    const std::optional<std::size_t> line = FindEntry(book, key);
+    if (!line) return Gone(key);
+    RenameEntry(book, *line, name);
+    return Edited{*line, *line};
+  });
+}
+
+CodeBookStore::Outcome CodeBookStore::Remove(std::span<const EntryKey> keys) {
+  return Change([&](CodeBook& book) -> Expected<Edited> {
+    std::vector<std::size_t> lines;
+    for (const EntryKey& key : keys) {
+      const std::optional<std::size_t> line = FindEntry(book, key);
+      if (!line) return Gone(key);
+      lines.push_back(*line);
+    }
+    if (lines.empty()) return Edited{};
+    std::sort(lines.begin(), lines.end());
+    for (auto line = lines.rbegin(); line != lines.rend(); ++line) RemoveLine(book, *line);
+    return Edited{lines.front(), lines.front()};
+  });
+}
+
+CodeBookStore::Outcome CodeBookStore::Move(const EntryKey& key, int direction) {
+  return Change([&](CodeBook& book) -> Expected<Edited> {
+    const std::optional<std::size_t> line = FindEntry(book, key);
+    if (!line) return Gone(key);
+    return Edited{*line, MoveEntry(book, *line, direction)};
+  });
+}
+
+CodeBookStore::Outcome CodeBookStore::Undo() {
+  if (history_.empty()) return {};
+  return Change(
+      [this](CodeBook& book) -> Expected<Edited> {
+        book = history_.back().before;
+        return Edited{0, history_.back().line};
+      },
+      true);
+}
+
+}  // namespace tintara

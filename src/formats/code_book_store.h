@@ -1,0 +1,89 @@
+#pragma once
+
+#include <cstddef>
+#include <functional>
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "formats/code_book.h"
+#include "platform/file_identity.h"
+#include "platform/problem.h"
+
+namespace tintara {
+
+// The code book file as several windows, in one program or several, change it at once: each window
+// has a store of its own, and every change is made to the book as it is on disk at that moment.
+// Under the lock file beside the book ("codebook.txt.lock"), the store reads the book again when
+// its file is no longer the one it last read or wrote, applies the change, writes the book and
+// lets go. A change finds its entries by codes and name (EntryKey), never by position; when
+// another window changed or removed one meanwhile, nothing changes and the problem says so. A
+// change the file cannot take is not made either: the store always holds what the file holds.
+//
+// Undo takes back this store's own changes, one at a time. A change from outside ends that
+// history: the book it would put back is no longer the one this store wrote, and putting it back
+// would lose what the other window did.
+class CodeBookStore {
+ public:
+  // What a change or a look at the file came to.
+  struct Outcome {
+    // The book on disk differed from the one this store held: it was read again, and the undo
+    // history ended.
+    bool changedOutside = false;
+    // The change was made and written; else the book is as the file holds it.
+    bool done = false;
+    // Why the change was not made.
+    std::optional<Problem> problem;
+    // Where in book().lines the change is to be seen: the entry changed, added, moved or put back,
+    // or the line after those removed.
+    std::size_t line = 0;
+  };
+
+  // Reads the book at path; problems() tells what that read found.
+  explicit CodeBookStore(std::string path);
+
+  const CodeBook& book() const { return book_; }
+  // Each line the last read kept but could not read as an entry, or why the file cannot be read.
+  const std::vector<Problem>& problems() const { return problems_; }
+  bool canUndo() const { return !history_.empty(); }
+
+  // Reads the book again when its file changed since this store read or wrote it.
+  Outcome Refresh();
+
+  Outcome Add(std::string codes, std::string_view name);
+  Outcome Import(std::span<const CodeBookEntry> entries);
+  Outcome Rename(const EntryKey& key, std::string_view name);
+  Outcome Remove(std::span<const EntryKey> keys);
+  // Swaps the entry with the nearest entry above (-1) or below (+1) it.
+  Outcome Move(const EntryKey& key, int direction);
+  // Takes back this store's last change, unless the book changed from outside since.
+  Outcome Undo();
+
+ private:
+  // Where an edit's change is to be seen, before and after it.
+  struct Edited {
+    std::size_t before = 0;
+    std::size_t after = 0;
+  };
+  using Edit = std::function<Expected<Edited>(CodeBook&)>;
+  struct Step {
+    CodeBook before;
+    std::size_t line = 0;  // where the undone change is to be seen
+  };
+
+  Outcome Change(const Edit& edit, bool undoing = false);
+  // Reads the book again when its file is not the one last read or written; true when what it
+  // holds changed.
+  bool ReadAgain();
+  Problem Gone(const EntryKey& key) const;
+
+  std::string path_;
+  CodeBook book_;
+  std::vector<Problem> problems_;
+  std::optional<FileIdentity> identity_;  // of the file book_ was read from or written to
+  std::vector<Step> history_;
+};
+
+}  // namespace tintara

@@ -1,0 +1,79 @@
+// Two stores on one file stand for two windows, in one program or two.
+#include "formats/code_book_store.h"
+
+#include <gtest/gtest.h>
+
+#include <QTemporaryDir>
+
+#include "formats/read_bytes.h"
+
+namespace tintara {
+namespace {
+
+class CodeBookStores : public ::testing::Test {
+ protected:
+  void SetUp() override { ASSERT_TRUE(dir_.isValid()); }
+  std::string Book(const QString& name = "codebook.txt") const {
+    return dir_.filePath(name).toStdString();
+  }
+  QByteArray File(const QString& name = "codebook.txt") const {
+    return ReadBytes(dir_.filePath(name));
+  }
+
+ private:
+  QTemporaryDir dir_;
+};
+
+TEST_F(CodeBookStores, ABookChangedOnDiskBetweenTwoAddsKeepsBoth) {
+  CodeBookStore first(Book());
+  CodeBookStore second(Book());
+  ASSERT_FALSE(first.Add("1 ", "alpha").problem);
+  ASSERT_FALSE(second.Add("2 ", "beta").problem);
+  ASSERT_FALSE(first.Add("3 ", "gamma").problem);
+  EXPECT_EQ(File(), "1  # alpha\n2  # beta\n3  # gamma\n");
+  EXPECT_EQ(first.book(), ParseCodeBook(File().toStdString()).book);
+}
+
+TEST_F(CodeBookStores, TheFirstEntryMakesTheBooksFolder) {
+  CodeBookStore store(Book("new/codebook.txt"));
+  EXPECT_FALSE(store.Add("1 ", "first").problem);
+  EXPECT_EQ(File("new/codebook.txt"), "1  # first\n");
+}
+
+TEST_F(CodeBookStores, AChangeFindsItsEntryByNameAndCodesAndLeavesOneChangedMeanwhile) {
+  CodeBookStore first(Book());
+  first.Add("1 ", "one");
+  first.Add("2 ", "two");
+  CodeBookStore second(Book());
+  const EntryKey one = KeyOfLine(first.book(), 0);
+  const EntryKey two = KeyOfLine(first.book(), 1);
+  ASSERT_FALSE(second.Remove(std::span(&one, 1)).problem);
+  ASSERT_FALSE(first.Rename(two, "deux").problem);
+  EXPECT_EQ(File(), "2  # deux\n");
+
+  const CodeBookStore::Outcome renamed = second.Rename(two, "zwei");
+  ASSERT_TRUE(renamed.problem);
+  EXPECT_NE(renamed.problem->message.find("\"two\""), std::string::npos);
+  EXPECT_TRUE(first.Move(one, +1).problem);
+  EXPECT_EQ(File(), "2  # deux\n");
+}
+
+TEST_F(CodeBookStores, UndoTakesBackOwnChangesAndEndsAtAChangeFromOutside) {
+  CodeBookStore first(Book());
+  CodeBookStore second(Book());
+  first.Add("1 ", "one");
+  first.Add("2 ", "two");
+  EXPECT_FALSE(first.Refresh().changedOutside);  // its own write
+  first.Rename(KeyOfLine(first.book(), 0), "uno");
+  EXPECT_EQ(first.Undo().line, 0u);
+  EXPECT_EQ(File(), "1  # one\n2  # two\n");
+  ASSERT_TRUE(first.canUndo());
+
+  second.Add("3 ", "three");
+  EXPECT_TRUE(first.Undo().changedOutside);  // before its window heard of the change
+  EXPECT_FALSE(first.canUndo());
+  EXPECT_EQ(File(), "1  # one\n2  # two\n3  # three\n");
+}
+
+}  // namespace
+}  // namespace tintara
