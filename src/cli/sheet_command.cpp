@@ -121,7 +121,7 @@ std::variant<std::vector<Row>, Failure> ReadRows(const SheetRequest& request, st
   }
   const std::string shownName = ShownCodesFileName(*request.codesFile);
   Expected<CodesFile> file = CodesFile::Open(*request.codesFile);
-  if (!file) return Failure{kSomethingBad, "tintara: " + shownName + ": " + file.problem().message};
+  if (!file) return Failure{kSomethingBad, UnreadableCodesFile(*request.codesFile, file.problem())};
   bool any = false;
   while (std::optional<CodeString> codes = file->Next()) {
     any = true;
@@ -150,14 +150,14 @@ std::vector<Input> LoadInputs(const std::vector<std::string>& paths, std::ostrea
                               bool& leftOut) {
   std::vector<Input> inputs;
   for (const std::string& path : paths) {
-    Expected<BitmapToPaint> file = ReadBitmapToPaint(path);
+    Expected<BitmapToPaint> file = ReadBitmapToPaint(path, path);
     if (!file) {
       errors << "tintara: " << file.problem().message << '\n';
       leftOut = true;
       continue;
     }
     if (!file->bitmap.hasColourTable()) {
-      errors << "tintara: " << ShownText(FileNameOf(path))
+      errors << "tintara: " << ShownText(path)
              << " has no colour table: it is left out of the sheet\n";
       leftOut = true;
       continue;
