@@ -37,7 +37,7 @@ StoredPlacementWindow::StoredPlacementWindow(QString iniPath, QString section,
       reportError_(std::move(reportError)) {}
 
 StoredPlacementWindow::~StoredPlacementWindow() {
-  if (!placed_ || written_) return;
+  if (!placed_ || written_ || leaveStored_) return;
   std::optional<QString> failure;
   if (const std::optional<QString> fault = Attempt([&] {
         if (const std::optional<Problem> problem = writePlacement()) {
@@ -51,7 +51,7 @@ StoredPlacementWindow::~StoredPlacementWindow() {
 
 void StoredPlacementWindow::closeEvent(QCloseEvent* event) {
   QMainWindow::closeEvent(event);
-  if (!event->isAccepted() || !placed_) return;
+  if (!event->isAccepted() || !placed_ || leaveStored_) return;
   written_ = true;
   std::optional<Problem> problem;
   if (const std::optional<QString> fault = Attempt([&] { problem = writePlacement(); })) {
