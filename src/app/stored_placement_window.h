@@ -27,7 +27,9 @@ namespace tintara {
 //
 // Stored bounds that could not be shown are bounded first (see ShowablePlacement): a size below
 // the smallest the window can show or beyond the available screen area, or a window that would
-// lie on no screen. The bounded ones are what the window shows and what is written back.
+// lie on no screen. The bounded ones are what the window shows and what is written back. Before
+// anything is stored, the window starts at the bounds it was given, brought whole onto the screen
+// where they do not fit there (see FirstPlacement).
 //
 // Bounds given for one run (Qt's -geometry option, which Qt applies as the window is first shown)
 // win over the stored ones for that run, and are not written back.
@@ -49,6 +51,10 @@ class StoredPlacementWindow : public QMainWindow {
 
  protected:
   void closeEvent(QCloseEvent* event) override;
+
+  // The desktop's frame around the window, its size beyond the window's own; until the desktop
+  // has framed the window, a title bar and thin borders.
+  QSize desktopFrame() const;
 
  private:
   void readPlacement();
