@@ -490,17 +490,12 @@ int MainWindow::zoomToFit() const {
 }
 
 // The space from the window's corner to the far corner of its screen's area, its frame taken off,
-// so that the window fitted into it stays on the screen where it stands. Until the desktop has
-// framed the window, the frame is taken to be a title bar and thin borders.
+// so that the window fitted into it stays on the screen where it stands.
 QSize MainWindow::availableSize() const {
   const QScreen* on = screen();
   if (on == nullptr) return QSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
   const QRect area = on->availableGeometry();
-  QSize frame = frameGeometry().size() - geometry().size();
-  if (frame.isNull()) {
-    constexpr int kBorder = 4;
-    frame = QSize(2 * kBorder, style()->pixelMetric(QStyle::PM_TitleBarHeight) + 2 * kBorder);
-  }
+  const QSize frame = desktopFrame();
   const QPoint corner = WindowPositionsAreKnown() ? pos() : area.topLeft();
   const QSize space(area.right() + 1 - std::max(corner.x(), area.left()),
                     area.bottom() + 1 - std::max(corner.y(), area.top()));

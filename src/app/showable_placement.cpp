@@ -82,4 +82,23 @@ QRect ShowablePlacement(QPoint corner, QSize size, QSize smallest,
   return placed;
 }
 
+QRect FirstPlacement(QPoint corner, QSize size, QSize frame, QSize smallest,
+                     std::span<const ScreenArea> screens) {
+  const QSize atLeastSmallest = size.expandedTo(smallest);
+  if (screens.empty()) return {corner, atLeastSmallest};
+  const QRect outer(corner, atLeastSmallest + frame);
+  if (std::any_of(screens.begin(), screens.end(),
+                  [&](const ScreenArea& screen) { return screen.available.contains(outer); })) {
+    return {corner, atLeastSmallest};
+  }
+  const QRect area = ScreenLyingMostUnder(outer, screens).available;
+  const QSize fitted = atLeastSmallest.boundedTo(area.size() - frame).expandedTo(smallest);
+  const QSize outerSize = fitted + frame;
+  const QPoint placed(std::clamp(corner.x(), area.left(),
+                                 std::max(area.left(), area.right() + 1 - outerSize.width())),
+                      std::clamp(corner.y(), area.top(),
+                                 std::max(area.top(), area.bottom() + 1 - outerSize.height())));
+  return {placed, fitted};
+}
+
 }  // namespace tintara

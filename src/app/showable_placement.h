@@ -26,4 +26,13 @@ struct ScreenArea {
 QRect ShowablePlacement(QPoint corner, QSize size, QSize smallest,
                         std::span<const ScreenArea> screens);
 
+// The bounds to show a window at on its first start, before anything was stored: its design
+// corner and size where the whole window, with the desktop's `frame` around it (its size beyond the
+// window's own), lies on the available area of a screen. Elsewhere, as for stored bounds, its size
+// is kept within the available area of the screen it lies on most (the primary one when it lies on
+// none), and it moves just far enough to lie there whole, so that nothing of a window the user has
+// not placed starts off the screen. Without screens, only the smallest size applies.
+QRect FirstPlacement(QPoint corner, QSize size, QSize frame, QSize smallest,
+                     std::span<const ScreenArea> screens);
+
 }  // namespace tintara

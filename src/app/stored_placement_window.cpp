@@ -3,6 +3,8 @@
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QScreen>
+#include <QStyle>
+#include <algorithm>
 #include <vector>
 
 #include "app/showable_placement.h"
@@ -16,6 +18,8 @@ namespace {
 // of the client area under the menu bar, so that a window restored that small can still be seen,
 // grabbed and closed.
 constexpr QSize kSmallestShown(120, 80);
+
+constexpr const char* kKeys[] = {"Left", "Top", "Width", "Height"};
 
 std::vector<ScreenArea> Screens() {
   std::vector<ScreenArea> screens;
@@ -37,7 +41,7 @@ StoredPlacementWindow::StoredPlacementWindow(QString iniPath, QString section,
       reportError_(std::move(reportError)) {}
 
 StoredPlacementWindow::~StoredPlacementWindow() {
-  if (!placed_ || written_) return;
+  if (!placed_ || written_ || leaveStored_) return;
   std::optional<QString> failure;
   if (const std::optional<QString> fault = Attempt([&] {
         if (const std::optional<Problem> problem = writePlacement()) {
@@ -51,7 +55,7 @@ StoredPlacementWindow::~StoredPlacementWindow() {
 
 void StoredPlacementWindow::closeEvent(QCloseEvent* event) {
   QMainWindow::closeEvent(event);
-  if (!event->isAccepted() || !placed_) return;
+  if (!event->isAccepted() || !placed_ || leaveStored_) return;
   written_ = true;
   std::optional<Problem> problem;
   if (const std::optional<QString> fault = Attempt([&] { problem = writePlacement(); })) {
@@ -70,16 +74,27 @@ void StoredPlacementWindow::setVisible(bool visible) {
   QMainWindow::setVisible(visible);
 }
 
+QSize StoredPlacementWindow::desktopFrame() const {
+  const QSize frame = frameGeometry().size() - geometry().size();
+  if (!frame.isNull()) return frame;
+  constexpr int kBorder = 4;
+  return {2 * kBorder, style()->pixelMetric(QStyle::PM_TitleBarHeight) + 2 * kBorder};
+}
+
 void StoredPlacementWindow::readPlacement() {
   placed_ = true;
   const IniFile ini(iniPath_.toStdString());
   const std::string section = section_.toStdString();
-  const int left = ini.ReadInteger(section, "Left", x());
-  const int top = ini.ReadInteger(section, "Top", y());
-  const int width = ini.ReadInteger(section, "Width", this->width());
-  const int height = ini.ReadInteger(section, "Height", this->height());
-  const QRect shown = ShowablePlacement({left, top}, {width, height},
-                                        minimumSizeHint().expandedTo(kSmallestShown), Screens());
+  const QSize smallest = minimumSizeHint().expandedTo(kSmallestShown);
+  const bool stored = std::any_of(std::begin(kKeys), std::end(kKeys), [&](const char* key) {
+    return !ini.ReadString(section, key, "").empty();
+  });
+  const QRect shown = stored ? ShowablePlacement({ini.ReadInteger(section, "Left", x()),
+                                                  ini.ReadInteger(section, "Top", y())},
+                                                 {ini.ReadInteger(section, "Width", width()),
+                                                  ini.ReadInteger(section, "Height", height())},
+                                                 smallest, Screens())
+                             : FirstPlacement(pos(), size(), desktopFrame(), smallest, Screens());
   if (WindowPositionsAreKnown()) move(shown.topLeft());
   resize(shown.size());
 }

@@ -27,7 +27,12 @@ namespace tintara {
 //
 // Stored bounds that could not be shown are bounded first (see ShowablePlacement): a size below
 // the smallest the window can show or beyond the available screen area, or a window that would
-// lie on no screen. The bounded ones are what the window shows and what is written back.
+// lie on no screen. The bounded ones are what the window shows and what is written back. Before
+// anything is stored, the window starts at the bounds it was given, brought whole onto the screen
+// where they do not fit there (see FirstPlacement).
+//
+// Bounds given for one run (Qt's -geometry option, which Qt applies as the window is first shown)
+// win over the stored ones for that run, and are not written back.
 // Whether windows know and choose their own positions: Wayland leaves them to the compositor.
 bool WindowPositionsAreKnown();
 
@@ -41,8 +46,15 @@ class StoredPlacementWindow : public QMainWindow {
 
   void setVisible(bool visible) override;
 
+  // The bounds of this run were given on the command line: the stored ones are left as they are.
+  void leaveStoredPlacement() { leaveStored_ = true; }
+
  protected:
   void closeEvent(QCloseEvent* event) override;
+
+  // The desktop's frame around the window, its size beyond the window's own; until the desktop
+  // has framed the window, a title bar and thin borders.
+  QSize desktopFrame() const;
 
  private:
   void readPlacement();
@@ -53,6 +65,7 @@ class StoredPlacementWindow : public QMainWindow {
   ErrorReporter reportError_;
   bool placed_ = false;   // the native window was created with the stored bounds
   bool written_ = false;  // the bounds were written since the window was last shown
+  bool leaveStored_ = false;
 };
 
 }  // namespace tintara

@@ -90,7 +90,7 @@ std::string GroupedDigits(std::uintmax_t number) {
 }
 
 Expected<Document> Load(const std::string& path) {
-  Expected<BitmapToPaint> file = ReadBitmapToPaint(path);
+  Expected<BitmapToPaint> file = ReadBitmapToPaint(path, path);
   if (!file) return std::move(file).problem();
   return LoadedDocument(std::move(file->bitmap), file->storedCodes);
 }
@@ -191,7 +191,7 @@ void Make(const PaintRequest& request, const Painting& painting, Canvas& canvas,
   // A picture without a colour table has no slots: painting it would change nothing.
   if (!loaded->model.work->hasColourTable()) {
     if (painting.firstOfInput) {
-      made.problem = ShownText(FileNameOf(input.path)) + " has no colour table: nothing to paint";
+      made.problem = ShownText(input.path) + " has no colour table: nothing to paint";
     }
     return;
   }
@@ -201,14 +201,13 @@ void Make(const PaintRequest& request, const Painting& painting, Canvas& canvas,
     painted.locks = request.locks;
     RollRandomCodes(painted, GroupChecks{true, true, true, true}, random, request.randomCodes);
   } else if (painting.codes->problem) {
-    made.problem = ShownText(FileNameOf(input.path)) + ": " + painting.codes->origin +
-                   *painting.codes->problem;
+    made.problem = ShownText(input.path) + ": " + painting.codes->origin + *painting.codes->problem;
     return;
   } else {
     Expected<Document> applied = PaintedWithCodes(*loaded, painting.codes->text);
     if (!applied) {
-      made.problem = ShownText(FileNameOf(input.path)) + ": " + painting.codes->origin +
-                     applied.problem().message;
+      made.problem =
+          ShownText(input.path) + ": " + painting.codes->origin + applied.problem().message;
       return;
     }
     painted = std::move(*applied);
@@ -350,8 +349,7 @@ bool PaintAll(const PaintRequest& request, std::ostream& output, std::ostream& e
       }
     } else if (Expected<CodesFile> file = CodesFile::Open(*request.codesFile); !file) {
       finish();  // what comes before is told first
-      errors << "tintara: " << ShownCodesFileName(*request.codesFile) << ": "
-             << file.problem().message << '\n';
+      errors << UnreadableCodesFile(*request.codesFile, file.problem());
       allWritten = false;
     } else {
       bool first = true;

@@ -8,7 +8,6 @@
 #include "paint/painting.h"
 #include "paint/readability.h"
 #include "paint/reference_palette.h"
-#include "platform/path_names.h"
 #include "platform/shown_text.h"
 
 namespace tintara {
@@ -30,10 +29,10 @@ std::vector<ReadabilityPair> PairsOfCodes(const CodeStringReading& reading) {
 // The slots the input has, painted with the code string; or why it cannot be checked.
 std::variant<std::vector<ReadabilityPair>, std::string> PairsOfInput(const std::string& path,
                                                                      const std::string& codes) {
-  Expected<BitmapToPaint> file = ReadBitmapToPaint(path);
+  Expected<BitmapToPaint> file = ReadBitmapToPaint(path, path);
   if (!file) return file.problem().message;
   if (!file->bitmap.hasColourTable()) {
-    return ShownText(FileNameOf(path)) + " has no colour table: nothing to check";
+    return ShownText(path) + " has no colour table: nothing to check";
   }
   Expected<Document> painted =
       PaintedWithCodes(LoadedDocument(std::move(file->bitmap), file->storedCodes), codes);

@@ -19,6 +19,10 @@ std::string ShownCodesFileName(const std::string& path) {
   return path == kStandardInput ? "standard input" : ShownText(path);
 }
 
+std::string UnreadableCodesFile(const std::string& path, const Problem& problem) {
+  return "tintara: " + ShownCodesFileName(path) + ": " + problem.message + "\n";
+}
+
 Expected<CodesFile> CodesFile::Open(const std::string& path) {
   if (path == kStandardInput) return CodesFile(std::nullopt, ShownCodesFileName(path));
   // Files under /proc tell a size of 0 and hold more: the file is read to its end, whatever size

@@ -18,6 +18,9 @@ inline constexpr char kStandardInput[] = "-";
 // A codes file as messages name it: "standard input" for kStandardInput.
 std::string ShownCodesFileName(const std::string& path);
 
+// A codes file that cannot be read, as the command line tells it: "tintara: NAME: why\n".
+std::string UnreadableCodesFile(const std::string& path, const Problem& problem);
+
 // The code strings of a codes file, read a line at a time, so that a file of any number of lines
 // costs the memory of one: one code string for every line that is not empty or a comment, numbered
 // by its line, LF or CR LF ended, read as a code book line (code_book_line.h) with its name as its

@@ -17,6 +17,7 @@ namespace tintara {
 inline constexpr int kAllWritten = 0;
 inline constexpr int kSomethingBad = 1;  // an input or a code string could not be used
 inline constexpr int kUsageError = 2;
+inline constexpr int kProgramFault = 70;  // a fault of this program, or too little memory
 
 // What a command prints instead of running, and its exit status.
 struct Failure {

@@ -8,29 +8,27 @@
 #include <cstring>
 #include <iostream>
 #include <string>
+#include <variant>
 #include <vector>
 
-#include "cli/check_command.h"
-#include "cli/option_parser.h"
-#include "cli/paint_command.h"
+#include "cli/command_line.h"
+#include "cli/command_options.h"
+#include "cli/program_fault.h"
 #include "cli/program_folder.h"
-#include "cli/sheet_command.h"
-#include "cli/usage_text.h"
 #include "platform/interrupt_cleanup.h"
-#include "platform/version.h"
 
 namespace {
 
-constexpr tintara::KnownOption kOptions[] = {{"help", 'h'}, {"version", 'v'}};
-
 // Replaces this process by the window program, which is told this program's path as its name,
 // so that its settings are named after it as a user knows it.
-int StartWindow(const std::vector<std::string>& files) {
+int StartWindow(const tintara::WindowStart& start) {
   const std::string self = tintara::ThisProgram();
   const std::string window =
       self.empty() ? std::string() : self.substr(0, self.rfind('/') + 1) + "tintara-window";
   std::vector<char*> argv{const_cast<char*>(self.c_str())};
-  if (!files.empty()) argv.push_back(const_cast<char*>(files.front().c_str()));
+  for (const std::string& argument : start.arguments) {
+    argv.push_back(const_cast<char*>(argument.c_str()));
+  }
   argv.push_back(nullptr);
   if (!window.empty()) execv(window.c_str(), argv.data());
   std::cerr << "tintara: cannot start the window program " << window << ": "
@@ -52,29 +50,13 @@ int main(int argc, char* argv[]) {
   // The pages' time stamps are worded as the user's locale words dates and times.
   std::setlocale(LC_TIME, "");
   const std::vector<std::string> arguments(argv, argv + argc);
-  if (arguments.size() > 1 && arguments[1] == "paint") {
-    return tintara::RunPaintCommand(arguments, std::cout, std::cerr);
-  }
-  if (arguments.size() > 1 && arguments[1] == "sheet") {
-    return tintara::RunSheetCommand(arguments, tintara::ArtworkFolder(tintara::ThisProgram()),
-                                    std::cout, std::cerr);
-  }
-  if (arguments.size() > 1 && arguments[1] == "check") {
-    return tintara::RunCheckCommand(arguments, std::cout, std::cerr);
-  }
-  const auto read = tintara::ReadOptions(
-      std::vector<std::string>(arguments.begin() + 1, arguments.end()), kOptions);
-  if (!read) {
-    std::cerr << "tintara: " << read.problem().message << "\nTry 'tintara --help'.\n";
-    return tintara::kUsageError;
-  }
-  if (read->has("help")) {
-    std::cout << tintara::kProgramUsage;
-    return tintara::kAllWritten;
-  }
-  if (read->has("version")) {
-    std::cout << "Tintara " << tintara::kVersionNumber << '\n';
-    return tintara::kAllWritten;
-  }
-  return StartWindow(read->arguments);
+  return tintara::RunCatchingFaults(
+      tintara::CommandLineActivity(arguments),
+      [&] {
+        const std::variant<int, tintara::WindowStart> ran =
+            tintara::RunCommandLine(arguments, std::cout, std::cerr);
+        if (const int* status = std::get_if<int>(&ran)) return *status;
+        return StartWindow(std::get<tintara::WindowStart>(ran));
+      },
+      std::cerr);
 }

@@ -102,10 +102,10 @@ std::variant<PaintRequest, Failure> ReadRequest(const std::vector<std::string>& 
   if (given.has("codes-file")) {
     request.codesFile = given.value("codes-file");
     const Expected<int> count = CodeStringsUpToTwo(request);
-    const std::string shownName = ShownCodesFileName(*request.codesFile);
     if (!count)
-      return Failure{kSomethingBad, "tintara: " + shownName + ": " + count.problem().message};
-    if (*count == 0) return usage(shownName + " holds no code string.");
+      return Failure{kSomethingBad, UnreadableCodesFile(*request.codesFile, count.problem())};
+    if (*count == 0)
+      return usage(ShownCodesFileName(*request.codesFile) + " holds no code string.");
     codeStrings = *count;
   }
   for (const std::string_view option : kRandomOptions) {

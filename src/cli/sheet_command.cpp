@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <new>
 #include <optional>
 #include <span>
 #include <variant>
@@ -14,7 +15,6 @@
 #include "formats/export_files.h"
 #include "paint/catalogue_pictures.h"
 #include "paint/code_string.h"
-#include "paint/painted_skin.h"
 #include "paint/painting.h"
 #include "platform/folders.h"
 #include "platform/path_names.h"
@@ -121,7 +121,7 @@ std::variant<std::vector<Row>, Failure> ReadRows(const SheetRequest& request, st
   }
   const std::string shownName = ShownCodesFileName(*request.codesFile);
   Expected<CodesFile> file = CodesFile::Open(*request.codesFile);
-  if (!file) return Failure{kSomethingBad, "tintara: " + shownName + ": " + file.problem().message};
+  if (!file) return Failure{kSomethingBad, UnreadableCodesFile(*request.codesFile, file.problem())};
   bool any = false;
   while (std::optional<CodeString> codes = file->Next()) {
     any = true;
@@ -150,14 +150,14 @@ std::vector<Input> LoadInputs(const std::vector<std::string>& paths, std::ostrea
                               bool& leftOut) {
   std::vector<Input> inputs;
   for (const std::string& path : paths) {
-    Expected<BitmapToPaint> file = ReadBitmapToPaint(path);
+    Expected<BitmapToPaint> file = ReadBitmapToPaint(path, path);
     if (!file) {
       errors << "tintara: " << file.problem().message << '\n';
       leftOut = true;
       continue;
     }
     if (!file->bitmap.hasColourTable()) {
-      errors << "tintara: " << ShownText(FileNameOf(path))
+      errors << "tintara: " << ShownText(path)
              << " has no colour table: it is left out of the sheet\n";
       leftOut = true;
       continue;
@@ -169,11 +169,14 @@ std::vector<Input> LoadInputs(const std::vector<std::string>& paths, std::ostrea
   return inputs;
 }
 
-// The input painted with the row's codes, as `tintara paint` writes it at scale 1.
+// The input painted with the row's codes, drawn as `tintara paint` and the window draw it: a
+// pixel whose index lies past the colour table shows black.
 Bitmap PaintedCell(const Input& input, const Row& row) {
   Expected<Document> painted = PaintedWithCodes(input.loaded, row.codes);
   if (!painted) return {};  // not met: the rows' code strings were read before
-  return PaintedSkin(*painted->model.work, Picture{}, *PaintedTable(*painted), 1);
+  Picture picture;
+  if (!DrawPaintedPicture(*painted, picture)) throw std::bad_alloc();
+  return TrueColourBitmap(picture);
 }
 
 }  // namespace

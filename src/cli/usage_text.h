@@ -4,7 +4,7 @@ namespace tintara {
 
 // What `tintara --help` and each command's --help print.
 
-inline constexpr char kProgramUsage[] = R"(Usage: tintara [options] [FILE]
+inline constexpr char kProgramUsage[] = R"(Usage: tintara [options] [[--] FILE]
 Recolours character skin bitmaps.
 
   tintara paint --help    paints bitmaps from the command line, without a window
@@ -14,9 +14,12 @@ Recolours character skin bitmaps.
 Options:
   -h, --help     Displays help on commandline options.
   -v, --version  Displays version information.
+  Qt's own options (-style, -platform, -geometry, ...) go to the window;
+  -geometry places it for this run only.
 
 Arguments:
-  file           A BMP or PNG file to open after the start-up picture.
+  file           A BMP or PNG file to open after the start-up picture; after
+                 --, a name that starts with -.
 )";
 
 inline constexpr char kPaintUsage[] = R"(Usage: tintara [options] paint INPUT...

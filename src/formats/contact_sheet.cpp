@@ -8,7 +8,6 @@
 
 #include "formats/tiny_font.h"
 #include "platform/bmp_reader.h"
-#include "platform/colour.h"
 
 namespace tintara {
 namespace {
@@ -116,10 +115,7 @@ void DrawPicture(const Bitmap& picture, int scale, std::int64_t left, std::int64
     for (int x = 0; x < picture.width; ++x) {
       const auto at = static_cast<std::size_t>(y) * static_cast<std::size_t>(picture.width) +
                       static_cast<std::size_t>(x);
-      const std::uint32_t pixel =
-          picture.hasColourTable()
-              ? ToDisplayPixel(picture.colourTable.at(picture.indices.at(at)).colour())
-              : picture.pixels.at(at);
+      const std::uint32_t pixel = picture.pixels[at];
       for (int dy = 0; dy < scale; ++dy) {
         const auto row = static_cast<std::size_t>(top + std::int64_t{y} * scale + dy);
         std::uint32_t* out = sheet.pixels.data() + row * sheetWidth +
@@ -174,7 +170,9 @@ Expected<Bitmap> DrawContactSheet(std::span<const SheetCell> cells, int columns,
     const std::int64_t left = layout.left[i % across];
     const std::int64_t top = layout.top[i / across];
     const Bitmap picture = paint(i);
-    if (picture.width == cells[i].width && picture.height == cells[i].height) {
+    if (picture.width == cells[i].width && picture.height == cells[i].height &&
+        picture.pixels.size() ==
+            std::size_t(std::max(picture.width, 0)) * std::size_t(std::max(picture.height, 0))) {
       DrawPicture(picture, scale, left, top, sheet);
     }
     // Right under its own picture, so that a short picture's label is not left below a gap.

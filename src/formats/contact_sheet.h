@@ -28,8 +28,8 @@ struct SheetCell {
   std::string label;
 };
 
-// The picture of a cell as it is painted and saved at scale 1 (PaintedSkin): an 8-bit picture
-// with its painted colour table, or a true-colour one. It has the size its cell was given.
+// The picture of a cell as it is shown painted: a true-colour bitmap of the size its cell was
+// given. Any other is left out, its cell left blank.
 using CellPainter = std::function<Bitmap(std::size_t cell)>;
 
 // The cells in reading order, `columns` to a row, kSheetGap apart, each picture enlarged `scale`

@@ -31,7 +31,7 @@ Expected<std::vector<FileContent>> JpegFiles(const std::string& path, const Pict
 }  // namespace
 
 std::optional<Problem> JpegRefusal(const std::string& path, int width, int height, bool withPage) {
-  const std::string fileName = ShownText(FileNameOf(path));
+  const std::string fileName = ShownText(path);
   // The page would be written over the picture.
   if (withPage && HtmlPagePath(path) == path) {
     return Problem{"Cannot save as " + fileName +

@@ -21,8 +21,9 @@ struct JpegPage {
   std::string timeStamp;
 };
 
-// Why a picture of that size cannot be saved as a JPEG at path, with its page when asked for;
-// nothing when it can. The functions below refuse the same before they write anything.
+// Why a picture of that size cannot be saved as a JPEG at path, with its page when asked for,
+// naming the path as given; nothing when it can. The functions below refuse the same before they
+// write anything.
 std::optional<Problem> JpegRefusal(const std::string& path, int width, int height, bool withPage);
 
 // The page beside a JPEG of that size at path.

@@ -37,7 +37,7 @@ std::optional<PngText> NoteOf(const Bitmap& work, const Bitmap& skin, const std:
 Expected<FileContent> SkinFile(const std::string& path, const Bitmap& work, const Picture& picture,
                                const DisplayTable& paintedTable, int scale,
                                const std::string& paintedCodes) {
-  const std::string fileName = ShownText(FileNameOf(path));
+  const std::string fileName = ShownText(path);
   const std::string type = AsciiLowerCase(ExtensionOf(path));
   if (type != "png" && type != "bmp") {
     return Problem{"Cannot save " + fileName + ": a skin is saved as .png or .bmp", path};

@@ -109,8 +109,12 @@ void RollRandomCodes(Document& document, const GroupChecks& groups, RandomGenera
 }
 
 Expected<BitmapToPaint> ReadBitmapToPaint(const std::string& path) {
-  const auto cannotOpen = [&path](const Problem& why) {
-    return Problem{"Cannot open " + ShownText(FileNameOf(path)) + ": " + why.message, path};
+  return ReadBitmapToPaint(path, FileNameOf(path));
+}
+
+Expected<BitmapToPaint> ReadBitmapToPaint(const std::string& path, std::string_view shownPath) {
+  const auto cannotOpen = [&](const Problem& why) {
+    return Problem{"Cannot open " + ShownText(shownPath) + ": " + why.message, path};
   };
   const Expected<bool> png = IsPngFile(path);
   if (!png) return cannotOpen(png.problem());

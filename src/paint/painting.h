@@ -56,8 +56,10 @@ struct BitmapToPaint {
 // Reads a bitmap to paint, a PNG or a BMP by what the file holds. A PNG skin this program saved
 // comes back with the colour table it was loaded with and the codes it was painted with, unless
 // its palette was changed since (see RestoreNotedSkin). The problem names the file and says why it
-// cannot be used ("Cannot open x.bmp: not a BMP file").
+// cannot be used ("Cannot open x.bmp: not a BMP file"), by its name alone or as `shownPath`
+// shows it, as the user gave it on a command line ("Cannot open skins/x.bmp: ...").
 Expected<BitmapToPaint> ReadBitmapToPaint(const std::string& path);
+Expected<BitmapToPaint> ReadBitmapToPaint(const std::string& path, std::string_view shownPath);
 
 // A fresh document with the bitmap loaded, and painted with the stored codes when there are any,
 // as the command line starts each input.

@@ -118,6 +118,24 @@ TEST(ShowablePlacement, OnAScreenTooSmallForTheWindowTheSmallestSizeWins) {
   EXPECT_EQ(ShowablePlacement({0, 0}, {485, 397}, kSmallest, {&tiny, 1}), QRect(0, 0, 120, 80));
 }
 
+// Nothing of a window at the design bounds, its title bar's buttons and its lower edge included, is
+// off a small screen at the first start: it keeps its size where the screen has room for it.
+TEST(FirstPlacement, OnASmallScreenTheWholeWindowIsBroughtOntoIt) {
+  constexpr QSize kDesignSize(485, 397);
+  constexpr QSize kFrame(8, 34);  // borders and a title bar
+  const auto expectWhole = [&](const char* what, const ScreenArea& screen, QSize size) {
+    SCOPED_TRACE(what);
+    const QRect placed = FirstPlacement({193, 115}, kDesignSize, kFrame, kSmallest, {&screen, 1});
+    EXPECT_EQ(placed.size(), size);
+    EXPECT_TRUE(screen.available.contains(QRect(placed.topLeft(), placed.size() + kFrame)));
+  };
+  expectWhole("640 x 480", {{0, 0, 640, 480}, {0, 0, 640, 480}}, kDesignSize);
+  expectWhole("1280 x 1024 at twice the scale, a panel below", {{0, 0, 640, 512}, {0, 0, 640, 490}},
+              kDesignSize);
+  expectWhole("smaller than the window", {{0, 0, 400, 300}, {0, 0, 400, 300}},
+              kDesignSize.boundedTo(QSize(400, 300) - kFrame));
+}
+
 TEST(ShowablePlacement, WithoutScreensOnlyTheSmallestSizeApplies) {
   EXPECT_EQ(ShowablePlacement({-32000, 5}, {0, 300}, kSmallest, {}), QRect(-32000, 5, 120, 300));
 }

@@ -190,6 +190,21 @@ TEST_F(WindowPlacement, AWindowDestroyedWithoutClosingOnlyWarnsOfAFailedWrite) {
   EXPECT_TRUE(errors_.isEmpty());
 }
 
+// Bounds given for one run on the command line (-geometry) leave the stored ones as they are.
+TEST_F(WindowPlacement, BoundsGivenForOneRunAreNotStored) {
+  StoreInForm1Section({{"Left", "40"}, {"Top", "50"}, {"Width", "520"}, {"Height", "430"}});
+  const QString stored = IniText();
+  MainWindow& form = StartWindow();
+  form.leaveStoredPlacement();
+  form.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
+  form.move(300, 200);
+  ASSERT_TRUE(QTest::qWaitFor([&] { return form.pos() == QPoint(300, 200); }));
+  form.close();
+  window_.reset();
+  EXPECT_EQ(IniText(), stored);
+}
+
 TEST_F(WindowPlacement, AWindowNeverShownWritesNothing) {
   StartWindow();
   window_.reset();

@@ -276,10 +276,17 @@ TEST_F(PaintCommand, AnOutputThatCannotBeWrittenLeavesTheOthersWhole) {
   EXPECT_EQ(TableColour("out-3.bmp", 32), ReferenceColour(3));
 }
 
+// The input is named as it was given, its folder with it.
 TEST_F(PaintCommand, AnInputThatCannotBeReadIsToldOnceAndTheOthersAreWritten) {
-  EXPECT_EQ(Run({"NOPE.BMP", "BODY.BMP", "--codes", "5", "--output", "{name}.png"}), kSomethingBad);
-  EXPECT_EQ(errors_.str(), "tintara: Cannot open NOPE.BMP: the file does not exist\n");
+  EXPECT_EQ(Run({"skins/NOPE.BMP", "BODY.BMP", "--codes", "5", "--output", "{name}.png"}),
+            kSomethingBad);
+  EXPECT_EQ(errors_.str(), "tintara: Cannot open skins/NOPE.BMP: the file does not exist\n");
   EXPECT_TRUE(QFile::exists("BODY.png"));
+}
+
+TEST_F(PaintCommand, ACodesFileThatCannotBeReadIsToldOnALineOfItsOwn) {
+  EXPECT_EQ(Run({"BODY.BMP", "--codes-file", "team.txt"}), kSomethingBad);
+  EXPECT_EQ(errors_.str(), "tintara: team.txt: the file does not exist\n");
 }
 
 TEST_F(PaintCommand, ATrueColourInputHasNothingToPaintAndFails) {

@@ -115,5 +115,20 @@ TEST_F(SheetCommand, RandomRowsTakeOneSeedEach) {
   ExpectCell(QImage("random.png"), QImage("eight.png"), kSheetGap, 2 * kSheetGap + 4, {16, 4});
 }
 
+// Pixels whose indices lie past the colour table are drawn as `tintara paint` draws them.
+TEST_F(SheetCommand, IndicesPastTheColourTableAreDrawnAsPaintDrawsThem) {
+  std::vector<ColourTableEntry> table = TableWithSet1Markers(SlotRange(1, 16));
+  table.resize(40);
+  Bitmap bitmap = IndexedBitmap(16, 4, table);
+  bitmap.indices[3] = 200;
+  bitmap.indices[50] = 255;
+  ASSERT_TRUE(WriteBmpFile("SHORT.BMP", bitmap));
+  ASSERT_EQ(Run("paint", {"SHORT.BMP", "--codes", "17 18 19", "--output", "painted.png"}),
+            kAllWritten);
+  ASSERT_EQ(Run("sheet", {"SHORT.BMP", "--codes", "17 18 19", "--output", "sheet.png"}),
+            kAllWritten);
+  ExpectCell(QImage("sheet.png"), QImage("painted.png"), kSheetGap, kSheetGap, {16, 4});
+}
+
 }  // namespace
 }  // namespace tintara

@@ -178,8 +178,9 @@ TEST_F(JpegFiles, APageThatCannotBeWrittenLeavesTheOldPictureToo) {
 
 TEST_F(JpegFiles, ANameWhosePageIsThePictureItselfIsRefusedBeforeWriting) {
   EXPECT_EQ(ProblemSaving(path("x.htm")),
-            "Cannot save as x.htm: the picture and its HTML page would be the same file; choose a "
-            "name ending in .jpg");
+            "Cannot save as " + path("x.htm") +
+                ": the picture and its HTML page would be the same file; choose a name ending in "
+                ".jpg");
   EXPECT_TRUE(QDir(dir_.path()).isEmpty(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot));
 }
 
@@ -187,8 +188,9 @@ TEST_F(JpegFiles, APictureTooLargeForJpegIsRefusedBeforeWriting) {
   ASSERT_TRUE(picture_.Resize(kMaxJpegDimension + 1, 1));
   std::fill(picture_.pixels.begin(), picture_.pixels.end(), 0xFF808080u);
   EXPECT_EQ(ProblemSaving(path("Red.jpg")),
-            "Cannot save Red.jpg as JPEG: the picture is 65501 x 1 pixels, and a JPEG can be at "
-            "most 65500 x 65500");
+            "Cannot save " + path("Red.jpg") +
+                " as JPEG: the picture is 65501 x 1 pixels, and a JPEG can be at most 65500 x "
+                "65500");
   EXPECT_TRUE(QDir(dir_.path()).isEmpty(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot));
 }
 

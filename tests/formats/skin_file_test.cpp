@@ -144,8 +144,8 @@ TEST_F(SkinFile, EachRefusalSaysWhyAndWritesNothing) {
     const char* chosen;
     QString message;
   } cases[] = {
-      {"skin.tga", "Cannot save skin.tga: a skin is saved as .png or .bmp"},
-      {"skin", "Cannot save skin: a skin is saved as .png or .bmp"},
+      {"skin.tga", "Cannot save " + path("skin.tga") + ": a skin is saved as .png or .bmp"},
+      {"skin", "Cannot save " + path("skin") + ": a skin is saved as .png or .bmp"},
       {"taken.png", "Cannot create file " + path("taken.png") + ": it is a folder"},
       {"taken.bmp", "Cannot create file " + path("taken.bmp") + ": it is a folder"},
   };
@@ -162,8 +162,9 @@ TEST_F(SkinFile, ASkinTooLargeToLoadAgainIsRefused) {
   work_.height = 1024;
   work_.indices.assign(1025 * 1024, 0);
   EXPECT_EQ(ProblemSaving(path("big.png"), 8),
-            "Cannot save big.png at 8x: the skin would be 8200 x 8192 pixels, and a skin can have "
-            "at most 67108864 pixels");
+            "Cannot save " + path("big.png") +
+                " at 8x: the skin would be 8200 x 8192 pixels, and a skin can have at most "
+                "67108864 pixels");
   EXPECT_TRUE(entries().isEmpty());
   Save(path("big.bmp"), 4);
   EXPECT_EQ(QImage(path("big.bmp")).size(), QSize(4100, 4096));
