@@ -90,7 +90,7 @@ std::string GroupedDigits(std::uintmax_t number) {
 }
 
 Expected<Document> Load(const std::string& path) {
-  Expected<BitmapToPaint> file = ReadBitmapToPaint(path, path);
+  Expected<BitmapToPaint> file = ReadBitmapToPaint(path, {.shownPath = path});
   if (!file) return std::move(file).problem();
   return LoadedDocument(std::move(file->bitmap), file->storedCodes);
 }

@@ -150,7 +150,7 @@ std::vector<Input> LoadInputs(const std::vector<std::string>& paths, std::ostrea
                               bool& leftOut) {
   std::vector<Input> inputs;
   for (const std::string& path : paths) {
-    Expected<BitmapToPaint> file = ReadBitmapToPaint(path, path);
+    Expected<BitmapToPaint> file = ReadBitmapToPaint(path, {.shownPath = path});
     if (!file) {
       errors << "tintara: " << file.problem().message << '\n';
       leftOut = true;

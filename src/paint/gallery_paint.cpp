@@ -14,18 +14,20 @@ std::string PathOf(const GalleryEntry& entry, const std::string& programDirector
   return programDirectory + std::string(entry.file);
 }
 
-Expected<Document> Loaded(const GalleryEntry& entry, const std::string& programDirectory) {
-  Expected<BitmapToPaint> file = ReadBitmapToPaint(PathOf(entry, programDirectory));
+}  // namespace
+
+Expected<Document> ReadGalleryPicture(const GalleryEntry& entry,
+                                      const std::string& programDirectory) {
+  Expected<BitmapToPaint> file =
+      ReadBitmapToPaint(PathOf(entry, programDirectory), {.maxPixels = kGalleryPicturePixels});
   if (!file) return std::move(file).problem();
   return LoadedDocument(std::move(file->bitmap), file->storedCodes);
 }
 
-}  // namespace
-
 std::vector<GalleryPicture> ReadGalleryPictures(const std::string& programDirectory) {
   std::vector<GalleryPicture> pictures;
   for (GalleryEntry& entry : GalleryEntries()) {
-    Expected<Document> loaded = Loaded(entry, programDirectory);
+    Expected<Document> loaded = ReadGalleryPicture(entry, programDirectory);
     pictures.push_back({std::move(entry), std::move(loaded), {}});
   }
   return pictures;

@@ -12,6 +12,11 @@
 
 namespace tintara {
 
+// The largest picture a gallery cell takes, as many pixels as 1024 x 1024: the gallery holds
+// seventy pictures and paints every one again at each step, and a larger one is refused from its
+// file's header.
+inline constexpr std::uint64_t kGalleryPicturePixels = std::uint64_t{1} << 20;
+
 // A gallery picture: its entry, its document as loaded, read once, and its picture as last
 // painted, as the viewer sees it.
 struct GalleryPicture {
@@ -22,8 +27,14 @@ struct GalleryPicture {
   Document painting{};
 };
 
+// One gallery entry's bitmap, loaded as the main window loads it, up to kGalleryPicturePixels; or
+// why not ("Cannot open X.BMP: ...").
+Expected<Document> ReadGalleryPicture(const GalleryEntry& entry,
+                                      const std::string& programDirectory);
+
 // Reads every gallery entry's bitmap from the program directory (which ends with a separator) as
-// the main window reads it; a file that cannot be read keeps its place with the reason.
+// the main window reads it, up to kGalleryPicturePixels; a file that cannot be read, or holds a
+// larger picture, keeps its place with the reason.
 std::vector<GalleryPicture> ReadGalleryPictures(const std::string& programDirectory);
 
 // The codes the gallery paints with: every slot's code as the document has it, which is what its

@@ -108,18 +108,15 @@ void RollRandomCodes(Document& document, const GroupChecks& groups, RandomGenera
   ApplyCodes(document);
 }
 
-Expected<BitmapToPaint> ReadBitmapToPaint(const std::string& path) {
-  return ReadBitmapToPaint(path, FileNameOf(path));
-}
-
-Expected<BitmapToPaint> ReadBitmapToPaint(const std::string& path, std::string_view shownPath) {
+Expected<BitmapToPaint> ReadBitmapToPaint(const std::string& path, const BitmapRequest& request) {
   const auto cannotOpen = [&](const Problem& why) {
-    return Problem{"Cannot open " + ShownText(shownPath) + ": " + why.message, path};
+    const std::string_view shown = request.shownPath.empty() ? FileNameOf(path) : request.shownPath;
+    return Problem{"Cannot open " + ShownText(shown) + ": " + why.message, path};
   };
   const Expected<bool> png = IsPngFile(path);
   if (!png) return cannotOpen(png.problem());
   if (!*png) {
-    Expected<Bitmap> bmp = ReadBmpFile(path);
+    Expected<Bitmap> bmp = ReadBmpFile(path, request.maxPixels);
     if (!bmp) return cannotOpen(bmp.problem());
     return BitmapToPaint{std::move(*bmp), std::nullopt};
   }

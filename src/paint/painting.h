@@ -12,6 +12,7 @@
 #include "paint/picture.h"
 #include "paint/random_codes.h"
 #include "platform/bitmap.h"
+#include "platform/bmp_reader.h"
 #include "platform/problem.h"
 
 namespace tintara {
@@ -53,13 +54,20 @@ struct BitmapToPaint {
   std::optional<std::string> storedCodes;
 };
 
+// What a reading asks besides the path: how its problem names the file, by its name alone when
+// empty, else as given on a command line ("Cannot open skins/x.bmp: ..."); and the largest
+// picture it takes, a larger one refused from its header, before any memory is given to pixels.
+struct BitmapRequest {
+  std::string_view shownPath{};
+  std::uint64_t maxPixels = kMaxBmpPixels;
+};
+
 // Reads a bitmap to paint, a PNG or a BMP by what the file holds. A PNG skin this program saved
 // comes back with the colour table it was loaded with and the codes it was painted with, unless
 // its palette was changed since (see RestoreNotedSkin). The problem names the file and says why it
-// cannot be used ("Cannot open x.bmp: not a BMP file"), by its name alone or as `shownPath`
-// shows it, as the user gave it on a command line ("Cannot open skins/x.bmp: ...").
-Expected<BitmapToPaint> ReadBitmapToPaint(const std::string& path);
-Expected<BitmapToPaint> ReadBitmapToPaint(const std::string& path, std::string_view shownPath);
+// cannot be used ("Cannot open x.bmp: not a BMP file").
+Expected<BitmapToPaint> ReadBitmapToPaint(const std::string& path,
+                                          const BitmapRequest& request = {});
 
 // A fresh document with the bitmap loaded, and painted with the stored codes when there are any,
 // as the command line starts each input.

@@ -120,7 +120,8 @@ bool ReadColourTable(std::span<const std::uint8_t> bytes, std::size_t tableOffse
 
 // The headers and the colour table, or why they cannot be used, from the file's first bytes (all
 // of them up to kLayoutBytes) and its size.
-Expected<Layout> ReadLayout(std::span<const std::uint8_t> head, std::size_t fileSize) {
+Expected<Layout> ReadLayout(std::span<const std::uint8_t> head, std::size_t fileSize,
+                            std::uint64_t maxPixels) {
   const auto fail = [](const char* why) { return Problem{why}; };
   if (head.size() < kFileHeaderSize + 4 || head[0] != 'B' || head[1] != 'M') {
     return fail(kNotBmp);
@@ -151,7 +152,7 @@ Expected<Layout> ReadLayout(std::span<const std::uint8_t> head, std::size_t file
   layout.topDown = height < 0;
   height = height < 0 ? -height : height;
   if (width <= 0 || height == 0) return fail(kDamaged);
-  if (static_cast<std::uint64_t>(width * height) > kMaxBmpPixels) {
+  if (static_cast<std::uint64_t>(width * height) > maxPixels) {
     return Problem{"the picture is too large (" + std::to_string(width) + " x " +
                    std::to_string(height) + " pixels)"};
   }
@@ -501,12 +502,12 @@ std::optional<Problem> ReadDeepRows(Source& source, const Layout& layout,
   }
 }
 
-Expected<Bitmap> Decode(Source& source) {
+Expected<Bitmap> Decode(Source& source, std::uint64_t maxPixels) {
   Expected<std::span<const std::uint8_t>> head = source.Bytes(0, kLayoutBytes);
   if (!head) return std::move(head).problem();
   // A head shorter than asked for is the whole file, also when the file shrank since it was opened.
   const std::size_t size = head->size() < kLayoutBytes ? head->size() : source.size();
-  Expected<Layout> layout = ReadLayout(*head, size);
+  Expected<Layout> layout = ReadLayout(*head, size, std::min(maxPixels, kMaxBmpPixels));
   if (!layout) return std::move(layout).problem();
 
   Bitmap bitmap;
@@ -535,16 +536,16 @@ Expected<Bitmap> Decode(Source& source) {
 
 }  // namespace
 
-Expected<Bitmap> DecodeBmp(std::span<const std::uint8_t> bytes) {
+Expected<Bitmap> DecodeBmp(std::span<const std::uint8_t> bytes, std::uint64_t maxPixels) {
   MemorySource source(bytes);
-  return Decode(source);
+  return Decode(source, maxPixels);
 }
 
-Expected<Bitmap> ReadBmpFile(const std::string& path) {
+Expected<Bitmap> ReadBmpFile(const std::string& path, std::uint64_t maxPixels) {
   const Expected<ReadOnlyFile> file = ReadOnlyFile::Open(path, kMaxBmpFileBytes);
   if (!file) return file.problem();
   FileSource source(*file);
-  Expected<Bitmap> bitmap = Decode(source);
+  Expected<Bitmap> bitmap = Decode(source, maxPixels);
   if (!bitmap) return Problem{std::move(bitmap).problem().message, path};
   return bitmap;
 }

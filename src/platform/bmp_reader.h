@@ -17,14 +17,15 @@ inline constexpr std::uint64_t kMaxBmpPixels = std::uint64_t{1} << 26;
 inline constexpr std::size_t kMaxBmpFileBytes = kMaxBmpPixels * 4 + (std::size_t{1} << 20);
 
 // Decodes a BMP file held in memory. The problem, in words for the user ("not a BMP file"), when
-// the data is not a bitmap this reader supports, is larger than kMaxBmpPixels or is damaged in
-// any way. It never reads or writes out of bounds, and allocates for the pixels only once their
-// data has been checked.
-Expected<Bitmap> DecodeBmp(std::span<const std::uint8_t> bytes);
+// the data is not a bitmap this reader supports, is larger than maxPixels (told from the header)
+// or is damaged in any way. It never reads or writes out of bounds, and allocates for the pixels
+// only once their data has been checked.
+Expected<Bitmap> DecodeBmp(std::span<const std::uint8_t> bytes,
+                           std::uint64_t maxPixels = kMaxBmpPixels);
 
 // A BMP file read and decoded, or why not ("the file does not exist", "not a BMP file"), naming
 // the path. The pixel rows go from the file straight into the bitmap; a file that shrinks while it
 // is read reads as one cut short.
-Expected<Bitmap> ReadBmpFile(const std::string& path);
+Expected<Bitmap> ReadBmpFile(const std::string& path, std::uint64_t maxPixels = kMaxBmpPixels);
 
 }  // namespace tintara

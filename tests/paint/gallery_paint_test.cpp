@@ -2,6 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <stdlib.h>
+
+#include <algorithm>
+#include <filesystem>
 #include <set>
 #include <string>
 #include <vector>
@@ -10,6 +14,7 @@
 #include "paint/command_runner.h"
 #include "paint/commands.h"
 #include "paint/painting.h"
+#include "paint/test_pictures.h"
 
 namespace tintara {
 namespace {
@@ -79,6 +84,28 @@ TEST(GalleryPaint, PaintsAsTheCommandLineAfterOtherCodes) {
     canvas.Show(*painted);
     EXPECT_TRUE(canvas.picture().pixels == picture.painted.pixels);
   }
+}
+
+// A picture over a cell's budget is refused from its file's header, with the reason, and the
+// others are read.
+TEST(GalleryPaint, APictureLargerThanACellTakesIsRefusedWithTheReason) {
+  std::string folder = (std::filesystem::temp_directory_path() / "gallery_test.XXXXXX").string();
+  ASSERT_NE(::mkdtemp(folder.data()), nullptr);
+  folder += '/';
+  ASSERT_TRUE(WriteBmpFile(folder + "FEMALE1.BMP",
+                           IndexedBitmap(1025, 1024, TableWithSet1Markers(SlotRange(1, 16)))));
+  ASSERT_TRUE(WriteBmpFile(folder + "MALE1.BMP",
+                           IndexedBitmap(1024, 1024, TableWithSet1Markers(SlotRange(1, 16)))));
+  const std::vector<GalleryPicture> pictures = ReadGalleryPictures(folder);
+  std::filesystem::remove_all(folder);
+  const auto picture = [&](std::string_view file) {
+    return std::find_if(pictures.begin(), pictures.end(),
+                        [&](const GalleryPicture& p) { return p.entry.file == file; });
+  };
+  ASSERT_FALSE(picture("FEMALE1.BMP")->loaded);
+  EXPECT_EQ(picture("FEMALE1.BMP")->loaded.problem().message,
+            "Cannot open FEMALE1.BMP: the picture is too large (1025 x 1024 pixels)");
+  EXPECT_TRUE(picture("MALE1.BMP")->loaded);
 }
 
 // A sheet of the gallery holds the true colours, whatever view the gallery shows.
