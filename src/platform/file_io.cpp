@@ -229,17 +229,21 @@ Written PlaceStagedFile(StagedFile& staged) {
   return {};
 }
 
+Written FinishStagedFile(StagedFile& staged) {
+  Written placed =
+      ::fsync(staged.fd) == 0 ? PlaceStagedFile(staged) : Written{CreatingReason(errno)};
+  if (!placed) {
+    Discard(staged);
+    return placed;
+  }
+  if (::close(std::exchange(staged.fd, -1)) != 0) return {CreatingReason(errno)};
+  return {};
+}
+
 Written WriteFileAtomically(const std::string& path, std::span<const std::uint8_t> bytes) {
   Expected<StagedFile> staged = StageFile(path, bytes);
   if (!staged) return {std::move(staged).problem().message};
-  Written placed =
-      ::fsync(staged->fd) == 0 ? PlaceStagedFile(*staged) : Written{CreatingReason(errno)};
-  if (!placed) {
-    Discard(*staged);
-    return placed;
-  }
-  if (::close(std::exchange(staged->fd, -1)) != 0) return {CreatingReason(errno)};
-  return {};
+  return FinishStagedFile(*staged);
 }
 
 }  // namespace tintara

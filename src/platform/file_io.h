@@ -86,5 +86,7 @@ void Discard(StagedFile& staged);
 // Renames a staged file, synced, over its target (naming it first when it has no name), or leaves
 // the target as it was and says why. Its descriptor stays open for the caller to close.
 Written PlaceStagedFile(StagedFile& staged);
+// Brings a staged file to the disk, puts it in its place and closes it; or removes it and says why.
+Written FinishStagedFile(StagedFile& staged);
 
 }  // namespace tintara
