@@ -1,10 +1,15 @@
-// Sets a key in an INI text with WithIniValue and checks the result with FindIniValue. The input's
-// first five lines are the section, the key, the value, and a second section and key to look up
-// before and after; the rest is the INI text. A violated invariant aborts with its name.
+// Sets a key in an INI text with WithIniValue and checks the result with FindIniValue; then writes
+// the same key into a file of the same text with IniFile, a block at a time, and checks the file
+// against that result. The input's first five lines are the section, the key, the value, and a
+// second section and key to look up before and after; the rest is the INI text. A violated
+// invariant aborts with its name.
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -158,6 +163,46 @@ void CheckInteger(const std::optional<std::string>& text) {
   }
 }
 
+std::string& ScratchFolder() {
+  static std::string folder;
+  return folder;
+}
+
+void RemoveScratchFolder() { std::filesystem::remove_all(ScratchFolder()); }
+
+// The file the writer is fuzzed on, in a folder of its own removed at exit; in memory where the
+// system has a folder there, so that the sync of every write costs nothing.
+const std::string& ScratchIniPath() {
+  static const std::string path = [] {
+    const std::filesystem::path shared = "/dev/shm";
+    const std::filesystem::path base =
+        std::filesystem::is_directory(shared) ? shared : std::filesystem::temp_directory_path();
+    ScratchFolder() = (base / "fuzz_ini_file.XXXXXX").string();
+    Check(::mkdtemp(ScratchFolder().data()) != nullptr, "a scratch folder can be made");
+    std::atexit(RemoveScratchFolder);
+    return ScratchFolder() + "/fuzz.INI";
+  }();
+  return path;
+}
+
+// The file written a block at a time holds the text WithIniValue gives, and reads as that text.
+void CheckFileWrite(std::string_view content, std::string_view section, std::string_view key,
+                    std::string_view value, const std::string& updated) {
+  const std::string& path = ScratchIniPath();
+  std::ofstream(path, std::ios::binary | std::ios::trunc)
+      .write(content.data(), static_cast<std::streamsize>(content.size()));
+  const tintara::IniFile ini(path);
+  Check(!ini.WriteString(section, key, value), "the settings file is written");
+  std::ifstream in(path, std::ios::binary);
+  const std::string written{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+  Check(written == updated, "the file holds the text WithIniValue gives");
+  // No value read from a line holds a newline.
+  const std::string fallback = "\n";
+  Check(ini.ReadString(section, key, fallback) ==
+            tintara::FindIniValue(updated, section, key).value_or(fallback),
+        "the file reads as its text does");
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -172,6 +217,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const std::optional<std::string> found = tintara::FindIniValue(content, section, key);
   const std::string updated = tintara::WithIniValue(content, section, key, value);
   CheckInteger(found);
+  CheckFileWrite(content, section, key, value, updated);
 
   const std::string_view body = WithoutByteOrderMark(content);
   const std::string_view mark = content.substr(0, content.size() - body.size());

@@ -30,7 +30,8 @@ struct FileContent {
 
 // Writes the files as a set: each is written whole into a temporary file beside it, and only once
 // all of them are, they take their places, in order. A file that cannot be created (a read-only
-// one included) leaves every one of them as it was.
+// one included) leaves every one of them as it was; so does a signal that ends the program while
+// they take their places (see Placement).
 [[nodiscard]] std::optional<Problem> WriteFiles(const std::vector<FileContent>& files);
 
 }  // namespace tintara

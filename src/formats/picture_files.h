@@ -35,7 +35,7 @@ FileContent PageFile(const std::string& jpegPath, int width, int height, const J
 // The JPEG and beside it the HTML page that shows it and lists the code text, named by
 // HtmlPagePath. A name whose page would be the JPEG itself ("x.htm") is refused before anything
 // is written, as WriteJpeg refuses. The two are written as a pair: when either cannot be written,
-// neither changes.
+// neither changes, and a signal that ends the program leaves both old or both new.
 [[nodiscard]] std::optional<Problem> WriteJpegWithPage(const std::string& path,
                                                        const Picture& picture,
                                                        const JpegPage& page);

@@ -63,7 +63,9 @@ std::vector<Written> FileBatch::Commit() {
   const Written synced = folders ? SyncFileSystems(*folders) : Written{folders.problem().message};
   std::vector<Written> renamed(staged_.size(), synced);
   if (synced) {
-    for (std::size_t i = 0; i < staged_.size(); ++i) renamed[i] = PlaceStagedFile(staged_[i]);
+    // As one, so that an interrupt leaves all the old files or all the new ones.
+    Placement placement(staged_);
+    for (Written& placed : renamed) placed = placement.PlaceNext();
   }
   for (std::size_t i = 0; i < staged_.size(); ++i) {
     if (!renamed[i]) {

@@ -14,7 +14,8 @@ namespace tintara {
 // instead of one a file: each file is written into a temporary file beside it when staged, and
 // Commit brings the data of all of them to the disk, renames each into its place and brings the
 // folders' new entries to the disk, syncing each file system once each time. A crash at any
-// moment leaves, under each target's name, its whole old file (or none) or its whole new one.
+// moment leaves, under each target's name, its whole old file (or none) or its whole new one; a
+// SIGINT, SIGTERM or SIGHUP leaves them all old or all new (see Placement).
 class FileBatch {
  public:
   FileBatch() = default;

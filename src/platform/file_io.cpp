@@ -1,6 +1,7 @@
 #include "platform/file_io.h"
 
 #include <fcntl.h>
+#include <sys/random.h>
 #include <sys/stat.h>
 #include <sys/uio.h>
 #include <unistd.h>
@@ -8,6 +9,7 @@
 #include <algorithm>
 #include <array>
 #include <cerrno>
+#include <chrono>
 #include <climits>
 #include <cstdio>
 #include <filesystem>
@@ -68,6 +70,46 @@ mode_t NewMode() {
     return 0666 & ~mask;
   }();
   return mode;
+}
+
+// The pattern with its trailing Xs replaced by random letters and digits.
+std::string FreshName(std::string pattern) {
+  static constexpr std::string_view kCharacters =
+      "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
+  std::uint64_t bits = 0;
+  if (::getrandom(&bits, sizeof bits, GRND_NONBLOCK) != sizeof bits) {
+    bits = static_cast<std::uint64_t>(std::chrono::steady_clock::now().time_since_epoch().count());
+  }
+  for (std::size_t at = pattern.size(); at > 0 && pattern[at - 1] == 'X'; --at) {
+    pattern[at - 1] = kCharacters[bits % kCharacters.size()];
+    bits /= kCharacters.size();
+  }
+  return pattern;
+}
+
+// Gives a staged file without a name one, as a file is renamed over its target, never linked
+// over it. The name is registered for the interrupt handler before it exists, so that no moment
+// leaves it behind.
+Written NameStagedFile(StagedFile& staged) {
+  const std::string self = "/proc/self/fd/" + std::to_string(staged.fd);
+  const FileIdentity identity = IdentityOf(staged.fd);
+  int error = EEXIST;
+  for (int attempt = 0; attempt < 8 && error == EEXIST; ++attempt) {
+    std::string name = FreshName(staged.temp);
+    if (staged.registered < 0) {
+      staged.registered = RegisterTemporaryFile(name, staged.target, identity);
+    } else {
+      RenameTemporaryFile(staged.registered, name);
+    }
+    if (::linkat(AT_FDCWD, self.c_str(), AT_FDCWD, name.c_str(), AT_SYMLINK_FOLLOW) == 0) {
+      staged.temp = std::move(name);
+      staged.unnamed = false;
+      return {};
+    }
+    error = errno;
+  }
+  ForgetTemporaryFile(std::exchange(staged.registered, -1));
+  return {CreatingReason(error)};
 }
 
 }  // namespace
@@ -166,7 +208,7 @@ Expected<StagedFile> StartStagedFile(const std::string& path) {
     // Its error tells why: the unnamed file's may only say that the file system has none.
     staged.fd = ::mkstemp(staged.temp.data());
     if (staged.fd < 0) return Refused(CreatingReason(errno));
-    staged.registered = RegisterTemporaryFile(staged.temp);
+    staged.registered = RegisterTemporaryFile(staged.temp, staged.target, IdentityOf(staged.fd));
   }
   if (::fchmod(staged.fd, mode) != 0) {
     const int error = errno;
@@ -202,44 +244,71 @@ void Discard(StagedFile& staged) {
   ForgetTemporaryFile(std::exchange(staged.registered, -1));
 }
 
-Written PlaceStagedFile(StagedFile& staged) {
+Placement::Placement(std::span<StagedFile> files)
+    : files_(files), group_(BeginPlacing()), exchanged_(files.size()) {}
+
+Placement::~Placement() { Finish(); }
+
+Written Placement::PlaceNext() {
+  const std::size_t index = next_++;
+  StagedFile& staged = files_[index];
   if (staged.unnamed) {
-    // A name first, as a file is renamed over its target, never linked over it.
-    const std::string self = "/proc/self/fd/" + std::to_string(staged.fd);
-    std::string name;
-    for (int attempt = 0; attempt < 8 && name.empty(); ++attempt) {
-      std::string candidate = staged.temp;
-      const int fd = ::mkstemp(candidate.data());  // a fresh name, held only to reserve it
-      if (fd < 0) return {CreatingReason(errno)};
-      ::close(fd);
-      ::unlink(candidate.c_str());
-      if (::linkat(AT_FDCWD, self.c_str(), AT_FDCWD, candidate.c_str(), AT_SYMLINK_FOLLOW) == 0) {
-        name = std::move(candidate);
-      } else if (errno != EEXIST) {
-        return {CreatingReason(errno)};
-      }
-    }
-    if (name.empty()) return {CreatingReason(EEXIST)};
-    staged.temp = std::move(name);
-    staged.unnamed = false;
+    if (Written named = NameStagedFile(staged); !named) return named;
   }
+  // One file is in its place or not after a rename; of several, each old one is kept until all
+  // are in place, under the name the new one leaves.
+  if (files_.size() > 1) {
+    struct stat st {};
+    const bool replacing = ::lstat(staged.target.c_str(), &st) == 0 && S_ISREG(st.st_mode);
+    const FileIdentity old{st.st_dev, st.st_ino};
+    ExchangingTarget(staged.registered, group_, replacing ? &old : nullptr);
+    if (replacing && ::renameat2(AT_FDCWD, staged.temp.c_str(), AT_FDCWD, staged.target.c_str(),
+                                 RENAME_EXCHANGE) == 0) {
+      exchanged_[index] = true;
+      return {};
+    }
+  }
+  // Also where the file system cannot exchange names: the old file then goes at once.
   if (std::rename(staged.temp.c_str(), staged.target.c_str()) != 0) return {CreatingReason(errno)};
   staged.temp.clear();
-  ForgetTemporaryFile(std::exchange(staged.registered, -1));
+  return {};
+}
+
+void Placement::Finish() {
+  if (finished_) return;
+  finished_ = true;
+  MarkPlaced(group_);
+  for (std::size_t i = 0; i < next_; ++i) {
+    StagedFile& staged = files_[i];
+    if (exchanged_[i]) {
+      ::unlink(staged.temp.c_str());
+      staged.temp.clear();
+    }
+    if (staged.temp.empty()) ForgetTemporaryFile(std::exchange(staged.registered, -1));
+  }
+  EndPlacing(group_);
+}
+
+Written PlaceStagedFile(StagedFile& staged) {
+  Placement placement({&staged, 1});
+  return placement.PlaceNext();
+}
+
+Written FinishStagedFile(StagedFile& staged) {
+  Written placed =
+      ::fsync(staged.fd) == 0 ? PlaceStagedFile(staged) : Written{CreatingReason(errno)};
+  if (!placed) {
+    Discard(staged);
+    return placed;
+  }
+  if (::close(std::exchange(staged.fd, -1)) != 0) return {CreatingReason(errno)};
   return {};
 }
 
 Written WriteFileAtomically(const std::string& path, std::span<const std::uint8_t> bytes) {
   Expected<StagedFile> staged = StageFile(path, bytes);
   if (!staged) return {std::move(staged).problem().message};
-  Written placed =
-      ::fsync(staged->fd) == 0 ? PlaceStagedFile(*staged) : Written{CreatingReason(errno)};
-  if (!placed) {
-    Discard(*staged);
-    return placed;
-  }
-  if (::close(std::exchange(staged->fd, -1)) != 0) return {CreatingReason(errno)};
-  return {};
+  return FinishStagedFile(*staged);
 }
 
 }  // namespace tintara

@@ -69,7 +69,7 @@ struct StagedFile {
   std::string target;  // with every symbolic link followed
   int fd = -1;         // the temporary file, open until it is in its place
   bool unnamed = false;
-  int registered = -1;  // its slot among the files an interrupt removes, while it has a name
+  int registered = -1;  // its slot among the files an interrupt undoes, once it is being named
 };
 
 // The first half of a replace, checked as WriteFileAtomically checks it: the bytes written into a
@@ -86,5 +86,33 @@ void Discard(StagedFile& staged);
 // Renames a staged file, synced, over its target (naming it first when it has no name), or leaves
 // the target as it was and says why. Its descriptor stays open for the caller to close.
 Written PlaceStagedFile(StagedFile& staged);
+
+// Staged files, synced, put in their places as one, a file a step: each named when it has no name,
+// registered for the interrupt handler (interrupt_cleanup.h) before its name exists, and, when
+// there are several, exchanged with the file it replaces, which keeps a temporary name until
+// Finish. So a SIGINT, SIGTERM or SIGHUP at any moment leaves every target with its old file (or
+// none) or every one with its new file, where the file system can exchange two names. A file that
+// does not get to its place stays named and registered for the caller to discard.
+class Placement {
+ public:
+  explicit Placement(std::span<StagedFile> files);
+  Placement(const Placement&) = delete;
+  Placement& operator=(const Placement&) = delete;
+  ~Placement();
+
+  // Puts the next file in its place, or says why not.
+  Written PlaceNext();
+  // From here on an interrupt leaves the files placed; the old files go.
+  void Finish();
+
+ private:
+  std::span<StagedFile> files_;
+  std::size_t next_ = 0;
+  int group_;
+  std::vector<bool> exchanged_;  // the file's temporary name holds the old file
+  bool finished_ = false;
+};
+// Brings a staged file to the disk, puts it in its place and closes it; or removes it and says why.
+Written FinishStagedFile(StagedFile& staged);
 
 }  // namespace tintara

@@ -11,7 +11,9 @@ namespace tintara {
 
 // A text INI file used the way the Windows profile functions use one: every call opens the file,
 // does one read or write and closes it again. Section and key names match without regard to
-// letter case; a write keeps every other line as it was.
+// letter case; a write keeps every other line as it was. Reads and writes go through the file a
+// block at a time and keep no line, so a file of millions of lines or of one long line costs the
+// memory of a block (and of the value read).
 class IniFile {
  public:
   explicit IniFile(std::string path) : path_(std::move(path)) {}
@@ -36,7 +38,8 @@ class IniFile {
 };
 
 // The text of an INI file with the key set in the section, which are added when missing; every
-// other line stays as it was, a leading UTF-8 byte order mark included.
+// other line stays as it was, a leading UTF-8 byte order mark included. IniFile::WriteString
+// writes the same bytes into the file.
 std::string WithIniValue(std::string_view content, std::string_view section, std::string_view key,
                          std::string_view value);
 

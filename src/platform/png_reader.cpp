@@ -157,15 +157,17 @@ bool PrepareRows(png_structp png, png_infop info, Header* header) {
   return true;
 }
 
-// Each pass combines its pixels into the rows already read, then the chunks after the pixels
-// are read up to the end of the file.
-bool ReadRows(png_structp png, png_infop info, const Header* header, png_bytep first) {
+// Reads the next row of the pass into `row`, combining it with what the row holds from the passes
+// before.
+bool ReadRow(png_structp png, png_bytep row) {
   if (setjmp(png_jmpbuf(png))) return false;
-  for (int pass = 0; pass < header->passes; ++pass) {
-    for (png_uint_32 y = 0; y < header->height; ++y) {
-      png_read_row(png, first + y * header->rowBytes, nullptr);
-    }
-  }
+  png_read_row(png, row, nullptr);
+  return true;
+}
+
+// Reads the chunks after the pixels, up to the end of the file.
+bool ReadEnd(png_structp png, png_infop info) {
+  if (setjmp(png_jmpbuf(png))) return false;
   png_read_end(png, info);
   return true;
 }
@@ -244,11 +246,17 @@ Expected<PngReading> Decode(Source& source, std::string_view keyword) {
   Bitmap& bitmap = reading.bitmap;
   bitmap.width = static_cast<int>(header.width);
   bitmap.height = static_cast<int>(header.height);
+  if (palette) {
+    bitmap.colourTable = PaletteOf(read.png, read.info, header.depth);
+    if (bitmap.colourTable.empty()) return failed(kDamaged);
+  }
+  // The pixels are allocated only once the first row (of the first pass) has decoded: a header
+  // that declares a large picture over no pixel data costs no more than a row.
+  std::vector<std::uint8_t> firstRow(header.rowBytes);
+  if (!ReadRow(read.png, firstRow.data())) return failed(kDamaged);
   png_bytep rows = nullptr;
   if (palette) {
     bitmap.bitsPerPixel = header.depth;
-    bitmap.colourTable = PaletteOf(read.png, read.info, header.depth);
-    if (bitmap.colourTable.empty()) return failed(kDamaged);
     bitmap.indices.resize(area);
     rows = bitmap.indices.data();
   } else {
@@ -256,7 +264,15 @@ Expected<PngReading> Decode(Source& source, std::string_view keyword) {
     bitmap.pixels.resize(area);
     rows = reinterpret_cast<png_bytep>(bitmap.pixels.data());
   }
-  if (!ReadRows(read.png, read.info, &header, rows)) return failed(kDamaged);
+  std::memcpy(rows, firstRow.data(), header.rowBytes);
+  firstRow = {};
+  // The other rows; each pass after the first combines its pixels into the rows read before.
+  for (int pass = 0; pass < header.passes; ++pass) {
+    for (png_uint_32 y = pass == 0 ? 1 : 0; y < header.height; ++y) {
+      if (!ReadRow(read.png, rows + y * header.rowBytes)) return failed(kDamaged);
+    }
+  }
+  if (!ReadEnd(read.png, read.info)) return failed(kDamaged);
   // Pictures are shown opaque, as a BMP's are.
   for (std::uint32_t& pixel : bitmap.pixels) pixel |= 0xFF000000u;
   if (!keyword.empty()) reading.text = TextOf(read.png, read.info, keyword);

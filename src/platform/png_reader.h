@@ -34,8 +34,8 @@ Expected<bool> IsPngFile(const std::string& path);
 // bits a channel, alpha dropped, and 32 bits a pixel when it had alpha, else 24. The problem, in
 // words for the user ("not a PNG file"), when the data is not a PNG, is larger than kMaxBmpPixels
 // or wider than 2^20 pixels (told before anything is allocated for the pixels) or is damaged or
-// cut short in any way. Of the other chunks only tEXt is read, and only when a keyword is asked
-// for: a text of up to 1 MB.
+// cut short in any way; the pixels are allocated only once the first row has decoded. Of the other
+// chunks only tEXt is read, and only when a keyword is asked for: a text of up to 1 MB.
 Expected<PngReading> DecodePng(std::span<const std::uint8_t> bytes,
                                std::string_view textKeyword = {});
 

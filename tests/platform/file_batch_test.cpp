@@ -1,9 +1,12 @@
 #include "platform/file_batch.h"
 
+#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <stdlib.h>
+#include <unistd.h>
 
 #include <algorithm>
+#include <csignal>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -59,17 +62,28 @@ TEST_F(FileBatchTest, AStagedFileLeavesNoEntryUntilItIsCommitted) {
   EXPECT_EQ(Read(Path("old.png")), "new");
 }
 
-// What the interrupt handler does: a registered file goes, one forgotten stays.
+// What the interrupt handler does: a registered file goes; one forgotten stays, and so does one
+// whose name now stands for another file.
 TEST_F(FileBatchTest, RegisteredTemporaryFilesAreRemovedOnInterrupt) {
-  std::ofstream(Path(".tintara-a")) << "a";
-  std::ofstream(Path(".tintara-b")) << "b";
-  const int a = RegisterTemporaryFile(Path(".tintara-a"));
-  const int b = RegisterTemporaryFile(Path(".tintara-b"));
-  ASSERT_GE(a, 0);
-  ForgetTemporaryFile(b);
-  RemoveRegisteredTemporaryFiles();
-  ForgetTemporaryFile(a);
-  EXPECT_EQ(Entries(), std::vector<std::string>{".tintara-b"});
+  for (const char* name : {".tintara-a", ".tintara-b", ".tintara-c"})
+    std::ofstream(Path(name)) << name;
+  const auto identity = [this](const char* name) {
+    const int fd = ::open(Path(name).c_str(), O_RDONLY);
+    const FileIdentity file = IdentityOf(fd);
+    ::close(fd);
+    return file;
+  };
+  EXPECT_EXIT(
+      {
+        RemoveTemporaryFilesOnInterrupt();
+        RegisterTemporaryFile(Path(".tintara-a"), Path("a"), identity(".tintara-a"));
+        ForgetTemporaryFile(
+            RegisterTemporaryFile(Path(".tintara-b"), Path("b"), identity(".tintara-b")));
+        RegisterTemporaryFile(Path(".tintara-c"), Path("c"), identity(".tintara-a"));
+        std::raise(SIGTERM);
+      },
+      testing::KilledBySignal(SIGTERM), "");
+  EXPECT_EQ(Entries(), (std::vector<std::string>{".tintara-b", ".tintara-c"}));
 }
 
 TEST_F(FileBatchTest, CommitPutsEveryFileWholeInItsPlace) {

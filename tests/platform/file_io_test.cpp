@@ -5,12 +5,15 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <csignal>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <string>
 #include <vector>
+
+#include "platform/interrupt_cleanup.h"
 
 namespace tintara {
 namespace {
@@ -52,6 +55,36 @@ class FileIo : public ::testing::Test {
 
   fs::path dir_;
 };
+
+// Stages new files at the paths and is ended by SIGTERM after the first is in its place, as by a
+// user's Ctrl+C.
+void InterruptedAfterTheFirstPlacement(const std::vector<std::string>& paths) {
+  RemoveTemporaryFilesOnInterrupt();
+  std::vector<StagedFile> files;
+  for (const std::string& path : paths) files.push_back(*StageFile(path, Bytes("new")));
+  Placement placement(files);
+  if (placement.PlaceNext()) std::raise(SIGTERM);
+}
+
+// A picture and its page change together: a signal between the two puts back what was there
+// before, the old files or none, and leaves no temporary file.
+TEST_F(FileIo, ASignalBetweenTwoPlacementsLeavesTheOldFiles) {
+  const struct {
+    const char* name;
+    std::vector<std::string> before;
+  } cases[] = {{"over old files", {"a.htm", "a.jpg"}}, {"where there were none", {}}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    for (const std::string& name : c.before) Store(name, "old " + name);
+    EXPECT_EXIT(InterruptedAfterTheFirstPlacement({Path("a.jpg"), Path("a.htm")}),
+                testing::KilledBySignal(SIGTERM), "");
+    EXPECT_EQ(Entries(), c.before);
+    for (const std::string& name : c.before) {
+      EXPECT_EQ(Stored(name), "old " + name);
+      fs::remove(Path(name));
+    }
+  }
+}
 
 TEST_F(FileIo, ReadingRefusesWhatIsNotAWholeRegularFileOfAllowedSize) {
   Store("small", "12345");

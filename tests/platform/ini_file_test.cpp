@@ -12,6 +12,8 @@
 #include <string>
 #include <vector>
 
+#include "allocation_peak.h"
+
 namespace tintara {
 namespace {
 
@@ -201,6 +203,23 @@ TEST_F(IniFileWriteTest, LastLineWithoutNewlineIsEndedOnlyWhenSomethingFollows) 
   EXPECT_EQ(Stored(), "[Setup]\nHideHints=1");
   ASSERT_FALSE(ini.WriteString("Setup", "Extra", "2"));
   EXPECT_EQ(Stored(), "[Setup]\nHideHints=1\nExtra=2\n");
+}
+
+// A settings file is read and rewritten a block at a time: neither keeps a list of its lines nor
+// the whole file, however many lines it has.
+TEST_F(IniFileWriteTest, AFileOfBlankLinesIsWrittenAndReadInBoundedMemory) {
+  const std::string blankLines(std::size_t{1} << 20, '\n');
+  Store(blankLines);
+  const IniFile ini(path_);
+  {
+    const AllocationPeak peak;
+    ASSERT_FALSE(ini.WriteString("Setup", "HideHints", "1"));
+    EXPECT_LT(peak.bytes(), blankLines.size() / 4);
+  }
+  EXPECT_EQ(Stored(), blankLines + "[Setup]\nHideHints=1\n");
+  const AllocationPeak peak;
+  EXPECT_EQ(ini.ReadString("Setup", "HideHints", "none"), "1");
+  EXPECT_LT(peak.bytes(), blankLines.size() / 4);
 }
 
 TEST_F(IniFileWriteTest, WritesLeaveNoTemporaryFilesBehind) {

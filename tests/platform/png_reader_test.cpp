@@ -7,9 +7,11 @@
 #include <filesystem>
 #include <fstream>
 #include <string>
+#include <string_view>
 #include <tuple>
 #include <vector>
 
+#include "allocation_peak.h"
 #include "platform/crc32.h"
 #include "platform/png_writer.h"
 
@@ -198,6 +200,34 @@ TEST(PngReader, AHugeDeclaredPictureIsRefusedBeforeItsPixels) {
   const Expected<PngReading> reading = DecodePng(png);
   ASSERT_FALSE(reading);
   EXPECT_EQ(reading.problem().message, "the picture is too large (100000 x 100000 pixels)");
+}
+
+void AppendWord(Bytes& png, std::uint32_t word) {
+  for (int shift = 24; shift >= 0; shift -= 8) png.push_back(std::uint8_t(word >> shift));
+}
+
+// A chunk as a file holds it: length, type, data and the checksum of type and data.
+void AppendChunk(Bytes& png, std::string_view type, const Bytes& data) {
+  AppendWord(png, static_cast<std::uint32_t>(data.size()));
+  const std::size_t start = png.size();
+  png.insert(png.end(), type.begin(), type.end());
+  png.insert(png.end(), data.begin(), data.end());
+  AppendWord(png, Crc32({png.data() + start, png.size() - start}));
+}
+
+// 57 bytes that declare an 8192 x 8192 RGBA picture, 256 MB of pixels, and hold none.
+TEST(PngReader, APictureWithoutPixelDataIsRefusedBeforeItsPixelsAreAllocated) {
+  Bytes png = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
+  AppendChunk(png, "IHDR", {0, 0, 0x20, 0, 0, 0, 0x20, 0, 8, PNG_COLOR_TYPE_RGBA, 0, 0, 0});
+  AppendChunk(png, "IDAT", {});
+  AppendChunk(png, "IEND", {});
+  ASSERT_EQ(png.size(), 57u);
+
+  const AllocationPeak peak;
+  const Expected<PngReading> reading = DecodePng(png);
+  ASSERT_FALSE(reading);
+  EXPECT_EQ(reading.problem().message, "the file is damaged");
+  EXPECT_LT(peak.bytes(), std::size_t{1} << 20);
 }
 
 // The file is read a piece at a time: a picture larger than one piece reads as from memory.
