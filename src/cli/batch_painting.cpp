@@ -13,6 +13,7 @@
 #include <thread>
 
 #include "cli/codes_file.h"
+#include "cli/line_messages.h"
 #include "cli/local_time_stamp.h"
 #include "cli/output_names.h"
 #include "formats/export_files.h"
@@ -61,7 +62,8 @@ struct Made {
   std::vector<StagedFile> files;
   std::vector<FileMade> outputs;  // as the user named them, in the order of files
   std::optional<std::string> problem;
-  std::optional<Problem> folderProblem;  // told once for all the outputs of the folder
+  std::optional<LineMessage> lineProblem;  // a code string's, of which there may be many
+  std::optional<Problem> folderProblem;    // told once for all the outputs of the folder
   bool failed = false;
   std::vector<FileMade> written;
 };
@@ -201,13 +203,14 @@ void Make(const PaintRequest& request, const Painting& painting, Canvas& canvas,
     painted.locks = request.locks;
     RollRandomCodes(painted, GroupChecks{true, true, true, true}, random, request.randomCodes);
   } else if (painting.codes->problem) {
-    made.problem = ShownText(input.path) + ": " + painting.codes->origin + *painting.codes->problem;
+    made.lineProblem =
+        MessageAboutLine(ShownText(input.path) + ": ", *painting.codes, *painting.codes->problem);
     return;
   } else {
     Expected<Document> applied = PaintedWithCodes(*loaded, painting.codes->text);
     if (!applied) {
-      made.problem =
-          ShownText(input.path) + ": " + painting.codes->origin + applied.problem().message;
+      made.lineProblem = MessageAboutLine(ShownText(input.path) + ": ", *painting.codes,
+                                          applied.problem().message);
       return;
     }
     painted = std::move(*applied);
@@ -278,9 +281,11 @@ bool PaintAll(const PaintRequest& request, std::ostream& output, std::ostream& e
   bool allWritten = true;
   OutputFolders folders;
   std::set<std::string> foldersTold;
+  LineMessages lineMessages;
   const auto report = [&](const std::vector<Made>& made) {
     for (const Made& painting : made) {
       if (painting.problem) errors << "tintara: " << *painting.problem << '\n';
+      if (painting.lineProblem) lineMessages.Tell(*painting.lineProblem, errors);
       if (painting.folderProblem && foldersTold.insert(painting.folderProblem->file).second) {
         errors << "tintara: " << painting.folderProblem->message << '\n';
       }
@@ -360,6 +365,7 @@ bool PaintAll(const PaintRequest& request, std::ostream& output, std::ostream& e
     }
   }
   finish();
+  lineMessages.TellRest(errors);
   return allWritten;
 }
 

@@ -72,7 +72,7 @@ std::optional<CodeString> CodesFile::Next() {
     if (!text.empty() && text.back() == '\r') text.pop_back();
     const CodeBookLineParts parts = SplitCodeBookLine(text);
     if (tooLong ? longComment : parts.comment) continue;
-    CodeString codes{{}, {}, line_, shownPath_ + ":" + std::to_string(line_) + ": ", {}};
+    CodeString codes{{}, {}, line_, shownPath_, {}};
     if (tooLong || text.size() > kLongestCodeLine) {
       codes.problem = "the line is longer than " + std::to_string(kLongestCodeLine) + " bytes";
       return codes;

@@ -11,13 +11,13 @@
 
 namespace tintara {
 
-// One code string to paint with, and where it came from for messages ("codes.txt:3: "); a line
-// that could not be read as one comes with its problem instead.
+// One code string to paint with, and where it came from for messages (line 3 of "codes.txt"); a
+// line that could not be read as one comes with its problem instead.
 struct CodeString {
   std::string text;
   std::optional<std::string> label;  // the name after the line's " # ", when it has one
   int line = 1;
-  std::string origin;
+  std::string file;  // the codes file as messages name it; empty for the code string given
   std::optional<std::string> problem;
 };
 

@@ -8,6 +8,7 @@
 #include <variant>
 
 #include "cli/codes_file.h"
+#include "cli/line_messages.h"
 #include "cli/option_parser.h"
 #include "cli/paint_command.h"
 #include "cli/usage_text.h"
@@ -123,6 +124,7 @@ std::variant<std::vector<Row>, Failure> ReadRows(const SheetRequest& request, st
   Expected<CodesFile> file = CodesFile::Open(*request.codesFile);
   if (!file) return Failure{kSomethingBad, UnreadableCodesFile(*request.codesFile, file.problem())};
   bool any = false;
+  LineMessages lineMessages;
   while (std::optional<CodeString> codes = file->Next()) {
     any = true;
     std::optional<std::string> problem = codes->problem;
@@ -132,13 +134,14 @@ std::variant<std::vector<Row>, Failure> ReadRows(const SheetRequest& request, st
       }
     }
     if (problem) {
-      errors << "tintara: " << codes->origin << *problem << '\n';
+      lineMessages.Tell(MessageAboutLine("", *codes, *problem), errors);
       leftOut = true;
       continue;
     }
     const std::string label = codes->label ? *codes->label : codes->text;
     rows.push_back({std::move(codes->text), label});
   }
+  lineMessages.TellRest(errors);
   if (!any) {
     return UsageFailure("sheet", shownName + " holds no code string.");
   }

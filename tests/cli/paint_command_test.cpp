@@ -212,6 +212,19 @@ TEST_F(PaintCommand, ACodesFileWritesOneOutputALineAndTellsTheBadOnes) {
   EXPECT_EQ(TableColour("out-4.bmp", 18), kSlots[1].set1Marker);
 }
 
+// The same problem on many lines is told twenty times, and how many more at the end.
+TEST_F(PaintCommand, ManyLinesWithOneProblemAreToldTwentyTimes) {
+  Store("codes.txt", QByteArray("5 x\n").repeated(23) + "7\n");
+  EXPECT_EQ(Run({"BODY.BMP", "--codes-file", "codes.txt", "--output", "{n}.bmp"}), kSomethingBad);
+  const QList<QByteArray> told = QByteArray::fromStdString(errors_.str()).trimmed().split('\n');
+  ASSERT_EQ(told.size(), 21);
+  EXPECT_EQ(told[19], "tintara: BODY.BMP: codes.txt:20: 'x' is not a valid integer value");
+  EXPECT_EQ(told[20],
+            "tintara: BODY.BMP: codes.txt: 'x' is not a valid integer value … and 3 more lines "
+            "like this");
+  EXPECT_EQ(TableColour("24.bmp", 32), ReferenceColour(7));
+}
+
 // A code book is a codes file: comments are skipped, a line's name fills {label}, and a line
 // without one gives its line number; a name that would leave the folder or land on an earlier
 // line's output is told.

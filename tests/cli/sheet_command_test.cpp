@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include <QDir>
 #include <QFile>
 #include <QImage>
@@ -32,7 +34,9 @@ class SheetCommand : public ::testing::Test {
   }
   void TearDown() override { QDir::setCurrent(previous_); }
 
-  static int Run(const char* command, const QStringList& arguments) {
+  // Runs the command; what it tells on its standard error goes into `told` when given, and must
+  // be nothing when not.
+  static int Run(const char* command, const QStringList& arguments, std::string* told = nullptr) {
     std::vector<std::string> commandLine{"tintara", command};
     for (const QString& argument : arguments) commandLine.push_back(argument.toStdString());
     std::ostringstream output;
@@ -40,8 +44,16 @@ class SheetCommand : public ::testing::Test {
     const int status = std::string(command) == "sheet"
                            ? RunSheetCommand(commandLine, TINTARA_ART_DIR, output, errors)
                            : RunPaintCommand(commandLine, output, errors);
-    EXPECT_EQ(errors.str(), "");
+    if (told) {
+      *told = errors.str();
+    } else {
+      EXPECT_EQ(errors.str(), "");
+    }
     return status;
+  }
+  static void Store(const QString& name, const QByteArray& text) {
+    QFile file(name);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(text) == text.size());
   }
 
   // Whether the sheet shows the picture with its top left corner at (left, top), and the
@@ -128,6 +140,20 @@ TEST_F(SheetCommand, IndicesPastTheColourTableAreDrawnAsPaintDrawsThem) {
   ASSERT_EQ(Run("sheet", {"SHORT.BMP", "--codes", "17 18 19", "--output", "sheet.png"}),
             kAllWritten);
   ExpectCell(QImage("sheet.png"), QImage("painted.png"), kSheetGap, kSheetGap, {16, 4});
+}
+
+// The same problem on many lines is told twenty times, and how many more at the end.
+TEST_F(SheetCommand, ManyLinesWithOneProblemAreToldTwentyTimes) {
+  Store("bad.txt", QByteArray("5 x\n").repeated(22) + "17\n");
+  std::string told;
+  EXPECT_EQ(Run("sheet", {"WIDE.BMP", "--codes-file", "bad.txt", "--output", "s.png"}, &told),
+            kSomethingBad);
+  EXPECT_EQ(std::count(told.begin(), told.end(), '\n'), 21) << told;
+  EXPECT_TRUE(
+      told.ends_with("\ntintara: bad.txt: 'x' is not a valid integer value … and 2 more "
+                     "lines like this\n"))
+      << told;
+  EXPECT_TRUE(QFile::exists("s.png"));
 }
 
 }  // namespace
