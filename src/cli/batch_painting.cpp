@@ -36,11 +36,12 @@ namespace {
 // memory than this.
 constexpr std::size_t kPaintingsPerBatch = 64;
 
-// An input, loaded once by whichever painting needs it first.
+// An input, loaded once by whichever painting needs it first, and the labels its outputs took.
 struct Input {
   std::string path;
   std::once_flag once;
   std::optional<Expected<Document>> loaded;
+  std::set<std::string> labels;
 };
 
 // One output to make: an input painted with one code string, or with random codes.
@@ -300,7 +301,7 @@ bool PaintAll(const PaintRequest& request, std::ostream& output, std::ostream& e
   };
   // A batch is put in place while the next is made: syncing and renaming mostly wait for the
   // disk. Batches are put in place one after another, in order. The code strings of a codes file
-  // are read a batch at a time.
+  // are read a batch at a time, and those of standard input as they come.
   std::deque<Input> inputs;
   std::vector<Painting> group;
   std::deque<CodeString> groupCodes;
@@ -328,39 +329,45 @@ bool PaintAll(const PaintRequest& request, std::ostream& output, std::ostream& e
   };
   // Each input's code strings must not give two outputs one label.
   const bool labelled = request.pattern.find("{label}") != std::string::npos;
-  std::set<std::string> labels;
   const auto add = [&](Input& input, std::optional<CodeString> codes, bool first) {
-    if (first) labels.clear();
     if (codes && labelled && !codes->problem) {
-      codes->problem = LabelProblem(LabelOf(codes->label, codes->line), labels);
+      codes->problem = LabelProblem(LabelOf(codes->label, codes->line), input.labels);
     }
     const CodeString* stored = nullptr;
     if (codes) stored = &groupCodes.emplace_back(std::move(*codes));
     group.push_back({&input, stored, first});
     if (group.size() == kPaintingsPerBatch) makeGroup();
   };
+  // While the writer of a pipe pauses, what it has given is painted, written and told.
+  const auto beforeWaiting = [&] {
+    if (!group.empty() || placed.valid()) finish();
+  };
+  const auto addLines = [&](CodesFile& file, std::span<Input* const> on) {
+    bool first = true;
+    while (std::optional<CodeString> codes = file.Next(beforeWaiting)) {
+      for (Input* input : on) add(*input, *codes, first);
+      first = false;
+    }
+  };
+  std::vector<Input*> all;
   for (const std::string& path : request.inputs) {
-    Input& input = inputs.emplace_back();
-    input.path = path;
-    if (request.codes) {
-      add(input, CodeString{*request.codes, {}, 1, "", {}}, true);
-    } else if (!request.codesFile) {
-      add(input, std::nullopt, true);
-    } else if (*request.codesFile == kStandardInput) {
-      bool first = true;
-      for (const CodeString& codes : request.standardInputCodes) {
-        add(input, codes, first);
-        first = false;
-      }
-    } else if (Expected<CodesFile> file = CodesFile::Open(*request.codesFile); !file) {
-      finish();  // what comes before is told first
-      errors << UnreadableCodesFile(*request.codesFile, file.problem());
-      allWritten = false;
-    } else {
-      bool first = true;
-      while (std::optional<CodeString> codes = file->Next()) {
-        add(input, std::move(codes), first);
-        first = false;
+    all.push_back(&inputs.emplace_back());
+    all.back()->path = path;
+  }
+  if (request.standardInput) {
+    addLines(*request.standardInput, all);
+  } else {
+    for (Input* input : all) {
+      if (request.codes) {
+        add(*input, CodeString{*request.codes, {}, 1, "", {}}, true);
+      } else if (!request.codesFile) {
+        add(*input, std::nullopt, true);
+      } else if (Expected<CodesFile> file = CodesFile::Open(*request.codesFile); !file) {
+        finish();  // what comes before is told first
+        errors << UnreadableCodesFile(*request.codesFile, file.problem());
+        allWritten = false;
+      } else {
+        addLines(*file, {&input, 1});
       }
     }
   }

@@ -6,12 +6,14 @@
 
 #include <algorithm>
 
+#include <QtCore/qtestsupport_core.h>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QImage>
 #include <QTemporaryDir>
 #include <sstream>
+#include <thread>
 
 #include "formats/picture_files.h"
 #include "formats/skin_file.h"
@@ -127,6 +129,32 @@ TEST_F(PaintCommand, CodeStringsComeFromStandardInputForEveryInput) {
     EXPECT_EQ(TableColour(QString(name) + "-1.bmp", 32), ReferenceColour(1)) << name;
     EXPECT_EQ(TableColour(QString(name) + "-3.bmp", 32), ReferenceColour(3)) << name;
   }
+}
+
+// What a pipe has given is painted and written while its writer waits, before the pipe ends.
+TEST_F(PaintCommand, StandardInputIsWrittenAsItComes) {
+  int pipeEnds[2];
+  ASSERT_EQ(::pipe(pipeEnds), 0);
+  const int savedInput = ::dup(STDIN_FILENO);
+  ::dup2(pipeEnds[0], STDIN_FILENO);
+  ::close(pipeEnds[0]);
+  const std::string lines = "1\n2\n";
+  ASSERT_EQ(::write(pipeEnds[1], lines.data(), lines.size()), ssize_t(lines.size()));
+  int status = -1;
+  std::thread paint([&] {
+    status = Run({"BODY.BMP", "--codes-file", "-", "--output", "{n}.bmp"});
+  });
+  const bool writtenWhileOpen = QTest::qWaitFor([] { return QFile::exists("2.bmp"); }, 20000);
+  const std::string last = "3\n";
+  const bool lastWritten = ::write(pipeEnds[1], last.data(), last.size()) == ssize_t(last.size());
+  ::close(pipeEnds[1]);
+  paint.join();
+  ::dup2(savedInput, STDIN_FILENO);
+  ::close(savedInput);
+  EXPECT_TRUE(writtenWhileOpen);
+  ASSERT_TRUE(lastWritten);
+  EXPECT_EQ(status, kAllWritten) << errors_.str();
+  EXPECT_EQ(TableColour("3.bmp", 32), ReferenceColour(3));
 }
 
 // However many outputs go into it, a folder that cannot be made is told once, with why.
