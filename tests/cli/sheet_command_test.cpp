@@ -1,6 +1,8 @@
 #include "cli/sheet_command.h"
 
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <algorithm>
 
@@ -140,6 +142,30 @@ TEST_F(SheetCommand, IndicesPastTheColourTableAreDrawnAsPaintDrawsThem) {
   ASSERT_EQ(Run("sheet", {"SHORT.BMP", "--codes", "17 18 19", "--output", "sheet.png"}),
             kAllWritten);
   ExpectCell(QImage("sheet.png"), QImage("painted.png"), kSheetGap, kSheetGap, {16, 4});
+}
+
+// A codes file with more code strings than the sheet can hold is refused once one more than it
+// holds is read, before the rest: standard input, a regular file here, is read no further.
+TEST_F(SheetCommand, CodeStringsPastWhatTheSheetHoldsAreNotRead) {
+  ASSERT_TRUE(
+      WriteBmpFile("BIG.BMP", IndexedBitmap(1000, 1000, TableWithSet1Markers(SlotRange(1, 16)))));
+  const QByteArray lines = QByteArray("17\n").repeated(100000);
+  Store("many.txt", lines);
+  const int savedInput = ::dup(STDIN_FILENO);
+  const int file = ::open("many.txt", O_RDONLY);
+  ASSERT_GE(file, 0);
+  ::dup2(file, STDIN_FILENO);
+  ::close(file);
+  std::string told;
+  const int status = Run("sheet", {"BIG.BMP", "--codes-file", "-", "--output", "sheet.png"}, &told);
+  const off_t read = ::lseek(STDIN_FILENO, 0, SEEK_CUR);
+  ::dup2(savedInput, STDIN_FILENO);
+  ::close(savedInput);
+  EXPECT_EQ(status, kSomethingBad);
+  EXPECT_TRUE(told.starts_with("tintara: Cannot draw the sheet: the first ")) << told;
+  EXPECT_NE(told.find(" code strings of standard input would make it "), std::string::npos);
+  EXPECT_LT(read, lines.size() / 2);
+  EXPECT_FALSE(QFile::exists("sheet.png"));
 }
 
 // The same problem on many lines is told twenty times, and how many more at the end.
