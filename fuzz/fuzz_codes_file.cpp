@@ -1,15 +1,15 @@
-// Reads the input as a codes file, a line at a time, as an output pattern with an input's name, a
-// line and a label, and as a list of slots to lock: every code string is a line of the file within
-// the bound, numbered in order, an output for a name or label the command line accepts never
-// leaves the pattern's folders, and a slot list reads exactly when each of its items is a slot or
-// a rising range of slots, marking those. A violated invariant aborts.
-#include <unistd.h>
-
+// Reads the input as a codes file, a line at a time as it comes in short pieces the way a pipe
+// gives it, as an output pattern with an input's name, a line and a label, and as a list of slots
+// to lock: every code string is a line of the file within the bound, numbered in order, code
+// strings read ahead are still read after, an output for a name or label the command line accepts
+// never leaves the pattern's folders, and a slot list reads exactly when each of its items is a
+// slot or a rising range of slots, marking those. A violated invariant aborts.
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -32,16 +32,23 @@ std::vector<std::string_view> Components(std::string_view path) {
 }
 
 void CheckCodesFile(std::string_view text) {
-  char path[] = "/tmp/fuzz_codes_file.XXXXXX";
-  const int fd = ::mkstemp(path);
-  Check(fd >= 0, "a temporary file can be made");
-  Check(::write(fd, text.data(), text.size()) == static_cast<ssize_t>(text.size()), "written");
-  ::close(fd);
-  auto file = tintara::CodesFile::Open(path);
-  Check(file.has_value(), "a regular file opens");
+  // Each piece is 1 to 16 bytes long, as its first byte says, so that lines and their CR LF ends
+  // fall across pieces.
+  std::string_view rest = text;
+  const auto read = [&rest](std::span<std::uint8_t> piece) -> tintara::Expected<std::size_t> {
+    if (rest.empty()) return std::size_t{0};
+    const std::size_t size = std::min(
+        {piece.size(), rest.size(), std::size_t{1} + static_cast<unsigned char>(rest[0]) % 16});
+    std::copy_n(rest.data(), size, piece.data());
+    rest.remove_prefix(size);
+    return size;
+  };
+  tintara::CodesFile file({read}, "fuzz");
+  const std::size_t askedAhead = text.size() % 3;
+  const std::size_t ahead = file.ReadAhead(askedAhead);
   int lastLine = 0;
   std::size_t told = 0;
-  while (auto codes = file->Next()) {
+  while (auto codes = file.Next()) {
     Check(codes->line > lastLine, "lines come in order");
     lastLine = codes->line;
     Check(codes->text.find('\n') == std::string::npos, "a code string is one line");
@@ -59,7 +66,8 @@ void CheckCodesFile(std::string_view text) {
     start = end + 1;
   }
   Check(told == lines, "every line that is not empty or a comment is told once");
-  ::unlink(path);
+  Check(ahead == std::min(askedAhead, told),
+        "reading ahead counts the code strings up to those asked");
 }
 
 void CheckOutput(std::string_view pattern, std::string_view name, int line) {

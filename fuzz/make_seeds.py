@@ -167,6 +167,7 @@ def codes_file_seeds():
         "pattern.txt": b"out/{name}/{n}.png\0skin\0" + b"x" * 12,
         "escape.txt": b"{name}/../{n}.bmp\0..\0",
         "long_line.txt": b"1" * 70000 + b"\n2\n",
+        "crlf_across_pieces.txt": b"1\r\n2 # a\r\n# c\r\n",
         "slots.txt": b"1,2,6-10,016,3-3",
     }
 

@@ -13,6 +13,7 @@
 #include <thread>
 
 #include "cli/codes_file.h"
+#include "cli/line_messages.h"
 #include "cli/local_time_stamp.h"
 #include "cli/output_names.h"
 #include "formats/export_files.h"
@@ -35,11 +36,12 @@ namespace {
 // memory than this.
 constexpr std::size_t kPaintingsPerBatch = 64;
 
-// An input, loaded once by whichever painting needs it first.
+// An input, loaded once by whichever painting needs it first, and the labels its outputs took.
 struct Input {
   std::string path;
   std::once_flag once;
   std::optional<Expected<Document>> loaded;
+  std::set<std::string> labels;
 };
 
 // One output to make: an input painted with one code string, or with random codes.
@@ -61,7 +63,8 @@ struct Made {
   std::vector<StagedFile> files;
   std::vector<FileMade> outputs;  // as the user named them, in the order of files
   std::optional<std::string> problem;
-  std::optional<Problem> folderProblem;  // told once for all the outputs of the folder
+  std::optional<LineMessage> lineProblem;  // a code string's, of which there may be many
+  std::optional<Problem> folderProblem;    // told once for all the outputs of the folder
   bool failed = false;
   std::vector<FileMade> written;
 };
@@ -201,13 +204,14 @@ void Make(const PaintRequest& request, const Painting& painting, Canvas& canvas,
     painted.locks = request.locks;
     RollRandomCodes(painted, GroupChecks{true, true, true, true}, random, request.randomCodes);
   } else if (painting.codes->problem) {
-    made.problem = ShownText(input.path) + ": " + painting.codes->origin + *painting.codes->problem;
+    made.lineProblem =
+        MessageAboutLine(ShownText(input.path) + ": ", *painting.codes, *painting.codes->problem);
     return;
   } else {
     Expected<Document> applied = PaintedWithCodes(*loaded, painting.codes->text);
     if (!applied) {
-      made.problem =
-          ShownText(input.path) + ": " + painting.codes->origin + applied.problem().message;
+      made.lineProblem = MessageAboutLine(ShownText(input.path) + ": ", *painting.codes,
+                                          applied.problem().message);
       return;
     }
     painted = std::move(*applied);
@@ -278,9 +282,11 @@ bool PaintAll(const PaintRequest& request, std::ostream& output, std::ostream& e
   bool allWritten = true;
   OutputFolders folders;
   std::set<std::string> foldersTold;
+  LineMessages lineMessages;
   const auto report = [&](const std::vector<Made>& made) {
     for (const Made& painting : made) {
       if (painting.problem) errors << "tintara: " << *painting.problem << '\n';
+      if (painting.lineProblem) lineMessages.Tell(*painting.lineProblem, errors);
       if (painting.folderProblem && foldersTold.insert(painting.folderProblem->file).second) {
         errors << "tintara: " << painting.folderProblem->message << '\n';
       }
@@ -295,7 +301,7 @@ bool PaintAll(const PaintRequest& request, std::ostream& output, std::ostream& e
   };
   // A batch is put in place while the next is made: syncing and renaming mostly wait for the
   // disk. Batches are put in place one after another, in order. The code strings of a codes file
-  // are read a batch at a time.
+  // are read a batch at a time, and those of standard input as they come.
   std::deque<Input> inputs;
   std::vector<Painting> group;
   std::deque<CodeString> groupCodes;
@@ -323,43 +329,50 @@ bool PaintAll(const PaintRequest& request, std::ostream& output, std::ostream& e
   };
   // Each input's code strings must not give two outputs one label.
   const bool labelled = request.pattern.find("{label}") != std::string::npos;
-  std::set<std::string> labels;
   const auto add = [&](Input& input, std::optional<CodeString> codes, bool first) {
-    if (first) labels.clear();
     if (codes && labelled && !codes->problem) {
-      codes->problem = LabelProblem(LabelOf(codes->label, codes->line), labels);
+      codes->problem = LabelProblem(LabelOf(codes->label, codes->line), input.labels);
     }
     const CodeString* stored = nullptr;
     if (codes) stored = &groupCodes.emplace_back(std::move(*codes));
     group.push_back({&input, stored, first});
     if (group.size() == kPaintingsPerBatch) makeGroup();
   };
+  // While the writer of a pipe pauses, what it has given is painted, written and told.
+  const auto beforeWaiting = [&] {
+    if (!group.empty() || placed.valid()) finish();
+  };
+  const auto addLines = [&](CodesFile& file, std::span<Input* const> on) {
+    bool first = true;
+    while (std::optional<CodeString> codes = file.Next(beforeWaiting)) {
+      for (Input* input : on) add(*input, *codes, first);
+      first = false;
+    }
+  };
+  std::vector<Input*> all;
   for (const std::string& path : request.inputs) {
-    Input& input = inputs.emplace_back();
-    input.path = path;
-    if (request.codes) {
-      add(input, CodeString{*request.codes, {}, 1, "", {}}, true);
-    } else if (!request.codesFile) {
-      add(input, std::nullopt, true);
-    } else if (*request.codesFile == kStandardInput) {
-      bool first = true;
-      for (const CodeString& codes : request.standardInputCodes) {
-        add(input, codes, first);
-        first = false;
-      }
-    } else if (Expected<CodesFile> file = CodesFile::Open(*request.codesFile); !file) {
-      finish();  // what comes before is told first
-      errors << UnreadableCodesFile(*request.codesFile, file.problem());
-      allWritten = false;
-    } else {
-      bool first = true;
-      while (std::optional<CodeString> codes = file->Next()) {
-        add(input, std::move(codes), first);
-        first = false;
+    all.push_back(&inputs.emplace_back());
+    all.back()->path = path;
+  }
+  if (request.standardInput) {
+    addLines(*request.standardInput, all);
+  } else {
+    for (Input* input : all) {
+      if (request.codes) {
+        add(*input, CodeString{*request.codes, {}, 1, "", {}}, true);
+      } else if (!request.codesFile) {
+        add(*input, std::nullopt, true);
+      } else if (Expected<CodesFile> file = CodesFile::Open(*request.codesFile); !file) {
+        finish();  // what comes before is told first
+        errors << UnreadableCodesFile(*request.codesFile, file.problem());
+        allWritten = false;
+      } else {
+        addLines(*file, {&input, 1});
       }
     }
   }
   finish();
+  lineMessages.TellRest(errors);
   return allWritten;
 }
 

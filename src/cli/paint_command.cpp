@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <map>
+#include <memory>
 #include <optional>
 #include <span>
 #include <thread>
@@ -51,18 +52,14 @@ std::string OutputType(const std::string& pattern) {
 }
 
 // How many code strings the request's codes file holds, counted up to two: a file of one needs no
-// {n}. Standard input can be read only once: its code strings are all kept in the request.
+// {n}. Standard input can be read only once: it is kept open in the request with them read ahead.
 Expected<int> CodeStringsUpToTwo(PaintRequest& request) {
   Expected<CodesFile> file = CodesFile::Open(*request.codesFile);
   if (!file) return std::move(file).problem();
+  const auto count = static_cast<int>(file->ReadAhead(2));
   if (*request.codesFile == kStandardInput) {
-    while (std::optional<CodeString> codes = file->Next()) {
-      request.standardInputCodes.push_back(std::move(*codes));
-    }
-    return static_cast<int>(std::min<std::size_t>(request.standardInputCodes.size(), 2));
+    request.standardInput = std::make_shared<CodesFile>(std::move(*file));
   }
-  int count = 0;
-  while (count < 2 && file->Next()) ++count;
   return count;
 }
 

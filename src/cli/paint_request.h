@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -11,13 +12,15 @@
 
 namespace tintara {
 
-// One code string to paint with, and where it came from for messages ("codes.txt:3: "); a line
-// that could not be read as one comes with its problem instead.
+class CodesFile;
+
+// One code string to paint with, and where it came from for messages (line 3 of "codes.txt"); a
+// line that could not be read as one comes with its problem instead.
 struct CodeString {
   std::string text;
   std::optional<std::string> label;  // the name after the line's " # ", when it has one
   int line = 1;
-  std::string origin;
+  std::string file;  // the codes file as messages name it; empty for the code string given
   std::optional<std::string> problem;
 };
 
@@ -27,8 +30,9 @@ struct PaintRequest {
   // The code string given, or the codes file read a line at a time; neither: random codes.
   std::optional<std::string> codes;
   std::optional<std::string> codesFile;
-  // The code strings of standard input as the codes file, read once for every input.
-  std::vector<CodeString> standardInputCodes;
+  // Standard input as the codes file, open from the request's checks on, which read its first code
+  // strings ahead; it is read once, as it comes, each code string painted on every input in turn.
+  std::shared_ptr<CodesFile> standardInput;
   std::uint32_t seed = 0;
   // How random codes roll, and the slots that keep the codes the input loads with.
   RandomCodeSettings randomCodes;

@@ -5,9 +5,11 @@
 #include <new>
 #include <optional>
 #include <span>
+#include <sstream>
 #include <variant>
 
 #include "cli/codes_file.h"
+#include "cli/line_messages.h"
 #include "cli/option_parser.h"
 #include "cli/paint_command.h"
 #include "cli/usage_text.h"
@@ -16,6 +18,7 @@
 #include "paint/catalogue_pictures.h"
 #include "paint/code_string.h"
 #include "paint/painting.h"
+#include "platform/bmp_reader.h"
 #include "platform/folders.h"
 #include "platform/path_names.h"
 #include "platform/png_writer.h"
@@ -98,9 +101,10 @@ std::variant<SheetRequest, Failure> ReadRequest(const std::vector<std::string>& 
   return request;
 }
 
-// The rows the request asks for; a code string that cannot be used is told and left out.
-std::variant<std::vector<Row>, Failure> ReadRows(const SheetRequest& request, std::ostream& errors,
-                                                 bool& leftOut) {
+// The rows the request asks for; a code string that cannot be used is told and left out. A codes
+// file is read no further than one row more than `room`, the most the sheet can hold.
+std::variant<std::vector<Row>, Failure> ReadRows(const SheetRequest& request, std::size_t room,
+                                                 std::ostream& errors, bool& leftOut) {
   std::vector<Row> rows;
   if (request.codes) {
     if (std::optional<std::string> bad = ReadCodeString(*request.codes).badToken) {
@@ -123,7 +127,10 @@ std::variant<std::vector<Row>, Failure> ReadRows(const SheetRequest& request, st
   Expected<CodesFile> file = CodesFile::Open(*request.codesFile);
   if (!file) return Failure{kSomethingBad, UnreadableCodesFile(*request.codesFile, file.problem())};
   bool any = false;
-  while (std::optional<CodeString> codes = file->Next()) {
+  LineMessages lineMessages;
+  while (rows.size() <= room) {
+    std::optional<CodeString> codes = file->Next();
+    if (!codes) break;
     any = true;
     std::optional<std::string> problem = codes->problem;
     if (!problem) {
@@ -132,13 +139,14 @@ std::variant<std::vector<Row>, Failure> ReadRows(const SheetRequest& request, st
       }
     }
     if (problem) {
-      errors << "tintara: " << codes->origin << *problem << '\n';
+      lineMessages.Tell(MessageAboutLine("", *codes, *problem), errors);
       leftOut = true;
       continue;
     }
     const std::string label = codes->label ? *codes->label : codes->text;
     rows.push_back({std::move(codes->text), label});
   }
+  lineMessages.TellRest(errors);
   if (!any) {
     return UsageFailure("sheet", shownName + " holds no code string.");
   }
@@ -169,6 +177,17 @@ std::vector<Input> LoadInputs(const std::vector<std::string>& paths, std::ostrea
   return inputs;
 }
 
+// The refusal of a codes file with more code strings than the sheet can hold, told once the first
+// `read` of them are more.
+Failure MoreThanFit(const std::string& codesFile, std::size_t read, SheetSize size) {
+  return {kSomethingBad,
+          "tintara: Cannot draw the sheet: the first " + std::to_string(read) +
+              " code strings of " + ShownCodesFileName(codesFile) + " would make it " +
+              std::to_string(size.width) + " x " + std::to_string(size.height) +
+              " pixels, and a picture can have at most " + std::to_string(kMaxBmpPixels) +
+              " pixels; give fewer code strings or a smaller scale\n"};
+}
+
 // The input painted with the row's codes, drawn as `tintara paint` and the window draw it: a
 // pixel whose index lies past the colour table shows black.
 Bitmap PaintedCell(const Input& input, const Row& row) {
@@ -196,10 +215,18 @@ int RunSheetCommand(const std::vector<std::string>& arguments, const std::string
     }
   }
   bool leftOut = false;
-  std::variant<std::vector<Row>, Failure> readRows = ReadRows(request, errors, leftOut);
+  // The inputs tell how many rows the sheet has room for, before the codes file is read; their
+  // problems are told after those of the code strings, in the order the command line gives them.
+  std::ostringstream inputProblems;
+  const std::vector<Input> inputs = LoadInputs(request.inputs, inputProblems, leftOut);
+  const int columns = request.columns > 0 ? request.columns : int(inputs.size());
+  std::vector<SheetCell> rowCells;
+  for (const Input& input : inputs) rowCells.push_back({input.width, input.height, ""});
+  const std::size_t room = inputs.empty() ? 0 : MostSheetRepeats(rowCells, columns, request.scale);
+  std::variant<std::vector<Row>, Failure> readRows = ReadRows(request, room, errors, leftOut);
   if (const auto* failure = std::get_if<Failure>(&readRows)) return fail(*failure);
+  errors << inputProblems.str();
   const std::vector<Row>& rows = std::get<std::vector<Row>>(readRows);
-  const std::vector<Input> inputs = LoadInputs(request.inputs, errors, leftOut);
   if (rows.empty() || inputs.empty()) {
     errors << "tintara: nothing to draw: no " << (rows.empty() ? "code string" : "input")
            << " could be used\n";
@@ -212,7 +239,10 @@ int RunSheetCommand(const std::vector<std::string>& arguments, const std::string
       cells.push_back({input.width, input.height, request.labels ? row.label : std::string()});
     }
   }
-  const int columns = request.columns > 0 ? request.columns : int(inputs.size());
+  if (request.codesFile && rows.size() > room) {
+    return fail(
+        MoreThanFit(*request.codesFile, rows.size(), SheetSizeOf(cells, columns, request.scale)));
+  }
   Expected<Bitmap> sheet = DrawContactSheet(cells, columns, request.scale, [&](std::size_t cell) {
     return PaintedCell(inputs[cell % inputs.size()], rows[cell / inputs.size()]);
   });

@@ -12,7 +12,6 @@
 namespace tintara {
 namespace {
 
-constexpr int kSheetGap = 4;  // around and between the cells
 constexpr int kLabelGap = 2;  // between a picture and its label
 constexpr int kLineHeight = kGlyphHeight + 2;
 constexpr int kWidestLabel = 24;  // characters a label line may take beyond its picture's width
@@ -67,6 +66,12 @@ struct Layout {
   std::int64_t sheetWidth = 0;
   std::int64_t sheetHeight = 0;
 };
+
+// The columns of a sheet of `cells` cells asked for `columns`: never more than there are cells.
+std::size_t Across(std::size_t cells, int columns) {
+  return std::clamp<std::size_t>(std::size_t(std::max(columns, 1)), 1,
+                                 std::max<std::size_t>(cells, 1));
+}
 
 Layout LayOut(std::span<const SheetCell> cells, std::size_t columns, int scale) {
   Layout layout;
@@ -148,14 +153,9 @@ void DrawLabel(const std::vector<std::string>& lines, std::int64_t left, std::in
 Expected<Bitmap> DrawContactSheet(std::span<const SheetCell> cells, int columns, int scale,
                                   const CellPainter& paint) {
   scale = std::max(scale, 1);
-  const std::size_t across = std::clamp<std::size_t>(std::size_t(std::max(columns, 1)), 1,
-                                                     std::max<std::size_t>(cells.size(), 1));
+  const std::size_t across = Across(cells.size(), columns);
   const Layout layout = LayOut(cells, across, scale);
-  constexpr auto kMaxSide = std::int64_t{std::numeric_limits<int>::max()};
-  if (layout.sheetWidth > kMaxSide || layout.sheetHeight > kMaxSide ||
-      static_cast<std::uint64_t>(layout.sheetWidth) *
-              static_cast<std::uint64_t>(layout.sheetHeight) >
-          kMaxBmpPixels) {
+  if (!SheetFits({layout.sheetWidth, layout.sheetHeight})) {
     return Problem{"Cannot draw the sheet: it would be " + std::to_string(layout.sheetWidth) +
                    " x " + std::to_string(layout.sheetHeight) +
                    " pixels, and a picture can have at most " + std::to_string(kMaxBmpPixels) +
@@ -180,6 +180,69 @@ Expected<Bitmap> DrawContactSheet(std::span<const SheetCell> cells, int columns,
     DrawLabel(layout.labels[i], left, top + pictureHeight + kLabelGap, sheet);
   }
   return sheet;
+}
+
+SheetSize SheetSizeOf(std::span<const SheetCell> cells, int columns, int scale) {
+  const Layout layout = LayOut(cells, Across(cells.size(), columns), std::max(scale, 1));
+  return {layout.sheetWidth, layout.sheetHeight};
+}
+
+bool SheetFits(SheetSize size) {
+  constexpr auto kMaxSide = std::int64_t{std::numeric_limits<int>::max()};
+  return size.width <= kMaxSide && size.height <= kMaxSide &&
+         static_cast<std::uint64_t>(size.width) * static_cast<std::uint64_t>(size.height) <=
+             kMaxBmpPixels;
+}
+
+std::size_t MostSheetRepeats(std::span<const SheetCell> cells, int columns, int scale) {
+  if (cells.empty()) return std::numeric_limits<std::size_t>::max();
+  scale = std::max(scale, 1);
+  const std::size_t count = cells.size();
+  const auto across = std::size_t(std::max(columns, 1));
+  const auto widthOf = [&](std::size_t k) {
+    return std::int64_t{std::max(cells[k % count].width, 0)} * scale;
+  };
+  const auto heightOf = [&](std::size_t k) {
+    return std::int64_t{std::max(cells[k % count].height, 0)} * scale;
+  };
+  // While all the cells fit in one row, each time over makes the sheet as much wider.
+  std::int64_t widthOnce = 0;
+  std::int64_t highest = 0;
+  for (std::size_t k = 0; k < count; ++k) {
+    widthOnce += widthOf(k) + kSheetGap;
+    highest = std::max(highest, heightOf(k));
+  }
+  const std::int64_t oneRowHeight = kSheetGap + highest + kSheetGap;
+  const std::int64_t widest = std::min<std::int64_t>(
+      std::numeric_limits<int>::max(), static_cast<std::int64_t>(kMaxBmpPixels) / oneRowHeight);
+  const auto inOneRow =
+      static_cast<std::size_t>(std::max<std::int64_t>((widest - kSheetGap) / widthOnce, 0));
+  if (inOneRow < across / count) return inOneRow;
+  // Then the columns are fixed and the cells wrap: a cell at a time, each column as wide as its
+  // widest cell and each row as high as its highest, until the sheet no longer fits.
+  std::vector<std::int64_t> columnWidth(across, 0);
+  SheetSize size{kSheetGap + std::int64_t(across) * kSheetGap, kSheetGap};
+  std::int64_t rowHeight = 0;
+  for (std::size_t k = 0;; ++k) {
+    if (k % across == 0) {  // a new row
+      size.height += kSheetGap;
+      rowHeight = 0;
+    }
+    const std::int64_t width = widthOf(k);
+    std::int64_t& column = columnWidth[k % across];
+    if (width > column) {
+      size.width += width - column;
+      column = width;
+    }
+    const std::int64_t height = heightOf(k);
+    if (height > rowHeight) {
+      size.height += height - rowHeight;
+      rowHeight = height;
+    }
+    if ((k + 1) % count != 0) continue;
+    const std::size_t times = (k + 1) / count;
+    if (times > across / count && !SheetFits(size)) return times - 1;
+  }
 }
 
 }  // namespace tintara

@@ -41,4 +41,21 @@ using CellPainter = std::function<Bitmap(std::size_t cell)>;
 Expected<Bitmap> DrawContactSheet(std::span<const SheetCell> cells, int columns, int scale,
                                   const CellPainter& paint);
 
+// A sheet's size in pixels.
+struct SheetSize {
+  std::int64_t width = 0;
+  std::int64_t height = 0;
+};
+
+// The size of the sheet DrawContactSheet would draw of these cells.
+SheetSize SheetSizeOf(std::span<const SheetCell> cells, int columns, int scale);
+
+// Whether a picture may be that large: DrawContactSheet refuses any larger.
+bool SheetFits(SheetSize size);
+
+// How many times over, one after another, a sheet can hold the cells given and still fit, their
+// labels left aside: labels can only make it hold fewer. Found a cell at a time, without a sheet's
+// worth of cells, so that a caller can stop reading its cells there.
+std::size_t MostSheetRepeats(std::span<const SheetCell> cells, int columns, int scale);
+
 }  // namespace tintara

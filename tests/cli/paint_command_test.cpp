@@ -6,12 +6,14 @@
 
 #include <algorithm>
 
+#include <QtCore/qtestsupport_core.h>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QImage>
 #include <QTemporaryDir>
 #include <sstream>
+#include <thread>
 
 #include "formats/picture_files.h"
 #include "formats/skin_file.h"
@@ -129,6 +131,32 @@ TEST_F(PaintCommand, CodeStringsComeFromStandardInputForEveryInput) {
   }
 }
 
+// What a pipe has given is painted and written while its writer waits, before the pipe ends.
+TEST_F(PaintCommand, StandardInputIsWrittenAsItComes) {
+  int pipeEnds[2];
+  ASSERT_EQ(::pipe(pipeEnds), 0);
+  const int savedInput = ::dup(STDIN_FILENO);
+  ::dup2(pipeEnds[0], STDIN_FILENO);
+  ::close(pipeEnds[0]);
+  const std::string lines = "1\n2\n";
+  ASSERT_EQ(::write(pipeEnds[1], lines.data(), lines.size()), ssize_t(lines.size()));
+  int status = -1;
+  std::thread paint([&] {
+    status = Run({"BODY.BMP", "--codes-file", "-", "--output", "{n}.bmp"});
+  });
+  const bool writtenWhileOpen = QTest::qWaitFor([] { return QFile::exists("2.bmp"); }, 20000);
+  const std::string last = "3\n";
+  const bool lastWritten = ::write(pipeEnds[1], last.data(), last.size()) == ssize_t(last.size());
+  ::close(pipeEnds[1]);
+  paint.join();
+  ::dup2(savedInput, STDIN_FILENO);
+  ::close(savedInput);
+  EXPECT_TRUE(writtenWhileOpen);
+  ASSERT_TRUE(lastWritten);
+  EXPECT_EQ(status, kAllWritten) << errors_.str();
+  EXPECT_EQ(TableColour("3.bmp", 32), ReferenceColour(3));
+}
+
 // However many outputs go into it, a folder that cannot be made is told once, with why.
 TEST_F(PaintCommand, AFolderThatCannotBeMadeIsToldOnce) {
   Store("codes.txt", "1\n2\n3\n");
@@ -210,6 +238,19 @@ TEST_F(PaintCommand, ACodesFileWritesOneOutputALineAndTellsTheBadOnes) {
   // Each line paints the picture as loaded: slot 1 of line 4 is not line 1's.
   EXPECT_EQ(TableColour("out-4.bmp", 17), ReferenceColour(9));
   EXPECT_EQ(TableColour("out-4.bmp", 18), kSlots[1].set1Marker);
+}
+
+// The same problem on many lines is told twenty times, and how many more at the end.
+TEST_F(PaintCommand, ManyLinesWithOneProblemAreToldTwentyTimes) {
+  Store("codes.txt", QByteArray("5 x\n").repeated(23) + "7\n");
+  EXPECT_EQ(Run({"BODY.BMP", "--codes-file", "codes.txt", "--output", "{n}.bmp"}), kSomethingBad);
+  const QList<QByteArray> told = QByteArray::fromStdString(errors_.str()).trimmed().split('\n');
+  ASSERT_EQ(told.size(), 21);
+  EXPECT_EQ(told[19], "tintara: BODY.BMP: codes.txt:20: 'x' is not a valid integer value");
+  EXPECT_EQ(told[20],
+            "tintara: BODY.BMP: codes.txt: 'x' is not a valid integer value … and 3 more lines "
+            "like this");
+  EXPECT_EQ(TableColour("24.bmp", 32), ReferenceColour(7));
 }
 
 // A code book is a codes file: comments are skipped, a line's name fills {label}, and a line

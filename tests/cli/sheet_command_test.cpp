@@ -1,6 +1,10 @@
 #include "cli/sheet_command.h"
 
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <algorithm>
 
 #include <QDir>
 #include <QFile>
@@ -32,7 +36,9 @@ class SheetCommand : public ::testing::Test {
   }
   void TearDown() override { QDir::setCurrent(previous_); }
 
-  static int Run(const char* command, const QStringList& arguments) {
+  // Runs the command; what it tells on its standard error goes into `told` when given, and must
+  // be nothing when not.
+  static int Run(const char* command, const QStringList& arguments, std::string* told = nullptr) {
     std::vector<std::string> commandLine{"tintara", command};
     for (const QString& argument : arguments) commandLine.push_back(argument.toStdString());
     std::ostringstream output;
@@ -40,8 +46,16 @@ class SheetCommand : public ::testing::Test {
     const int status = std::string(command) == "sheet"
                            ? RunSheetCommand(commandLine, TINTARA_ART_DIR, output, errors)
                            : RunPaintCommand(commandLine, output, errors);
-    EXPECT_EQ(errors.str(), "");
+    if (told) {
+      *told = errors.str();
+    } else {
+      EXPECT_EQ(errors.str(), "");
+    }
     return status;
+  }
+  static void Store(const QString& name, const QByteArray& text) {
+    QFile file(name);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(text) == text.size());
   }
 
   // Whether the sheet shows the picture with its top left corner at (left, top), and the
@@ -128,6 +142,44 @@ TEST_F(SheetCommand, IndicesPastTheColourTableAreDrawnAsPaintDrawsThem) {
   ASSERT_EQ(Run("sheet", {"SHORT.BMP", "--codes", "17 18 19", "--output", "sheet.png"}),
             kAllWritten);
   ExpectCell(QImage("sheet.png"), QImage("painted.png"), kSheetGap, kSheetGap, {16, 4});
+}
+
+// A codes file with more code strings than the sheet can hold is refused once one more than it
+// holds is read, before the rest: standard input, a regular file here, is read no further.
+TEST_F(SheetCommand, CodeStringsPastWhatTheSheetHoldsAreNotRead) {
+  ASSERT_TRUE(
+      WriteBmpFile("BIG.BMP", IndexedBitmap(1000, 1000, TableWithSet1Markers(SlotRange(1, 16)))));
+  const QByteArray lines = QByteArray("17\n").repeated(100000);
+  Store("many.txt", lines);
+  const int savedInput = ::dup(STDIN_FILENO);
+  const int file = ::open("many.txt", O_RDONLY);
+  ASSERT_GE(file, 0);
+  ::dup2(file, STDIN_FILENO);
+  ::close(file);
+  std::string told;
+  const int status = Run("sheet", {"BIG.BMP", "--codes-file", "-", "--output", "sheet.png"}, &told);
+  const off_t read = ::lseek(STDIN_FILENO, 0, SEEK_CUR);
+  ::dup2(savedInput, STDIN_FILENO);
+  ::close(savedInput);
+  EXPECT_EQ(status, kSomethingBad);
+  EXPECT_TRUE(told.starts_with("tintara: Cannot draw the sheet: the first ")) << told;
+  EXPECT_NE(told.find(" code strings of standard input would make it "), std::string::npos);
+  EXPECT_LT(read, lines.size() / 2);
+  EXPECT_FALSE(QFile::exists("sheet.png"));
+}
+
+// The same problem on many lines is told twenty times, and how many more at the end.
+TEST_F(SheetCommand, ManyLinesWithOneProblemAreToldTwentyTimes) {
+  Store("bad.txt", QByteArray("5 x\n").repeated(22) + "17\n");
+  std::string told;
+  EXPECT_EQ(Run("sheet", {"WIDE.BMP", "--codes-file", "bad.txt", "--output", "s.png"}, &told),
+            kSomethingBad);
+  EXPECT_EQ(std::count(told.begin(), told.end(), '\n'), 21) << told;
+  EXPECT_TRUE(
+      told.ends_with("\ntintara: bad.txt: 'x' is not a valid integer value … and 2 more "
+                     "lines like this\n"))
+      << told;
+  EXPECT_TRUE(QFile::exists("s.png"));
 }
 
 }  // namespace

@@ -38,6 +38,40 @@ TEST(ContactSheet, ASheetLargerThanAPictureMayBeIsRefusedBeforeAnythingIsPainted
       DrawContactSheet(cells, 4, 2, [](std::size_t) { return PaintedPicture(1000, 2000); }));
 }
 
+// A reader of cells can stop where the sheet is full: the most times over it holds some cells is
+// the last it fits for, labels aside, however its columns wrap them.
+TEST(ContactSheet, TheMostRepeatsASheetHoldsAreTheLastThatFit) {
+  struct Case {
+    std::vector<SheetCell> cells;
+    int columns;
+    int scale;
+  };
+  const std::vector<SheetCell> pair{{300, 200, ""}, {120, 500, ""}};
+  const std::vector<Case> cases{
+      {pair, 2, 1},
+      {pair, 1, 1},
+      {pair, 3, 1},
+      {pair, 7, 2},
+      {{{30, 20, ""}, {12, 50, ""}}, 40, 1},  // one row for a while, then wrapped
+      {{{3000, 2000, ""}}, 100, 1},           // full within its first row
+      {{{9000, 8000, ""}}, 1, 1},             // not even once
+  };
+  for (const Case& test : cases) {
+    SCOPED_TRACE(std::to_string(test.cells.size()) + " cells, " + std::to_string(test.columns) +
+                 " columns, scale " + std::to_string(test.scale));
+    const auto repeated = [&](std::size_t times) {
+      std::vector<SheetCell> cells;
+      for (std::size_t t = 0; t < times; ++t) {
+        cells.insert(cells.end(), test.cells.begin(), test.cells.end());
+      }
+      return SheetSizeOf(cells, test.columns, test.scale);
+    };
+    const std::size_t most = MostSheetRepeats(test.cells, test.columns, test.scale);
+    EXPECT_TRUE(SheetFits(repeated(most)));
+    EXPECT_FALSE(SheetFits(repeated(most + 1)));
+  }
+}
+
 // A label is broken at blanks to its cell's width, in ink on the background under the picture.
 TEST(ContactSheet, LabelsAreBrokenAtBlanksUnderTheirPictures) {
   const std::vector<SheetCell> cells{{4, 2, "1 2 3 4 5 6 7 8 9 10 11 12 13 14"}};
