@@ -74,7 +74,7 @@ std::optional<CodeString> CodesFile::Next() {
     if (tooLong ? longComment : parts.comment) continue;
     CodeString codes{{}, {}, line_, shownPath_ + ":" + std::to_string(line_) + ": ", {}};
     if (tooLong || text.size() > kLongestCodeLine) {
-      codes.problem = "the line is longer than " + std::to_string(kLongestCodeLine) + " bytes";
+      codes.problem = LongLineReason();
       return codes;
     }
     codes.text = parts.codes;

@@ -4,13 +4,11 @@
 #include <string>
 
 #include "cli/paint_request.h"
+#include "formats/code_book_line.h"
 #include "platform/file_io.h"
 #include "platform/problem.h"
 
 namespace tintara {
-
-// A code line longer than this is no code string; it is told, not read.
-inline constexpr std::size_t kLongestCodeLine = std::size_t{64} << 10;
 
 // The codes file that stands for standard input.
 inline constexpr char kStandardInput[] = "-";

@@ -32,6 +32,11 @@ ReadBook ParseCodeBook(std::string_view text) {
     ++number;
     // Every CR before the line break goes, so that a line read again reads the same.
     while (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+    if (line.size() > kLongestCodeLine) {
+      read.problems.push_back({LongLineReason(), {}, number});
+      read.book.lines.emplace_back(KeptLine{std::string(line)});
+      continue;
+    }
     const CodeBookLineParts parts = SplitCodeBookLine(line);
     std::optional<std::string> badToken;
     if (!parts.comment) badToken = ReadCodeString(parts.codes).badToken;
@@ -71,6 +76,11 @@ std::string StorableName(std::string_view name) {
     line.erase(at + 2, 1);
   }
   return line.substr(kNameSeparator.size());
+}
+
+std::optional<std::string> TooLongForALine(const CodeBookEntry& entry) {
+  if (LineText(entry).size() <= kLongestCodeLine) return std::nullopt;
+  return "a code book line holds at most " + std::to_string(kLongestCodeLine) + " bytes";
 }
 
 std::string EntryLabel(const CodeBookEntry& entry) {

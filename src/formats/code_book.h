@@ -21,8 +21,9 @@ struct CodeBookEntry {
   friend bool operator==(const CodeBookEntry&, const CodeBookEntry&) = default;
 };
 
-// A line kept as it stands: an empty line, a comment, or a line whose code string cannot be read,
-// so that writing the book back never loses it.
+// A line kept as it stands: an empty line, a comment, a line whose code string cannot be read or
+// one longer than kLongestCodeLine (code_book_line.h), so that writing the book back never loses
+// it.
 struct KeptLine {
   std::string text;
   friend bool operator==(const KeptLine&, const KeptLine&) = default;
@@ -38,8 +39,9 @@ struct CodeBook {
   friend bool operator==(const CodeBook&, const CodeBook&) = default;
 };
 
-// A book read from text, and each line whose code string stops at a bad token, with its line
-// number ("'x' is not a valid integer value"); such lines are kept as they stand. Lines end in LF
+// A book read from text, and each line whose code string stops at a bad token or that is too long
+// to read, with its line number ("'x' is not a valid integer value"); such lines are kept as they
+// stand. Lines end in LF
 // or CR LF; what follows the last line break is a line too.
 struct ReadBook {
   CodeBook book;
@@ -57,6 +59,10 @@ std::vector<std::size_t> EntryLines(const CodeBook& book);
 // The name as a line can keep it: line breaks become blanks, and " # " loses the blank after
 // '#', since the name is what follows a line's last " # ".
 std::string StorableName(std::string_view name);
+
+// Whether the entry's line is within kLongestCodeLine, so that it reads back as the entry; why
+// not, when it is not.
+std::optional<std::string> TooLongForALine(const CodeBookEntry& entry);
 
 // What messages call an entry: its name, or its code string when it has none.
 std::string EntryLabel(const CodeBookEntry& entry);

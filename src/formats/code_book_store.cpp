@@ -91,9 +91,17 @@ CodeBookStore::Outcome CodeBookStore::Refresh() {
   return outcome;
 }
 
+std::optional<Problem> CodeBookStore::TooLong(const CodeBookEntry& entry) const {
+  const std::optional<std::string> why = TooLongForALine(entry);
+  if (!why) return std::nullopt;
+  return Problem{"The entry \"" + ShownToken(EntryLabel(entry)) + "\" is too long: " + *why + '.',
+                 path_};
+}
+
 CodeBookStore::Outcome CodeBookStore::Add(std::string codes, std::string_view name) {
   return Change([&](CodeBook& book) -> Expected<Edited> {
     AddEntry(book, std::move(codes), name);
+    if (auto problem = TooLong(std::get<CodeBookEntry>(book.lines.back()))) return *problem;
     return Edited{book.lines.size() - 1, book.lines.size() - 1};
   });
 }
@@ -111,6 +119,7 @@ CodeBookStore::Outcome CodeBookStore::Rename(const EntryKey& key, std::string_vi
     const std::optional<std::size_t> line = FindEntry(book, key);
     if (!line) return Gone(key);
     RenameEntry(book, *line, name);
+    if (auto problem = TooLong(std::get<CodeBookEntry>(book.lines[*line]))) return *problem;
     return Edited{*line, *line};
   });
 }

@@ -20,7 +20,8 @@ namespace tintara {
 // its file is no longer the one it last read or wrote, applies the change, writes the book and
 // lets go. A change finds its entries by codes and name (EntryKey), never by position; when
 // another window changed or removed one meanwhile, nothing changes and the problem says so. A
-// change the file cannot take is not made either: the store always holds what the file holds.
+// change the file cannot take is not made either, nor a name too long for its line to be read
+// back: the store always holds what the file holds.
 //
 // Undo takes back this store's own changes, one at a time. A change from outside ends that
 // history: the book it would put back is no longer the one this store wrote, and putting it back
@@ -78,6 +79,8 @@ class CodeBookStore {
   // holds changed.
   bool ReadAgain();
   Problem Gone(const EntryKey& key) const;
+  // Why the entry would not read back from its line, when it would not.
+  std::optional<Problem> TooLong(const CodeBookEntry& entry) const;
 
   std::string path_;
   CodeBook book_;

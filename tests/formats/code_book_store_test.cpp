@@ -5,6 +5,7 @@
 
 #include <QTemporaryDir>
 
+#include "formats/code_book_line.h"
 #include "formats/read_bytes.h"
 
 namespace tintara {
@@ -73,6 +74,16 @@ TEST_F(CodeBookStores, UndoTakesBackOwnChangesAndEndsAtAChangeFromOutside) {
   EXPECT_TRUE(first.Undo().changedOutside);  // before its window heard of the change
   EXPECT_FALSE(first.canUndo());
   EXPECT_EQ(File(), "1  # one\n2  # two\n3  # three\n");
+}
+
+// Its line would be too long to read back as an entry.
+TEST_F(CodeBookStores, ANameTooLongForALineIsRefusedAndTheBookKept) {
+  CodeBookStore store(Book());
+  store.Add("1 ", "one");
+  const std::string name(kLongestCodeLine, 'n');
+  EXPECT_TRUE(store.Rename(KeyOfLine(store.book(), 0), name).problem);
+  EXPECT_TRUE(store.Add("2 ", name).problem);
+  EXPECT_EQ(File(), "1  # one\n");
 }
 
 }  // namespace
