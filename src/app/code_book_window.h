@@ -13,9 +13,11 @@
 class QFileSystemWatcher;
 class QLabel;
 class QPushButton;
-class QTreeWidget;
+class QTreeView;
 
 namespace tintara {
+
+class CodeBookModel;
 
 // What the code book asks of the window around it.
 struct CodeBookHost {
@@ -36,6 +38,7 @@ struct CodeBookHost {
 // programs share one book; the window watches the book's folder and shows what another window
 // changed, which ends this window's undo history. A book that could not be read is told once, shown
 // empty and never written over. The status line tells what the last action did, in plain text.
+// The list is a view over the book (CodeBookModel): a row costs nothing until it is shown.
 class CodeBookWindow : public QWidget {
   Q_OBJECT
 
@@ -51,8 +54,9 @@ class CodeBookWindow : public QWidget {
 
  private:
   void createControls();
-  // Fills the list from the book, selecting the rows given, the first of them current.
-  void showBook(const std::vector<int>& selectedRows);
+  // Selects the rows given, the first of them current, once the list shows the book as the store
+  // holds it.
+  void selectRows(const std::vector<int>& rows);
   // Makes a change through the store, shows the book after it and tells what it did, or why it
   // did not.
   void change(const std::function<CodeBookStore::Outcome()>& edit, const QString& done);
@@ -62,7 +66,6 @@ class CodeBookWindow : public QWidget {
   std::vector<int> selectedRows() const;
   // The row of the entry at the line or after it, else the last row; -1 in an empty book.
   int rowAtLine(std::size_t line) const;
-  std::size_t lineOfRow(int row) const;
   const CodeBookEntry& entryOfRow(int row) const;
   EntryKey keyOfRow(int row) const;
   std::vector<EntryKey> selectedKeys() const;
@@ -84,11 +87,11 @@ class CodeBookWindow : public QWidget {
   CodeBookStore store_;
   std::vector<Problem> readProblems_;      // told once, when the window first shows
   QFileSystemWatcher* watcher_ = nullptr;  // on the book's folder: a rename ends a file's watch
-  bool showing_ = false;                   // while the list is filled from the book
   FileDialog importDialog_;
   FileDialog exportDialog_;
 
-  QTreeWidget* list_ = nullptr;
+  CodeBookModel* model_ = nullptr;
+  QTreeView* list_ = nullptr;
   QPushButton* rename_ = nullptr;
   QPushButton* delete_ = nullptr;
   QPushButton* moveUp_ = nullptr;

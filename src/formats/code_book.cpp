@@ -1,5 +1,6 @@
 #include "formats/code_book.h"
 
+#include <algorithm>
 #include <utility>
 
 #include "formats/code_book_line.h"
@@ -60,6 +61,10 @@ std::string CodeBookText(const CodeBook& book) {
 
 std::vector<std::size_t> EntryLines(const CodeBook& book) {
   std::vector<std::size_t> entries;
+  // Counted first, so that the list takes no more than it holds.
+  entries.reserve(static_cast<std::size_t>(std::count_if(
+      book.lines.begin(), book.lines.end(),
+      [](const CodeBookLine& line) { return std::holds_alternative<CodeBookEntry>(line); })));
   for (std::size_t i = 0; i < book.lines.size(); ++i) {
     if (std::holds_alternative<CodeBookEntry>(book.lines[i])) entries.push_back(i);
   }
