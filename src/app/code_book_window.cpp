@@ -162,14 +162,20 @@ void CodeBookWindow::showEvent(QShowEvent* event) {
 }
 
 void CodeBookWindow::selectRows(const std::vector<int>& rows) {
-  QItemSelectionModel* selection = list_->selectionModel();
-  selection->clearSelection();
-  for (const int row : rows) {
-    if (row < 0 || row >= model_->rowCount()) continue;
-    const QModelIndex index = model_->index(row, CodeBookModel::kName);
-    if (!selection->hasSelection()) list_->setCurrentIndex(index);
-    selection->select(index, QItemSelectionModel::Select | QItemSelectionModel::Rows);
+  list_->selectionModel()->clearSelection();
+  std::vector<int> shown;
+  std::copy_if(rows.begin(), rows.end(), std::back_inserter(shown),
+               [this](int row) { return row >= 0 && row < model_->rowCount(); });
+  if (!shown.empty()) list_->setCurrentIndex(model_->index(shown.front(), CodeBookModel::kName));
+  // One selection of runs of rows, however many rows: a whole book may be selected again.
+  std::sort(shown.begin(), shown.end());
+  QItemSelection selection;
+  for (std::size_t first = 0, last = 0; first < shown.size(); first = last) {
+    for (last = first + 1; last < shown.size() && shown[last] <= shown[last - 1] + 1;) ++last;
+    selection.select(model_->index(shown[first], 0), model_->index(shown[last - 1], 0));
   }
+  list_->selectionModel()->select(selection,
+                                  QItemSelectionModel::Select | QItemSelectionModel::Rows);
   updateButtons();
 }
 
@@ -236,17 +242,15 @@ EntryKey CodeBookWindow::keyOfRow(int row) const {
 }
 
 std::vector<EntryKey> CodeBookWindow::selectedKeys() const {
-  std::vector<EntryKey> keys;
-  for (const int row : selectedRows()) keys.push_back(keyOfRow(row));
-  return keys;
+  std::vector<std::size_t> lines;
+  for (const int row : selectedRows()) lines.push_back(model_->rows().lines().at(std::size_t(row)));
+  return KeysOfLines(store_.book(), lines);
 }
 
 std::vector<int> CodeBookWindow::rowsOf(const std::vector<EntryKey>& keys) const {
   std::vector<int> rows;
-  for (const EntryKey& key : keys) {
-    if (const std::optional<std::size_t> line = FindEntry(store_.book(), key)) {
-      rows.push_back(rowAtLine(*line));
-    }
+  for (const std::optional<std::size_t> line : FindEntries(store_.book(), keys)) {
+    if (line) rows.push_back(rowAtLine(*line));
   }
   return rows;
 }

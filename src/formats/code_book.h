@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <variant>
@@ -76,11 +77,17 @@ struct EntryKey {
 EntryKey KeyOfLine(const CodeBook& book, std::size_t line);
 // The line of the entry, or none when the book no longer holds it.
 std::optional<std::size_t> FindEntry(const CodeBook& book, const EntryKey& key);
+// The same for many at once, in one pass over the book whatever their number (a whole book
+// selected), each in the order given.
+std::vector<EntryKey> KeysOfLines(const CodeBook& book, std::span<const std::size_t> lines);
+std::vector<std::optional<std::size_t>> FindEntries(const CodeBook& book,
+                                                    std::span<const EntryKey> keys);
 
 // Value operations on the book's lines; `line` is a position in book.lines that holds an entry.
 void AddEntry(CodeBook& book, std::string codes, std::string_view name);
 void RenameEntry(CodeBook& book, std::size_t line, std::string_view name);
-void RemoveLine(CodeBook& book, std::size_t line);
+// Removes the lines at those positions, in one pass.
+void RemoveLines(CodeBook& book, std::span<const std::size_t> lines);
 // Swaps the entry with the nearest entry above (-1) or below (+1) it; where it went, or the same
 // position when it is the first or last.
 std::size_t MoveEntry(CodeBook& book, std::size_t line, int direction);

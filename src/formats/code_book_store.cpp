@@ -127,15 +127,15 @@ CodeBookStore::Outcome CodeBookStore::Rename(const EntryKey& key, std::string_vi
 CodeBookStore::Outcome CodeBookStore::Remove(std::span<const EntryKey> keys) {
   return Change([&](CodeBook& book) -> Expected<Edited> {
     std::vector<std::size_t> lines;
-    for (const EntryKey& key : keys) {
-      const std::optional<std::size_t> line = FindEntry(book, key);
-      if (!line) return Gone(key);
-      lines.push_back(*line);
+    const std::vector<std::optional<std::size_t>> found = FindEntries(book, keys);
+    for (std::size_t i = 0; i < keys.size(); ++i) {
+      if (!found[i]) return Gone(keys[i]);
+      lines.push_back(*found[i]);
     }
     if (lines.empty()) return Edited{};
-    std::sort(lines.begin(), lines.end());
-    for (auto line = lines.rbegin(); line != lines.rend(); ++line) RemoveLine(book, *line);
-    return Edited{lines.front(), lines.front()};
+    RemoveLines(book, lines);
+    const std::size_t first = *std::min_element(lines.begin(), lines.end());
+    return Edited{first, first};
   });
 }
 

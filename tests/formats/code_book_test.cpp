@@ -73,7 +73,7 @@ TEST(CodeBook, EntriesMovePastCommentsToTheNextEntryAndStopAtTheEnds) {
   EXPECT_EQ(CodeBookText(book), "2  # b\n# between\n1  # a\n");
   EXPECT_EQ(MoveEntry(book, 0, -1), 0u);
   EXPECT_EQ(MoveEntry(book, 2, +1), 2u);
-  RemoveLine(book, 1);
+  RemoveLines(book, std::vector<std::size_t>{1});
   EXPECT_EQ(CodeBookText(book), "2  # b\n1  # a\n");
 }
 
