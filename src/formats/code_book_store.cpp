@@ -43,6 +43,24 @@ Problem CodeBookStore::Gone(const EntryKey& key) const {
           path_};
 }
 
+CodeBookStore::Step CodeBookStore::StepBetween(const CodeBook& before, const CodeBook& after,
+                                               std::size_t line) {
+  const std::vector<CodeBookLine>& was = before.lines;
+  const std::vector<CodeBookLine>& is = after.lines;
+  const std::size_t shorter = std::min(was.size(), is.size());
+  std::size_t same = 0;  // lines at the start that the change left
+  while (same < shorter && was[same] == is[same]) ++same;
+  std::size_t sameAtEnd = 0;
+  while (same + sameAtEnd < shorter &&
+         was[was.size() - 1 - sameAtEnd] == is[is.size() - 1 - sameAtEnd]) {
+    ++sameAtEnd;
+  }
+  return {same, is.size() - same - sameAtEnd,
+          std::vector<CodeBookLine>(was.begin() + static_cast<std::ptrdiff_t>(same),
+                                    was.end() - static_cast<std::ptrdiff_t>(sameAtEnd)),
+          line};
+}
+
 CodeBookStore::Outcome CodeBookStore::Change(const Edit& edit, bool undoing) {
   // The data folder of a new account is made with its first entry.
   if (std::optional<Problem> problem =
@@ -78,7 +96,7 @@ CodeBookStore::Outcome CodeBookStore::Change(const Edit& edit, bool undoing) {
   if (undoing) {
     history_.pop_back();
   } else {
-    history_.push_back({std::move(book_), edited->before});
+    history_.push_back(StepBetween(book_, changed, edited->before));
   }
   book_ = std::move(changed);
   outcome.done = true;
@@ -151,8 +169,11 @@ CodeBookStore::Outcome CodeBookStore::Undo() {
   if (history_.empty()) return {};
   return Change(
       [this](CodeBook& book) -> Expected<Edited> {
-        book = history_.back().before;
-        return Edited{0, history_.back().line};
+        const Step& step = history_.back();
+        const auto first = book.lines.begin() + static_cast<std::ptrdiff_t>(step.first);
+        book.lines.insert(book.lines.erase(first, first + static_cast<std::ptrdiff_t>(step.count)),
+                          step.lines.begin(), step.lines.end());
+        return Edited{0, step.line};
       },
       true);
 }

@@ -69,10 +69,15 @@ class CodeBookStore {
     std::size_t after = 0;
   };
   using Edit = std::function<Expected<Edited>(CodeBook&)>;
+  // A change as undo takes it back: the lines it replaced, not the whole book before it, so that
+  // many changes to a large book cost what they changed.
   struct Step {
-    CodeBook before;
-    std::size_t line = 0;  // where the undone change is to be seen
+    std::size_t first = 0;            // where the change begins in the book after it
+    std::size_t count = 0;            // the lines it put there
+    std::vector<CodeBookLine> lines;  // the lines they replaced
+    std::size_t line = 0;             // where the undone change is to be seen
   };
+  static Step StepBetween(const CodeBook& before, const CodeBook& after, std::size_t line);
 
   Outcome Change(const Edit& edit, bool undoing = false);
   // Reads the book again when its file is not the one last read or written; true when what it
