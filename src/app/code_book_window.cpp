@@ -179,10 +179,9 @@ void CodeBookWindow::selectRows(const std::vector<int>& rows) {
   updateButtons();
 }
 
-void CodeBookWindow::change(const std::function<CodeBookStore::Outcome()>& edit,
-                            const QString& done) {
+void CodeBookWindow::change(const Edit& edit, const QString& done) {
   const std::vector<EntryKey> selected = selectedKeys();
-  const CodeBookStore::Outcome outcome = edit();
+  const CodeBookStore::Outcome outcome = edit(selected);
   model_->show();
   selectRows(outcome.done ? std::vector<int>{rowAtLine(outcome.line)} : rowsOf(selected));
   QStringList status;
@@ -257,29 +256,29 @@ std::vector<int> CodeBookWindow::rowsOf(const std::vector<EntryKey>& keys) const
 
 void CodeBookWindow::undo() {
   if (!store_.canUndo()) return;
-  change([this] { return store_.Undo(); }, "Undone.");
+  change([this](auto) { return store_.Undo(); }, "Undone.");
 }
 
 void CodeBookWindow::addCurrentCodes() {
   const std::optional<QString> name = host_.askName(host_.suggestedName(), this);
   if (!name) return;
   const std::string stored = StorableName(name->toStdString());
-  change([&] { return store_.Add(host_.currentCodes(), stored); }, "Added " + Quoted(stored) + '.');
+  change([&](auto) { return store_.Add(host_.currentCodes(), stored); },
+         "Added " + Quoted(stored) + '.');
 }
 
 void CodeBookWindow::renameRow(int row, const QString& name) {
   if (row < 0) return;
   const EntryKey key = keyOfRow(row);
   const std::string stored = StorableName(name.toStdString());
-  change([&] { return store_.Rename(key, stored); },
+  change([&](auto) { return store_.Rename(key, stored); },
          "Renamed " + Quoted(EntryLabel(key.entry)) + " to " + Quoted(stored) + '.');
 }
 
 void CodeBookWindow::deleteSelected() {
   const std::vector<int> rows = selectedRows();
   if (rows.empty() || store_.book().unreadable) return;
-  const std::vector<EntryKey> keys = selectedKeys();
-  change([&] { return store_.Remove(keys); },
+  change([this](std::span<const EntryKey> selected) { return store_.Remove(selected); },
          "Deleted " + Counted(rows.size(), "entry", "entries") +
              (rows.size() == 1 ? "; Undo brings it back." : "; Undo brings them back."));
 }
@@ -288,7 +287,7 @@ void CodeBookWindow::moveSelected(int direction) {
   const std::vector<int> rows = selectedRows();
   if (rows.size() != 1) return;
   const EntryKey key = keyOfRow(rows.front());
-  change([&] { return store_.Move(key, direction); },
+  change([&](auto) { return store_.Move(key, direction); },
          "Moved " + Quoted(EntryLabel(key.entry)) + (direction < 0 ? " up." : " down."));
 }
 
@@ -319,7 +318,7 @@ void CodeBookWindow::importFiles() {
   if (imported.entries.empty()) {
     status_->setText(ImportStatus(imported));
   } else {
-    change([&] { return store_.Import(imported.entries); }, ImportStatus(imported));
+    change([&](auto) { return store_.Import(imported.entries); }, ImportStatus(imported));
   }
   if (!imported.problems.empty()) host_.reportError(Messages(imported.problems));
 }

@@ -4,6 +4,7 @@
 #include <QWidget>
 #include <functional>
 #include <optional>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -57,9 +58,10 @@ class CodeBookWindow : public QWidget {
   // Selects the rows given, the first of them current, once the list shows the book as the store
   // holds it.
   void selectRows(const std::vector<int>& rows);
-  // Makes a change through the store, shows the book after it and tells what it did, or why it
-  // did not.
-  void change(const std::function<CodeBookStore::Outcome()>& edit, const QString& done);
+  // Makes a change through the store, given the entries selected before it, shows the book after
+  // it and tells what it did, or why it did not.
+  using Edit = std::function<CodeBookStore::Outcome(std::span<const EntryKey> selected)>;
+  void change(const Edit& edit, const QString& done);
   // Shows the book again when another window changed it.
   void followFile();
   void undo();

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <chrono>
 #include <filesystem>
+#include <iterator>
 #include <utility>
 
 #include "formats/code_book_file.h"
@@ -43,9 +44,9 @@ Problem CodeBookStore::Gone(const EntryKey& key) const {
           path_};
 }
 
-CodeBookStore::Step CodeBookStore::StepBetween(const CodeBook& before, const CodeBook& after,
+CodeBookStore::Step CodeBookStore::StepBetween(CodeBook& before, const CodeBook& after,
                                                std::size_t line) {
-  const std::vector<CodeBookLine>& was = before.lines;
+  std::vector<CodeBookLine>& was = before.lines;
   const std::vector<CodeBookLine>& is = after.lines;
   const std::size_t shorter = std::min(was.size(), is.size());
   std::size_t same = 0;  // lines at the start that the change left
@@ -56,8 +57,9 @@ CodeBookStore::Step CodeBookStore::StepBetween(const CodeBook& before, const Cod
     ++sameAtEnd;
   }
   return {same, is.size() - same - sameAtEnd,
-          std::vector<CodeBookLine>(was.begin() + static_cast<std::ptrdiff_t>(same),
-                                    was.end() - static_cast<std::ptrdiff_t>(sameAtEnd)),
+          std::vector<CodeBookLine>(
+              std::make_move_iterator(was.begin() + static_cast<std::ptrdiff_t>(same)),
+              std::make_move_iterator(was.end() - static_cast<std::ptrdiff_t>(sameAtEnd))),
           line};
 }
 

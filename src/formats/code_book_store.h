@@ -77,7 +77,8 @@ class CodeBookStore {
     std::vector<CodeBookLine> lines;  // the lines they replaced
     std::size_t line = 0;             // where the undone change is to be seen
   };
-  static Step StepBetween(const CodeBook& before, const CodeBook& after, std::size_t line);
+  // The step from before, whose changed lines it takes, to after.
+  static Step StepBetween(CodeBook& before, const CodeBook& after, std::size_t line);
 
   Outcome Change(const Edit& edit, bool undoing = false);
   // Reads the book again when its file is not the one last read or written; true when what it
