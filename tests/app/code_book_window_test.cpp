@@ -215,7 +215,7 @@ TEST_F(CodeBook, AWindowOnALargeBookTakesMemoryInProportionToTheBook) {
   large.show();
   ASSERT_TRUE(QTest::qWaitForWindowExposed(&large));
   ASSERT_EQ(large.findChild<QTreeView*>("CodeBookList")->model()->rowCount(), 10000);
-  EXPECT_LT(AllocatedBytes() - before, 10 * static_cast<std::size_t>(file.size()));
+  EXPECT_LT(AllocatedSince(before), 10 * static_cast<std::size_t>(file.size()));
 }
 
 }  // namespace

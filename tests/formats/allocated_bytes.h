@@ -13,4 +13,10 @@ inline std::size_t AllocatedBytes() {
   return info.uordblks + info.hblkhd;
 }
 
+// What the program holds beyond what it held before; none when it holds less.
+inline std::size_t AllocatedSince(std::size_t before) {
+  const std::size_t now = AllocatedBytes();
+  return now > before ? now - before : 0;
+}
+
 }  // namespace tintara

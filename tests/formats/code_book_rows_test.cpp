@@ -21,7 +21,7 @@ TEST(CodeBookRows, TheRowsOfABookKeepOnlyWhereEachEntryIs) {
     ASSERT_TRUE(SlotColoursOf(rows.entry(row).codes)[15]);
   }
   ASSERT_EQ(rows.size(), 10000u);
-  EXPECT_LE(AllocatedBytes() - before, rows.size() * sizeof(std::size_t) + 64);
+  EXPECT_LE(AllocatedSince(before), rows.size() * sizeof(std::size_t) + 64);
 }
 
 }  // namespace
