@@ -9,6 +9,7 @@
 #include <QShortcut>
 #include <QTreeView>
 #include <algorithm>
+#include <iterator>
 #include <utility>
 
 #include "app/code_book_model.h"
