@@ -178,6 +178,7 @@ def code_book_seeds():
         "book.txt": b"# my skins\n\n" + written + b" # Red # Blue\n" + written + b" # \n",
         "bad_line.txt": b"1 2 x # broken\r\n3 4 \r\n#\r\n",
         "no_end.txt": b"\r\r\n # only a name\n5 # a",
+        "long_line.txt": b"1 2 # a\n" + b"3 " * 40000 + b"# long\r\n1 2 # a\n",
     }
 
 

@@ -5,43 +5,22 @@
 #include <QGridLayout>
 #include <QHeaderView>
 #include <QLabel>
-#include <QPainter>
 #include <QPushButton>
 #include <QShortcut>
-#include <QTreeWidget>
+#include <QTreeView>
 #include <algorithm>
+#include <iterator>
 #include <utility>
 
-#include "board/qcolor_conversion.h"
+#include "app/code_book_model.h"
+#include "app/slot_strip_delegate.h"
 #include "formats/code_book_file.h"
-#include "paint/code_comparison.h"
-#include "paint/reference_palette.h"
 
 namespace tintara {
 namespace {
 
-enum Column { kName, kColours, kCodes };
 constexpr int kMaxCompared = 8;
-constexpr QSize kStripCell(6, 12);
-
-// The colours the code string gives the 16 slots, side by side; a slot it leaves as it is stays
-// empty.
-QPixmap SlotStrip(const std::string& codes) {
-  QPixmap strip(kStripCell.width() * 16, kStripCell.height());
-  strip.fill(Qt::transparent);
-  QPainter painter(&strip);
-  const auto slotCodes = SlotCodes(codes);
-  for (int slot = 0; slot < 16; ++slot) {
-    const QRect cell(slot * kStripCell.width(), 0, kStripCell.width(), kStripCell.height());
-    if (const auto code = slotCodes[static_cast<std::size_t>(slot)]) {
-      painter.fillRect(cell, ToQColor(kReferencePalette[static_cast<std::size_t>(*code)]));
-    } else {
-      painter.setPen(Qt::gray);
-      painter.drawRect(cell.adjusted(0, 0, -1, -1));
-    }
-  }
-  return strip;
-}
+constexpr int kNameWidth = 160;
 
 QPushButton* Button(const char* name, const QString& caption, QWidget* parent) {
   auto* button = new QPushButton(caption, parent);
@@ -104,25 +83,30 @@ CodeBookWindow::CodeBookWindow(QString path, CodeBookHost host, QWidget* parent)
   watcher_ = new QFileSystemWatcher(this);
   watcher_->addPath(QFileInfo(path_).absolutePath());
   connect(watcher_, &QFileSystemWatcher::directoryChanged, this, [this] { followFile(); });
-  showBook({0});
+  selectRows({0});
 }
 
 void CodeBookWindow::createControls() {
-  list_ = new QTreeWidget(this);
+  model_ = new CodeBookModel(store_.book(), this);
+  list_ = new QTreeView(this);
   list_->setObjectName("CodeBookList");
   list_->setAccessibleName("Code book entries");
-  list_->setHeaderLabels({"Name", "Colours", "Codes"});
+  list_->setModel(model_);
   list_->setRootIsDecorated(false);
+  list_->setUniformRowHeights(true);  // so that no row is measured before it is shown
   list_->setSelectionMode(QAbstractItemView::ExtendedSelection);
   list_->setEditTriggers(QAbstractItemView::EditKeyPressed);
-  list_->setIconSize(QSize(kStripCell.width() * 16, kStripCell.height()));
-  list_->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
-  connect(list_, &QTreeWidget::itemDoubleClicked, this, [this] { applySelected(); });
-  connect(list_, &QTreeWidget::itemSelectionChanged, this, [this] { updateButtons(); });
-  connect(list_, &QTreeWidget::itemChanged, this, [this](QTreeWidgetItem* item, int column) {
-    if (!showing_ && column == kName)
-      renameRow(list_->indexOfTopLevelItem(item), item->text(kName));
-  });
+  list_->setItemDelegateForColumn(CodeBookModel::kColours, new SlotStripDelegate(list_));
+  // Sized once: a column sized to its contents would read every row.
+  QHeaderView* header = list_->header();
+  header->resizeSection(CodeBookModel::kName, kNameWidth);
+  header->setSectionResizeMode(CodeBookModel::kColours, QHeaderView::Fixed);
+  header->resizeSection(CodeBookModel::kColours, SlotStripDelegate::CellSize().width());
+  connect(list_, &QTreeView::doubleClicked, this, [this] { applySelected(); });
+  connect(list_->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+          [this] { updateButtons(); });
+  connect(model_, &CodeBookModel::renameRequested, this,
+          [this](int row, const QString& name) { renameRow(row, name); });
   auto* returnKey =
       new QShortcut(QKeySequence(Qt::Key_Return), list_, nullptr, nullptr, Qt::WidgetShortcut);
   connect(returnKey, &QShortcut::activated, this, [this] { applySelected(); });
@@ -143,7 +127,8 @@ void CodeBookWindow::createControls() {
   connect(new QShortcut(QKeySequence::Undo, this), &QShortcut::activated, this, [this] { undo(); });
   connect(add_, &QPushButton::clicked, this, [this] { addCurrentCodes(); });
   connect(rename_, &QPushButton::clicked, this, [this] {
-    if (QTreeWidgetItem* item = list_->currentItem()) list_->editItem(item, kName);
+    const QModelIndex current = list_->currentIndex();
+    if (current.isValid()) list_->edit(current.siblingAtColumn(CodeBookModel::kName));
   });
   connect(delete_, &QPushButton::clicked, this, [this] { deleteSelected(); });
   connect(moveUp_, &QPushButton::clicked, this, [this] { moveSelected(-1); });
@@ -177,34 +162,29 @@ void CodeBookWindow::showEvent(QShowEvent* event) {
   if (!readProblems_.empty()) host_.reportError(Messages(std::exchange(readProblems_, {})));
 }
 
-void CodeBookWindow::showBook(const std::vector<int>& selectedRows) {
-  showing_ = true;
-  list_->clear();
-  const CodeBook& book = store_.book();
-  for (const std::size_t line : EntryLines(book)) {
-    const auto& entry = std::get<CodeBookEntry>(book.lines[line]);
-    auto* item = new QTreeWidgetItem(list_);
-    item->setText(kName, QString::fromStdString(entry.name.value_or("")));
-    item->setIcon(kColours, SlotStrip(entry.codes));
-    item->setData(kColours, Qt::AccessibleTextRole, "Colours of the slots");
-    item->setText(kCodes, QString::fromStdString(entry.codes));
-    item->setFlags(item->flags() | Qt::ItemIsEditable);
+void CodeBookWindow::selectRows(const std::vector<int>& rows) {
+  list_->selectionModel()->clearSelection();
+  std::vector<int> shown;
+  std::copy_if(rows.begin(), rows.end(), std::back_inserter(shown),
+               [this](int row) { return row >= 0 && row < model_->rowCount(); });
+  if (!shown.empty()) list_->setCurrentIndex(model_->index(shown.front(), CodeBookModel::kName));
+  // One selection of runs of rows, however many rows: a whole book may be selected again.
+  std::sort(shown.begin(), shown.end());
+  QItemSelection selection;
+  for (std::size_t first = 0, last = 0; first < shown.size(); first = last) {
+    for (last = first + 1; last < shown.size() && shown[last] <= shown[last - 1] + 1;) ++last;
+    selection.select(model_->index(shown[first], 0), model_->index(shown[last - 1], 0));
   }
-  for (const int row : selectedRows) {
-    QTreeWidgetItem* item = list_->topLevelItem(row);
-    if (item == nullptr) continue;
-    if (list_->selectedItems().isEmpty()) list_->setCurrentItem(item);
-    item->setSelected(true);
-  }
-  showing_ = false;
+  list_->selectionModel()->select(selection,
+                                  QItemSelectionModel::Select | QItemSelectionModel::Rows);
   updateButtons();
 }
 
-void CodeBookWindow::change(const std::function<CodeBookStore::Outcome()>& edit,
-                            const QString& done) {
+void CodeBookWindow::change(const Edit& edit, const QString& done) {
   const std::vector<EntryKey> selected = selectedKeys();
-  const CodeBookStore::Outcome outcome = edit();
-  showBook(outcome.done ? std::vector<int>{rowAtLine(outcome.line)} : rowsOf(selected));
+  const CodeBookStore::Outcome outcome = edit(selected);
+  model_->show();
+  selectRows(outcome.done ? std::vector<int>{rowAtLine(outcome.line)} : rowsOf(selected));
   QStringList status;
   if (outcome.changedOutside) status << kChangedOutside;
   status << (outcome.done ? done : QString("Nothing was changed."));
@@ -217,7 +197,8 @@ void CodeBookWindow::change(const std::function<CodeBookStore::Outcome()>& edit,
 void CodeBookWindow::followFile() {
   const std::vector<EntryKey> selected = selectedKeys();
   if (!store_.Refresh().changedOutside) return;
-  showBook(rowsOf(selected));
+  model_->show();
+  selectRows(rowsOf(selected));
   status_->setText(store_.book().unreadable ? Messages(store_.problems())
                                             : QString(kChangedOutside));
 }
@@ -226,7 +207,7 @@ void CodeBookWindow::updateButtons() {
   const bool writable = !store_.book().unreadable.has_value();
   const std::vector<int> rows = selectedRows();
   const std::size_t selected = rows.size();
-  const int count = list_->topLevelItemCount();
+  const int count = model_->rowCount();
   for (QPushButton* button : {add_, import_}) button->setEnabled(writable);
   for (QPushButton* button : {rename_, delete_}) button->setEnabled(writable && selected > 0);
   moveUp_->setEnabled(writable && selected == 1 && rows.front() > 0);
@@ -239,72 +220,66 @@ void CodeBookWindow::updateButtons() {
 
 std::vector<int> CodeBookWindow::selectedRows() const {
   std::vector<int> rows;
-  for (QTreeWidgetItem* item : list_->selectedItems()) {
-    rows.push_back(list_->indexOfTopLevelItem(item));
+  for (const QItemSelectionRange& range : list_->selectionModel()->selection()) {
+    for (int row = range.top(); row <= range.bottom(); ++row) rows.push_back(row);
   }
   std::sort(rows.begin(), rows.end());
+  rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
   return rows;
 }
 
 int CodeBookWindow::rowAtLine(std::size_t line) const {
-  const std::vector<std::size_t> lines = EntryLines(store_.book());
-  const auto at = std::lower_bound(lines.begin(), lines.end(), line);
-  return static_cast<int>(at - lines.begin()) - (at == lines.end() ? 1 : 0);
-}
-
-std::size_t CodeBookWindow::lineOfRow(int row) const {
-  return EntryLines(store_.book()).at(static_cast<std::size_t>(row));
+  const std::optional<std::size_t> row = model_->rows().rowAtLine(line);
+  return row ? static_cast<int>(*row) : -1;
 }
 
 const CodeBookEntry& CodeBookWindow::entryOfRow(int row) const {
-  return std::get<CodeBookEntry>(store_.book().lines[lineOfRow(row)]);
+  return model_->rows().entry(static_cast<std::size_t>(row));
 }
 
 EntryKey CodeBookWindow::keyOfRow(int row) const {
-  return KeyOfLine(store_.book(), lineOfRow(row));
+  return KeyOfLine(store_.book(), model_->rows().lines().at(static_cast<std::size_t>(row)));
 }
 
 std::vector<EntryKey> CodeBookWindow::selectedKeys() const {
-  std::vector<EntryKey> keys;
-  for (const int row : selectedRows()) keys.push_back(keyOfRow(row));
-  return keys;
+  std::vector<std::size_t> lines;
+  for (const int row : selectedRows()) lines.push_back(model_->rows().lines().at(std::size_t(row)));
+  return KeysOfLines(store_.book(), lines);
 }
 
 std::vector<int> CodeBookWindow::rowsOf(const std::vector<EntryKey>& keys) const {
   std::vector<int> rows;
-  for (const EntryKey& key : keys) {
-    if (const std::optional<std::size_t> line = FindEntry(store_.book(), key)) {
-      rows.push_back(rowAtLine(*line));
-    }
+  for (const std::optional<std::size_t> line : FindEntries(store_.book(), keys)) {
+    if (line) rows.push_back(rowAtLine(*line));
   }
   return rows;
 }
 
 void CodeBookWindow::undo() {
   if (!store_.canUndo()) return;
-  change([this] { return store_.Undo(); }, "Undone.");
+  change([this](auto) { return store_.Undo(); }, "Undone.");
 }
 
 void CodeBookWindow::addCurrentCodes() {
   const std::optional<QString> name = host_.askName(host_.suggestedName(), this);
   if (!name) return;
   const std::string stored = StorableName(name->toStdString());
-  change([&] { return store_.Add(host_.currentCodes(), stored); }, "Added " + Quoted(stored) + '.');
+  change([&](auto) { return store_.Add(host_.currentCodes(), stored); },
+         "Added " + Quoted(stored) + '.');
 }
 
 void CodeBookWindow::renameRow(int row, const QString& name) {
   if (row < 0) return;
   const EntryKey key = keyOfRow(row);
   const std::string stored = StorableName(name.toStdString());
-  change([&] { return store_.Rename(key, stored); },
+  change([&](auto) { return store_.Rename(key, stored); },
          "Renamed " + Quoted(EntryLabel(key.entry)) + " to " + Quoted(stored) + '.');
 }
 
 void CodeBookWindow::deleteSelected() {
   const std::vector<int> rows = selectedRows();
   if (rows.empty() || store_.book().unreadable) return;
-  const std::vector<EntryKey> keys = selectedKeys();
-  change([&] { return store_.Remove(keys); },
+  change([this](std::span<const EntryKey> selected) { return store_.Remove(selected); },
          "Deleted " + Counted(rows.size(), "entry", "entries") +
              (rows.size() == 1 ? "; Undo brings it back." : "; Undo brings them back."));
 }
@@ -313,7 +288,7 @@ void CodeBookWindow::moveSelected(int direction) {
   const std::vector<int> rows = selectedRows();
   if (rows.size() != 1) return;
   const EntryKey key = keyOfRow(rows.front());
-  change([&] { return store_.Move(key, direction); },
+  change([&](auto) { return store_.Move(key, direction); },
          "Moved " + Quoted(EntryLabel(key.entry)) + (direction < 0 ? " up." : " down."));
 }
 
@@ -344,7 +319,7 @@ void CodeBookWindow::importFiles() {
   if (imported.entries.empty()) {
     status_->setText(ImportStatus(imported));
   } else {
-    change([&] { return store_.Import(imported.entries); }, ImportStatus(imported));
+    change([&](auto) { return store_.Import(imported.entries); }, ImportStatus(imported));
   }
   if (!imported.problems.empty()) host_.reportError(Messages(imported.problems));
 }
@@ -353,7 +328,7 @@ void CodeBookWindow::exportSelected() {
   std::vector<int> rows = selectedRows();
   if (rows.size() < 2) {
     rows.clear();
-    for (int row = 0; row < list_->topLevelItemCount(); ++row) rows.push_back(row);
+    for (int row = 0; row < model_->rowCount(); ++row) rows.push_back(row);
   }
   if (rows.empty() || !Execute(exportDialog_, host_.chooseFile, this)) return;
   std::vector<CodeBookEntry> entries;

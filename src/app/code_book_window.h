@@ -4,6 +4,7 @@
 #include <QWidget>
 #include <functional>
 #include <optional>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -13,9 +14,11 @@
 class QFileSystemWatcher;
 class QLabel;
 class QPushButton;
-class QTreeWidget;
+class QTreeView;
 
 namespace tintara {
+
+class CodeBookModel;
 
 // What the code book asks of the window around it.
 struct CodeBookHost {
@@ -36,6 +39,7 @@ struct CodeBookHost {
 // programs share one book; the window watches the book's folder and shows what another window
 // changed, which ends this window's undo history. A book that could not be read is told once, shown
 // empty and never written over. The status line tells what the last action did, in plain text.
+// The list is a view over the book (CodeBookModel): a row costs nothing until it is shown.
 class CodeBookWindow : public QWidget {
   Q_OBJECT
 
@@ -51,18 +55,19 @@ class CodeBookWindow : public QWidget {
 
  private:
   void createControls();
-  // Fills the list from the book, selecting the rows given, the first of them current.
-  void showBook(const std::vector<int>& selectedRows);
-  // Makes a change through the store, shows the book after it and tells what it did, or why it
-  // did not.
-  void change(const std::function<CodeBookStore::Outcome()>& edit, const QString& done);
+  // Selects the rows given, the first of them current, once the list shows the book as the store
+  // holds it.
+  void selectRows(const std::vector<int>& rows);
+  // Makes a change through the store, given the entries selected before it, shows the book after
+  // it and tells what it did, or why it did not.
+  using Edit = std::function<CodeBookStore::Outcome(std::span<const EntryKey> selected)>;
+  void change(const Edit& edit, const QString& done);
   // Shows the book again when another window changed it.
   void followFile();
   void undo();
   std::vector<int> selectedRows() const;
   // The row of the entry at the line or after it, else the last row; -1 in an empty book.
   int rowAtLine(std::size_t line) const;
-  std::size_t lineOfRow(int row) const;
   const CodeBookEntry& entryOfRow(int row) const;
   EntryKey keyOfRow(int row) const;
   std::vector<EntryKey> selectedKeys() const;
@@ -84,11 +89,11 @@ class CodeBookWindow : public QWidget {
   CodeBookStore store_;
   std::vector<Problem> readProblems_;      // told once, when the window first shows
   QFileSystemWatcher* watcher_ = nullptr;  // on the book's folder: a rename ends a file's watch
-  bool showing_ = false;                   // while the list is filled from the book
   FileDialog importDialog_;
   FileDialog exportDialog_;
 
-  QTreeWidget* list_ = nullptr;
+  CodeBookModel* model_ = nullptr;
+  QTreeView* list_ = nullptr;
   QPushButton* rename_ = nullptr;
   QPushButton* delete_ = nullptr;
   QPushButton* moveUp_ = nullptr;

@@ -110,7 +110,7 @@ std::optional<CodeString> CodesFile::Read(const std::function<void()>& beforeWai
     if (tooLong ? longComment : parts.comment) continue;
     CodeString codes{{}, {}, line_, shownPath_, {}};
     if (tooLong || text.size() > kLongestCodeLine) {
-      codes.problem = "the line is longer than " + std::to_string(kLongestCodeLine) + " bytes";
+      codes.problem = LongLineReason();
       return codes;
     }
     codes.text = parts.codes;

@@ -13,9 +13,6 @@
 
 namespace tintara {
 
-// A code line longer than this is no code string; it is told, not read.
-inline constexpr std::size_t kLongestCodeLine = std::size_t{64} << 10;
-
 // The codes file that stands for standard input.
 inline constexpr char kStandardInput[] = "-";
 

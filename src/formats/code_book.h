@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <variant>
@@ -21,8 +22,9 @@ struct CodeBookEntry {
   friend bool operator==(const CodeBookEntry&, const CodeBookEntry&) = default;
 };
 
-// A line kept as it stands: an empty line, a comment, or a line whose code string cannot be read,
-// so that writing the book back never loses it.
+// A line kept as it stands: an empty line, a comment, a line whose code string cannot be read or
+// one longer than kLongestCodeLine (code_book_line.h), so that writing the book back never loses
+// it.
 struct KeptLine {
   std::string text;
   friend bool operator==(const KeptLine&, const KeptLine&) = default;
@@ -38,8 +40,9 @@ struct CodeBook {
   friend bool operator==(const CodeBook&, const CodeBook&) = default;
 };
 
-// A book read from text, and each line whose code string stops at a bad token, with its line
-// number ("'x' is not a valid integer value"); such lines are kept as they stand. Lines end in LF
+// A book read from text, and each line whose code string stops at a bad token or that is too long
+// to read, with its line number ("'x' is not a valid integer value"); such lines are kept as they
+// stand. Lines end in LF
 // or CR LF; what follows the last line break is a line too.
 struct ReadBook {
   CodeBook book;
@@ -58,6 +61,10 @@ std::vector<std::size_t> EntryLines(const CodeBook& book);
 // '#', since the name is what follows a line's last " # ".
 std::string StorableName(std::string_view name);
 
+// Whether the entry's line is within kLongestCodeLine, so that it reads back as the entry; why
+// not, when it is not.
+std::optional<std::string> TooLongForALine(const CodeBookEntry& entry);
+
 // What messages call an entry: its name, or its code string when it has none.
 std::string EntryLabel(const CodeBookEntry& entry);
 
@@ -70,11 +77,17 @@ struct EntryKey {
 EntryKey KeyOfLine(const CodeBook& book, std::size_t line);
 // The line of the entry, or none when the book no longer holds it.
 std::optional<std::size_t> FindEntry(const CodeBook& book, const EntryKey& key);
+// The same for many at once, in one pass over the book whatever their number (a whole book
+// selected), each in the order given.
+std::vector<EntryKey> KeysOfLines(const CodeBook& book, std::span<const std::size_t> lines);
+std::vector<std::optional<std::size_t>> FindEntries(const CodeBook& book,
+                                                    std::span<const EntryKey> keys);
 
 // Value operations on the book's lines; `line` is a position in book.lines that holds an entry.
 void AddEntry(CodeBook& book, std::string codes, std::string_view name);
 void RenameEntry(CodeBook& book, std::size_t line, std::string_view name);
-void RemoveLine(CodeBook& book, std::size_t line);
+// Removes the lines at those positions, in one pass.
+void RemoveLines(CodeBook& book, std::span<const std::size_t> lines);
 // Swaps the entry with the nearest entry above (-1) or below (+1) it; where it went, or the same
 // position when it is the first or last.
 std::size_t MoveEntry(CodeBook& book, std::size_t line, int direction);

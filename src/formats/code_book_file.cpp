@@ -35,7 +35,9 @@ Expected<CodeBookEntry> PageEntry(const std::string& path) {
   if (codes->find(kNameSeparator) != std::string::npos) {
     return refused("its code string holds ' # ', which a code book line cannot keep");
   }
-  return CodeBookEntry{std::move(*codes), std::string(StemOf(path))};
+  CodeBookEntry entry{std::move(*codes), std::string(StemOf(path))};
+  if (std::optional<std::string> why = TooLongForALine(entry)) return refused(*why);
+  return entry;
 }
 
 // The book in a file that is there, or why it cannot be read.

@@ -2,6 +2,10 @@
 
 namespace tintara {
 
+std::string LongLineReason() {
+  return "the line is longer than " + std::to_string(kLongestCodeLine) + " bytes";
+}
+
 CodeBookLineParts SplitCodeBookLine(std::string_view line) {
   if (line.empty() || line.front() == '#') return {true, {}, std::nullopt};
   const std::size_t separator = line.rfind(kNameSeparator);

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <cstddef>
 #include <optional>
+#include <string>
 #include <string_view>
 
 namespace tintara {
@@ -15,6 +17,12 @@ struct CodeBookLineParts {
 
 // The separator between a line's code string and its name.
 inline constexpr std::string_view kNameSeparator = " # ";
+
+// A line longer than this, its line break left out, is no code string: a codes file and the code
+// book tell it and do not read it.
+inline constexpr std::size_t kLongestCodeLine = std::size_t{64} << 10;
+// Why such a line is not read.
+std::string LongLineReason();
 
 CodeBookLineParts SplitCodeBookLine(std::string_view line);
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <chrono>
 #include <filesystem>
+#include <iterator>
 #include <utility>
 
 #include "formats/code_book_file.h"
@@ -43,6 +44,25 @@ Problem CodeBookStore::Gone(const EntryKey& key) const {
           path_};
 }
 
+CodeBookStore::Step CodeBookStore::StepBetween(CodeBook& before, const CodeBook& after,
+                                               std::size_t line) {
+  std::vector<CodeBookLine>& was = before.lines;
+  const std::vector<CodeBookLine>& is = after.lines;
+  const std::size_t shorter = std::min(was.size(), is.size());
+  std::size_t same = 0;  // lines at the start that the change left
+  while (same < shorter && was[same] == is[same]) ++same;
+  std::size_t sameAtEnd = 0;
+  while (same + sameAtEnd < shorter &&
+         was[was.size() - 1 - sameAtEnd] == is[is.size() - 1 - sameAtEnd]) {
+    ++sameAtEnd;
+  }
+  return {same, is.size() - same - sameAtEnd,
+          std::vector<CodeBookLine>(
+              std::make_move_iterator(was.begin() + static_cast<std::ptrdiff_t>(same)),
+              std::make_move_iterator(was.end() - static_cast<std::ptrdiff_t>(sameAtEnd))),
+          line};
+}
+
 CodeBookStore::Outcome CodeBookStore::Change(const Edit& edit, bool undoing) {
   // The data folder of a new account is made with its first entry.
   if (std::optional<Problem> problem =
@@ -78,7 +98,7 @@ CodeBookStore::Outcome CodeBookStore::Change(const Edit& edit, bool undoing) {
   if (undoing) {
     history_.pop_back();
   } else {
-    history_.push_back({std::move(book_), edited->before});
+    history_.push_back(StepBetween(book_, changed, edited->before));
   }
   book_ = std::move(changed);
   outcome.done = true;
@@ -91,9 +111,17 @@ CodeBookStore::Outcome CodeBookStore::Refresh() {
   return outcome;
 }
 
+std::optional<Problem> CodeBookStore::TooLong(const CodeBookEntry& entry) const {
+  const std::optional<std::string> why = TooLongForALine(entry);
+  if (!why) return std::nullopt;
+  return Problem{"The entry \"" + ShownToken(EntryLabel(entry)) + "\" is too long: " + *why + '.',
+                 path_};
+}
+
 CodeBookStore::Outcome CodeBookStore::Add(std::string codes, std::string_view name) {
   return Change([&](CodeBook& book) -> Expected<Edited> {
     AddEntry(book, std::move(codes), name);
+    if (auto problem = TooLong(std::get<CodeBookEntry>(book.lines.back()))) return *problem;
     return Edited{book.lines.size() - 1, book.lines.size() - 1};
   });
 }
@@ -111,6 +139,7 @@ CodeBookStore::Outcome CodeBookStore::Rename(const EntryKey& key, std::string_vi
     const std::optional<std::size_t> line = FindEntry(book, key);
     if (!line) return Gone(key);
     RenameEntry(book, *line, name);
+    if (auto problem = TooLong(std::get<CodeBookEntry>(book.lines[*line]))) return *problem;
     return Edited{*line, *line};
   });
 }
@@ -118,15 +147,15 @@ CodeBookStore::Outcome CodeBookStore::Rename(const EntryKey& key, std::string_vi
 CodeBookStore::Outcome CodeBookStore::Remove(std::span<const EntryKey> keys) {
   return Change([&](CodeBook& book) -> Expected<Edited> {
     std::vector<std::size_t> lines;
-    for (const EntryKey& key : keys) {
-      const std::optional<std::size_t> line = FindEntry(book, key);
-      if (!line) return Gone(key);
-      lines.push_back(*line);
+    const std::vector<std::optional<std::size_t>> found = FindEntries(book, keys);
+    for (std::size_t i = 0; i < keys.size(); ++i) {
+      if (!found[i]) return Gone(keys[i]);
+      lines.push_back(*found[i]);
     }
     if (lines.empty()) return Edited{};
-    std::sort(lines.begin(), lines.end());
-    for (auto line = lines.rbegin(); line != lines.rend(); ++line) RemoveLine(book, *line);
-    return Edited{lines.front(), lines.front()};
+    RemoveLines(book, lines);
+    const std::size_t first = *std::min_element(lines.begin(), lines.end());
+    return Edited{first, first};
   });
 }
 
@@ -142,8 +171,11 @@ CodeBookStore::Outcome CodeBookStore::Undo() {
   if (history_.empty()) return {};
   return Change(
       [this](CodeBook& book) -> Expected<Edited> {
-        book = history_.back().before;
-        return Edited{0, history_.back().line};
+        const Step& step = history_.back();
+        const auto first = book.lines.begin() + static_cast<std::ptrdiff_t>(step.first);
+        book.lines.insert(book.lines.erase(first, first + static_cast<std::ptrdiff_t>(step.count)),
+                          step.lines.begin(), step.lines.end());
+        return Edited{0, step.line};
       },
       true);
 }

@@ -20,7 +20,8 @@ namespace tintara {
 // its file is no longer the one it last read or wrote, applies the change, writes the book and
 // lets go. A change finds its entries by codes and name (EntryKey), never by position; when
 // another window changed or removed one meanwhile, nothing changes and the problem says so. A
-// change the file cannot take is not made either: the store always holds what the file holds.
+// change the file cannot take is not made either, nor a name too long for its line to be read
+// back: the store always holds what the file holds.
 //
 // Undo takes back this store's own changes, one at a time. A change from outside ends that
 // history: the book it would put back is no longer the one this store wrote, and putting it back
@@ -68,16 +69,24 @@ class CodeBookStore {
     std::size_t after = 0;
   };
   using Edit = std::function<Expected<Edited>(CodeBook&)>;
+  // A change as undo takes it back: the lines it replaced, not the whole book before it, so that
+  // many changes to a large book cost what they changed.
   struct Step {
-    CodeBook before;
-    std::size_t line = 0;  // where the undone change is to be seen
+    std::size_t first = 0;            // where the change begins in the book after it
+    std::size_t count = 0;            // the lines it put there
+    std::vector<CodeBookLine> lines;  // the lines they replaced
+    std::size_t line = 0;             // where the undone change is to be seen
   };
+  // The step from before, whose changed lines it takes, to after.
+  static Step StepBetween(CodeBook& before, const CodeBook& after, std::size_t line);
 
   Outcome Change(const Edit& edit, bool undoing = false);
   // Reads the book again when its file is not the one last read or written; true when what it
   // holds changed.
   bool ReadAgain();
   Problem Gone(const EntryKey& key) const;
+  // Why the entry would not read back from its line, when it would not.
+  std::optional<Problem> TooLong(const CodeBookEntry& entry) const;
 
   std::string path_;
   CodeBook book_;

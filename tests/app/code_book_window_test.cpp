@@ -6,11 +6,12 @@
 #include <QPushButton>
 #include <QTableWidget>
 #include <QTest>
-#include <QTreeWidget>
+#include <QTreeView>
 
 #include "app/code_book_window.h"
 #include "app/compare_window.h"
 #include "app/window_fixture.h"
+#include "formats/allocated_bytes.h"
 #include "paint/code_string.h"
 
 namespace tintara {
@@ -29,15 +30,27 @@ class CodeBook : public WindowTest {
     action("CodeBook1")->trigger();
     book_ = control<CodeBookWindow>("CodeBookWindow");
   }
-  QTreeWidget* list() const { return book_->findChild<QTreeWidget*>("CodeBookList"); }
+  QTreeView* list() const { return book_->findChild<QTreeView*>("CodeBookList"); }
+  int Rows() const { return list()->model()->rowCount(); }
+  QModelIndex Row(int row) const { return list()->model()->index(row, 0); }
   QPushButton* button(const char* name) const { return book_->findChild<QPushButton*>(name); }
   void Click(const char* name) const { button(name)->click(); }
   QString Status() const { return book_->findChild<QLabel*>("CodeBookStatus")->text(); }
-  void Select(int row) const { list()->setCurrentItem(list()->topLevelItem(row)); }
+  void Select(int row) const { list()->setCurrentIndex(Row(row)); }
   QStringList Selected() const {
     QStringList names;
-    for (const QTreeWidgetItem* item : list()->selectedItems()) names << item->text(0);
+    for (const QModelIndex& row : list()->selectionModel()->selectedRows()) {
+      names << row.data().toString();
+    }
     return names;
+  }
+  // The window of another program on the same book, adding "1 2 " as "beta".
+  CodeBookHost OtherHost() {
+    return {.currentCodes = [] { return std::string("1 2 "); },
+            .suggestedName = [] { return QString(); },
+            .askName = [](const QString&, QWidget*) { return QString("beta"); },
+            .chooseFile = {},
+            .reportError = [this](const QString& message) { errors_ << message; }};
   }
   void Add(const QString& name) {
     textAnswer_ = name;
@@ -58,7 +71,7 @@ TEST_F(CodeBook, AddsTheCurrentCodesUnderANameAndAppliesThemAsOneStep) {
   EXPECT_EQ(FileText(), start + " # Start\n");
   control<QPushButton>("Button1")->click();  // "Gee!"
   ASSERT_NE(QString::fromStdString(WriteCodeString(document().model.slots)), start);
-  list()->setCurrentItem(list()->topLevelItem(0));
+  Select(0);
   Click("ApplyEntry");
   EXPECT_EQ(QString::fromStdString(WriteCodeString(document().model.slots)), start);
   action("Undo1")->trigger();
@@ -68,13 +81,13 @@ TEST_F(CodeBook, AddsTheCurrentCodesUnderANameAndAppliesThemAsOneStep) {
 TEST_F(CodeBook, ADeleteIsUndoneInsideTheBookAndTheFileFollows) {
   Add("One");
   Add("Two");
-  list()->setCurrentItem(list()->topLevelItem(0));
+  Select(0);
   Click("DeleteEntry");
-  EXPECT_EQ(list()->topLevelItemCount(), 1);
+  EXPECT_EQ(Rows(), 1);
   EXPECT_FALSE(FileText().contains("# One"));
   Click("UndoBookChange");
-  ASSERT_EQ(list()->topLevelItemCount(), 2);
-  EXPECT_EQ(list()->topLevelItem(0)->text(0), "One");
+  ASSERT_EQ(Rows(), 2);
+  EXPECT_EQ(Row(0).data().toString(), "One");
   EXPECT_TRUE(FileText().contains("# One\n"));
 }
 
@@ -101,21 +114,16 @@ TEST_F(CodeBook, ABadLineIsToldWithItsFileAndLineOnce) {
 
 // Another program's code book window, on the same file.
 TEST_F(CodeBook, EachWindowShowsWhatTheOtherAddedAndAnOutsideChangeEndsItsUndo) {
-  CodeBookHost host{.currentCodes = [] { return std::string("1 2 "); },
-                    .suggestedName = [] { return QString(); },
-                    .askName = [](const QString&, QWidget*) { return QString("beta"); },
-                    .chooseFile = {},
-                    .reportError = [this](const QString& message) { errors_ << message; }};
-  CodeBookWindow other(path("codebook.txt"), host);
+  CodeBookWindow other(path("codebook.txt"), OtherHost());
   Add("alpha");
   ASSERT_TRUE(button("UndoBookChange")->isEnabled());
   other.findChild<QPushButton*>("AddCurrentCodes")->click();
-  ASSERT_TRUE(QTest::qWaitFor([&] { return list()->topLevelItemCount() == 2; }));
+  ASSERT_TRUE(QTest::qWaitFor([&] { return Rows() == 2; }));
   EXPECT_FALSE(button("UndoBookChange")->isEnabled());
   EXPECT_TRUE(Status().contains("another window"));
   Add("gamma");
-  const auto* otherList = other.findChild<QTreeWidget*>("CodeBookList");
-  ASSERT_TRUE(QTest::qWaitFor([&] { return otherList->topLevelItemCount() == 3; }));
+  const auto* otherList = other.findChild<QTreeView*>("CodeBookList");
+  ASSERT_TRUE(QTest::qWaitFor([&] { return otherList->model()->rowCount() == 3; }));
   EXPECT_TRUE(FileText().contains("# alpha\n1 2  # beta\n"));
   EXPECT_TRUE(FileText().endsWith("# gamma\n"));
   EXPECT_TRUE(errors_.isEmpty());
@@ -124,7 +132,7 @@ TEST_F(CodeBook, EachWindowShowsWhatTheOtherAddedAndAnOutsideChangeEndsItsUndo) 
 TEST_F(CodeBook, TheStatusLineTellsTheLastAction) {
   Add("One");
   const QString added = Status();
-  list()->topLevelItem(0)->setText(0, "Uno");  // as the editor leaves it
+  list()->model()->setData(Row(0), "Uno");  // as the editor leaves it
   EXPECT_NE(Status(), added);
   const QString renamed = Status();
   Click("ApplyEntry");
@@ -137,7 +145,7 @@ TEST_F(CodeBook, AnImportSaysHowManyLinesItSkipped) {
   file.close();
   dialogs_.chosen = path("other.txt");
   Click("ImportEntries");
-  EXPECT_EQ(list()->topLevelItemCount(), 1);
+  EXPECT_EQ(Rows(), 1);
   EXPECT_TRUE(Status().contains("2 lines")) << Status().toStdString();
   ASSERT_EQ(errors_.size(), 1);
   EXPECT_EQ(errors_[0].split('\n').size(), 2);
@@ -186,11 +194,28 @@ TEST_F(CodeBook, CompareShowsEachEntryAsTheMainWindowPaintsIt) {
   ASSERT_EQ(compare->pictures().size(), 2u);
   for (int row = 0; row < 2; ++row) {
     list()->clearSelection();
-    list()->setCurrentItem(list()->topLevelItem(row));
+    Select(row);
     Click("ApplyEntry");
     EXPECT_EQ(compare->pictures()[static_cast<std::size_t>(row)].pixels, window_->picture().pixels);
   }
   EXPECT_GT(compare->findChild<QTableWidget*>("DifferingSlots")->rowCount(), 0);
+}
+
+// A row costs nothing until it is shown: no picture of its colours, no item of its own.
+TEST_F(CodeBook, AWindowOnALargeBookTakesMemoryInProportionToTheBook) {
+  QFile file(path("large.txt"));
+  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+  for (int entry = 0; entry < 10000; ++entry) {
+    file.write("9 223 224 127 128 129 130 131 132 133 221 219 217 215 210 39  # Skin " +
+               QByteArray::number(entry) + '\n');
+  }
+  file.close();
+  const std::size_t before = AllocatedBytes();
+  CodeBookWindow large(path("large.txt"), OtherHost());
+  large.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&large));
+  ASSERT_EQ(large.findChild<QTreeView*>("CodeBookList")->model()->rowCount(), 10000);
+  EXPECT_LT(AllocatedSince(before), 10 * static_cast<std::size_t>(file.size()));
 }
 
 }  // namespace

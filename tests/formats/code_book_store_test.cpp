@@ -5,6 +5,8 @@
 
 #include <QTemporaryDir>
 
+#include "formats/allocated_bytes.h"
+#include "formats/code_book_line.h"
 #include "formats/read_bytes.h"
 
 namespace tintara {
@@ -73,6 +75,32 @@ TEST_F(CodeBookStores, UndoTakesBackOwnChangesAndEndsAtAChangeFromOutside) {
   EXPECT_TRUE(first.Undo().changedOutside);  // before its window heard of the change
   EXPECT_FALSE(first.canUndo());
   EXPECT_EQ(File(), "1  # one\n2  # two\n3  # three\n");
+}
+
+// Undo keeps what each change replaced, not the book before it: renames in a large book cost their
+// names, and are taken back all the same.
+TEST_F(CodeBookStores, UndoStepsOnALargeBookKeepOnlyWhatTheyChanged) {
+  CodeBookStore store(Book());
+  std::vector<CodeBookEntry> entries(10000, CodeBookEntry{std::string(60, '1'), "a skin"});
+  ASSERT_TRUE(store.Import(entries).done);
+  const QByteArray imported = File();
+  const std::size_t before = AllocatedBytes();
+  for (int rename = 0; rename < 10; ++rename) {
+    ASSERT_TRUE(store.Rename(KeyOfLine(store.book(), 0), std::to_string(rename)).done);
+  }
+  EXPECT_LT(AllocatedSince(before), static_cast<std::size_t>(imported.size()));
+  for (int undo = 0; undo < 10; ++undo) ASSERT_TRUE(store.Undo().done);
+  EXPECT_EQ(File(), imported);
+}
+
+// Its line would be too long to read back as an entry.
+TEST_F(CodeBookStores, ANameTooLongForALineIsRefusedAndTheBookKept) {
+  CodeBookStore store(Book());
+  store.Add("1 ", "one");
+  const std::string name(kLongestCodeLine, 'n');
+  EXPECT_TRUE(store.Rename(KeyOfLine(store.book(), 0), name).problem);
+  EXPECT_TRUE(store.Add("2 ", name).problem);
+  EXPECT_EQ(File(), "1  # one\n");
 }
 
 }  // namespace

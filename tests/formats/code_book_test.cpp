@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "formats/code_book_line.h"
+
 namespace tintara {
 namespace {
 
@@ -49,6 +51,19 @@ TEST(CodeBook, ALineWithABadTokenIsToldWithItsNumberAndKeptAsItStands) {
   EXPECT_EQ(CodeBookText(read.book), "1 2 \n# note\n3 x 4 # Broken\n5 # Fine\n");
 }
 
+// A line is bounded as a codes file's line is: one longer is told, not read, and written back as
+// it stands.
+TEST(CodeBook, ALineLongerThanACodeLineIsToldKeptAndNotRead) {
+  const std::string longest = "1 2 # " + std::string(kLongestCodeLine - 6, 'n');
+  const std::string tooLong = longest + 'n';
+  const ReadBook read = ParseCodeBook(longest + "\n" + tooLong + "\r\n3 # c\n");
+  ASSERT_EQ(read.problems.size(), 1u);
+  EXPECT_EQ(read.problems[0].line, 2);
+  EXPECT_NE(read.problems[0].message.find("longer than"), std::string::npos);
+  EXPECT_EQ(EntryLines(read.book), (std::vector<std::size_t>{0, 2}));
+  EXPECT_EQ(CodeBookText(read.book), longest + "\n" + tooLong + "\n3 # c\n");
+}
+
 TEST(CodeBook, EntriesMovePastCommentsToTheNextEntryAndStopAtTheEnds) {
   CodeBook book;
   AddEntry(book, "1 ", "a");
@@ -58,7 +73,7 @@ TEST(CodeBook, EntriesMovePastCommentsToTheNextEntryAndStopAtTheEnds) {
   EXPECT_EQ(CodeBookText(book), "2  # b\n# between\n1  # a\n");
   EXPECT_EQ(MoveEntry(book, 0, -1), 0u);
   EXPECT_EQ(MoveEntry(book, 2, +1), 2u);
-  RemoveLine(book, 1);
+  RemoveLines(book, std::vector<std::size_t>{1});
   EXPECT_EQ(CodeBookText(book), "2  # b\n1  # a\n");
 }
 
