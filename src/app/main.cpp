@@ -10,6 +10,7 @@
 #include "app/main_window.h"
 #include "app/window_command_line.h"
 #include "app/window_platform.h"
+#include "platform/interrupt_cleanup.h"
 #include "platform/version.h"
 
 int main(int argc, char* argv[]) {
@@ -27,6 +28,9 @@ int main(int argc, char* argv[]) {
     return tintara::kNoWindowStatus;
   }
   QApplication application(argc, argv);
+  // Ctrl+C in the terminal, a kill or a closed session leave no temporary file and no JPEG without
+  // its page, as on the command line.
+  tintara::RemoveTemporaryFilesOnInterrupt();
   // Desktops match the window to its desktop entry, and so to the installed icons, by this name.
   QGuiApplication::setDesktopFileName("io.github.tintara.Tintara");
   QApplication::setWindowIcon(QIcon(":/art/icon.png"));

@@ -93,8 +93,13 @@ std::string GroupedDigits(std::uintmax_t number) {
 }
 
 Expected<Document> Load(const std::string& path) {
-  Expected<BitmapToPaint> file = ReadBitmapToPaint(path, {.shownPath = path});
+  Expected<BitmapToPaint> file =
+      ReadBitmapToPaint(path, {.shownPath = path, .limits = kColourTableOnly});
   if (!file) return std::move(file).problem();
+  // A picture without a colour table has no slots: painting it would change nothing.
+  if (!file->bitmap.hasColourTable()) {
+    return Problem{ShownText(path) + " has no colour table: nothing to paint", path};
+  }
   return LoadedDocument(std::move(file->bitmap), file->storedCodes);
 }
 
@@ -189,13 +194,6 @@ void Make(const PaintRequest& request, const Painting& painting, Canvas& canvas,
   if (!loaded) {
     // The input is told once, at its first painting.
     if (painting.firstOfInput) made.problem = loaded.problem().message;
-    return;
-  }
-  // A picture without a colour table has no slots: painting it would change nothing.
-  if (!loaded->model.work->hasColourTable()) {
-    if (painting.firstOfInput) {
-      made.problem = ShownText(input.path) + " has no colour table: nothing to paint";
-    }
     return;
   }
   Document painted = *loaded;

@@ -29,7 +29,8 @@ std::vector<ReadabilityPair> PairsOfCodes(const CodeStringReading& reading) {
 // The slots the input has, painted with the code string; or why it cannot be checked.
 std::variant<std::vector<ReadabilityPair>, std::string> PairsOfInput(const std::string& path,
                                                                      const std::string& codes) {
-  Expected<BitmapToPaint> file = ReadBitmapToPaint(path, {.shownPath = path});
+  Expected<BitmapToPaint> file =
+      ReadBitmapToPaint(path, {.shownPath = path, .limits = kColourTableOnly});
   if (!file) return file.problem().message;
   if (!file->bitmap.hasColourTable()) {
     return ShownText(path) + " has no colour table: nothing to check";

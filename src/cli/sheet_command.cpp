@@ -158,7 +158,8 @@ std::vector<Input> LoadInputs(const std::vector<std::string>& paths, std::ostrea
                               bool& leftOut) {
   std::vector<Input> inputs;
   for (const std::string& path : paths) {
-    Expected<BitmapToPaint> file = ReadBitmapToPaint(path, {.shownPath = path});
+    Expected<BitmapToPaint> file =
+        ReadBitmapToPaint(path, {.shownPath = path, .limits = kColourTableOnly});
     if (!file) {
       errors << "tintara: " << file.problem().message << '\n';
       leftOut = true;

@@ -18,8 +18,8 @@ std::string PathOf(const GalleryEntry& entry, const std::string& programDirector
 
 Expected<Document> ReadGalleryPicture(const GalleryEntry& entry,
                                       const std::string& programDirectory) {
-  Expected<BitmapToPaint> file =
-      ReadBitmapToPaint(PathOf(entry, programDirectory), {.maxPixels = kGalleryPicturePixels});
+  Expected<BitmapToPaint> file = ReadBitmapToPaint(
+      PathOf(entry, programDirectory), {.limits = {.maxPixels = kGalleryPicturePixels}});
   if (!file) return std::move(file).problem();
   return LoadedDocument(std::move(file->bitmap), file->storedCodes);
 }

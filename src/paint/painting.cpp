@@ -116,11 +116,11 @@ Expected<BitmapToPaint> ReadBitmapToPaint(const std::string& path, const BitmapR
   const Expected<bool> png = IsPngFile(path);
   if (!png) return cannotOpen(png.problem());
   if (!*png) {
-    Expected<Bitmap> bmp = ReadBmpFile(path, request.maxPixels);
+    Expected<Bitmap> bmp = ReadBmpFile(path, request.limits);
     if (!bmp) return cannotOpen(bmp.problem());
     return BitmapToPaint{std::move(*bmp), std::nullopt};
   }
-  Expected<PngReading> reading = ReadPngFile(path, kSkinNoteKeyword);
+  Expected<PngReading> reading = ReadPngFile(path, kSkinNoteKeyword, request.limits);
   if (!reading) return cannotOpen(reading.problem());
   BitmapToPaint read{std::move(reading->bitmap), std::nullopt};
   if (reading->text) read.storedCodes = RestoreNotedSkin(read.bitmap, *reading->text);

@@ -55,12 +55,16 @@ struct BitmapToPaint {
 };
 
 // What a reading asks besides the path: how its problem names the file, by its name alone when
-// empty, else as given on a command line ("Cannot open skins/x.bmp: ..."); and the largest
-// picture it takes, a larger one refused from its header, before any memory is given to pixels.
+// empty, else as given on a command line ("Cannot open skins/x.bmp: ..."); and what it takes (see
+// PictureLimits), a larger picture refused from its header, before any memory is given to pixels.
 struct BitmapRequest {
   std::string_view shownPath{};
-  std::uint64_t maxPixels = kMaxBmpPixels;
+  PictureLimits limits{};
 };
+
+// What the command line reads: it paints only pictures with a colour table, and refuses the others
+// from their header.
+inline constexpr PictureLimits kColourTableOnly{.colourTableOnly = true};
 
 // Reads a bitmap to paint, a PNG or a BMP by what the file holds. A PNG skin this program saved
 // comes back with the colour table it was loaded with and the codes it was painted with, unless

@@ -153,8 +153,7 @@ Expected<Layout> ReadLayout(std::span<const std::uint8_t> head, std::size_t file
   height = height < 0 ? -height : height;
   if (width <= 0 || height == 0) return fail(kDamaged);
   if (static_cast<std::uint64_t>(width * height) > maxPixels) {
-    return Problem{"the picture is too large (" + std::to_string(width) + " x " +
-                   std::to_string(height) + " pixels)"};
+    return PictureTooLarge(width, height);
   }
   layout.width = static_cast<int>(width);
   layout.height = static_cast<int>(height);
@@ -502,18 +501,19 @@ std::optional<Problem> ReadDeepRows(Source& source, const Layout& layout,
   }
 }
 
-Expected<Bitmap> Decode(Source& source, std::uint64_t maxPixels) {
+Expected<Bitmap> Decode(Source& source, const PictureLimits& limits) {
   Expected<std::span<const std::uint8_t>> head = source.Bytes(0, kLayoutBytes);
   if (!head) return std::move(head).problem();
   // A head shorter than asked for is the whole file, also when the file shrank since it was opened.
   const std::size_t size = head->size() < kLayoutBytes ? head->size() : source.size();
-  Expected<Layout> layout = ReadLayout(*head, size, std::min(maxPixels, kMaxBmpPixels));
+  Expected<Layout> layout = ReadLayout(*head, size, std::min(limits.maxPixels, kMaxBmpPixels));
   if (!layout) return std::move(layout).problem();
 
   Bitmap bitmap;
   bitmap.width = layout->width;
   bitmap.height = layout->height;
   bitmap.bitsPerPixel = layout->bitsPerPixel;
+  if (limits.colourTableOnly && !bitmap.hasColourTable()) return bitmap;
   if (layout->compression == kRle8 || layout->compression == kRle4) {
     Expected<std::span<const std::uint8_t>> stream =
         source.Bytes(layout->pixelOffset, size - layout->pixelOffset);
@@ -536,16 +536,21 @@ Expected<Bitmap> Decode(Source& source, std::uint64_t maxPixels) {
 
 }  // namespace
 
-Expected<Bitmap> DecodeBmp(std::span<const std::uint8_t> bytes, std::uint64_t maxPixels) {
-  MemorySource source(bytes);
-  return Decode(source, maxPixels);
+Problem PictureTooLarge(std::uint64_t width, std::uint64_t height) {
+  return Problem{"the picture is too large (" + std::to_string(width) + " x " +
+                 std::to_string(height) + " pixels)"};
 }
 
-Expected<Bitmap> ReadBmpFile(const std::string& path, std::uint64_t maxPixels) {
+Expected<Bitmap> DecodeBmp(std::span<const std::uint8_t> bytes, const PictureLimits& limits) {
+  MemorySource source(bytes);
+  return Decode(source, limits);
+}
+
+Expected<Bitmap> ReadBmpFile(const std::string& path, const PictureLimits& limits) {
   const Expected<ReadOnlyFile> file = ReadOnlyFile::Open(path, kMaxBmpFileBytes);
   if (!file) return file.problem();
   FileSource source(*file);
-  Expected<Bitmap> bitmap = Decode(source, maxPixels);
+  Expected<Bitmap> bitmap = Decode(source, limits);
   if (!bitmap) return Problem{std::move(bitmap).problem().message, path};
   return bitmap;
 }

@@ -199,7 +199,7 @@ std::vector<ColourTableEntry> PaletteOf(png_structp png, png_infop info, int dep
   return table;
 }
 
-Expected<PngReading> Decode(Source& source, std::string_view keyword) {
+Expected<PngReading> Decode(Source& source, std::string_view keyword, const PictureLimits& limits) {
   // A source that cannot be read says why; one that ends early is no PNG.
   const auto failed = [&source](const char* why) {
     return source.problem().value_or(Problem{why});
@@ -232,20 +232,24 @@ Expected<PngReading> Decode(Source& source, std::string_view keyword) {
 
   Header header;
   if (!ReadHeader(read.png, read.info, &header)) return failed(kDamaged);
-  if (std::uint64_t{header.width} * header.height > kMaxBmpPixels || header.width > kMaxWidth) {
-    return Problem{"the picture is too large (" + std::to_string(header.width) + " x " +
-                   std::to_string(header.height) + " pixels)"};
+  if (std::uint64_t{header.width} * header.height > std::min(limits.maxPixels, kMaxBmpPixels) ||
+      header.width > kMaxWidth) {
+    return PictureTooLarge(header.width, header.height);
   }
   const bool palette = header.colourType == PNG_COLOR_TYPE_PALETTE;
+  PngReading reading;
+  Bitmap& bitmap = reading.bitmap;
+  bitmap.width = static_cast<int>(header.width);
+  bitmap.height = static_cast<int>(header.height);
+  bitmap.bitsPerPixel = palette                                           ? header.depth
+                        : (header.colourType & PNG_COLOR_MASK_ALPHA) != 0 ? 32
+                                                                          : 24;
+  if (limits.colourTableOnly && !palette) return reading;
   if (!PrepareRows(read.png, read.info, &header)) return failed(kDamaged);
   const std::size_t width = header.width;
   const std::size_t area = width * header.height;
   if (header.rowBytes != width * (palette ? 1 : 4)) return failed(kDamaged);
 
-  PngReading reading;
-  Bitmap& bitmap = reading.bitmap;
-  bitmap.width = static_cast<int>(header.width);
-  bitmap.height = static_cast<int>(header.height);
   if (palette) {
     bitmap.colourTable = PaletteOf(read.png, read.info, header.depth);
     if (bitmap.colourTable.empty()) return failed(kDamaged);
@@ -256,11 +260,9 @@ Expected<PngReading> Decode(Source& source, std::string_view keyword) {
   if (!ReadRow(read.png, firstRow.data())) return failed(kDamaged);
   png_bytep rows = nullptr;
   if (palette) {
-    bitmap.bitsPerPixel = header.depth;
     bitmap.indices.resize(area);
     rows = bitmap.indices.data();
   } else {
-    bitmap.bitsPerPixel = (header.colourType & PNG_COLOR_MASK_ALPHA) != 0 ? 32 : 24;
     bitmap.pixels.resize(area);
     rows = reinterpret_cast<png_bytep>(bitmap.pixels.data());
   }
@@ -296,16 +298,18 @@ Expected<bool> IsPngFile(const std::string& path) {
   return HasPngSignature({head, *read});
 }
 
-Expected<PngReading> DecodePng(std::span<const std::uint8_t> bytes, std::string_view textKeyword) {
+Expected<PngReading> DecodePng(std::span<const std::uint8_t> bytes, std::string_view textKeyword,
+                               const PictureLimits& limits) {
   MemorySource source(bytes);
-  return Decode(source, textKeyword);
+  return Decode(source, textKeyword, limits);
 }
 
-Expected<PngReading> ReadPngFile(const std::string& path, std::string_view textKeyword) {
+Expected<PngReading> ReadPngFile(const std::string& path, std::string_view textKeyword,
+                                 const PictureLimits& limits) {
   const Expected<ReadOnlyFile> file = ReadOnlyFile::Open(path, kMaxPngFileBytes);
   if (!file) return file.problem();
   FileSource source(*file);
-  Expected<PngReading> reading = Decode(source, textKeyword);
+  Expected<PngReading> reading = Decode(source, textKeyword, limits);
   if (!reading) {
     Problem problem = std::move(reading).problem();
     if (problem.file.empty()) problem.file = path;

@@ -353,6 +353,21 @@ TEST(BmpReaderHostile, AMemoryBombIsRefusedForItsSize) {
   EXPECT_EQ(bitmap.problem().message, "the picture is too large (16384 x 16384 pixels)");
 }
 
+// A true-colour picture asked for its colour table alone is its header, its pixels not even
+// looked for (here there are none).
+TEST(BmpReaderHostile, ATrueColourPictureIsItsHeaderWhenOnlyATableIsWanted) {
+  BmpFields f;
+  f.width = 8192;
+  f.height = 8192;
+  f.bitsPerPixel = 24;
+  const Expected<Bitmap> header = DecodeBmp(BuildBmp(f), {.colourTableOnly = true});
+  ASSERT_TRUE(header);
+  EXPECT_EQ(header->height, 8192);
+  EXPECT_FALSE(header->hasColourTable());
+  EXPECT_TRUE(header->pixels.empty());
+  EXPECT_FALSE(DecodeBmp(BuildBmp(f)));
+}
+
 TEST(BmpReaderHostile, ProblemsAreNamedForTheUser) {
   const struct {
     const char* name;

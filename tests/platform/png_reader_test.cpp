@@ -230,6 +230,30 @@ TEST(PngReader, APictureWithoutPixelDataIsRefusedBeforeItsPixelsAreAllocated) {
   EXPECT_LT(peak.bytes(), std::size_t{1} << 20);
 }
 
+// The same 57 bytes, asked for a colour table alone, are their header: nothing to decode. A palette
+// picture still decodes whole, and one over the limit asked for is refused.
+TEST(PngReader, LimitsAreKeptFromTheHeader) {
+  Bytes png = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
+  AppendChunk(png, "IHDR", {0, 0, 0x20, 0, 0, 0, 0x20, 0, 8, PNG_COLOR_TYPE_RGBA, 0, 0, 0});
+  AppendChunk(png, "IDAT", {});
+  AppendChunk(png, "IEND", {});
+
+  const AllocationPeak peak;
+  const Expected<PngReading> header = DecodePng(png, {}, {.colourTableOnly = true});
+  ASSERT_TRUE(header);
+  EXPECT_EQ(header->bitmap.width, 8192);
+  EXPECT_FALSE(header->bitmap.hasColourTable());
+  EXPECT_TRUE(header->bitmap.pixels.empty());
+  EXPECT_LT(peak.bytes(), std::size_t{1} << 20);
+
+  const Bytes palette = SmallPalettePng();
+  const Expected<PngReading> whole = DecodePng(palette, {}, {.colourTableOnly = true});
+  ASSERT_TRUE(whole);
+  EXPECT_EQ(whole->bitmap.indices, DecodePng(palette)->bitmap.indices);
+  EXPECT_FALSE(whole->bitmap.indices.empty());
+  EXPECT_FALSE(DecodePng(palette, {}, {.maxPixels = 1}));
+}
+
 // The file is read a piece at a time: a picture larger than one piece reads as from memory.
 TEST(PngReader, AFileReadsAsItsBytesDo) {
   PngPicture large{.width = 300, .height = 300, .palette = SamplePalette(256)};
