@@ -256,10 +256,8 @@ void Commit(std::vector<Made>& made) {
   FileBatch batch;
   std::vector<std::pair<std::size_t, std::size_t>> owners;  // painting, file
   for (std::size_t i = 0; i < made.size(); ++i) {
-    for (std::size_t f = 0; f < made[i].files.size(); ++f) {
-      batch.Add(std::move(made[i].files[f]));
-      owners.emplace_back(i, f);
-    }
+    for (std::size_t f = 0; f < made[i].files.size(); ++f) owners.emplace_back(i, f);
+    batch.Add(std::move(made[i].files));
   }
   const std::vector<Written> placed = batch.Commit();
   for (std::size_t k = 0; k < placed.size(); ++k) {

@@ -23,12 +23,17 @@ std::optional<Problem> WriteExportFile(const std::string& path,
 }
 
 std::optional<Problem> WriteFiles(const std::vector<FileContent>& files) {
-  FileBatch batch;  // what it still holds when this returns early is removed
+  std::vector<StagedFile> together;
   for (const FileContent& file : files) {
-    if (Written staged = batch.Stage(file.path, file.bytes); !staged) {
-      return CannotCreate(file.path, staged.reason);
+    Expected<StagedFile> staged = StageFile(file.path, file.bytes);
+    if (!staged) {
+      for (StagedFile& written : together) Discard(written);
+      return CannotCreate(file.path, staged.problem().message);
     }
+    together.push_back(std::move(*staged));
   }
+  FileBatch batch;
+  batch.Add(std::move(together));
   const std::vector<Written> placed = batch.Commit();
   for (std::size_t i = 0; i < placed.size(); ++i) {
     if (!placed[i]) return CannotCreate(files[i].path, placed[i].reason);

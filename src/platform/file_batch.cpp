@@ -7,6 +7,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <map>
+#include <set>
 #include <utility>
 
 #include "platform/system_reason.h"
@@ -16,13 +17,17 @@ namespace {
 
 Written Failed(int error) { return {SystemReason(error, FileAction::kCreating)}; }
 
-// One folder of each file system the files lie on, to sync that file system through.
+// One folder of each file system the files lie on, to sync that file system through; asked once
+// a folder, since a batch mostly writes into one.
 Expected<std::map<dev_t, std::string>> FoldersByFileSystem(const std::vector<StagedFile>& files) {
   std::map<dev_t, std::string> folders;
+  std::set<std::string> seen;
   for (const StagedFile& file : files) {
+    std::string folder = file.temp.substr(0, file.temp.rfind('/') + 1);
+    if (!seen.insert(folder).second) continue;
     struct stat st {};
     if (::fstat(file.fd, &st) != 0) return Problem{Failed(errno).reason, file.target};
-    folders.try_emplace(st.st_dev, file.temp.substr(0, file.temp.rfind('/') + 1));
+    folders.try_emplace(st.st_dev, std::move(folder));
   }
   return folders;
 }
@@ -47,14 +52,10 @@ FileBatch::~FileBatch() {
   for (StagedFile& file : staged_) Discard(file);
 }
 
-Written FileBatch::Stage(const std::string& path, std::span<const std::uint8_t> bytes) {
-  Expected<StagedFile> staged = StageFile(path, bytes);
-  if (!staged) return {std::move(staged).problem().message};
-  Add(std::move(*staged));
-  return {};
+void FileBatch::Add(std::vector<StagedFile> output) {
+  for (StagedFile& file : output) staged_.push_back(std::move(file));
+  outputEnds_.push_back(staged_.size());
 }
-
-void FileBatch::Add(StagedFile staged) { staged_.push_back(std::move(staged)); }
 
 std::vector<Written> FileBatch::Commit() {
   const Expected<std::map<dev_t, std::string>> folders = FoldersByFileSystem(staged_);
@@ -63,9 +64,12 @@ std::vector<Written> FileBatch::Commit() {
   const Written synced = folders ? SyncFileSystems(*folders) : Written{folders.problem().message};
   std::vector<Written> renamed(staged_.size(), synced);
   if (synced) {
-    // As one, so that an interrupt leaves all the old files or all the new ones.
-    Placement placement(staged_);
-    for (Written& placed : renamed) placed = placement.PlaceNext();
+    // Each output as one, so that an interrupt leaves all its old files or all its new ones.
+    std::size_t start = 0;
+    for (const std::size_t end : outputEnds_) {
+      Placement placement(std::span<StagedFile>(staged_).subspan(start, end - start));
+      for (; start < end; ++start) renamed[start] = placement.PlaceNext();
+    }
   }
   for (std::size_t i = 0; i < staged_.size(); ++i) {
     if (!renamed[i]) {
@@ -79,6 +83,7 @@ std::vector<Written> FileBatch::Commit() {
     if (Written named = SyncFileSystems(*folders); !named) renamed.assign(renamed.size(), named);
   }
   staged_.clear();
+  outputEnds_.clear();
   return renamed;
 }
 

@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <array>
+#include <atomic>
 #include <cerrno>
 #include <chrono>
 #include <climits>
@@ -37,13 +38,23 @@ Written WriteAll(int fd, std::span<const std::uint8_t> bytes) {
   return {};
 }
 
-// The file a path names once every symbolic link on the way is followed, or the problem for a
-// loop or a link that cannot be read. A link to a file that does not exist yet names that file.
-Expected<std::filesystem::path> FollowLinks(std::filesystem::path path) {
+// The file a path names once every symbolic link on the way is followed, with its status when it
+// exists, or the problem for a loop or a link that cannot be read. A link to a file that does not
+// exist yet names that file. A path that is no link costs one call.
+struct FollowedPath {
+  std::filesystem::path path;
+  std::optional<struct stat> status;
+};
+Expected<FollowedPath> FollowLinks(std::filesystem::path path) {
   constexpr int kMostLinks = 40;
   for (int followed = 0; followed <= kMostLinks; ++followed) {
+    struct stat st {};
+    if (::lstat(path.c_str(), &st) != 0) {
+      if (errno != ENOENT) return Problem{CreatingReason(errno)};
+      return FollowedPath{std::move(path), std::nullopt};
+    }
+    if (!S_ISLNK(st.st_mode)) return FollowedPath{std::move(path), st};
     std::error_code error;
-    if (!std::filesystem::is_symlink(std::filesystem::symlink_status(path, error))) return path;
     const std::filesystem::path target = std::filesystem::read_symlink(path, error);
     if (error) return Problem{CreatingReason(error.value())};
     path = target.is_absolute() ? target : path.parent_path() / target;
@@ -51,35 +62,53 @@ Expected<std::filesystem::path> FollowLinks(std::filesystem::path path) {
   return Problem{CreatingReason(ELOOP)};
 }
 
+// The mask can only be read by setting it, so it is read once, before files are made on several
+// threads.
+mode_t FileCreationMask() {
+  static const mode_t mask = [] {
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    return mask;
+  }();
+  return mask;
+}
+
 // Why an existing file is not replaced, or nothing when it may be. A file the user marked
-// read-only stays as it is, also for a user who could write it anyway.
+// read-only stays as it is, also for a user who could write it anyway. The user's own file is
+// writable by its mode; only another's needs the system asked.
 std::optional<std::string> ReplaceRefusal(const struct stat& st, const std::string& path) {
   if (S_ISDIR(st.st_mode)) return kIsAFolder;
   if (!S_ISREG(st.st_mode)) return kNotARegularFile;
   if ((st.st_mode & 0222) == 0) return kReadOnlyFile;
+  static const uid_t user = ::geteuid();
+  if (st.st_uid == user && (st.st_mode & S_IWUSR) != 0) return std::nullopt;
   if (::access(path.c_str(), W_OK) != 0) return CreatingReason(errno);
   return std::nullopt;
 }
 
-// New files get the usual permissions; a replaced file keeps its own. The mask can only be read
-// by setting it, so it is read once, before files are made on several threads.
-mode_t NewMode() {
-  static const mode_t mode = [] {
-    const mode_t mask = ::umask(0);
-    ::umask(mask);
-    return 0666 & ~mask;
+// Bits for the temporary file names: one draw from the system, then a counter mixed
+// (splitmix64), so that naming a file costs no call of its own.
+std::uint64_t NameBits() {
+  static const std::uint64_t seed = [] {
+    std::uint64_t bits = 0;
+    if (::getrandom(&bits, sizeof bits, GRND_NONBLOCK) != sizeof bits) {
+      bits =
+          static_cast<std::uint64_t>(std::chrono::steady_clock::now().time_since_epoch().count());
+    }
+    return bits;
   }();
-  return mode;
+  static std::atomic<std::uint64_t> counter{0};
+  std::uint64_t z = seed + ++counter * 0x9E3779B97F4A7C15u;
+  z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9u;
+  z = (z ^ (z >> 27)) * 0x94D049BB133111EBu;
+  return z ^ (z >> 31);
 }
 
 // The pattern with its trailing Xs replaced by random letters and digits.
 std::string FreshName(std::string pattern) {
   static constexpr std::string_view kCharacters =
       "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
-  std::uint64_t bits = 0;
-  if (::getrandom(&bits, sizeof bits, GRND_NONBLOCK) != sizeof bits) {
-    bits = static_cast<std::uint64_t>(std::chrono::steady_clock::now().time_since_epoch().count());
-  }
+  std::uint64_t bits = NameBits();
   for (std::size_t at = pattern.size(); at > 0 && pattern[at - 1] == 'X'; --at) {
     pattern[at - 1] = kCharacters[bits % kCharacters.size()];
     bits /= kCharacters.size();
@@ -87,17 +116,19 @@ std::string FreshName(std::string pattern) {
   return pattern;
 }
 
+// The name through which a file without one is linked into a folder.
+std::string DescriptorPath(int fd) { return "/proc/self/fd/" + std::to_string(fd); }
+
 // Gives a staged file without a name one, as a file is renamed over its target, never linked
 // over it. The name is registered for the interrupt handler before it exists, so that no moment
 // leaves it behind.
 Written NameStagedFile(StagedFile& staged) {
-  const std::string self = "/proc/self/fd/" + std::to_string(staged.fd);
-  const FileIdentity identity = IdentityOf(staged.fd);
+  const std::string self = DescriptorPath(staged.fd);
   int error = EEXIST;
   for (int attempt = 0; attempt < 8 && error == EEXIST; ++attempt) {
     std::string name = FreshName(staged.temp);
     if (staged.registered < 0) {
-      staged.registered = RegisterTemporaryFile(name, staged.target, identity);
+      staged.registered = RegisterTemporaryFile(name, staged.target, staged.fd);
     } else {
       RenameTemporaryFile(staged.registered, name);
     }
@@ -182,35 +213,37 @@ Expected<std::vector<std::uint8_t>> ReadWholeFile(const std::string& path, std::
 
 Expected<StagedFile> StartStagedFile(const std::string& path) {
   const auto Refused = [&path](std::string why) { return Problem{std::move(why), path}; };
-  Expected<std::filesystem::path> followed = FollowLinks(path);
+  Expected<FollowedPath> followed = FollowLinks(path);
   if (!followed) return Refused(std::move(followed).problem().message);
   StagedFile staged;
-  staged.target = followed->string();
-  mode_t mode = NewMode();
-  struct stat st {};
-  if (::stat(staged.target.c_str(), &st) == 0) {
-    if (std::optional<std::string> refusal = ReplaceRefusal(st, staged.target)) {
+  staged.target = followed->path.string();
+  // New files get the usual permissions; a replaced file keeps its own.
+  mode_t mode = 0666 & ~FileCreationMask();
+  if (const std::optional<struct stat>& st = followed->status) {
+    if (std::optional<std::string> refusal = ReplaceRefusal(*st, staged.target)) {
       return Refused(std::move(*refusal));
     }
-    mode = st.st_mode & 07777;
-  } else if (errno != ENOENT) {
-    return Refused(CreatingReason(errno));
+    mode = st->st_mode & 07777;
+    staged.replaced = FileNode{st->st_dev, st->st_ino};
   }
   // A short name, so that a target name near the length limit still leaves room for it.
-  const std::filesystem::path directory = followed->parent_path();
+  const std::filesystem::path directory = followed->path.parent_path();
   const std::filesystem::path folder = directory.empty() ? std::filesystem::path(".") : directory;
   staged.temp = folder / ".tintara-XXXXXX";
   // A file without a name until it is whole: a write cut short by a crash or a signal leaves
   // nothing behind. A file system that has no such files gets a named one.
-  staged.fd = ::open(folder.c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0600);
+  // Made with its permissions where the mask leaves them, as it usually does.
+  staged.fd = ::open(folder.c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, mode);
   staged.unnamed = staged.fd >= 0;
+  mode_t made = mode & ~FileCreationMask();
   if (!staged.unnamed) {
     // Its error tells why: the unnamed file's may only say that the file system has none.
     staged.fd = ::mkstemp(staged.temp.data());
     if (staged.fd < 0) return Refused(CreatingReason(errno));
-    staged.registered = RegisterTemporaryFile(staged.temp, staged.target, IdentityOf(staged.fd));
+    staged.registered = RegisterTemporaryFile(staged.temp, staged.target, staged.fd);
+    made = 0600;
   }
-  if (::fchmod(staged.fd, mode) != 0) {
+  if (made != mode && ::fchmod(staged.fd, mode) != 0) {
     const int error = errno;
     Discard(staged);
     return Refused(CreatingReason(error));
@@ -237,11 +270,12 @@ Expected<StagedFile> StageFile(const std::string& path, std::span<const std::uin
   return staged;
 }
 
+// The descriptor is closed last: the interrupt handler tells the file by it while it is registered.
 void Discard(StagedFile& staged) {
-  if (staged.fd >= 0) ::close(staged.fd);
-  staged.fd = -1;
   if (!staged.unnamed) ::unlink(staged.temp.c_str());
   ForgetTemporaryFile(std::exchange(staged.registered, -1));
+  if (staged.fd >= 0) ::close(staged.fd);
+  staged.fd = -1;
 }
 
 Placement::Placement(std::span<StagedFile> files)
@@ -252,18 +286,25 @@ Placement::~Placement() { Finish(); }
 Written Placement::PlaceNext() {
   const std::size_t index = next_++;
   StagedFile& staged = files_[index];
+  // A new file on its own takes its name in one step, as a whole file: there is nothing to undo.
+  // Where a file took the name since it was staged, it is replaced as any other.
+  if (staged.unnamed && !staged.replaced && files_.size() == 1 &&
+      ::linkat(AT_FDCWD, DescriptorPath(staged.fd).c_str(), AT_FDCWD, staged.target.c_str(),
+               AT_SYMLINK_FOLLOW) == 0) {
+    staged.unnamed = false;
+    staged.temp.clear();
+    return {};
+  }
   if (staged.unnamed) {
     if (Written named = NameStagedFile(staged); !named) return named;
   }
   // One file is in its place or not after a rename; of several, each old one is kept until all
-  // are in place, under the name the new one leaves.
+  // are in place, under the name the new one leaves. Which file is old is known from staging.
   if (files_.size() > 1) {
-    struct stat st {};
-    const bool replacing = ::lstat(staged.target.c_str(), &st) == 0 && S_ISREG(st.st_mode);
-    const FileIdentity old{st.st_dev, st.st_ino};
-    ExchangingTarget(staged.registered, group_, replacing ? &old : nullptr);
-    if (replacing && ::renameat2(AT_FDCWD, staged.temp.c_str(), AT_FDCWD, staged.target.c_str(),
-                                 RENAME_EXCHANGE) == 0) {
+    const FileNode* old = staged.replaced ? &*staged.replaced : nullptr;
+    ExchangingTarget(staged.registered, group_, old);
+    if (old != nullptr && ::renameat2(AT_FDCWD, staged.temp.c_str(), AT_FDCWD,
+                                      staged.target.c_str(), RENAME_EXCHANGE) == 0) {
       exchanged_[index] = true;
       return {};
     }

@@ -2,10 +2,12 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <string>
 #include <vector>
 
+#include "platform/interrupt_cleanup.h"
 #include "platform/problem.h"
 
 namespace tintara {
@@ -69,6 +71,7 @@ struct StagedFile {
   std::string target;  // with every symbolic link followed
   int fd = -1;         // the temporary file, open until it is in its place
   bool unnamed = false;
+  std::optional<FileNode> replaced;  // the file at the target when staged
   int registered = -1;  // its slot among the files an interrupt undoes, once it is being named
 };
 

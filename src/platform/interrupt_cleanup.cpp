@@ -34,8 +34,8 @@ struct Slot {
   std::atomic<int> state{kFree};
   std::atomic<int> group{-1};
   std::atomic<int> undo{kNothing};
-  FileIdentity staged;
-  FileIdentity old;
+  int staged = -1;  // the staged file's descriptor
+  FileNode old;
   char temp[PATH_MAX];
   char target[PATH_MAX];
 };
@@ -52,9 +52,14 @@ std::atomic<bool> ending{false};
 
 constexpr int kSignals[] = {SIGINT, SIGTERM, SIGHUP};
 
-bool Names(const char* path, FileIdentity file) {
+bool Names(const char* path, FileNode file) {
   struct stat st {};
   return ::lstat(path, &st) == 0 && st.st_dev == file.device && st.st_ino == file.inode;
+}
+
+bool Names(const char* path, int fd) {
+  struct stat st {};
+  return ::fstat(fd, &st) == 0 && Names(path, FileNode{st.st_dev, st.st_ino});
 }
 
 void Copy(char (&into)[PATH_MAX], const std::string& path) {
@@ -75,7 +80,7 @@ void Undo(Slot& slot, bool putBack) {
   }
 }
 
-// Async-signal-safe: lstat, rename, unlink, poll and atomics on data prepared beforehand.
+// Async-signal-safe: fstat, lstat, rename, unlink, poll and atomics on data prepared beforehand.
 void UndoUnfinishedWrites() {
   ending.store(true);
   const pid_t self = ::gettid();
@@ -101,6 +106,12 @@ extern "C" void UndoAndEnd(int signal) {
   ::raise(signal);
 }
 
+// Asked once a thread: a batch places one group an output.
+pid_t ThisThread() {
+  thread_local const pid_t id = ::gettid();
+  return id;
+}
+
 Slot* SlotAt(int slot) {
   return slot >= 0 && static_cast<std::size_t>(slot) < slots.size()
              ? &slots[static_cast<std::size_t>(slot)]
@@ -122,13 +133,7 @@ void RemoveTemporaryFilesOnInterrupt() {
   }
 }
 
-FileIdentity IdentityOf(int fd) {
-  struct stat st {};
-  if (::fstat(fd, &st) != 0) return {};
-  return {st.st_dev, st.st_ino};
-}
-
-int RegisterTemporaryFile(const std::string& temp, const std::string& target, FileIdentity staged) {
+int RegisterTemporaryFile(const std::string& temp, const std::string& target, int fd) {
   if (temp.size() >= PATH_MAX || target.size() >= PATH_MAX) return -1;
   for (std::size_t i = 0; i < slots.size(); ++i) {
     Slot& slot = slots[i];
@@ -136,7 +141,7 @@ int RegisterTemporaryFile(const std::string& temp, const std::string& target, Fi
     if (!slot.state.compare_exchange_strong(expected, kFilling)) continue;
     slot.group.store(-1);
     slot.undo.store(kNothing);
-    slot.staged = staged;
+    slot.staged = fd;
     Copy(slot.temp, temp);
     Copy(slot.target, target);
     slot.state.store(kHeld);
@@ -164,7 +169,7 @@ int BeginPlacing() {
       Group& group = groups[i];
       bool expected = false;
       if (!group.taken.compare_exchange_strong(expected, true)) continue;
-      group.thread.store(::gettid());
+      group.thread.store(ThisThread());
       group.placing.store(true);
       // Either the handler sees the group placing and waits for it, or this sees the end coming
       // and places nothing.
@@ -182,7 +187,7 @@ void MarkPlaced(int group) { groups[static_cast<std::size_t>(group)].placing.sto
 
 void EndPlacing(int group) { groups[static_cast<std::size_t>(group)].taken.store(false); }
 
-void ExchangingTarget(int slot, int group, const FileIdentity* old) {
+void ExchangingTarget(int slot, int group, const FileNode* old) {
   Slot* held = SlotAt(slot);
   if (held == nullptr) return;
   if (old != nullptr) held->old = *old;

@@ -15,15 +15,15 @@ void RemoveTemporaryFilesOnInterrupt();
 
 // Which file a name stands for: a name is removed or renamed back only while it still names the
 // file registered, never another that took its place.
-struct FileIdentity {
+struct FileNode {
   dev_t device = 0;
   ino_t inode = 0;
 };
-FileIdentity IdentityOf(int fd);
 
-// A slot for a staged file, before its temporary name exists, or -1 when all are taken (its name
-// is then not removed on a signal).
-int RegisterTemporaryFile(const std::string& temp, const std::string& target, FileIdentity staged);
+// A slot for a staged file, open as `fd`, before its temporary name exists, or -1 when all are
+// taken (its name is then not removed on a signal). The handler learns the file's identity from
+// the descriptor, which stays open until the slot is forgotten: writing pays no call for it.
+int RegisterTemporaryFile(const std::string& temp, const std::string& target, int fd);
 // Another name is to be tried for the file.
 void RenameTemporaryFile(int slot, const std::string& temp);
 void ForgetTemporaryFile(int slot);
@@ -40,6 +40,6 @@ void EndPlacing(int group);
 // The file of the slot, in the group, is about to take its target's place by exchanging names
 // with the file there (`old`, which keeps the temporary name), or by a rename where there is none;
 // an interrupt before MarkPlaced puts the old file back, or removes the new one.
-void ExchangingTarget(int slot, int group, const FileIdentity* old);
+void ExchangingTarget(int slot, int group, const FileNode* old);
 
 }  // namespace tintara
