@@ -443,12 +443,10 @@ std::optional<Problem> ReadRowsInPlace(Source& source, const Layout& layout, std
   return std::nullopt;
 }
 
-// Spreads a row of 1- or 4-bit pixels, held at the end of its output row, to one byte a pixel.
-// Going left to right, each output byte overwrites only input bytes already used up.
-void UnpackRowInPlace(std::uint8_t* row, std::size_t width, unsigned bits) {
+// Spreads a row of 1- or 4-bit pixels to one byte a pixel.
+void UnpackRow(const std::uint8_t* in, std::size_t width, unsigned bits, std::uint8_t* row) {
   const unsigned perByte = 8 / bits;
   const unsigned mask = (1u << bits) - 1;
-  const std::uint8_t* in = row + width - (width * bits + 7) / 8;
   for (std::size_t x = 0; x < width; ++x) {
     const unsigned shift = 8 - bits * (1 + static_cast<unsigned>(x % perByte));
     row[x] = static_cast<std::uint8_t>((in[x / perByte] >> shift) & mask);
@@ -467,16 +465,43 @@ void WidenDeepRowInPlace(std::uint8_t* row, std::size_t width, const std::array<
   }
 }
 
+// Index rows are appended top row first, each copied once from the stored bytes (a view of the
+// file in memory, or a run read from the file that stays in the cache): the indices are never
+// zero-filled first, which would cost a pass of its own over a large picture.
 std::optional<Problem> ReadIndexRows(Source& source, const Layout& layout,
                                      std::vector<std::uint8_t>& indices) {
+  constexpr std::size_t kRunBytes = std::size_t{1} << 18;
   const std::size_t width = static_cast<std::size_t>(layout.width);
-  indices.resize(width * static_cast<std::size_t>(layout.height));
-  if (layout.bitsPerPixel == 8) {
-    return ReadRowsInPlace(source, layout, indices.data(), width, [](std::uint8_t*) {});
-  }
+  const std::size_t height = static_cast<std::size_t>(layout.height);
+  const std::size_t stride = Stride(layout);
+  const std::size_t rowBytes = RowBytes(layout);
+  const std::size_t runRows = std::max<std::size_t>(kRunBytes / stride, 1);
   const unsigned bits = static_cast<unsigned>(layout.bitsPerPixel);
-  return ReadRowsInPlace(source, layout, indices.data(), width,
-                         [&](std::uint8_t* row) { UnpackRowInPlace(row, width, bits); });
+  std::vector<std::uint8_t> unpacked(bits == 8 ? 0 : width);
+  indices.clear();
+  indices.reserve(width * height);
+  for (std::size_t top = 0; top < height;) {
+    const std::size_t count = std::min(runRows, height - top);
+    // The stored rows of the output rows top .. top + count - 1, lowest stored first.
+    const std::size_t first = layout.topDown ? top : height - top - count;
+    const std::size_t span = stride * (count - 1) + rowBytes;
+    const Expected<std::span<const std::uint8_t>> run =
+        source.Bytes(layout.pixelOffset + first * stride, span);
+    if (!run) return run.problem();
+    if (run->size() < span) return Problem{kDamaged};  // the file shrank since its size was checked
+    for (std::size_t i = 0; i < count; ++i) {
+      const std::size_t stored = layout.topDown ? i : count - 1 - i;
+      const std::uint8_t* row = run->data() + stored * stride;
+      if (bits == 8) {
+        indices.insert(indices.end(), row, row + width);
+      } else {
+        UnpackRow(row, width, bits, unpacked.data());
+        indices.insert(indices.end(), unpacked.begin(), unpacked.end());
+      }
+    }
+    top += count;
+  }
+  return std::nullopt;
 }
 
 std::optional<Problem> ReadDeepRows(Source& source, const Layout& layout,
