@@ -8,9 +8,9 @@
 namespace tintara::artgen {
 
 // An 8-bit picture of colour-table indices, top row first. Drawing outside it is clipped.
-class Canvas {
+class IndexGrid {
  public:
-  Canvas(int width, int height, std::uint8_t fill);
+  IndexGrid(int width, int height, std::uint8_t fill);
 
   int width() const { return width_; }
   int height() const { return height_; }
