@@ -23,8 +23,10 @@ TEST(LoadCommands, APickThatReloadsTwiceHoldsTheBitmapOnce) {
                            IndexedBitmap(kSide, kSide, TableWithSet1Markers(SlotRange(1, 16)))));
   Document document = StartingDocument();
   ASSERT_NE(document.body, kGridBody);
-  const Command pick = commands::PickBitmap(commands::PickedBitmap::Grid, "BIG.BMP", "Big",
-                                            {.programDirectory = folder});
+  commands::LoadInputs inputs;
+  inputs.programDirectory = folder;
+  const Command pick =
+      commands::PickBitmap(commands::PickedBitmap::Grid, "BIG.BMP", "Big", std::move(inputs));
   const AllocationPeak peak;
   const CommandResult result = pick.apply(document);
   const std::size_t held = peak.bytes();
