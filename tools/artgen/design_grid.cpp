@@ -3,11 +3,11 @@
 #include <array>
 #include <string>
 
+#include "grid_text.h"
 #include "index_grid.h"
 #include "paint/reference_palette.h"
 #include "paint/slot_tables.h"
 #include "palette.h"
-#include "tiny_font.h"
 
 namespace tintara::artgen {
 

@@ -1,4 +1,4 @@
-#include "tiny_font.h"
+#include "grid_text.h"
 
 namespace tintara::artgen {
 
