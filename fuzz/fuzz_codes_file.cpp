@@ -17,6 +17,7 @@
 #include "cli/codes_file.h"
 #include "cli/output_names.h"
 #include "cli/slot_list.h"
+#include "formats/code_book_line.h"
 #include "invariant.h"
 
 namespace {
