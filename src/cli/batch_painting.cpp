@@ -221,8 +221,9 @@ void Make(const PaintRequest& request, const Painting& painting, Canvas& canvas,
   // The folders the pattern names are made as needed.
   made.folderProblem = folders.Prepare(std::filesystem::path(path).parent_path().string());
   if (made.folderProblem) return;
-  made.failed = request.type == "jpg" ? !StageJpeg(request, painted, path, made)
-                                      : !StageSkin(request, painted, canvas, path, made);
+  made.failed = request.kind == PictureKind::Jpeg
+                    ? !StageJpeg(request, painted, path, made)
+                    : !StageSkin(request, painted, canvas, path, made);
 }
 
 // Makes the paintings, `jobs` at a time, each worker with a picture of its own.

@@ -46,11 +46,6 @@ std::optional<Vision> VisionNamed(std::string_view name) {
   return std::nullopt;
 }
 
-std::string OutputType(const std::string& pattern) {
-  const std::string suffix = AsciiLowerCase(ExtensionOf(pattern));
-  return suffix == "jpeg" ? "jpg" : suffix;
-}
-
 // How many code strings the request's codes file holds, counted up to two: a file of one needs no
 // {n}. Standard input can be read only once: it is kept open in the request with them read ahead.
 Expected<int> CodeStringsUpToTwo(PaintRequest& request) {
@@ -130,14 +125,14 @@ std::variant<PaintRequest, Failure> ReadRequest(const std::vector<std::string>& 
   request.pattern = given.has("output")
                         ? given.value("output")
                         : (given.has("codes-file") ? "{name}-{n}.png" : "{name}-painted.png");
-  request.type = OutputType(request.pattern);
-  if (request.type != "png" && request.type != "bmp" && request.type != "jpg") {
-    return usage("The output must end in .png, .bmp or .jpg.");
-  }
+  const std::optional<PictureKind> kind = PictureKindOf(request.pattern);
+  if (!kind) return usage("The output must end in .png, .bmp or .jpg.");
+  request.kind = *kind;
   const Expected<int> scale = ScaleOption(given);
   if (!scale) return usage(scale.problem().message);
   request.scale = *scale;
-  if (request.scale != 1 && request.type == "jpg") return usage("A .jpg output is not scaled.");
+  if (request.scale != 1 && request.kind == PictureKind::Jpeg)
+    return usage("A .jpg output is not scaled.");
   request.page = given.has("page");
   if (given.has("vision")) {
     const std::optional<Vision> vision = VisionNamed(given.value("vision"));
@@ -151,7 +146,8 @@ std::variant<PaintRequest, Failure> ReadRequest(const std::vector<std::string>& 
           : std::max(1u, std::min<std::uint32_t>(std::thread::hardware_concurrency(), kMostJobs));
   if (!jobs || *jobs < 1) return usage("The number of jobs must be from 1 to 256.");
   request.jobs = int(*jobs);
-  if (request.page && request.type != "jpg") return usage("Only a .jpg output has a page.");
+  if (request.page && request.kind != PictureKind::Jpeg)
+    return usage("Only a .jpg output has a page.");
   if (request.inputs.size() > 1 && request.pattern.find("{name}") == std::string::npos) {
     return usage("With several inputs the output must hold {name}.");
   }

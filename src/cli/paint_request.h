@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "formats/picture_kind.h"
 #include "paint/colour_vision.h"
 #include "paint/document.h"
 #include "paint/harmony.h"
@@ -38,7 +39,7 @@ struct PaintRequest {
   RandomCodeSettings randomCodes;
   SlotLocks locks{};
   std::string pattern;
-  std::string type;  // "png", "bmp" or "jpg"
+  PictureKind kind = PictureKind::Png;  // of every output
   int scale = 1;
   bool page = false;
   // The view the outputs are written in: the painted table simulated, for guides.

@@ -15,12 +15,12 @@
 #include "cli/usage_text.h"
 #include "formats/contact_sheet.h"
 #include "formats/export_files.h"
+#include "formats/picture_kind.h"
 #include "paint/catalogue_pictures.h"
 #include "paint/code_string.h"
 #include "paint/painting.h"
 #include "platform/bmp_reader.h"
 #include "platform/folders.h"
-#include "platform/path_names.h"
 #include "platform/png_writer.h"
 #include "platform/shown_text.h"
 
@@ -86,7 +86,7 @@ std::variant<SheetRequest, Failure> ReadRequest(const std::vector<std::string>& 
   }
   if (!given.has("output")) return usage("No output given: --output SHEET.png.");
   request.output = given.value("output");
-  if (AsciiLowerCase(ExtensionOf(request.output)) != "png") {
+  if (PictureKindOf(request.output) != PictureKind::Png) {
     return usage("The sheet is written as .png.");
   }
   if (given.has("columns")) {

@@ -3,12 +3,12 @@
 #include <algorithm>
 
 #include "formats/export_files.h"
+#include "formats/picture_kind.h"
 #include "paint/painted_skin.h"
 #include "paint/picture.h"
 #include "paint/skin_note.h"
 #include "platform/bmp_reader.h"
 #include "platform/bmp_writer.h"
-#include "platform/path_names.h"
 #include "platform/png_writer.h"
 #include "platform/shown_text.h"
 
@@ -38,8 +38,8 @@ Expected<FileContent> SkinFile(const std::string& path, const Bitmap& work, cons
                                const DisplayTable& paintedTable, int scale,
                                const std::string& paintedCodes) {
   const std::string fileName = ShownText(path);
-  const std::string type = AsciiLowerCase(ExtensionOf(path));
-  if (type != "png" && type != "bmp") {
+  const std::optional<PictureKind> kind = PictureKindOf(path);
+  if (kind != PictureKind::Png && kind != PictureKind::Bmp) {
     return Problem{"Cannot save " + fileName + ": a skin is saved as .png or .bmp", path};
   }
   const int width = work.hasColourTable() ? work.width : picture.width;
@@ -54,7 +54,7 @@ Expected<FileContent> SkinFile(const std::string& path, const Bitmap& work, cons
   }
 
   Bitmap skin = PaintedSkin(work, picture, paintedTable, scale);
-  if (type == "bmp") return FileContent{path, EncodeBmp(skin)};
+  if (kind == PictureKind::Bmp) return FileContent{path, EncodeBmp(skin)};
   if (skin.hasColourTable()) CoverEveryIndex(skin, paintedTable);
   std::optional<std::vector<std::uint8_t>> png = EncodePng(skin, NoteOf(work, skin, paintedCodes));
   if (!png) return CannotEncode(path);

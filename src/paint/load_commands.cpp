@@ -14,6 +14,16 @@ std::string BodyPath(const Document& document, const std::string& programDirecto
   return programDirectory + std::string(kBodies[static_cast<std::size_t>(body - 1)].file);
 }
 
+// The bitmap without its pixels.
+Bitmap ColourTableOnly(const Bitmap& bitmap) {
+  Bitmap header;
+  header.width = bitmap.width;
+  header.height = bitmap.height;
+  header.bitsPerPixel = bitmap.bitsPerPixel;
+  header.colourTable = bitmap.colourTable;
+  return header;
+}
+
 // Reload with the bitmap read: `codeText` is what the edit box holds then. A skin this program
 // saved comes back painted with its stored codes, in the same step, whatever the option says.
 CommandResult ReloadWith(Document& document, BitmapToPaint file, const std::string& codeText,
@@ -45,15 +55,24 @@ CommandResult Pick(Document& document, commands::PickedBitmap which, std::string
   (head ? document.headFile : document.gridFile) = std::move(file);
   const int body = head ? kHeadBody : kGridBody;
   document.bodyCaptions[static_cast<std::size_t>(body - 1)] = std::move(caption);
-  std::string codeText = inputs.codeText;
-  if (document.body != body) {
-    // Selecting the button reloads, and the entry then reloads once more.
-    document.body = body;
-    CommandResult first = ReloadWith(document, *bitmap, codeText, inputs.applyColoursOnLoad);
-    if (first.problem) return first;
-    codeText = document.codeText;
+  if (document.body == body) {
+    return ReloadWith(document, std::move(*bitmap), inputs.codeText, inputs.applyColoursOnLoad);
   }
-  return ReloadWith(document, std::move(*bitmap), codeText, inputs.applyColoursOnLoad);
+  // Selecting the button reloads, and the entry then reloads once more.
+  document.body = body;
+  std::optional<std::string> storedCodes = bitmap->storedCodes;
+  const Bitmap header = ColourTableOnly(bitmap->bitmap);
+  CommandResult first =
+      ReloadWith(document, std::move(*bitmap), inputs.codeText, inputs.applyColoursOnLoad);
+  if (first.problem) return first;
+  // A load reads no pixel: the second takes the bitmap's colour table alone, and the pixels the
+  // first loaded go back in place, so that the bitmap is never copied.
+  std::shared_ptr<const Bitmap> loaded = document.model.work;
+  const std::string codeText = document.codeText;
+  CommandResult second =
+      ReloadWith(document, {header, std::move(storedCodes)}, codeText, inputs.applyColoursOnLoad);
+  document.model.work = std::move(loaded);
+  return second;
 }
 
 }  // namespace

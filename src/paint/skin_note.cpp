@@ -1,10 +1,11 @@
 #include "paint/skin_note.h"
 
-#include <charconv>
 #include <cstdio>
+#include <limits>
 
 #include "paint/code_string.h"
 #include "platform/crc32.h"
+#include "platform/number_reader.h"
 
 namespace tintara {
 namespace {
@@ -23,11 +24,10 @@ std::string Hex(std::uint32_t value) {
 
 // Exactly eight hex digits.
 std::optional<std::uint32_t> ReadHex(std::string_view digits) {
-  std::uint32_t value = 0;
-  if (digits.size() != 8) return std::nullopt;
-  const auto [end, error] = std::from_chars(digits.data(), digits.data() + 8, value, 16);
-  if (error != std::errc{} || end != digits.data() + 8) return std::nullopt;
-  return value;
+  const LeadingDigits read =
+      ReadLeadingDigits(digits, 16, std::numeric_limits<std::uint32_t>::max());
+  if (digits.size() != 8 || read.count != 8) return std::nullopt;
+  return static_cast<std::uint32_t>(read.value);
 }
 
 // The line that starts at `at`, without its newline; `at` moves past it. Nothing when there is no

@@ -26,8 +26,11 @@ void DropWarning(png_structp, png_const_charp) {}
 
 [[noreturn]] void JumpBack(png_structp png, png_const_charp) { png_longjmp(png, 1); }
 
+// How the pixels of a bitmap without a colour table are written.
+enum class Channels { Rgb, Rgba };
+
 // Row y as libpng reads it. Display pixels lie in memory as B, G, R, X on little-endian
-// machines; libpng drops the fourth byte and swaps the others as it writes.
+// machines; libpng swaps the first three as it writes, and drops the fourth or writes it as alpha.
 png_bytep RowOf(const Bitmap& bitmap, std::size_t y) {
   const auto width = static_cast<std::size_t>(bitmap.width);
   if (bitmap.hasColourTable()) return const_cast<png_bytep>(bitmap.indices.data() + y * width);
@@ -42,10 +45,9 @@ bool Encodes(const Bitmap& bitmap) {
          bitmap.colourTable.size() <= 256;
 }
 
-}  // namespace
-
-std::optional<std::vector<std::uint8_t>> EncodePng(const Bitmap& bitmap,
-                                                   const std::optional<PngText>& text) {
+std::optional<std::vector<std::uint8_t>> Encode(const Bitmap& bitmap,
+                                                const std::optional<PngText>& text,
+                                                Channels channels) {
   if (!Encodes(bitmap)) return std::nullopt;
   std::vector<std::uint8_t> bytes;
   std::vector<png_color> palette;
@@ -72,7 +74,9 @@ std::optional<std::vector<std::uint8_t>> EncodePng(const Bitmap& bitmap,
   png_set_user_limits(png, PNG_UINT_31_MAX, PNG_UINT_31_MAX);
   const auto width = static_cast<png_uint_32>(bitmap.width);
   const auto height = static_cast<png_uint_32>(bitmap.height);
-  const int type = bitmap.hasColourTable() ? PNG_COLOR_TYPE_PALETTE : PNG_COLOR_TYPE_RGB;
+  const int type = bitmap.hasColourTable()      ? PNG_COLOR_TYPE_PALETTE
+                   : channels == Channels::Rgba ? PNG_COLOR_TYPE_RGB_ALPHA
+                                                : PNG_COLOR_TYPE_RGB;
   png_set_IHDR(png, info, width, height, 8, type, PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT,
                PNG_FILTER_TYPE_DEFAULT);
   if (bitmap.hasColourTable()) {
@@ -83,13 +87,29 @@ std::optional<std::vector<std::uint8_t>> EncodePng(const Bitmap& bitmap,
   if (!bitmap.hasColourTable()) {
     const bool little = std::endian::native == std::endian::little;
     if (little) png_set_bgr(png);
-    png_set_filler(png, 0, little ? PNG_FILLER_AFTER : PNG_FILLER_BEFORE);
+    if (channels == Channels::Rgb) {
+      png_set_filler(png, 0, little ? PNG_FILLER_AFTER : PNG_FILLER_BEFORE);
+    } else if (!little) {
+      png_set_swap_alpha(png);
+    }
   }
   // A row at a time: no table of rows, however tall the picture.
   for (std::size_t y = 0; y < height; ++y) png_write_row(png, RowOf(bitmap, y));
   png_write_end(png, info);
   png_destroy_write_struct(&png, &info);
   return bytes;
+}
+
+}  // namespace
+
+std::optional<std::vector<std::uint8_t>> EncodePng(const Bitmap& bitmap,
+                                                   const std::optional<PngText>& text) {
+  return Encode(bitmap, text, Channels::Rgb);
+}
+
+std::optional<std::vector<std::uint8_t>> EncodePngWithAlpha(const Bitmap& bitmap) {
+  if (bitmap.hasColourTable()) return std::nullopt;
+  return Encode(bitmap, std::nullopt, Channels::Rgba);
 }
 
 }  // namespace tintara

@@ -22,4 +22,9 @@ struct PngText {
 std::optional<std::vector<std::uint8_t>> EncodePng(const Bitmap& bitmap,
                                                    const std::optional<PngText>& text = {});
 
+// A bitmap without a colour table as an 8-bit RGBA PNG, the top byte of each pixel its alpha
+// (0xAARRGGBB): for pictures with transparent parts, such as the program's icons. Nothing when the
+// bitmap has a colour table, is empty, or libpng refuses it.
+std::optional<std::vector<std::uint8_t>> EncodePngWithAlpha(const Bitmap& bitmap);
+
 }  // namespace tintara

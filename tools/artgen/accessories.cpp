@@ -20,14 +20,14 @@ Part Seam(Point from, Point to, int material) {
   return seam;
 }
 
-Picture Accessory(const char* fileName, int width, int height, Figure figure) {
-  Picture picture = HeadPicture(fileName, std::move(figure));
+ArtworkDesign Accessory(const char* fileName, int width, int height, Figure figure) {
+  ArtworkDesign picture = HeadPicture(fileName, std::move(figure));
   picture.width = width;
   picture.height = height;
   return picture;
 }
 
-Picture Turf() {
+ArtworkDesign Turf() {
   constexpr int kWidth = 80;
   Figure figure;
   Part soil = MakePart({Ellipse{{39.5, 40}, 38, 12}}, kGroup1, Lighting::Dome);
@@ -46,7 +46,7 @@ Picture Turf() {
   return Accessory(artwork_files::kTurf, kWidth, 48, std::move(figure));
 }
 
-Picture Pyramid() {
+ArtworkDesign Pyramid() {
   Figure figure;
   Part sun = MakePart({Ellipse{{64, 11}, 7, 7}}, kSlot16, Lighting::Flat);
   figure.parts.push_back(sun);
@@ -75,13 +75,13 @@ Picture Pyramid() {
                kGroup3);
   fronds.contour = true;
   figure.parts.push_back(fronds);
-  Picture picture = Accessory(artwork_files::kPyramid, 80, 64, std::move(figure));
+  ArtworkDesign picture = Accessory(artwork_files::kPyramid, 80, 64, std::move(figure));
   picture.markers = MarkerSet::Two;
   picture.accent2 = RampAround(Rgb(140, 100, 60));
   return picture;
 }
 
-Picture Beret() {
+ArtworkDesign Beret() {
   Figure figure;
   Part band = MakePart({Ellipse{{27.5, 24}, 19, 5}}, kGroup1);
   band.darkest = 1;
@@ -99,7 +99,7 @@ Picture Beret() {
   return Accessory(artwork_files::kBeret, 56, 32, std::move(figure));
 }
 
-Picture BunnyEars() {
+ArtworkDesign BunnyEars() {
   Figure figure;
   Part ears = MakePart(BothSides({Capsule{{20, 40}, {15, 6}, 4.5, 5}}), kGroup2);
   ears.contour = true;
@@ -113,7 +113,7 @@ Picture BunnyEars() {
   return Accessory(artwork_files::kEars, 56, 60, std::move(figure));
 }
 
-Picture Cabinets() {
+ArtworkDesign Cabinets() {
   constexpr int kWidth = 80;
   Figure figure;
   auto box = [](double left, double top, double right, double bottom) {
@@ -154,7 +154,7 @@ Picture Cabinets() {
   return Accessory(artwork_files::kCabinets, kWidth, 80, std::move(figure));
 }
 
-Picture Fireplace() {
+ArtworkDesign Fireplace() {
   Figure figure;
   auto box = [](double left, double top, double right, double bottom) {
     return Polygon{{{left, top}, {right, top}, {right, bottom}, {left, bottom}}};
@@ -192,13 +192,13 @@ Picture Fireplace() {
       MakePart({Ellipse{{57, 10}, 4, 5}, box(55.5, 2, 58.5, 15)}, kGroup1, Lighting::Cylinder);
   vase.darkest = 3;
   figure.parts.push_back(vase);
-  Picture picture = Accessory(artwork_files::kFireplace, 72, 72, std::move(figure));
+  ArtworkDesign picture = Accessory(artwork_files::kFireplace, 72, 72, std::move(figure));
   picture.accent = RampAround(Rgb(236, 110, 30));
   picture.accent2 = RampAround(Rgb(110, 70, 40));
   return picture;
 }
 
-Picture HeadWrap() {
+ArtworkDesign HeadWrap() {
   Figure figure;
   Part wrap = MakePart({Ellipse{{27.5, 26}, 22, 19}}, kGroup3, Lighting::Dome);
   wrap.bottom = 34;
@@ -228,7 +228,7 @@ Picture HeadWrap() {
 
 }  // namespace
 
-std::vector<Picture> Accessories() {
+std::vector<ArtworkDesign> Accessories() {
   return {Turf(), Pyramid(), Beret(), BunnyEars(), Cabinets(), Fireplace(), HeadWrap()};
 }
 

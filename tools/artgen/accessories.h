@@ -2,11 +2,11 @@
 
 #include <vector>
 
-#include "picture.h"
+#include "artwork.h"
 
 namespace tintara::artgen {
 
 // The accessory pictures of the catalogue besides the design grid.
-std::vector<Picture> Accessories();
+std::vector<ArtworkDesign> Accessories();
 
 }  // namespace tintara::artgen

@@ -251,8 +251,8 @@ constexpr Colour kOutlineColour = Rgb(30, 22, 34);
 
 }  // namespace
 
-const std::vector<Body>& Bodies() {
-  static const std::vector<Body> bodies = {
+const std::vector<BodyDesign>& Bodies() {
+  static const std::vector<BodyDesign> bodies = {
       {artwork_files::kMale1,
        {.shoulder = 15,
         .chest = 13,
@@ -357,8 +357,8 @@ Figure BodyFigure(const Build& build) {
   return figure;
 }
 
-ColourTable BodyColourTable(const Looks& looks) {
-  ColourTable table = SlotMarkedTable();
+ArtworkPalette BodyColourTable(const Looks& looks) {
+  ArtworkPalette table = SlotMarkedTable();
   table.Set(entry::kBackground, kBackgroundColour);
   table.Set(entry::kOutline, kOutlineColour);
   table.Set(entry::kEyeWhite, Rgb(244, 244, 236));
@@ -373,8 +373,8 @@ ColourTable BodyColourTable(const Looks& looks) {
   return table;
 }
 
-Bitmap DrawBody(const Body& body) {
-  Canvas canvas(kBodyWidth, kBodyHeight, entry::kBackground);
+Bitmap DrawBody(const BodyDesign& body) {
+  IndexGrid canvas(kBodyWidth, kBodyHeight, entry::kBackground);
   PaintFigure(BodyFigure(body.build), BodyPaints(), canvas);
   canvas.OutlineFigure(entry::kBackground, entry::kOutline);
   return canvas.ToBitmap(BodyColourTable(body.looks).entries());
@@ -387,11 +387,11 @@ Bitmap DrawMannequin() {
   for (const BodyMaterial m : {kBottom, kSkin, kTop}) {
     paints[static_cast<std::size_t>(m)] = grey;
   }
-  Canvas canvas(kBodyWidth, kBodyHeight, entry::kBackground);
+  IndexGrid canvas(kBodyWidth, kBodyHeight, entry::kBackground);
   PaintFigure(BodyFigure(Bodies().front().build), paints, canvas);
   canvas.OutlineFigure(entry::kBackground, entry::kOutline);
 
-  ColourTable table;
+  ArtworkPalette table;
   table.Set(entry::kBackground, Rgb(236, 236, 236));
   table.Set(entry::kOutline, Rgb(70, 70, 76));
   const int greys[] = {112, 138, 160, 182, 204};

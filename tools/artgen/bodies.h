@@ -36,23 +36,23 @@ struct Looks {
   Colour lips;
 };
 
-struct Body {
+struct BodyDesign {
   std::string fileName;
   Build build;
   Looks looks;
 };
 
-const std::vector<Body>& Bodies();
+const std::vector<BodyDesign>& Bodies();
 
 Figure BodyFigure(const Build& build);
 
 // A body with its code slots marked with marker set 1.
-Bitmap DrawBody(const Body& body);
+Bitmap DrawBody(const BodyDesign& body);
 
 // The grey mannequin shown before any picture is loaded.
 Bitmap DrawMannequin();
 
 // The colour table every body shares before its own hair, eye and lip colours are set.
-ColourTable BodyColourTable(const Looks& looks);
+ArtworkPalette BodyColourTable(const Looks& looks);
 
 }  // namespace tintara::artgen

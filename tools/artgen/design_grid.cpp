@@ -3,11 +3,11 @@
 #include <array>
 #include <string>
 
-#include "canvas.h"
+#include "grid_text.h"
+#include "index_grid.h"
 #include "paint/reference_palette.h"
 #include "paint/slot_tables.h"
 #include "palette.h"
-#include "tiny_font.h"
 
 namespace tintara::artgen {
 
@@ -29,7 +29,7 @@ bool IsLight(Colour colour) {
   return 3 * RedOf(colour) + 6 * GreenOf(colour) + BlueOf(colour) > 10 * 140;
 }
 
-void DrawCell(Canvas& canvas, int left, int top, int slot) {
+void DrawCell(IndexGrid& canvas, int left, int top, int slot) {
   const SlotDefinition& definition = kSlots[static_cast<std::size_t>(slot - 1)];
   canvas.FillRect(left, top, kCellWidth, kCellHeight,
                   static_cast<std::uint8_t>(definition.set2Code));
@@ -43,7 +43,7 @@ void DrawCell(Canvas& canvas, int left, int top, int slot) {
 }  // namespace
 
 Bitmap DrawDesignGrid() {
-  Canvas canvas(kWidth, kHeight, kPaper);
+  IndexGrid canvas(kWidth, kHeight, kPaper);
   const std::string title = "DESIGN GRID";
   DrawText(canvas, (kWidth - TextWidth(title)) / 2, 3, title, kInk);
   canvas.Line(4, 10, kWidth - 5, 10, kInk);
@@ -58,7 +58,7 @@ Bitmap DrawDesignGrid() {
     }
     top = cellsTop + kCellHeight + 5;
   }
-  return canvas.ToBitmap(ColourTable(kReferencePalette).entries());
+  return canvas.ToBitmap(ArtworkPalette(kReferencePalette).entries());
 }
 
 }  // namespace tintara::artgen

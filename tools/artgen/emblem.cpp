@@ -2,8 +2,8 @@
 
 #include <array>
 
-#include "canvas.h"
 #include "figure.h"
+#include "index_grid.h"
 #include "palette.h"
 
 namespace tintara::artgen {
@@ -85,8 +85,8 @@ Paints EmblemPaints() {
   return paints;
 }
 
-ColourTable EmblemTable() {
-  ColourTable table;
+ArtworkPalette EmblemTable() {
+  ArtworkPalette table;
   table.Set(kOutline, Rgb(44, 40, 52));
   const Colour wood[] = {Rgb(110, 62, 24), Rgb(160, 98, 44), Rgb(200, 138, 72), Rgb(228, 176, 110),
                          Rgb(246, 214, 160)};
@@ -108,8 +108,8 @@ ColourTable EmblemTable() {
   return table;
 }
 
-Canvas PaintEmblem() {
-  Canvas canvas(kEmblemWidth, kEmblemHeight, kEmblemBackdrop);
+IndexGrid PaintEmblem() {
+  IndexGrid canvas(kEmblemWidth, kEmblemHeight, kEmblemBackdrop);
   PaintFigure(EmblemFigure(), EmblemPaints(), canvas);
   return canvas;
 }
@@ -119,7 +119,7 @@ Canvas PaintEmblem() {
 Bitmap DrawEmblem() { return PaintEmblem().ToBitmap(EmblemTable().entries()); }
 
 Bitmap DrawOutlinedEmblem() {
-  Canvas canvas = PaintEmblem();
+  IndexGrid canvas = PaintEmblem();
   canvas.OutlineFigure(kEmblemBackdrop, kOutline);
   return canvas.ToBitmap(EmblemTable().entries());
 }

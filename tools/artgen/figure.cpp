@@ -65,7 +65,7 @@ Part MakePart(std::vector<Shape> shapes, int material, Lighting lighting) {
   return part;
 }
 
-void PaintFigure(const Figure& figure, const Paints& paints, Canvas& canvas) {
+void PaintFigure(const Figure& figure, const Paints& paints, IndexGrid& canvas) {
   const int width = canvas.width();
   const int height = canvas.height();
   // Which part owns each pixel, so that a contour knows whose shade to darken.

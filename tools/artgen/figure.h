@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "canvas.h"
+#include "index_grid.h"
 #include "shapes.h"
 
 namespace tintara::artgen {
@@ -48,7 +48,7 @@ struct Figure {
 
 Part MakePart(std::vector<Shape> shapes, int material, Lighting lighting = Lighting::Cylinder);
 
-// Draws the figure over the canvas, whose untouched pixels are the background.
-void PaintFigure(const Figure& figure, const Paints& paints, Canvas& canvas);
+// Draws the figure over the grid, whose untouched pixels are the background.
+void PaintFigure(const Figure& figure, const Paints& paints, IndexGrid& canvas);
 
 }  // namespace tintara::artgen

@@ -1,7 +1,7 @@
 #include "glyphs.h"
 
-#include "canvas.h"
 #include "figure.h"
+#include "index_grid.h"
 #include "palette.h"
 
 namespace tintara::artgen {
@@ -32,8 +32,8 @@ Figure ArrowFigure() {
   return {{ring, tail, head}, {}};
 }
 
-Canvas ArrowShape() {
-  Canvas canvas(kGlyphSize, kGlyphSize, kBackground);
+IndexGrid ArrowShape() {
+  IndexGrid canvas(kGlyphSize, kGlyphSize, kBackground);
   PaintFigure(ArrowFigure(), {{kArrow, kArrow + 1, kArrow + 2, kArrow + 3, kArrow + 4}}, canvas);
   return canvas;
 }
@@ -41,9 +41,9 @@ Canvas ArrowShape() {
 }  // namespace
 
 Bitmap DrawRestoreGlyph() {
-  Canvas canvas = ArrowShape();
+  IndexGrid canvas = ArrowShape();
   canvas.OutlineFigure(kBackground, kOutline);
-  ColourTable table;
+  ArtworkPalette table;
   table.Set(kBackground, kBackgroundColour);
   table.Set(kOutline, Rgb(18, 44, 104));
   const Colour shades[] = {Rgb(36, 86, 170), Rgb(52, 116, 208), Rgb(84, 150, 232),
@@ -54,8 +54,8 @@ Bitmap DrawRestoreGlyph() {
 
 // The usual look of a disabled picture: a flat grey face over a white copy shifted down right.
 Bitmap DrawRestoreGlyphDisabled() {
-  const Canvas shape = ArrowShape();
-  Canvas canvas(kGlyphSize, kGlyphSize, kBackground);
+  const IndexGrid shape = ArrowShape();
+  IndexGrid canvas(kGlyphSize, kGlyphSize, kBackground);
   for (int y = 0; y < kGlyphSize; ++y) {
     for (int x = 0; x < kGlyphSize; ++x) {
       if (shape.At(x, y) != kBackground) canvas.Set(x + 1, y + 1, kDisabledHighlight);
@@ -66,7 +66,7 @@ Bitmap DrawRestoreGlyphDisabled() {
       if (shape.At(x, y) != kBackground) canvas.Set(x, y, kDisabledFace);
     }
   }
-  ColourTable table;
+  ArtworkPalette table;
   table.Set(kBackground, kBackgroundColour);
   table.Set(kDisabledFace, Rgb(128, 128, 128));
   table.Set(kDisabledHighlight, Rgb(255, 255, 255));

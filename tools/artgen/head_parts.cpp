@@ -104,8 +104,8 @@ void AddShoulders(Figure& figure, int clothing, Neckline neckline, double neckHa
   figure.parts.push_back(clothes);
 }
 
-Picture HeadPicture(const char* fileName, Figure figure) {
-  Picture picture;
+ArtworkDesign HeadPicture(const char* fileName, Figure figure) {
+  ArtworkDesign picture;
   picture.fileName = fileName;
   picture.width = kHeadWidth;
   picture.height = kHeadHeight;

@@ -2,8 +2,8 @@
 
 #include <vector>
 
+#include "artwork.h"
 #include "figure.h"
-#include "picture.h"
 
 namespace tintara::artgen {
 
@@ -35,6 +35,6 @@ enum class Neckline { Round, VNeck, High, Cape };
 void AddShoulders(Figure& figure, int clothing, Neckline neckline, double neckHalfWidth = 5);
 
 // A picture of the head size with the usual own colours: red accent, cream second accent.
-Picture HeadPicture(const char* fileName, Figure figure);
+ArtworkDesign HeadPicture(const char* fileName, Figure figure);
 
 }  // namespace tintara::artgen

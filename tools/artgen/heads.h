@@ -2,14 +2,14 @@
 
 #include <vector>
 
-#include "picture.h"
+#include "artwork.h"
 
 namespace tintara::artgen {
 
 // The head pictures of the catalogue, by menu.
-std::vector<Picture> PeopleHeads();
-std::vector<Picture> AnimeHeads();
-std::vector<Picture> AnimalHeads();
-std::vector<Picture> OtherHeads();
+std::vector<ArtworkDesign> PeopleHeads();
+std::vector<ArtworkDesign> AnimeHeads();
+std::vector<ArtworkDesign> AnimalHeads();
+std::vector<ArtworkDesign> OtherHeads();
 
 }  // namespace tintara::artgen

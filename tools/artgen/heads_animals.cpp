@@ -178,7 +178,7 @@ void AddNeckwear(const Beast& b, Figure& figure) {
   }
 }
 
-Picture DrawBeast(const Beast& b) {
+ArtworkDesign DrawBeast(const Beast& b) {
   Figure figure;
   // Furry shoulders under the head.
   Part body = MakePart({Ellipse{{kC, 68}, 24, 20}, Ellipse{{kC, 44}, 8, 6}}, kGroup2);
@@ -203,7 +203,7 @@ Picture DrawBeast(const Beast& b) {
   AddRoundEyes(figure, kCentreY - 2, 6, 2.4, b.slitEyes);
   AddSnout(b, figure);
   AddNeckwear(b, figure);
-  Picture picture = HeadPicture(b.fileName, std::move(figure));
+  ArtworkDesign picture = HeadPicture(b.fileName, std::move(figure));
   picture.accent = RampAround(Rgb(232, 150, 160));
   return picture;
 }
@@ -223,7 +223,7 @@ struct Bird {
   Colour billColour;
 };
 
-Picture DrawBird(const Bird& b) {
+ArtworkDesign DrawBird(const Bird& b) {
   Figure figure;
   Part breast = MakePart({Ellipse{{kC, 66}, 22, 20}}, b.throat);
   breast.contour = true;
@@ -280,14 +280,14 @@ Picture DrawBird(const Bird& b) {
   } else {
     AddLine(figure, {kC - 2, 30}, {kC + 1, 31}, kInk);
   }
-  Picture picture = HeadPicture(b.fileName, std::move(figure));
+  ArtworkDesign picture = HeadPicture(b.fileName, std::move(figure));
   picture.accent = RampAround(b.billColour);
   return picture;
 }
 
 }  // namespace
 
-std::vector<Picture> AnimalHeads() {
+std::vector<ArtworkDesign> AnimalHeads() {
   const std::vector<Beast> beasts = {
       {artwork_files::kBunny, 12, 13, EarShape::Long, Snout::Bunny, Markings::None, Neckwear::None,
        false},
@@ -315,7 +315,7 @@ std::vector<Picture> AnimalHeads() {
        Rgb(110, 120, 150)},
   };
 
-  std::vector<Picture> pictures;
+  std::vector<ArtworkDesign> pictures;
   for (const Beast& beast : beasts) pictures.push_back(DrawBeast(beast));
   for (const Bird& bird : birds) pictures.push_back(DrawBird(bird));
   return pictures;

@@ -46,7 +46,7 @@ PersonStyle Girl(const char* fileName, Fringe fringe, HairBack back, HairTop top
 
 }  // namespace
 
-std::vector<Picture> AnimeHeads() {
+std::vector<ArtworkDesign> AnimeHeads() {
   PersonStyle adam =
       Boy(artwork_files::kAdam, Fringe::Spiky, HairTop::Spikes, 7, 5, 0.15, Neckline::High);
   PersonStyle eve = Girl(artwork_files::kEve, Fringe::Spiky, HairBack::Flowing, HairTop::None, 7,
@@ -94,7 +94,7 @@ std::vector<Picture> AnimeHeads() {
       Girl(artwork_files::kGirl10, Fringe::Spiky, HairBack::Short, HairTop::Afro, 7,
            Neckline::Round),
   };
-  std::vector<Picture> pictures;
+  std::vector<ArtworkDesign> pictures;
   for (const PersonStyle& style : styles) pictures.push_back(DrawPerson(style));
   return pictures;
 }

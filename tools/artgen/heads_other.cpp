@@ -57,7 +57,7 @@ std::vector<Shape> PetalRing(int count, double distance, double width, double tu
   return petals;
 }
 
-Picture Rose() {
+ArtworkDesign Rose() {
   Figure figure;
   AddStem(figure);
   Part outer = MakePart(PetalRing(7, 15, 7, 0.3), kGroup1, Lighting::Dome);
@@ -71,7 +71,7 @@ Picture Rose() {
   return HeadPicture(artwork_files::kRoseHead, std::move(figure));
 }
 
-Picture Pansy() {
+ArtworkDesign Pansy() {
   Figure figure;
   AddStem(figure);
   Part back =
@@ -92,19 +92,19 @@ Picture Pansy() {
   return HeadPicture(artwork_files::kPansyHead, std::move(figure));
 }
 
-Picture Daisy() {
+ArtworkDesign Daisy() {
   Figure figure;
   AddStem(figure);
   Part petals = MakePart(PetalRing(14, 22, 3, 0), kAccent2, Lighting::Cylinder);
   petals.contour = true;
   figure.parts.push_back(petals);
   AddSimpleFace(figure, kFlowerY, 10, kGroup2);
-  Picture picture = HeadPicture(artwork_files::kDaisyHead, std::move(figure));
+  ArtworkDesign picture = HeadPicture(artwork_files::kDaisyHead, std::move(figure));
   picture.accent2 = RampAround(Rgb(238, 238, 240));
   return picture;
 }
 
-Picture Tulip() {
+ArtworkDesign Tulip() {
   Figure figure;
   AddStem(figure);
   Part side = MakePart(BothSides({Polygon{{{kC - 4, kFlowerY + 13},
@@ -129,7 +129,7 @@ Picture Tulip() {
   return HeadPicture(artwork_files::kTulipHead, std::move(figure));
 }
 
-Picture Smiley() {
+ArtworkDesign Smiley() {
   Figure figure;
   Part bow = MakePart(BothSides({Polygon{{{kC, 56}, {kC - 11, 50}, {kC - 11, 62}}}}), kGroup3);
   bow.shapes.push_back(Ellipse{{kC, 56}, 2.5, 2.5});
@@ -145,12 +145,12 @@ Picture Smiley() {
   smile.holes.push_back(Ellipse{{kC, 27}, 13, 8.5});
   smile.top = 30;
   figure.parts.push_back(smile);
-  Picture picture = HeadPicture(artwork_files::kSmiley, std::move(figure));
+  ArtworkDesign picture = HeadPicture(artwork_files::kSmiley, std::move(figure));
   picture.accent = RampAround(Rgb(244, 206, 40));
   return picture;
 }
 
-Picture EggHead() {
+ArtworkDesign EggHead() {
   Figure figure;
   AddShoulders(figure, kGroup3, Neckline::High);
   Part egg =
@@ -164,7 +164,7 @@ Picture EggHead() {
   return HeadPicture(artwork_files::kEggHead, std::move(figure));
 }
 
-Picture Beholder() {
+ArtworkDesign Beholder() {
   Figure figure;
   std::vector<Shape> stalks;
   std::vector<Shape> eyeballs;
@@ -205,7 +205,7 @@ Picture Beholder() {
   return HeadPicture(artwork_files::kBeholder, std::move(figure));
 }
 
-Picture Cricket() {
+ArtworkDesign Cricket() {
   Figure figure;
   AddShoulders(figure, kGroup3, Neckline::High, 4);
   for (const int side : {-1, 1}) {
@@ -233,7 +233,7 @@ Picture Cricket() {
   return HeadPicture(artwork_files::kCricket, std::move(figure));
 }
 
-Picture Alien() {
+ArtworkDesign Alien() {
   Figure figure;
   AddShoulders(figure, kGroup3, Neckline::High, 3);
   Part collar = MakePart({Ellipse{{kC, 49}, 9, 3}}, kGroup1);
@@ -258,14 +258,14 @@ Picture Alien() {
   AddDot(figure, kC - 1, 35, kInk);
   AddDot(figure, kC + 1, 35, kInk);
   AddLine(figure, {kC - 2, 39}, {kC + 2, 39}, kInk);
-  Picture picture = HeadPicture(artwork_files::kAlien, std::move(figure));
+  ArtworkDesign picture = HeadPicture(artwork_files::kAlien, std::move(figure));
   picture.markers = MarkerSet::Two;
   return picture;
 }
 
 }  // namespace
 
-std::vector<Picture> OtherHeads() {
+std::vector<ArtworkDesign> OtherHeads() {
   return {Rose(), Pansy(), Daisy(), Tulip(), Smiley(), EggHead(), Beholder(), Cricket(), Alien()};
 }
 

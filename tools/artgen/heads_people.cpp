@@ -6,7 +6,7 @@
 
 namespace tintara::artgen {
 
-std::vector<Picture> PeopleHeads() {
+std::vector<ArtworkDesign> PeopleHeads() {
   const std::vector<PersonStyle> people = {
       {.fileName = artwork_files::kPellHead,
        .female = true,
@@ -109,7 +109,7 @@ std::vector<Picture> PeopleHeads() {
        .top = HairTop::Tufts,
        .trimmings = {.clownFace = true}},
   };
-  std::vector<Picture> pictures;
+  std::vector<ArtworkDesign> pictures;
   for (const PersonStyle& style : people) pictures.push_back(DrawPerson(style));
   return pictures;
 }

@@ -9,7 +9,7 @@
 
 #include "accessories.h"
 #include "bodies.h"
-#include "contact_sheet.h"
+#include "catalogue_sheet.h"
 #include "design_grid.h"
 #include "emblem.h"
 #include "glyphs.h"
@@ -22,7 +22,7 @@
 #include "palette.h"
 #include "platform/bmp_writer.h"
 #include "platform/file_io.h"
-#include "png_writer.h"
+#include "platform/png_writer.h"
 
 namespace {
 
@@ -30,8 +30,8 @@ using namespace tintara::artgen;
 using tintara::Bitmap;
 namespace artwork_files = tintara::artwork_files;
 
-bool Write(const std::string& path, const std::vector<std::uint8_t>& bytes) {
-  if (!bytes.empty() && tintara::WriteFileAtomically(path, bytes)) return true;
+bool Write(const std::string& path, const std::optional<std::vector<std::uint8_t>>& bytes) {
+  if (bytes && !bytes->empty() && tintara::WriteFileAtomically(path, *bytes)) return true;
   std::fprintf(stderr, "artgen: cannot write %s\n", path.c_str());
   return false;
 }
@@ -40,13 +40,21 @@ bool WriteBitmap(const std::string& directory, const std::string& name, const Bi
   return Write(directory + "/" + name, tintara::EncodeBmp(bitmap));
 }
 
+bool WriteIcon(const std::string& path, int size) {
+  Bitmap icon;
+  icon.width = icon.height = size;
+  icon.bitsPerPixel = 32;
+  icon.pixels = DrawIcon(size);
+  return Write(path, tintara::EncodePngWithAlpha(icon));
+}
+
 std::vector<Artwork> Catalogue() {
   std::vector<Artwork> artworks;
-  for (const Body& body : Bodies()) artworks.push_back({body.fileName, DrawBody(body)});
+  for (const BodyDesign& body : Bodies()) artworks.push_back({body.fileName, DrawBody(body)});
   artworks.push_back({artwork_files::kDesignGrid, DrawDesignGrid(), MarkerSet::Two});
   for (const auto& pictures :
        {PeopleHeads(), AnimeHeads(), AnimalHeads(), OtherHeads(), Accessories()}) {
-    for (const Picture& picture : pictures) artworks.push_back(DrawPicture(picture));
+    for (const ArtworkDesign& picture : pictures) artworks.push_back(DrawArtwork(picture));
   }
   return artworks;
 }
@@ -76,7 +84,7 @@ std::optional<std::string> FindPaintingMistake(const Artwork& artwork) {
     return std::string("the program would choose the other marker set");
   }
   if (artwork.markers == MarkerSet::One) {
-    ColourTable table;
+    ArtworkPalette table;
     for (std::size_t i = 0; i < artwork.bitmap.colourTable.size(); ++i) {
       table.Set(static_cast<int>(i), artwork.bitmap.colourTable[i].colour());
     }
@@ -124,17 +132,17 @@ int main(int argc, char** argv) {
   ok = WriteBitmap(resourceDir, "emblem.bmp", DrawEmblem()) && ok;
   for (const int size : kIconSizes) {
     const std::string name = std::to_string(size) + "x" + std::to_string(size) + ".png";
-    ok = Write(iconDir + "/" + name, EncodePngWithAlpha(size, size, DrawIcon(size))) && ok;
+    ok = WriteIcon(iconDir + "/" + name, size) && ok;
   }
-  ok = Write(resourceDir + "/icon.png",
-             EncodePngWithAlpha(kWindowIconSize, kWindowIconSize, DrawIcon(kWindowIconSize))) &&
-       ok;
+  ok = WriteIcon(resourceDir + "/icon.png", kWindowIconSize) && ok;
   if (argc == 5) {
-    const Sheet sheet = DrawContactSheet(
-        catalogue, {artwork_files::kPellHead, artwork_files::kHarrow, artwork_files::kBoy1,
-                    artwork_files::kGirl1, artwork_files::kBunny, artwork_files::kRoseHead,
-                    artwork_files::kTurf});
-    ok = Write(argv[4], EncodePng(sheet.width, sheet.height, sheet.pixels)) && ok;
+    const std::optional<tintara::Problem> problem =
+        WriteCatalogueSheet(argv[4], catalogue,
+                            {artwork_files::kPellHead, artwork_files::kHarrow, artwork_files::kBoy1,
+                             artwork_files::kGirl1, artwork_files::kBunny, artwork_files::kRoseHead,
+                             artwork_files::kTurf});
+    if (problem) std::fprintf(stderr, "artgen: %s\n", problem->message.c_str());
+    ok = !problem && ok;
   }
   return ok ? 0 : 1;
 }

@@ -19,21 +19,21 @@ int SlotAt(int position) {
 
 }  // namespace
 
-ColourTable::ColourTable(const std::array<Colour, 256>& colours) : entries_(256) {
+ArtworkPalette::ArtworkPalette(const std::array<Colour, 256>& colours) : entries_(256) {
   for (int i = 0; i < 256; ++i) Set(i, colours[static_cast<std::size_t>(i)]);
 }
 
-void ColourTable::Set(int position, Colour colour) {
+void ArtworkPalette::Set(int position, Colour colour) {
   entries_.at(static_cast<std::size_t>(position)) = EntryOf(colour);
 }
 
-ColourTable SlotMarkedTable() {
-  ColourTable table;
+ArtworkPalette SlotMarkedTable() {
+  ArtworkPalette table;
   for (int s = 1; s <= kSlotCount; ++s) table.Set(entry::Slot(s), kSlots[s - 1].set1Marker);
   return table;
 }
 
-std::optional<std::string> FindMarkerMistake(const ColourTable& table) {
+std::optional<std::string> FindMarkerMistake(const ArtworkPalette& table) {
   const std::vector<ColourTableEntry>& entries = table.entries();
   for (int position = 0; position < static_cast<int>(entries.size()); ++position) {
     const Colour colour = entries[static_cast<std::size_t>(position)].colour();

@@ -34,10 +34,10 @@ constexpr std::uint8_t Slot(int slot) { return static_cast<std::uint8_t>(15 + sl
 }  // namespace entry
 
 // A 256-entry colour table, every fourth byte zero.
-class ColourTable {
+class ArtworkPalette {
  public:
-  ColourTable() : entries_(256) {}
-  explicit ColourTable(const std::array<Colour, 256>& colours);
+  ArtworkPalette() : entries_(256) {}
+  explicit ArtworkPalette(const std::array<Colour, 256>& colours);
 
   void Set(int position, Colour colour);
   const std::vector<ColourTableEntry>& entries() const { return entries_; }
@@ -47,11 +47,11 @@ class ColourTable {
 };
 
 // The entries of a marker set 1 picture: slot s carries its set 1 marker at entry::Slot(s).
-ColourTable SlotMarkedTable();
+ArtworkPalette SlotMarkedTable();
 
 // A picture meant for marker set 1 must not hold a marker or fallback colour anywhere but at its
 // slot positions, nor the set 2 signature. A slot position holds its marker, or black when the
 // picture leaves the slot out. Returns what is wrong, if anything.
-std::optional<std::string> FindMarkerMistake(const ColourTable& table);
+std::optional<std::string> FindMarkerMistake(const ArtworkPalette& table);
 
 }  // namespace tintara::artgen

@@ -374,7 +374,7 @@ void AddFace(const PersonStyle& s, const Frame& f, Figure& figure) {
 
 }  // namespace
 
-Picture DrawPerson(const PersonStyle& style) {
+ArtworkDesign DrawPerson(const PersonStyle& style) {
   const Frame frame = FrameOf(style);
   Figure figure;
   AddShoulders(figure, kGroup3, style.neckline);

@@ -1,7 +1,7 @@
 #pragma once
 
+#include "artwork.h"
 #include "head_parts.h"
-#include "picture.h"
 
 namespace tintara::artgen {
 
@@ -49,6 +49,6 @@ struct PersonStyle {
   Trimmings trimmings{};
 };
 
-Picture DrawPerson(const PersonStyle& style);
+ArtworkDesign DrawPerson(const PersonStyle& style);
 
 }  // namespace tintara::artgen

@@ -1,28 +1,28 @@
-#include "canvas.h"
+#include "index_grid.h"
 
 #include <cstdlib>
 #include <utility>
 
 namespace tintara::artgen {
 
-Canvas::Canvas(int width, int height, std::uint8_t fill)
+IndexGrid::IndexGrid(int width, int height, std::uint8_t fill)
     : width_(width), height_(height), indices_(static_cast<std::size_t>(width * height), fill) {}
 
-std::uint8_t Canvas::At(int x, int y) const {
+std::uint8_t IndexGrid::At(int x, int y) const {
   return Contains(x, y) ? indices_[static_cast<std::size_t>(y * width_ + x)] : 0;
 }
 
-void Canvas::Set(int x, int y, std::uint8_t index) {
+void IndexGrid::Set(int x, int y, std::uint8_t index) {
   if (Contains(x, y)) indices_[static_cast<std::size_t>(y * width_ + x)] = index;
 }
 
-void Canvas::FillRect(int left, int top, int width, int height, std::uint8_t index) {
+void IndexGrid::FillRect(int left, int top, int width, int height, std::uint8_t index) {
   for (int y = top; y < top + height; ++y) {
     for (int x = left; x < left + width; ++x) Set(x, y, index);
   }
 }
 
-void Canvas::FrameRect(int left, int top, int width, int height, std::uint8_t index) {
+void IndexGrid::FrameRect(int left, int top, int width, int height, std::uint8_t index) {
   const int right = left + width - 1;
   const int bottom = top + height - 1;
   Line(left, top, right, top, index);
@@ -31,7 +31,7 @@ void Canvas::FrameRect(int left, int top, int width, int height, std::uint8_t in
   Line(right, top, right, bottom, index);
 }
 
-void Canvas::Line(int x0, int y0, int x1, int y1, std::uint8_t index) {
+void IndexGrid::Line(int x0, int y0, int x1, int y1, std::uint8_t index) {
   const int dx = std::abs(x1 - x0);
   const int dy = -std::abs(y1 - y0);
   const int stepX = x0 < x1 ? 1 : -1;
@@ -52,8 +52,8 @@ void Canvas::Line(int x0, int y0, int x1, int y1, std::uint8_t index) {
   }
 }
 
-void Canvas::OutlineFigure(std::uint8_t background, std::uint8_t outline) {
-  Canvas result = *this;
+void IndexGrid::OutlineFigure(std::uint8_t background, std::uint8_t outline) {
+  IndexGrid result = *this;
   for (int y = 0; y < height_; ++y) {
     for (int x = 0; x < width_; ++x) {
       if (At(x, y) != background) continue;
@@ -69,7 +69,7 @@ void Canvas::OutlineFigure(std::uint8_t background, std::uint8_t outline) {
   *this = std::move(result);
 }
 
-Bitmap Canvas::ToBitmap(std::vector<ColourTableEntry> colourTable) const {
+Bitmap IndexGrid::ToBitmap(std::vector<ColourTableEntry> colourTable) const {
   Bitmap bitmap;
   bitmap.width = width_;
   bitmap.height = height_;

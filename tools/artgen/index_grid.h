@@ -8,14 +8,14 @@
 namespace tintara::artgen {
 
 // An 8-bit picture of colour-table indices, top row first. Drawing outside it is clipped.
-class Canvas {
+class IndexGrid {
  public:
-  Canvas(int width, int height, std::uint8_t fill);
+  IndexGrid(int width, int height, std::uint8_t fill);
 
   int width() const { return width_; }
   int height() const { return height_; }
   bool Contains(int x, int y) const { return x >= 0 && y >= 0 && x < width_ && y < height_; }
-  // Outside the canvas: 0.
+  // Outside the grid: 0.
   std::uint8_t At(int x, int y) const;
   void Set(int x, int y, std::uint8_t index);
 

@@ -34,7 +34,7 @@ inline constexpr Colour kPictureBackground = Rgb(214, 220, 228);
 
 // A catalogue picture before it is drawn. Slot groups its figure does not paint are left out of
 // its colour table, so the program shows fewer slots for it.
-struct Picture {
+struct ArtworkDesign {
   std::string fileName;
   int width = 56;
   int height = 64;
@@ -51,7 +51,7 @@ struct Artwork {
   MarkerSet markers = MarkerSet::One;
 };
 
-Artwork DrawPicture(const Picture& picture);
+Artwork DrawArtwork(const ArtworkDesign& picture);
 
 // A ramp of shades from dark to light around a middle colour.
 std::vector<Colour> RampAround(Colour middle, int count = 5);

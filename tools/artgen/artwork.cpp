@@ -1,4 +1,4 @@
-#include "picture.h"
+#include "artwork.h"
 
 #include <algorithm>
 #include <array>
@@ -53,7 +53,7 @@ std::uint8_t NearestReferenceCode(Colour colour) {
 // around the slot block, under marker set 2 the nearest reference colours.
 class OwnColours {
  public:
-  OwnColours(MarkerSet markers, ColourTable& table) : markers_(markers), table_(table) {}
+  OwnColours(MarkerSet markers, ArtworkPalette& table) : markers_(markers), table_(table) {}
 
   std::uint8_t Add(Colour colour) {
     if (markers_ == MarkerSet::Two) return NearestReferenceCode(colour);
@@ -70,7 +70,7 @@ class OwnColours {
 
  private:
   MarkerSet markers_;
-  ColourTable& table_;
+  ArtworkPalette& table_;
   int next_ = 1;
 };
 
@@ -93,9 +93,9 @@ std::vector<Colour> RampAround(Colour middle, int count) {
   return ramp;
 }
 
-Artwork DrawPicture(const Picture& picture) {
-  ColourTable table =
-      picture.markers == MarkerSet::Two ? ColourTable(kReferencePalette) : ColourTable();
+Artwork DrawArtwork(const ArtworkDesign& picture) {
+  ArtworkPalette table =
+      picture.markers == MarkerSet::Two ? ArtworkPalette(kReferencePalette) : ArtworkPalette();
   OwnColours own(picture.markers, table);
   const std::uint8_t background =
       picture.markers == MarkerSet::Two ? own.Add(kPictureBackground) : entry::kBackground;
@@ -117,7 +117,7 @@ Artwork DrawPicture(const Picture& picture) {
   at(material::kAccent) = own.AddRamp(picture.accent);
   at(material::kAccent2) = own.AddRamp(picture.accent2);
 
-  Canvas canvas(picture.width, picture.height, background);
+  IndexGrid canvas(picture.width, picture.height, background);
   PaintFigure(picture.figure, paints, canvas);
   canvas.OutlineFigure(background, at(material::kInk).front());
 

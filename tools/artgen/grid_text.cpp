@@ -1,8 +1,8 @@
-#include "tiny_font.h"
+#include "grid_text.h"
 
 namespace tintara::artgen {
 
-void DrawText(Canvas& canvas, int left, int top, std::string_view text, std::uint8_t index) {
+void DrawText(IndexGrid& canvas, int left, int top, std::string_view text, std::uint8_t index) {
   for (const char character : text) {
     for (int row = 0; row < kGlyphHeight; ++row) {
       for (int column = 0; column < kGlyphWidth; ++column) {

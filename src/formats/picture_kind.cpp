@@ -1,0 +1,17 @@
+#include "formats/picture_kind.h"
+
+#include <string>
+
+#include "platform/path_names.h"
+
+namespace tintara {
+
+std::optional<PictureKind> PictureKindOf(std::string_view path) {
+  const std::string extension = AsciiLowerCase(ExtensionOf(path));
+  if (extension == "png") return PictureKind::Png;
+  if (extension == "bmp") return PictureKind::Bmp;
+  if (extension == "jpg" || extension == "jpeg") return PictureKind::Jpeg;
+  return std::nullopt;
+}
+
+}  // namespace tintara

@@ -1,0 +1,15 @@
+#pragma once
+
+#include <optional>
+#include <string_view>
+
+namespace tintara {
+
+// The kinds of picture file the program writes.
+enum class PictureKind { Png, Bmp, Jpeg };
+
+// The kind a file name's extension names, whatever its case: .png, .bmp, and .jpg or .jpeg.
+// Nothing for any other extension, or for none.
+std::optional<PictureKind> PictureKindOf(std::string_view path);
+
+}  // namespace tintara
