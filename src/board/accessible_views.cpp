@@ -202,28 +202,40 @@ class SlotItem : public QAccessibleWidget, public QAccessibleValueInterface {
   SlotPanel* panel() const { return static_cast<SlotPanel*>(widget()->parentWidget()); }
 };
 
-// A caption button as a button named by its text, which Press clicks.
-class CaptionButtonAccessible : public QAccessibleWidget {
+// A control with one action of its own besides Qt's, which act() does.
+class OneActionWidget : public QAccessibleWidget {
  public:
-  explicit CaptionButtonAccessible(CaptionButton* button)
-      : QAccessibleWidget(button, QAccessible::Button) {}
+  OneActionWidget(QWidget* widget, QAccessible::Role role, QString action)
+      : QAccessibleWidget(widget, role), action_(std::move(action)) {}
 
-  QString text(QAccessible::Text type) const override {
-    if (type == QAccessible::Name && widget()->accessibleName().isEmpty()) return button()->text();
-    return QAccessibleWidget::text(type);
-  }
-  QStringList actionNames() const override {
-    return QAccessibleWidget::actionNames() << pressAction();
-  }
+  QStringList actionNames() const override { return QAccessibleWidget::actionNames() << action_; }
   void doAction(const QString& action) override {
-    if (action == pressAction()) {
-      button()->click();
+    if (action == action_) {
+      act();
     } else {
       QAccessibleWidget::doAction(action);
     }
   }
 
  private:
+  virtual void act() = 0;
+
+  QString action_;
+};
+
+// A caption button as a button named by its text, which Press clicks.
+class CaptionButtonAccessible : public OneActionWidget {
+ public:
+  explicit CaptionButtonAccessible(CaptionButton* button)
+      : OneActionWidget(button, QAccessible::Button, pressAction()) {}
+
+  QString text(QAccessible::Text type) const override {
+    if (type == QAccessible::Name && widget()->accessibleName().isEmpty()) return button()->text();
+    return QAccessibleWidget::text(type);
+  }
+
+ private:
+  void act() override { button()->click(); }
   CaptionButton* button() const { return static_cast<CaptionButton*>(widget()); }
 };
 
@@ -240,9 +252,10 @@ class NoticeAlert : public QAccessibleWidget {
 
 // A combo box named by its label, whose value is the item chosen: Qt names it by its value on
 // Linux, so that a reader says the value twice and never what it is the value of.
-class LabelledComboBox : public QAccessibleWidget {
+class LabelledComboBox : public OneActionWidget {
  public:
-  explicit LabelledComboBox(QComboBox* combo) : QAccessibleWidget(combo, QAccessible::ComboBox) {}
+  explicit LabelledComboBox(QComboBox* combo)
+      : OneActionWidget(combo, QAccessible::ComboBox, showMenuAction()) {}
 
   QString text(QAccessible::Text type) const override {
     if (type == QAccessible::Value) return combo()->currentText();
@@ -257,18 +270,9 @@ class LabelledComboBox : public QAccessibleWidget {
   int indexOfChild(const QAccessibleInterface* child) const override {
     return child->object() == combo()->view() ? 0 : -1;
   }
-  QStringList actionNames() const override {
-    return QAccessibleWidget::actionNames() << showMenuAction();
-  }
-  void doAction(const QString& action) override {
-    if (action == showMenuAction()) {
-      combo()->showPopup();
-    } else {
-      QAccessibleWidget::doAction(action);
-    }
-  }
 
  private:
+  void act() override { combo()->showPopup(); }
   QComboBox* combo() const { return static_cast<QComboBox*>(widget()); }
   // The text of the label whose buddy it is, without its access key and colon.
   QString label() const {
