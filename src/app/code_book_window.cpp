@@ -1,19 +1,24 @@
 #include "app/code_book_window.h"
 
+#include <QAction>
 #include <QFileInfo>
 #include <QFileSystemWatcher>
 #include <QGridLayout>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QShortcut>
+#include <QStyledItemDelegate>
 #include <QTreeView>
 #include <algorithm>
 #include <iterator>
 #include <utility>
 
+#include "app/accessible_windows.h"
 #include "app/code_book_model.h"
 #include "app/slot_strip_delegate.h"
+#include "app/window_actions.h"
 #include "formats/code_book_file.h"
 
 namespace tintara {
@@ -57,6 +62,23 @@ QString ImportStatus(const ImportedEntries& imported) {
   return status;
 }
 
+// Escape while a name is edited in place ends the rename, and only that: the editor takes the key
+// before the window's Escape would close the window.
+class NameDelegate : public QStyledItemDelegate {
+ public:
+  using QStyledItemDelegate::QStyledItemDelegate;
+
+ protected:
+  bool eventFilter(QObject* editor, QEvent* event) override {
+    if (event->type() == QEvent::ShortcutOverride &&
+        static_cast<QKeyEvent*>(event)->matches(QKeySequence::Cancel)) {
+      event->accept();
+      return true;
+    }
+    return QStyledItemDelegate::eventFilter(editor, event);
+  }
+};
+
 constexpr char kChangedOutside[] =
     "The code book was changed by another window; Undo starts again from here.";
 
@@ -68,6 +90,7 @@ CodeBookWindow::CodeBookWindow(QString path, CodeBookHost host, QWidget* parent)
       host_(std::move(host)),
       store_(path_.toStdString()),
       readProblems_(store_.problems()) {
+  InstallAccessibleWindows();
   setObjectName("CodeBookWindow");
   setWindowTitle("Code Book");
   importDialog_ = {.purpose = FileDialog::Purpose::Open,
@@ -96,6 +119,7 @@ void CodeBookWindow::createControls() {
   list_->setUniformRowHeights(true);  // so that no row is measured before it is shown
   list_->setSelectionMode(QAbstractItemView::ExtendedSelection);
   list_->setEditTriggers(QAbstractItemView::EditKeyPressed);
+  list_->setItemDelegateForColumn(CodeBookModel::kName, new NameDelegate(list_));
   list_->setItemDelegateForColumn(CodeBookModel::kColours, new SlotStripDelegate(list_));
   // Sized once: a column sized to its contents would read every row.
   QHeaderView* header = list_->header();
@@ -124,7 +148,11 @@ void CodeBookWindow::createControls() {
   import_ = Button("ImportEntries", "&Import...", this);
   export_ = Button("ExportEntries", "&Export...", this);
   undo_ = Button("UndoBookChange", "U&ndo", this);
-  connect(new QShortcut(QKeySequence::Undo, this), &QShortcut::activated, this, [this] { undo(); });
+  // The keys of the Edit menu's Undo and Redo act on the book here.
+  connect(AddWindowKeys(this, KeysOf(WindowActionNamed("Undo1"))), &QAction::triggered, this,
+          [this] { undo(); });
+  connect(AddWindowKeys(this, KeysOf(WindowActionNamed("Redo1"))), &QAction::triggered, this,
+          [this] { redo(); });
   connect(add_, &QPushButton::clicked, this, [this] { addCurrentCodes(); });
   connect(rename_, &QPushButton::clicked, this, [this] {
     const QModelIndex current = list_->currentIndex();
@@ -258,6 +286,11 @@ std::vector<int> CodeBookWindow::rowsOf(const std::vector<EntryKey>& keys) const
 void CodeBookWindow::undo() {
   if (!store_.canUndo()) return;
   change([this](auto) { return store_.Undo(); }, "Undone.");
+}
+
+void CodeBookWindow::redo() {
+  if (!store_.canRedo()) return;
+  change([this](auto) { return store_.Redo(); }, "Redone.");
 }
 
 void CodeBookWindow::addCurrentCodes() {

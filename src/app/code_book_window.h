@@ -32,14 +32,15 @@ struct CodeBookHost {
 
 // "Code Book": named code strings kept in one file, in a window of its own. Entries are added from
 // the current codes, renamed in place (F2), deleted, moved, imported and exported; "Undo" takes
-// back this window's last change. "Export..." writes the selected entries when there are several,
-// else all. Applying an entry (a double click, Return or "Apply") hands its codes to the main
-// window; "Compare" hands on two to eight selected entries. Every change is made to the book as
-// its file holds it at that moment and written at once (CodeBookStore), so that windows of several
-// programs share one book; the window watches the book's folder and shows what another window
-// changed, which ends this window's undo history. A book that could not be read is told once, shown
-// empty and never written over. The status line tells what the last action did, in plain text.
-// The list is a view over the book (CodeBookModel): a row costs nothing until it is shown.
+// back this window's last change, and Redo (by its keys) makes again what Undo took back.
+// "Export..." writes the selected entries when there are several, else all. Applying an entry (a
+// double click, Return or "Apply") hands its codes to the main window; "Compare" hands on two to
+// eight selected entries. Every change is made to the book as its file holds it at that moment and
+// written at once (CodeBookStore), so that windows of several programs share one book; the window
+// watches the book's folder and shows what another window changed, which ends this window's undo
+// history. A book that could not be read is told once, shown empty and never written over. The
+// status line tells what the last action did, in plain text. The list is a view over the book
+// (CodeBookModel): a row costs nothing until it is shown.
 class CodeBookWindow : public QWidget {
   Q_OBJECT
 
@@ -65,6 +66,7 @@ class CodeBookWindow : public QWidget {
   // Shows the book again when another window changed it.
   void followFile();
   void undo();
+  void redo();
   std::vector<int> selectedRows() const;
   // The row of the entry at the line or after it, else the last row; -1 in an empty book.
   int rowAtLine(std::size_t line) const;

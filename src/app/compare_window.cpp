@@ -7,10 +7,10 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QScrollArea>
-#include <QShortcut>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+#include "app/accessible_windows.h"
 #include "board/picture_image.h"
 #include "paint/code_comparison.h"
 #include "paint/painting.h"
@@ -28,10 +28,9 @@ QString NameOf(const CodeBookEntry& entry) {
 }  // namespace
 
 CompareWindow::CompareWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
+  InstallAccessibleWindows();
   setObjectName("CompareWindow");
   setWindowTitle("Compare");
-  // A window to look at: Escape puts it away, as it does a dialog.
-  connect(new QShortcut(QKeySequence::Cancel, this), &QShortcut::activated, this, &QWidget::close);
   zoom_ = new QComboBox(this);
   zoom_->setObjectName("CompareZoom");
   zoom_->addItems({"1x", "2x", "3x"});

@@ -6,9 +6,9 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollArea>
-#include <QShortcut>
 #include <QVBoxLayout>
 
+#include "app/accessible_windows.h"
 #include "board/control_names.h"
 #include "board/flow_layout.h"
 #include "board/gallery_cell.h"
@@ -36,12 +36,11 @@ QLabel* Heading(const std::string& text, QWidget* parent) {
 
 GalleryWindow::GalleryWindow(const std::string& programDirectory, QWidget* parent)
     : QWidget(parent, Qt::Window), pictures_(ReadGalleryPictures(programDirectory)) {
+  InstallAccessibleWindows();
   setObjectName("GalleryWindow");
   // Open beside the main window, it does not keep the program running once that one is closed.
   setAttribute(Qt::WA_QuitOnClose, false);
   setWindowTitle("Gallery");
-  // A window to look at: Escape puts it away, as it does a dialog.
-  connect(new QShortcut(QKeySequence::Cancel, this), &QShortcut::activated, this, &QWidget::close);
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(createZoomChoice());
   auto* scroller = new QScrollArea(this);

@@ -407,8 +407,7 @@ void MainWindow::showDocument() {
   QRadioButton* selected = bodies_[static_cast<std::size_t>(shown.body - 1)];
   const QSignalBlocker quiet(selected);
   selected->setChecked(true);
-  saveSkin_->setEnabled(HasSkin(shown));
-  exportPalette_->setEnabled(HasPalette(shown));
+  showActionStates();
   showHistory();
   if (gallery_ != nullptr && gallery_->isVisible()) gallery_->showCodes(GalleryCodes(shown));
   // Saves offer the picture's name; a caption holds no separator, but may in a loaded file's.

@@ -15,6 +15,7 @@
 #include "app/sheet_export.h"
 #include "app/skin_export.h"
 #include "app/stored_placement_window.h"
+#include "app/window_actions.h"
 #include "paint/bodies.h"
 #include "paint/canvas.h"
 #include "paint/colour_vision.h"
@@ -86,10 +87,17 @@ class MainWindow : public StoredPlacementWindow {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
+  // The table's rows run what the window does.
+  friend std::span<const WindowAction> WindowActions();
+
   // Layout and menus.
   void createControls();
   QWidget* createPanel(QWidget* client);
   void createMenus();
+  QAction* actionNamed(std::string_view name) const;
+  void showActionStates();
+  // Gives a child window the keys that work in every window, and its own.
+  void addWindowActions(QWidget* window);
   void connectControls();
 
   // When a command leaves the keyboard focus on the Enlarge check box.
@@ -146,6 +154,9 @@ class MainWindow : public StoredPlacementWindow {
   void toggleBlinkSlot();
   void updateHints();
   void toggleHideHints();
+  void saveSkin();
+  void exportPalette();
+  void pickCatalogueEntry(const CatalogueEntry& entry);
   void loadOtherBitmap();
   void loadCodesFromPage();
   void applyCodesOfPage(const QString& path);
@@ -201,8 +212,7 @@ class MainWindow : public StoredPlacementWindow {
   QToolButton* restore_ = nullptr;
   std::vector<QWidget*> switchedHints_;  // the controls whose hints "Hide Hints" switches
 
-  QAction* saveSkin_ = nullptr;
-  QAction* exportPalette_ = nullptr;
+  std::vector<QAction*> actions_;  // the table's, row by row; none for a row that is no item
   QAction* undo_ = nullptr;
   QAction* redo_ = nullptr;
   QAction* startBrowser_ = nullptr;

@@ -8,6 +8,7 @@
 #include <QMenuBar>
 #include <QScreen>
 #include <algorithm>
+#include <map>
 
 #include "app/about_box.h"
 #include "app/catalogue_menus.h"
@@ -18,6 +19,7 @@
 #include "app/menu_builder.h"
 #include "app/random_codes_dialog.h"
 #include "app/recent_files.h"
+#include "app/window_actions.h"
 #include "board/notice.h"
 #include "board/picture_badge.h"
 #include "board/picture_view.h"
@@ -31,164 +33,128 @@
 #include "platform/ini_file.h"
 
 namespace tintara {
-namespace {
 
-// The options are checked at every start; "Hide Hints" and "Blink Slot under Mouse" are stored,
-// each by its own command.
-QAction* AddCheckItem(QMenu* menu, const char* name, const char* caption) {
-  QAction* item = AddItem(menu, name, caption);
-  item->setCheckable(true);
-  item->setChecked(true);
-  return item;
-}
-
-// The colour-vision views, each on a function key of its own.
-struct VisionItem {
-  const char* name;
-  const char* caption;
-  Vision vision;
-  Qt::Key key;
-};
-constexpr VisionItem kVisionItems[] = {
-    {"NormalVision1", "&Normal Vision", Vision::Normal, Qt::Key_F5},
-    {"Protanopia1", "&Protanopia", Vision::Protanopia, Qt::Key_F6},
-    {"Deuteranopia1", "&Deuteranopia", Vision::Deuteranopia, Qt::Key_F7},
-    {"Tritanopia1", "&Tritanopia", Vision::Tritanopia, Qt::Key_F8},
-    {"Achromatopsia1", "&Achromatopsia", Vision::Achromatopsia, Qt::Key_F9},
-};
-
-}  // namespace
-
+// The menus and the keys come from the table, in its order.
 void MainWindow::createMenus() {
   QMenuBar* bar = menuBar();
   bar->setObjectName("MainMenu1");
-
-  QMenu* file = AddMenu(bar, "File1", "&File");
-  bar->addMenu(file);
-  QAction* save = AddItem(file, "Save1", "&Save as JPG");
-  save->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
-  connect(save, &QAction::triggered, this, attempting([this] { saveAsJpeg(); }));
-  saveSkin_ = AddItem(file, "SaveSkin1", "Save S&kin As...");
-  saveSkin_->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
-  connect(saveSkin_, &QAction::triggered, this, attempting([this] {
-            tellOutcome(skinExport_.SaveSkin(*document().model.work, picture(),
-                                             PaintedTable(document()), this));
-          }));
-  exportPalette_ = AddItem(file, "ExportPalette1", "Export Pa&lette...");
-  connect(exportPalette_, &QAction::triggered, this, attempting([this] {
-            tellOutcome(skinExport_.ExportPalette(*document().model.work, document().model.slots,
-                                                  PaintedTable(document()), this));
-          }));
-  AddSeparator(file, "N1");
-  connect(new CatalogueMenus(file), &CatalogueMenus::entryChosen, this,
-          [this](const CatalogueEntry& entry) {
-            const auto which = entry.target == CatalogueTarget::Head ? commands::PickedBitmap::Head
-                                                                     : commands::PickedBitmap::Grid;
-            run(commands::PickBitmap(which, std::string(entry.file),
-                                     std::string(entry.radioCaption), loadInputs()),
-                Focus::EnlargeAfterLoad);
-          });
-  AddSeparator(file, "N2");
-  QAction* loadOther = AddItem(file, "LoadOtherBitmap1", "Load Other Bitmap");
-  loadOther->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
-  connect(loadOther, &QAction::triggered, this, attempting([this] { loadOtherBitmap(); }));
-  connect(new RecentMenu(file, recentFiles_), &RecentMenu::fileChosen, this,
-          [this](const QString& path) { attempt([this, path] { openBitmap(path); }); });
-  connect(AddItem(file, "LoadCodes1", "Load Codes from Pa&ge..."), &QAction::triggered, this,
-          attempting([this] { loadCodesFromPage(); }));
-  AddSeparator(file, "N3");
-  QAction* exit = AddItem(file, "Exit1", "E&xit");
-  exit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
-  connect(exit, &QAction::triggered, this, attempting([this] { close(); }));
-
-  QMenu* edit = AddMenu(bar, "Edit1", "&Edit");
-  bar->addMenu(edit);
-  undo_ = AddItem(edit, "Undo1", "&Undo");
-  undo_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
-  connect(undo_, &QAction::triggered, this, attempting([this] { undo(); }));
-  redo_ = AddItem(edit, "Redo1", "&Redo");
-  redo_->setShortcuts(
-      {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
-  connect(redo_, &QAction::triggered, this, attempting([this] { redo(); }));
-  QAction* copy = AddItem(edit, "CopyCodes1", "&Copy Codes");
-  copy->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
-  connect(copy, &QAction::triggered, this, attempting([this] { copyCodes(); }));
-  lockSlot_ = AddItem(edit, "LockSlot1", "&Lock Slot");
-  lockSlot_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_L));
-  connect(lockSlot_, &QAction::triggered, this, attempting([this] { toggleSelectedLock(); }));
+  std::map<ActionMenu, QMenu*> menus;
+  QActionGroup* views = nullptr;
+  for (const WindowAction& row : WindowActions()) {
+    QMenu* in = menus[row.menu];
+    QAction* item = nullptr;
+    switch (row.kind) {
+      case ActionKind::Menu: {
+        QMenu* menu = AddMenu(row.menu == ActionMenu::Bar ? static_cast<QWidget*>(bar) : in,
+                              row.name, row.caption);
+        if (row.menu == ActionMenu::Bar) {
+          bar->addMenu(menu);
+        } else {
+          in->addMenu(menu);
+        }
+        menus[row.opens] = menu;
+        break;
+      }
+      case ActionKind::Separator:
+        AddSeparator(in, row.name);
+        break;
+      case ActionKind::Catalogue:
+        connect(new CatalogueMenus(in), &CatalogueMenus::entryChosen, this,
+                [this](const CatalogueEntry& entry) { pickCatalogueEntry(entry); });
+        break;
+      case ActionKind::RecentFiles:
+        connect(new RecentMenu(in, recentFiles_), &RecentMenu::fileChosen, this,
+                [this](const QString& path) { attempt([this, path] { openBitmap(path); }); });
+        break;
+      case ActionKind::Command:
+      case ActionKind::Option:
+      case ActionKind::View:
+        item = in != nullptr ? AddItem(in, row.name, row.caption) : nullptr;
+        break;
+    }
+    actions_.push_back(item);
+    if (item == nullptr) continue;
+    item->setShortcuts(KeysOf(row));
+    if (row.kind != ActionKind::Command) {
+      item->setCheckable(true);
+      item->setChecked(row.kind == ActionKind::Option || views == nullptr);
+    }
+    if (row.kind == ActionKind::View) {
+      if (views == nullptr) views = new QActionGroup(in);
+      views->addAction(item);
+    }
+    if (row.run != nullptr) {
+      connect(item, &QAction::triggered, this,
+              attempting([this, run = row.run] { run(*this, *this); }));
+    }
+  }
+  undo_ = actionNamed("Undo1");
+  redo_ = actionNamed("Redo1");
+  startBrowser_ = actionNamed("StartBrowser");
+  hideHints_ = actionNamed("HideHints");
+  colorsOnLoad_ = actionNamed("ColorsOnLoad");
+  blinkSlot_ = actionNamed("BlinkSlot");
+  zoomIn_ = actionNamed("ZoomIn1");
+  zoomOut_ = actionNamed("ZoomOut1");
+  lockSlot_ = actionNamed("LockSlot1");
   // The item names what it does to the selected slot.
-  connect(edit, &QMenu::aboutToShow, this, [this] {
+  connect(menus[ActionMenu::Edit], &QMenu::aboutToShow, this, [this] {
     const int slot = slots_->selectedSlot();
     lockSlot_->setEnabled(slot != 0);
     const QString number = slot != 0 ? QStringLiteral(" %1").arg(slot) : QString();
     lockSlot_->setText((slot != 0 && SlotLocked(document(), slot) ? "Un&lock Slot" : "&Lock Slot") +
                        number);
   });
+}
 
-  QMenu* view = AddMenu(bar, "View1", "&View");
-  bar->addMenu(view);
-  zoomIn_ = AddItem(view, "ZoomIn1", "Zoom &In");
-  zoomIn_->setShortcuts(
-      {QKeySequence(Qt::CTRL | Qt::Key_Plus), QKeySequence(Qt::CTRL | Qt::Key_Equal)});
-  connect(zoomIn_, &QAction::triggered, this,
-          attempting([this] { showZoom(picture_->zoom() + 1); }));
-  zoomOut_ = AddItem(view, "ZoomOut1", "Zoom &Out");
-  zoomOut_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Minus));
-  connect(zoomOut_, &QAction::triggered, this,
-          attempting([this] { showZoom(picture_->zoom() - 1); }));
-  QAction* actualSize = AddItem(view, "ActualSize1", "&Actual Size");
-  actualSize->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_0));
-  connect(actualSize, &QAction::triggered, this, attempting([this] { showZoom(1); }));
-  QAction* zoomToFit = AddItem(view, "ZoomToFit1", "Zoom to &Fit");
-  zoomToFit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_9));
-  connect(zoomToFit, &QAction::triggered, this,
-          attempting([this] { showZoom(this->zoomToFit()); }));
-  AddSeparator(view, "N6");
-  QAction* gallery = AddItem(view, "Gallery1", "&Gallery");
-  gallery->setShortcut(QKeySequence(Qt::Key_F3));
-  connect(gallery, &QAction::triggered, this, attempting([this] { showGallery(); }));
-  QAction* codeBook = AddItem(view, "CodeBook1", "Code &Book");
-  codeBook->setShortcut(QKeySequence(Qt::Key_F4));
-  connect(codeBook, &QAction::triggered, this, attempting([this] { showCodeBook(); }));
+QAction* MainWindow::actionNamed(std::string_view name) const {
+  const std::span<const WindowAction> rows = WindowActions();
+  return actions_.at(static_cast<std::size_t>(&WindowActionNamed(name) - rows.data()));
+}
 
-  AddSeparator(view, "N9");
-  QMenu* vision = AddMenu(view, "ColourVision1", "Colour &Vision");
-  view->addMenu(vision);
-  auto* views = new QActionGroup(vision);
-  for (const VisionItem& item : kVisionItems) {
-    QAction* choice = AddItem(vision, item.name, item.caption);
-    choice->setCheckable(true);
-    choice->setChecked(item.vision == Vision::Normal);
-    choice->setShortcut(QKeySequence(item.key));
-    views->addAction(choice);
-    connect(choice, &QAction::triggered, this,
-            attempting([this, view = item.vision] { showVision(view); }));
+// The states that follow the document, as the table tests them.
+void MainWindow::showActionStates() {
+  const std::span<const WindowAction> rows = WindowActions();
+  for (std::size_t i = 0; i < rows.size(); ++i) {
+    if (rows[i].enabled != nullptr) actions_[i]->setEnabled(rows[i].enabled(document()));
   }
-  connect(AddItem(view, "CheckReadability1", "Check &Readability"), &QAction::triggered, this,
-          attempting([this] { checkReadability(); }));
+}
 
-  QMenu* options = AddMenu(bar, "Options1", "&Options");
-  bar->addMenu(options);
-  startBrowser_ = AddCheckItem(options, "StartBrowser", "Start &Browser on JPG save");
-  hideHints_ = AddCheckItem(options, "HideHints", "&Hide Hints");
-  connect(hideHints_, &QAction::triggered, this, attempting([this] { toggleHideHints(); }));
-  colorsOnLoad_ = AddCheckItem(options, "ColorsOnLoad", "&Apply colors on load");
-  blinkSlot_ = AddCheckItem(options, "BlinkSlot", "B&link Slot under Mouse");
-  connect(blinkSlot_, &QAction::triggered, this, attempting([this] { toggleBlinkSlot(); }));
-  connect(AddItem(options, "RandomCodes1", "Random &Codes..."), &QAction::triggered, this,
-          attempting([this] { showRandomCodes(); }));
-  AddSeparator(options, "N5");
-  QAction* convert = AddItem(options, "ConvertandSave1", "Convert and Save");
-  convert->setEnabled(false);  // and nothing enables it
-  connect(convert, &QAction::triggered, this, attempting([this] { convertAndSave(); }));
+// The keys that work in every window work in the child window by the main window's own actions,
+// but where the window has its own action for the key; the keys of each child window run in it.
+void MainWindow::addWindowActions(QWidget* window) {
+  const std::span<const WindowAction> rows = WindowActions();
+  for (std::size_t i = 0; i < rows.size(); ++i) {
+    const WindowAction& row = rows[i];
+    const QList<QKeySequence> keys = KeysOf(row);
+    if (row.reach == ActionReach::EveryWindow && !KeysTaken(window, keys)) {
+      window->addAction(actions_[i]);
+    } else if (row.reach == ActionReach::ChildWindows) {
+      QAction* own = AddWindowKeys(window, keys);
+      own->setObjectName(row.name);
+      own->setText(row.caption);
+      connect(own, &QAction::triggered, this,
+              attempting([this, window, run = row.run] { run(*this, *window); }));
+    }
+  }
+}
 
-  QMenu* help = AddMenu(bar, "Help1", "&Help");
-  bar->addMenu(help);
-  QAction* topics = AddItem(help, "Topics1", "&Topics");
-  topics->setShortcut(QKeySequence(Qt::Key_F1));
-  connect(topics, &QAction::triggered, this, attempting([this] { showGuide(); }));
-  connect(AddItem(help, "About1", "&About"), &QAction::triggered, this,
-          attempting([this] { about_->showCentredOver(*this); }));
+void MainWindow::pickCatalogueEntry(const CatalogueEntry& entry) {
+  const auto which = entry.target == CatalogueTarget::Head ? commands::PickedBitmap::Head
+                                                           : commands::PickedBitmap::Grid;
+  run(commands::PickBitmap(which, std::string(entry.file), std::string(entry.radioCaption),
+                           loadInputs()),
+      Focus::EnlargeAfterLoad);
+}
+
+void MainWindow::saveSkin() {
+  tellOutcome(
+      skinExport_.SaveSkin(*document().model.work, picture(), PaintedTable(document()), this));
+}
+
+void MainWindow::exportPalette() {
+  tellOutcome(skinExport_.ExportPalette(*document().model.work, document().model.slots,
+                                        PaintedTable(document()), this));
 }
 
 // The check has changed already; the hints follow it, and it is stored at once.
@@ -270,6 +236,7 @@ void MainWindow::showCodeBook() {
         .chooseFile = chooseFile_,
         .reportError = desktop_.reportError};
     codeBook_ = new CodeBookWindow(files_.codeBookPath, std::move(host), this);
+    addWindowActions(codeBook_);
     connect(codeBook_, &CodeBookWindow::codesChosen, this, [this](const QString& codes) {
       run(commands::ApplyCodeText(codes.toStdString()), Focus::Stays);
     });
@@ -277,6 +244,7 @@ void MainWindow::showCodeBook() {
             [this](const std::vector<CodeBookEntry>& entries) {
               if (compare_ == nullptr) {
                 compare_ = new CompareWindow(this);
+                addWindowActions(compare_);
                 connect(compare_, &CompareWindow::saveRequested, this,
                         attempting([this] { saveComparison(); }));
               }
@@ -313,6 +281,7 @@ void MainWindow::saveGallery() {
 void MainWindow::showGallery() {
   if (gallery_ == nullptr) {
     gallery_ = new GalleryWindow(files_.directory.toStdString(), this);
+    addWindowActions(gallery_);
     connect(gallery_, &GalleryWindow::pictureChosen, this, [this](const GalleryEntry& entry) {
       run(commands::ChooseGalleryPicture(document(), entry, gallery_->codes(), loadInputs()),
           Focus::Stays);

@@ -1,7 +1,11 @@
 #include "board/accessible_views.h"
 
+#include <QAbstractItemView>
 #include <QAccessibleWidget>
 #include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QRegularExpression>
 #include <vector>
 
 #include "board/caption_button.h"
@@ -19,6 +23,20 @@ constexpr int kBoardRows = kBoardSwatchCount / kBoardColumns;
 
 QAccessibleInterface* InterfaceOf(QObject* object) {
   return QAccessible::queryAccessibleInterface(object);
+}
+
+// A view drawn only where its controls are (CoverOnlyChildren) is where they are: its widget
+// reaches from the corner of the window's client area, over other controls.
+QRect CoveredBounds(const QWidget* view) {
+  if (!view->isVisible()) return {};
+  const QRect covered = view->mask().boundingRect();
+  return {view->mapToGlobal(covered.topLeft()), covered.size()};
+}
+
+// One object reports the focus: a view's focused part, else the view.
+QAccessible::State LeavingFocusToPart(QAccessible::State state, bool partFocused) {
+  if (partFocused) state.focused = false;
+  return state;
 }
 
 // The board as a table of its swatches, row by row; the current swatch is the focused cell
@@ -41,6 +59,10 @@ class BoardTable : public QAccessibleWidget, public QAccessibleTableInterface {
   QAccessibleInterface* focusChild() const override {
     return board()->hasFocus() ? child(board()->currentCode()) : nullptr;
   }
+  QAccessible::State state() const override {
+    return LeavingFocusToPart(QAccessibleWidget::state(), board()->hasFocus());
+  }
+  QRect rect() const override { return CoveredBounds(widget()); }
   void* interface_cast(QAccessible::InterfaceType type) override {
     if (type == QAccessible::TableInterface) return static_cast<QAccessibleTableInterface*>(this);
     return QAccessibleWidget::interface_cast(type);
@@ -131,6 +153,11 @@ class SlotList : public QAccessibleWidget {
     if (panel()->hasFocus() && selected != 0) return InterfaceOf(panel()->slotSwatch(selected));
     return QAccessibleWidget::focusChild();
   }
+  QAccessible::State state() const override {
+    return LeavingFocusToPart(QAccessibleWidget::state(),
+                              panel()->hasFocus() && panel()->selectedSlot() != 0);
+  }
+  QRect rect() const override { return CoveredBounds(widget()); }
 
  private:
   SlotPanel* panel() const { return static_cast<SlotPanel*>(widget()); }
@@ -175,28 +202,40 @@ class SlotItem : public QAccessibleWidget, public QAccessibleValueInterface {
   SlotPanel* panel() const { return static_cast<SlotPanel*>(widget()->parentWidget()); }
 };
 
-// A caption button as a button named by its text, which Press clicks.
-class CaptionButtonAccessible : public QAccessibleWidget {
+// A control with one action of its own besides Qt's, which act() does.
+class OneActionWidget : public QAccessibleWidget {
  public:
-  explicit CaptionButtonAccessible(CaptionButton* button)
-      : QAccessibleWidget(button, QAccessible::Button) {}
+  OneActionWidget(QWidget* widget, QAccessible::Role role, QString action)
+      : QAccessibleWidget(widget, role), action_(std::move(action)) {}
 
-  QString text(QAccessible::Text type) const override {
-    if (type == QAccessible::Name && widget()->accessibleName().isEmpty()) return button()->text();
-    return QAccessibleWidget::text(type);
-  }
-  QStringList actionNames() const override {
-    return QAccessibleWidget::actionNames() << pressAction();
-  }
+  QStringList actionNames() const override { return QAccessibleWidget::actionNames() << action_; }
   void doAction(const QString& action) override {
-    if (action == pressAction()) {
-      button()->click();
+    if (action == action_) {
+      act();
     } else {
       QAccessibleWidget::doAction(action);
     }
   }
 
  private:
+  virtual void act() = 0;
+
+  QString action_;
+};
+
+// A caption button as a button named by its text, which Press clicks.
+class CaptionButtonAccessible : public OneActionWidget {
+ public:
+  explicit CaptionButtonAccessible(CaptionButton* button)
+      : OneActionWidget(button, QAccessible::Button, pressAction()) {}
+
+  QString text(QAccessible::Text type) const override {
+    if (type == QAccessible::Name && widget()->accessibleName().isEmpty()) return button()->text();
+    return QAccessibleWidget::text(type);
+  }
+
+ private:
+  void act() override { button()->click(); }
   CaptionButton* button() const { return static_cast<CaptionButton*>(widget()); }
 };
 
@@ -208,6 +247,42 @@ class NoticeAlert : public QAccessibleWidget {
   QString text(QAccessible::Text type) const override {
     if (type == QAccessible::Name) return static_cast<QLabel*>(widget())->text();
     return QAccessibleWidget::text(type);
+  }
+};
+
+// A combo box named by its label, whose value is the item chosen: Qt names it by its value on
+// Linux, so that a reader says the value twice and never what it is the value of.
+class LabelledComboBox : public OneActionWidget {
+ public:
+  explicit LabelledComboBox(QComboBox* combo)
+      : OneActionWidget(combo, QAccessible::ComboBox, showMenuAction()) {}
+
+  QString text(QAccessible::Text type) const override {
+    if (type == QAccessible::Value) return combo()->currentText();
+    if (type == QAccessible::Name && widget()->accessibleName().isEmpty()) return label();
+    return QAccessibleWidget::text(type);
+  }
+  // The list it pops up, as Qt's own combo box has it.
+  int childCount() const override { return 1; }
+  QAccessibleInterface* child(int index) const override {
+    return index == 0 ? InterfaceOf(combo()->view()) : nullptr;
+  }
+  int indexOfChild(const QAccessibleInterface* child) const override {
+    return child->object() == combo()->view() ? 0 : -1;
+  }
+
+ private:
+  void act() override { combo()->showPopup(); }
+  QComboBox* combo() const { return static_cast<QComboBox*>(widget()); }
+  // The text of the label whose buddy it is, without its access key and colon.
+  QString label() const {
+    for (const QLabel* label : widget()->window()->findChildren<QLabel*>()) {
+      if (label->buddy() != widget()) continue;
+      QString text = label->text();
+      text.replace(QRegularExpression("&(.)"), "\\1");
+      return text.endsWith(':') ? text.chopped(1) : text;
+    }
+    return {};
   }
 };
 
@@ -224,6 +299,9 @@ QAccessibleInterface* AccessibleView(const QString& className, QObject* object) 
   }
   if (IsClass(className, CaptionButton::staticMetaObject)) {
     return new CaptionButtonAccessible(static_cast<CaptionButton*>(object));
+  }
+  if (IsClass(className, QComboBox::staticMetaObject)) {
+    return new LabelledComboBox(static_cast<QComboBox*>(object));
   }
   if (IsClass(className, Notice::staticMetaObject)) {
     return new NoticeAlert(static_cast<Notice*>(object));

@@ -35,6 +35,7 @@ bool CodeBookStore::ReadAgain() {
   if (read.book == book_) return false;
   book_ = std::move(read.book);
   history_.clear();
+  undone_.clear();
   return true;
 }
 
@@ -45,7 +46,7 @@ Problem CodeBookStore::Gone(const EntryKey& key) const {
 }
 
 CodeBookStore::Step CodeBookStore::StepBetween(CodeBook& before, const CodeBook& after,
-                                               std::size_t line) {
+                                               std::size_t undoneAt, std::size_t doneAt) {
   std::vector<CodeBookLine>& was = before.lines;
   const std::vector<CodeBookLine>& is = after.lines;
   const std::size_t shorter = std::min(was.size(), is.size());
@@ -60,10 +61,10 @@ CodeBookStore::Step CodeBookStore::StepBetween(CodeBook& before, const CodeBook&
           std::vector<CodeBookLine>(
               std::make_move_iterator(was.begin() + static_cast<std::ptrdiff_t>(same)),
               std::make_move_iterator(was.end() - static_cast<std::ptrdiff_t>(sameAtEnd))),
-          line};
+          undoneAt, doneAt};
 }
 
-CodeBookStore::Outcome CodeBookStore::Change(const Edit& edit, bool undoing) {
+CodeBookStore::Outcome CodeBookStore::Change(const Edit& edit, Taking taking) {
   // The data folder of a new account is made with its first entry.
   if (std::optional<Problem> problem =
           MakeFolderToWriteInto(std::filesystem::path(path_).parent_path().string())) {
@@ -77,7 +78,7 @@ CodeBookStore::Outcome CodeBookStore::Change(const Edit& edit, bool undoing) {
   }
   Outcome outcome;
   outcome.changedOutside = ReadAgain();
-  if (undoing && outcome.changedOutside) return outcome;
+  if (taking != Taking::New && outcome.changedOutside) return outcome;
   if (book_.unreadable) {
     outcome.problem = WriteCodeBook(path_, book_);  // which refuses, saying why
     return outcome;
@@ -95,10 +96,15 @@ CodeBookStore::Outcome CodeBookStore::Change(const Edit& edit, bool undoing) {
     return outcome;
   }
   identity_ = IdentityOf(path_);
-  if (undoing) {
-    history_.pop_back();
+  if (taking == Taking::New) {
+    history_.push_back(StepBetween(book_, changed, edited->before, edited->after));
+    undone_.clear();
   } else {
-    history_.push_back(StepBetween(book_, changed, edited->before));
+    std::vector<Step>& from = taking == Taking::Back ? history_ : undone_;
+    std::vector<Step>& to = taking == Taking::Back ? undone_ : history_;
+    const Step taken = std::move(from.back());
+    from.pop_back();
+    to.push_back(StepBetween(book_, changed, taken.doneAt, taken.undoneAt));
   }
   book_ = std::move(changed);
   outcome.done = true;
@@ -167,17 +173,22 @@ CodeBookStore::Outcome CodeBookStore::Move(const EntryKey& key, int direction) {
   });
 }
 
-CodeBookStore::Outcome CodeBookStore::Undo() {
-  if (history_.empty()) return {};
+CodeBookStore::Outcome CodeBookStore::Undo() { return TakeStep(Taking::Back); }
+
+CodeBookStore::Outcome CodeBookStore::Redo() { return TakeStep(Taking::Again); }
+
+CodeBookStore::Outcome CodeBookStore::TakeStep(Taking taking) {
+  const std::vector<Step>& steps = taking == Taking::Back ? history_ : undone_;
+  if (steps.empty()) return {};
   return Change(
-      [this](CodeBook& book) -> Expected<Edited> {
-        const Step& step = history_.back();
+      [&steps](CodeBook& book) -> Expected<Edited> {
+        const Step& step = steps.back();
         const auto first = book.lines.begin() + static_cast<std::ptrdiff_t>(step.first);
         book.lines.insert(book.lines.erase(first, first + static_cast<std::ptrdiff_t>(step.count)),
                           step.lines.begin(), step.lines.end());
-        return Edited{0, step.line};
+        return Edited{0, step.undoneAt};
       },
-      true);
+      taking);
 }
 
 }  // namespace tintara

@@ -23,9 +23,9 @@ namespace tintara {
 // change the file cannot take is not made either, nor a name too long for its line to be read
 // back: the store always holds what the file holds.
 //
-// Undo takes back this store's own changes, one at a time. A change from outside ends that
-// history: the book it would put back is no longer the one this store wrote, and putting it back
-// would lose what the other window did.
+// Undo takes back this store's own changes, one at a time, and Redo makes again what Undo took
+// back until the next change. A change from outside ends that history: the book it would put back
+// is no longer the one this store wrote, and putting it back would lose what the other window did.
 class CodeBookStore {
  public:
   // What a change or a look at the file came to.
@@ -49,6 +49,7 @@ class CodeBookStore {
   // Each line the last read kept but could not read as an entry, or why the file cannot be read.
   const std::vector<Problem>& problems() const { return problems_; }
   bool canUndo() const { return !history_.empty(); }
+  bool canRedo() const { return !undone_.empty(); }
 
   // Reads the book again when its file changed since this store read or wrote it.
   Outcome Refresh();
@@ -61,6 +62,8 @@ class CodeBookStore {
   Outcome Move(const EntryKey& key, int direction);
   // Takes back this store's last change, unless the book changed from outside since.
   Outcome Undo();
+  // Makes again the change Undo took back last, unless the book changed from outside since.
+  Outcome Redo();
 
  private:
   // Where an edit's change is to be seen, before and after it.
@@ -75,12 +78,18 @@ class CodeBookStore {
     std::size_t first = 0;            // where the change begins in the book after it
     std::size_t count = 0;            // the lines it put there
     std::vector<CodeBookLine> lines;  // the lines they replaced
-    std::size_t line = 0;             // where the undone change is to be seen
+    std::size_t undoneAt = 0;         // where the change taken back is to be seen
+    std::size_t doneAt = 0;           // where the change is to be seen
   };
   // The step from before, whose changed lines it takes, to after.
-  static Step StepBetween(CodeBook& before, const CodeBook& after, std::size_t line);
+  static Step StepBetween(CodeBook& before, const CodeBook& after, std::size_t undoneAt,
+                          std::size_t doneAt);
+  // A new change, or a step of one history taken back and put on the other.
+  enum class Taking { New, Back, Again };
 
-  Outcome Change(const Edit& edit, bool undoing = false);
+  Outcome Change(const Edit& edit, Taking taking = Taking::New);
+  // Takes the last step of the history back, and keeps the step that makes it again in the other.
+  Outcome TakeStep(Taking taking);
   // Reads the book again when its file is not the one last read or written; true when what it
   // holds changed.
   bool ReadAgain();
@@ -92,7 +101,8 @@ class CodeBookStore {
   CodeBook book_;
   std::vector<Problem> problems_;
   std::optional<FileIdentity> identity_;  // of the file book_ was read from or written to
-  std::vector<Step> history_;
+  std::vector<Step> history_;             // what Undo takes back, the last change last
+  std::vector<Step> undone_;              // what Redo makes again, the last undone last
 };
 
 }  // namespace tintara

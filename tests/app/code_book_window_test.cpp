@@ -1,4 +1,5 @@
 // The code book window over the book file; the file's own rules are the file's tests.
+#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -163,6 +164,41 @@ TEST_F(CodeBook, AfterDeleteTheNextEntryIsSelectedAndAfterUndoTheRestoredOne) {
   EXPECT_EQ(Selected(), QStringList{"Two"});
   Click("UndoBookChange");
   EXPECT_EQ(Selected(), QStringList{"Three"});
+}
+
+// The Edit menu's keys take the book's changes back and again here, not the main window's steps.
+TEST_F(CodeBook, TheKeysOfUndoAndRedoActOnTheBook) {
+  Add("One");
+  control<QPushButton>("Button1")->click();  // "Gee!", a step of the main window
+  const Document rolled = document();
+  book_->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(book_));
+  QTest::keyClick(book_, Qt::Key_Z, Qt::ControlModifier);
+  EXPECT_EQ(Rows(), 0);
+  QTest::keyClick(book_, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+  EXPECT_EQ(Rows(), 1);
+  QTest::keyClick(book_, Qt::Key_Z, Qt::ControlModifier);
+  QTest::keyClick(book_, Qt::Key_Y, Qt::ControlModifier);
+  EXPECT_EQ(FileText().count("# One"), 1);
+  EXPECT_EQ(Status(), "Redone.");
+  EXPECT_TRUE(document() == rolled);
+}
+
+TEST_F(CodeBook, EscapeEndsARenameAndOnlyThenClosesTheWindow) {
+  Add("One");
+  const QString added = FileText();
+  book_->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(book_));
+  list()->edit(Row(0));  // as Rename and F2 do
+  QWidget* editor = QApplication::focusWidget();
+  ASSERT_TRUE(list()->isAncestorOf(editor));
+  QTest::keyClicks(editor, "Two");
+  QTest::keyClick(editor, Qt::Key_Escape);
+  EXPECT_EQ(QApplication::focusWidget(), list());
+  EXPECT_TRUE(book_->isVisible());
+  QTest::keyClick(list(), Qt::Key_Escape);
+  EXPECT_FALSE(book_->isVisible());
+  EXPECT_EQ(FileText(), added);
 }
 
 TEST_F(CodeBook, AnEntryMovesOnlyWhereThereIsRoom) {

@@ -50,6 +50,18 @@ TEST_F(Gallery, ChoosingAPictureLoadsItWithTheGalleryCodesAsOneStep) {
   EXPECT_TRUE(document() == before);
 }
 
+// The main window's steps are undone from the gallery as from the main window.
+TEST_F(Gallery, CtrlZInTheGalleryUndoesTheLastStep) {
+  CopyArtwork({"FEMALE1.BMP"});
+  StartWindow();
+  const Document before = document();
+  control<QPushButton>("Button1")->click();  // Gee!
+  GalleryWindow* gallery = OpenGallery();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(gallery));
+  QTest::keyClick(gallery, Qt::Key_Z, Qt::ControlModifier);
+  EXPECT_TRUE(document() == before);
+}
+
 TEST_F(Gallery, AFileThatCannotBeReadLeavesAnEmptyCellWithTheReasonAndTheOthersPaint) {
   CopyArtwork({"FEMALE1.BMP"});
   StartWindow();

@@ -7,9 +7,6 @@
 #include <QHelpEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMap>
-#include <QMenu>
-#include <QMenuBar>
 #include <QRadioButton>
 #include <QTest>
 
@@ -56,103 +53,6 @@ TEST_F(StartUp, EveryControlExistsUnderItsNameAtItsPlace) {
   EXPECT_EQ(ClientRect(control<QWidget>("DBGroup4")), QRect(334, 297, 17, 17));
   EXPECT_EQ(ClientRect(control<QWidget>("LSet2")), QRect(253 + 111, 184 + 1, 7, 13));
   EXPECT_TRUE(control<QRadioButton>("RadioButton2")->isChecked());
-}
-
-TEST_F(StartUp, MenusCarryTheirCaptionsAndStates) {
-  StartWindow();
-  const std::vector<std::pair<const char*, const char*>> captions = {
-      {"File1", "&File"},
-      {"Save1", "&Save as JPG"},
-      {"SaveSkin1", "Save S&kin As..."},
-      {"ExportPalette1", "Export Pa&lette..."},
-      {"SelectNewHead", "Select &Female head..."},
-      {"SelectMalehead1", "Select &Male head..."},
-      {"SelectAnimehead1", "Select A&nime head"},
-      {"Selectnewanimalhead1", "Select &Animal head..."},
-      {"Selectnew1", "Select &Other head..."},
-      {"SelectNewAccessory", "Select accessory..."},
-      {"LoadOtherBitmap1", "Load Other Bitmap"},
-      {"LoadCodes1", "Load Codes from Pa&ge..."},
-      {"Exit1", "E&xit"},
-      {"Edit1", "&Edit"},
-      {"Undo1", "&Undo"},
-      {"Redo1", "&Redo"},
-      {"LockSlot1", "&Lock Slot"},
-      {"Options1", "&Options"},
-      {"StartBrowser", "Start &Browser on JPG save"},
-      {"HideHints", "&Hide Hints"},
-      {"ColorsOnLoad", "&Apply colors on load"},
-      {"RandomCodes1", "Random &Codes..."},
-      {"ConvertandSave1", "Convert and Save"},
-      {"Help1", "&Help"},
-      {"Topics1", "&Topics"},
-      {"About1", "&About"}};
-  for (const auto& [name, caption] : captions) {
-    QAction* item = action(name);
-    ASSERT_NE(item, nullptr) << name;
-    EXPECT_EQ(item->text().toStdString(), caption);
-  }
-  for (const char* separator : {"N1", "N2", "N3", "N5"}) {
-    EXPECT_TRUE(action(separator)->isSeparator()) << separator;
-  }
-  EXPECT_TRUE(action("StartBrowser")->isChecked());
-  EXPECT_TRUE(action("ColorsOnLoad")->isChecked());
-  EXPECT_FALSE(action("ConvertandSave1")->isEnabled());
-  EXPECT_FALSE(action("Undo1")->isEnabled());
-  EXPECT_FALSE(action("Redo1")->isEnabled());
-  const QList<QAction*> file = control<QMenu>("File1")->actions();
-  ASSERT_EQ(file.size(), 16);
-  EXPECT_EQ(file.first()->objectName(), "Save1");
-  EXPECT_EQ(file[file.size() - 5]->objectName(), "LoadOtherBitmap1");
-  ASSERT_NE(file[file.size() - 4]->menu(), nullptr);
-  EXPECT_EQ(file[file.size() - 4]->menu()->objectName(), "OpenRecent1");
-  EXPECT_EQ(file[file.size() - 3]->objectName(), "LoadCodes1");
-  EXPECT_EQ(file[file.size() - 2]->objectName(), "N3");
-  EXPECT_EQ(file.last()->objectName(), "Exit1");
-  QStringList bar;
-  for (const QAction* menu : control<QMenuBar>("MainMenu1")->actions()) bar << menu->objectName();
-  EXPECT_EQ(bar, (QStringList{"File1", "Edit1", "View1", "Options1", "Help1"}));
-  const QList<QAction*> options = control<QMenu>("Options1")->actions();
-  ASSERT_EQ(options.size(), 7);
-  EXPECT_EQ(options[3]->objectName(), "BlinkSlot");
-  EXPECT_EQ(options[4]->objectName(), "RandomCodes1");
-  EXPECT_EQ(options.last()->objectName(), "ConvertandSave1");
-  const struct {
-    const char* action;
-    QList<QKeySequence> keys;
-  } shortcuts[] = {
-      {"Save1", {QKeySequence("Ctrl+S")}},
-      {"SaveSkin1", {QKeySequence("Ctrl+Shift+S")}},
-      {"LoadOtherBitmap1", {QKeySequence("Ctrl+O")}},
-      {"Exit1", {QKeySequence("Ctrl+Q")}},
-      {"Undo1", {QKeySequence("Ctrl+Z")}},
-      {"Redo1", {QKeySequence("Ctrl+Shift+Z"), QKeySequence("Ctrl+Y")}},
-      {"CopyCodes1", {QKeySequence("Ctrl+Shift+C")}},
-      {"LockSlot1", {QKeySequence("Ctrl+L")}},
-      {"ZoomIn1", {QKeySequence("Ctrl++"), QKeySequence("Ctrl+=")}},
-      {"ZoomOut1", {QKeySequence("Ctrl+-")}},
-      {"ActualSize1", {QKeySequence("Ctrl+0")}},
-      {"ZoomToFit1", {QKeySequence("Ctrl+9")}},
-      {"Gallery1", {QKeySequence("F3")}},
-      {"CodeBook1", {QKeySequence("F4")}},
-      {"NormalVision1", {QKeySequence("F5")}},
-      {"Protanopia1", {QKeySequence("F6")}},
-      {"Deuteranopia1", {QKeySequence("F7")}},
-      {"Tritanopia1", {QKeySequence("F8")}},
-      {"Achromatopsia1", {QKeySequence("F9")}},
-      {"Topics1", {QKeySequence("F1")}},
-  };
-  for (const auto& c : shortcuts) EXPECT_EQ(action(c.action)->shortcuts(), c.keys) << c.action;
-  // No two items of the window share a key.
-  QMap<QKeySequence, QString> owners;
-  for (const QAction* item : window_->findChildren<QAction*>()) {
-    for (const QKeySequence& key : item->shortcuts()) {
-      EXPECT_FALSE(owners.contains(key))
-          << key.toString().toStdString() << ": " << owners.value(key).toStdString() << ", "
-          << item->objectName().toStdString();
-      owners.insert(key, item->objectName());
-    }
-  }
 }
 
 TEST_F(StartUp, LoadsFemale1AndShowsItsSlotsWithTheSet1Codes) {

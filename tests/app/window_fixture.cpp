@@ -1,5 +1,7 @@
 #include "app/window_fixture.h"
 
+#include "app/code_book_window.h"
+
 namespace tintara {
 
 void WindowTest::SetUp() { ASSERT_TRUE(dir_.isValid()); }
@@ -47,6 +49,22 @@ MainWindow& WindowTest::StartWindow() {
   window_.reset();  // one window at a time, as in the program: the old one stores its placement
   window_ = std::make_unique<MainWindow>(files(), std::move(desktop));
   return *window_;
+}
+
+void WindowTest::OpenChildWindows() {
+  StartWindow();
+  action("Gallery1")->trigger();
+  action("CodeBook1")->trigger();
+  Q_EMIT control<CodeBookWindow>("CodeBookWindow")
+      ->compareChosen({{.codes = "1 ", .name = "one"}, {.codes = "2 ", .name = "two"}});
+}
+
+std::vector<QWidget*> WindowTest::childWindows() const {
+  std::vector<QWidget*> windows;
+  for (const char* name : {"GalleryWindow", "CodeBookWindow", "CompareWindow"}) {
+    windows.push_back(control<QWidget>(name));
+  }
+  return windows;
 }
 
 }  // namespace tintara

@@ -45,6 +45,9 @@ class WindowTest : public ::testing::Test {
   void CopyArtwork(const QStringList& names) const;
   void WriteBitmap(const QString& name, const Bitmap& bitmap) const;
   MainWindow& StartWindow();
+  // Starts the window and opens its gallery, code book and compare window.
+  void OpenChildWindows();
+  std::vector<QWidget*> childWindows() const;
 
   // Controls by their object names, as automation finds them.
   template <typename Control>

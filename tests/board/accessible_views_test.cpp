@@ -71,6 +71,7 @@ TEST_F(AccessibleViews, TheBoardIsATableOfSwatchesNamedByCodeAndColourFollowingT
   EXPECT_EQ(table->focusChild(), table->child(16));
   EXPECT_TRUE(table->child(16)->state().focused);
   EXPECT_FALSE(table->child(0)->state().focused);
+  EXPECT_FALSE(table->state().focused);  // one object has the focus: the swatch
   other_->setFocus();
   EXPECT_FALSE(table->child(16)->state().focused);
 }
@@ -98,6 +99,20 @@ TEST_F(AccessibleViews, ThePanelListsItsShownSlotsByGroupCodeAndColourFollowingT
   EXPECT_EQ(Accessible(panel_)->focusChild(), slots[1]);
   EXPECT_TRUE(slots[1]->state().focused);
   EXPECT_FALSE(slots[0]->state().focused);
+  EXPECT_FALSE(Accessible(panel_)->state().focused);  // one object has the focus: the slot
+}
+
+// A view is drawn only where its controls are, over a widget that reaches from the window's
+// corner: screen readers are told where its controls are.
+TEST_F(AccessibleViews, TheBoardAndThePanelReportTheBoundsOfTheirControls) {
+  panel_->showDocument(SlotDocument({}));
+  for (QWidget* view : std::initializer_list<QWidget*>{board_, panel_}) {
+    QRect controls;
+    for (const QWidget* child : view->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+      controls |= QRect(child->mapToGlobal(QPoint(0, 0)), child->size());
+    }
+    EXPECT_EQ(Accessible(view)->rect(), controls) << view->objectName().toStdString();
+  }
 }
 
 TEST_F(AccessibleViews, ThePanelsOtherControlsFollowItsSlotsNamedAndTheSkinCaptionIsAButton) {

@@ -77,6 +77,23 @@ TEST_F(CodeBookStores, UndoTakesBackOwnChangesAndEndsAtAChangeFromOutside) {
   EXPECT_EQ(File(), "1  # one\n2  # two\n3  # three\n");
 }
 
+TEST_F(CodeBookStores, RedoMakesAgainWhatUndoTookBackUntilTheNextChange) {
+  CodeBookStore store(Book());
+  store.Add("1 ", "one");
+  store.Add("2 ", "two");
+  store.Rename(KeyOfLine(store.book(), 1), "zwei");
+  store.Undo();
+  store.Undo();
+  EXPECT_EQ(store.Redo().line, 1u);
+  EXPECT_EQ(File(), "1  # one\n2  # two\n");
+  EXPECT_EQ(store.Redo().line, 1u);
+  EXPECT_EQ(File(), "1  # one\n2  # zwei\n");
+  EXPECT_FALSE(store.canRedo());
+  store.Undo();
+  store.Add("3 ", "three");
+  EXPECT_FALSE(store.canRedo());
+}
+
 // Undo keeps what each change replaced, not the book before it: renames in a large book cost their
 // names, and are taken back all the same.
 TEST_F(CodeBookStores, UndoStepsOnALargeBookKeepOnlyWhatTheyChanged) {
