@@ -179,6 +179,7 @@ TEST_F(CommandRunnerTest, EditsInPlaceSurviveUndoAndRedo) {
   EXPECT_EQ(codeText(), document().codeText);
   EXPECT_NE(codeText(), "1 2 3 ");
 
+  session().CheckGroup(2, false);
   session().Reload();  // ticks every group again
   EXPECT_TRUE(GroupChecked(2));
   session().Undo();
