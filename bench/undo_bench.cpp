@@ -28,7 +28,7 @@ void Edit(benchmark::State& state, PictureSize size) {
   int code = 17;
   for (auto _ : state) {
     code = code == 17 ? 18 : 17;
-    loaded.runner.Run(commands::DropSwatch(1, code, ""));
+    loaded.runner.Run(commands::DropSwatch(1, code, ""), loaded.runner.document().groups);
     loaded.canvas.Show(loaded.runner.document());
     benchmark::DoNotOptimize(loaded.canvas.picture().pixels.data());
   }
@@ -37,7 +37,7 @@ void Edit(benchmark::State& state, PictureSize size) {
 // One undo and one redo of such an edit, each drawn.
 void UndoRedo(benchmark::State& state, PictureSize size) {
   Loaded loaded(size);
-  loaded.runner.Run(commands::DropSwatch(1, 17, ""));
+  loaded.runner.Run(commands::DropSwatch(1, 17, ""), loaded.runner.document().groups);
   for (auto _ : state) {
     loaded.runner.Undo();
     loaded.canvas.Show(loaded.runner.document());

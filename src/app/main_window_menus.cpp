@@ -1,20 +1,12 @@
 // The menu bar and the commands of its menus.
 #include <QAction>
 #include <QActionGroup>
-#include <QDir>
-#include <QFileInfo>
-#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
-#include <QScreen>
-#include <algorithm>
 #include <map>
 
 #include "app/about_box.h"
 #include "app/catalogue_menus.h"
-#include "app/code_book_window.h"
-#include "app/compare_window.h"
-#include "app/gallery_window.h"
 #include "app/main_window.h"
 #include "app/menu_builder.h"
 #include "app/random_codes_dialog.h"
@@ -28,7 +20,6 @@
 #include "formats/page_codes.h"
 #include "formats/picture_files.h"
 #include "paint/catalogue.h"
-#include "paint/code_string.h"
 #include "paint/readability.h"
 #include "platform/ini_file.h"
 
@@ -142,9 +133,9 @@ void MainWindow::addWindowActions(QWidget* window) {
 void MainWindow::pickCatalogueEntry(const CatalogueEntry& entry) {
   const auto which = entry.target == CatalogueTarget::Head ? commands::PickedBitmap::Head
                                                            : commands::PickedBitmap::Grid;
-  run(commands::PickBitmap(which, std::string(entry.file), std::string(entry.radioCaption),
-                           loadInputs()),
-      Focus::EnlargeAfterLoad);
+  act([&] {
+    return session_.PickBitmap(which, std::string(entry.file), std::string(entry.radioCaption));
+  });
 }
 
 void MainWindow::saveSkin() {
@@ -176,13 +167,13 @@ void MainWindow::showRandomCodes() {
   if (randomCodes_ == nullptr) {
     randomCodes_ = new RandomCodesDialog(this);
     connect(randomCodes_, &QDialog::accepted, this,
-            [this] { randomSettings_ = randomCodes_->settings(); });
+            [this] { session_.SetRandomSettings(randomCodes_->settings()); });
     connect(randomCodes_, &RandomCodesDialog::rollAgain, this,
             [this](std::uint32_t seed, const RandomCodeSettings& settings) {
-              attempt([this, seed, settings] { rollAgain(seed, settings); });
+              act([&] { return session_.RollAgain(seed, settings); });
             });
   }
-  randomCodes_->showSettings(randomSettings_, lastSeed_);
+  randomCodes_->showSettings(session_.randomSettings(), session_.lastSeed());
   randomCodes_->open();
 }
 
@@ -206,117 +197,18 @@ void MainWindow::applyCodesOfPage(const QString& path) {
     tell(std::move(codes).problem());
     return;
   }
-  run(commands::ApplyCodesFromPage(std::move(*codes)), Focus::EnlargeWhenApplied);
+  act([&] { return session_.ApplyCodesFromPage(std::move(*codes)); });
 }
 
-// The guide is a page of its own, shown by the browser like the pages "Save as JPG" writes.
 void MainWindow::showGuide() {
-  const QFileInfo guide(files_.guidePath);
-  if (files_.guidePath.isEmpty() || !guide.isFile()) {
-    notice_->tell("The user guide is not installed.");
-    return;
-  }
-  const QString path = guide.absoluteFilePath();
-  if (!desktop_.openPage(path)) {
-    notice_->tell("The user guide is at " + QDir::toNativeSeparators(path) +
-                  ", but no program could be started to open it.");
-  }
-}
-
-void MainWindow::showCodeBook() {
-  if (codeBook_ == nullptr) {
-    CodeBookHost host{
-        .currentCodes = [this] { return WriteCodeString(document().model.slots); },
-        .suggestedName =
-            [this] { return QString::fromStdString(BodyCaption(document(), document().body)); },
-        .askName =
-            [this](const QString& offered, QWidget* parent) {
-              return desktop_.askText("Name of the entry:", offered, parent);
-            },
-        .chooseFile = chooseFile_,
-        .reportError = desktop_.reportError};
-    codeBook_ = new CodeBookWindow(files_.codeBookPath, std::move(host), this);
-    addWindowActions(codeBook_);
-    connect(codeBook_, &CodeBookWindow::codesChosen, this, [this](const QString& codes) {
-      run(commands::ApplyCodeText(codes.toStdString()), Focus::Stays);
-    });
-    connect(codeBook_, &CodeBookWindow::compareChosen, this,
-            [this](const std::vector<CodeBookEntry>& entries) {
-              if (compare_ == nullptr) {
-                compare_ = new CompareWindow(this);
-                addWindowActions(compare_);
-                connect(compare_, &CompareWindow::saveRequested, this,
-                        attempting([this] { saveComparison(); }));
-              }
-              if (gallery_ != nullptr) compare_->setZoom(gallery_->zoom());
-              compare_->compare(entries, document());
-              compare_->show();
-              compare_->raise();
-            });
-  }
-  codeBook_->show();
-  codeBook_->raise();
-  codeBook_->activateWindow();
-}
-
-void MainWindow::saveComparison() {
-  std::vector<const Picture*> pictures;
-  for (const Picture& picture : compare_->pictures()) pictures.push_back(&picture);
-  const std::vector<std::string> names = compare_->names();
-  tellOutcome(sheetExport_.Save(pictures, names, static_cast<int>(pictures.size()),
-                                compare_->zoom(), "Comparison", compare_));
-}
-
-// The pictures whose files could be read, ten to a row, at the gallery's zoom.
-void MainWindow::saveGallery() {
-  constexpr int kColumns = 10;
-  const GallerySheet sheet = TrueColourGallery(gallery_->pictures());
-  std::vector<const Picture*> pictures;
-  for (const Picture& picture : sheet.pictures) pictures.push_back(&picture);
-  tellOutcome(
-      sheetExport_.Save(pictures, sheet.captions, kColumns, gallery_->zoom(), "Gallery", gallery_));
-}
-
-// The gallery reads its files when first opened, and keeps them while the window lives.
-void MainWindow::showGallery() {
-  if (gallery_ == nullptr) {
-    gallery_ = new GalleryWindow(files_.directory.toStdString(), this);
-    addWindowActions(gallery_);
-    connect(gallery_, &GalleryWindow::pictureChosen, this, [this](const GalleryEntry& entry) {
-      run(commands::ChooseGalleryPicture(document(), entry, gallery_->codes(), loadInputs()),
-          Focus::Stays);
-    });
-    connect(gallery_, &GalleryWindow::saveRequested, this, attempting([this] { saveGallery(); }));
-    placeBeside(gallery_);
-  }
-  gallery_->setVision(vision_);
-  gallery_->showCodes(GalleryCodes(document()));
-  gallery_->show();
-  gallery_->raise();
-  gallery_->activateWindow();
-}
-
-// To the right of this window where the screen leaves room for a useful width, so that both show;
-// else, and where windows cannot place themselves, where the desktop puts it.
-void MainWindow::placeBeside(QWidget* window) const {
-  constexpr int kUsefulWidth = 400;
-  const QScreen* on = screen();
-  if (on == nullptr || !WindowPositionsAreKnown()) return;
-  const QRect area = on->availableGeometry();
-  const QPoint beside(frameGeometry().right() + 1, frameGeometry().top());
-  const int room = area.right() + 1 - beside.x();
-  if (room < kUsefulWidth) return;
-  window->resize(std::min(window->width(), room), window->height());
-  window->move(beside);
+  if (const auto notice = OpenGuide(files_.guidePath, desktop_.openPage)) notice_->tell(*notice);
 }
 
 // Every view shows the same document: only how its colours are drawn changes.
 void MainWindow::showVision(Vision vision) {
-  vision_ = vision;
-  canvas_.setVision(vision);
+  session_.SetVision(vision);
   board_->setVision(vision);
   slots_->setVision(vision);
-  if (gallery_ != nullptr) gallery_->setVision(vision);
   QString name = QString::fromUtf8(VisionName(vision));
   if (!name.isEmpty()) name[0] = name[0].toUpper();
   visionBadge_->show(vision == Vision::Normal ? QString() : name);
@@ -324,21 +216,17 @@ void MainWindow::showVision(Vision vision) {
 }
 
 void MainWindow::checkReadability() {
-  const std::vector<ReadabilityPair> pairs = UnreadablePairs(document());
-  QStringList lines;
-  for (const ReadabilityPair& pair : pairs) lines << QString::fromStdString(ReadabilityText(pair));
-  notice_->tell(lines.isEmpty() ? "No two slots of a group look alike under protanopia, "
-                                  "deuteranopia or tritanopia."
-                                : lines.join('\n'));
+  notice_->tell(QString::fromStdString(ReadabilityReport(UnreadablePairs(document()))));
 }
 
 void MainWindow::saveAsJpeg() {
-  tellOutcome(export_.SaveAsJpeg(picture(), codeEdit_->text(), startBrowser_->isChecked(), this));
+  tellOutcome(export_.SaveAsJpeg(picture(), QString::fromStdString(session_.edits().codeText),
+                                 startBrowser_->isChecked(), this));
 }
 
 // The picture stays converted when the file cannot be written.
 void MainWindow::convertAndSave() {
-  if (run(commands::ConvertToMarkerSet2(codeText()), Focus::EnlargeWhenApplied).problem) return;
+  if (act([this] { return session_.ConvertToMarkerSet2(); }).problem) return;
   tell(WriteConvertedBitmap(picture(), files_.outputDirectory.toStdString()));
 }
 

@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <functional>
+#include <optional>
 
 namespace tintara {
 
@@ -11,5 +12,9 @@ namespace tintara {
 using PageOpener = std::function<bool(const QString& path)>;
 
 bool OpenWithTheDesktop(const QString& path);
+
+// Opens the user guide, a page of its own, with `open` like the pages "Save as JPG" writes; what
+// to tell the user instead when it is not installed or nothing could open it.
+std::optional<QString> OpenGuide(const QString& guidePath, const PageOpener& open);
 
 }  // namespace tintara

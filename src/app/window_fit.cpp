@@ -1,6 +1,10 @@
 #include "app/window_fit.h"
 
+#include <QScreen>
+#include <QWidget>
 #include <algorithm>
+
+#include "app/stored_placement_window.h"
 
 namespace tintara {
 
@@ -25,6 +29,21 @@ WindowFit FitWindow(QSize picture, QPoint viewCorner, QSize base, QSize availabl
   if (scrollsAcross) view.setHeight(std::min(view.height() + scrollBar, largestView.height()));
   const QSize window = (view + margins).expandedTo(base).boundedTo(available);
   return {view, window};
+}
+
+int WholeZoomWithin(QSize picture, QSize space) {
+  const QSize shown = picture.expandedTo({1, 1});
+  return std::min(space.width() / shown.width(), space.height() / shown.height());
+}
+
+QSize SpaceOnScreen(const QWidget& window, QSize frame) {
+  const QScreen* on = window.screen();
+  if (on == nullptr) return QSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+  const QRect area = on->availableGeometry();
+  const QPoint corner = WindowPositionsAreKnown() ? window.pos() : area.topLeft();
+  const QSize space(area.right() + 1 - std::max(corner.x(), area.left()),
+                    area.bottom() + 1 - std::max(corner.y(), area.top()));
+  return space - frame;
 }
 
 }  // namespace tintara

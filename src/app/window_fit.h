@@ -3,6 +3,8 @@
 #include <QPoint>
 #include <QSize>
 
+class QWidget;
+
 namespace tintara {
 
 // How large the window and the view of the picture are made to show a picture: the picture view's
@@ -19,5 +21,12 @@ WindowFit FitWindow(QSize picture, QPoint viewCorner, QSize base, QSize availabl
 
 // The largest view of the picture that the window's margins leave in `available`.
 QSize LargestView(QPoint viewCorner, QSize available);
+
+// The largest whole zoom that shows the picture whole in `space`; 0 when none does.
+int WholeZoomWithin(QSize picture, QSize space);
+
+// The space from the window's corner to the far corner of its screen's area, the desktop's
+// `frame` taken off, so that the window fitted into it stays on the screen where it stands.
+QSize SpaceOnScreen(const QWidget& window, QSize frame);
 
 }  // namespace tintara

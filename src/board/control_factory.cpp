@@ -1,11 +1,20 @@
 #include "board/control_factory.h"
 
+#include <QFontInfo>
 #include <QLabel>
 #include <QRegion>
 
 #include "board/shape_control.h"
 
 namespace tintara {
+
+QFont DesignFont() {
+  QFont font("MS Sans Serif");
+  font.setStyleHint(QFont::SansSerif);
+  font.setPixelSize(11);
+  if (QFontInfo(font).family() != font.family()) font.setStretch(QFont::Condensed);
+  return font;
+}
 
 ShapeControl* AddShape(QWidget* parent, int number, const QString& name, QRect geometry,
                        const QColor& fill) {

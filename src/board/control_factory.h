@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QColor>
+#include <QFont>
 #include <QRect>
 #include <QString>
 
@@ -12,6 +13,9 @@ namespace tintara {
 class ShapeControl;
 
 inline const QColor kGreyText(0x80, 0x80, 0x80);
+// The design font; where it is missing, a condensed sans-serif face at the same pixel size keeps
+// the captions within the controls laid out for it.
+QFont DesignFont();
 inline constexpr int kSwatchSize = 16;  // board and slot swatches
 
 // Small builders for the window's controls: each control gets its name, place and look at once.

@@ -73,13 +73,8 @@ int RunCheckCommand(const std::vector<std::string>& arguments, std::ostream& out
     }
     pairs = std::move(std::get<std::vector<ReadabilityPair>>(checked));
   }
-  if (pairs.empty()) {
-    output << "No two slots of a group look alike under protanopia, deuteranopia or "
-              "tritanopia.\n";
-    return kNoneAlike;
-  }
-  for (const ReadabilityPair& pair : pairs) output << ReadabilityText(pair) << '\n';
-  return kSomeAlike;
+  output << ReadabilityReport(pairs) << '\n';
+  return pairs.empty() ? kNoneAlike : kSomeAlike;
 }
 
 }  // namespace tintara

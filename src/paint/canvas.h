@@ -24,6 +24,7 @@ class Canvas {
   void Show(const Document& document);
   // Shows pictures from now on as the viewer sees them; the next Show draws again.
   void setVision(Vision vision) { vision_ = vision; }
+  Vision vision() const { return vision_; }
   // The picture in its true colours, whatever the view.
   const Picture& picture() const { return *picture_; }
   // The picture as the viewer sees it: the true one under normal vision.

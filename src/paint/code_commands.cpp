@@ -11,11 +11,12 @@ constexpr std::string_view kConversionCodes =
     "239 240 241 242 243 244 245 246 247 248 249 250 251 252 253 254";
 
 CommandResult Applying(Document& document, std::string text) {
-  CommandResult result;
-  result.problem = tintara::ApplyCodeText(document, std::move(text), &result.codesApplied);
-  result.keepsChanges = result.problem.has_value();
-  result.wroteCodeText = true;
-  return result;
+  AppliedCodeText applied = tintara::ApplyCodeText(document, std::move(text));
+  const bool stopped = applied.problem.has_value();
+  return {.problem = std::move(applied.problem),
+          .keepsChanges = stopped,
+          .codesApplied = applied.applied,
+          .wroteCodeText = true};
 }
 
 CommandResult Written() { return {.wroteCodeText = true}; }
@@ -80,13 +81,11 @@ Command EndSlotDrag(int sourceSlot) {
           }};
 }
 
-Command RollRandomCodes(GroupChecks groups, RandomGenerator& random, RandomCodeSettings settings) {
-  return {"Gee!",
-          [groups, &random, settings](Document& document) {
-            tintara::RollRandomCodes(document, groups, random, settings);
+Command RollRandomCodes(RandomGenerator& random, RandomCodeSettings settings) {
+  return {"Gee!", [&random, settings](Document& document) {
+            tintara::RollRandomCodes(document, document.groups, random, settings);
             return Written();
-          },
-          groups};
+          }};
 }
 
 Command ToggleSlotLock(const Document& current, int slot) {
@@ -110,11 +109,11 @@ Command ApplyNextSkinPreset(std::string codeText) {
             ApplyCodes(document);
             return Written();
           },
-          std::nullopt, [](const Document& document) { return GroupCaptionShown(document, 2); }};
+          [](const Document& document) { return GroupCaptionShown(document, 2); }};
 }
 
 Command LoadThenApplyCodeText(Command load, std::string text) {
-  Command both{load.name, {}, load.groups, load.enabled};
+  Command both{load.name, {}, load.enabled};
   both.apply = [load = std::move(load.apply), text = std::move(text)](Document& document) {
     const CommandResult loaded = load(document);
     if (loaded.problem) return loaded;

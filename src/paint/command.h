@@ -9,7 +9,7 @@
 
 namespace tintara {
 
-// What a command did, besides changing the document, for the window to decide its own effects.
+// What a command did, besides changing the document, for the session to decide its effects.
 struct CommandResult {
   // Why the command stopped, for the user.
   std::optional<Problem> problem{};
@@ -30,10 +30,6 @@ struct CommandResult {
 struct Command {
   std::string name;
   std::function<CommandResult(Document&)> apply{};
-  // The group checks as the user left them, for a command that reads or changes them; they are
-  // part of the document from before the command, so that undoing a change it made to them
-  // brings back what the user had.
-  std::optional<GroupChecks> groups{};
   std::function<bool(const Document&)> enabled{};  // empty: always available
 };
 

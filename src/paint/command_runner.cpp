@@ -22,17 +22,15 @@ bool ChangedBeyondTheCodeText(Document& changed, Document& before) {
 
 }  // namespace
 
-CommandResult CommandRunner::Run(const Command& command) {
+CommandResult CommandRunner::Run(const Command& command, const GroupChecks& checks) {
   CommandResult result;
   try {
     Document changed = document_;
-    // The checks as the user left them belong to the document from before the command.
-    if (command.groups) changed.groups = *command.groups;
-    const GroupChecks found = changed.groups;
+    changed.groups = checks;
     if (command.enabled && !command.enabled(changed)) return {};
     result = command.apply(changed);
     if (result.problem && !result.keepsChanges) return result;
-    const GroupChecks own = std::exchange(document_.groups, found);
+    const GroupChecks own = std::exchange(document_.groups, checks);
     const bool stepped = ChangedBeyondTheCodeText(changed, document_);
     document_.groups = own;
     if (!stepped) {
@@ -43,7 +41,7 @@ CommandResult CommandRunner::Run(const Command& command) {
     // history has no room for the step.
     Document after = changed;
     Step step{command.name, std::move(document_), std::move(after)};
-    step.before.groups = found;
+    step.before.groups = checks;
     try {
       history_.Record(std::move(step));
     } catch (...) {

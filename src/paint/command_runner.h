@@ -23,7 +23,9 @@ class CommandRunner {
   // the token is the step). A command that fails in any other way or throws leaves the document
   // exactly as it was and records nothing, and the result says why (its problem, running out of
   // memory, or a fault); one that is not available does nothing and says nothing.
-  CommandResult Run(const Command& command);
+  // The command finds the group checks as the user left them in the document; they are part of
+  // the document from before it, so that undoing a change it made to them brings back the user's.
+  CommandResult Run(const Command& command, const GroupChecks& checks);
 
   // The step taken back or taken again; the document is then the one from before it or after it.
   // Nothing when there is no step to take. The step stays valid until the history next changes.

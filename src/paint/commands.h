@@ -24,7 +24,6 @@ namespace commands {
 struct LoadInputs {
   std::string programDirectory;  // ends with a separator
   std::string codeText;
-  GroupChecks groups{};
   bool applyColoursOnLoad = true;
 };
 
@@ -47,8 +46,7 @@ Command DropSlot(int slot, int sourceSlot, std::string codeText);
 Command EndSlotDrag(int sourceSlot);
 // "Gee!": random codes for the slots of the groups checked that are not locked, in the settings'
 // harmony mode.
-Command RollRandomCodes(GroupChecks groups, RandomGenerator& random,
-                        RandomCodeSettings settings = {});
+Command RollRandomCodes(RandomGenerator& random, RandomCodeSettings settings = {});
 // "Lock Slot 3" or "Unlock Slot 3" as the slot (1..16) stands in `current`: random codes leave a
 // locked slot as it is.
 Command ToggleSlotLock(const Document& current, int slot);

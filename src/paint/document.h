@@ -24,14 +24,16 @@ enum class Drawn {
 // What the user paints and every operation changes, and nothing else: undo keeps documents. What
 // the window shows (the picture, slot fills, captions, the size text, the marker set shown) is
 // derived from it by the functions below; what the user edits in place and has not applied (the
-// edit box's text, the group checks, the options) lives in the window.
+// edit box's text, the group checks, the options) is the session's (`Session`).
 struct Document {
   PaintModel model;  // slots, colour tables, the shared work bitmap, last codes, marker set
   Drawn drawn = Drawn::Design;
   std::array<std::string, kSlotCount> tokens;  // the slot labels: codes as typed ("007")
-  // The code string an operation wrote, or took as typed when it stopped at a token.
+  // The code string an operation wrote, or took as typed when it stopped at a token: what undo
+  // and redo put back in the edit box where no draft was typed over it.
   std::string codeText;
-  // The group checks as the last command found them, with what it changed (Reload ticks them all).
+  // The group checks as the last command found them, with what it changed (Reload ticks them
+  // all): what undo and redo put back of the checks a step changed.
   GroupChecks groups{};
   // Locked slots keep their codes through random rolls; a load keeps the locks.
   SlotLocks locks{};

@@ -9,8 +9,8 @@
 namespace tintara {
 
 // What the user edits in place beside the document and has not applied: the edit box's text and
-// the group checks. They stay the user's: a command or a step changes them only where it changed
-// them itself.
+// the group checks, as the session holds them. They stay the user's: a command or a step changes
+// them only where it changed them itself.
 struct EditsInPlace {
   std::string codeText;
   GroupChecks groups{};

@@ -50,7 +50,9 @@ std::optional<Problem> PaintGalleryPictures(std::vector<GalleryPicture>& picture
       painted = loaded;
     }
     // Every picture takes the same code string, so the first one stops before any changed.
-    if (std::optional<Problem> stop = ApplyCodeReading(painted, codes, reading)) return stop;
+    if (std::optional<Problem> stop = ApplyCodeReading(painted, codes, reading).problem) {
+      return stop;
+    }
     DrawPaintedPicture(painted, picture.painted, vision);
   }
   return std::nullopt;

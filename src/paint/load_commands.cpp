@@ -39,8 +39,10 @@ CommandResult ReloadWith(Document& document, BitmapToPaint file, const std::stri
     codes = document.model.lastCodes;
   }
   if (codes) {
-    result.problem = ApplyCodeText(document, std::move(*codes), &result.codesApplied);
-    result.keepsChanges = result.problem.has_value();
+    AppliedCodeText applied = ApplyCodeText(document, std::move(*codes));
+    result.keepsChanges = applied.problem.has_value();
+    result.problem = std::move(applied.problem);
+    result.codesApplied = applied.applied;
   }
   return result;
 }
@@ -86,20 +88,17 @@ void LoadStartUpBody(Document& document, const std::string& programDirectory) {
 namespace commands {
 
 Command Reload(LoadInputs inputs) {
-  return {"Reload",
-          [inputs](Document& document) {
+  return {"Reload", [inputs](Document& document) {
             Expected<BitmapToPaint> bitmap =
                 ReadBitmapToPaint(BodyPath(document, inputs.programDirectory, document.body));
             if (!bitmap) return CommandResult{.problem = std::move(bitmap).problem()};
             return ReloadWith(document, std::move(*bitmap), inputs.codeText,
                               inputs.applyColoursOnLoad);
-          },
-          inputs.groups};
+          }};
 }
 
 Command SelectBody(const Document& current, int body, LoadInputs inputs) {
-  return {BodyCaption(current, body),
-          [body, inputs](Document& document) {
+  return {BodyCaption(current, body), [body, inputs](Document& document) {
             if (body == document.body) return CommandResult{};
             Expected<BitmapToPaint> bitmap =
                 ReadBitmapToPaint(BodyPath(document, inputs.programDirectory, body));
@@ -108,23 +107,19 @@ Command SelectBody(const Document& current, int body, LoadInputs inputs) {
             document.body = body;
             return ReloadWith(document, std::move(*bitmap), inputs.codeText,
                               inputs.applyColoursOnLoad);
-          },
-          inputs.groups};
+          }};
 }
 
 Command PickBitmap(PickedBitmap which, std::string file, std::string caption, LoadInputs inputs) {
   std::string name = caption;
   return {std::move(name),
-          [=](Document& document) { return Pick(document, which, file, caption, inputs); },
-          inputs.groups};
+          [=](Document& document) { return Pick(document, which, file, caption, inputs); }};
 }
 
 Command LoadOtherBitmap(std::string path, LoadInputs inputs) {
-  return {"Load Other Bitmap",
-          [=](Document& document) {
+  return {"Load Other Bitmap", [=](Document& document) {
             return Pick(document, PickedBitmap::Grid, path, OtherBitmapCaption(path), inputs);
-          },
-          inputs.groups};
+          }};
 }
 
 }  // namespace commands

@@ -36,24 +36,25 @@ void AssignCode(Document& document, int slot, std::int32_t code, std::string lab
   document.tokens[static_cast<std::size_t>(slot - 1)] = std::move(label);
 }
 
-std::optional<Problem> ApplyCodeText(Document& document, std::string text, bool* applied) {
+AppliedCodeText ApplyCodeText(Document& document, std::string text) {
   const CodeStringReading reading = ReadCodeString(text);
-  return ApplyCodeReading(document, std::move(text), reading, applied);
+  return ApplyCodeReading(document, std::move(text), reading);
 }
 
-std::optional<Problem> ApplyCodeReading(Document& document, std::string text,
-                                        const CodeStringReading& reading, bool* applied) {
+AppliedCodeText ApplyCodeReading(Document& document, std::string text,
+                                 const CodeStringReading& reading) {
+  AppliedCodeText result;
   document.codeText = std::move(text);
   if (!document.codeText.empty()) {
     for (const SlotAssignment& assignment : reading.assignments) {
       AssignCode(document, assignment.slot, assignment.code, assignment.token);
     }
-    if (reading.badToken) return Problem{BadTokenMessage(*reading.badToken)};
+    if (reading.badToken) return {.problem = Problem{BadTokenMessage(*reading.badToken)}};
     ApplyCodes(document);
-    if (applied != nullptr) *applied = true;
+    result.applied = true;
   }
   RememberLastCodes(document.model.lastCodes, document.codeText);
-  return std::nullopt;
+  return result;
 }
 
 namespace {
@@ -140,7 +141,7 @@ std::string PaintedCodeString(const Document& document) {
 }
 
 Expected<Document> PaintedWithCodes(Document loaded, std::string codes) {
-  if (std::optional<Problem> stop = ApplyCodeText(loaded, std::move(codes))) return *stop;
+  if (std::optional<Problem> stop = ApplyCodeText(loaded, std::move(codes)).problem) return *stop;
   return loaded;
 }
 

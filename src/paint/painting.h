@@ -35,12 +35,16 @@ void AssignCode(Document& document, int slot, std::int32_t code, std::string lab
 // "Apply Color Codes" with this text: the tokens go to their slots and the picture is recoloured,
 // and the result is remembered as the last codes. A token that is not a number stops it there
 // (the slots before it keep their codes, nothing is recoloured or remembered, the code string
-// stays as given) with the problem "'x' is not a valid integer value". True in `applied` when the
-// codes were applied all through.
-std::optional<Problem> ApplyCodeText(Document& document, std::string text, bool* applied = nullptr);
+// stays as given) with the problem "'x' is not a valid integer value". An empty text applies
+// nothing.
+struct AppliedCodeText {
+  std::optional<Problem> problem{};  // the token that stopped it
+  bool applied = false;              // the codes were applied all through
+};
+AppliedCodeText ApplyCodeText(Document& document, std::string text);
 // The same with the text read already, for painting many documents with one text.
-std::optional<Problem> ApplyCodeReading(Document& document, std::string text,
-                                        const CodeStringReading& reading, bool* applied = nullptr);
+AppliedCodeText ApplyCodeReading(Document& document, std::string text,
+                                 const CodeStringReading& reading);
 
 // "Gee!": a random code for every slot of every group checked and not locked, in the harmony mode
 // of the settings, then a recolouring. The window and the command line both roll through it: the

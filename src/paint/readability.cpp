@@ -58,4 +58,16 @@ std::string ReadabilityText(const ReadabilityPair& pair) {
   return text;
 }
 
+std::string ReadabilityReport(const std::vector<ReadabilityPair>& pairs) {
+  if (pairs.empty()) {
+    return "No two slots of a group look alike under protanopia, deuteranopia or tritanopia.";
+  }
+  std::string report;
+  for (const ReadabilityPair& pair : pairs) {
+    if (!report.empty()) report += '\n';
+    report += ReadabilityText(pair);
+  }
+  return report;
+}
+
 }  // namespace tintara

@@ -35,5 +35,7 @@ std::vector<ReadabilityPair> UnreadablePairs(const Document& document);
 
 // "Bottom: slots 2 and 4 look alike under protanopia and deuteranopia".
 std::string ReadabilityText(const ReadabilityPair& pair);
+// The pairs' lines, or the line that says there is none.
+std::string ReadabilityReport(const std::vector<ReadabilityPair>& pairs);
 
 }  // namespace tintara

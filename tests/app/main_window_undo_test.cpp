@@ -1,5 +1,4 @@
 // Undo takes back exactly one step, and leaves what the user edits in place alone.
-#include <QCheckBox>
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QLineEdit>
@@ -42,15 +41,6 @@ TEST_F(Undo, CodesStoppedAtABadTokenAreAStepOfTheirOwn) {
   Key(Qt::Key_Y);
   EXPECT_EQ(label(6)->text(), "5");
   EXPECT_EQ(edit()->text(), "5 x 7");
-}
-
-TEST_F(Undo, AGroupCheckChangedAfterTheStepStaysAsTheUserLeftIt) {
-  DropCode(17, 3);
-  Click(control<QCheckBox>(GroupCheckName(2)));
-  ASSERT_FALSE(control<QCheckBox>(GroupCheckName(2))->isChecked());
-  action("Undo1")->trigger();
-  EXPECT_EQ(label(8)->text(), "224");
-  EXPECT_FALSE(control<QCheckBox>(GroupCheckName(2))->isChecked());
 }
 
 // The codes applied were the step's input: undoing it shows the code string from before. The

@@ -5,8 +5,11 @@
 #include <string>
 #include <vector>
 
-#include "paint/desk_fixture.h"
+#include "paint/command_runner.h"
+#include "paint/commands.h"
+#include "paint/painting.h"
 #include "paint/reference_palette.h"
+#include "paint/session_fixture.h"
 #include "paint/undo_history.h"
 
 namespace tintara {
@@ -16,7 +19,7 @@ using CommandRunnerTest = CommandsTest;
 
 struct Operation {
   const char* step;  // the name undo and redo give it
-  std::function<Outcome(Desk&)> run;
+  std::function<Outcome(Session&)> run;
   const char* typed = nullptr;  // typed into the edit box first, as a user may
 };
 
@@ -28,162 +31,166 @@ TEST_F(CommandRunnerTest, MixedOperationsUndoToTheStartAndRedoToTheEndThroughThe
   Write("Art/HAT.bmp", IndexedBitmap(5, 3, TableWithSet1Markers({1, 2})));
   const std::string hat = path("Art/HAT.bmp");
   const std::vector<Operation> operations = {
-      {"Apply Color Codes", [](Desk& s) { return s.ApplyCodeText(); }, "1 2 3 "},
-      {"Drop on Slot 4", [](Desk& s) { return s.DropSwatch(4, 17); }},
-      {"Drop on Slot 5", [](Desk& s) { return s.DropSlot(5, 1); }},
-      {"Gee!", [](Desk& s) { return s.RollRandomCodes(); }},
-      {"Lock Slot 3", [](Desk& s) { return s.ToggleSlotLock(3); }},
-      {"Skin Colors", [](Desk& s) { return s.ApplyNextSkinPreset(); }},
-      {"Male - Athletic", [](Desk& s) { return s.SelectBody(1); }},
+      {"Apply Color Codes", [](Session& s) { return s.ApplyCodeText(); }, "1 2 3 "},
+      {"Drop on Slot 4", [](Session& s) { return s.DropSwatch(4, 17); }},
+      {"Drop on Slot 5", [](Session& s) { return s.DropSlot(5, 1); }},
+      {"Gee!", [](Session& s) { return s.RollRandomCodes(); }},
+      {"Lock Slot 3", [](Session& s) { return s.ToggleSlotLock(3); }},
+      {"Skin Colors", [](Session& s) { return s.ApplyNextSkinPreset(); }},
+      {"Male - Athletic", [](Session& s) { return s.SelectBody(1); }},
       {"Harrow Head",
-       [](Desk& s) {
+       [](Session& s) {
          return s.PickBitmap(commands::PickedBitmap::Head, "HARROW.BMP", "Harrow Head");
        }},
-      {"Load Other Bitmap", [hat](Desk& s) { return s.LoadOtherBitmap(hat); }},
+      {"Load Other Bitmap", [hat](Session& s) { return s.LoadOtherBitmap(hat); }},
       {"Reload",
-       [](Desk& s) {
+       [](Session& s) {
          s.SetApplyColoursOnLoad(false);  // left unpainted, for the drag's recolouring
          return s.Reload();
        }},
-      {"Unlock Slot 3", [](Desk& s) { return s.ToggleSlotLock(3); }},
-      {"Drag from Slot 2", [](Desk& s) { return s.EndSlotDrag(2); }, "typed"},
-      {"Load Codes from Page", [](Desk& s) { return s.ApplyCodesFromPage("7 8 9 "); }},
-      {"Drop on Slot 1", [](Desk& s) { return s.DropSwatch(1, 30); }},
-      {"Restore Last Codes", [](Desk& s) { return s.RestoreLastCodes(); }},
-      {"Convert and Save", [](Desk& s) { return s.ConvertToMarkerSet2(); }},
+      {"Unlock Slot 3", [](Session& s) { return s.ToggleSlotLock(3); }},
+      {"Drag from Slot 2", [](Session& s) { return s.EndSlotDrag(2); }, "typed"},
+      {"Load Codes from Page", [](Session& s) { return s.ApplyCodesFromPage("7 8 9 "); }},
+      {"Drop on Slot 1", [](Session& s) { return s.DropSwatch(1, 30); }},
+      {"Restore Last Codes", [](Session& s) { return s.RestoreLastCodes(); }},
+      {"Convert and Save", [](Session& s) { return s.ConvertToMarkerSet2(); }},
   };
   std::vector<Snapshot> before;
   std::vector<Snapshot> after;
-  std::vector<Document> documents{desk().document()};
+  std::vector<Document> documents{document()};
   for (const Operation& operation : operations) {
     SCOPED_TRACE(operation.step);
-    before.push_back(Take(desk()));
-    if (operation.typed != nullptr) desk().SetCodeText(operation.typed);
-    ASSERT_FALSE(operation.run(desk()).message);
-    ASSERT_NE(desk().undoName(), nullptr);
-    EXPECT_EQ(*desk().undoName(), operation.step);
-    after.push_back(Take(desk()));
-    documents.push_back(desk().document());
+    before.push_back(Take(session()));
+    if (operation.typed != nullptr) session().EditCodeText(operation.typed);
+    ASSERT_FALSE(operation.run(session()).problem);
+    ASSERT_NE(session().undoName(), nullptr);
+    EXPECT_EQ(*session().undoName(), operation.step);
+    after.push_back(Take(session()));
+    documents.push_back(document());
   }
   for (std::size_t i = operations.size(); i-- > 0;) {
     SCOPED_TRACE(operations[i].step);
-    desk().Undo();
-    EXPECT_TRUE(desk().document() == documents[i]);
-    EXPECT_TRUE(Take(desk()) == before[i]);
-    ASSERT_NE(desk().redoName(), nullptr);
-    EXPECT_EQ(*desk().redoName(), operations[i].step);
+    session().Undo();
+    EXPECT_TRUE(document() == documents[i]);
+    EXPECT_TRUE(Take(session()) == before[i]);
+    ASSERT_NE(session().redoName(), nullptr);
+    EXPECT_EQ(*session().redoName(), operations[i].step);
   }
-  EXPECT_EQ(desk().undoName(), nullptr);
+  EXPECT_EQ(session().undoName(), nullptr);
   for (std::size_t i = 0; i < operations.size(); ++i) {
     SCOPED_TRACE(operations[i].step);
-    desk().Redo();
-    EXPECT_TRUE(desk().document() == documents[i + 1]);
-    EXPECT_TRUE(Take(desk()) == after[i]);
+    session().Redo();
+    EXPECT_TRUE(document() == documents[i + 1]);
+    EXPECT_TRUE(Take(session()) == after[i]);
   }
-  EXPECT_EQ(desk().redoName(), nullptr);
+  EXPECT_EQ(session().redoName(), nullptr);
 }
 
 TEST_F(CommandRunnerTest, AnUndoThatChangesThePictureSizeAsksForAFit) {
   Write("MALE1.BMP", IndexedBitmap(12, 7, TableWithSet1Markers({1})));
-  desk().SelectBody(1);
-  EXPECT_TRUE(desk().Undo().fitView);
+  session().SelectBody(1);
+  EXPECT_TRUE(session().Undo().fit);
   EXPECT_EQ(Size(), (std::array<int, 2>{16, 16}));
-  EXPECT_TRUE(desk().Redo().fitView);
+  EXPECT_TRUE(session().Redo().fit);
   EXPECT_EQ(Size(), (std::array<int, 2>{12, 7}));
-  EXPECT_FALSE(desk().Redo().fitView);  // nothing left to redo
+  EXPECT_FALSE(session().Redo().fit);  // nothing left to redo
 }
 
 TEST_F(CommandRunnerTest, ANewOperationAfterAnUndoDropsTheRedoSteps) {
-  desk().DropSwatch(1, 17);
-  desk().DropSwatch(2, 18);
-  desk().Undo();
-  ASSERT_NE(desk().redoName(), nullptr);
-  desk().DropSwatch(3, 19);
-  EXPECT_EQ(desk().redoName(), nullptr);
-  EXPECT_EQ(*desk().undoName(), "Drop on Slot 3");
-  desk().Undo();
-  EXPECT_EQ(desk().slotLabel(2), "223");
-  EXPECT_EQ(desk().slotLabel(1), "17");
+  session().DropSwatch(1, 17);
+  session().DropSwatch(2, 18);
+  session().Undo();
+  ASSERT_NE(session().redoName(), nullptr);
+  session().DropSwatch(3, 19);
+  EXPECT_EQ(session().redoName(), nullptr);
+  EXPECT_EQ(*session().undoName(), "Drop on Slot 3");
+  session().Undo();
+  EXPECT_EQ(SlotLabel(document(), 2), "223");
+  EXPECT_EQ(SlotLabel(document(), 1), "17");
 }
 
 // A command that stops at a bad token keeps what it did before the token, and that is its step.
 TEST_F(CommandRunnerTest, ACommandStoppedAtABadTokenIsOneStepOfItsOwn) {
-  desk().DropSwatch(3, 17);
-  const Snapshot dropped = Take(desk());
-  desk().SetCodeText("5 x 7");
-  ASSERT_TRUE(desk().ApplyCodeText().message);
-  EXPECT_EQ(desk().slotLabel(1), "5");
-  EXPECT_EQ(*desk().undoName(), "Apply Color Codes");
-  desk().Undo();
-  EXPECT_TRUE(Take(desk()) == dropped);
-  EXPECT_EQ(*desk().undoName(), "Drop on Slot 3");
-  desk().Redo();
-  EXPECT_EQ(desk().slotLabel(1), "5");
-  EXPECT_EQ(desk().codeText(), "5 x 7");
+  session().DropSwatch(3, 17);
+  const Snapshot dropped = Take(session());
+  session().EditCodeText("5 x 7");
+  ASSERT_TRUE(session().ApplyCodeText().problem);
+  EXPECT_EQ(SlotLabel(document(), 1), "5");
+  EXPECT_EQ(*session().undoName(), "Apply Color Codes");
+  session().Undo();
+  EXPECT_TRUE(Take(session()) == dropped);
+  EXPECT_EQ(*session().undoName(), "Drop on Slot 3");
+  session().Redo();
+  EXPECT_EQ(SlotLabel(document(), 1), "5");
+  EXPECT_EQ(codeText(), "5 x 7");
 }
 
 // Failing any other way, or changing nothing, takes no step and keeps the redo steps.
 TEST_F(CommandRunnerTest, ACommandThatFailsOrChangesNothingTakesNoStep) {
-  desk().DropSwatch(1, 17);
-  desk().DropSwatch(2, 18);
-  desk().Undo();
-  const std::string* before = desk().undoName();
-  const Snapshot shown = Take(desk());
-  desk().SelectBody(kStartUpBody);  // already selected
-  EXPECT_TRUE(desk().ApplyCodesFromPage("1 x").message);
-  EXPECT_TRUE(desk().SelectBody(1).message);  // no such file
-  EXPECT_EQ(desk().undoName(), before);
-  EXPECT_EQ(*desk().redoName(), "Drop on Slot 2");
-  EXPECT_TRUE(Take(desk()) == shown);
-  desk().SetCodeText("x 5");
-  EXPECT_TRUE(desk().ApplyCodeText().message);  // stopped before any slot changed
-  EXPECT_EQ(desk().undoName(), before);
-  EXPECT_EQ(*desk().redoName(), "Drop on Slot 2");
+  session().DropSwatch(1, 17);
+  session().DropSwatch(2, 18);
+  session().Undo();
+  const std::string* before = session().undoName();
+  const Snapshot shown = Take(session());
+  session().SelectBody(kStartUpBody);  // already selected
+  EXPECT_TRUE(session().ApplyCodesFromPage("1 x").problem);
+  EXPECT_TRUE(session().SelectBody(1).problem);  // no such file
+  EXPECT_EQ(session().undoName(), before);
+  EXPECT_EQ(*session().redoName(), "Drop on Slot 2");
+  EXPECT_TRUE(Take(session()) == shown);
+  session().EditCodeText("x 5");
+  EXPECT_TRUE(session().ApplyCodeText().problem);  // stopped before any slot changed
+  EXPECT_EQ(session().undoName(), before);
+  EXPECT_EQ(*session().redoName(), "Drop on Slot 2");
 }
 
 // A fault half-way, out of memory or a bug, leaves the document as it was.
-TEST_F(CommandRunnerTest, ACommandThatThrowsChangesNothingAndSaysWhy) {
-  desk().DropSwatch(1, 17);
-  desk().Undo();
-  const Snapshot shown = Take(desk());
-  const Outcome outcome = desk().Run({"Break", [](Document& document) -> CommandResult {
-                                        ApplyCodes(document);
-                                        throw std::bad_alloc();
-                                      }});
-  EXPECT_EQ(outcome.message, "Break was not done: there is not enough memory.");
-  EXPECT_TRUE(Take(desk()) == shown);
-  EXPECT_EQ(desk().undoName(), nullptr);
-  EXPECT_EQ(*desk().redoName(), "Drop on Slot 1");
+TEST(CommandRunner, ACommandThatThrowsChangesNothingAndSaysWhy) {
+  CommandRunner runner(StartingDocument());
+  const GroupChecks checks = runner.document().groups;
+  runner.Run(commands::DropSwatch(1, 17, ""), checks);
+  runner.Undo();
+  const Document shown = runner.document();
+  const CommandResult result = runner.Run({"Break",
+                                           [](Document& document) -> CommandResult {
+                                             ApplyCodes(document);
+                                             throw std::bad_alloc();
+                                           }},
+                                          checks);
+  ASSERT_TRUE(result.problem);
+  EXPECT_EQ(result.problem->message, "Break was not done: there is not enough memory.");
+  EXPECT_TRUE(runner.document() == shown);
+  EXPECT_EQ(runner.undoName(), nullptr);
+  EXPECT_EQ(*runner.redoName(), "Drop on Slot 1");
 }
 
 // What the user edits in place after a step is the user's: undo and redo keep it, unless the
 // step itself changed it.
 TEST_F(CommandRunnerTest, EditsInPlaceSurviveUndoAndRedo) {
-  desk().DropSwatch(1, 17);
-  desk().SetGroupEnabled(2, false);
-  desk().SetCodeText("typed");
-  desk().Undo();
-  desk().Redo();
-  EXPECT_FALSE(desk().groupEnabled(2));
-  EXPECT_EQ(desk().codeText(), "typed");
+  session().DropSwatch(1, 17);
+  session().EditCodeText("typed");
+  session().Undo();
+  session().Redo();
+  EXPECT_EQ(codeText(), "typed");
 
-  desk().SetCodeText("1 2 3 ");
-  desk().ApplyCodeText();
-  desk().Undo();  // the applied codes were the step's input, not a draft
-  EXPECT_EQ(desk().codeText(), desk().document().codeText);
-  EXPECT_NE(desk().codeText(), "1 2 3 ");
+  session().EditCodeText("1 2 3 ");
+  session().ApplyCodeText();
+  session().Undo();  // the applied codes were the step's input, not a draft
+  EXPECT_EQ(codeText(), document().codeText);
+  EXPECT_NE(codeText(), "1 2 3 ");
 
-  desk().Reload();  // ticks every group again
-  EXPECT_TRUE(desk().groupEnabled(2));
-  desk().Undo();
-  EXPECT_FALSE(desk().groupEnabled(2));
+  session().CheckGroup(2, false);
+  session().Reload();  // ticks every group again
+  EXPECT_TRUE(GroupChecked(2));
+  session().Undo();
+  EXPECT_FALSE(GroupChecked(2));
 }
 
 TEST_F(CommandRunnerTest, TenThousandStepsKeepAtMostTheLastFiveHundred) {
-  for (int i = 0; i < 10000; ++i) desk().DropSwatch(1 + i % 16, 1 + i % 200);
+  for (int i = 0; i < 10000; ++i) session().DropSwatch(1 + i % 16, 1 + i % 200);
   std::size_t undone = 0;
-  while (desk().undoName() != nullptr) {
-    desk().Undo();
+  while (session().undoName() != nullptr) {
+    session().Undo();
     ++undone;
   }
   EXPECT_EQ(undone, UndoHistory::kMaxSteps);

@@ -43,8 +43,7 @@ TEST(GalleryPaint, EveryPictureIsTheMainWindowsAfterChoosingItInOneStep) {
   Document start = StartingDocument();
   LoadStartUpBody(start, directory);
   // Last codes for the load to apply first, and codes unlike every picture's own.
-  commands::LoadInputs inputs{directory, "5 6 7 ", {}, true};
-  inputs.groups.fill(true);
+  const commands::LoadInputs inputs{directory, "5 6 7 ", true};
   std::vector<GalleryPicture> pictures = ReadGalleryPictures(directory);
   for (const std::string codes : {"3 40 77 120 9 200 18 250 33 64 101 150 6 222 90 171 ",
                                   "171 90 222 6 150 101 64 33 250 18 200 9 120 77 40 3 "}) {
@@ -55,7 +54,8 @@ TEST(GalleryPaint, EveryPictureIsTheMainWindowsAfterChoosingItInOneStep) {
       ASSERT_TRUE(picture.loaded);
       CommandRunner runner(start);
       const CommandResult result = runner.Run(
-          commands::ChooseGalleryPicture(runner.document(), picture.entry, codes, inputs));
+          commands::ChooseGalleryPicture(runner.document(), picture.entry, codes, inputs),
+          start.groups);
       ASSERT_FALSE(result.problem);
       Canvas canvas(Picture{});
       canvas.Show(runner.document());

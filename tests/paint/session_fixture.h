@@ -6,12 +6,13 @@
 #include <cstdint>
 #include <filesystem>
 #include <memory>
+#include <optional>
 #include <random>
 #include <string>
 #include <system_error>
 #include <vector>
 
-#include "paint/desk.h"
+#include "paint/session.h"
 #include "paint/test_pictures.h"
 
 namespace tintara {
@@ -35,31 +36,38 @@ inline bool operator==(const Picture& a, const Picture& b) {
   return a.width == b.width && a.height == b.height && a.pixels == b.pixels;
 }
 
-inline Snapshot Take(const Desk& desk) {
-  Snapshot shot{desk.codeText(),
-                desk.model().lastCodes,
-                desk.sizeText(),
-                desk.headFile(),
-                desk.gridFile(),
-                desk.picture(),
-                desk.model().slots,
+inline Snapshot Take(const Session& session) {
+  const Document& shown = session.document();
+  Snapshot shot{session.edits().codeText,
+                shown.model.lastCodes,
+                SizeText(shown),
+                shown.headFile,
+                shown.gridFile,
+                session.picture(),
+                shown.model.slots,
                 {},
                 {},
                 {},
                 {},
-                desk.selectedBody(),
-                desk.shownMarkerSet()};
+                shown.body,
+                ShownMarkerSet(shown)};
   for (int s = 1; s <= kSlotCount; ++s) {
-    shot.labels.push_back(desk.slotLabel(s));
-    shot.fills.push_back(desk.slotFill(s));
-    shot.flags.push_back(desk.slotShown(s));
+    shot.labels.push_back(SlotLabel(shown, s));
+    shot.fills.push_back(SlotFill(shown, s));
+    shot.flags.push_back(SlotShown(shown, s));
   }
   for (int g = 1; g <= kGroupCount; ++g) {
-    shot.flags.push_back(desk.groupCaptionShown(g));
-    shot.flags.push_back(desk.groupEnabled(g));
+    shot.flags.push_back(GroupCaptionShown(shown, g));
+    shot.flags.push_back(session.edits().groups[static_cast<std::size_t>(g - 1)]);
   }
-  for (int b = 1; b <= kBodyCount; ++b) shot.bodyCaptions.push_back(desk.bodyCaption(b));
+  for (int b = 1; b <= kBodyCount; ++b) shot.bodyCaptions.push_back(BodyCaption(shown, b));
   return shot;
+}
+
+// The message of what stopped an action, if anything did.
+inline std::optional<std::string> Message(const Outcome& outcome) {
+  if (!outcome.problem) return std::nullopt;
+  return outcome.problem->message;
 }
 
 // What the window shows before the first load: 7 x 5 pixels of one colour.
@@ -71,7 +79,7 @@ inline Picture DesignPicture() {
   return picture;
 }
 
-// A desk whose program directory is a fresh temporary folder. The start-up body, 16 x 16
+// A session whose program directory is a fresh temporary folder. The start-up body, 16 x 16
 // pixels, has every slot at position 16 + slot; pixel i shows position i.
 class CommandsTest : public ::testing::Test {
  protected:
@@ -80,7 +88,7 @@ class CommandsTest : public ::testing::Test {
     const std::filesystem::path temporary = std::filesystem::temp_directory_path();
     for (int attempt = 0; attempt < 100 && folder_.empty(); ++attempt) {
       const std::filesystem::path candidate =
-          temporary / ("tintara-desk-" + std::to_string(random()) + std::to_string(random()));
+          temporary / ("tintara-session-" + std::to_string(random()) + std::to_string(random()));
       std::error_code error;
       if (std::filesystem::create_directory(candidate, error)) folder_ = candidate;
     }
@@ -89,7 +97,7 @@ class CommandsTest : public ::testing::Test {
     Start();
   }
   void TearDown() override {
-    desk_.reset();
+    session_.reset();
     std::error_code error;
     if (!folder_.empty()) std::filesystem::remove_all(folder_, error);
   }
@@ -101,31 +109,38 @@ class CommandsTest : public ::testing::Test {
     std::filesystem::create_directories(std::filesystem::path(path(name)).parent_path());
     ASSERT_TRUE(WriteBmpFile(path(name), bitmap)) << name;
   }
-  // A new desk, started as the program starts: the start-up body loaded.
+  // A new session, started as the program starts: the start-up body loaded.
   void Start(std::uint32_t seed = kSessionSeed) {
-    desk_ = std::make_unique<Desk>(directory(), seed, DesignPicture());
-    desk_->LoadStartUpBody();
+    session_ = std::make_unique<Session>(directory(), seed, DesignPicture());
+    session_->LoadStartUpBody();
   }
-  Desk& desk() const { return *desk_; }
+  Session& session() const { return *session_; }
+  const Document& document() const { return session_->document(); }
+  const std::string& codeText() const { return session_->edits().codeText; }
+  bool GroupChecked(int group) const {
+    return session_->edits().groups[static_cast<std::size_t>(group - 1)];
+  }
 
   Outcome Apply(const std::string& text) const {
-    desk_->SetCodeText(text);
-    return desk_->ApplyCodeText();
+    session_->EditCodeText(text);
+    return session_->ApplyCodeText();
   }
   void OnlyGroups(std::initializer_list<int> groups) const {
-    for (int g = 1; g <= kGroupCount; ++g) desk_->SetGroupEnabled(g, false);
-    for (int g : groups) desk_->SetGroupEnabled(g, true);
+    for (int g = 1; g <= kGroupCount; ++g) session_->CheckGroup(g, false);
+    for (int g : groups) session_->CheckGroup(g, true);
   }
   // The shown colour of colour-table position `index`.
   Colour Shown(int index) const {
-    return FromDisplayPixel(desk_->picture().pixels.at(static_cast<std::size_t>(index)));
+    return FromDisplayPixel(session_->picture().pixels.at(static_cast<std::size_t>(index)));
   }
   // The width and height of the picture shown.
-  std::array<int, 2> Size() const { return {desk_->picture().width, desk_->picture().height}; }
+  std::array<int, 2> Size() const {
+    return {session_->picture().width, session_->picture().height};
+  }
 
  private:
   std::filesystem::path folder_;
-  std::unique_ptr<Desk> desk_;
+  std::unique_ptr<Session> session_;
 };
 
 }  // namespace tintara

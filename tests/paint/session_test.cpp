@@ -1,0 +1,49 @@
+#include "paint/session.h"
+
+#include <gtest/gtest.h>
+
+#include "paint/session_fixture.h"
+#include "paint/test_pictures.h"
+
+namespace tintara {
+namespace {
+
+using SessionTest = CommandsTest;
+
+// A command that stopped with a problem leaves the focus where the user had it.
+TEST_F(SessionTest, AFailedCommandMovesNoFocus) {
+  session().EditCodeText("5 x 7");
+  EXPECT_EQ(session().ApplyCodeText(Session::Via::Button).focus, Focus::Stays);
+  session().EditCodeText("5 x 7");
+  EXPECT_EQ(session().ApplyCodeText(Session::Via::Return).focus, Focus::Stays);
+  EXPECT_EQ(session().SelectBody(1).focus, Focus::Stays);  // no such file
+  session().EditCodeText("1 2 3 ");
+  EXPECT_EQ(session().ApplyCodeText(Session::Via::Button).focus, Focus::Enlarge);
+  EXPECT_EQ(session().RestoreLastCodes().focus, Focus::Enlarge);
+}
+
+// Typing goes on where it was: codes applied by Return leave the focus in the edit box.
+TEST_F(SessionTest, ReturnKeepsTheFocusInTheEditBox) {
+  session().EditCodeText("1 2 3 ");
+  const Outcome outcome = session().ApplyCodeText(Session::Via::Return);
+  EXPECT_EQ(outcome.focus, Focus::CodeEdit);
+  EXPECT_EQ(SlotLabel(document(), 1), "1");
+}
+
+// A check the user changed after a step is the user's: taking the step back and again keeps it.
+TEST_F(SessionTest, UndoKeepsAGroupCheckChangedAfterTheStep) {
+  session().DropSwatch(1, 17);
+  session().CheckGroup(2, false);
+  EXPECT_FALSE(session().Undo().edits.groups[1]);
+  EXPECT_FALSE(session().Redo().edits.groups[1]);
+  EXPECT_FALSE(GroupChecked(2));
+}
+
+// A loaded picture is fitted even at the size it had; a step that keeps the picture is not.
+TEST_F(SessionTest, ALoadFits) {
+  EXPECT_TRUE(session().Reload().fit);
+  EXPECT_FALSE(session().DropSwatch(1, 17).fit);
+}
+
+}  // namespace
+}  // namespace tintara
