@@ -11,6 +11,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QImage>
+#include <QImageReader>
 #include <QTemporaryDir>
 #include <sstream>
 #include <thread>
@@ -409,6 +410,27 @@ TEST_F(PaintCommand, UsageErrorsWriteNothing) {
     EXPECT_NE(told.find("Try 'tintara paint --help'."), std::string::npos) << told;
   }
   EXPECT_EQ(QDir().entryList({"*.png", "*.jpg", "*.gif"}, QDir::Files), QStringList{});
+}
+
+TEST_F(PaintCommand, AnAnimatedGifHasAFrameForEachCodeStringAsItsPngShowsIt) {
+  Store("codes.txt", "17 18 19 20\n200 201\n5 6 7 8 9 10 11 12 13 14 15 16 17 18 19 20\n");
+  ASSERT_EQ(
+      Run({"BODY.BMP", "--codes-file", "codes.txt", "--output", "frame-{n}.png", "--scale", "3"}),
+      kAllWritten);
+  ASSERT_EQ(Run({"BODY.BMP", "--codes-file", "codes.txt", "--output", "anim.gif", "--scale", "3",
+                 "--delay", "124"}),
+            kAllWritten)
+      << errors_.str();
+  QImageReader reader("anim.gif");
+  EXPECT_EQ(reader.loopCount(), -1);  // forever
+  for (int line = 1; line <= 3; ++line) {
+    SCOPED_TRACE(line);
+    const QImage frame = reader.read();
+    EXPECT_EQ(reader.nextImageDelay(), 120);  // in hundredths of a second, rounded
+    EXPECT_EQ(frame.convertToFormat(QImage::Format_RGB32),
+              QImage(QString("frame-%1.png").arg(line)).convertToFormat(QImage::Format_RGB32));
+  }
+  EXPECT_FALSE(reader.canRead());
 }
 
 }  // namespace
