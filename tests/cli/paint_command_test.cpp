@@ -418,7 +418,7 @@ TEST_F(PaintCommand, AnAnimatedGifHasAFrameForEachCodeStringAsItsPngShowsIt) {
       Run({"BODY.BMP", "--codes-file", "codes.txt", "--output", "frame-{n}.png", "--scale", "3"}),
       kAllWritten);
   ASSERT_EQ(Run({"BODY.BMP", "--codes-file", "codes.txt", "--output", "anim.gif", "--scale", "3",
-                 "--delay", "124"}),
+                 "--delay", "126"}),
             kAllWritten)
       << errors_.str();
   QImageReader reader("anim.gif");
@@ -426,7 +426,7 @@ TEST_F(PaintCommand, AnAnimatedGifHasAFrameForEachCodeStringAsItsPngShowsIt) {
   for (int line = 1; line <= 3; ++line) {
     SCOPED_TRACE(line);
     const QImage frame = reader.read();
-    EXPECT_EQ(reader.nextImageDelay(), 120);  // in hundredths of a second, rounded
+    EXPECT_EQ(reader.nextImageDelay(), 130);  // to the nearest hundredth of a second
     EXPECT_EQ(frame.convertToFormat(QImage::Format_RGB32),
               QImage(QString("frame-%1.png").arg(line)).convertToFormat(QImage::Format_RGB32));
   }

@@ -11,26 +11,30 @@
 namespace tintara {
 namespace {
 
-// A brown and a green that normal vision tells apart and red-green deficiencies do not, in slots
-// 2 and 4 of Bottom, the group's other slots black.
-constexpr Colour kBrown = MakeColour(120, 80, 0);
-constexpr Colour kGreen = MakeColour(0, 100, 0);
+// Two blues that tritanopia does not tell apart, in slots 2 and 4 of Bottom, beside a dark magenta
+// in slot 1 that some of the nearest codes to slot 4's blue look like, and, nearer still, codes
+// within 0.08 of slot 2's blue; the group's other slots black.
+constexpr Colour kMagenta = ReferenceColour(113);
+constexpr Colour kBlue = ReferenceColour(5);
+constexpr Colour kOtherBlue = ReferenceColour(168);
 
 TEST(FixSuggestions, AreTheNearestCodesThatMakeThePairReadableAndMarkNoOther) {
   SlotColours colours{};
-  colours[1] = kBrown;
-  colours[3] = kGreen;
+  colours[0] = kMagenta;
+  colours[1] = kBlue;
+  colours[3] = kOtherBlue;
   ShownSlots shown{};
   std::fill(shown.begin(), shown.begin() + 5, true);
-  const ReadabilityPair pair = UnreadablePairs(colours, shown).at(0);
-  ASSERT_EQ(pair.second, 4);
+  const std::vector<ReadabilityPair> pairs = UnreadablePairs(colours, shown);
+  ASSERT_EQ(pairs.size(), 1u);
+  ASSERT_EQ(pairs[0].second, 4);
 
-  // Every code, nearest to the green first, kept when slot 4 with it is told apart from slot 2
+  // Every code, nearest to slot 4's blue first, kept when slot 4 with it is told apart from slot 2
   // and no pair of the picture is marked.
   std::vector<std::int32_t> codes(256);
   std::iota(codes.begin(), codes.end(), 0);
   const auto away = [](std::int32_t code) {
-    return OklabDistance(OklabOf(kGreen), OklabOf(ReferenceColour(code)));
+    return OklabDistance(OklabOf(kOtherBlue), OklabOf(ReferenceColour(code)));
   };
   std::stable_sort(codes.begin(), codes.end(),
                    [&](std::int32_t a, std::int32_t b) { return away(a) < away(b); });
@@ -39,13 +43,13 @@ TEST(FixSuggestions, AreTheNearestCodesThatMakeThePairReadableAndMarkNoOther) {
     SlotColours fixed = colours;
     fixed[3] = ReferenceColour(code);
     if (UnreadablePairs(fixed, shown).empty() &&
-        OklabDistance(OklabOf(kBrown), OklabOf(fixed[3])) >= kToldApartDistance) {
+        OklabDistance(OklabOf(kBlue), OklabOf(fixed[3])) >= kToldApartDistance) {
       passing.push_back(code);
     }
   }
   ASSERT_GE(passing.size(), kMostFixSuggestions);
   passing.resize(kMostFixSuggestions);
-  EXPECT_EQ(FixSuggestions(colours, shown, pair, 4), passing);
+  EXPECT_EQ(FixSuggestions(colours, shown, pairs[0], 4), passing);
 }
 
 TEST(SlotToFix, IsTheLaterSlotUnlessItIsLocked) {
