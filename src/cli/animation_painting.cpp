@@ -60,6 +60,7 @@ bool ReadCodeStrings(const PaintRequest& request, std::size_t most, std::vector<
 
 // The input's animation, its frames painted in turn; or nothing, its problems told.
 std::optional<std::vector<std::uint8_t>> Animate(const PaintRequest& request, const Input& input,
+                                                 const std::string& path,
                                                  const std::vector<CodeString>& codeStrings,
                                                  LineMessages& lineMessages, std::ostream& errors,
                                                  bool& allWritten) {
@@ -100,7 +101,12 @@ std::optional<std::vector<std::uint8_t>> Animate(const PaintRequest& request, co
     allWritten = false;
     return std::nullopt;
   }
-  return animation.Finish();
+  std::optional<std::vector<std::uint8_t>> gif = animation.Finish();
+  if (!gif) {
+    errors << "tintara: " << CannotEncode(path).message << '\n';
+    allWritten = false;
+  }
+  return gif;
 }
 
 }  // namespace
@@ -142,7 +148,7 @@ bool PaintAnimations(const PaintRequest& request, std::ostream& output, std::ost
       continue;
     }
     std::optional<std::vector<std::uint8_t>> gif =
-        Animate(request, input, codeStrings, lineMessages, errors, allWritten);
+        Animate(request, input, path, codeStrings, lineMessages, errors, allWritten);
     if (!gif) continue;
     std::optional<Problem> problem =
         MakeFolderToWriteInto(std::filesystem::path(path).parent_path().string());
