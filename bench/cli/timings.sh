@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Times `tintara paint` as whole processes: one 1024 x 1024 and one 4096 x 4096 8-bit picture to
-# JPEG with sixteen codes, and a 1,000-line codes file on a skin to PNG. Prints the median of
+# JPEG with sixteen codes, a 1,000-line codes file on a skin to PNG, and ten of its lines on the
+# skin to one animated GIF. Prints the median of
 # several runs of each, then the same work done by ImageMagick's convert and libjpeg-turbo's
 # cjpeg in the same run, and the ratios beside their goals. Usage: timings.sh BUILD_DIR
 set -euo pipefail
@@ -60,3 +61,13 @@ printf '4096/jpg   %8s ms  convert %8s ms  %5.1f times faster  (goal: at least 2
   "$c_4096" "$(echo "$c_4096 / $t_4096" | bc -l)"
 printf '4096/jpg   %8s ms  cjpeg %8s ms  ratio %5.2f  (goal: at most 1.3)\n' "$t_4096" "$j_4096" \
   "$(echo "$t_4096 / $j_4096" | bc -l)"
+
+# A 10-frame GIF of the skin, and ImageMagick assembling the same ten painted PNGs into one.
+head -n 10 codes.txt > codes-10.txt
+mkdir -p frames
+"$build/tintara" paint skin.bmp --codes-file codes-10.txt --output 'frames/f{n}.png'
+t_gif=$(median_ms 21 "$build/tintara" paint skin.bmp --codes-file codes-10.txt --delay 500 \
+  --output anim.gif)
+c_gif=$(cd frames && median_ms 7 convert -delay 50 -loop 0 f*.png anim.gif)
+printf 'skin/gif   %8s ms  convert %8s ms  %5.1f times faster  (goal: at least 5)\n' "$t_gif" \
+  "$c_gif" "$(echo "$c_gif / $t_gif" | bc -l)"

@@ -16,6 +16,7 @@
 #include "cli/line_messages.h"
 #include "cli/local_time_stamp.h"
 #include "cli/output_names.h"
+#include "cli/request_painting.h"
 #include "formats/export_files.h"
 #include "formats/picture_files.h"
 #include "formats/skin_file.h"
@@ -49,6 +50,7 @@ struct Painting {
   Input* input;
   const CodeString* codes;
   bool firstOfInput;
+  std::uint32_t roll = 0;  // which roll of random codes, without codes
 };
 
 // A file as the user named it, and its size.
@@ -84,24 +86,6 @@ class OutputFolders {
   std::mutex mutex_;
   std::map<std::string, std::optional<Problem>> prepared_;  // nodes stay where they are
 };
-
-// "12,345": a size as people read it, whatever the locale.
-std::string GroupedDigits(std::uintmax_t number) {
-  std::string digits = std::to_string(number);
-  for (std::size_t at = digits.size(); at > 3; at -= 3) digits.insert(at - 3, ",");
-  return digits;
-}
-
-Expected<Document> Load(const std::string& path) {
-  Expected<BitmapToPaint> file =
-      ReadBitmapToPaint(path, {.shownPath = path, .limits = kColourTableOnly});
-  if (!file) return std::move(file).problem();
-  // A picture without a colour table has no slots: painting it would change nothing.
-  if (!file->bitmap.hasColourTable()) {
-    return Problem{ShownText(path) + " has no colour table: nothing to paint", path};
-  }
-  return LoadedDocument(std::move(file->bitmap), file->storedCodes);
-}
 
 // Puts a file whose content is whole into a temporary file of its own.
 bool StageWhole(const FileContent& file, Made& made) {
@@ -188,7 +172,7 @@ bool StageJpeg(const PaintRequest& request, const Document& painted, const std::
 void Make(const PaintRequest& request, const Painting& painting, Canvas& canvas,
           OutputFolders& folders, Made& made) {
   Input& input = *painting.input;
-  std::call_once(input.once, [&] { input.loaded.emplace(Load(input.path)); });
+  std::call_once(input.once, [&] { input.loaded.emplace(LoadToPaint(input.path)); });
   const Expected<Document>& loaded = *input.loaded;
   made.failed = true;
   if (!loaded) {
@@ -198,9 +182,7 @@ void Make(const PaintRequest& request, const Painting& painting, Canvas& canvas,
   }
   Document painted = *loaded;
   if (painting.codes == nullptr) {
-    RandomGenerator random(request.seed);
-    painted.locks = request.locks;
-    RollRandomCodes(painted, GroupChecks{true, true, true, true}, random, request.randomCodes);
+    painted = RolledAsAsked(request, *loaded, painting.roll);
   } else if (painting.codes->problem) {
     made.lineProblem =
         MessageAboutLine(ShownText(input.path) + ": ", *painting.codes, *painting.codes->problem);
@@ -214,7 +196,12 @@ void Make(const PaintRequest& request, const Painting& painting, Canvas& canvas,
     }
     painted = std::move(*applied);
   }
-  const int line = painting.codes == nullptr ? 1 : painting.codes->line;
+  if (std::optional<Problem> problem = ShadeAsAsked(request, painted)) {
+    made.problem = ShownText(input.path) + ": " + problem->message;
+    return;
+  }
+  const int line =
+      painting.codes == nullptr ? static_cast<int>(painting.roll) + 1 : painting.codes->line;
   const std::string path =
       OutputPath(request.pattern, StemOf(input.path), line,
                  LabelOf(painting.codes == nullptr ? std::nullopt : painting.codes->label, line));
@@ -289,8 +276,7 @@ bool PaintAll(const PaintRequest& request, std::ostream& output, std::ostream& e
       }
       if (request.verbose) {
         for (const FileMade& file : painting.written) {
-          output << "Wrote " << ShownText(file.path) << " (" << GroupedDigits(file.bytes)
-                 << " bytes)\n";
+          output << WroteMessage(file.path, file.bytes);
         }
       }
       allWritten = allWritten && !painting.failed;
@@ -326,13 +312,14 @@ bool PaintAll(const PaintRequest& request, std::ostream& output, std::ostream& e
   };
   // Each input's code strings must not give two outputs one label.
   const bool labelled = request.pattern.find("{label}") != std::string::npos;
-  const auto add = [&](Input& input, std::optional<CodeString> codes, bool first) {
+  const auto add = [&](Input& input, std::optional<CodeString> codes, bool first,
+                       std::uint32_t roll = 0) {
     if (codes && labelled && !codes->problem) {
       codes->problem = LabelProblem(LabelOf(codes->label, codes->line), input.labels);
     }
     const CodeString* stored = nullptr;
     if (codes) stored = &groupCodes.emplace_back(std::move(*codes));
-    group.push_back({&input, stored, first});
+    group.push_back({&input, stored, first, roll});
     if (group.size() == kPaintingsPerBatch) makeGroup();
   };
   // While the writer of a pipe pauses, what it has given is painted, written and told.
@@ -358,7 +345,9 @@ bool PaintAll(const PaintRequest& request, std::ostream& output, std::ostream& e
       if (request.codes) {
         add(*input, CodeString{*request.codes, {}, 1, "", {}}, true);
       } else if (!request.codesFile) {
-        add(*input, std::nullopt, true);
+        for (std::uint32_t roll = 0; roll < request.count; ++roll) {
+          add(*input, std::nullopt, roll == 0, roll);
+        }
       } else if (Expected<CodesFile> file = CodesFile::Open(*request.codesFile); !file) {
         finish();  // what comes before is told first
         errors << UnreadableCodesFile(*request.codesFile, file.problem());

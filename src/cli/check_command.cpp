@@ -7,28 +7,37 @@
 #include "paint/code_string.h"
 #include "paint/painting.h"
 #include "paint/readability.h"
+#include "paint/readability_fixes.h"
 #include "paint/reference_palette.h"
 #include "platform/shown_text.h"
 
 namespace tintara {
 namespace {
 
-constexpr KnownOption kOptions[] = {{"codes", 0, true}, {"help", 'h'}};
+constexpr KnownOption kOptions[] = {{"codes", 0, true}, {"fix"}, {"help", 'h'}};
 
-// The slots the code string names, in their reference colours.
-std::vector<ReadabilityPair> PairsOfCodes(const CodeStringReading& reading) {
+// The slots checked: their colours, whether each is checked, and the code string's tokens, which
+// a fix rewrites.
+struct CheckedSlots {
   SlotColours colours{};
   ShownSlots shown{};
+  std::vector<std::string> tokens;
+};
+
+// The slots the code string names, in their reference colours.
+CheckedSlots SlotsOfCodes(const CodeStringReading& reading) {
+  CheckedSlots slots;
   for (const SlotAssignment& assignment : reading.assignments) {
-    colours[static_cast<std::size_t>(assignment.slot - 1)] = ReferenceColour(assignment.code);
-    shown[static_cast<std::size_t>(assignment.slot - 1)] = true;
+    slots.colours[static_cast<std::size_t>(assignment.slot - 1)] = ReferenceColour(assignment.code);
+    slots.shown[static_cast<std::size_t>(assignment.slot - 1)] = true;
+    slots.tokens.push_back(assignment.token);
   }
-  return UnreadablePairs(colours, shown);
+  return slots;
 }
 
 // The slots the input has, painted with the code string; or why it cannot be checked.
-std::variant<std::vector<ReadabilityPair>, std::string> PairsOfInput(const std::string& path,
-                                                                     const std::string& codes) {
+std::variant<CheckedSlots, std::string> SlotsOfInput(const std::string& path,
+                                                     const std::string& codes) {
   Expected<BitmapToPaint> file =
       ReadBitmapToPaint(path, {.shownPath = path, .limits = kColourTableOnly});
   if (!file) return file.problem().message;
@@ -38,7 +47,34 @@ std::variant<std::vector<ReadabilityPair>, std::string> PairsOfInput(const std::
   Expected<Document> painted =
       PaintedWithCodes(LoadedDocument(std::move(file->bitmap), file->storedCodes), codes);
   if (!painted) return painted.problem().message;
-  return UnreadablePairs(*painted);
+  CheckedSlots slots;
+  for (int s = 1; s <= kSlotCount; ++s) {
+    slots.colours[static_cast<std::size_t>(s - 1)] = SlotFill(*painted, s);
+    slots.shown[static_cast<std::size_t>(s - 1)] = SlotShown(*painted, s);
+    slots.tokens.push_back(std::to_string(Slot(*painted, s).code));
+  }
+  return slots;
+}
+
+// Prints the code string with the fewest changes that make every pair readable, or names the
+// pairs no change within the search's bound fixes.
+int PrintFix(CheckedSlots slots, std::ostream& output, std::ostream& errors) {
+  const ReadabilityFix fix = FixReadability(slots.colours, slots.shown);
+  if (!fix.unfixable.empty()) {
+    for (const ReadabilityPair& pair : fix.unfixable) {
+      errors << "tintara: Cannot fix " << ReadabilityText(pair) << ": no change of up to "
+             << kMostFixedSlots << " slots of the group, each to one of its " << kFixCandidates
+             << " nearest codes, does\n";
+    }
+    return kSomeAlike;
+  }
+  for (const SlotChange& change : fix.changes) {
+    slots.tokens[static_cast<std::size_t>(change.slot - 1)] = std::to_string(change.code);
+  }
+  std::string codes;
+  for (const std::string& token : slots.tokens) codes += token + ' ';
+  output << codes << '\n';
+  return kNoneAlike;
 }
 
 }  // namespace
@@ -62,17 +98,19 @@ int RunCheckCommand(const std::vector<std::string>& arguments, std::ostream& out
   const CodeStringReading reading = ReadCodeString(codes);
   if (reading.badToken) return usage(BadTokenMessage(*reading.badToken));
 
-  std::vector<ReadabilityPair> pairs;
+  CheckedSlots slots;
   if (given.arguments.empty()) {
-    pairs = PairsOfCodes(reading);
+    slots = SlotsOfCodes(reading);
   } else {
-    auto checked = PairsOfInput(given.arguments.front(), codes);
+    auto checked = SlotsOfInput(given.arguments.front(), codes);
     if (const auto* problem = std::get_if<std::string>(&checked)) {
       errors << "tintara: " << *problem << '\n';
       return kUsageError;
     }
-    pairs = std::move(std::get<std::vector<ReadabilityPair>>(checked));
+    slots = std::move(std::get<CheckedSlots>(checked));
   }
+  if (given.has("fix")) return PrintFix(std::move(slots), output, errors);
+  const std::vector<ReadabilityPair> pairs = UnreadablePairs(slots.colours, slots.shown);
   output << ReadabilityReport(pairs) << '\n';
   return pairs.empty() ? kNoneAlike : kSomeAlike;
 }

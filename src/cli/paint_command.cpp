@@ -8,6 +8,7 @@
 #include <thread>
 #include <variant>
 
+#include "cli/animation_painting.h"
 #include "cli/batch_painting.h"
 #include "cli/codes_file.h"
 #include "cli/option_parser.h"
@@ -32,10 +33,18 @@ constexpr KnownOption kOptions[] = {
     {"scale", 0, true},   {"page"},
     {"jobs", 'j', true},  {"verbose", 'v'},
     {"help", 'h'},        {"vision", 0, true},
+    {"shade", 0, true},   {"count", 0, true},
+    {"delay", 0, true},
 };
 
-// The options that say how random codes roll.
-constexpr std::string_view kRandomOptions[] = {"seed", "harmony", "lock", "any-skin-colour"};
+constexpr std::uint32_t kMostRolls = 1000;
+// Browsers show frames shorter than 20 ms for longer; a GIF counts hundredths of a second.
+constexpr std::uint32_t kLeastDelayMs = 20;
+constexpr std::uint32_t kMostDelayMs = 655350;
+
+// The options that say how random codes roll, and those that say how shading keeps slots too.
+constexpr std::string_view kRandomOptions[] = {"seed", "harmony", "count"};
+constexpr std::string_view kKeepingOptions[] = {"lock", "any-skin-colour"};
 
 // The views --vision takes, by the short names of the deficiencies.
 std::optional<Vision> VisionNamed(std::string_view name) {
@@ -77,6 +86,28 @@ std::optional<std::string> NameProblem(const PaintRequest& request) {
   return std::nullopt;
 }
 
+// The slots of --shade, one a group.
+Expected<std::vector<int>> ShadeSlots(std::string_view text) {
+  const Expected<SlotLocks> listed = ReadSlotList(text);
+  if (!listed) return listed.problem();
+  std::vector<int> slots;
+  std::array<int, kGroupCount> shadedFrom{};
+  for (int s = 1; s <= kSlotCount; ++s) {
+    if (!(*listed)[static_cast<std::size_t>(s - 1)]) continue;
+    const int group = kSlots[static_cast<std::size_t>(s - 1)].group;
+    int& other = shadedFrom[static_cast<std::size_t>(group - 1)];
+    if (other != 0) {
+      return Problem{"Slots " + std::to_string(other) + " and " + std::to_string(s) +
+                     " are both of " +
+                     std::string(kGroupNames[static_cast<std::size_t>(group - 1)]) +
+                     ": shade a group from one slot."};
+    }
+    other = s;
+    slots.push_back(s);
+  }
+  return slots;
+}
+
 // The request the command line makes, or why it makes none.
 std::variant<PaintRequest, Failure> ReadRequest(const std::vector<std::string>& arguments) {
   const auto usage = [](const std::string& problem) { return UsageFailure("paint", problem); };
@@ -116,6 +147,22 @@ std::variant<PaintRequest, Failure> ReadRequest(const std::vector<std::string>& 
     }
     request.randomCodes.harmony = *harmony;
   }
+  for (const std::string_view option : kKeepingOptions) {
+    if (given.has(option) && !given.has("random") && !given.has("shade")) {
+      return usage("--" + std::string(option) + " goes with --random or --shade.");
+    }
+  }
+  if (given.has("count")) {
+    const std::optional<std::uint32_t> count = WholeNumber(given.value("count"), kMostRolls);
+    if (!count || *count < 1) return usage("The count must be from 1 to 1000.");
+    request.count = *count;
+    codeStrings = int(*count);
+  }
+  if (given.has("shade")) {
+    const Expected<std::vector<int>> shades = ShadeSlots(given.value("shade"));
+    if (!shades) return usage(shades.problem().message);
+    request.shades = *shades;
+  }
   request.randomCodes.anyColourForSkin = given.has("any-skin-colour");
   if (given.has("lock")) {
     const Expected<SlotLocks> locks = ReadSlotList(given.value("lock"));
@@ -126,8 +173,21 @@ std::variant<PaintRequest, Failure> ReadRequest(const std::vector<std::string>& 
                         ? given.value("output")
                         : (given.has("codes-file") ? "{name}-{n}.png" : "{name}-painted.png");
   const std::optional<PictureKind> kind = PictureKindOf(request.pattern);
-  if (!kind) return usage("The output must end in .png, .bmp or .jpg.");
+  if (!kind) return usage("The output must end in .png, .bmp, .jpg or .gif.");
   request.kind = *kind;
+  const bool animated = request.kind == PictureKind::Gif;
+  if (animated && (request.pattern.find("{n}") != std::string::npos ||
+                   request.pattern.find("{label}") != std::string::npos)) {
+    return usage("A .gif output holds every code string: it takes no {n} or {label}.");
+  }
+  if (given.has("delay")) {
+    if (!animated) return usage("--delay goes with a .gif output.");
+    const std::optional<std::uint32_t> delay = WholeNumber(given.value("delay"), kMostDelayMs);
+    if (!delay || *delay < kLeastDelayMs) {
+      return usage("The delay must be from 20 to 655350 milliseconds.");
+    }
+    request.delay = int((*delay + 5) / 10);
+  }
   const Expected<int> scale = ScaleOption(given);
   if (!scale) return usage(scale.problem().message);
   request.scale = *scale;
@@ -151,7 +211,7 @@ std::variant<PaintRequest, Failure> ReadRequest(const std::vector<std::string>& 
   if (request.inputs.size() > 1 && request.pattern.find("{name}") == std::string::npos) {
     return usage("With several inputs the output must hold {name}.");
   }
-  if (codeStrings > 1 && request.pattern.find("{n}") == std::string::npos &&
+  if (codeStrings > 1 && !animated && request.pattern.find("{n}") == std::string::npos &&
       request.pattern.find("{label}") == std::string::npos) {
     return usage("With several code strings the output must hold {n} or {label}.");
   }
@@ -168,7 +228,10 @@ int RunPaintCommand(const std::vector<std::string>& arguments, std::ostream& out
     (failure->status == kAllWritten ? output : errors) << failure->message;
     return failure->status;
   }
-  return PaintAll(std::get<PaintRequest>(read), output, errors) ? kAllWritten : kSomethingBad;
+  const PaintRequest& request = std::get<PaintRequest>(read);
+  const bool written = request.kind == PictureKind::Gif ? PaintAnimations(request, output, errors)
+                                                        : PaintAll(request, output, errors);
+  return written ? kAllWritten : kSomethingBad;
 }
 
 }  // namespace tintara

@@ -38,10 +38,15 @@ struct PaintRequest {
   // How random codes roll, and the slots that keep the codes the input loads with.
   RandomCodeSettings randomCodes;
   SlotLocks locks{};
+  // Rolls of random codes, each from the next seed.
+  std::uint32_t count = 1;
+  // The slots whose groups are shaded from them once the codes are painted, one a group.
+  std::vector<int> shades;
   std::string pattern;
   PictureKind kind = PictureKind::Png;  // of every output
   int scale = 1;
   bool page = false;
+  int delay = 50;  // a .gif output's frames, in hundredths of a second
   // The view the outputs are written in: the painted table simulated, for guides.
   Vision vision = Vision::Normal;
   int jobs = 1;          // paintings made at once

@@ -37,13 +37,20 @@ Options:
                        (each slot on its own, the default), analogous,
                        complementary, triad or tones.
   --lock <SLOTS>       Leave these slots as the input loads them, as in
-                       1,2,6-10.
-  --any-skin-colour    Let the skin slots take any colour in a harmony, not
-                       only skin tones.
-  --output <PATTERN>   Where to write: .png, .bmp or .jpg; {name} is the
-                       input's name, {n} the line, {label} the line's name
-                       (its number without one).
-  --scale <N>          Scale a .png or .bmp output by 1, 2, 3, 4 or 8.
+                       1,2,6-10, through random codes and shading.
+  --count <N>          Paint N rolls of random codes, 1 to 1000, each from the
+                       next seed.
+  --shade <SLOTS>      Shade each slot's group from it once the codes are
+                       painted, one slot a group, as in 3,6,11.
+  --any-skin-colour    Let the skin slots take any colour in a harmony or a
+                       shading, not only skin tones.
+  --output <PATTERN>   Where to write: .png, .bmp, .jpg or .gif; {name} is
+                       the input's name, {n} the line, {label} the line's
+                       name (its number without one). A .gif is animated, a
+                       frame for each code string, and takes no {n} or
+                       {label}.
+  --delay <MS>         Show each frame of a .gif this long (500 by default).
+  --scale <N>          Scale a .png, .bmp or .gif output by 1, 2, 3, 4 or 8.
   --page               Write the HTML page beside a .jpg output.
   --vision <VIEW>      Write the picture as a viewer with protan, deutan or
                        tritan colour blindness, or achroma (no colour), sees
@@ -90,6 +97,10 @@ there are any, 0 when there are none, 2 when it cannot check.
 
 Options:
   --codes <CODES>      Check this code string.
+  --fix                Print a code string in which no two slots look alike,
+                       with as few and as small changes as a bounded search
+                       finds (see the manual page); exit with 1 when a pair
+                       cannot be fixed.
   -h, --help           Displays help on commandline options.
 
 Arguments:

@@ -17,20 +17,6 @@ constexpr int kLineHeight = kGlyphHeight + 2;
 constexpr int kWidestLabel = 24;  // characters a label line may take beyond its picture's width
 constexpr std::uint32_t kInk = 0xFF000000;
 
-// The label as the font draws it: a character beyond ASCII is one '?'.
-std::string FontText(std::string_view label) {
-  std::string text;
-  for (const char byte : label) {
-    const auto value = static_cast<unsigned char>(byte);
-    if (value < 0x80) {
-      text += byte;
-    } else if (value >= 0xC0) {
-      text += '?';
-    }
-  }
-  return text;
-}
-
 // The text in lines of at most `most` characters, broken at blanks, a longer word cut.
 std::vector<std::string> WrappedLines(std::string_view text, std::size_t most) {
   std::vector<std::string> lines;

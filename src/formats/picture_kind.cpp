@@ -11,6 +11,7 @@ std::optional<PictureKind> PictureKindOf(std::string_view path) {
   if (extension == "png") return PictureKind::Png;
   if (extension == "bmp") return PictureKind::Bmp;
   if (extension == "jpg" || extension == "jpeg") return PictureKind::Jpeg;
+  if (extension == "gif") return PictureKind::Gif;
   return std::nullopt;
 }
 

@@ -111,6 +111,19 @@ constexpr std::array<Glyph, kLast - kFirst + 1> kGlyphs = {{
 
 }  // namespace
 
+std::string FontText(std::string_view text) {
+  std::string shown;
+  for (const char byte : text) {
+    const auto value = static_cast<unsigned char>(byte);
+    if (value < 0x80) {
+      shown += byte;
+    } else if (value >= 0xC0) {
+      shown += '?';
+    }
+  }
+  return shown;
+}
+
 int TextWidth(std::string_view text) {
   return text.empty() ? 0 : static_cast<int>(text.size()) * kGlyphAdvance - 1;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <string>
 #include <string_view>
 
 namespace tintara {
@@ -9,6 +10,9 @@ namespace tintara {
 inline constexpr int kGlyphWidth = 3;
 inline constexpr int kGlyphHeight = 5;
 inline constexpr int kGlyphAdvance = kGlyphWidth + 1;
+
+// The text (UTF-8) as the font draws it: a character beyond ASCII is one '?'.
+std::string FontText(std::string_view text);
 
 // The width of the text in pixels, without the blank column after its last character.
 int TextWidth(std::string_view text);

@@ -1,6 +1,7 @@
 // The commands that give the slots their codes.
 #include "paint/code_string.h"
 #include "paint/commands.h"
+#include "paint/group_shading.h"
 #include "paint/painting.h"
 #include "paint/reference_palette.h"
 
@@ -84,6 +85,25 @@ Command EndSlotDrag(int sourceSlot) {
 Command RollRandomCodes(RandomGenerator& random, RandomCodeSettings settings) {
   return {"Gee!", [&random, settings](Document& document) {
             tintara::RollRandomCodes(document, document.groups, random, settings);
+            return Written();
+          }};
+}
+
+Command ShadeGroupFromSlot(int slot, RandomCodeSettings settings) {
+  return {ShadeStepName(slot),
+          [slot, settings](Document& document) {
+            if (std::optional<Problem> problem = ShadeGroup(document, slot, settings)) {
+              return CommandResult{.problem = std::move(problem)};
+            }
+            return Written();
+          },
+          [slot](const Document& document) { return CanShadeGroupFrom(document, slot); }};
+}
+
+Command FixSlot(int slot, std::int32_t code) {
+  return {"Fix " + SlotName(slot), [=](Document& document) {
+            AssignCode(document, slot, code, std::to_string(code));
+            ApplyCodes(document);
             return Written();
           }};
 }

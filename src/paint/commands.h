@@ -47,6 +47,13 @@ Command EndSlotDrag(int sourceSlot);
 // "Gee!": random codes for the slots of the groups checked that are not locked, in the settings'
 // harmony mode.
 Command RollRandomCodes(RandomGenerator& random, RandomCodeSettings settings = {});
+// "Shade Bottom from Slot 3": the slot's group shaded from it (see ShadeGroup), the settings'
+// "Any Colour for Skin" deciding the skin group's codes. Available while the group shows another
+// slot.
+Command ShadeGroupFromSlot(int slot, RandomCodeSettings settings);
+// "Fix Slot 2": the slot takes a code that makes it readable beside another (see
+// FixSuggestions).
+Command FixSlot(int slot, std::int32_t code);
 // "Lock Slot 3" or "Unlock Slot 3" as the slot (1..16) stands in `current`: random codes leave a
 // locked slot as it is.
 Command ToggleSlotLock(const Document& current, int slot);

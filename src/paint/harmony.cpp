@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "paint/oklab.h"
-#include "paint/reference_palette.h"
+#include "paint/reference_oklab.h"
 #include "paint/skin_tones.h"
 
 namespace tintara {
@@ -27,17 +27,6 @@ struct GroupTarget {
   double darkest = 0;
   double lightest = 0;
 };
-
-const std::array<Oklab, 256>& ReferenceOklab() {
-  static const std::array<Oklab, 256> table = [] {
-    std::array<Oklab, 256> lab{};
-    for (std::size_t code = 0; code < lab.size(); ++code) {
-      lab[code] = OklabOf(kReferencePalette[code]);
-    }
-    return lab;
-  }();
-  return table;
-}
 
 constexpr auto kDrawnCodes = [] {
   std::array<std::int32_t, kLastDrawnCode - kFirstDrawnCode + 1> codes{};
@@ -96,27 +85,6 @@ std::array<GroupTarget, kGroupCount> DrawTargets(Harmony harmony, RandomGenerato
   return targets;
 }
 
-// The code nearest the target among the candidates that are not taken, or among all of them when
-// every one is.
-std::int32_t NearestCode(const Oklab& target, std::span<const std::int32_t> candidates,
-                         const std::vector<std::int32_t>& taken) {
-  std::int32_t best = -1;
-  double bestDistance = 0;
-  for (const bool avoidTaken : {true, false}) {
-    for (const std::int32_t code : candidates) {
-      if (avoidTaken && std::find(taken.begin(), taken.end(), code) != taken.end()) continue;
-      const double distance =
-          OklabDistance(target, ReferenceOklab()[static_cast<std::size_t>(code)]);
-      if (best < 0 || distance < bestDistance) {
-        best = code;
-        bestDistance = distance;
-      }
-    }
-    if (best >= 0) break;
-  }
-  return best;
-}
-
 double Lightness(std::int32_t code) { return ReferenceOklab()[static_cast<std::size_t>(code)].l; }
 
 const HarmonySlot& SlotOf(const HarmonySlots& slots, int slot) {
@@ -126,15 +94,13 @@ const HarmonySlot& SlotOf(const HarmonySlots& slots, int slot) {
 // Gives the group's rolled slots codes near the target, from the darkest marker to the lightest.
 void RollGroup(int group, const GroupTarget& target, std::span<const std::int32_t> candidates,
                const HarmonySlots& slots, std::array<std::int32_t, kSlotCount>& codes) {
-  std::vector<int> shading;
+  SlotMarkers markers{};
   std::vector<std::int32_t> taken;
   for (int s = FirstSlotOfGroup(group); s <= LastSlotOfGroup(group); ++s) {
-    shading.push_back(s);
+    markers[static_cast<std::size_t>(s - 1)] = SlotOf(slots, s).marker;
     if (!SlotOf(slots, s).rolled) taken.push_back(SlotOf(slots, s).code);
   }
-  std::stable_sort(shading.begin(), shading.end(), [&slots](int first, int second) {
-    return OklabOf(SlotOf(slots, first).marker).l < OklabOf(SlotOf(slots, second).marker).l;
-  });
+  const std::vector<int> shading = SlotsByMarkerLightness(group, markers);
   std::vector<int> rolled;
   std::vector<std::int32_t> chosen;
   // A lone slot takes the middle of the group's lightness.
@@ -159,6 +125,35 @@ void RollGroup(int group, const GroupTarget& target, std::span<const std::int32_
 }
 
 }  // namespace
+
+std::vector<int> SlotsByMarkerLightness(int group, const SlotMarkers& markers) {
+  std::vector<int> shading;
+  for (int s = FirstSlotOfGroup(group); s <= LastSlotOfGroup(group); ++s) shading.push_back(s);
+  std::stable_sort(shading.begin(), shading.end(), [&markers](int first, int second) {
+    return OklabOf(markers[static_cast<std::size_t>(first - 1)]).l <
+           OklabOf(markers[static_cast<std::size_t>(second - 1)]).l;
+  });
+  return shading;
+}
+
+std::int32_t NearestCode(const Oklab& target, std::span<const std::int32_t> candidates,
+                         const std::vector<std::int32_t>& taken) {
+  std::int32_t best = -1;
+  double bestDistance = 0;
+  for (const bool avoidTaken : {true, false}) {
+    for (const std::int32_t code : candidates) {
+      if (avoidTaken && std::find(taken.begin(), taken.end(), code) != taken.end()) continue;
+      const double distance =
+          OklabDistance(target, ReferenceOklab()[static_cast<std::size_t>(code)]);
+      if (best < 0 || distance < bestDistance) {
+        best = code;
+        bestDistance = distance;
+      }
+    }
+    if (best >= 0) break;
+  }
+  return best;
+}
 
 std::optional<Harmony> HarmonyNamed(std::string_view name) {
   const auto found = std::find(kHarmonyNames.begin(), kHarmonyNames.end(), name);

@@ -3,8 +3,11 @@
 #include <array>
 #include <cstdint>
 #include <optional>
+#include <span>
 #include <string_view>
+#include <vector>
 
+#include "paint/oklab.h"
 #include "paint/random_codes.h"
 #include "paint/slot_tables.h"
 
@@ -38,6 +41,18 @@ struct HarmonySlot {
   Colour marker = 0;      // the colour the picture marks it with: its place in the shading
 };
 using HarmonySlots = std::array<HarmonySlot, kSlotCount>;
+
+// The colour the picture marks each slot with, indexed by slot - 1.
+using SlotMarkers = std::array<Colour, kSlotCount>;
+
+// The group's slots from the darkest marker to the lightest: the order the picture shades them
+// in. Slots whose markers are as light keep their order.
+std::vector<int> SlotsByMarkerLightness(int group, const SlotMarkers& markers);
+
+// The candidate whose reference colour lies nearest the target in OKLab (the first of equals),
+// among those not taken, or among all of them when every one is.
+std::int32_t NearestCode(const Oklab& target, std::span<const std::int32_t> candidates,
+                         const std::vector<std::int32_t>& taken);
 
 // The codes of a roll in a harmony mode (not Free), indexed by slot - 1: a rolled slot takes the
 // reference colour nearest in OKLab to its target among the codes "Gee!" may draw, one that no

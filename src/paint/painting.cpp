@@ -57,19 +57,17 @@ AppliedCodeText ApplyCodeReading(Document& document, std::string text,
   return result;
 }
 
-namespace {
-
-bool GroupChecked(const GroupChecks& groups, int slot) {
-  return groups[static_cast<std::size_t>(kSlots[static_cast<std::size_t>(slot - 1)].group - 1)];
-}
-
-// The colour the picture marks the slot with; a slot it lacks takes its marker set's, whose markers
-// grow lighter with the slot number, as do the fallbacks a load may find instead.
-Colour MarkerOf(const Document& document, int slot) {
+Colour SlotMarker(const Document& document, int slot) {
   const SlotRecord& record = Slot(document, slot);
   if (record.located()) return document.model.loaded[static_cast<std::size_t>(record.index)];
   const SlotDefinition& definition = kSlots[static_cast<std::size_t>(slot - 1)];
   return document.model.markerSet2 ? definition.set2Marker : definition.set1Marker;
+}
+
+namespace {
+
+bool GroupChecked(const GroupChecks& groups, int slot) {
+  return groups[static_cast<std::size_t>(kSlots[static_cast<std::size_t>(slot - 1)].group - 1)];
 }
 
 void RollFree(Document& document, const GroupChecks& groups, RandomGenerator& random) {
@@ -86,7 +84,7 @@ void RollInHarmony(Document& document, const GroupChecks& groups, RandomGenerato
   HarmonySlots slots{};
   for (int s = 1; s <= kSlotCount; ++s) {
     slots[static_cast<std::size_t>(s - 1)] = {GroupChecked(groups, s) && !SlotLocked(document, s),
-                                              Slot(document, s).code, MarkerOf(document, s)};
+                                              Slot(document, s).code, SlotMarker(document, s)};
   }
   const std::array<std::int32_t, kSlotCount> codes = HarmonyCodes(slots, settings, random);
   for (int s = 1; s <= kSlotCount; ++s) {

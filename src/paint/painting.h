@@ -52,6 +52,10 @@ AppliedCodeText ApplyCodeReading(Document& document, std::string text,
 void RollRandomCodes(Document& document, const GroupChecks& groups, RandomGenerator& random,
                      const RandomCodeSettings& settings = {});
 
+// The colour the picture marks the slot (1..16) with; a slot it lacks takes its marker set's,
+// whose markers grow lighter with the slot number, as do the fallbacks a load may find instead.
+Colour SlotMarker(const Document& document, int slot);
+
 // A bitmap read to paint, and the codes a skin this program saved was painted with.
 struct BitmapToPaint {
   Bitmap bitmap;

@@ -55,6 +55,18 @@ TEST_F(CheckCommand, ChecksTheSlotsTheInputHas) {
   EXPECT_EQ(Run({"FEW.BMP", "--codes", kOliveAndGreen}), kNoneAlike);
 }
 
+TEST_F(CheckCommand, FixPrintsCodesThatCheckCleanWithOneSlotOfThePairChanged) {
+  ASSERT_EQ(Run({"--codes", kOliveAndGreen, "--fix"}), kNoneAlike) << errors_.str();
+  std::istringstream fixed(output_.str());
+  std::istringstream given(kOliveAndGreen);
+  std::string fixedCode;
+  std::string givenCode;
+  int changed = 0;
+  while (given >> givenCode && fixed >> fixedCode) changed += givenCode != fixedCode;
+  EXPECT_EQ(changed, 1);
+  EXPECT_EQ(Run({"--codes", output_.str().substr(0, output_.str().size() - 1)}), kNoneAlike);
+}
+
 TEST_F(CheckCommand, TellsWhatCannotBeCheckedWithTwo) {
   EXPECT_EQ(Run({"--codes", "1 x"}), kUsageError);
   EXPECT_EQ(errors_.str(),

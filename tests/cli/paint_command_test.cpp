@@ -11,6 +11,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QImage>
+#include <QImageReader>
 #include <QTemporaryDir>
 #include <sstream>
 #include <thread>
@@ -383,7 +384,11 @@ TEST_F(PaintCommand, UsageErrorsWriteNothing) {
       {"--codes", "1"},
       {"BODY.BMP"},
       {"BODY.BMP", "--codes", "1", "--random"},
-      {"BODY.BMP", "--codes", "1", "--output", "x.gif"},
+      {"BODY.BMP", "--codes", "1", "--output", "x.tga"},
+      {"BODY.BMP", "--codes-file", "two.txt", "--output", "x-{n}.gif"},
+      {"BODY.BMP", "--codes", "1", "--output", "x.gif", "--delay", "19"},
+      {"BODY.BMP", "--codes", "1", "--shade", "3,5"},
+      {"BODY.BMP", "--random", "--count", "1001"},
       {"BODY.BMP", "--codes", "1", "--output", "x.jpg", "--scale", "2"},
       {"BODY.BMP", "--codes", "1", "--output", "x.png", "--scale", "5"},
       {"BODY.BMP", "--codes", "1", "--output", "x.png", "--page"},
@@ -409,6 +414,27 @@ TEST_F(PaintCommand, UsageErrorsWriteNothing) {
     EXPECT_NE(told.find("Try 'tintara paint --help'."), std::string::npos) << told;
   }
   EXPECT_EQ(QDir().entryList({"*.png", "*.jpg", "*.gif"}, QDir::Files), QStringList{});
+}
+
+TEST_F(PaintCommand, AnAnimatedGifHasAFrameForEachCodeStringAsItsPngShowsIt) {
+  Store("codes.txt", "17 18 19 20\n200 201\n5 6 7 8 9 10 11 12 13 14 15 16 17 18 19 20\n");
+  ASSERT_EQ(
+      Run({"BODY.BMP", "--codes-file", "codes.txt", "--output", "frame-{n}.png", "--scale", "3"}),
+      kAllWritten);
+  ASSERT_EQ(Run({"BODY.BMP", "--codes-file", "codes.txt", "--output", "anim.gif", "--scale", "3",
+                 "--delay", "126"}),
+            kAllWritten)
+      << errors_.str();
+  QImageReader reader("anim.gif");
+  EXPECT_EQ(reader.loopCount(), -1);  // forever
+  for (int line = 1; line <= 3; ++line) {
+    SCOPED_TRACE(line);
+    const QImage frame = reader.read();
+    EXPECT_EQ(reader.nextImageDelay(), 130);  // to the nearest hundredth of a second
+    EXPECT_EQ(frame.convertToFormat(QImage::Format_RGB32),
+              QImage(QString("frame-%1.png").arg(line)).convertToFormat(QImage::Format_RGB32));
+  }
+  EXPECT_FALSE(reader.canRead());
 }
 
 }  // namespace

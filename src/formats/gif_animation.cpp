@@ -1,0 +1,77 @@
+#include "formats/gif_animation.h"
+
+#include <algorithm>
+#include <string>
+
+#include "formats/tiny_font.h"
+#include "paint/oklab.h"
+
+namespace tintara {
+namespace {
+
+// The caption's band under the picture: a blank row above and below the glyphs.
+constexpr int kCaptionMargin = 1;
+constexpr int kCaptionHeight = kGlyphHeight + 2 * kCaptionMargin;
+
+int CaptionHeight(bool captions) { return captions ? kCaptionHeight : 0; }
+
+// The table's entry nearest the colour in OKLab, the first of equals.
+std::uint8_t NearestEntry(const DisplayTable& table, Colour colour) {
+  const Oklab target = OklabOf(colour);
+  std::size_t best = 0;
+  double bestDistance = 0;
+  for (std::size_t i = 0; i < table.size(); ++i) {
+    const double distance = OklabDistance(target, OklabOf(FromDisplayPixel(table[i])));
+    if (i == 0 || distance < bestDistance) {
+      best = i;
+      bestDistance = distance;
+    }
+  }
+  return static_cast<std::uint8_t>(best);
+}
+
+}  // namespace
+
+GifAnimation::GifAnimation(int width, int height, int scale, int delay, bool captions)
+    : width_(width),
+      height_(height),
+      scale_(scale),
+      captions_(captions),
+      gif_(width * scale, height * scale + CaptionHeight(captions), delay) {}
+
+std::uint64_t GifAnimation::FramePixels(int width, int height, int scale, bool captions) {
+  return std::uint64_t(width) * std::uint64_t(scale) *
+         (std::uint64_t(height) * std::uint64_t(scale) + std::uint64_t(CaptionHeight(captions)));
+}
+
+bool GifAnimation::Add(const Bitmap& work, const DisplayTable& table, std::string_view caption) {
+  const int pictureHeight = height_ * scale_;
+  std::string text;
+  std::uint8_t ink = 0;
+  std::uint8_t ground = 0;
+  if (captions_) {
+    text = FontText(caption).substr(
+        0, static_cast<std::size_t>(std::max(1, (width_ * scale_ + 1) / kGlyphAdvance)));
+    ink = NearestEntry(table, MakeColour(0, 0, 0));
+    ground = NearestEntry(table, MakeColour(255, 255, 255));
+  }
+  return gif_.AddFrame(table, [&](int y, std::span<std::uint8_t> row) {
+    if (y < pictureHeight) {
+      const std::uint8_t* source =
+          work.indices.data() + std::size_t(y / scale_) * std::size_t(width_);
+      for (std::size_t x = 0; x < row.size(); ++x) row[x] = source[x / std::size_t(scale_)];
+      return;
+    }
+    std::fill(row.begin(), row.end(), ground);
+    const int glyphRow = y - pictureHeight - kCaptionMargin;
+    for (std::size_t x = 0; x < row.size(); ++x) {
+      const std::size_t character = x / kGlyphAdvance;
+      if (character < text.size() &&
+          GlyphInks(text[character], static_cast<int>(x % kGlyphAdvance), glyphRow)) {
+        row[x] = ink;
+      }
+    }
+  });
+}
+
+}  // namespace tintara
