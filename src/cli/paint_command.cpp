@@ -13,6 +13,7 @@
 #include "cli/option_parser.h"
 #include "cli/output_names.h"
 #include "cli/paint_request.h"
+#include "cli/palette_command.h"
 #include "cli/slot_list.h"
 #include "cli/usage_text.h"
 #include "platform/path_names.h"
@@ -32,6 +33,7 @@ constexpr KnownOption kOptions[] = {
     {"scale", 0, true},   {"page"},
     {"jobs", 'j', true},  {"verbose", 'v'},
     {"help", 'h'},        {"vision", 0, true},
+    {"palette", 0, true},
 };
 
 // The options that say how random codes roll.
@@ -95,6 +97,11 @@ std::variant<PaintRequest, Failure> ReadRequest(const std::vector<std::string>& 
   if (request.inputs.empty()) return usage("No input bitmap given.");
   if (std::optional<std::string> problem = CodeSourceProblem(given)) return usage(*problem);
   if (given.has("codes")) request.codes = given.value("codes");
+  if (given.has("palette")) {
+    const Expected<std::string> codes = PaletteFileCodes(given.value("palette"));
+    if (!codes) return Failure{kSomethingBad, "tintara: " + codes.problem().message + "\n"};
+    request.codes = *codes;
+  }
   int codeStrings = 1;
   if (given.has("codes-file")) {
     request.codesFile = given.value("codes-file");

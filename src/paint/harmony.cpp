@@ -5,8 +5,8 @@
 #include <span>
 #include <vector>
 
+#include "paint/nearest_code.h"
 #include "paint/oklab.h"
-#include "paint/reference_palette.h"
 #include "paint/skin_tones.h"
 
 namespace tintara {
@@ -27,17 +27,6 @@ struct GroupTarget {
   double darkest = 0;
   double lightest = 0;
 };
-
-const std::array<Oklab, 256>& ReferenceOklab() {
-  static const std::array<Oklab, 256> table = [] {
-    std::array<Oklab, 256> lab{};
-    for (std::size_t code = 0; code < lab.size(); ++code) {
-      lab[code] = OklabOf(kReferencePalette[code]);
-    }
-    return lab;
-  }();
-  return table;
-}
 
 constexpr auto kDrawnCodes = [] {
   std::array<std::int32_t, kLastDrawnCode - kFirstDrawnCode + 1> codes{};
@@ -98,15 +87,14 @@ std::array<GroupTarget, kGroupCount> DrawTargets(Harmony harmony, RandomGenerato
 
 // The code nearest the target among the candidates that are not taken, or among all of them when
 // every one is.
-std::int32_t NearestCode(const Oklab& target, std::span<const std::int32_t> candidates,
-                         const std::vector<std::int32_t>& taken) {
+std::int32_t NearestCandidate(const Oklab& target, std::span<const std::int32_t> candidates,
+                              const std::vector<std::int32_t>& taken) {
   std::int32_t best = -1;
   double bestDistance = 0;
   for (const bool avoidTaken : {true, false}) {
     for (const std::int32_t code : candidates) {
       if (avoidTaken && std::find(taken.begin(), taken.end(), code) != taken.end()) continue;
-      const double distance =
-          OklabDistance(target, ReferenceOklab()[static_cast<std::size_t>(code)]);
+      const double distance = OklabDistance(target, ReferenceOklab(code));
       if (best < 0 || distance < bestDistance) {
         best = code;
         bestDistance = distance;
@@ -117,7 +105,7 @@ std::int32_t NearestCode(const Oklab& target, std::span<const std::int32_t> cand
   return best;
 }
 
-double Lightness(std::int32_t code) { return ReferenceOklab()[static_cast<std::size_t>(code)].l; }
+double Lightness(std::int32_t code) { return ReferenceOklab(code).l; }
 
 const HarmonySlot& SlotOf(const HarmonySlots& slots, int slot) {
   return slots[static_cast<std::size_t>(slot - 1)];
@@ -144,7 +132,7 @@ void RollGroup(int group, const GroupTarget& target, std::span<const std::int32_
     const double share = last > 0 ? static_cast<double>(rank) / last : 0.5;
     const double lightness = target.darkest + (target.lightest - target.darkest) * share;
     const std::int32_t code =
-        NearestCode(OklabOfOklch({lightness, target.chroma, target.hue}), candidates, taken);
+        NearestCandidate(OklabOfOklch({lightness, target.chroma, target.hue}), candidates, taken);
     taken.push_back(code);
     chosen.push_back(code);
     rolled.push_back(shading[rank]);
