@@ -56,7 +56,7 @@ class ByteReader {
   bool ok_ = true;
 };
 
-Problem CutShort() { return Problem{"it ends in the middle of a colour"}; }
+Problem CutShort() { return Problem{"it ends before its colours do"}; }
 
 std::optional<Problem> Add(Palette& palette, Colour colour, std::string name = {}) {
   if (std::optional<Problem> full = RoomForColour(palette)) return full;
@@ -143,9 +143,11 @@ std::optional<Problem> ReadRiffPalette(PaletteBytes bytes, Palette& palette) {
 std::optional<Problem> ReadSwatchExchange(PaletteBytes bytes, Palette& palette) {
   ByteReader reader(bytes);
   reader.Skip(4);  // "ASEF"
-  if (reader.Big(2) != 1) return Problem{"it is a version of Swatch Exchange that is not 1"};
+  const std::uint32_t version = reader.Big(2);
   reader.Skip(2);
   const std::uint32_t blocks = reader.Big(4);
+  if (!reader.ok()) return CutShort();
+  if (version != 1) return Problem{"it is a version of Swatch Exchange other than 1"};
   for (std::uint32_t k = 0; k < blocks && reader.left() > 0; ++k) {
     const std::uint32_t type = reader.Big(2);
     const std::uint32_t length = reader.Big(4);
