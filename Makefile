@@ -73,7 +73,7 @@ check:
 FUZZ_DIR := build-fuzz
 FUZZ_SECONDS ?= 600
 # Each target with the folder of its seeds under fuzz/seeds/.
-FUZZ_TARGETS := bmp_reader:bmp png_reader:png skin_note:skin_note ini_file:ini code_string:code_string page_codes:page codes_file:codes_file code_book:code_book placement:placement palette_text:palette_text gallery_picture:bmp
+FUZZ_TARGETS := bmp_reader:bmp png_reader:png skin_note:skin_note ini_file:ini code_string:code_string page_codes:page codes_file:codes_file code_book:code_book placement:placement palette_text:palette_text palette_reader:palette gallery_picture:bmp
 fuzz:
 	@bash scripts/install-deps.sh --with-fuzz
 	cmake -S . -B $(FUZZ_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_C_COMPILER=clang -DTINTARA_FUZZ=ON

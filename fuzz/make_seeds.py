@@ -203,13 +203,45 @@ def palette_text_seeds():
     }
 
 
+def palette_seeds():
+    """Each starts with the byte that chooses the extension: 0 .gpl, 1 .pal, 2 .ase, 3 .act,
+    4 .hex, 5 .txt."""
+    def be(value, size):
+        return value.to_bytes(size, "big")
+
+    def swatch(name, model, channels):
+        body = be(len(name) + 1, 2) + name.encode("utf-16-be") + b"\0\0" + model
+        body += b"".join(struct.pack(">f", c) for c in channels) + be(2, 2)
+        return be(1, 2) + be(len(body), 4) + body
+
+    ase = (b"ASEF" + be(1, 2) + be(0, 2) + be(4, 4) + be(0xC001, 2) + be(4, 4) + be(1, 2)
+           + be(0, 2) + swatch("Red", b"RGB ", (1, 0, 0)) + swatch("ink", b"CMYK", (0, 0, 0, 1))
+           + swatch("grey", b"Gray", (0.5,)))
+    riff_data = struct.pack("<HH", 0x300, 2) + bytes([255, 0, 0, 0, 0, 128, 255, 0])
+    riff_chunk = b"data" + struct.pack("<I", len(riff_data)) + riff_data
+    riff = b"RIFF" + struct.pack("<I", 4 + len(riff_chunk)) + b"PAL " + riff_chunk
+    act = bytes([255, 0, 0, 0, 128, 255]) + bytes(762) + be(2, 2) + be(0xFFFF, 2)
+    return {
+        "gimp.gpl.bin": b"\0GIMP Palette\nName: Warm\nColumns: 16\n#\n255   0   0\tSlot 1: code 9\n"
+                        b"  0 128 255\tSlot 3: 224, Slot 5: 224\n",
+        "gimp_rgba.gpl.bin": b"\0GIMP Palette\r\nChannels: RGBA\r\n255 0 0 128 Half\r\n",
+        "jasc.pal.bin": b"\1JASC-PAL\r\n0100\r\n2\r\n255 0 0\r\n0 128 255\r\n",
+        "riff.pal.bin": b"\1" + riff,
+        "swatches.ase.bin": b"\2" + ase,
+        "table.act.bin": b"\3" + act,
+        "lospec.hex.bin": b"\4ff0000\n0080ff\n",
+        "paint_net.txt.bin": b"\5; paint.net Palette File\nFFFF0000\nFF0080FF\n",
+    }
+
+
 def main():
     for folder, seeds in (("bmp", bmp_seeds()), ("png", png_seeds()),
                           ("skin_note", skin_note_seeds()), ("ini", ini_seeds()),
                           ("code_string", code_string_seeds()), ("page", page_seeds()),
                           ("codes_file", codes_file_seeds()), ("code_book", code_book_seeds()),
                           ("placement", placement_seeds()),
-                          ("palette_text", palette_text_seeds())):
+                          ("palette_text", palette_text_seeds()),
+                          ("palette", palette_seeds())):
         (SEEDS / folder).mkdir(parents=True, exist_ok=True)
         for name, data in seeds.items():
             (SEEDS / folder / name).write_bytes(data)

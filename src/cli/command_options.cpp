@@ -24,10 +24,10 @@ std::variant<GivenOptions, Failure> ReadCommandOptions(std::string_view command,
 }
 
 std::optional<std::string> CodeSourceProblem(const GivenOptions& given) {
-  const int sources =
-      int(given.has("codes")) + int(given.has("codes-file")) + int(given.has("random"));
+  const int sources = int(given.has("codes")) + int(given.has("codes-file")) +
+                      int(given.has("palette")) + int(given.has("random"));
   if (sources == 1) return std::nullopt;
-  return "Give exactly one of --codes, --codes-file and --random.";
+  return "Give exactly one of --codes, --codes-file, --palette and --random.";
 }
 
 Expected<std::uint32_t> SeedOption(const GivenOptions& given) {

@@ -6,6 +6,7 @@
 
 #include "cli/check_command.h"
 #include "cli/paint_command.h"
+#include "cli/palette_command.h"
 #include "cli/program_folder.h"
 #include "cli/sheet_command.h"
 
@@ -19,6 +20,7 @@ constexpr Command kCommands[] = {
        return RunSheetCommand(arguments, ArtworkFolder(ThisProgram()), output, errors);
      }},
     {"check", RunCheckCommand},
+    {"palette", RunPaletteCommand},
 };
 
 constexpr std::size_t kMostEdits = 2;

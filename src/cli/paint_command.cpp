@@ -14,6 +14,7 @@
 #include "cli/option_parser.h"
 #include "cli/output_names.h"
 #include "cli/paint_request.h"
+#include "cli/palette_command.h"
 #include "cli/slot_list.h"
 #include "cli/usage_text.h"
 #include "platform/path_names.h"
@@ -34,7 +35,7 @@ constexpr KnownOption kOptions[] = {
     {"jobs", 'j', true},  {"verbose", 'v'},
     {"help", 'h'},        {"vision", 0, true},
     {"shade", 0, true},   {"count", 0, true},
-    {"delay", 0, true},
+    {"delay", 0, true},   {"palette", 0, true},
 };
 
 constexpr std::uint32_t kMostRolls = 1000;
@@ -121,6 +122,11 @@ std::variant<PaintRequest, Failure> ReadRequest(const std::vector<std::string>& 
   if (request.inputs.empty()) return usage("No input bitmap given.");
   if (std::optional<std::string> problem = CodeSourceProblem(given)) return usage(*problem);
   if (given.has("codes")) request.codes = given.value("codes");
+  if (given.has("palette")) {
+    const Expected<std::string> codes = PaletteFileCodes(given.value("palette"));
+    if (!codes) return Failure{kSomethingBad, "tintara: " + codes.problem().message + "\n"};
+    request.codes = *codes;
+  }
   int codeStrings = 1;
   if (given.has("codes-file")) {
     request.codesFile = given.value("codes-file");

@@ -12,6 +12,7 @@
 #include "cli/line_messages.h"
 #include "cli/option_parser.h"
 #include "cli/paint_command.h"
+#include "cli/palette_command.h"
 #include "cli/usage_text.h"
 #include "formats/contact_sheet.h"
 #include "formats/export_files.h"
@@ -33,7 +34,7 @@ constexpr std::uint32_t kMostColumns = 100000;
 constexpr KnownOption kOptions[] = {
     {"codes", 0, true}, {"codes-file", 0, true}, {"random"},           {"seed", 0, true},
     {"count", 0, true}, {"output", 0, true},     {"columns", 0, true}, {"scale", 0, true},
-    {"labels"},         {"help", 'h'},
+    {"labels"},         {"help", 'h'},           {"palette", 0, true},
 };
 
 struct SheetRequest {
@@ -72,6 +73,11 @@ std::variant<SheetRequest, Failure> ReadRequest(const std::vector<std::string>& 
   request.inputs = given.arguments;
   if (std::optional<std::string> problem = CodeSourceProblem(given)) return usage(*problem);
   if (given.has("codes")) request.codes = given.value("codes");
+  if (given.has("palette")) {
+    const Expected<std::string> codes = PaletteFileCodes(given.value("palette"));
+    if (!codes) return Failure{kSomethingBad, "tintara: " + codes.problem().message + "\n"};
+    request.codes = *codes;
+  }
   if (given.has("codes-file")) request.codesFile = given.value("codes-file");
   if ((given.has("seed") || given.has("count")) && !given.has("random")) {
     return usage("--seed and --count go with --random.");

@@ -10,6 +10,7 @@ Recolours character skin bitmaps.
   tintara paint --help    paints bitmaps from the command line, without a window
   tintara sheet --help    paints bitmaps with code strings into one sheet
   tintara check --help    finds slots that look alike to colour-blind viewers
+  tintara palette --help  maps a palette file to codes, or converts it
 
 Options:
   -h, --help     Displays help on commandline options.
@@ -31,6 +32,8 @@ Options:
                        line; - reads the lines from standard input. Lines
                        starting with # are comments; a line's " # name" is
                        its label, as in the code book.
+  --palette <FILE>     Paint with the code string of a palette file, as
+                       'tintara palette' prints it.
   --random             Paint with random codes for all four groups.
   --seed <N>           Seed the random codes, for repeatable results.
   --harmony <MODE>     Roll the random codes as "Gee!" does in this mode: free
@@ -72,6 +75,8 @@ Options:
   --codes <CODES>      Paint with this code string.
   --codes-file <FILE>  A row for each line's code string (as for paint; the
                        code book is such a file); - reads standard input.
+  --palette <FILE>     A row for the code string of a palette file, as
+                       'tintara palette' prints it.
   --random             Rows of random codes for all four groups.
   --seed <N>           Seed the first row's random codes; each next row takes
                        the next seed, as 'tintara paint --random --seed' does.
@@ -108,6 +113,29 @@ Arguments:
   input                The BMP or PNG file whose slots are checked, painted
                        with the codes; without one, the slots the code string
                        names, in their reference colours.
+)";
+
+inline constexpr char kPaletteUsage[] = R"(Usage: tintara [options] palette FILE
+Maps a palette's colours to the nearest codes in OKLab, among the codes of the
+swatch board (1 to 238; of codes equally near, the lowest), and prints the code
+string they make: colour 1 for slot 1, colour 2 for slot 2 and so on, slots
+without a colour taking their default codes; a palette this program wrote,
+with entries named "Slot N: code C", gives those codes to those slots. Then a
+line a colour: #RRGGBB, its nearest code and their distance.
+
+Reads GIMP palettes (.gpl, RGB or RGBA), JASC and RIFF palettes (.pal), Adobe
+Swatch Exchange files (.ase; RGB and grey swatches, CMYK and Lab ones left out
+and counted), Adobe Color Tables (.act), Lospec lists (.hex) and Paint.NET
+palettes (.txt).
+
+Options:
+  --output <OUT>       Write the palette again as .gpl, .pal (JASC), .act,
+                       .hex or .txt (Paint.NET), by the name's extension.
+  -h, --help           Displays help on commandline options.
+
+Arguments:
+  palette              Read a palette.
+  file                 The palette file to read.
 )";
 
 }  // namespace tintara

@@ -7,6 +7,7 @@
 #include <span>
 #include <vector>
 
+#include "paint/nearest_code.h"
 #include "paint/painting.h"
 #include "paint/reference_oklab.h"
 #include "paint/skin_tones.h"
@@ -62,7 +63,7 @@ std::int32_t NearestOnSide(const Oklab& target, int side, double keyLightness,
                [&](std::int32_t code) {
                  return side < 0 ? Lightness(code) < keyLightness : Lightness(code) > keyLightness;
                });
-  return NearestCode(target, onSide.empty() ? candidates : onSide, taken);
+  return NearestCandidate(target, onSide.empty() ? candidates : onSide, taken);
 }
 
 }  // namespace

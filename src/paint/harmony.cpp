@@ -5,6 +5,7 @@
 #include <span>
 #include <vector>
 
+#include "paint/nearest_code.h"
 #include "paint/oklab.h"
 #include "paint/reference_oklab.h"
 #include "paint/skin_tones.h"
@@ -110,7 +111,7 @@ void RollGroup(int group, const GroupTarget& target, std::span<const std::int32_
     const double share = last > 0 ? static_cast<double>(rank) / last : 0.5;
     const double lightness = target.darkest + (target.lightest - target.darkest) * share;
     const std::int32_t code =
-        NearestCode(OklabOfOklch({lightness, target.chroma, target.hue}), candidates, taken);
+        NearestCandidate(OklabOfOklch({lightness, target.chroma, target.hue}), candidates, taken);
     taken.push_back(code);
     chosen.push_back(code);
     rolled.push_back(shading[rank]);
@@ -134,25 +135,6 @@ std::vector<int> SlotsByMarkerLightness(int group, const SlotMarkers& markers) {
            OklabOf(markers[static_cast<std::size_t>(second - 1)]).l;
   });
   return shading;
-}
-
-std::int32_t NearestCode(const Oklab& target, std::span<const std::int32_t> candidates,
-                         const std::vector<std::int32_t>& taken) {
-  std::int32_t best = -1;
-  double bestDistance = 0;
-  for (const bool avoidTaken : {true, false}) {
-    for (const std::int32_t code : candidates) {
-      if (avoidTaken && std::find(taken.begin(), taken.end(), code) != taken.end()) continue;
-      const double distance =
-          OklabDistance(target, ReferenceOklab()[static_cast<std::size_t>(code)]);
-      if (best < 0 || distance < bestDistance) {
-        best = code;
-        bestDistance = distance;
-      }
-    }
-    if (best >= 0) break;
-  }
-  return best;
 }
 
 std::optional<Harmony> HarmonyNamed(std::string_view name) {

@@ -49,11 +49,6 @@ using SlotMarkers = std::array<Colour, kSlotCount>;
 // in. Slots whose markers are as light keep their order.
 std::vector<int> SlotsByMarkerLightness(int group, const SlotMarkers& markers);
 
-// The candidate whose reference colour lies nearest the target in OKLab (the first of equals),
-// among those not taken, or among all of them when every one is.
-std::int32_t NearestCode(const Oklab& target, std::span<const std::int32_t> candidates,
-                         const std::vector<std::int32_t>& taken);
-
 // The codes of a roll in a harmony mode (not Free), indexed by slot - 1: a rolled slot takes the
 // reference colour nearest in OKLab to its target among the codes "Gee!" may draw, one that no
 // other slot of its group holds where the palette allows; a group's rolled slots take their codes

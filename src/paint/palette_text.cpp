@@ -26,20 +26,37 @@ std::string ColourName(std::size_t position, const SlotRecords& slots) {
   return name.empty() ? "Index " + std::to_string(position) : name;
 }
 
+// A name kept to one line: a line break would end the line early and break the file.
+std::string OneLine(std::string_view text) {
+  std::string oneLine(text);
+  std::replace(oneLine.begin(), oneLine.end(), '\n', ' ');
+  std::replace(oneLine.begin(), oneLine.end(), '\r', ' ');
+  return oneLine;
+}
+
 }  // namespace
+
+std::vector<PaletteEntry> SlotNamedEntries(const std::vector<Colour>& colours,
+                                           const SlotRecords& slots) {
+  std::vector<PaletteEntry> entries;
+  entries.reserve(colours.size());
+  for (std::size_t i = 0; i < colours.size(); ++i) {
+    entries.push_back({colours[i], ColourName(i, slots)});
+  }
+  return entries;
+}
 
 std::string GimpPaletteText(std::string_view name, const std::vector<Colour>& colours,
                             const SlotRecords& slots) {
-  // A line break in the name would end the header line early and break the file.
-  std::string oneLine(name);
-  std::replace(oneLine.begin(), oneLine.end(), '\n', ' ');
-  std::replace(oneLine.begin(), oneLine.end(), '\r', ' ');
+  return GimpPaletteText(name, SlotNamedEntries(colours, slots));
+}
 
-  std::string text = "GIMP Palette\nName: " + oneLine + "\nColumns: 16\n#\n";
-  for (std::size_t i = 0; i < colours.size(); ++i) {
-    const Colour c = colours[i];
+std::string GimpPaletteText(std::string_view name, std::span<const PaletteEntry> entries) {
+  std::string text = "GIMP Palette\nName: " + OneLine(name) + "\nColumns: 16\n#\n";
+  for (const PaletteEntry& entry : entries) {
+    const Colour c = entry.colour;
     text += ThreePlaces(RedOf(c)) + ' ' + ThreePlaces(GreenOf(c)) + ' ' + ThreePlaces(BlueOf(c)) +
-            '\t' + ColourName(i, slots) + '\n';
+            '\t' + (entry.name.empty() ? std::string("Untitled") : OneLine(entry.name)) + '\n';
   }
   return text;
 }
@@ -49,6 +66,34 @@ std::string JascPaletteText(const std::vector<Colour>& colours) {
   for (const Colour c : colours) {
     text += std::to_string(RedOf(c)) + ' ' + std::to_string(GreenOf(c)) + ' ' +
             std::to_string(BlueOf(c)) + "\r\n";
+  }
+  return text;
+}
+
+std::string HexDigitsOf(Colour colour, std::string_view digits) {
+  std::string text;
+  for (const std::uint8_t level : {RedOf(colour), GreenOf(colour), BlueOf(colour)}) {
+    text += digits[level >> 4];
+    text += digits[level & 0xF];
+  }
+  return text;
+}
+
+std::string HexColourText(Colour colour) { return '#' + HexDigitsOf(colour); }
+
+std::string HexPaletteText(std::span<const Colour> colours) {
+  std::string text;
+  for (const Colour c : colours) {
+    text += HexDigitsOf(c, "0123456789abcdef") + '\n';
+  }
+  return text;
+}
+
+std::string PaintNetPaletteText(std::string_view name, std::span<const Colour> colours) {
+  std::string text = "; paint.net Palette File\r\n; Palette Name: " + OneLine(name) +
+                     "\r\n; Colors: " + std::to_string(colours.size()) + "\r\n";
+  for (const Colour c : colours) {
+    text += "FF" + HexDigitsOf(c) + "\r\n";
   }
   return text;
 }

@@ -7,6 +7,7 @@
 
 #include "formats/message_of.h"
 #include "formats/painted_work.h"
+#include "formats/palette_reader.h"
 #include "formats/read_bytes.h"
 
 namespace tintara {
@@ -69,13 +70,30 @@ TEST_F(PaletteFile, GplNamesTheSlotsAndPalHasTheCountBothWithThePaintedColours) 
   EXPECT_EQ(pal.colours, colours);
 }
 
+TEST_F(PaletteFile, ActHexAndTxtHoldThePaintedColoursAsTheReadersReadThem) {
+  const std::vector<QRgb> colours(painted_.begin(), painted_.begin() + kEntries);
+  for (const char* name : {"red.act", "red.hex", "red.TXT"}) {
+    SCOPED_TRACE(name);
+    Save(path(name));
+    const Expected<Palette> read = ReadPaletteFile(path(name).toStdString());
+    ASSERT_TRUE(read) << read.problem().message;
+    std::vector<QRgb> readColours;
+    for (const PaletteEntry& entry : read->entries) {
+      readColours.push_back(ToDisplayPixel(entry.colour));
+    }
+    EXPECT_EQ(readColours, colours);
+  }
+  EXPECT_EQ(ReadBytes(path("red.act")).size(), 772);
+}
+
 TEST_F(PaletteFile, EachRefusalSaysWhyAndWritesNothing) {
   ASSERT_TRUE(QDir().mkpath(path("taken.gpl/inside")));
   const struct {
     const char* chosen;
     QString message;
   } cases[] = {
-      {"colours.txt", "Cannot save colours.txt: a palette is saved as .gpl or .pal"},
+      {"colours.png",
+       "Cannot save colours.png: a palette is saved as .gpl, .pal, .act, .hex or .txt"},
       {"taken.gpl", "Cannot create file " + path("taken.gpl") + ": it is a folder"},
   };
   for (const auto& c : cases) {

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Runs every `tintara paint` and `tintara sheet` line of README.md's fenced code blocks exactly as
-# written, in a scratch folder holding the files they name, made from the shipped artwork: hero.bmp, skins/*.bmp and
-# team.txt. Each must succeed, print no problem and write a file, so that the README's examples
+# written, in a scratch folder holding the files they name, made from the shipped artwork: hero.bmp, skins/*.bmp,
+# team.txt and warm.gpl. Each must succeed, print no problem and write a file, so that the README's examples
 # keep working as the program changes. Usage: run_readme_examples.sh README.md PROGRAM_DIR
 set -euo pipefail
 readme=$1
@@ -25,6 +25,7 @@ mkdir skins
 cp "$program_dir/FEMALE1.BMP" skins/female1.bmp
 cp "$program_dir/TESSALY.BMP" skins/tessaly.bmp
 printf '# the team\n9 223 224 127 # Red\n17 18 19 20 21 # Blue\n' > team.txt
+printf 'GIMP Palette\nName: Warm\n#\n200  40  40\tBrick\n240 200 160\tSand\n' > warm.gpl
 export PATH="$program_dir:$PATH"
 
 # Every file is written anew and renamed into place: a file written shows as a new inode.
