@@ -66,9 +66,9 @@ Expected<FollowedPath> FollowLinks(std::filesystem::path path) {
 // threads.
 mode_t FileCreationMask() {
   static const mode_t mask = [] {
-    const mode_t mask = ::umask(0);
-    ::umask(mask);
-    return mask;
+    const mode_t current = ::umask(0);
+    ::umask(current);
+    return current;
   }();
   return mask;
 }

@@ -27,7 +27,8 @@ std::size_t AllocationPeak::bytes() const { return peak.load() - start_; }
 
 }  // namespace tintara
 
-// The other forms (arrays, nothrow) end in these; aligned ones are not counted.
+// Every form but the aligned ones (not counted) is replaced: a sanitizer's own nothrow or array
+// form beside these would hand out blocks that these free, which it reports as a mismatch.
 void* operator new(std::size_t size) {
   void* block = std::malloc(size == 0 ? 1 : size);
   if (block == nullptr) throw std::bad_alloc();
@@ -42,3 +43,22 @@ void operator delete(void* block) noexcept {
 }
 
 void operator delete(void* block, std::size_t) noexcept { operator delete(block); }
+
+void* operator new(std::size_t size, const std::nothrow_t&) noexcept {
+  try {
+    return operator new(size);
+  } catch (const std::bad_alloc&) {
+    return nullptr;
+  }
+}
+
+void* operator new[](std::size_t size) { return operator new(size); }
+
+void* operator new[](std::size_t size, const std::nothrow_t& tag) noexcept {
+  return operator new(size, tag);
+}
+
+void operator delete(void* block, const std::nothrow_t&) noexcept { operator delete(block); }
+void operator delete[](void* block) noexcept { operator delete(block); }
+void operator delete[](void* block, std::size_t) noexcept { operator delete(block); }
+void operator delete[](void* block, const std::nothrow_t&) noexcept { operator delete(block); }
