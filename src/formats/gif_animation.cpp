@@ -59,7 +59,8 @@ bool GifAnimation::Add(const Bitmap& work, const DisplayTable& table, std::strin
     if (y < pictureHeight) {
       const std::uint8_t* source =
           work.indices.data() + std::size_t(y / scale_) * std::size_t(width_);
-      for (std::size_t x = 0; x < row.size(); ++x) row[x] = source[x / std::size_t(scale_)];
+      auto out = row.begin();
+      for (int x = 0; x < width_; ++x) out = std::fill_n(out, scale_, source[x]);
       return;
     }
     std::fill(row.begin(), row.end(), ground);

@@ -14,6 +14,10 @@ struct GifWriter::State {
   int height = 0;
   int delay = 0;
   bool failed = false;
+  // The last frame's indices and their compressed sub-blocks: frames of one picture differ only in
+  // their colour tables, and giflib's compressor is most of a frame's cost.
+  std::vector<std::uint8_t> lastIndices;
+  std::vector<GifByteType> lastCodes;
 };
 
 namespace {
@@ -32,6 +36,17 @@ bool PutLoopForever(GifFileType* gif) {
          EGifPutExtensionBlock(gif, sizeof kName, kName) == GIF_OK &&
          EGifPutExtensionBlock(gif, sizeof kLoops, kLoops) == GIF_OK &&
          EGifPutExtensionTrailer(gif) == GIF_OK;
+}
+
+// Compressed sub-blocks, each its length and its bytes, ending with an empty one, put as they are
+// after an image descriptor.
+bool PutCodes(GifFileType* gif, const std::vector<GifByteType>& codes) {
+  std::size_t at = 0;
+  while (at < codes.size() && codes[at] != 0) {
+    if (EGifPutCodeNext(gif, codes.data() + at) != GIF_OK) return false;
+    at += std::size_t(codes[at]) + 1;
+  }
+  return EGifPutCodeNext(gif, nullptr) == GIF_OK;
 }
 
 }  // namespace
@@ -73,10 +88,25 @@ bool GifWriter::AddFrame(std::span<const std::uint32_t, 256> table, const RowSou
                        extension.data()) == GIF_OK &&
       EGifPutImageDesc(state_->gif, 0, 0, state_->width, state_->height, false, map) == GIF_OK;
   GifFreeMapObject(map);
-  std::vector<std::uint8_t> row(static_cast<std::size_t>(state_->width));
-  for (int y = 0; put && y < state_->height; ++y) {
-    rows(y, row);
-    put = EGifPutLine(state_->gif, row.data(), state_->width) == GIF_OK;
+  const auto width = static_cast<std::size_t>(state_->width);
+  std::vector<std::uint8_t> indices(width * static_cast<std::size_t>(state_->height));
+  for (int y = 0; y < state_->height; ++y) {
+    rows(y, std::span(indices).subspan(static_cast<std::size_t>(y) * width, width));
+  }
+  if (put && indices == state_->lastIndices) {
+    put = PutCodes(state_->gif, state_->lastCodes);
+  } else if (put) {
+    // After the descriptor the code size is written; the sub-blocks follow it.
+    const std::size_t codesStart = state_->bytes.size();
+    for (int y = 0; put && y < state_->height; ++y) {
+      put = EGifPutLine(state_->gif, indices.data() + static_cast<std::size_t>(y) * width,
+                        state_->width) == GIF_OK;
+    }
+    if (put) {
+      state_->lastCodes.assign(state_->bytes.begin() + static_cast<std::ptrdiff_t>(codesStart),
+                               state_->bytes.end());
+      state_->lastIndices = std::move(indices);
+    }
   }
   state_->failed = !put;
   return put;

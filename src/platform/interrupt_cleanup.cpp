@@ -29,15 +29,17 @@ enum Undo : int {
   kRemoveNewTarget,  // there was no file: the new one goes
 };
 
-// Only what the handler reads without allocating: fixed arrays, atomics, plain numbers.
+// Only what the handler reads without allocating: fixed arrays, atomics, plain numbers. All zero
+// at start, so that the two megabytes of slots cost a process nothing until a file is written;
+// a slot's other fields are set when it is taken.
 struct Slot {
   std::atomic<int> state{kFree};
-  std::atomic<int> group{-1};
+  std::atomic<int> group{0};
   std::atomic<int> undo{kNothing};
-  int staged = -1;  // the staged file's descriptor
+  int staged = 0;  // the staged file's descriptor
   FileNode old;
-  char temp[PATH_MAX];
-  char target[PATH_MAX];
+  char temp[PATH_MAX]{};
+  char target[PATH_MAX]{};
 };
 
 struct Group {
@@ -46,9 +48,9 @@ struct Group {
   std::atomic<pid_t> thread{0};
 };
 
-std::array<Slot, kSlots> slots;
-std::array<Group, kGroups> groups;
-std::atomic<bool> ending{false};
+constinit std::array<Slot, kSlots> slots;
+constinit std::array<Group, kGroups> groups;
+constinit std::atomic<bool> ending{false};
 
 constexpr int kSignals[] = {SIGINT, SIGTERM, SIGHUP};
 
