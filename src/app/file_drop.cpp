@@ -7,6 +7,8 @@
 #include <QWidget>
 #include <algorithm>
 
+#include "formats/palette_reader.h"
+
 namespace tintara {
 namespace {
 
@@ -16,10 +18,8 @@ bool IsBitmapFile(const QString& path) {
          suffix.compare("png", Qt::CaseInsensitive) == 0;
 }
 
-bool IsPaletteFile(const QString& path) {
-  static const QStringList kPaletteSuffixes = {"gpl", "pal", "ase", "act", "hex", "txt"};
-  return kPaletteSuffixes.contains(QFileInfo(path).suffix(), Qt::CaseInsensitive);
-}
+// A palette is told by what the file holds: a text file may be a palette or not.
+bool IsPaletteFile(const QString& path) { return ReadPaletteFile(path.toStdString()).has_value(); }
 
 bool IsPageFile(const QString& path) {
   const QString suffix = QFileInfo(path).suffix();
