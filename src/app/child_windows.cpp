@@ -52,6 +52,7 @@ void ChildWindows::showCodeBook(const QString& bookPath) {
               const Document& shown = session_.document();
               return QString::fromStdString(BodyCaption(shown, shown.body));
             },
+        .loadedDocument = [this] { return &session_.document(); },
         .askName =
             [this](const QString& offered, QWidget* parent) {
               return desktop_.askText("Name of the entry:", offered, parent);

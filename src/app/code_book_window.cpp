@@ -20,6 +20,7 @@
 #include "app/slot_strip_delegate.h"
 #include "app/window_actions.h"
 #include "formats/code_book_file.h"
+#include "formats/swap_palette.h"
 
 namespace tintara {
 namespace {
@@ -102,6 +103,11 @@ CodeBookWindow::CodeBookWindow(QString path, CodeBookHost host, QWidget* parent)
                    .filters = {"Code books (*.txt)"},
                    .suggestedName = "codes",
                    .confirmOverwrite = true};
+  swapDialog_ = {.purpose = FileDialog::Purpose::Save,
+                 .defaultExt = "png",
+                 .filters = {"Swap palettes (*.png)"},
+                 .suggestedName = "swap-palette",
+                 .confirmOverwrite = true};
   createControls();
   watcher_ = new QFileSystemWatcher(this);
   watcher_->addPath(QFileInfo(path_).absolutePath());
@@ -147,6 +153,7 @@ void CodeBookWindow::createControls() {
   compare_ = Button("CompareEntries", "&Compare", this);
   import_ = Button("ImportEntries", "&Import...", this);
   export_ = Button("ExportEntries", "&Export...", this);
+  exportSwap_ = Button("ExportSwapPalette", "Export Swap Pale&tte...", this);
   undo_ = Button("UndoBookChange", "U&ndo", this);
   // The keys of the Edit menu's Undo and Redo act on the book here.
   connect(AddWindowKeys(this, KeysOf(WindowActionNamed("Undo1"))), &QAction::triggered, this,
@@ -165,13 +172,15 @@ void CodeBookWindow::createControls() {
   connect(compare_, &QPushButton::clicked, this, [this] { compareSelected(); });
   connect(import_, &QPushButton::clicked, this, [this] { importFiles(); });
   connect(export_, &QPushButton::clicked, this, [this] { exportSelected(); });
+  connect(exportSwap_, &QPushButton::clicked, this, [this] { exportSwapPalette(); });
   connect(undo_, &QPushButton::clicked, this, [this] { undo(); });
 
   auto* buttons = new QGridLayout;
-  const QPushButton* order[] = {add_,   rename_,  delete_, moveUp_, moveDown_,
-                                apply_, compare_, import_, export_, undo_};
-  for (int i = 0; i < 10; ++i) {
-    buttons->addWidget(const_cast<QPushButton*>(order[i]), i % 5, i / 5);
+  const QPushButton* order[] = {add_,     rename_, delete_, moveUp_,     moveDown_, apply_,
+                                compare_, import_, export_, exportSwap_, undo_};
+  constexpr int kRows = 6;
+  for (int i = 0; i < 11; ++i) {
+    buttons->addWidget(const_cast<QPushButton*>(order[i]), i % kRows, i / kRows);
   }
   status_ = new QLabel(this);
   status_->setObjectName("CodeBookStatus");
@@ -373,6 +382,24 @@ void CodeBookWindow::exportSelected() {
   }
   status_->setText("Exported " + Counted(entries.size(), "entry", "entries") + " to " +
                    QFileInfo(exportDialog_.fileName).fileName() + '.');
+}
+
+void CodeBookWindow::exportSwapPalette() {
+  const Document* loaded = host_.loadedDocument ? host_.loadedDocument() : nullptr;
+  std::vector<int> rows = selectedRows();
+  if (rows.empty()) {
+    for (int row = 0; row < model_->rowCount(); ++row) rows.push_back(row);
+  }
+  if (loaded == nullptr || rows.empty() || !Execute(swapDialog_, host_.chooseFile, this)) return;
+  std::vector<CodeBookEntry> entries;
+  for (const int row : rows) entries.push_back(entryOfRow(row));
+  if (std::optional<Problem> problem =
+          WriteSwapPalette(swapDialog_.fileName.toStdString(), *loaded, entries)) {
+    host_.reportError(QString::fromStdString(problem->message));
+    return;
+  }
+  status_->setText("Exported a swap palette of " + Counted(entries.size(), "entry", "entries") +
+                   " to " + QFileInfo(swapDialog_.fileName).fileName() + '.');
 }
 
 }  // namespace tintara

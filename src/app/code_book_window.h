@@ -19,11 +19,14 @@ class QTreeView;
 namespace tintara {
 
 class CodeBookModel;
+struct Document;
 
 // What the code book asks of the window around it.
 struct CodeBookHost {
   std::function<std::string()> currentCodes;  // the slots' codes as a drop writes them
   std::function<QString()> suggestedName;     // the picture's caption
+  // The document the swap palette's columns come from; none where there is no such document.
+  std::function<const Document*()> loadedDocument;
   // Asks for a name, offering one; nothing when the user cancels.
   std::function<std::optional<QString>(const QString& suggestion, QWidget* parent)> askName;
   FileChooser chooseFile;
@@ -33,7 +36,9 @@ struct CodeBookHost {
 // "Code Book": named code strings kept in one file, in a window of its own. Entries are added from
 // the current codes, renamed in place (F2), deleted, moved, imported and exported; "Undo" takes
 // back this window's last change, and Redo (by its keys) makes again what Undo took back.
-// "Export..." writes the selected entries when there are several, else all. Applying an entry (a
+// "Export..." writes the selected entries when there are several, else all; "Export Swap
+// Palette..." the picture's slot colours painted by the selected entries, or by all when none is
+// selected, for palette-swap shaders (WriteSwapPalette). Applying an entry (a
 // double click, Return or "Apply") hands its codes to the main window; "Compare" hands on two to
 // eight selected entries. Every change is made to the book as its file holds it at that moment and
 // written at once (CodeBookStore), so that windows of several programs share one book; the window
@@ -84,6 +89,7 @@ class CodeBookWindow : public QWidget {
   void compareSelected();
   void importFiles();
   void exportSelected();
+  void exportSwapPalette();
   void updateButtons();
 
   QString path_;
@@ -93,6 +99,7 @@ class CodeBookWindow : public QWidget {
   QFileSystemWatcher* watcher_ = nullptr;  // on the book's folder: a rename ends a file's watch
   FileDialog importDialog_;
   FileDialog exportDialog_;
+  FileDialog swapDialog_;
 
   CodeBookModel* model_ = nullptr;
   QTreeView* list_ = nullptr;
@@ -103,6 +110,7 @@ class CodeBookWindow : public QWidget {
   QPushButton* apply_ = nullptr;
   QPushButton* compare_ = nullptr;
   QPushButton* export_ = nullptr;
+  QPushButton* exportSwap_ = nullptr;
   QPushButton* undo_ = nullptr;
   QPushButton* add_ = nullptr;
   QPushButton* import_ = nullptr;

@@ -74,6 +74,7 @@ MainWindow::MainWindow(ProgramFiles files, Desktop desktop, QWidget* parent)
   connectControls();
   new FileDrop(
       this, codeEdit_, [this](const QString& path) { attempt([&] { openBitmap(path); }); },
+      [this](const QString& path) { attempt([&] { openPalette(path); }); },
       [this](const QString& path) { attempt([&] { applyCodesOfPage(path); }); });
   new EditBoxKeys(codeEdit_, undo_, redo_);
   resize(kDesignSize);
@@ -128,6 +129,8 @@ void MainWindow::connectControls() {
     if (auto marked = session_.PictureMarkingSlot(slot)) picture_->blink(std::move(marked));
   });
   connect(slots_, &SlotPanel::slotHoverEnded, picture_, &PictureView::stopBlinking);
+  connect(picture_, &PictureView::pixelClicked, this,
+          [this](int x, int y) { attempt([&] { pickSlot(x, y); }); });
   connect(board_, &SwatchBoard::swatchDropped, this,
           [this](int code, int slot) { act([&] { return session_.DropSwatch(slot, code); }); });
   // The keyboard gives a code to the selected slot as a drop of its swatch there would.

@@ -132,6 +132,13 @@ class MainWindow : public StoredPlacementWindow {
   void loadOtherBitmap();
   void loadCodesFromPage();
   void applyCodesOfPage(const QString& path);
+  // Palettes and colours from and to other programs (main_window_colours.cpp).
+  void importPalette();
+  void openPalette(const QString& path);
+  void copyColours();
+  void pasteColours();
+  // The slot that paints the picture's pixel, selected and blinking.
+  void pickSlot(int x, int y);
   void showGuide();
   void showVision(Vision vision);
   void checkReadability();
@@ -150,6 +157,7 @@ class MainWindow : public StoredPlacementWindow {
   SkinExport skinExport_;
   FileDialog otherBitmapDialog_{FileDialog::Purpose::Open};
   FileDialog pageDialog_;
+  FileDialog paletteDialog_;
   QSize baseSize_;
 
   PictureView* picture_ = nullptr;

@@ -296,6 +296,10 @@ void SlotPanel::focusOutEvent(QFocusEvent* event) {
 }
 
 // A move, or an attempt at one, ends the typing.
+void SlotPanel::selectSlot(int slot) {
+  if (slotShown(slot)) select(slot);
+}
+
 void SlotPanel::select(int slot) {
   showTyped({});
   if (slot == 0 || slot == selected_) return;

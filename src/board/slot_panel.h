@@ -61,6 +61,8 @@ class SlotPanel : public QWidget {
   int slotCode(int slot) const { return codes_[static_cast<std::size_t>(slot - 1)]; }
   // The slot the keyboard gives codes to; 0 while no slot is shown.
   int selectedSlot() const;
+  // Selects a shown slot as a left press on its swatch does.
+  void selectSlot(int slot);
 
  Q_SIGNALS:
   void slotDropped(int slot, int sourceSlot);

@@ -43,6 +43,14 @@ Outcome Session::ApplyCodesFromPage(std::string codes) {
   return Run(commands::ApplyCodesFromPage(std::move(codes)), EnlargeFocus::WhenApplied);
 }
 
+Outcome Session::ImportPalette(const std::string& paletteName, std::string codes) {
+  return Run(commands::ImportPalette(paletteName, std::move(codes)), EnlargeFocus::Never);
+}
+
+Outcome Session::PasteColours(std::string codes) {
+  return Run(commands::PasteColours(std::move(codes)), EnlargeFocus::Never);
+}
+
 Outcome Session::RestoreLastCodes() {
   return Run(commands::RestoreLastCodes(), EnlargeFocus::Always);
 }

@@ -70,6 +70,9 @@ class Session {
   Outcome ApplyChosenCodes(std::string codes);
   Outcome ApplyCodesFromPage(std::string codes);
   Outcome RestoreLastCodes();
+  // The codes an imported palette or pasted colours give the slots, as one step.
+  Outcome ImportPalette(const std::string& paletteName, std::string codes);
+  Outcome PasteColours(std::string codes);
   Outcome DropSwatch(int slot, std::int32_t code);
   Outcome DropSlot(int slot, int sourceSlot);
   Outcome EndSlotDrag(int sourceSlot);

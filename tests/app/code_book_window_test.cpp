@@ -49,6 +49,7 @@ class CodeBook : public WindowTest {
   CodeBookHost OtherHost() {
     return {.currentCodes = [] { return std::string("1 2 "); },
             .suggestedName = [] { return QString(); },
+            .loadedDocument = {},
             .askName = [](const QString&, QWidget*) { return QString("beta"); },
             .chooseFile = {},
             .reportError = [this](const QString& message) { errors_ << message; }};

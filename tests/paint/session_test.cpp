@@ -45,5 +45,18 @@ TEST_F(SessionTest, ALoadFits) {
   EXPECT_FALSE(session().DropSwatch(1, 17).fit);
 }
 
+// An imported palette gives locked slots their codes too, as typed codes do, as one step named
+// after it that undo takes back whole.
+TEST_F(SessionTest, AnImportedPaletteIsOneStepThatChangesLockedSlots) {
+  session().ToggleSlotLock(2);
+  const Snapshot before = Take(session());
+  session().ImportPalette("Sunset", "31 32 33");
+  EXPECT_EQ(SlotLabel(document(), 2), "32");
+  ASSERT_NE(session().undoName(), nullptr);
+  EXPECT_EQ(*session().undoName(), "Import Palette Sunset");
+  session().Undo();
+  EXPECT_EQ(Take(session()), before);
+}
+
 }  // namespace
 }  // namespace tintara
