@@ -82,6 +82,10 @@ std::span<const WindowAction> WindowActions() {
        .menu = M::Edit,
        .keys = {{Qt::CTRL | Qt::Key_L}},
        .run = [](MainWindow& main, Window&) { main.toggleSelectedLock(); }},
+      {.name = "ShadeGroup1",
+       .caption = "S&hade Group",
+       .menu = M::Edit,
+       .run = [](MainWindow& main, Window&) { main.shadeSelectedGroup(); }},
 
       {.name = "View1", .caption = "&View", .menu = M::Bar, .kind = K::Menu, .opens = M::View},
       {.name = "ZoomIn1",
@@ -163,6 +167,10 @@ std::span<const WindowAction> WindowActions() {
        .caption = "Check &Readability",
        .menu = M::View,
        .run = [](MainWindow& main, Window&) { main.checkReadability(); }},
+      {.name = "SuggestFixes1",
+       .caption = "Suggest Fi&xes...",
+       .menu = M::View,
+       .run = [](MainWindow& main, Window&) { main.suggestFixes(); }},
 
       {.name = "Options1",
        .caption = "&Options",

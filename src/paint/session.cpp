@@ -63,6 +63,14 @@ Outcome Session::ToggleSlotLock(int slot) {
   return Run(commands::ToggleSlotLock(document(), slot), EnlargeFocus::Never);
 }
 
+Outcome Session::ShadeGroup(int slot) {
+  return Run(commands::ShadeGroupFromSlot(slot, randomSettings_), EnlargeFocus::Never);
+}
+
+Outcome Session::FixSlot(int slot, std::int32_t code) {
+  return Run(commands::FixSlot(slot, code), EnlargeFocus::Never);
+}
+
 Outcome Session::ApplyNextSkinPreset() {
   return Run(commands::ApplyNextSkinPreset(edits_.codeText), EnlargeFocus::Never);
 }

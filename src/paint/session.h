@@ -74,6 +74,11 @@ class Session {
   Outcome DropSlot(int slot, int sourceSlot);
   Outcome EndSlotDrag(int sourceSlot);
   Outcome ToggleSlotLock(int slot);
+  // The slot's group shaded from it, the skin group kept to the skin tones unless the random
+  // settings allow any colour for skin.
+  Outcome ShadeGroup(int slot);
+  // A code that makes the slot readable beside another, as a suggestion offered it.
+  Outcome FixSlot(int slot, std::int32_t code);
   Outcome ApplyNextSkinPreset();
   // "Gee!" with the settings chosen last, its seed kept for "Roll Again".
   Outcome RollRandomCodes();

@@ -2,7 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "paint/session_fixture.h"
+#include "paint/skin_tones.h"
 #include "paint/test_pictures.h"
 
 namespace tintara {
@@ -43,6 +46,25 @@ TEST_F(SessionTest, UndoKeepsAGroupCheckChangedAfterTheStep) {
 TEST_F(SessionTest, ALoadFits) {
   EXPECT_TRUE(session().Reload().fit);
   EXPECT_FALSE(session().DropSwatch(1, 17).fit);
+}
+
+// Shading from a green key keeps the skin to the skin tones unless "Random Codes..." allows any
+// colour for skin.
+TEST_F(SessionTest, ShadingFollowsTheRandomSettingsForSkin) {
+  Apply("0 0 0 0 0 217 0 0 0 0 ");
+  const auto skinTonesOnly = [this] {
+    for (int slot = 7; slot <= 10; ++slot) {
+      const std::int32_t code = Slot(document(), slot).code;
+      if (std::find(kSkinTones.begin(), kSkinTones.end(), code) == kSkinTones.end()) return false;
+    }
+    return true;
+  };
+  ASSERT_FALSE(session().ShadeGroup(6).problem);
+  EXPECT_TRUE(skinTonesOnly());
+  session().Undo();
+  session().SetRandomSettings({.anyColourForSkin = true});
+  ASSERT_FALSE(session().ShadeGroup(6).problem);
+  EXPECT_FALSE(skinTonesOnly());
 }
 
 }  // namespace
