@@ -120,6 +120,12 @@ void Session::SetVision(Vision vision) {
   canvas_.Show(document());
 }
 
+std::shared_ptr<const Picture> Session::PreviewPicture(const Document& painted) {
+  preview_.setVision(vision());
+  preview_.Show(painted);
+  return preview_.shownPicture();
+}
+
 commands::LoadInputs Session::loadInputs() const {
   return {directory_, edits_.codeText, applyColoursOnLoad_};
 }

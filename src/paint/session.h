@@ -11,6 +11,7 @@
 #include "paint/commands.h"
 #include "paint/edits_in_place.h"
 #include "paint/harmony.h"
+#include "paint/painting.h"
 #include "paint/random_codes.h"
 #include "platform/problem.h"
 
@@ -112,6 +113,12 @@ class Session {
   std::shared_ptr<const Picture> PictureMarkingSlot(int slot) {
     return canvas_.MarkingSlot(document(), slot);
   }
+  // The document painted with other codes, and its picture as the viewer sees it, drawn apart
+  // from the document's: playing the code book's entries shows them without a step.
+  Expected<Document> PaintedWith(std::string codes) const {
+    return PaintedWithCodes(document(), std::move(codes));
+  }
+  std::shared_ptr<const Picture> PreviewPicture(const Document& painted);
 
  private:
   // When an action that did not fail moves the focus to Enlarge.
@@ -126,6 +133,7 @@ class Session {
   std::string directory_;
   CommandRunner runner_;
   Canvas canvas_;
+  Canvas preview_{Picture{}};
   RandomGenerator random_;
   RandomCodeSettings randomSettings_{};
   std::uint32_t lastSeed_;

@@ -67,5 +67,18 @@ TEST_F(SessionTest, ShadingFollowsTheRandomSettingsForSkin) {
   EXPECT_FALSE(skinTonesOnly());
 }
 
+// A variant shown while playing is drawn apart: the document, its history and its picture stay.
+TEST_F(SessionTest, APreviewLeavesTheDocumentAndItsPicture) {
+  session().DropSwatch(1, 17);
+  const Snapshot before = Take(session());
+  const std::string undo = *session().undoName();
+  const Expected<Document> painted = session().PaintedWith("200 201 202 ");
+  ASSERT_TRUE(painted);
+  const std::shared_ptr<const Picture> preview = session().PreviewPicture(*painted);
+  EXPECT_NE(preview->pixels, session().picture().pixels);
+  EXPECT_TRUE(Take(session()) == before);
+  EXPECT_EQ(*session().undoName(), undo);
+}
+
 }  // namespace
 }  // namespace tintara
