@@ -42,11 +42,11 @@ struct CodeBookHost {
 // written at once (CodeBookStore), so that windows of several programs share one book; the window
 // watches the book's folder and shows what another window changed, which ends this window's undo
 // history. A book that could not be read is told once, shown empty and never written over. The
-// status line tells what the last action did, in plain text. "Play" cycles the chosen entries on the
-// picture at the rate beside it until stopped (playChosen, stopChosen; the window around it says
-// when it stopped, showStopped), and "Save Animation As..." asks for them as an animated GIF at
-// the rate, the scale and with the names under the picture if ticked (animationChosen). Both take
-// the selected entries, or all when one or none is selected. The list is a view over the book
+// status line tells what the last action did, in plain text. "Play" cycles the chosen entries on
+// the picture at the rate beside it until stopped (playChosen, stopChosen; the window around it
+// says when it stopped, showStopped), and "Save Animation As..." asks for them as an animated GIF
+// at the rate, the scale and with the names under the picture if ticked (animationChosen). Both
+// take the selected entries, or all when one or none is selected. The list is a view over the book
 // (CodeBookModel): a row costs nothing until it is shown.
 class CodeBookWindow : public QWidget {
   Q_OBJECT

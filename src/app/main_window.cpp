@@ -65,7 +65,10 @@ MainWindow::MainWindow(ProgramFiles files, Desktop desktop, QWidget* parent)
           session_, this, {desktop_.reportError, chooseFile_, {}, desktop_.askText, {}, 0},
           [this](const std::function<Outcome()>& action) { act(action); },
           [this](const Expected<QString>& outcome) { tellOutcome(outcome); },
-          [this](QWidget* window) { addWindowActions(window); }) {
+          [this](QWidget* window) { addWindowActions(window); },
+          [this](std::shared_ptr<const Picture> shown) {
+            picture_->showPicture(std::move(shown));
+          }) {
   setObjectName("Form1");
   setWindowTitle(QString(kDesignCaption) + "  v." + kVersionNumber);
   setFont(DesignFont());
