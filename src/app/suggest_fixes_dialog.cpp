@@ -47,7 +47,11 @@ SuggestFixesDialog::SuggestFixesDialog(QWidget* parent) : QDialog(parent) {
 // The list is made again each time: a fix changes the pairs and their suggestions.
 void SuggestFixesDialog::showDocument(const Document& document) {
   while (QLayoutItem* row = rows_->takeAt(0)) {
-    if (QWidget* widget = row->widget()) widget->deleteLater();
+    // Later: the button pressed may be in it, still in its signal.
+    if (QWidget* widget = row->widget()) {
+      widget->hide();
+      widget->deleteLater();
+    }
     delete row;
   }
   const std::vector<ReadabilityPair> pairs = UnreadablePairs(document);
