@@ -180,11 +180,13 @@ void CodeBookWindow::createControls() {
   rate_->setValue(2);
   rate_->setSuffix(" a second");
   auto* rateLabel = new QLabel("Ra&te:", this);
+  rateLabel->setTextFormat(Qt::PlainText);
   rateLabel->setBuddy(rate_);
   scale_ = new QComboBox(this);
   scale_->setObjectName("AnimationScale");
   for (const int scale : kAnimationScales) scale_->addItem(QStringLiteral("%1x").arg(scale), scale);
   auto* scaleLabel = new QLabel("Sca&le:", this);
+  scaleLabel->setTextFormat(Qt::PlainText);
   scaleLabel->setBuddy(scale_);
   captions_ = new QCheckBox("Na&mes under the picture", this);
   captions_->setObjectName("AnimationCaptions");
