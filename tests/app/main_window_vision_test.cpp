@@ -105,7 +105,8 @@ TEST_F(ColourVision, TwoSlotsOfAGroupThatLookAlikeToSomeViewersAreMarked) {
   mark->setFocus();
   QTest::keyClick(mark, Qt::Key_Return);
   auto* fixes = control<QDialog>("SuggestFixes");
-  QTRY_VERIFY(fixes != nullptr && fixes->isVisible());
+  ASSERT_NE(fixes, nullptr);
+  ASSERT_TRUE(fixes->isVisible());
   const QList<QPushButton*> offered = fixes->findChildren<QPushButton*>(
       QRegularExpression("^Fix2Code"), Qt::FindChildrenRecursively);
   ASSERT_FALSE(offered.isEmpty());
