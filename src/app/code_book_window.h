@@ -11,8 +11,11 @@
 #include "app/file_dialog.h"
 #include "formats/code_book_store.h"
 
+class QCheckBox;
+class QComboBox;
 class QFileSystemWatcher;
 class QLabel;
+class QSpinBox;
 class QPushButton;
 class QTreeView;
 
@@ -44,7 +47,11 @@ struct CodeBookHost {
 // written at once (CodeBookStore), so that windows of several programs share one book; the window
 // watches the book's folder and shows what another window changed, which ends this window's undo
 // history. A book that could not be read is told once, shown empty and never written over. The
-// status line tells what the last action did, in plain text. The list is a view over the book
+// status line tells what the last action did, in plain text. "Play" cycles the chosen entries on
+// the picture at the rate beside it until stopped (playChosen, stopChosen; the window around it
+// says when it stopped, showStopped), and "Save Animation As..." asks for them as an animated GIF
+// at the rate, the scale and with the names under the picture if ticked (animationChosen). Both
+// take the selected entries, or all when one or none is selected. The list is a view over the book
 // (CodeBookModel): a row costs nothing until it is shown.
 class CodeBookWindow : public QWidget {
   Q_OBJECT
@@ -52,9 +59,16 @@ class CodeBookWindow : public QWidget {
  public:
   CodeBookWindow(QString path, CodeBookHost host, QWidget* parent = nullptr);
 
+  // Playing stopped, by the button or otherwise.
+  void showStopped();
+
  Q_SIGNALS:
   void codesChosen(const QString& codes);
   void compareChosen(const std::vector<tintara::CodeBookEntry>& entries);
+  void playChosen(const std::vector<tintara::CodeBookEntry>& entries, int rate);
+  void stopChosen();
+  void animationChosen(const std::vector<tintara::CodeBookEntry>& entries, int rate, int scale,
+                       bool captions);
 
  protected:
   void showEvent(QShowEvent* event) override;
@@ -90,6 +104,8 @@ class CodeBookWindow : public QWidget {
   void importFiles();
   void exportSelected();
   void exportSwapPalette();
+  // The selected entries when there are several, else all.
+  std::vector<CodeBookEntry> chosenEntries() const;
   void updateButtons();
 
   QString path_;
@@ -114,6 +130,11 @@ class CodeBookWindow : public QWidget {
   QPushButton* undo_ = nullptr;
   QPushButton* add_ = nullptr;
   QPushButton* import_ = nullptr;
+  QPushButton* play_ = nullptr;
+  QSpinBox* rate_ = nullptr;
+  QComboBox* scale_ = nullptr;
+  QCheckBox* captions_ = nullptr;
+  QPushButton* saveAnimation_ = nullptr;
   QLabel* status_ = nullptr;  // what the last change did
 };
 

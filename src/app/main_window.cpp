@@ -20,6 +20,7 @@
 #include "app/embedded_art.h"
 #include "app/file_drop.h"
 #include "app/page_codes_dialog.h"
+#include "app/suggest_fixes_dialog.h"
 #include "app/window_fit.h"
 #include "board/control_factory.h"
 #include "board/hint_switch.h"
@@ -64,7 +65,10 @@ MainWindow::MainWindow(ProgramFiles files, Desktop desktop, QWidget* parent)
           session_, this, {desktop_.reportError, chooseFile_, {}, desktop_.askText, {}, 0},
           [this](const std::function<Outcome()>& action) { act(action); },
           [this](const Expected<QString>& outcome) { tellOutcome(outcome); },
-          [this](QWidget* window) { addWindowActions(window); }) {
+          [this](QWidget* window) { addWindowActions(window); },
+          [this](std::shared_ptr<const Picture> shown) {
+            picture_->showPicture(std::move(shown));
+          }) {
   setObjectName("Form1");
   setWindowTitle(QString(kDesignCaption) + "  v." + kVersionNumber);
   setFont(DesignFont());
@@ -143,12 +147,33 @@ void MainWindow::connectControls() {
           [this](int slot, int code) { act([&] { return session_.DropSwatch(slot, code); }); });
   connect(slots_, &SlotPanel::lockToggled, this,
           [this](int slot) { act([&] { return session_.ToggleSlotLock(slot); }); });
+  connect(slots_, &SlotPanel::shadeRequested, this,
+          [this](int slot) { act([&] { return session_.ShadeGroup(slot); }); });
+  connect(slots_, &SlotPanel::fixesRequested, this, attempting([this] { suggestFixes(); }));
 }
 
 void MainWindow::toggleSelectedLock() {
   if (const int slot = slots_->selectedSlot(); slot != 0) {
     act([&] { return session_.ToggleSlotLock(slot); });
   }
+}
+
+void MainWindow::shadeSelectedGroup() {
+  if (const int slot = slots_->selectedSlot(); slot != 0) {
+    act([&] { return session_.ShadeGroup(slot); });
+  }
+}
+
+// The dialog opens window-modal and does not block; it follows the document while it shows.
+void MainWindow::suggestFixes() {
+  if (fixes_ == nullptr) {
+    fixes_ = new SuggestFixesDialog(this);
+    connect(fixes_, &SuggestFixesDialog::fixChosen, this, [this](int slot, std::int32_t code) {
+      act([&] { return session_.FixSlot(slot, code); });
+    });
+  }
+  fixes_->open();
+  fixes_->showDocument(document());
 }
 
 // The board is filled on the first activation, and the hint option applied then; a window shown
@@ -254,6 +279,7 @@ void MainWindow::showDocument() {
   skinExport_.suggestName(name);
   skinExport_.notePaintedCodes(PaintedCodeString(shown));
   slots_->showReadability(UnreadablePairs(shown));
+  if (fixes_ != nullptr && fixes_->isVisible()) fixes_->showDocument(shown);
 }
 
 // The text replaces the edit box's, and its typing history ends there. The cursor stays where it

@@ -38,6 +38,7 @@ class PictureScroller;
 class PictureView;
 class RandomCodesDialog;
 class SlotPanel;
+class SuggestFixesDialog;
 class SwatchBoard;
 struct CatalogueEntry;
 
@@ -146,6 +147,8 @@ class MainWindow : public StoredPlacementWindow {
   void convertAndSave();
   void showRandomCodes();
   void toggleSelectedLock();
+  void shadeSelectedGroup();
+  void suggestFixes();
 
   ProgramFiles files_;
   Desktop desktop_;
@@ -186,9 +189,11 @@ class MainWindow : public StoredPlacementWindow {
   QAction* zoomIn_ = nullptr;
   QAction* zoomOut_ = nullptr;
   QAction* lockSlot_ = nullptr;
+  QAction* shadeGroup_ = nullptr;
   AboutBox* about_ = nullptr;
   ChildWindows children_;
   RandomCodesDialog* randomCodes_ = nullptr;  // made when first shown
+  SuggestFixesDialog* fixes_ = nullptr;       // made when first shown
 };
 
 }  // namespace tintara

@@ -20,6 +20,7 @@
 #include "formats/page_codes.h"
 #include "formats/picture_files.h"
 #include "paint/catalogue.h"
+#include "paint/group_shading.h"
 #include "paint/readability.h"
 #include "platform/ini_file.h"
 
@@ -88,10 +89,12 @@ void MainWindow::createMenus() {
   zoomIn_ = actionNamed("ZoomIn1");
   zoomOut_ = actionNamed("ZoomOut1");
   lockSlot_ = actionNamed("LockSlot1");
+  shadeGroup_ = actionNamed("ShadeGroup1");
   // The item names what it does to the selected slot.
   connect(menus[ActionMenu::Edit], &QMenu::aboutToShow, this, [this] {
     const int slot = slots_->selectedSlot();
     lockSlot_->setEnabled(slot != 0);
+    shadeGroup_->setEnabled(slot != 0 && CanShadeGroupFrom(document(), slot));
     const QString number = slot != 0 ? QStringLiteral(" %1").arg(slot) : QString();
     lockSlot_->setText((slot != 0 && SlotLocked(document(), slot) ? "Un&lock Slot" : "&Lock Slot") +
                        number);

@@ -71,6 +71,14 @@ Outcome Session::ToggleSlotLock(int slot) {
   return Run(commands::ToggleSlotLock(document(), slot), EnlargeFocus::Never);
 }
 
+Outcome Session::ShadeGroup(int slot) {
+  return Run(commands::ShadeGroupFromSlot(slot, randomSettings_), EnlargeFocus::Never);
+}
+
+Outcome Session::FixSlot(int slot, std::int32_t code) {
+  return Run(commands::FixSlot(slot, code), EnlargeFocus::Never);
+}
+
 Outcome Session::ApplyNextSkinPreset() {
   return Run(commands::ApplyNextSkinPreset(edits_.codeText), EnlargeFocus::Never);
 }
@@ -118,6 +126,12 @@ Outcome Session::Redo() { return Take(runner_.Redo(), false); }
 void Session::SetVision(Vision vision) {
   canvas_.setVision(vision);
   canvas_.Show(document());
+}
+
+std::shared_ptr<const Picture> Session::PreviewPicture(const Document& painted) {
+  preview_.setVision(vision());
+  preview_.Show(painted);
+  return preview_.shownPicture();
 }
 
 commands::LoadInputs Session::loadInputs() const {
