@@ -16,11 +16,12 @@
 #include <algorithm>
 
 #include "app/about_box.h"
+#include "app/colour_exchange.h"
 #include "app/edit_box_keys.h"
 #include "app/embedded_art.h"
 #include "app/file_drop.h"
 #include "app/page_codes_dialog.h"
-#include "app/suggest_fixes_dialog.h"
+#include "app/slot_actions.h"
 #include "app/window_fit.h"
 #include "board/control_factory.h"
 #include "board/hint_switch.h"
@@ -76,9 +77,14 @@ MainWindow::MainWindow(ProgramFiles files, Desktop desktop, QWidget* parent)
   createControls();
   createMenus();
   connectControls();
+  const auto actNow = [this](const std::function<Outcome()>& action) { return act(action); };
+  colours_ = new ColourExchange(session_, this, {notice_, slots_, picture_, blinkSlot_},
+                                chooseFile_, files_.codeBookPath, actNow, desktop_.reportError);
+  slotActions_ = new SlotActions(session_, slots_, actionNamed("LockSlot1"),
+                                 actionNamed("ShadeGroup1"), this, actNow, desktop_.reportError);
   new FileDrop(
       this, codeEdit_, [this](const QString& path) { attempt([&] { openBitmap(path); }); },
-      [this](const QString& path) { attempt([&] { openPalette(path); }); },
+      [this](const QString& path) { attempt([&] { colours_->openPalette(path); }); },
       [this](const QString& path) { attempt([&] { applyCodesOfPage(path); }); });
   new EditBoxKeys(codeEdit_, undo_, redo_);
   resize(kDesignSize);
@@ -133,8 +139,6 @@ void MainWindow::connectControls() {
     if (auto marked = session_.PictureMarkingSlot(slot)) picture_->blink(std::move(marked));
   });
   connect(slots_, &SlotPanel::slotHoverEnded, picture_, &PictureView::stopBlinking);
-  connect(picture_, &PictureView::pixelClicked, this,
-          [this](int x, int y) { attempt([&] { pickSlot(x, y); }); });
   connect(board_, &SwatchBoard::swatchDropped, this,
           [this](int code, int slot) { act([&] { return session_.DropSwatch(slot, code); }); });
   // The keyboard gives a code to the selected slot as a drop of its swatch there would.
@@ -145,35 +149,6 @@ void MainWindow::connectControls() {
   });
   connect(slots_, &SlotPanel::codeTyped, this,
           [this](int slot, int code) { act([&] { return session_.DropSwatch(slot, code); }); });
-  connect(slots_, &SlotPanel::lockToggled, this,
-          [this](int slot) { act([&] { return session_.ToggleSlotLock(slot); }); });
-  connect(slots_, &SlotPanel::shadeRequested, this,
-          [this](int slot) { act([&] { return session_.ShadeGroup(slot); }); });
-  connect(slots_, &SlotPanel::fixesRequested, this, attempting([this] { suggestFixes(); }));
-}
-
-void MainWindow::toggleSelectedLock() {
-  if (const int slot = slots_->selectedSlot(); slot != 0) {
-    act([&] { return session_.ToggleSlotLock(slot); });
-  }
-}
-
-void MainWindow::shadeSelectedGroup() {
-  if (const int slot = slots_->selectedSlot(); slot != 0) {
-    act([&] { return session_.ShadeGroup(slot); });
-  }
-}
-
-// The dialog opens window-modal and does not block; it follows the document while it shows.
-void MainWindow::suggestFixes() {
-  if (fixes_ == nullptr) {
-    fixes_ = new SuggestFixesDialog(this);
-    connect(fixes_, &SuggestFixesDialog::fixChosen, this, [this](int slot, std::int32_t code) {
-      act([&] { return session_.FixSlot(slot, code); });
-    });
-  }
-  fixes_->open();
-  fixes_->showDocument(document());
 }
 
 // The board is filled on the first activation, and the hint option applied then; a window shown
@@ -279,7 +254,7 @@ void MainWindow::showDocument() {
   skinExport_.suggestName(name);
   skinExport_.notePaintedCodes(PaintedCodeString(shown));
   slots_->showReadability(UnreadablePairs(shown));
-  if (fixes_ != nullptr && fixes_->isVisible()) fixes_->showDocument(shown);
+  slotActions_->showDocument();
 }
 
 // The text replaces the edit box's, and its typing history ends there. The cursor stays where it

@@ -32,13 +32,14 @@ class QToolButton;
 namespace tintara {
 
 class AboutBox;
+class ColourExchange;
 class Notice;
 class PictureBadge;
 class PictureScroller;
 class PictureView;
 class RandomCodesDialog;
+class SlotActions;
 class SlotPanel;
-class SuggestFixesDialog;
 class SwatchBoard;
 struct CatalogueEntry;
 
@@ -133,22 +134,12 @@ class MainWindow : public StoredPlacementWindow {
   void loadOtherBitmap();
   void loadCodesFromPage();
   void applyCodesOfPage(const QString& path);
-  // Palettes and colours from and to other programs (main_window_colours.cpp).
-  void importPalette();
-  void openPalette(const QString& path);
-  void copyColours();
-  void pasteColours();
-  // The slot that paints the picture's pixel, selected and blinking.
-  void pickSlot(int x, int y);
   void showGuide();
   void showVision(Vision vision);
   void checkReadability();
   void saveAsJpeg();
   void convertAndSave();
   void showRandomCodes();
-  void toggleSelectedLock();
-  void shadeSelectedGroup();
-  void suggestFixes();
 
   ProgramFiles files_;
   Desktop desktop_;
@@ -160,7 +151,6 @@ class MainWindow : public StoredPlacementWindow {
   SkinExport skinExport_;
   FileDialog otherBitmapDialog_{FileDialog::Purpose::Open};
   FileDialog pageDialog_;
-  FileDialog paletteDialog_;
   QSize baseSize_;
 
   PictureView* picture_ = nullptr;
@@ -188,12 +178,11 @@ class MainWindow : public StoredPlacementWindow {
   QAction* blinkSlot_ = nullptr;
   QAction* zoomIn_ = nullptr;
   QAction* zoomOut_ = nullptr;
-  QAction* lockSlot_ = nullptr;
-  QAction* shadeGroup_ = nullptr;
   AboutBox* about_ = nullptr;
   ChildWindows children_;
   RandomCodesDialog* randomCodes_ = nullptr;  // made when first shown
-  SuggestFixesDialog* fixes_ = nullptr;       // made when first shown
+  ColourExchange* colours_ = nullptr;
+  SlotActions* slotActions_ = nullptr;
 };
 
 }  // namespace tintara
