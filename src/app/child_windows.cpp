@@ -169,6 +169,7 @@ void ChildWindows::showDocument() {
   if (gallery_ != nullptr) gallery_->setVision(session_.vision());
   if (gallery_ != nullptr && gallery_->isVisible()) gallery_->showCodes(GalleryCodes(shown));
   if (compare_ != nullptr && compare_->isVisible()) compare_->showOn(shown);
+  if (codeBook_ != nullptr) codeBook_->showDocumentChanged();
 }
 
 void ChildWindows::saveComparison() {

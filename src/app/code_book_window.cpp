@@ -85,6 +85,15 @@ class NameDelegate : public QStyledItemDelegate {
   }
 };
 
+// A swap palette has a column for each code slot of the loaded picture.
+bool HasCodeSlot(const Document* loaded) {
+  if (loaded == nullptr || !HasPalette(*loaded)) return false;
+  for (int s = 1; s <= kSlotCount; ++s) {
+    if (SlotShown(*loaded, s)) return true;
+  }
+  return false;
+}
+
 constexpr char kChangedOutside[] =
     "The code book was changed by another window; Undo starts again from here.";
 
@@ -299,6 +308,8 @@ void CodeBookWindow::updateButtons() {
   apply_->setEnabled(selected == 1);
   compare_->setEnabled(selected >= 2 && selected <= kMaxCompared);
   export_->setEnabled(count > 0);
+  exportSwap_->setEnabled(count > 0 &&
+                          HasCodeSlot(host_.loadedDocument ? host_.loadedDocument() : nullptr));
   play_->setEnabled(count > 0);
   saveAnimation_->setEnabled(count > 0);
 }

@@ -41,7 +41,8 @@ struct CodeBookHost {
 // back this window's last change, and Redo (by its keys) makes again what Undo took back.
 // "Export..." writes the selected entries when there are several, else all; "Export Swap
 // Palette..." the picture's slot colours painted by the selected entries, or by all when none is
-// selected, for palette-swap shaders (WriteSwapPalette). Applying an entry (a
+// selected, for palette-swap shaders (WriteSwapPalette), while a picture with code slots is
+// loaded. Applying an entry (a
 // double click, Return or "Apply") hands its codes to the main window; "Compare" hands on two to
 // eight selected entries. Every change is made to the book as its file holds it at that moment and
 // written at once (CodeBookStore), so that windows of several programs share one book; the window
@@ -61,6 +62,8 @@ class CodeBookWindow : public QWidget {
 
   // Playing stopped, by the button or otherwise.
   void showStopped();
+  // After every step: the buttons that need a loaded picture follow the document.
+  void showDocumentChanged() { updateButtons(); }
 
  Q_SIGNALS:
   void codesChosen(const QString& codes);

@@ -213,6 +213,16 @@ TEST_F(CodeBook, AnEntryMovesOnlyWhereThereIsRoom) {
   EXPECT_FALSE(button("MoveEntryDown")->isEnabled());
 }
 
+// A swap palette needs an entry to paint with and a picture with code slots to take columns from.
+TEST_F(CodeBook, ExportSwapPaletteWaitsForAnEntryAndAPictureWithCodeSlots) {
+  EXPECT_FALSE(button("ExportSwapPalette")->isEnabled());
+  Add("One");
+  EXPECT_TRUE(button("ExportSwapPalette")->isEnabled());
+  WriteBitmap("plain.bmp", IndexedBitmap(8, 8, TableWithSet1Markers({})));
+  window_->openBitmap(path("plain.bmp"));
+  EXPECT_FALSE(button("ExportSwapPalette")->isEnabled());
+}
+
 // The status line quotes names and file names from outside.
 TEST_F(CodeBook, EveryLabelShowsPlainText) {
   for (const QLabel* label : book_->findChildren<QLabel*>()) {
