@@ -4,6 +4,7 @@
 #include <QScreen>
 #include <algorithm>
 
+#include "app/animation_limit.h"
 #include "app/code_book_window.h"
 #include "app/compare_window.h"
 #include "app/error_report.h"
@@ -145,6 +146,10 @@ void ChildWindows::saveAnimation(const std::vector<CodeBookEntry>& entries, int 
                                  bool captions) {
   player_->stop();
   const Document& shown = session_.document();
+  if (std::optional<Problem> refused = AnimationRefusal(shown, entries.size(), scale, captions)) {
+    tell_(std::move(*refused));
+    return;
+  }
   animationDialog_.suggestedName = QString::fromStdString(BodyCaption(shown, shown.body));
   if (!Execute(animationDialog_, desktop_.chooseFile, codeBook_)) return;
   std::vector<AnimatedCodes> frames;
