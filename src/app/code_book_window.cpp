@@ -236,6 +236,9 @@ void CodeBookWindow::createControls() {
   playing->addWidget(scaleLabel, 1, 1);
   playing->addWidget(scale_, 1, 2);
   playing->addWidget(captions_, 2, 0, 1, 3);
+  // The row is as wide as the window: the room left over goes after the fields, so that each
+  // label stays beside its field.
+  playing->setColumnStretch(3, 1);
   status_ = new QLabel(this);
   status_->setObjectName("CodeBookStatus");
   status_->setWordWrap(true);
