@@ -1,27 +1,42 @@
 #include "app/child_windows.h"
 
+#include <QFileInfo>
 #include <QScreen>
 #include <algorithm>
 
+#include "app/animation_limit.h"
 #include "app/code_book_window.h"
 #include "app/compare_window.h"
 #include "app/error_report.h"
 #include "app/gallery_window.h"
 #include "app/stored_placement_window.h"
+#include "app/variant_player.h"
+#include "formats/code_book_animation.h"
+#include "formats/export_files.h"
 #include "paint/code_string.h"
 #include "paint/gallery_paint.h"
 
 namespace tintara {
 
 ChildWindows::ChildWindows(Session& session, QWidget* main, Desktop desktop, Act act, Tell tell,
-                           Made made)
+                           Made made, Preview preview)
     : session_(session),
       main_(main),
       desktop_(std::move(desktop)),
       act_(std::move(act)),
       tell_(std::move(tell)),
       made_(std::move(made)),
-      sheetExport_(desktop_.chooseFile) {}
+      preview_(std::move(preview)),
+      player_(new VariantPlayer(main)),
+      animationDialog_{.purpose = FileDialog::Purpose::Save,
+                       .defaultExt = "gif",
+                       .filters = {"Animated GIF (*.gif)"},
+                       .confirmOverwrite = true},
+      sheetExport_(desktop_.chooseFile) {
+  QObject::connect(player_, &VariantPlayer::frameDue, main_,
+                   [this](const std::string& codes) { showVariant(codes); });
+  QObject::connect(player_, &VariantPlayer::stopped, main_, [this] { stopped(); });
+}
 
 void ChildWindows::showGallery(const QString& programDirectory) {
   if (gallery_ == nullptr) {
@@ -52,6 +67,7 @@ void ChildWindows::showCodeBook(const QString& bookPath) {
               const Document& shown = session_.document();
               return QString::fromStdString(BodyCaption(shown, shown.body));
             },
+        .loadedDocument = [this] { return &session_.document(); },
         .askName =
             [this](const QString& offered, QWidget* parent) {
               return desktop_.askText("Name of the entry:", offered, parent);
@@ -65,6 +81,18 @@ void ChildWindows::showCodeBook(const QString& bookPath) {
     });
     QObject::connect(codeBook_, &CodeBookWindow::compareChosen, main_,
                      [this](const std::vector<CodeBookEntry>& entries) { compare(entries); });
+    QObject::connect(
+        codeBook_, &CodeBookWindow::playChosen, main_,
+        [this](const std::vector<CodeBookEntry>& entries, int rate) { play(entries, rate); });
+    QObject::connect(codeBook_, &CodeBookWindow::stopChosen, player_, &VariantPlayer::stop);
+    QObject::connect(
+        codeBook_, &CodeBookWindow::animationChosen, main_,
+        [this](const std::vector<CodeBookEntry>& entries, int rate, int scale, bool captions) {
+          if (const auto failure =
+                  Attempt([&] { saveAnimation(entries, rate, scale, captions); })) {
+            desktop_.reportError(*failure);
+          }
+        });
   }
   codeBook_->show();
   codeBook_->raise();
@@ -87,11 +115,66 @@ void ChildWindows::compare(const std::vector<CodeBookEntry>& entries) {
   compare_->raise();
 }
 
+void ChildWindows::play(const std::vector<CodeBookEntry>& entries, int rate) {
+  std::vector<std::string> codes;
+  for (const CodeBookEntry& entry : entries) codes.push_back(entry.codes);
+  player_->play(std::move(codes), rate);
+  if (!player_->playing()) codeBook_->showStopped();
+}
+
+void ChildWindows::showVariant(const std::string& codes) {
+  const Expected<Document> painted = session_.PaintedWith(codes);
+  if (!painted) {
+    player_->stop();
+    tell_(painted.problem());
+    return;
+  }
+  preview_(session_.PreviewPicture(*painted));
+  if (gallery_ != nullptr && gallery_->isVisible()) gallery_->showCodes(GalleryCodes(*painted));
+}
+
+// The document shows again as it was.
+void ChildWindows::stopped() {
+  preview_(session_.shownPicture());
+  if (gallery_ != nullptr && gallery_->isVisible()) {
+    gallery_->showCodes(GalleryCodes(session_.document()));
+  }
+  if (codeBook_ != nullptr) codeBook_->showStopped();
+}
+
+void ChildWindows::saveAnimation(const std::vector<CodeBookEntry>& entries, int rate, int scale,
+                                 bool captions) {
+  player_->stop();
+  const Document& shown = session_.document();
+  if (std::optional<Problem> refused = AnimationRefusal(shown, entries.size(), scale, captions)) {
+    tell_(std::move(*refused));
+    return;
+  }
+  animationDialog_.suggestedName = QString::fromStdString(BodyCaption(shown, shown.body));
+  if (!Execute(animationDialog_, desktop_.chooseFile, codeBook_)) return;
+  std::vector<AnimatedCodes> frames;
+  for (const CodeBookEntry& entry : entries) frames.push_back({entry.codes, EntryLabel(entry)});
+  const std::string path = animationDialog_.fileName.toStdString();
+  Expected<std::vector<std::uint8_t>> gif = AnimateCodes(shown, frames, rate, scale, captions);
+  if (!gif) {
+    tell_(std::move(gif).problem());
+  } else if (std::optional<Problem> problem = WriteExportFile(path, *gif)) {
+    tell_(std::move(*problem));
+  } else {
+    tell_(QStringLiteral("Saved %1, an animation of %2 frames")
+              .arg(QFileInfo(animationDialog_.fileName).fileName())
+              .arg(frames.size()));
+  }
+}
+
 void ChildWindows::showDocument() {
+  // A step or a view change ends the playing: the document shows again.
+  player_->stop();
   const Document& shown = session_.document();
   if (gallery_ != nullptr) gallery_->setVision(session_.vision());
   if (gallery_ != nullptr && gallery_->isVisible()) gallery_->showCodes(GalleryCodes(shown));
   if (compare_ != nullptr && compare_->isVisible()) compare_->showOn(shown);
+  if (codeBook_ != nullptr) codeBook_->showDocumentChanged();
 }
 
 void ChildWindows::saveComparison() {

@@ -1,6 +1,8 @@
 #include "app/code_book_window.h"
 
 #include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
 #include <QFileInfo>
 #include <QFileSystemWatcher>
 #include <QGridLayout>
@@ -9,6 +11,8 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QShortcut>
+#include <QSignalBlocker>
+#include <QSpinBox>
 #include <QStyledItemDelegate>
 #include <QTreeView>
 #include <algorithm>
@@ -19,7 +23,9 @@
 #include "app/code_book_model.h"
 #include "app/slot_strip_delegate.h"
 #include "app/window_actions.h"
+#include "formats/code_book_animation.h"
 #include "formats/code_book_file.h"
+#include "formats/swap_palette.h"
 
 namespace tintara {
 namespace {
@@ -79,6 +85,15 @@ class NameDelegate : public QStyledItemDelegate {
   }
 };
 
+// A swap palette has a column for each code slot of the loaded picture.
+bool HasCodeSlot(const Document* loaded) {
+  if (loaded == nullptr || !HasPalette(*loaded)) return false;
+  for (int s = 1; s <= kSlotCount; ++s) {
+    if (SlotShown(*loaded, s)) return true;
+  }
+  return false;
+}
+
 constexpr char kChangedOutside[] =
     "The code book was changed by another window; Undo starts again from here.";
 
@@ -102,6 +117,11 @@ CodeBookWindow::CodeBookWindow(QString path, CodeBookHost host, QWidget* parent)
                    .filters = {"Code books (*.txt)"},
                    .suggestedName = "codes",
                    .confirmOverwrite = true};
+  swapDialog_ = {.purpose = FileDialog::Purpose::Save,
+                 .defaultExt = "png",
+                 .filters = {"Swap palettes (*.png)"},
+                 .suggestedName = "swap-palette",
+                 .confirmOverwrite = true};
   createControls();
   watcher_ = new QFileSystemWatcher(this);
   watcher_->addPath(QFileInfo(path_).absolutePath());
@@ -147,6 +167,7 @@ void CodeBookWindow::createControls() {
   compare_ = Button("CompareEntries", "&Compare", this);
   import_ = Button("ImportEntries", "&Import...", this);
   export_ = Button("ExportEntries", "&Export...", this);
+  exportSwap_ = Button("ExportSwapPalette", "Export Swap Pale&tte...", this);
   undo_ = Button("UndoBookChange", "U&ndo", this);
   // The keys of the Edit menu's Undo and Redo act on the book here.
   connect(AddWindowKeys(this, KeysOf(WindowActionNamed("Undo1"))), &QAction::triggered, this,
@@ -165,14 +186,59 @@ void CodeBookWindow::createControls() {
   connect(compare_, &QPushButton::clicked, this, [this] { compareSelected(); });
   connect(import_, &QPushButton::clicked, this, [this] { importFiles(); });
   connect(export_, &QPushButton::clicked, this, [this] { exportSelected(); });
+  connect(exportSwap_, &QPushButton::clicked, this, [this] { exportSwapPalette(); });
   connect(undo_, &QPushButton::clicked, this, [this] { undo(); });
 
+  play_ = Button("PlayEntries", "Pla&y", this);
+  play_->setCheckable(true);
+  rate_ = new QSpinBox(this);
+  rate_->setObjectName("PlayRate");
+  rate_->setRange(kLeastPlayRate, kMostPlayRate);
+  rate_->setValue(2);
+  rate_->setSuffix(" a second");
+  auto* rateLabel = new QLabel("&Speed:", this);
+  rateLabel->setTextFormat(Qt::PlainText);
+  rateLabel->setBuddy(rate_);
+  scale_ = new QComboBox(this);
+  scale_->setObjectName("AnimationScale");
+  for (const int scale : kAnimationScales) scale_->addItem(QStringLiteral("%1x").arg(scale), scale);
+  auto* scaleLabel = new QLabel("Sca&le:", this);
+  scaleLabel->setTextFormat(Qt::PlainText);
+  scaleLabel->setBuddy(scale_);
+  captions_ = new QCheckBox("Na&mes under the picture", this);
+  captions_->setObjectName("AnimationCaptions");
+  saveAnimation_ = Button("SaveAnimation", "Sa&ve Animation As...", this);
+  connect(play_, &QPushButton::toggled, this, [this](bool on) {
+    if (on) {
+      status_->setText("Playing; a key or a click stops.");
+      Q_EMIT playChosen(chosenEntries(), rate_->value());
+    } else {
+      Q_EMIT stopChosen();
+    }
+  });
+  connect(saveAnimation_, &QPushButton::clicked, this, [this] {
+    Q_EMIT animationChosen(chosenEntries(), rate_->value(), scale_->currentData().toInt(),
+                           captions_->isChecked());
+  });
+
   auto* buttons = new QGridLayout;
-  const QPushButton* order[] = {add_,   rename_,  delete_, moveUp_, moveDown_,
-                                apply_, compare_, import_, export_, undo_};
-  for (int i = 0; i < 10; ++i) {
-    buttons->addWidget(const_cast<QPushButton*>(order[i]), i % 5, i / 5);
+  const QPushButton* order[] = {add_,     rename_, delete_, moveUp_,     moveDown_, apply_,
+                                compare_, import_, export_, exportSwap_, undo_};
+  constexpr int kRows = 6;
+  for (int i = 0; i < 11; ++i) {
+    buttons->addWidget(const_cast<QPushButton*>(order[i]), i % kRows, i / kRows);
   }
+  auto* playing = new QGridLayout;
+  playing->addWidget(play_, 0, 0);
+  playing->addWidget(rateLabel, 0, 1);
+  playing->addWidget(rate_, 0, 2);
+  playing->addWidget(saveAnimation_, 1, 0);
+  playing->addWidget(scaleLabel, 1, 1);
+  playing->addWidget(scale_, 1, 2);
+  playing->addWidget(captions_, 2, 0, 1, 3);
+  // The row is as wide as the window: the room left over goes after the fields, so that each
+  // label stays beside its field.
+  playing->setColumnStretch(3, 1);
   status_ = new QLabel(this);
   status_->setObjectName("CodeBookStatus");
   status_->setWordWrap(true);
@@ -180,7 +246,8 @@ void CodeBookWindow::createControls() {
   auto* layout = new QGridLayout(this);
   layout->addWidget(list_, 0, 0);
   layout->addLayout(buttons, 0, 1, Qt::AlignTop);
-  layout->addWidget(status_, 1, 0, 1, 2);
+  layout->addLayout(playing, 1, 0, 1, 2);
+  layout->addWidget(status_, 2, 0, 1, 2);
   resize(640, 360);
 }
 
@@ -244,6 +311,27 @@ void CodeBookWindow::updateButtons() {
   apply_->setEnabled(selected == 1);
   compare_->setEnabled(selected >= 2 && selected <= kMaxCompared);
   export_->setEnabled(count > 0);
+  exportSwap_->setEnabled(count > 0 &&
+                          HasCodeSlot(host_.loadedDocument ? host_.loadedDocument() : nullptr));
+  play_->setEnabled(count > 0);
+  saveAnimation_->setEnabled(count > 0);
+}
+
+void CodeBookWindow::showStopped() {
+  const QSignalBlocker quiet(play_);
+  play_->setChecked(false);
+  status_->setText("Stopped.");
+}
+
+std::vector<CodeBookEntry> CodeBookWindow::chosenEntries() const {
+  std::vector<int> rows = selectedRows();
+  if (rows.size() < 2) {
+    rows.clear();
+    for (int row = 0; row < model_->rowCount(); ++row) rows.push_back(row);
+  }
+  std::vector<CodeBookEntry> entries;
+  for (const int row : rows) entries.push_back(entryOfRow(row));
+  return entries;
 }
 
 std::vector<int> CodeBookWindow::selectedRows() const {
@@ -358,14 +446,8 @@ void CodeBookWindow::importFiles() {
 }
 
 void CodeBookWindow::exportSelected() {
-  std::vector<int> rows = selectedRows();
-  if (rows.size() < 2) {
-    rows.clear();
-    for (int row = 0; row < model_->rowCount(); ++row) rows.push_back(row);
-  }
-  if (rows.empty() || !Execute(exportDialog_, host_.chooseFile, this)) return;
-  std::vector<CodeBookEntry> entries;
-  for (const int row : rows) entries.push_back(entryOfRow(row));
+  const std::vector<CodeBookEntry> entries = chosenEntries();
+  if (entries.empty() || !Execute(exportDialog_, host_.chooseFile, this)) return;
   if (std::optional<Problem> problem =
           ExportCodeBook(exportDialog_.fileName.toStdString(), entries)) {
     host_.reportError(QString::fromStdString(problem->message));
@@ -373,6 +455,24 @@ void CodeBookWindow::exportSelected() {
   }
   status_->setText("Exported " + Counted(entries.size(), "entry", "entries") + " to " +
                    QFileInfo(exportDialog_.fileName).fileName() + '.');
+}
+
+void CodeBookWindow::exportSwapPalette() {
+  const Document* loaded = host_.loadedDocument ? host_.loadedDocument() : nullptr;
+  std::vector<int> rows = selectedRows();
+  if (rows.empty()) {
+    for (int row = 0; row < model_->rowCount(); ++row) rows.push_back(row);
+  }
+  if (loaded == nullptr || rows.empty() || !Execute(swapDialog_, host_.chooseFile, this)) return;
+  std::vector<CodeBookEntry> entries;
+  for (const int row : rows) entries.push_back(entryOfRow(row));
+  if (std::optional<Problem> problem =
+          WriteSwapPalette(swapDialog_.fileName.toStdString(), *loaded, entries)) {
+    host_.reportError(QString::fromStdString(problem->message));
+    return;
+  }
+  status_->setText("Exported a swap palette of " + Counted(entries.size(), "entry", "entries") +
+                   " to " + QFileInfo(swapDialog_.fileName).fileName() + '.');
 }
 
 }  // namespace tintara

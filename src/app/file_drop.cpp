@@ -7,6 +7,8 @@
 #include <QWidget>
 #include <algorithm>
 
+#include "formats/palette_reader.h"
+
 namespace tintara {
 namespace {
 
@@ -15,6 +17,9 @@ bool IsBitmapFile(const QString& path) {
   return suffix.compare("bmp", Qt::CaseInsensitive) == 0 ||
          suffix.compare("png", Qt::CaseInsensitive) == 0;
 }
+
+// A palette is told by what the file holds: a text file may be a palette or not.
+bool IsPaletteFile(const QString& path) { return ReadPaletteFile(path.toStdString()).has_value(); }
 
 bool IsPageFile(const QString& path) {
   const QString suffix = QFileInfo(path).suffix();
@@ -34,7 +39,7 @@ QString OpenableDroppedFile(const QMimeData* data) {
   const QList<QUrl> urls = data->urls();
   if (urls.size() != 1 || !urls.front().isLocalFile()) return {};
   const QString path = urls.front().toLocalFile();
-  return IsBitmapFile(path) || IsPageFile(path) ? path : QString();
+  return IsBitmapFile(path) || IsPaletteFile(path) || IsPageFile(path) ? path : QString();
 }
 
 // The window only reads the file: a file manager told the drop was a move would delete it.
@@ -50,11 +55,13 @@ bool TakeAsCopy(QDropEvent* event, const QString& file) {
 
 }  // namespace
 
-FileDrop::FileDrop(QWidget* window, QWidget* editBox, Open openBitmap, Open openPage)
+FileDrop::FileDrop(QWidget* window, QWidget* editBox, Open openBitmap, Open openPalette,
+                   Open openPage)
     : QObject(window),
       window_(window),
       editBox_(editBox),
       openBitmap_(std::move(openBitmap)),
+      openPalette_(std::move(openPalette)),
       openPage_(std::move(openPage)) {
   window_->setAcceptDrops(true);
   window_->installEventFilter(this);
@@ -115,7 +122,16 @@ void FileDrop::drop(QDropEvent* event) {
   dragged_.clear();
   if (!TakeAsCopy(event, file)) return;
   QMetaObject::invokeMethod(
-      this, [this, file] { (IsBitmapFile(file) ? openBitmap_ : openPage_)(file); },
+      this,
+      [this, file] {
+        if (IsBitmapFile(file)) {
+          openBitmap_(file);
+        } else if (IsPaletteFile(file)) {
+          openPalette_(file);
+        } else {
+          openPage_(file);
+        }
+      },
       Qt::QueuedConnection);
 }
 

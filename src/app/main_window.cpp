@@ -16,10 +16,12 @@
 #include <algorithm>
 
 #include "app/about_box.h"
+#include "app/colour_exchange.h"
 #include "app/edit_box_keys.h"
 #include "app/embedded_art.h"
 #include "app/file_drop.h"
 #include "app/page_codes_dialog.h"
+#include "app/slot_actions.h"
 #include "app/window_fit.h"
 #include "board/control_factory.h"
 #include "board/hint_switch.h"
@@ -64,7 +66,10 @@ MainWindow::MainWindow(ProgramFiles files, Desktop desktop, QWidget* parent)
           session_, this, {desktop_.reportError, chooseFile_, {}, desktop_.askText, {}, 0},
           [this](const std::function<Outcome()>& action) { act(action); },
           [this](const Expected<QString>& outcome) { tellOutcome(outcome); },
-          [this](QWidget* window) { addWindowActions(window); }) {
+          [this](QWidget* window) { addWindowActions(window); },
+          [this](std::shared_ptr<const Picture> shown) {
+            picture_->showPicture(std::move(shown));
+          }) {
   setObjectName("Form1");
   setWindowTitle(QString(kDesignCaption) + "  v." + kVersionNumber);
   setFont(DesignFont());
@@ -72,8 +77,14 @@ MainWindow::MainWindow(ProgramFiles files, Desktop desktop, QWidget* parent)
   createControls();
   createMenus();
   connectControls();
+  const auto actNow = [this](const std::function<Outcome()>& action) { return act(action); };
+  colours_ = new ColourExchange(session_, this, {notice_, slots_, picture_, blinkSlot_},
+                                chooseFile_, files_.codeBookPath, actNow, desktop_.reportError);
+  slotActions_ = new SlotActions(session_, slots_, actionNamed("LockSlot1"),
+                                 actionNamed("ShadeGroup1"), this, actNow, desktop_.reportError);
   new FileDrop(
       this, codeEdit_, [this](const QString& path) { attempt([&] { openBitmap(path); }); },
+      [this](const QString& path) { attempt([&] { colours_->openPalette(path); }); },
       [this](const QString& path) { attempt([&] { applyCodesOfPage(path); }); });
   new EditBoxKeys(codeEdit_, undo_, redo_);
   resize(kDesignSize);
@@ -138,14 +149,6 @@ void MainWindow::connectControls() {
   });
   connect(slots_, &SlotPanel::codeTyped, this,
           [this](int slot, int code) { act([&] { return session_.DropSwatch(slot, code); }); });
-  connect(slots_, &SlotPanel::lockToggled, this,
-          [this](int slot) { act([&] { return session_.ToggleSlotLock(slot); }); });
-}
-
-void MainWindow::toggleSelectedLock() {
-  if (const int slot = slots_->selectedSlot(); slot != 0) {
-    act([&] { return session_.ToggleSlotLock(slot); });
-  }
 }
 
 // The board is filled on the first activation, and the hint option applied then; a window shown
@@ -251,6 +254,7 @@ void MainWindow::showDocument() {
   skinExport_.suggestName(name);
   skinExport_.notePaintedCodes(PaintedCodeString(shown));
   slots_->showReadability(UnreadablePairs(shown));
+  slotActions_->showDocument();
 }
 
 // The text replaces the edit box's, and its typing history ends there. The cursor stays where it

@@ -32,11 +32,13 @@ class QToolButton;
 namespace tintara {
 
 class AboutBox;
+class ColourExchange;
 class Notice;
 class PictureBadge;
 class PictureScroller;
 class PictureView;
 class RandomCodesDialog;
+class SlotActions;
 class SlotPanel;
 class SwatchBoard;
 struct CatalogueEntry;
@@ -138,7 +140,6 @@ class MainWindow : public StoredPlacementWindow {
   void saveAsJpeg();
   void convertAndSave();
   void showRandomCodes();
-  void toggleSelectedLock();
 
   ProgramFiles files_;
   Desktop desktop_;
@@ -177,10 +178,11 @@ class MainWindow : public StoredPlacementWindow {
   QAction* blinkSlot_ = nullptr;
   QAction* zoomIn_ = nullptr;
   QAction* zoomOut_ = nullptr;
-  QAction* lockSlot_ = nullptr;
   AboutBox* about_ = nullptr;
   ChildWindows children_;
   RandomCodesDialog* randomCodes_ = nullptr;  // made when first shown
+  ColourExchange* colours_ = nullptr;
+  SlotActions* slotActions_ = nullptr;
 };
 
 }  // namespace tintara

@@ -11,6 +11,7 @@
 #include "app/menu_builder.h"
 #include "app/random_codes_dialog.h"
 #include "app/recent_files.h"
+#include "app/slot_actions.h"
 #include "app/window_actions.h"
 #include "board/notice.h"
 #include "board/picture_badge.h"
@@ -87,15 +88,8 @@ void MainWindow::createMenus() {
   blinkSlot_ = actionNamed("BlinkSlot");
   zoomIn_ = actionNamed("ZoomIn1");
   zoomOut_ = actionNamed("ZoomOut1");
-  lockSlot_ = actionNamed("LockSlot1");
-  // The item names what it does to the selected slot.
-  connect(menus[ActionMenu::Edit], &QMenu::aboutToShow, this, [this] {
-    const int slot = slots_->selectedSlot();
-    lockSlot_->setEnabled(slot != 0);
-    const QString number = slot != 0 ? QStringLiteral(" %1").arg(slot) : QString();
-    lockSlot_->setText((slot != 0 && SlotLocked(document(), slot) ? "Un&lock Slot" : "&Lock Slot") +
-                       number);
-  });
+  connect(menus[ActionMenu::Edit], &QMenu::aboutToShow, this,
+          [this] { slotActions_->nameEditItems(); });
 }
 
 QAction* MainWindow::actionNamed(std::string_view name) const {

@@ -7,7 +7,9 @@
 #include <string>
 
 #include "app/about_box.h"
+#include "app/colour_exchange.h"
 #include "app/main_window.h"
+#include "app/slot_actions.h"
 #include "board/picture_view.h"
 #include "paint/document.h"
 
@@ -50,6 +52,10 @@ std::span<const WindowAction> WindowActions() {
        .caption = "Load Codes from Pa&ge...",
        .menu = M::File,
        .run = [](MainWindow& main, Window&) { main.loadCodesFromPage(); }},
+      {.name = "ImportPalette1",
+       .caption = "Import &Palette...",
+       .menu = M::File,
+       .run = [](MainWindow& main, Window&) { main.colours_->importPalette(); }},
       {.name = "N3", .menu = M::File, .kind = K::Separator},
       {.name = "Exit1",
        .caption = "E&xit",
@@ -81,7 +87,21 @@ std::span<const WindowAction> WindowActions() {
        .caption = "&Lock Slot",
        .menu = M::Edit,
        .keys = {{Qt::CTRL | Qt::Key_L}},
-       .run = [](MainWindow& main, Window&) { main.toggleSelectedLock(); }},
+       .run = [](MainWindow& main, Window&) { main.slotActions_->toggleSelectedLock(); }},
+      {.name = "ShadeGroup1",
+       .caption = "S&hade Group",
+       .menu = M::Edit,
+       .run = [](MainWindow& main, Window&) { main.slotActions_->shadeSelectedGroup(); }},
+      {.name = "CopyColours1",
+       .caption = "Copy C&olours",
+       .menu = M::Edit,
+       .enabled = HasPalette,
+       .run = [](MainWindow& main, Window&) { main.colours_->copyColours(); }},
+      {.name = "PasteColours1",
+       .caption = "&Paste Colours",
+       .menu = M::Edit,
+       .enabled = HasPalette,
+       .run = [](MainWindow& main, Window&) { main.colours_->pasteColours(); }},
 
       {.name = "View1", .caption = "&View", .menu = M::Bar, .kind = K::Menu, .opens = M::View},
       {.name = "ZoomIn1",
@@ -163,6 +183,10 @@ std::span<const WindowAction> WindowActions() {
        .caption = "Check &Readability",
        .menu = M::View,
        .run = [](MainWindow& main, Window&) { main.checkReadability(); }},
+      {.name = "SuggestFixes1",
+       .caption = "Suggest Fi&xes...",
+       .menu = M::View,
+       .run = [](MainWindow& main, Window&) { main.slotActions_->suggestFixes(); }},
 
       {.name = "Options1",
        .caption = "&Options",

@@ -1,6 +1,7 @@
 #include "board/picture_view.h"
 
 #include <QGuiApplication>
+#include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
 #include <algorithm>
@@ -73,6 +74,21 @@ void PictureView::paintEvent(QPaintEvent* event) {
   QPainter painter(this);
   painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
   painter.drawImage(QRect(source.topLeft() * zoom_, source.size() * zoom_), frame_, source);
+}
+
+void PictureView::mousePressEvent(QMouseEvent* event) {
+  if (event->button() != Qt::LeftButton) return QWidget::mousePressEvent(event);
+  pressedAt_ = event->position().toPoint();
+}
+
+// A press that moved before its release was no click.
+void PictureView::mouseReleaseEvent(QMouseEvent* event) {
+  if (event->button() != Qt::LeftButton) return QWidget::mouseReleaseEvent(event);
+  const QPoint at = event->position().toPoint();
+  const bool clicked = pressedAt_ && *pressedAt_ == at;
+  pressedAt_.reset();
+  if (!clicked || !rect().contains(at)) return;
+  Q_EMIT pixelClicked(at.x() / zoom_, at.y() / zoom_);
 }
 
 }  // namespace tintara

@@ -4,13 +4,15 @@
 #include <QTimer>
 #include <QWidget>
 #include <memory>
+#include <optional>
 
 namespace tintara {
 
 struct Picture;
 
 // The painted picture, drawn from its top left corner at a whole zoom: every pixel a block of
-// zoom x zoom, never smoothed.
+// zoom x zoom, never smoothed. A left click, pressed and released at the same place, tells the
+// picture's pixel under it (pixelClicked).
 class PictureView : public QWidget {
   Q_OBJECT
 
@@ -37,8 +39,13 @@ class PictureView : public QWidget {
   void setZoom(int zoom);
   int zoom() const { return zoom_; }
 
+ Q_SIGNALS:
+  void pixelClicked(int x, int y);
+
  protected:
   void paintEvent(QPaintEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
 
  private:
   void toggleBlink();
@@ -50,6 +57,7 @@ class PictureView : public QWidget {
   QImage picture_;  // over shown_'s pixels
   QImage frame_;    // what is drawn: the picture, or while blinking also the marked one
   int zoom_ = 1;
+  std::optional<QPoint> pressedAt_;  // while the left button is held
 };
 
 }  // namespace tintara

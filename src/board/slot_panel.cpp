@@ -17,6 +17,7 @@
 #include "board/shape_control.h"
 #include "paint/colour_names.h"
 #include "paint/document.h"
+#include "paint/group_shading.h"
 
 namespace tintara {
 namespace {
@@ -130,7 +131,7 @@ void SlotPanel::createSlots() {
     // A right press during a drag only ends the drag.
     connect(swatch, &QWidget::customContextMenuRequested, this, [this, s, swatch](QPoint position) {
       if (QGuiApplication::mouseButtons() & Qt::LeftButton) return;
-      offerLock(s, swatch->mapToGlobal(position));
+      offerSlotMenu(s, swatch->mapToGlobal(position));
     });
     connect(swatch, &ShapeControl::hovered, this, [this, s](bool over) {
       if (over) {
@@ -165,12 +166,15 @@ void SlotPanel::createCaptions() {
   constexpr int kSignWidth = 10;
   for (int group = 1; group <= kGroupCount; ++group) {
     const QRect caption = kCaptions[std::size_t(group == kGroupCount ? 4 : group - 1)].geometry;
-    QLabel* sign = AddLabel(
-        this, QStringLiteral("ReadabilityMark%1").arg(group), "!",
-        QRect(caption.right() + 1 - kSignWidth, caption.top(), kSignWidth, caption.height()),
-        kCentred);
+    auto* sign = new CaptionButton("!", this);
+    PlaceLabel(sign, QStringLiteral("ReadabilityMark%1").arg(group),
+               QRect(caption.right() + 1 - kSignWidth, caption.top(), kSignWidth, caption.height()),
+               kCentred);
     SetTextColour(sign, Qt::red);
     sign->hide();
+    connect(sign, &CaptionButton::clicked, this, &SlotPanel::fixesRequested);
+    sign->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(sign, &QWidget::customContextMenuRequested, this, &SlotPanel::fixesRequested);
     readabilityMarks_[std::size_t(group - 1)] = sign;
   }
 }
@@ -181,9 +185,9 @@ void SlotPanel::showReadability(const std::vector<ReadabilityPair>& pairs) {
     for (const ReadabilityPair& pair : pairs) {
       if (pair.group == group) lines << QString::fromStdString(ReadabilityText(pair));
     }
-    QLabel* sign = readabilityMarks_[std::size_t(group - 1)];
+    CaptionButton* sign = readabilityMarks_[std::size_t(group - 1)];
     sign->setToolTip(lines.join('\n'));
-    sign->setAccessibleName(lines.isEmpty() ? QString() : "Readability: " + lines.join("; "));
+    sign->setAccessibleName(lines.isEmpty() ? QString() : lines.join("; ") + ", suggest fixes");
     sign->setVisible(!lines.isEmpty());
   }
 }
@@ -200,6 +204,7 @@ void SlotPanel::showDocument(const Document& document) {
     swatch->setVisible(SlotShown(document, s));
     label->setVisible(SlotShown(document, s));
     swatch->setLockMark(SlotLocked(document, s));
+    shadeable_[i] = CanShadeGroupFrom(document, s);
     swatch->setAccessibleName(
         SlotAccessibleName(s, code, SlotFill(document, s), SlotLocked(document, s)));
     if (std::exchange(codes_[i], code) != code && SlotShown(document, s)) {
@@ -296,6 +301,10 @@ void SlotPanel::focusOutEvent(QFocusEvent* event) {
 }
 
 // A move, or an attempt at one, ends the typing.
+void SlotPanel::selectSlot(int slot) {
+  if (slotShown(slot)) select(slot);
+}
+
 void SlotPanel::select(int slot) {
   showTyped({});
   if (slot == 0 || slot == selected_) return;
@@ -347,13 +356,16 @@ void SlotPanel::enterTyped() {
 
 // The menu is the panel's child while it shows, so that it is found by its name; it goes when
 // closed.
-void SlotPanel::offerLock(int slot, QPoint position) {
+void SlotPanel::offerSlotMenu(int slot, QPoint position) {
   auto* menu = new QMenu(this);
   menu->setObjectName("SlotMenu");
   menu->setAttribute(Qt::WA_DeleteOnClose);
   QAction* toggle =
       menu->addAction(slotSwatch(slot)->hasLockMark() ? "&Unlock Slot" : "&Lock Slot");
   connect(toggle, &QAction::triggered, this, [this, slot] { Q_EMIT lockToggled(slot); });
+  QAction* shade = menu->addAction("&Shade Group from This Slot");
+  shade->setEnabled(shadeable_[static_cast<std::size_t>(slot - 1)]);
+  connect(shade, &QAction::triggered, this, [this, slot] { Q_EMIT shadeRequested(slot); });
   menu->popup(position);
 }
 

@@ -35,7 +35,11 @@ class ShapeControl;
 // list of the shown slots, named by slot, group, code and colour, which follows the selected one.
 //
 // A right click on a slot swatch offers "Lock Slot" or "Unlock Slot" as the document has the slot
-// (lockToggled, which the window runs); a locked slot's swatch shows a lock mark.
+// (lockToggled, which the window runs), and "Shade Group from This Slot" where the group can be
+// shaded from it (shadeRequested); a locked slot's swatch shows a lock mark.
+//
+// A group with two slots that look alike to some viewers shows a "!" button at the end of its
+// caption; a click, its context menu, or Enter or Space asks for fixes (fixesRequested).
 class SlotPanel : public QWidget {
   Q_OBJECT
 
@@ -61,6 +65,8 @@ class SlotPanel : public QWidget {
   int slotCode(int slot) const { return codes_[static_cast<std::size_t>(slot - 1)]; }
   // The slot the keyboard gives codes to; 0 while no slot is shown.
   int selectedSlot() const;
+  // Selects a shown slot as a left press on its swatch does.
+  void selectSlot(int slot);
 
  Q_SIGNALS:
   void slotDropped(int slot, int sourceSlot);
@@ -71,6 +77,8 @@ class SlotPanel : public QWidget {
   void slotHoverEnded();
   void codeTyped(int slot, int code);
   void lockToggled(int slot);
+  void shadeRequested(int slot);
+  void fixesRequested();
 
  protected:
   void keyPressEvent(QKeyEvent* event) override;
@@ -87,7 +95,7 @@ class SlotPanel : public QWidget {
   void showTyped(QString typed);
   void markSelection();
   void enterTyped();
-  void offerLock(int slot, QPoint position);
+  void offerSlotMenu(int slot, QPoint position);
   // The selected slot's swatch; none while no slot is shown.
   QWidget* selectedSwatch() const;
 
@@ -102,7 +110,8 @@ class SlotPanel : public QWidget {
   int selected_ = 1;
   QString typed_;
   Vision vision_ = Vision::Normal;
-  std::array<QLabel*, kGroupCount> readabilityMarks_{};
+  std::array<bool, kSlotCount> shadeable_{};  // whether the slot's group can be shaded from it
+  std::array<CaptionButton*, kGroupCount> readabilityMarks_{};
 };
 
 }  // namespace tintara

@@ -52,6 +52,16 @@ Command ApplyCodesFromPage(std::string codes) {
           }};
 }
 
+Command ImportPalette(const std::string& paletteName, std::string codes) {
+  return {"Import Palette " + paletteName,
+          [codes = std::move(codes)](Document& document) { return Applying(document, codes); }};
+}
+
+Command PasteColours(std::string codes) {
+  return {"Paste Colours",
+          [codes = std::move(codes)](Document& document) { return Applying(document, codes); }};
+}
+
 Command RestoreLastCodes() {
   return {"Restore Last Codes", [](Document& document) {
             if (document.model.lastCodes.empty()) return CommandResult{};

@@ -34,6 +34,11 @@ enum class PickedBitmap { Head, Grid };
 Command ApplyCodeText(std::string text);
 // "Load Codes from Page": applied as "Apply Color Codes" applies them, but whole or not at all.
 Command ApplyCodesFromPage(std::string codes);
+// Codes found for colours from outside, applied as "Apply Color Codes" applies them, locked slots
+// too (locks hold against random rolls only): "Apply to Slots" of an imported palette, named
+// "Import Palette NAME", and "Paste Colours".
+Command ImportPalette(const std::string& paletteName, std::string codes);
+Command PasteColours(std::string codes);
 // "Restore last color codes": the last codes applied again, when there are any.
 Command RestoreLastCodes();
 // The board swatch of this code dropped on a slot (1..16): the slot takes the code and its

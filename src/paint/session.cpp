@@ -43,6 +43,14 @@ Outcome Session::ApplyCodesFromPage(std::string codes) {
   return Run(commands::ApplyCodesFromPage(std::move(codes)), EnlargeFocus::WhenApplied);
 }
 
+Outcome Session::ImportPalette(const std::string& paletteName, std::string codes) {
+  return Run(commands::ImportPalette(paletteName, std::move(codes)), EnlargeFocus::Never);
+}
+
+Outcome Session::PasteColours(std::string codes) {
+  return Run(commands::PasteColours(std::move(codes)), EnlargeFocus::Never);
+}
+
 Outcome Session::RestoreLastCodes() {
   return Run(commands::RestoreLastCodes(), EnlargeFocus::Always);
 }
@@ -61,6 +69,14 @@ Outcome Session::EndSlotDrag(int sourceSlot) {
 
 Outcome Session::ToggleSlotLock(int slot) {
   return Run(commands::ToggleSlotLock(document(), slot), EnlargeFocus::Never);
+}
+
+Outcome Session::ShadeGroup(int slot) {
+  return Run(commands::ShadeGroupFromSlot(slot, randomSettings_), EnlargeFocus::Never);
+}
+
+Outcome Session::FixSlot(int slot, std::int32_t code) {
+  return Run(commands::FixSlot(slot, code), EnlargeFocus::Never);
 }
 
 Outcome Session::ApplyNextSkinPreset() {
@@ -110,6 +126,12 @@ Outcome Session::Redo() { return Take(runner_.Redo(), false); }
 void Session::SetVision(Vision vision) {
   canvas_.setVision(vision);
   canvas_.Show(document());
+}
+
+std::shared_ptr<const Picture> Session::PreviewPicture(const Document& painted) {
+  preview_.setVision(vision());
+  preview_.Show(painted);
+  return preview_.shownPicture();
 }
 
 commands::LoadInputs Session::loadInputs() const {

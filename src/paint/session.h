@@ -11,6 +11,7 @@
 #include "paint/commands.h"
 #include "paint/edits_in_place.h"
 #include "paint/harmony.h"
+#include "paint/painting.h"
 #include "paint/random_codes.h"
 #include "platform/problem.h"
 
@@ -70,10 +71,18 @@ class Session {
   Outcome ApplyChosenCodes(std::string codes);
   Outcome ApplyCodesFromPage(std::string codes);
   Outcome RestoreLastCodes();
+  // The codes an imported palette or pasted colours give the slots, as one step.
+  Outcome ImportPalette(const std::string& paletteName, std::string codes);
+  Outcome PasteColours(std::string codes);
   Outcome DropSwatch(int slot, std::int32_t code);
   Outcome DropSlot(int slot, int sourceSlot);
   Outcome EndSlotDrag(int sourceSlot);
   Outcome ToggleSlotLock(int slot);
+  // The slot's group shaded from it, the skin group kept to the skin tones unless the random
+  // settings allow any colour for skin.
+  Outcome ShadeGroup(int slot);
+  // A code that makes the slot readable beside another, as a suggestion offered it.
+  Outcome FixSlot(int slot, std::int32_t code);
   Outcome ApplyNextSkinPreset();
   // "Gee!" with the settings chosen last, its seed kept for "Roll Again".
   Outcome RollRandomCodes();
@@ -107,6 +116,12 @@ class Session {
   std::shared_ptr<const Picture> PictureMarkingSlot(int slot) {
     return canvas_.MarkingSlot(document(), slot);
   }
+  // The document painted with other codes, and its picture as the viewer sees it, drawn apart
+  // from the document's: playing the code book's entries shows them without a step.
+  Expected<Document> PaintedWith(std::string codes) const {
+    return PaintedWithCodes(document(), std::move(codes));
+  }
+  std::shared_ptr<const Picture> PreviewPicture(const Document& painted);
 
  private:
   // When an action that did not fail moves the focus to Enlarge.
@@ -121,6 +136,7 @@ class Session {
   std::string directory_;
   CommandRunner runner_;
   Canvas canvas_;
+  Canvas preview_{Picture{}};
   RandomGenerator random_;
   RandomCodeSettings randomSettings_{};
   std::uint32_t lastSeed_;

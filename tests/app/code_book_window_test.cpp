@@ -49,6 +49,7 @@ class CodeBook : public WindowTest {
   CodeBookHost OtherHost() {
     return {.currentCodes = [] { return std::string("1 2 "); },
             .suggestedName = [] { return QString(); },
+            .loadedDocument = {},
             .askName = [](const QString&, QWidget*) { return QString("beta"); },
             .chooseFile = {},
             .reportError = [this](const QString& message) { errors_ << message; }};
@@ -210,6 +211,16 @@ TEST_F(CodeBook, AnEntryMovesOnlyWhereThereIsRoom) {
   Select(1);
   EXPECT_TRUE(button("MoveEntryUp")->isEnabled());
   EXPECT_FALSE(button("MoveEntryDown")->isEnabled());
+}
+
+// A swap palette needs an entry to paint with and a picture with code slots to take columns from.
+TEST_F(CodeBook, ExportSwapPaletteWaitsForAnEntryAndAPictureWithCodeSlots) {
+  EXPECT_FALSE(button("ExportSwapPalette")->isEnabled());
+  Add("One");
+  EXPECT_TRUE(button("ExportSwapPalette")->isEnabled());
+  WriteBitmap("plain.bmp", IndexedBitmap(8, 8, TableWithSet1Markers({})));
+  window_->openBitmap(path("plain.bmp"));
+  EXPECT_FALSE(button("ExportSwapPalette")->isEnabled());
 }
 
 // The status line quotes names and file names from outside.

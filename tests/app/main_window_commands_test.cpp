@@ -381,6 +381,20 @@ TEST_F(Drops, ASavedPageLoadsItsCodes) {
   EXPECT_TRUE(errors_.isEmpty()) << errors_.join('\n').toStdString();
 }
 
+// A palette shows its colours first; "Apply to Slots" gives them to the slots as one step.
+TEST_F(Drops, APaletteOpensItsImportDialog) {
+  QFile palette(path("warm.gpl"));
+  ASSERT_TRUE(palette.open(QIODevice::WriteOnly) &&
+              palette.write("GIMP Palette\nName: Sunset\n#\n255 0 0 Red\n") > 0);
+  palette.close();
+  ASSERT_TRUE(DropFiles(window_.get(), {path("warm.gpl")}));
+  QPushButton* apply = nullptr;
+  ASSERT_TRUE(QTest::qWaitFor([&] { return (apply = control<QPushButton>("ApplyToSlots")); }));
+  apply->click();
+  EXPECT_EQ(action("Undo1")->text(), "&Undo Import Palette Sunset");
+  EXPECT_TRUE(errors_.isEmpty()) << errors_.join('\n').toStdString();
+}
+
 // The edit box would take the file's name as text, and the next apply would stop at it.
 TEST_F(Drops, AFileDroppedOnTheEditBoxOpensAsOnTheWindow) {
   WriteBitmap("blue.bmp", IndexedBitmap(30, 7, TableWithSet1Markers({1, 2})));

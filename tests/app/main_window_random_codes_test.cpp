@@ -73,6 +73,27 @@ TEST_F(RandomCodes, TheSlotMenuAndCtrlLLockAsStepsAndGeeLeavesLockedSlots) {
   EXPECT_FALSE(shape(SlotSwatchNumber(3))->hasLockMark());
 }
 
+// The slot menu shades the slot's group as one step; the Edit menu's item is off for a group of
+// one shown slot.
+TEST_F(RandomCodes, TheSlotMenuShadesAGroupAndTheEditMenuNotOneOfOneSlot) {
+  const SlotRecords before = Codes();
+  QTest::mouseClick(window_->windowHandle(), Qt::RightButton, {}, At(shape(SlotSwatchNumber(3))));
+  auto* menu = control<QMenu>("SlotMenu");
+  ASSERT_NE(menu, nullptr);
+  menu->actions().at(1)->trigger();
+  menu->close();
+  EXPECT_NE(Codes(), before);
+  action("Undo1")->trigger();
+  EXPECT_EQ(Codes(), before);
+
+  QMenu* edit = control<QMenu>("Edit1");
+  Q_EMIT edit->aboutToShow();
+  EXPECT_TRUE(action("ShadeGroup1")->isEnabled());
+  Click(shape(SlotSwatchNumber(16)));
+  Q_EMIT edit->aboutToShow();
+  EXPECT_FALSE(action("ShadeGroup1")->isEnabled());
+}
+
 TEST_F(RandomCodes, GeeRollsInTheModeChosenAndRollAgainRollsTheShownSeedAgain) {
   RandomCodesDialog* dialog = OpenDialog();
   ASSERT_NE(dialog, nullptr);

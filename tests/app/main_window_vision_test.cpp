@@ -1,6 +1,8 @@
 // The colour-vision views change how the window draws colours, never the document or its files;
 // the simulation itself is the paint layer's tests.
+#include <QDialog>
 #include <QPushButton>
+#include <QRegularExpression>
 
 #include "app/shown_window_fixture.h"
 #include "board/qcolor_conversion.h"
@@ -99,6 +101,19 @@ TEST_F(ColourVision, TwoSlotsOfAGroupThatLookAlikeToSomeViewersAreMarked) {
   EXPECT_TRUE(mark->toolTip().contains("slots 1 and 2")) << mark->toolTip().toStdString();
   action("CheckReadability1")->trigger();
   EXPECT_TRUE(notice()->text().contains("slots 1 and 2"));
+  // The mark is a button: Enter asks for fixes, and the first one taken clears the mark.
+  mark->setFocus();
+  QTest::keyClick(mark, Qt::Key_Return);
+  auto* fixes = control<QDialog>("SuggestFixes");
+  ASSERT_NE(fixes, nullptr);
+  ASSERT_TRUE(fixes->isVisible());
+  const QList<QPushButton*> offered = fixes->findChildren<QPushButton*>(
+      QRegularExpression("^Fix2Code"), Qt::FindChildrenRecursively);
+  ASSERT_FALSE(offered.isEmpty());
+  offered.front()->click();
+  EXPECT_FALSE(mark->isVisible());
+  action("Undo1")->trigger();  // one step
+  EXPECT_TRUE(mark->isVisible());
 }
 
 }  // namespace

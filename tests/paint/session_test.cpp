@@ -2,7 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "paint/session_fixture.h"
+#include "paint/skin_tones.h"
 #include "paint/test_pictures.h"
 
 namespace tintara {
@@ -43,6 +46,51 @@ TEST_F(SessionTest, UndoKeepsAGroupCheckChangedAfterTheStep) {
 TEST_F(SessionTest, ALoadFits) {
   EXPECT_TRUE(session().Reload().fit);
   EXPECT_FALSE(session().DropSwatch(1, 17).fit);
+}
+
+// An imported palette gives locked slots their codes too, as typed codes do, as one step named
+// after it that undo takes back whole.
+TEST_F(SessionTest, AnImportedPaletteIsOneStepThatChangesLockedSlots) {
+  session().ToggleSlotLock(2);
+  const Snapshot before = Take(session());
+  session().ImportPalette("Sunset", "31 32 33");
+  EXPECT_EQ(SlotLabel(document(), 2), "32");
+  ASSERT_NE(session().undoName(), nullptr);
+  EXPECT_EQ(*session().undoName(), "Import Palette Sunset");
+  session().Undo();
+  EXPECT_EQ(Take(session()), before);
+}
+
+// Shading from a green key keeps the skin to the skin tones unless "Random Codes..." allows any
+// colour for skin.
+TEST_F(SessionTest, ShadingFollowsTheRandomSettingsForSkin) {
+  Apply("0 0 0 0 0 217 0 0 0 0 ");
+  const auto skinTonesOnly = [this] {
+    for (int slot = 7; slot <= 10; ++slot) {
+      const std::int32_t code = Slot(document(), slot).code;
+      if (std::find(kSkinTones.begin(), kSkinTones.end(), code) == kSkinTones.end()) return false;
+    }
+    return true;
+  };
+  ASSERT_FALSE(session().ShadeGroup(6).problem);
+  EXPECT_TRUE(skinTonesOnly());
+  session().Undo();
+  session().SetRandomSettings({.anyColourForSkin = true});
+  ASSERT_FALSE(session().ShadeGroup(6).problem);
+  EXPECT_FALSE(skinTonesOnly());
+}
+
+// A variant shown while playing is drawn apart: the document, its history and its picture stay.
+TEST_F(SessionTest, APreviewLeavesTheDocumentAndItsPicture) {
+  session().DropSwatch(1, 17);
+  const Snapshot before = Take(session());
+  const std::string undo = *session().undoName();
+  const Expected<Document> painted = session().PaintedWith("200 201 202 ");
+  ASSERT_TRUE(painted);
+  const std::shared_ptr<const Picture> preview = session().PreviewPicture(*painted);
+  EXPECT_NE(preview->pixels, session().picture().pixels);
+  EXPECT_TRUE(Take(session()) == before);
+  EXPECT_EQ(*session().undoName(), undo);
 }
 
 }  // namespace
