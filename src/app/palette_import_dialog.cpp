@@ -90,6 +90,10 @@ PaletteImportDialog::PaletteImportDialog(const Palette& palette, QWidget* parent
   apply->setObjectName("ApplyToSlots");
   QPushButton* add = buttons->addButton("Add to Code &Book", QDialogButtonBox::ActionRole);
   add->setObjectName("AddToCodeBook");
+  QPushButton* drawGee =
+      buttons->addButton("&Draw Gee! from This Palette", QDialogButtonBox::ActionRole);
+  drawGee->setObjectName("DrawGeeFromPalette");
+  drawGee->setEnabled(!matches.empty());
   apply->setDefault(true);
   connect(apply, &QPushButton::clicked, this, [this] {
     Q_EMIT applyToSlotsChosen();
@@ -99,6 +103,13 @@ PaletteImportDialog::PaletteImportDialog(const Palette& palette, QWidget* parent
     Q_EMIT addToCodeBookChosen();
     accept();
   });
+  std::vector<std::int32_t> codes;
+  for (const CodeMatch& match : matches) codes.push_back(match.code);
+  connect(drawGee, &QPushButton::clicked, this,
+          [this, drawing = DrawingCodesNamed(ShownText(palette.name), codes)] {
+            Q_EMIT drawGeeChosen(drawing);
+            accept();
+          });
   connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
   layout->addWidget(buttons);
 }

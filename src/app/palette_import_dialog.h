@@ -2,6 +2,7 @@
 
 #include <QDialog>
 
+#include "paint/harmony.h"
 #include "paint/palette.h"
 
 class QPushButton;
@@ -10,8 +11,8 @@ namespace tintara {
 
 // "Import Palette": the palette's colours, each with the nearest code under it, the worst match
 // named, and what to do with them. It only shows and asks: the window applies the palette to the
-// slots or adds it to the code book, and closes the dialog. The palette's name and colours are
-// outside text, shown as plain text.
+// slots, adds it to the code book, or has "Gee!" draw among its nearest codes, and the dialog
+// closes. The palette's name and colours are outside text, shown as plain text.
 class PaletteImportDialog : public QDialog {
   Q_OBJECT
 
@@ -21,6 +22,7 @@ class PaletteImportDialog : public QDialog {
  Q_SIGNALS:
   void applyToSlotsChosen();
   void addToCodeBookChosen();
+  void drawGeeChosen(const tintara::DrawingCodes& codes);
 };
 
 }  // namespace tintara

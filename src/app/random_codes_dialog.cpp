@@ -4,6 +4,7 @@
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QFormLayout>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -27,7 +28,9 @@ RandomCodesDialog::RandomCodesDialog(QWidget* parent)
       anyColour_(new QCheckBox("Any Colour for &Skin", this)),
       seed_(new QLineEdit(this)),
       seedProblem_(new QLabel(this)),
-      rollAgain_(new QPushButton("&Roll Again", this)) {
+      rollAgain_(new QPushButton("&Roll Again", this)),
+      drawingFrom_(new QLabel(this)),
+      clearDrawing_(new QPushButton("&Clear", this)) {
   setObjectName("RandomCodes");
   setWindowTitle("Random Codes");
   setModal(true);
@@ -42,12 +45,21 @@ RandomCodesDialog::RandomCodesDialog(QWidget* parent)
   seedProblem_->setObjectName("SeedProblem");
   rollAgain_->setObjectName("RollAgain");
   rollAgain_->setAutoDefault(false);
+  drawingFrom_->setObjectName("DrawingFrom");
+  drawingFrom_->setTextFormat(Qt::PlainText);  // a palette's name is outside text
+  clearDrawing_->setObjectName("ClearDrawing");
+  clearDrawing_->setAutoDefault(false);
+  clearDrawing_->setAccessibleName("Clear the palette Gee! draws from");
 
   auto* form = new QFormLayout;
   auto* modeLabel = new QLabel("&Mode:", this);
   modeLabel->setBuddy(mode_);
   form->addRow(modeLabel, mode_);
   form->addRow(QString(), anyColour_);
+  auto* drawing = new QHBoxLayout;
+  drawing->addWidget(drawingFrom_, 1);
+  drawing->addWidget(clearDrawing_);
+  form->addRow(QString(), drawing);
   auto* seedLabel = new QLabel("S&eed of the last roll:", this);
   seedLabel->setBuddy(seed_);
   form->addRow(seedLabel, seed_);
@@ -61,7 +73,13 @@ RandomCodesDialog::RandomCodesDialog(QWidget* parent)
   layout->addLayout(form);
   layout->addWidget(buttons);
 
+  showDrawingCodes();
   connect(seed_, &QLineEdit::textChanged, this, [this] { showWhetherSeed(); });
+  connect(clearDrawing_, &QPushButton::clicked, this, [this] {
+    drawFrom_.reset();
+    showDrawingCodes();
+    Q_EMIT clearDrawingChosen();
+  });
   connect(rollAgain_, &QPushButton::clicked, this, [this] {
     if (const auto shown = seed()) Q_EMIT rollAgain(*shown, settings());
   });
@@ -71,11 +89,14 @@ void RandomCodesDialog::showSettings(const RandomCodeSettings& settings, std::ui
   mode_->setCurrentIndex(static_cast<int>(settings.harmony));
   anyColour_->setChecked(settings.anyColourForSkin);
   seed_->setText(QString::number(lastSeed));
+  drawFrom_ = settings.drawFrom;
+  showDrawingCodes();
 }
 
 RandomCodeSettings RandomCodesDialog::settings() const {
   return {.harmony = static_cast<Harmony>(mode_->currentIndex()),
-          .anyColourForSkin = anyColour_->isChecked()};
+          .anyColourForSkin = anyColour_->isChecked(),
+          .drawFrom = drawFrom_};
 }
 
 std::optional<std::uint32_t> RandomCodesDialog::seed() const {
@@ -92,6 +113,17 @@ void RandomCodesDialog::showWhetherSeed() {
   seedProblem_->setText(valid ? QString()
                               : QStringLiteral("A seed is a whole number from 0 to %1.")
                                     .arg(std::numeric_limits<std::uint32_t>::max()));
+}
+
+void RandomCodesDialog::showDrawingCodes() {
+  drawingFrom_->setVisible(drawFrom_.has_value());
+  clearDrawing_->setVisible(drawFrom_.has_value());
+  if (!drawFrom_) return;
+  const std::size_t count = drawFrom_->codes.size();
+  // One pass, so that a name holding "%2" stays as it is.
+  drawingFrom_->setText(QStringLiteral("Drawing from: %1 (%2 %3)")
+                            .arg(QString::fromStdString(drawFrom_->name), QString::number(count),
+                                 count == 1 ? "code" : "codes"));
 }
 
 }  // namespace tintara

@@ -18,6 +18,8 @@ namespace tintara {
 // colour) and the seed of the last roll, which "Roll Again" rolls from (rollAgain) with the mode
 // shown, leaving the dialog open. The seed may be edited; while its text is no seed (0 to
 // 4294967295) "Roll Again" is off and the dialog says why. OK keeps the settings for "Gee!".
+// While "Gee!" draws from a palette's codes the dialog names the palette, and "Clear" ends that at
+// once (clearDrawingChosen), whatever OK or Cancel does after.
 class RandomCodesDialog : public QDialog {
   Q_OBJECT
 
@@ -36,15 +38,20 @@ class RandomCodesDialog : public QDialog {
 
  Q_SIGNALS:
   void rollAgain(std::uint32_t seed, tintara::RandomCodeSettings settings);
+  void clearDrawingChosen();
 
  private:
   void showWhetherSeed();
+  void showDrawingCodes();
 
   QComboBox* mode_;
   QCheckBox* anyColour_;
   QLineEdit* seed_;
   QLabel* seedProblem_;
   QPushButton* rollAgain_;
+  QLabel* drawingFrom_;
+  QPushButton* clearDrawing_;
+  std::optional<DrawingCodes> drawFrom_;  // as shown, carried into the settings
 };
 
 }  // namespace tintara

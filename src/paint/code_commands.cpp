@@ -93,7 +93,8 @@ Command EndSlotDrag(int sourceSlot) {
 }
 
 Command RollRandomCodes(RandomGenerator& random, RandomCodeSettings settings) {
-  return {"Gee!", [&random, settings](Document& document) {
+  std::string name = settings.drawFrom ? "Gee! (from " + settings.drawFrom->name + ")" : "Gee!";
+  return {std::move(name), [&random, settings](Document& document) {
             tintara::RollRandomCodes(document, document.groups, random, settings);
             return Written();
           }};

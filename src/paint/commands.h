@@ -50,7 +50,7 @@ Command DropSlot(int slot, int sourceSlot, std::string codeText);
 // A drag from a slot swatch released anywhere else also ends with a recolouring.
 Command EndSlotDrag(int sourceSlot);
 // "Gee!": random codes for the slots of the groups checked that are not locked, in the settings'
-// harmony mode.
+// harmony mode; "Gee! (from Sunset)" when the settings draw among a palette's codes.
 Command RollRandomCodes(RandomGenerator& random, RandomCodeSettings settings = {});
 // "Shade Bottom from Slot 3": the slot's group shaded from it (see ShadeGroup), the settings'
 // "Any Colour for Skin" deciding the skin group's codes. Available while the group shows another

@@ -15,8 +15,6 @@
 namespace tintara {
 namespace {
 
-constexpr int kSkinGroup = 2;
-
 // Neighbouring shades lie this far apart in lightness where the ends leave room, and the ramp
 // keeps within these ends.
 constexpr double kLightnessStep = 0.1;
@@ -28,12 +26,6 @@ constexpr double kWarmHue = 70;
 constexpr double kCoolHue = 260;
 constexpr double kEndHueTurn = 15;
 constexpr double kEndChromaShare = 0.6;
-
-constexpr auto kBoardCodes = [] {
-  std::array<std::int32_t, 256> codes{};
-  for (std::size_t i = 0; i < codes.size(); ++i) codes[i] = static_cast<std::int32_t>(i);
-  return codes;
-}();
 
 int GroupOf(int slot) { return kSlots[static_cast<std::size_t>(slot - 1)].group; }
 
@@ -104,8 +96,8 @@ std::optional<Problem> ShadeGroup(Document& document, int slot,
   const double lightStep =
       lighter == 0 ? 0
                    : std::min(kLightnessStep, std::max(0.0, kLightestLightness - key.l) / lighter);
-  std::span<const std::int32_t> candidates = kBoardCodes;
-  if (group == kSkinGroup && !settings.anyColourForSkin) candidates = kSkinTones;
+  const std::vector<std::int32_t> candidates =
+      CodesForGroup(group, kBoardCodes, settings.anyColourForSkin);
 
   std::vector<std::int32_t> taken{Slot(document, slot).code};
   for (const int s : ramp) {

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <iterator>
 #include <span>
 #include <vector>
 
@@ -13,7 +14,6 @@
 namespace tintara {
 namespace {
 
-constexpr int kSkinGroup = 2;
 constexpr double kFullTurn = 360;
 
 // Each group's turn from the base hue, in degrees, by mode.
@@ -28,14 +28,6 @@ struct GroupTarget {
   double darkest = 0;
   double lightest = 0;
 };
-
-constexpr auto kDrawnCodes = [] {
-  std::array<std::int32_t, kLastDrawnCode - kFirstDrawnCode + 1> codes{};
-  for (std::size_t i = 0; i < codes.size(); ++i) {
-    codes[i] = kFirstDrawnCode + static_cast<std::int32_t>(i);
-  }
-  return codes;
-}();
 
 double Turn(Harmony harmony, int group) {
   const std::size_t index = static_cast<std::size_t>(group - 1);
@@ -151,14 +143,47 @@ std::array<std::int32_t, kSlotCount> HarmonyCodes(const HarmonySlots& slots,
   const std::array<GroupTarget, kGroupCount> targets = DrawTargets(settings.harmony, random);
   for (int group = 1; group <= kGroupCount; ++group) {
     GroupTarget target = targets[static_cast<std::size_t>(group - 1)];
-    std::span<const std::int32_t> candidates = kDrawnCodes;
-    if (group == kSkinGroup && !settings.anyColourForSkin) {
-      candidates = kSkinTones;
-      target.hue = IntoSkinHues(target.hue);
-    }
-    RollGroup(group, target, candidates, slots, codes);
+    if (KeptToSkinTones(group, settings.anyColourForSkin)) target.hue = IntoSkinHues(target.hue);
+    const std::vector<std::int32_t> candidates = RollCandidates(group, settings);
+    if (!candidates.empty()) RollGroup(group, target, candidates, slots, codes);
   }
   return codes;
+}
+
+DrawingCodes DrawingCodesNamed(std::string name, std::span<const std::int32_t> codes) {
+  std::vector<std::int32_t> drawn;
+  std::copy_if(codes.begin(), codes.end(), std::back_inserter(drawn),
+               [](std::int32_t code) { return code >= kFirstBoardCode && code <= kLastBoardCode; });
+  std::sort(drawn.begin(), drawn.end());
+  drawn.erase(std::unique(drawn.begin(), drawn.end()), drawn.end());
+  return {std::move(name), std::move(drawn)};
+}
+
+std::vector<std::int32_t> RollCandidates(int group, const RandomCodeSettings& settings) {
+  const std::span<const std::int32_t> codes =
+      settings.drawFrom ? std::span<const std::int32_t>(settings.drawFrom->codes) : kDrawnCodes;
+  // Free mode has never kept the skin to its tones.
+  return CodesForGroup(group, codes,
+                       settings.anyColourForSkin || settings.harmony == Harmony::Free);
+}
+
+std::optional<std::string> KeptGroupsNotice(const std::array<bool, kGroupCount>& checkedGroups,
+                                            const RandomCodeSettings& settings) {
+  std::string notice;
+  for (int group = 1; group <= kGroupCount; ++group) {
+    if (!checkedGroups[static_cast<std::size_t>(group - 1)]) continue;
+    if (!RollCandidates(group, settings).empty()) continue;
+    // Only drawing codes can leave a group with none.
+    const std::string& name = settings.drawFrom->name;
+    const std::string why = settings.drawFrom->codes.empty()
+                                ? name + " has no colours."
+                                : "no colour of " + name + " is a skin tone.";
+    if (!notice.empty()) notice += ' ';
+    notice +=
+        std::string(kGroupNames[static_cast<std::size_t>(group - 1)]) + " keeps its codes: " + why;
+  }
+  if (notice.empty()) return std::nullopt;
+  return notice;
 }
 
 }  // namespace tintara

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <optional>
 #include <span>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -26,13 +27,37 @@ inline constexpr std::array<std::string_view, 5> kHarmonyNames = {
     "free", "analogous", "complementary", "triad", "tones"};
 std::optional<Harmony> HarmonyNamed(std::string_view name);
 
+// Codes "Gee!" draws among instead of every code it may draw: the nearest codes of an imported
+// palette, kept for this run of the program only.
+struct DrawingCodes {
+  std::string name;                 // the palette's, as the user knows it
+  std::vector<std::int32_t> codes;  // distinct board codes, ascending
+  friend bool operator==(const DrawingCodes&, const DrawingCodes&) = default;
+};
+
+// The distinct board codes among `codes`, ascending, under the name.
+DrawingCodes DrawingCodesNamed(std::string name, std::span<const std::int32_t> codes);
+
 // What the user chose for "Gee!". A roll is made again from the generator's state before it (see
 // RandomGenerator::State), so the seed travels as a generator, not as a setting.
 struct RandomCodeSettings {
   Harmony harmony = Harmony::Free;
   // In the harmony modes the skin group draws from kSkinTones unless this is set.
   bool anyColourForSkin = false;
+  // Every mode draws among these codes only, when set.
+  std::optional<DrawingCodes> drawFrom{};
 };
+
+// The codes the group draws among in a roll with these settings: the settings' drawing codes, or
+// every code "Gee!" may draw; in the harmony modes the skin group takes only the skin tones among
+// them (see CodesForGroup). A group left with none keeps its codes.
+std::vector<std::int32_t> RollCandidates(int group, const RandomCodeSettings& settings);
+
+// Which of the checked groups a roll with these settings leaves as they are, and why, for the
+// user ("Skin keeps its codes: no colour of Sunset is a skin tone."); nothing when every checked
+// group rolls.
+std::optional<std::string> KeptGroupsNotice(const std::array<bool, kGroupCount>& checkedGroups,
+                                            const RandomCodeSettings& settings);
 
 // One slot as a harmony roll sees it.
 struct HarmonySlot {
@@ -50,7 +75,7 @@ using SlotMarkers = std::array<Colour, kSlotCount>;
 std::vector<int> SlotsByMarkerLightness(int group, const SlotMarkers& markers);
 
 // The codes of a roll in a harmony mode (not Free), indexed by slot - 1: a rolled slot takes the
-// reference colour nearest in OKLab to its target among the codes "Gee!" may draw, one that no
+// reference colour nearest in OKLab to its target among its group's RollCandidates, one that no
 // other slot of its group holds where the palette allows; a group's rolled slots take their codes
 // in the lightness order of their markers, so that shading stays shading. The other slots keep
 // their codes. Always the same number of draws, whatever is rolled, so that locking a slot changes

@@ -36,13 +36,6 @@ std::int32_t NearestCandidate(const Oklab& target, std::span<const std::int32_t>
 }
 
 CodeMatch NearestCode(Colour colour) {
-  static const std::array<std::int32_t, kLastBoardCode - kFirstBoardCode + 1> kBoardCodes = [] {
-    std::array<std::int32_t, kLastBoardCode - kFirstBoardCode + 1> codes{};
-    for (std::size_t i = 0; i < codes.size(); ++i) {
-      codes[i] = kFirstBoardCode + static_cast<std::int32_t>(i);
-    }
-    return codes;
-  }();
   const Oklab lab = OklabOf(colour);
   const std::int32_t code = NearestCandidate(lab, kBoardCodes);
   return {colour, code, DistanceToCode(lab, code)};

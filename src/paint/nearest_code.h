@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <span>
@@ -15,6 +16,13 @@ namespace tintara {
 // marker set 2 (239 and up).
 inline constexpr std::int32_t kFirstBoardCode = 1;
 inline constexpr std::int32_t kLastBoardCode = 238;
+inline constexpr auto kBoardCodes = [] {
+  std::array<std::int32_t, kLastBoardCode - kFirstBoardCode + 1> codes{};
+  for (std::size_t i = 0; i < codes.size(); ++i) {
+    codes[i] = kFirstBoardCode + static_cast<std::int32_t>(i);
+  }
+  return codes;
+}();
 
 // The candidate whose reference colour lies nearest the target in OKLab (the first of equals, so
 // the lowest code of candidates in ascending order), among those not taken, or among all of them

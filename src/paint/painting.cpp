@@ -70,11 +70,15 @@ bool GroupChecked(const GroupChecks& groups, int slot) {
   return groups[static_cast<std::size_t>(kSlots[static_cast<std::size_t>(slot - 1)].group - 1)];
 }
 
-void RollFree(Document& document, const GroupChecks& groups, RandomGenerator& random) {
+void RollFree(Document& document, const GroupChecks& groups, RandomGenerator& random,
+              const RandomCodeSettings& settings) {
   for (int s = 1; s <= kSlotCount; ++s) {
     if (!GroupChecked(groups, s)) continue;
+    const std::vector<std::int32_t> candidates =
+        RollCandidates(kSlots[static_cast<std::size_t>(s - 1)].group, settings);
+    if (candidates.empty()) continue;
     // A locked slot still draws, so that the other slots take the codes they would unlocked.
-    const std::int32_t code = DrawCode(random);
+    const std::int32_t code = DrawCode(random, candidates);
     if (!SlotLocked(document, s)) AssignCode(document, s, code, std::to_string(code));
   }
 }
@@ -100,7 +104,7 @@ void RollInHarmony(Document& document, const GroupChecks& groups, RandomGenerato
 void RollRandomCodes(Document& document, const GroupChecks& groups, RandomGenerator& random,
                      const RandomCodeSettings& settings) {
   if (settings.harmony == Harmony::Free) {
-    RollFree(document, groups, random);
+    RollFree(document, groups, random, settings);
   } else {
     RollInHarmony(document, groups, random, settings);
   }

@@ -14,8 +14,8 @@ std::int32_t RandomGenerator::Next(std::int32_t range) {
                                    32);
 }
 
-std::int32_t DrawCode(RandomGenerator& generator) {
-  return generator.Next(kLastDrawnCode - kFirstDrawnCode + 1) + kFirstDrawnCode;
+std::int32_t DrawCode(RandomGenerator& generator, std::span<const std::int32_t> codes) {
+  return codes[static_cast<std::size_t>(generator.Next(static_cast<std::int32_t>(codes.size())))];
 }
 
 }  // namespace tintara

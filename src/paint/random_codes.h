@@ -1,7 +1,9 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
+#include <span>
 
 namespace tintara {
 
@@ -25,8 +27,18 @@ class RandomGenerator {
 inline constexpr std::int32_t kFirstDrawnCode = 1;
 inline constexpr std::int32_t kLastDrawnCode = 239;
 
-// A random code for a slot, from kFirstDrawnCode to kLastDrawnCode.
-std::int32_t DrawCode(RandomGenerator& generator);
+inline constexpr auto kDrawnCodes = [] {
+  std::array<std::int32_t, kLastDrawnCode - kFirstDrawnCode + 1> codes{};
+  for (std::size_t i = 0; i < codes.size(); ++i) {
+    codes[i] = kFirstDrawnCode + static_cast<std::int32_t>(i);
+  }
+  return codes;
+}();
+
+// A random code for a slot among `codes` (not empty), by one draw: kDrawnCodes unless a roll is
+// kept to other codes.
+std::int32_t DrawCode(RandomGenerator& generator,
+                      std::span<const std::int32_t> codes = kDrawnCodes);
 
 // The skin presets give slots 6..10 a ramp of five codes.
 inline constexpr int kSkinPresetFirstSlot = 6;

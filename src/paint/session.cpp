@@ -85,14 +85,14 @@ Outcome Session::ApplyNextSkinPreset() {
 
 Outcome Session::RollRandomCodes() {
   lastSeed_ = random_.State();
-  return Run(commands::RollRandomCodes(random_, randomSettings_), EnlargeFocus::Always);
+  return Roll(randomSettings_, EnlargeFocus::Always);
 }
 
 // The generator starts again from the seed, so the roll is the one made from it before.
 Outcome Session::RollAgain(std::uint32_t seed, const RandomCodeSettings& settings) {
   random_ = RandomGenerator(seed);
   lastSeed_ = seed;
-  return Run(commands::RollRandomCodes(random_, settings), EnlargeFocus::Never);
+  return Roll(settings, EnlargeFocus::Never);
 }
 
 Outcome Session::Reload() { return Run(commands::Reload(loadInputs()), EnlargeFocus::AfterLoad); }
@@ -155,6 +155,12 @@ Outcome Session::Run(const Command& command, EnlargeFocus enlarge) {
       (enlarge == EnlargeFocus::WhenApplied && result.codesApplied) ||
       (enlarge == EnlargeFocus::AfterLoad && result.loaded && applyColoursOnLoad_);
   if (toEnlarge && !failed) outcome.focus = Focus::Enlarge;
+  return outcome;
+}
+
+Outcome Session::Roll(const RandomCodeSettings& settings, EnlargeFocus enlarge) {
+  Outcome outcome = Run(commands::RollRandomCodes(random_, settings), enlarge);
+  outcome.notice = KeptGroupsNotice(edits_.groups, settings);
   return outcome;
 }
 

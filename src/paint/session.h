@@ -28,8 +28,9 @@ enum class Focus {
 
 // What a view shows after an action, besides the session's document and pictures.
 struct Outcome {
-  std::optional<Problem> problem{};  // told last, after everything else is shown
-  EditsInPlace edits{};              // the edit box's text and the group checks, to put back
+  std::optional<Problem> problem{};     // told last, after everything else is shown
+  std::optional<std::string> notice{};  // worth a word, though nothing failed
+  EditsInPlace edits{};                 // the edit box's text and the group checks, to put back
   // The code string replaced what was typed, and the edit box's typing history ends there.
   bool endTyping = false;
   bool fit = false;     // the picture was loaded or has another size: fit the view to it
@@ -84,9 +85,10 @@ class Session {
   // A code that makes the slot readable beside another, as a suggestion offered it.
   Outcome FixSlot(int slot, std::int32_t code);
   Outcome ApplyNextSkinPreset();
-  // "Gee!" with the settings chosen last, its seed kept for "Roll Again".
+  // "Gee!" with the settings chosen last, its seed kept for "Roll Again". A checked group that
+  // has nothing to draw keeps its codes, and the notice says why.
   Outcome RollRandomCodes();
-  // The roll made again from the seed, with these settings.
+  // The roll made again from the seed, with these settings, as "Gee!" makes it.
   Outcome RollAgain(std::uint32_t seed, const RandomCodeSettings& settings);
   Outcome Reload();
   Outcome SelectBody(int body);
@@ -100,6 +102,10 @@ class Session {
   // The settings "Random Codes..." chose for "Gee!", and the generator's state before the last
   // roll.
   void SetRandomSettings(const RandomCodeSettings& settings) { randomSettings_ = settings; }
+  // "Draw Gee! from This Palette": "Gee!" draws among the palette's nearest codes until cleared,
+  // for this run only.
+  void DrawGeeFrom(DrawingCodes codes) { randomSettings_.drawFrom = std::move(codes); }
+  void ClearGeeDrawing() { randomSettings_.drawFrom.reset(); }
   const RandomCodeSettings& randomSettings() const { return randomSettings_; }
   std::uint32_t lastSeed() const { return lastSeed_; }
 
@@ -129,6 +135,8 @@ class Session {
 
   commands::LoadInputs loadInputs() const;
   Outcome Run(const Command& command, EnlargeFocus enlarge);
+  // "Gee!" with these settings from the generator as it stands.
+  Outcome Roll(const RandomCodeSettings& settings, EnlargeFocus enlarge);
   Outcome Take(const Step* step, bool undone);
   // The edits and the fit after the picture showed at `width` x `height` before.
   Outcome Shown(int width, int height, bool endTyping);

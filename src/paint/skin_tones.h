@@ -2,6 +2,8 @@
 
 #include <array>
 #include <cstdint>
+#include <span>
+#include <vector>
 
 namespace tintara {
 
@@ -21,5 +23,17 @@ inline constexpr std::array<std::int32_t, 44> kSkinTones = {
     48, 49, 50, 51, 52, 53, 54, 55, 56, 57, 58, 59, 60, 66, 67, 68, 69,  70,  71,  72,  73,  74,
     75, 76, 77, 78, 79, 80, 86, 87, 88, 89, 90, 91, 92, 93, 94, 95, 142, 143, 150, 160, 161, 162,
 };
+
+// The group whose slots colour the skin.
+inline constexpr int kSkinGroup = 2;
+
+// Whether the group draws among the skin tones only: the skin group does, unless the user allows
+// any colour for skin.
+bool KeptToSkinTones(int group, bool anyColourForSkin);
+
+// The codes of `codes` the group may take, in their order: for a group kept to the skin tones,
+// only those that are skin tones.
+std::vector<std::int32_t> CodesForGroup(int group, std::span<const std::int32_t> codes,
+                                        bool anyColourForSkin);
 
 }  // namespace tintara

@@ -34,5 +34,21 @@ TEST(RandomCodesDialog, RollsAgainOnlyFromASeedOfThirtyTwoBitsAndSaysWhyNot) {
   }
 }
 
+// "Clear" ends drawing from a palette at once, and OK afterwards does not bring it back. The
+// palette's name is shown as it is, never as markup or as a place for numbers.
+TEST(RandomCodesDialog, ClearEndsDrawingFromAPalette) {
+  RandomCodesDialog dialog(nullptr);
+  const std::vector<std::int32_t> codes = {5, 6};
+  dialog.showSettings({.drawFrom = DrawingCodesNamed("<b>Sun</b> %2", codes)}, 7);
+  const auto* drawing = dialog.findChild<QLabel*>("DrawingFrom");
+  EXPECT_TRUE(drawing->text().contains("<b>Sun</b> %2 (2 codes)"));
+  EXPECT_EQ(drawing->textFormat(), Qt::PlainText);
+  QSignalSpy cleared(&dialog, &RandomCodesDialog::clearDrawingChosen);
+  dialog.findChild<QPushButton*>("ClearDrawing")->click();
+  EXPECT_EQ(cleared.size(), 1);
+  EXPECT_FALSE(dialog.settings().drawFrom);
+  EXPECT_TRUE(drawing->isHidden());
+}
+
 }  // namespace
 }  // namespace tintara

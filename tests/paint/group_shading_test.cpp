@@ -50,6 +50,23 @@ TEST(ShadeGroup, GivesTheGroupARampOfTheKeysHueInTheOrderOfItsMarkersLightness) 
   }
 }
 
+// Whatever the key, the shades are codes a user could drag from the board: never white and never
+// a marker colour, even where those lie nearer the ramp's ends.
+TEST(ShadeGroup, TakesOnlyBoardCodes) {
+  for (std::int32_t key = 0; key <= 255; ++key) {
+    Document document =
+        LoadedDocument(IndexedBitmap(16, 4, TableWithSet1Markers(SlotRange(1, 16))));
+    ASSERT_TRUE(
+        ApplyCodeText(document, "0 0 0 0 0 0 0 0 0 0 5 5 " + std::to_string(key) + " ").applied);
+    ASSERT_EQ(ShadeGroup(document, 13, {}), std::nullopt);
+    for (int s = FirstSlotOfGroup(kTop); s <= LastSlotOfGroup(kTop); ++s) {
+      if (s == 13) continue;
+      const std::int32_t code = Slot(document, s).code;
+      ASSERT_TRUE(code >= 1 && code <= 238) << "key " << key << " slot " << s << " code " << code;
+    }
+  }
+}
+
 TEST(ShadeGroup, LeavesLockedSlotsAsTheyAre) {
   Document document = PaintedBody();
   document.locks[11] = true;  // slots 12 and 15

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "paint/test_pictures.h"
 
 namespace tintara {
@@ -59,6 +61,25 @@ TEST(RollRandomCodes, AGeneratorStateRollsTheSameCodesAgainAndFreeDrawsAsEver) {
     EXPECT_NE(Rolled(loaded, seed + 1, harmony), codes);
     if (harmony == Harmony::Free) {
       for (int s = 1; s <= kSlotCount; ++s) EXPECT_EQ(codes[s - 1], DrawCode(session)) << s;
+    }
+  }
+}
+
+// A palette's codes bound every mode's draws, the skin group's too.
+TEST(RollRandomCodes, DrawsOnlyAmongThePalettesCodes) {
+  const std::vector<std::int32_t> palette = {5, 60, 120, 200};  // 60 is a skin tone
+  const RandomCodeSettings settings{.drawFrom = DrawingCodesNamed("Sunset", palette)};
+  for (const Harmony harmony : kEveryMode) {
+    for (std::uint32_t seed = 0; seed < 20; ++seed) {
+      Document document = LoadedBody();
+      RandomGenerator random(seed);
+      RandomCodeSettings mode = settings;
+      mode.harmony = harmony;
+      RollRandomCodes(document, kAllGroups, random, mode);
+      for (int s = 1; s <= kSlotCount; ++s) {
+        ASSERT_NE(std::find(palette.begin(), palette.end(), Slot(document, s).code), palette.end())
+            << int(harmony) << " seed " << seed << " slot " << s;
+      }
     }
   }
 }

@@ -80,6 +80,25 @@ TEST_F(SessionTest, ShadingFollowsTheRandomSettingsForSkin) {
   EXPECT_FALSE(skinTonesOnly());
 }
 
+// A palette with no skin tone leaves the skin group nothing to draw in a harmony mode: it keeps
+// its codes, the other groups roll, and the outcome says which group and why.
+TEST_F(SessionTest, ASkinWithNoSkinToneInThePaletteKeepsItsCodesAndIsTold) {
+  const std::vector<std::int32_t> palette = {5, 200, 217};
+  session().SetRandomSettings({.harmony = Harmony::Tones});
+  session().DrawGeeFrom(DrawingCodesNamed("Sea", palette));
+  const Snapshot before = Take(session());
+  const Outcome outcome = session().RollRandomCodes();
+  EXPECT_EQ(*session().undoName(), "Gee! (from Sea)");
+  for (int s = FirstSlotOfGroup(kSkinGroup); s <= LastSlotOfGroup(kSkinGroup); ++s) {
+    EXPECT_EQ(Slot(document(), s).code, before.slots[static_cast<std::size_t>(s - 1)].code) << s;
+  }
+  EXPECT_NE(std::find(palette.begin(), palette.end(), Slot(document(), 1).code), palette.end());
+  ASSERT_TRUE(outcome.notice);
+  EXPECT_NE(outcome.notice->find("Skin"), std::string::npos);
+  EXPECT_NE(outcome.notice->find("Sea"), std::string::npos);
+  EXPECT_EQ(outcome.notice->find("Bottom"), std::string::npos);
+}
+
 // A variant shown while playing is drawn apart: the document, its history and its picture stay.
 TEST_F(SessionTest, APreviewLeavesTheDocumentAndItsPicture) {
   session().DropSwatch(1, 17);
