@@ -78,6 +78,8 @@ void ColourExchange::openPalette(const QString& path) {
           QString::fromStdString("Added '" + ShownText(name) + "' to the code book."));
     }
   });
+  connect(dialog, &PaletteImportDialog::drawGeeChosen, this,
+          [this](const DrawingCodes& codes) { session_.DrawGeeFrom(codes); });
   dialog->open();
 }
 

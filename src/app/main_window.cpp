@@ -191,6 +191,7 @@ Outcome MainWindow::act(const std::function<Outcome()>& action, Report report) {
   if (!fault && outcome.focus == Focus::Enlarge) enlarge_->setFocus();
   if (!fault && outcome.focus == Focus::CodeEdit) codeEdit_->setFocus();
   if (outcome.problem) reportProblem(*outcome.problem, report);
+  if (!fault && outcome.notice) notice_->tell(QString::fromStdString(*outcome.notice));
   if (fault) reportProblem(Problem{fault->toStdString()}, report);
   if (fault && !outcome.problem) outcome.problem = Problem{fault->toStdString()};
   return outcome;

@@ -166,6 +166,8 @@ void MainWindow::showRandomCodes() {
             [this](std::uint32_t seed, const RandomCodeSettings& settings) {
               act([&] { return session_.RollAgain(seed, settings); });
             });
+    connect(randomCodes_, &RandomCodesDialog::clearDrawingChosen, this,
+            [this] { session_.ClearGeeDrawing(); });
   }
   randomCodes_->showSettings(session_.randomSettings(), session_.lastSeed());
   randomCodes_->open();

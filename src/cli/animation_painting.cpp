@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <filesystem>
-#include <limits>
 
 #include "cli/codes_file.h"
 #include "cli/line_messages.h"
@@ -27,6 +26,11 @@ struct Input {
 std::uint64_t FramePixelsOf(const Document& document, int scale) {
   const Bitmap& work = *document.model.work;
   return GifAnimation::FramePixels(work.width, work.height, scale, false);
+}
+
+std::size_t MostFramesOf(const Document& document, int scale) {
+  const Bitmap& work = *document.model.work;
+  return GifAnimation::MostFrames(work.width, work.height, scale, false);
 }
 
 // The code strings of the request, or nothing for rolls of random codes, read up to `most`; true
@@ -114,16 +118,14 @@ std::optional<std::vector<std::uint8_t>> Animate(const PaintRequest& request, co
 bool PaintAnimations(const PaintRequest& request, std::ostream& output, std::ostream& errors) {
   bool allWritten = true;
   std::vector<Input> inputs;
-  std::uint64_t smallestFrame = std::numeric_limits<std::uint64_t>::max();
+  // The code strings are read as far as the smallest input's frames fit, and one more.
+  std::size_t room = 0;
   for (const std::string& path : request.inputs) {
     inputs.push_back({path, LoadToPaint(path)});
     if (inputs.back().loaded) {
-      smallestFrame = std::min(smallestFrame, FramePixelsOf(*inputs.back().loaded, request.scale));
+      room = std::max(room, MostFramesOf(*inputs.back().loaded, request.scale));
     }
   }
-  // The code strings are read as far as the smallest input's frames fit, and one more.
-  const std::size_t room = smallestFrame == 0 ? std::numeric_limits<std::size_t>::max()
-                                              : std::size_t(kMaxBmpPixels / smallestFrame);
   std::vector<CodeString> codeStrings;
   bool more = false;
   if (!ReadCodeStrings(request, room, codeStrings, more, errors)) return false;
@@ -138,8 +140,8 @@ bool PaintAnimations(const PaintRequest& request, std::ostream& output, std::ost
     }
     const std::string path =
         OutputPath(request.pattern, StemOf(input.path), 1, LabelOf(std::nullopt, 1));
-    const std::uint64_t framePixels = FramePixelsOf(*input.loaded, request.scale);
-    if (framePixels * frames > kMaxBmpPixels) {
+    if (frames > MostFramesOf(*input.loaded, request.scale)) {
+      const std::uint64_t framePixels = FramePixelsOf(*input.loaded, request.scale);
       errors << "tintara: Cannot write " << ShownText(path) << ": the first " << frames
              << " frames would hold " << framePixels * frames
              << " pixels, and an animation can hold at most " << kMaxBmpPixels

@@ -1,10 +1,12 @@
 #include "formats/gif_animation.h"
 
 #include <algorithm>
+#include <limits>
 #include <string>
 
 #include "formats/tiny_font.h"
 #include "paint/oklab.h"
+#include "platform/bmp_reader.h"
 
 namespace tintara {
 namespace {
@@ -42,6 +44,12 @@ GifAnimation::GifAnimation(int width, int height, int scale, int delay, bool cap
 std::uint64_t GifAnimation::FramePixels(int width, int height, int scale, bool captions) {
   return std::uint64_t(width) * std::uint64_t(scale) *
          (std::uint64_t(height) * std::uint64_t(scale) + std::uint64_t(CaptionHeight(captions)));
+}
+
+std::size_t GifAnimation::MostFrames(int width, int height, int scale, bool captions) {
+  const std::uint64_t pixels = FramePixels(width, height, scale, captions);
+  return pixels == 0 ? std::numeric_limits<std::size_t>::max()
+                     : static_cast<std::size_t>(kMaxBmpPixels / pixels);
 }
 
 bool GifAnimation::Add(const Bitmap& work, const DisplayTable& table, std::string_view caption) {

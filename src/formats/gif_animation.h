@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <string_view>
@@ -22,9 +23,11 @@ class GifAnimation {
   // second.
   GifAnimation(int width, int height, int scale, int delay, bool captions);
 
-  // The pixels of one frame of such an animation, for a caller to refuse one too large before
-  // painting it.
+  // The pixels of one frame of such an animation.
   static std::uint64_t FramePixels(int width, int height, int scale, bool captions);
+  // How many such frames an animation may hold: no more pixels in all than one picture may hold
+  // (kMaxBmpPixels), so that a caller refuses a larger one before painting a frame.
+  static std::size_t MostFrames(int width, int height, int scale, bool captions);
 
   // Adds the work bitmap (of the animation's size, with a colour table) through the table; false
   // when giflib failed.
