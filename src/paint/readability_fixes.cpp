@@ -6,6 +6,7 @@
 #include <limits>
 #include <numeric>
 
+#include "paint/nearest_code.h"
 #include "paint/oklab.h"
 #include "paint/reference_oklab.h"
 #include "paint/reference_palette.h"
@@ -47,6 +48,18 @@ bool Marked(const Seen& first, const Seen& second) {
   return false;
 }
 
+bool ToldApart(const Seen& first, const Seen& second) {
+  return OklabDistance(first[0], second[0]) >= kToldApartDistance;
+}
+
+// What a change must not do to a pair it does not fix: mark it, or give two slots that normal
+// vision told apart colours that nobody can.
+bool Spoiled(const Seen& firstBefore, const Seen& secondBefore, const Seen& first,
+             const Seen& second) {
+  return Marked(first, second) ||
+         (ToldApart(firstBefore, secondBefore) && !ToldApart(first, second));
+}
+
 // What a fixed pair is: told apart by normal vision and by every deficiency.
 bool Readable(const Seen& first, const Seen& second) {
   if (OklabDistance(first[0], second[0]) < kToldApartDistance) return false;
@@ -60,7 +73,7 @@ bool Readable(const Seen& first, const Seen& second) {
 std::vector<std::int32_t> CodesByNearness(Colour colour) {
   const Oklab lab = OklabOf(colour);
   std::vector<std::int32_t> codes;
-  for (std::int32_t code = 0; code < 256; ++code) {
+  for (const std::int32_t code : kBoardCodes) {
     if (ReferenceColour(code) != colour) codes.push_back(code);
   }
   std::stable_sort(codes.begin(), codes.end(), [&](std::int32_t first, std::int32_t second) {
@@ -84,11 +97,13 @@ struct GroupSlots {
       return std::find(row.begin(), row.end(), true) != row.end();
     });
   }
-  // Whether the slots, seen as `now`, fix every marked pair and mark no other.
+  // Whether the slots, seen as `now`, fix every marked pair and spoil no other.
   bool FixedAs(const std::vector<Seen>& now) const {
     for (std::size_t a = 0; a < now.size(); ++a) {
       for (std::size_t b = a + 1; b < now.size(); ++b) {
-        if (marked[a][b] ? !Readable(now[a], now[b]) : Marked(now[a], now[b])) return false;
+        if (marked[a][b] ? !Readable(now[a], now[b]) : Spoiled(seen[a], seen[b], now[a], now[b])) {
+          return false;
+        }
       }
     }
     return true;
@@ -202,7 +217,8 @@ std::vector<std::int32_t> FixSuggestions(const SlotColours& colours, const Shown
     bool fixes = Readable(now[fixed], now[other]);
     for (std::size_t q = 0; fixes && q < now.size(); ++q) {
       const bool wasMarked = group.marked[std::min(q, fixed)][std::max(q, fixed)];
-      fixes = q == fixed || q == other || wasMarked || !Marked(now[fixed], now[q]);
+      fixes = q == fixed || q == other || wasMarked ||
+              !Spoiled(group.seen[fixed], group.seen[q], now[fixed], now[q]);
     }
     if (!fixes) continue;
     suggestions.push_back(code);

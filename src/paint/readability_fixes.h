@@ -11,8 +11,9 @@ namespace tintara {
 
 // Codes that make two slots that look alike readable. A pair is fixed when its colours lie at
 // least kToldApartDistance apart with normal vision and at least kLookAlikeDistance apart under
-// every deficiency, and no other pair of its group is marked (see UnreadablePairs) that was not.
-// Codes are those of the board, the nearest in OKLab first, the lower code on a tie.
+// every deficiency, and no other pair of its group is marked (see UnreadablePairs) that was not,
+// nor brought closer than kToldApartDistance with normal vision when it was told apart. Codes are
+// those of the board (kBoardCodes), the nearest in OKLab first, the lower code on a tie.
 
 inline constexpr std::size_t kMostFixSuggestions = 3;
 

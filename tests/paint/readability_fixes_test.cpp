@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <numeric>
 
+#include "paint/nearest_code.h"
 #include "paint/oklab.h"
 #include "paint/reference_palette.h"
 
@@ -31,8 +32,8 @@ TEST(FixSuggestions, AreTheNearestCodesThatMakeThePairReadableAndMarkNoOther) {
 
   // Every code, nearest to slot 4's blue first, kept when slot 4 with it is told apart from slot 2
   // and no pair of the picture is marked.
-  std::vector<std::int32_t> codes(256);
-  std::iota(codes.begin(), codes.end(), 0);
+  std::vector<std::int32_t> codes(kLastBoardCode - kFirstBoardCode + 1);
+  std::iota(codes.begin(), codes.end(), kFirstBoardCode);
   const auto away = [](std::int32_t code) {
     return OklabDistance(OklabOf(kOtherBlue), OklabOf(ReferenceColour(code)));
   };
@@ -50,6 +51,32 @@ TEST(FixSuggestions, AreTheNearestCodesThatMakeThePairReadableAndMarkNoOther) {
   ASSERT_GE(passing.size(), kMostFixSuggestions);
   passing.resize(kMostFixSuggestions);
   EXPECT_EQ(FixSuggestions(colours, shown, pairs[0], 4), passing);
+}
+
+// Top painted with an imported palette's codes: slots 12 and 15 look alike, and codes near slot
+// 15's colour are those of slots 11 and 14, which normal vision tells apart from it.
+TEST(FixSuggestions, NeverGiveTheColourOfAnotherSlotToldApartFromIt) {
+  SlotColours colours{};
+  ShownSlots shown{};
+  const std::int32_t top[] = {130, 190, 133, 123, 124};
+  for (std::size_t i = 0; i < std::size(top); ++i) {
+    colours[10 + i] = ReferenceColour(top[i]);
+    shown[10 + i] = true;
+  }
+  const std::vector<ReadabilityPair> pairs = UnreadablePairs(colours, shown);
+  const auto pair = std::find_if(pairs.begin(), pairs.end(), [](const ReadabilityPair& p) {
+    return p.first == 12 && p.second == 15;
+  });
+  ASSERT_NE(pair, pairs.end());
+  const std::vector<std::int32_t> suggestions = FixSuggestions(colours, shown, *pair, 15);
+  ASSERT_FALSE(suggestions.empty());
+  const auto apart = [](Colour a, Colour b) { return OklabDistance(OklabOf(a), OklabOf(b)); };
+  for (const std::size_t other : {10u, 12u, 13u}) {
+    ASSERT_GE(apart(colours[other], colours[14]), kToldApartDistance);
+    for (const std::int32_t code : suggestions) {
+      EXPECT_GE(apart(colours[other], ReferenceColour(code)), kToldApartDistance) << code;
+    }
+  }
 }
 
 TEST(SlotToFix, IsTheLaterSlotUnlessItIsLocked) {
