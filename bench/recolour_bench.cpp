@@ -93,24 +93,13 @@ void VisionTable(benchmark::State& state) {
   }
 }
 
-// Every case first runs untimed for this long, so that its buffers are touched, its code is hot
-// and the clock has settled whichever case ran before it: recolour/<side> and the kernels' cases
-// of the same size compare in any order.
-constexpr double kWarmUpSeconds = 0.2;
-
-BENCHMARK(VisionTable)->Name("vision_table")->MinWarmUpTime(kWarmUpSeconds);
-BENCHMARK_CAPTURE(Memcpy, skin, kSkinSize)->Name("memcpy/skin")->MinWarmUpTime(kWarmUpSeconds);
-BENCHMARK_CAPTURE(Memcpy, 1024, kSquare1024)->Name("memcpy/1024")->MinWarmUpTime(kWarmUpSeconds);
-BENCHMARK_CAPTURE(Memcpy, 4096, kSquare4096)->Name("memcpy/4096")->MinWarmUpTime(kWarmUpSeconds);
-BENCHMARK_CAPTURE(QtConvert, skin, kSkinSize)
-    ->Name("qtconvert/skin")
-    ->MinWarmUpTime(kWarmUpSeconds);
-BENCHMARK_CAPTURE(QtConvert, 1024, kSquare1024)
-    ->Name("qtconvert/1024")
-    ->MinWarmUpTime(kWarmUpSeconds);
-BENCHMARK_CAPTURE(QtConvert, 4096, kSquare4096)
-    ->Name("qtconvert/4096")
-    ->MinWarmUpTime(kWarmUpSeconds);
+BENCHMARK(VisionTable)->Name("vision_table");
+BENCHMARK_CAPTURE(Memcpy, skin, kSkinSize)->Name("memcpy/skin");
+BENCHMARK_CAPTURE(Memcpy, 1024, kSquare1024)->Name("memcpy/1024");
+BENCHMARK_CAPTURE(Memcpy, 4096, kSquare4096)->Name("memcpy/4096");
+BENCHMARK_CAPTURE(QtConvert, skin, kSkinSize)->Name("qtconvert/skin");
+BENCHMARK_CAPTURE(QtConvert, 1024, kSquare1024)->Name("qtconvert/1024");
+BENCHMARK_CAPTURE(QtConvert, 4096, kSquare4096)->Name("qtconvert/4096");
 
 // recolour/<side> with the kernel the program picks for that size, beside recolour_<kernel>/<side>
 // for each kernel this processor runs.
@@ -118,15 +107,13 @@ const bool kRegistered = [] {
   constexpr std::pair<const char*, PictureSize> kSides[] = {
       {"skin", kSkinSize}, {"1024", kSquare1024}, {"4096", kSquare4096}};
   for (const auto& [name, size] : kSides) {
-    benchmark::RegisterBenchmark(("recolour/" + std::string(name)).c_str(), Recolour, size)
-        ->MinWarmUpTime(kWarmUpSeconds);
+    benchmark::RegisterBenchmark(("recolour/" + std::string(name)).c_str(), Recolour, size);
   }
   for (const DrawKernel kernel : SupportedDrawKernels()) {
     for (const auto& [name, size] : kSides) {
       const std::string title =
           "recolour_" + std::string(DrawKernelName(kernel)) + "/" + std::string(name);
-      benchmark::RegisterBenchmark(title.c_str(), RecolourWith, size, kernel)
-          ->MinWarmUpTime(kWarmUpSeconds);
+      benchmark::RegisterBenchmark(title.c_str(), RecolourWith, size, kernel);
     }
   }
   return true;
