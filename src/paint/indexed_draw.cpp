@@ -238,7 +238,7 @@ std::size_t LastLevelCacheBytes() {
 //
 // Within the cache the lookups bound the speed. The byte shuffles look up 64 pixels in some 20
 // instructions and win wherever they run. Gathers, eight pixels an instruction, beat the portable
-// loop where they run in hardware, by 1.1 to 1.8x in three runs on a Sapphire Rapids Xeon; the
+// loop where they run in hardware, by 1.1 to 1.8x in five runs on a Sapphire Rapids Xeon; the
 // microcoded ones of a Zen 4 lost to it by 1.3 to 1.4x.
 //
 // Beyond the cache, memory bounds the kernels that keep up with it. The vector kernels stream
