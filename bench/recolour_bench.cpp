@@ -37,15 +37,15 @@ void Recolour(benchmark::State& state, PictureSize size) {
     benchmark::ClobberMemory();
   }
   SetBytes(state, size);
-  state.SetLabel(std::string(DrawKernelName(CurrentDrawKernel())));
+  state.SetLabel(std::string(DrawKernelName(DrawKernelFor(PixelCount(size)))));
 }
 
-// The same with the kernel given instead of the one the program picks.
+// The same with the kernel given instead of the ones the program picks.
 void RecolourWith(benchmark::State& state, PictureSize size, DrawKernel kernel) {
-  const DrawKernel picked = CurrentDrawKernel();
-  UseDrawKernel(kernel);
+  const DrawKernels picked = CurrentDrawKernels();
+  UseDrawKernels({kernel, kernel});
   Recolour(state, size);
-  UseDrawKernel(picked);
+  UseDrawKernels(picked);
 }
 
 // The floor: copying as many bytes as the recoloured picture holds.
@@ -101,8 +101,8 @@ BENCHMARK_CAPTURE(QtConvert, skin, kSkinSize)->Name("qtconvert/skin");
 BENCHMARK_CAPTURE(QtConvert, 1024, kSquare1024)->Name("qtconvert/1024");
 BENCHMARK_CAPTURE(QtConvert, 4096, kSquare4096)->Name("qtconvert/4096");
 
-// recolour/<side> with the kernel the program picks, beside recolour_<kernel>/<side> for each
-// kernel this processor runs.
+// recolour/<side> with the kernel the program picks for that size, beside recolour_<kernel>/<side>
+// for each kernel this processor runs.
 const bool kRegistered = [] {
   constexpr std::pair<const char*, PictureSize> kSides[] = {
       {"skin", kSkinSize}, {"1024", kSquare1024}, {"4096", kSquare4096}};

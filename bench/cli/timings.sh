@@ -3,12 +3,15 @@
 # JPEG with sixteen codes, a 1,000-line codes file on a skin to PNG, and ten of its lines on the
 # skin to one animated GIF. Prints the median of
 # several runs of each, then the same work done by ImageMagick's convert and libjpeg-turbo's
-# cjpeg in the same run, and the ratios beside their goals. Usage: timings.sh BUILD_DIR
+# cjpeg in the same run, and the ratios beside their goals. The 1,000-line batch runs again in
+# memory (tmpfs) and in a folder on disk, TINTARA_TIMINGS_DISK or else /var/tmp, each measured in
+# convert calls of one skin. Usage: timings.sh BUILD_DIR
 set -euo pipefail
 build=$(cd "$1" && pwd)
 work=$(mktemp -d)
 shm=
-trap 'rm -rf "$work" ${shm:+"$shm"}' EXIT
+disk=
+trap 'rm -rf "$work" ${shm:+"$shm"} ${disk:+"$disk"}' EXIT
 "$build/bench/cli_write_inputs" "$work"
 cd "$work"
 codes=$(cat codes-16.txt)
@@ -47,16 +50,26 @@ printf 'skin/png   %8s ms  convert %8s ms  ratio %5.2f  (goal: at most 0.5)\n' "
   "$(echo "$t_skin / $c_skin" | bc -l)"
 printf 'skins/png  %8s ms  10 x convert %8s ms  ratio %5.2f  (goal: at most 1)\n' "$t_many" \
   "$(echo "10 * $c_skin" | bc -l)" "$(echo "$t_many / (10 * $c_skin)" | bc -l)"
-# The same batch in memory (tmpfs), which tells the program's own time from the file system's.
+# The same batch in memory (tmpfs), which tells the program's own time from the file system's, and
+# on disk, where each file written costs what the file system makes it cost.
+batch_ms() {
+  cp skin.bmp codes.txt "$1"
+  (cd "$1" && median_ms 5 "$build/tintara" paint skin.bmp --codes-file codes.txt \
+    --output '{name}-{n}.png')
+}
 if [ -w /dev/shm ]; then
   shm=$(mktemp -d /dev/shm/tintara-timings.XXXXXX)
-  cp skin.bmp codes.txt "$shm"
-  t_shm=$(cd "$shm" && median_ms 5 "$build/tintara" paint skin.bmp --codes-file codes.txt \
-    --output '{name}-{n}.png')
+  t_shm=$(batch_ms "$shm")
   rm -rf "$shm"
-  printf 'skins/png  %8s ms  on tmpfs: ratio %5.2f to 10 x convert\n' "$t_shm" \
-    "$(echo "$t_shm / (10 * $c_skin)" | bc -l)"
+  printf 'skins/png  %8s ms  on tmpfs: as long as %5.1f convert calls of one skin\n' "$t_shm" \
+    "$(echo "$t_shm / $c_skin" | bc -l)"
 fi
+disk_root=${TINTARA_TIMINGS_DISK:-/var/tmp}
+disk=$(mktemp -d "$disk_root/tintara-timings.XXXXXX")
+t_disk=$(batch_ms "$disk")
+rm -rf "$disk"
+printf 'skins/png  %8s ms  on disk (%s, %s): as long as %5.1f convert calls of one skin\n' \
+  "$t_disk" "$disk_root" "$(stat -f -c %T "$disk_root")" "$(echo "$t_disk / $c_skin" | bc -l)"
 printf '4096/jpg   %8s ms  convert %8s ms  %5.1f times faster  (goal: at least 25)\n' "$t_4096" \
   "$c_4096" "$(echo "$c_4096 / $t_4096" | bc -l)"
 printf '4096/jpg   %8s ms  cjpeg %8s ms  ratio %5.2f  (goal: at most 1.3)\n' "$t_4096" "$j_4096" \

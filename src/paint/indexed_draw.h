@@ -20,19 +20,30 @@ std::vector<DrawKernel> SupportedDrawKernels();
 std::string_view DrawKernelName(DrawKernel kernel);
 std::optional<DrawKernel> DrawKernelNamed(std::string_view name);
 
-// The kernel for a value of TINTARA_KERNEL: the one it names when the processor supports it,
-// else the one that draws fastest on this processor, timed on a small picture in some tens of
-// microseconds; never one slower there than the portable loop. A value that names no kernel the
-// processor supports is reported on the standard error.
-DrawKernel ChooseDrawKernel(std::string_view wanted);
+// The kernel for pictures whose indices and pixels fit in the last-level cache, where the lookups
+// bound the speed, and the one for larger pictures, where memory does.
+struct DrawKernels {
+  DrawKernel withinCache;
+  DrawKernel beyondCache;
+  bool operator==(const DrawKernels&) const = default;
+};
 
-// The kernel DrawIndices uses: chosen for TINTARA_KERNEL the first time a picture is drawn or
-// this is asked, once for every thread, until UseDrawKernel changes it.
-DrawKernel CurrentDrawKernel();
+// The kernels for a value of TINTARA_KERNEL: the one it names, for every size, when the processor
+// supports it; else the ones this processor's features call for, the same on every run and found
+// without timing anything. A value that names no kernel the processor supports is
+// reported on the standard error.
+DrawKernels ChooseDrawKernels(std::string_view wanted);
 
-// Makes DrawIndices use the kernel, for tests and benchmarks; false, changing nothing, when the
-// processor does not support it.
-bool UseDrawKernel(DrawKernel kernel);
+// The kernels DrawIndices uses: chosen for TINTARA_KERNEL the first time a picture is drawn or
+// this is asked, once for every thread, until UseDrawKernels changes them.
+DrawKernels CurrentDrawKernels();
+
+// Makes DrawIndices use the kernels, for tests and benchmarks; false, changing nothing, when the
+// processor does not support one of them.
+bool UseDrawKernels(DrawKernels kernels);
+
+// The kernel DrawIndices draws count pixels with: one comparison with StreamingDrawAbovePixels.
+DrawKernel DrawKernelFor(std::size_t count);
 
 // Draws count 8-bit indices through a 256-entry table of 32-bit pixels: out[i] = table[in[i]].
 // This is the whole per-pixel cost of a recolouring; every kernel gives the same pixels.

@@ -77,31 +77,39 @@ INSTANTIATE_TEST_SUITE_P(Supported, EveryKernel, testing::ValuesIn(SupportedDraw
                          KernelName);
 
 // Unset, naming no kernel, or naming one this processor lacks, TINTARA_KERNEL leaves the choice
-// to the timing, which must stay among the kernels the processor runs.
-TEST(ChooseDrawKernel, PicksAKernelThisProcessorRuns) {
+// to the processor's features, which must give each size a kernel the processor runs.
+TEST(ChooseDrawKernels, PicksKernelsThisProcessorRuns) {
   const std::vector<DrawKernel> supported = SupportedDrawKernels();
+  const auto runs = [&](DrawKernel kernel) {
+    return std::find(supported.begin(), supported.end(), kernel) != supported.end();
+  };
   for (const std::string_view wanted : {"", "avx", "portable", "avx2", "avx512"}) {
-    EXPECT_NE(std::find(supported.begin(), supported.end(), ChooseDrawKernel(wanted)),
-              supported.end())
-        << wanted;
+    const DrawKernels chosen = ChooseDrawKernels(wanted);
+    EXPECT_TRUE(runs(chosen.withinCache)) << wanted;
+    EXPECT_TRUE(runs(chosen.beyondCache)) << wanted;
   }
 }
 
-TEST(ChooseDrawKernel, TakesTheKernelTintaraKernelNames) {
+TEST(ChooseDrawKernels, TakesTheKernelTintaraKernelNamesForEverySize) {
   for (const DrawKernel kernel : SupportedDrawKernels()) {
-    EXPECT_EQ(ChooseDrawKernel(DrawKernelName(kernel)), kernel);
-  }
-}
-
-TEST(DrawIndices, UsesTheKernelChosen) {
-  const DrawKernel before = CurrentDrawKernel();
-  for (DrawKernel kernel : SupportedDrawKernels()) {
-    ASSERT_TRUE(UseDrawKernel(kernel));
-    EXPECT_EQ(CurrentDrawKernel(), kernel);
+    EXPECT_TRUE(ChooseDrawKernels(DrawKernelName(kernel)) == (DrawKernels{kernel, kernel}));
     EXPECT_EQ(DrawKernelNamed(DrawKernelName(kernel)), kernel);
   }
   EXPECT_EQ(DrawKernelNamed("avx"), std::nullopt);
-  UseDrawKernel(before);
+}
+
+// A picture as large as the cache holds takes the first kernel, one pixel more the second.
+TEST(DrawIndices, TakesTheKernelOfThePicturesSize) {
+  const DrawKernels before = CurrentDrawKernels();
+  const std::vector<DrawKernel> supported = SupportedDrawKernels();
+  const std::size_t threshold = StreamingDrawAbovePixels();
+  for (const DrawKernels kernels : {DrawKernels{supported.front(), supported.back()},
+                                    DrawKernels{supported.back(), supported.front()}}) {
+    ASSERT_TRUE(UseDrawKernels(kernels));
+    EXPECT_EQ(DrawKernelFor(threshold), kernels.withinCache);
+    EXPECT_EQ(DrawKernelFor(threshold + 1), kernels.beyondCache);
+  }
+  UseDrawKernels(before);
 }
 
 }  // namespace
