@@ -129,8 +129,9 @@ class BoardCell : public QAccessibleWidget, public QAccessibleTableCellInterface
 };
 
 // The slot panel as a list of its shown slots; the selected slot is the focused item while the
-// panel has the focus. The panel's other controls the keyboard reaches, the skin caption while
-// it shows and the group checks, follow the slots, so that screen readers find them too.
+// panel has the focus. The panel's other controls the keyboard reaches, the skin caption and the
+// groups' readability marks while they show and the group checks, follow the slots, so that
+// screen readers find them too.
 class SlotList : public QAccessibleWidget {
  public:
   explicit SlotList(SlotPanel* panel) : QAccessibleWidget(panel, QAccessible::List) {}
@@ -167,6 +168,9 @@ class SlotList : public QAccessibleWidget {
       if (panel()->slotShown(s)) shown.push_back(panel()->slotSwatch(s));
     }
     if (!panel()->skinCaption()->isHidden()) shown.push_back(panel()->skinCaption());
+    for (int g = 1; g <= kGroupCount; ++g) {
+      if (!panel()->readabilityMark(g)->isHidden()) shown.push_back(panel()->readabilityMark(g));
+    }
     for (int g = 1; g <= kGroupCount; ++g) shown.push_back(panel()->groupCheck(g));
     return shown;
   }

@@ -60,6 +60,10 @@ class SlotPanel : public QWidget {
   }
   ShapeControl* slotSwatch(int slot) const { return swatches_[static_cast<std::size_t>(slot - 1)]; }
   CaptionButton* skinCaption() const { return skinCaption_; }
+  // The "!" of a group, shown while two of its slots look alike to some viewers.
+  CaptionButton* readabilityMark(int group) const {
+    return readabilityMarks_[static_cast<std::size_t>(group - 1)];
+  }
   bool slotShown(int slot) const;
   // The code the document gives the slot.
   int slotCode(int slot) const { return codes_[static_cast<std::size_t>(slot - 1)]; }

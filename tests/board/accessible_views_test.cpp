@@ -14,6 +14,7 @@
 #include "board/slot_panel.h"
 #include "board/swatch_board.h"
 #include "board/user_input.h"
+#include "paint/readability.h"
 
 namespace tintara {
 namespace {
@@ -126,6 +127,18 @@ TEST_F(AccessibleViews, ThePanelsOtherControlsFollowItsSlotsNamedAndTheSkinCapti
   QSignalSpy clicked(panel_, &SlotPanel::skinCaptionClicked);
   buttons[0]->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
   EXPECT_EQ(clicked.count(), 1);
+}
+
+TEST_F(AccessibleViews, AGroupsReadabilityMarkIsAButtonNamedByItsPairsThatOpensTheFixes) {
+  panel_->showDocument(SlotDocument({}));
+  const ReadabilityPair pair{3, 12, 15, {Vision::Deuteranopia}};
+  panel_->showReadability({pair});
+  const std::vector<QAccessibleInterface*> buttons = PanelChildren(QAccessible::Button);
+  ASSERT_EQ(buttons.size(), 2u);
+  EXPECT_EQ(Name(buttons[1]), ReadabilityText(pair) + ", suggest fixes");
+  QSignalSpy requested(panel_, &SlotPanel::fixesRequested);
+  buttons[1]->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+  EXPECT_EQ(requested.count(), 1);
 }
 
 }  // namespace
