@@ -67,6 +67,10 @@ bool GifAnimation::Add(const Bitmap& work, const DisplayTable& table, std::strin
     if (y < pictureHeight) {
       const std::uint8_t* source =
           work.indices.data() + std::size_t(y / scale_) * std::size_t(width_);
+      if (scale_ == 1) {
+        std::copy_n(source, width_, row.begin());
+        return;
+      }
       auto out = row.begin();
       for (int x = 0; x < width_; ++x) out = std::fill_n(out, scale_, source[x]);
       return;
