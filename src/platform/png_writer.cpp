@@ -81,6 +81,10 @@ std::optional<std::vector<std::uint8_t>> Encode(const Bitmap& bitmap,
                PNG_FILTER_TYPE_DEFAULT);
   if (bitmap.hasColourTable()) {
     png_set_PLTE(png, info, palette.data(), static_cast<int>(palette.size()));
+    // Indices in long runs, as painted pictures have, take zlib's default level twice as long to
+    // compress as its fastest, for some 6 to 13% fewer bytes: too dear where a batch writes a
+    // thousand skins or the window waits on a large picture.
+    png_set_compression_level(png, 1);
   }
   if (text) png_set_text(png, info, &chunk, 1);
   png_write_info(png, info);
