@@ -41,6 +41,11 @@ for size in 16 24 32 48 64 128 256; do
     fail "$icon is $width x $height, not $size x $size"
 done
 
+# Every language's catalogue the build compiled.
+for catalogue in "$build"/locale/*/LC_MESSAGES/tintara.mo; do
+  need_file "share/locale/${catalogue#"$build/locale/"}"
+done
+
 desktop="share/applications/$app_id.desktop"
 metainfo="share/metainfo/$app_id.metainfo.xml"
 # The Debian package keeps the manual page compressed.

@@ -12,9 +12,10 @@ set -euo pipefail
 
 # g++ brings the AddressSanitizer and UndefinedBehaviorSanitizer runtimes `make check` links.
 packages=(
-  cmake g++ make pkg-config
+  cmake g++ make pkg-config gettext
   qt6-base-dev libgl-dev
   libjpeg62-turbo-dev libpng-dev libgif-dev
+  qt6-translations-l10n
 )
 for option in "$@"; do
   case "$option" in

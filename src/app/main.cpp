@@ -10,10 +10,15 @@
 #include "app/main_window.h"
 #include "app/window_command_line.h"
 #include "app/window_platform.h"
+#include "app/window_translations.h"
 #include "platform/interrupt_cleanup.h"
+#include "platform/this_program.h"
+#include "platform/translation.h"
 #include "platform/version.h"
 
 int main(int argc, char* argv[]) {
+  // The catalogues are beside this program, as they are beside the command line that started it.
+  tintara::StartTranslations(tintara::FolderOf(tintara::ThisProgram()));
   // The name the desktop lists the program under; the window caption is the main window's own.
   QCoreApplication::setApplicationName("Tintara");
   QCoreApplication::setApplicationVersion(tintara::kVersionNumber);
@@ -28,6 +33,7 @@ int main(int argc, char* argv[]) {
     return tintara::kNoWindowStatus;
   }
   QApplication application(argc, argv);
+  tintara::InstallQtTranslations(application);
   // Ctrl+C in the terminal, a kill or a closed session leave no temporary file and no JPEG without
   // its page, as on the command line.
   tintara::RemoveTemporaryFilesOnInterrupt();

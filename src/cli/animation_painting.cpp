@@ -11,9 +11,11 @@
 #include "formats/gif_animation.h"
 #include "paint/painting.h"
 #include "platform/bmp_reader.h"
+#include "platform/filled_text.h"
 #include "platform/folders.h"
 #include "platform/path_names.h"
 #include "platform/shown_text.h"
+#include "platform/translation.h"
 
 namespace tintara {
 namespace {
@@ -101,7 +103,8 @@ std::optional<std::vector<std::uint8_t>> Animate(const PaintRequest& request, co
     ++added;
   }
   if (added == 0) {
-    errors << "tintara: " << ShownText(input.path) << ": no code string could be used\n";
+    errors << "tintara: " << ShownText(input.path) << ": " << Tr("no code string could be used")
+           << '\n';
     allWritten = false;
     return std::nullopt;
   }
@@ -142,10 +145,13 @@ bool PaintAnimations(const PaintRequest& request, std::ostream& output, std::ost
         OutputPath(request.pattern, StemOf(input.path), 1, LabelOf(std::nullopt, 1));
     if (frames > MostFramesOf(*input.loaded, request.scale)) {
       const std::uint64_t framePixels = FramePixelsOf(*input.loaded, request.scale);
-      errors << "tintara: Cannot write " << ShownText(path) << ": the first " << frames
-             << " frames would hold " << framePixels * frames
-             << " pixels, and an animation can hold at most " << kMaxBmpPixels
-             << "; give fewer code strings or a smaller scale\n";
+      errors << "tintara: "
+             << Filled(Tr("Cannot write %s: the first %s frames would hold %s pixels, and an "
+                          "animation can hold at most %s; give fewer code strings or a smaller "
+                          "scale"),
+                       {ShownText(path), std::to_string(frames),
+                        std::to_string(framePixels * frames), std::to_string(kMaxBmpPixels)})
+             << '\n';
       allWritten = false;
       continue;
     }

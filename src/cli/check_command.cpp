@@ -9,7 +9,9 @@
 #include "paint/readability.h"
 #include "paint/readability_fixes.h"
 #include "paint/reference_palette.h"
+#include "platform/filled_text.h"
 #include "platform/shown_text.h"
+#include "platform/translation.h"
 
 namespace tintara {
 namespace {
@@ -42,7 +44,7 @@ std::variant<CheckedSlots, std::string> SlotsOfInput(const std::string& path,
       ReadBitmapToPaint(path, {.shownPath = path, .limits = kColourTableOnly});
   if (!file) return file.problem().message;
   if (!file->bitmap.hasColourTable()) {
-    return ShownText(path) + " has no colour table: nothing to check";
+    return Filled(Tr("%s has no colour table: nothing to check"), {ShownText(path)});
   }
   Expected<Document> painted =
       PaintedWithCodes(LoadedDocument(std::move(file->bitmap), file->storedCodes), codes);
@@ -62,9 +64,12 @@ int PrintFix(CheckedSlots slots, std::ostream& output, std::ostream& errors) {
   const ReadabilityFix fix = FixReadability(slots.colours, slots.shown);
   if (!fix.unfixable.empty()) {
     for (const ReadabilityPair& pair : fix.unfixable) {
-      errors << "tintara: Cannot fix " << ReadabilityText(pair) << ": no change of up to "
-             << kMostFixedSlots << " slots of the group, each to one of its " << kFixCandidates
-             << " nearest codes, does\n";
+      errors << "tintara: "
+             << Filled(Tr("Cannot fix %s: no change of up to %s slots of the group, each to one "
+                          "of its %s nearest codes, does"),
+                       {ReadabilityText(pair), std::to_string(kMostFixedSlots),
+                        std::to_string(kFixCandidates)})
+             << '\n';
     }
     return kSomeAlike;
   }
@@ -92,8 +97,8 @@ int RunCheckCommand(const std::vector<std::string>& arguments, std::ostream& out
       ReadCommandOptions("check", arguments, kOptions, kCheckUsage);
   if (const auto* failure = std::get_if<Failure>(&read)) return fail(*failure);
   const GivenOptions& given = std::get<GivenOptions>(read);
-  if (!given.has("codes")) return usage("No code string given: --codes CODES.");
-  if (given.arguments.size() > 1) return usage("Give one input at most.");
+  if (!given.has("codes")) return usage(Tr("No code string given: --codes CODES."));
+  if (given.arguments.size() > 1) return usage(Tr("Give one input at most."));
   const std::string& codes = given.value("codes");
   const CodeStringReading reading = ReadCodeString(codes);
   if (reading.badToken) return usage(BadTokenMessage(*reading.badToken));

@@ -10,6 +10,7 @@
 #include "formats/code_book_line.h"
 #include "platform/file_io.h"
 #include "platform/shown_text.h"
+#include "platform/translation.h"
 
 namespace tintara {
 namespace {
@@ -25,7 +26,7 @@ bool StandardInputReady() {
 }  // namespace
 
 std::string ShownCodesFileName(const std::string& path) {
-  return path == kStandardInput ? "standard input" : ShownText(path);
+  return path == kStandardInput ? Tr("standard input") : ShownText(path);
 }
 
 std::string UnreadableCodesFile(const std::string& path, const Problem& problem) {

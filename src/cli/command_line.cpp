@@ -7,7 +7,9 @@
 #include "cli/option_parser.h"
 #include "cli/usage_text.h"
 #include "cli/window_arguments.h"
+#include "platform/filled_text.h"
 #include "platform/shown_text.h"
+#include "platform/translation.h"
 #include "platform/version.h"
 
 namespace tintara {
@@ -20,7 +22,7 @@ const Command* FirstWordCommand(const std::vector<std::string>& arguments) {
 }
 
 int UsageError(std::ostream& errors, const std::string& problem) {
-  errors << "tintara: " << problem << "\nTry 'tintara --help'.\n";
+  errors << "tintara: " << problem << '\n' << Tr("Try 'tintara --help'.") << '\n';
   return kUsageError;
 }
 
@@ -33,8 +35,10 @@ std::variant<int, WindowStart> RunCommandLine(const std::vector<std::string>& ar
   }
   if (arguments.size() > 1) {
     if (const std::optional<std::string_view> meant = MistypedCommand(arguments[1])) {
-      errors << "tintara: '" << ShownText(arguments[1])
-             << "' is not a command or a file. Did you mean 'tintara " << *meant << "'?\n";
+      errors << "tintara: "
+             << Filled(Tr("'%s' is not a command or a file. Did you mean 'tintara %s'?"),
+                       {ShownText(arguments[1]), *meant})
+             << '\n';
       return kUsageError;
     }
   }
@@ -44,7 +48,7 @@ std::variant<int, WindowStart> RunCommandLine(const std::vector<std::string>& ar
   const Expected<GivenOptions> read = ReadOptions(split->own, kOptions);
   if (!read) return UsageError(errors, read.problem().message);
   if (read->has("help")) {
-    output << kProgramUsage;
+    output << Tr(kProgramUsage);
     return kAllWritten;
   }
   if (read->has("version")) {
@@ -52,8 +56,10 @@ std::variant<int, WindowStart> RunCommandLine(const std::vector<std::string>& ar
     return kAllWritten;
   }
   if (read->arguments.size() > 1) {
-    return UsageError(errors, "The window opens one file; " +
-                                  std::to_string(read->arguments.size()) + " were given.");
+    const std::size_t given = read->arguments.size();
+    return UsageError(errors, Filled(TrN("The window opens one file; %s was given.",
+                                         "The window opens one file; %s were given.", given),
+                                     {std::to_string(given)}));
   }
   const std::optional<std::string> file =
       read->arguments.empty() ? std::nullopt : std::optional(read->arguments.front());
@@ -62,9 +68,9 @@ std::variant<int, WindowStart> RunCommandLine(const std::vector<std::string>& ar
 
 std::string CommandLineActivity(const std::vector<std::string>& arguments) {
   if (const Command* command = FirstWordCommand(arguments)) {
-    return "running 'tintara " + std::string(command->name) + "'";
+    return Filled(Tr("running 'tintara %s'"), {command->name});
   }
-  return "reading the command line";
+  return Tr("reading the command line");
 }
 
 }  // namespace tintara

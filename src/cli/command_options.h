@@ -31,7 +31,7 @@ Failure UsageFailure(std::string_view command, const std::string& problem);
 
 // The options of `tintara <command>`, read from the whole command line (the program's name and
 // the command are not the command's own), or what to print instead: the usage error, or `help`
-// for --help.
+// in the user's language for --help.
 std::variant<GivenOptions, Failure> ReadCommandOptions(std::string_view command,
                                                        const std::vector<std::string>& arguments,
                                                        std::span<const KnownOption> known,

@@ -9,6 +9,7 @@
 #include "cli/palette_command.h"
 #include "cli/program_folder.h"
 #include "cli/sheet_command.h"
+#include "platform/this_program.h"
 
 namespace tintara {
 namespace {

@@ -3,13 +3,23 @@
 #include <algorithm>
 #include <vector>
 
+#include "platform/filled_text.h"
+#include "platform/translation.h"
+
 namespace tintara {
 namespace {
 
 // "… and 3 more lines like this", after the kind it counts.
-std::string More(std::size_t lines, std::string_view like) {
-  return "… and " + std::to_string(lines) + " more line" + (lines == 1 ? "" : "s") + " " +
-         std::string(like);
+std::string MoreLikeThis(std::size_t lines) {
+  return Filled(TrN("… and %s more line like this", "… and %s more lines like this", lines),
+                {std::to_string(lines)});
+}
+
+// "… and 3 more lines with other problems".
+std::string MoreWithOtherProblems(std::size_t lines) {
+  return Filled(TrN("… and %s more line with other problems",
+                    "… and %s more lines with other problems", lines),
+                {std::to_string(lines)});
 }
 
 }  // namespace
@@ -43,10 +53,10 @@ void LineMessages::TellRest(std::ostream& errors) const {
   std::ranges::sort(untold, {}, [](const auto* kind) { return kind->second.order; });
   for (const auto* kind : untold) {
     errors << "tintara: " << kind->first << ' '
-           << More(kind->second.messages - kShownOfAKind, "like this") << '\n';
+           << MoreLikeThis(kind->second.messages - kShownOfAKind) << '\n';
   }
   if (others_ > kShownOfAKind) {
-    errors << "tintara: " << More(others_ - kShownOfAKind, "with other problems") << '\n';
+    errors << "tintara: " << MoreWithOtherProblems(others_ - kShownOfAKind) << '\n';
   }
 }
 

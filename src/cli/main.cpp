@@ -14,8 +14,10 @@
 #include "cli/command_line.h"
 #include "cli/command_options.h"
 #include "cli/program_fault.h"
-#include "cli/program_folder.h"
+#include "platform/filled_text.h"
 #include "platform/interrupt_cleanup.h"
+#include "platform/this_program.h"
+#include "platform/translation.h"
 
 namespace {
 
@@ -24,21 +26,25 @@ namespace {
 int StartWindow(const tintara::WindowStart& start) {
   const std::string self = tintara::ThisProgram();
   const std::string window =
-      self.empty() ? std::string() : self.substr(0, self.rfind('/') + 1) + "tintara-window";
+      self.empty() ? std::string() : tintara::FolderOf(self) + "tintara-window";
   std::vector<char*> argv{const_cast<char*>(self.c_str())};
   for (const std::string& argument : start.arguments) {
     argv.push_back(const_cast<char*>(argument.c_str()));
   }
   argv.push_back(nullptr);
   if (!window.empty()) execv(window.c_str(), argv.data());
-  std::cerr << "tintara: cannot start the window program " << window << ": "
-            << (window.empty() ? "this program's folder is unknown" : std::strerror(errno)) << '\n';
+  const std::string why =
+      window.empty() ? tintara::Tr("this program's folder is unknown") : std::strerror(errno);
+  std::cerr << "tintara: "
+            << tintara::Filled(tintara::Tr("cannot start the window program %s: %s"), {window, why})
+            << '\n';
   return tintara::kSomethingBad;
 }
 
 }  // namespace
 
 int main(int argc, char* argv[]) {
+  tintara::StartTranslations(tintara::FolderOf(tintara::ThisProgram()));
   // A batch makes and drops pictures and files of the same sizes over and over: memory kept for
   // the next painting is not handed back to the system and faulted in again each time.
   constexpr int kKeptBytes = 256 << 20;

@@ -2,7 +2,9 @@
 
 #include <algorithm>
 
+#include "platform/filled_text.h"
 #include "platform/number_reader.h"
+#include "platform/translation.h"
 
 namespace tintara {
 namespace {
@@ -15,7 +17,7 @@ const KnownOption* Find(std::span<const KnownOption> known, std::string_view nam
 }
 
 Problem Unknown(std::string_view option) {
-  return Problem{"Unknown option '" + std::string(option) + "'."};
+  return Problem{Filled(Tr("Unknown option '%s'."), {option})};
 }
 
 }  // namespace
@@ -56,12 +58,13 @@ Expected<GivenOptions> ReadOptions(std::span<const std::string> arguments,
     const std::string shown =
         (isLong ? "--" : "-") + std::string(isLong ? name : argument.substr(1, 1));
     if (!option->takesValue) {
-      if (attached) return Problem{"Unexpected value after '" + shown + "'."};
+      if (attached) return Problem{Filled(Tr("Unexpected value after '%s'."), {shown})};
       given.options[std::string(option->name)] = "";
       continue;
     }
     if (!attached) {
-      if (i + 1 == arguments.size()) return Problem{"Missing value after '" + shown + "'."};
+      if (i + 1 == arguments.size())
+        return Problem{Filled(Tr("Missing value after '%s'."), {shown})};
       attached = arguments[++i];
     }
     given.options[std::string(option->name)] = *attached;

@@ -1,6 +1,8 @@
 #include "cli/output_names.h"
 
+#include "platform/filled_text.h"
 #include "platform/shown_text.h"
+#include "platform/translation.h"
 
 namespace tintara {
 
@@ -13,10 +15,12 @@ std::string LabelOf(const std::optional<std::string>& name, int line) {
 }
 
 std::optional<std::string> LabelProblem(const std::string& label, std::set<std::string>& taken) {
-  if (!IsUsableName(label)) return "the name '" + ShownText(label) + "' cannot be put in {label}";
+  if (!IsUsableName(label)) {
+    return Filled(Tr("the name '%s' cannot be put in {label}"), {ShownText(label)});
+  }
   if (!taken.insert(label).second) {
-    return "the name '" + ShownText(label) +
-           "' is an earlier line's too: its output would be the same";
+    return Filled(Tr("the name '%s' is an earlier line's too: its output would be the same"),
+                  {ShownText(label)});
   }
   return std::nullopt;
 }

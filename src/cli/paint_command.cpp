@@ -17,8 +17,10 @@
 #include "cli/palette_command.h"
 #include "cli/slot_list.h"
 #include "cli/usage_text.h"
+#include "platform/filled_text.h"
 #include "platform/path_names.h"
 #include "platform/shown_text.h"
+#include "platform/translation.h"
 
 namespace tintara {
 namespace {
@@ -76,12 +78,12 @@ std::optional<std::string> NameProblem(const PaintRequest& request) {
   for (const std::string& input : request.inputs) {
     const std::string name(StemOf(input));
     if (!IsUsableName(name)) {
-      return ShownText(input) + " has no name to put in {name}.";
+      return Filled(Tr("%s has no name to put in {name}."), {ShownText(input)});
     }
     const auto [other, added] = inputOfName.emplace(name, input);
     if (!added) {
-      return ShownText(other->second) + " and " + ShownText(input) +
-             " would be written to the same outputs.";
+      return Filled(Tr("%s and %s would be written to the same outputs."),
+                    {ShownText(other->second), ShownText(input)});
     }
   }
   return std::nullopt;
@@ -98,10 +100,9 @@ Expected<std::vector<int>> ShadeSlots(std::string_view text) {
     const int group = kSlots[static_cast<std::size_t>(s - 1)].group;
     int& other = shadedFrom[static_cast<std::size_t>(group - 1)];
     if (other != 0) {
-      return Problem{"Slots " + std::to_string(other) + " and " + std::to_string(s) +
-                     " are both of " +
-                     std::string(kGroupNames[static_cast<std::size_t>(group - 1)]) +
-                     ": shade a group from one slot."};
+      return Problem{Filled(Tr("Slots %s and %s are both of %s: shade a group from one slot."),
+                            {std::to_string(other), std::to_string(s),
+                             kGroupNames[static_cast<std::size_t>(group - 1)]})};
     }
     other = s;
     slots.push_back(s);
@@ -119,7 +120,7 @@ std::variant<PaintRequest, Failure> ReadRequest(const std::vector<std::string>& 
 
   PaintRequest request;
   request.inputs = given.arguments;
-  if (request.inputs.empty()) return usage("No input bitmap given.");
+  if (request.inputs.empty()) return usage(Tr("No input bitmap given."));
   if (std::optional<std::string> problem = CodeSourceProblem(given)) return usage(*problem);
   if (given.has("codes")) request.codes = given.value("codes");
   if (given.has("palette")) {
@@ -134,12 +135,13 @@ std::variant<PaintRequest, Failure> ReadRequest(const std::vector<std::string>& 
     if (!count)
       return Failure{kSomethingBad, UnreadableCodesFile(*request.codesFile, count.problem())};
     if (*count == 0)
-      return usage(ShownCodesFileName(*request.codesFile) + " holds no code string.");
+      return usage(
+          Filled(Tr("%s holds no code string."), {ShownCodesFileName(*request.codesFile)}));
     codeStrings = *count;
   }
   for (const std::string_view option : kRandomOptions) {
     if (given.has(option) && !given.has("random")) {
-      return usage("--" + std::string(option) + " goes with --random.");
+      return usage(Filled(Tr("--%s goes with --random."), {option}));
     }
   }
   const Expected<std::uint32_t> seed = SeedOption(given);
@@ -148,19 +150,20 @@ std::variant<PaintRequest, Failure> ReadRequest(const std::vector<std::string>& 
   if (given.has("harmony")) {
     const std::optional<Harmony> harmony = HarmonyNamed(given.value("harmony"));
     if (!harmony) {
-      return usage("'" + ShownToken(given.value("harmony")) +
-                   "' is not a harmony: free, analogous, complementary, triad or tones.");
+      return usage(
+          Filled(Tr("'%s' is not a harmony: free, analogous, complementary, triad or tones."),
+                 {ShownToken(given.value("harmony"))}));
     }
     request.randomCodes.harmony = *harmony;
   }
   for (const std::string_view option : kKeepingOptions) {
     if (given.has(option) && !given.has("random") && !given.has("shade")) {
-      return usage("--" + std::string(option) + " goes with --random or --shade.");
+      return usage(Filled(Tr("--%s goes with --random or --shade."), {option}));
     }
   }
   if (given.has("count")) {
     const std::optional<std::uint32_t> count = WholeNumber(given.value("count"), kMostRolls);
-    if (!count || *count < 1) return usage("The count must be from 1 to 1000.");
+    if (!count || *count < 1) return usage(Tr("The count must be from 1 to 1000."));
     request.count = *count;
     codeStrings = int(*count);
   }
@@ -179,18 +182,18 @@ std::variant<PaintRequest, Failure> ReadRequest(const std::vector<std::string>& 
                         ? given.value("output")
                         : (given.has("codes-file") ? "{name}-{n}.png" : "{name}-painted.png");
   const std::optional<PictureKind> kind = PictureKindOf(request.pattern);
-  if (!kind) return usage("The output must end in .png, .bmp, .jpg or .gif.");
+  if (!kind) return usage(Tr("The output must end in .png, .bmp, .jpg or .gif."));
   request.kind = *kind;
   const bool animated = request.kind == PictureKind::Gif;
   if (animated && (request.pattern.find("{n}") != std::string::npos ||
                    request.pattern.find("{label}") != std::string::npos)) {
-    return usage("A .gif output holds every code string: it takes no {n} or {label}.");
+    return usage(Tr("A .gif output holds every code string: it takes no {n} or {label}."));
   }
   if (given.has("delay")) {
-    if (!animated) return usage("--delay goes with a .gif output.");
+    if (!animated) return usage(Tr("--delay goes with a .gif output."));
     const std::optional<std::uint32_t> delay = WholeNumber(given.value("delay"), kMostDelayMs);
     if (!delay || *delay < kLeastDelayMs) {
-      return usage("The delay must be from 20 to 655350 milliseconds.");
+      return usage(Tr("The delay must be from 20 to 655350 milliseconds."));
     }
     request.delay = int((*delay + 5) / 10);
   }
@@ -198,11 +201,11 @@ std::variant<PaintRequest, Failure> ReadRequest(const std::vector<std::string>& 
   if (!scale) return usage(scale.problem().message);
   request.scale = *scale;
   if (request.scale != 1 && request.kind == PictureKind::Jpeg)
-    return usage("A .jpg output is not scaled.");
+    return usage(Tr("A .jpg output is not scaled."));
   request.page = given.has("page");
   if (given.has("vision")) {
     const std::optional<Vision> vision = VisionNamed(given.value("vision"));
-    if (!vision) return usage("The vision must be protan, deutan, tritan or achroma.");
+    if (!vision) return usage(Tr("The vision must be protan, deutan, tritan or achroma."));
     request.vision = *vision;
   }
   request.verbose = given.has("verbose");
@@ -210,16 +213,16 @@ std::variant<PaintRequest, Failure> ReadRequest(const std::vector<std::string>& 
       given.has("jobs")
           ? WholeNumber(given.value("jobs"), kMostJobs)
           : std::max(1u, std::min<std::uint32_t>(std::thread::hardware_concurrency(), kMostJobs));
-  if (!jobs || *jobs < 1) return usage("The number of jobs must be from 1 to 256.");
+  if (!jobs || *jobs < 1) return usage(Tr("The number of jobs must be from 1 to 256."));
   request.jobs = int(*jobs);
   if (request.page && request.kind != PictureKind::Jpeg)
-    return usage("Only a .jpg output has a page.");
+    return usage(Tr("Only a .jpg output has a page."));
   if (request.inputs.size() > 1 && request.pattern.find("{name}") == std::string::npos) {
-    return usage("With several inputs the output must hold {name}.");
+    return usage(Tr("With several inputs the output must hold {name}."));
   }
   if (codeStrings > 1 && !animated && request.pattern.find("{n}") == std::string::npos &&
       request.pattern.find("{label}") == std::string::npos) {
-    return usage("With several code strings the output must hold {n} or {label}.");
+    return usage(Tr("With several code strings the output must hold {n} or {label}."));
   }
   if (std::optional<std::string> problem = NameProblem(request)) return usage(*problem);
   return request;

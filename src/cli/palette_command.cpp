@@ -8,6 +8,8 @@
 #include "formats/palette_file.h"
 #include "formats/palette_reader.h"
 #include "paint/palette_text.h"
+#include "platform/filled_text.h"
+#include "platform/translation.h"
 
 namespace tintara {
 namespace {
@@ -33,7 +35,7 @@ int RunPaletteCommand(const std::vector<std::string>& arguments, std::ostream& o
   if (const auto* failure = std::get_if<Failure>(&read)) return fail(*failure);
   const GivenOptions& given = std::get<GivenOptions>(read);
   if (given.arguments.size() != 1) {
-    return fail(UsageFailure("palette", "Give one palette file."));
+    return fail(UsageFailure("palette", Tr("Give one palette file.")));
   }
 
   const Expected<Palette> palette = ReadPaletteFile(given.arguments.front());
@@ -51,8 +53,12 @@ int RunPaletteCommand(const std::vector<std::string>& arguments, std::ostream& o
            << '\n';
   }
   if (palette->skippedSwatches > 0) {
-    errors << "tintara: " << palette->skippedSwatches
-           << " CMYK or Lab swatches left out: only RGB and grey swatches are read\n";
+    errors << "tintara: "
+           << Filled(TrN("%s CMYK or Lab swatch left out: only RGB and grey swatches are read",
+                         "%s CMYK or Lab swatches left out: only RGB and grey swatches are read",
+                         palette->skippedSwatches),
+                     {std::to_string(palette->skippedSwatches)})
+           << '\n';
   }
   return kAllWritten;
 }

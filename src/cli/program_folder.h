@@ -4,9 +4,6 @@
 
 namespace tintara {
 
-// This program's path with its symbolic links resolved; empty when the system does not tell it.
-std::string ThisProgram();
-
 // The folder of the artwork, ending in '/', as the window finds it: beside the program when it is
 // there (a portable folder, a build folder), else the installed tree's share/tintara.
 std::string ArtworkFolder(const std::string& program);

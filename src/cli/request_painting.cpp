@@ -2,7 +2,9 @@
 
 #include "paint/group_shading.h"
 #include "paint/painting.h"
+#include "platform/filled_text.h"
 #include "platform/shown_text.h"
+#include "platform/translation.h"
 
 namespace tintara {
 namespace {
@@ -22,7 +24,7 @@ Expected<Document> LoadToPaint(const std::string& path) {
   if (!file) return std::move(file).problem();
   // A picture without a colour table has no slots: painting it would change nothing.
   if (!file->bitmap.hasColourTable()) {
-    return Problem{ShownText(path) + " has no colour table: nothing to paint", path};
+    return Problem{Filled(Tr("%s has no colour table: nothing to paint"), {ShownText(path)}), path};
   }
   return LoadedDocument(std::move(file->bitmap), file->storedCodes);
 }
@@ -46,7 +48,7 @@ std::optional<Problem> ShadeAsAsked(const PaintRequest& request, Document& paint
 }
 
 std::string WroteMessage(const std::string& path, std::uintmax_t bytes) {
-  return "Wrote " + ShownText(path) + " (" + GroupedDigits(bytes) + " bytes)\n";
+  return Filled(Tr("Wrote %s (%s bytes)"), {ShownText(path), GroupedDigits(bytes)}) + '\n';
 }
 
 }  // namespace tintara

@@ -21,9 +21,11 @@
 #include "paint/code_string.h"
 #include "paint/painting.h"
 #include "platform/bmp_reader.h"
+#include "platform/filled_text.h"
 #include "platform/folders.h"
 #include "platform/png_writer.h"
 #include "platform/shown_text.h"
+#include "platform/translation.h"
 
 namespace tintara {
 namespace {
@@ -80,24 +82,24 @@ std::variant<SheetRequest, Failure> ReadRequest(const std::vector<std::string>& 
   }
   if (given.has("codes-file")) request.codesFile = given.value("codes-file");
   if ((given.has("seed") || given.has("count")) && !given.has("random")) {
-    return usage("--seed and --count go with --random.");
+    return usage(Tr("--seed and --count go with --random."));
   }
   const Expected<std::uint32_t> seed = SeedOption(given);
   if (!seed) return usage(seed.problem().message);
   request.seed = *seed;
   if (given.has("count")) {
     const std::optional<std::uint32_t> count = WholeNumber(given.value("count"), kMostRandomRows);
-    if (!count || *count < 1) return usage("The count must be from 1 to 1000.");
+    if (!count || *count < 1) return usage(Tr("The count must be from 1 to 1000."));
     request.count = *count;
   }
-  if (!given.has("output")) return usage("No output given: --output SHEET.png.");
+  if (!given.has("output")) return usage(Tr("No output given: --output SHEET.png."));
   request.output = given.value("output");
   if (PictureKindOf(request.output) != PictureKind::Png) {
-    return usage("The sheet is written as .png.");
+    return usage(Tr("The sheet is written as .png."));
   }
   if (given.has("columns")) {
     const std::optional<std::uint32_t> columns = WholeNumber(given.value("columns"), kMostColumns);
-    if (!columns || *columns < 1) return usage("The columns must be from 1 to 100000.");
+    if (!columns || *columns < 1) return usage(Tr("The columns must be from 1 to 100000."));
     request.columns = int(*columns);
   }
   const Expected<int> scale = ScaleOption(given);
@@ -154,7 +156,7 @@ std::variant<std::vector<Row>, Failure> ReadRows(const SheetRequest& request, st
   }
   lineMessages.TellRest(errors);
   if (!any) {
-    return UsageFailure("sheet", shownName + " holds no code string.");
+    return UsageFailure("sheet", Filled(Tr("%s holds no code string."), {shownName}));
   }
   return rows;
 }
@@ -172,8 +174,9 @@ std::vector<Input> LoadInputs(const std::vector<std::string>& paths, std::ostrea
       continue;
     }
     if (!file->bitmap.hasColourTable()) {
-      errors << "tintara: " << ShownText(path)
-             << " has no colour table: it is left out of the sheet\n";
+      errors << "tintara: "
+             << Filled(Tr("%s has no colour table: it is left out of the sheet"), {ShownText(path)})
+             << '\n';
       leftOut = true;
       continue;
     }
@@ -187,12 +190,15 @@ std::vector<Input> LoadInputs(const std::vector<std::string>& paths, std::ostrea
 // The refusal of a codes file with more code strings than the sheet can hold, told once the first
 // `read` of them are more.
 Failure MoreThanFit(const std::string& codesFile, std::size_t read, SheetSize size) {
-  return {kSomethingBad,
-          "tintara: Cannot draw the sheet: the first " + std::to_string(read) +
-              " code strings of " + ShownCodesFileName(codesFile) + " would make it " +
-              std::to_string(size.width) + " x " + std::to_string(size.height) +
-              " pixels, and a picture can have at most " + std::to_string(kMaxBmpPixels) +
-              " pixels; give fewer code strings or a smaller scale\n"};
+  return {
+      kSomethingBad,
+      "tintara: " +
+          Filled(Tr("Cannot draw the sheet: the first %s code strings of %s would make it "
+                    "%s x %s pixels, and a picture can have at most %s pixels; give fewer "
+                    "code strings or a smaller scale"),
+                 {std::to_string(read), ShownCodesFileName(codesFile), std::to_string(size.width),
+                  std::to_string(size.height), std::to_string(kMaxBmpPixels)}) +
+          '\n'};
 }
 
 // The input painted with the row's codes, drawn as `tintara paint` and the window draw it: a
@@ -235,8 +241,10 @@ int RunSheetCommand(const std::vector<std::string>& arguments, const std::string
   errors << inputProblems.str();
   const std::vector<Row>& rows = std::get<std::vector<Row>>(readRows);
   if (rows.empty() || inputs.empty()) {
-    errors << "tintara: nothing to draw: no " << (rows.empty() ? "code string" : "input")
-           << " could be used\n";
+    errors << "tintara: "
+           << (rows.empty() ? Tr("nothing to draw: no code string could be used")
+                            : Tr("nothing to draw: no input could be used"))
+           << '\n';
     return kSomethingBad;
   }
 

@@ -1,10 +1,12 @@
 #pragma once
 
+#include "platform/translation.h"
+
 namespace tintara {
 
-// What `tintara --help` and each command's --help print.
+// What `tintara --help` and each command's --help print, translated where they are printed.
 
-inline constexpr char kProgramUsage[] = R"(Usage: tintara [options] [[--] FILE]
+inline constexpr char kProgramUsage[] = N_(R"(Usage: tintara [options] [[--] FILE]
 Recolours character skin bitmaps.
 
   tintara paint --help    paints bitmaps from the command line, without a window
@@ -21,9 +23,9 @@ Options:
 Arguments:
   file           A BMP or PNG file to open after the start-up picture; after
                  --, a name that starts with -.
-)";
+)");
 
-inline constexpr char kPaintUsage[] = R"(Usage: tintara [options] paint INPUT...
+inline constexpr char kPaintUsage[] = N_(R"(Usage: tintara [options] paint INPUT...
 Paints skin bitmaps with code strings and writes the result.
 
 Options:
@@ -65,9 +67,9 @@ Options:
 Arguments:
   paint                Paint bitmaps.
   inputs               The BMP or PNG files to paint.
-)";
+)");
 
-inline constexpr char kSheetUsage[] = R"(Usage: tintara [options] sheet [INPUT.bmp...]
+inline constexpr char kSheetUsage[] = N_(R"(Usage: tintara [options] sheet [INPUT.bmp...]
 Paints skin bitmaps with code strings into one PNG sheet: a row a code string,
 a column an input, each cell as 'tintara paint' paints it.
 
@@ -92,9 +94,9 @@ Arguments:
   sheet                Paint a sheet.
   inputs               The BMP files to paint; the catalogue's pictures when
                        none is given.
-)";
+)");
 
-inline constexpr char kCheckUsage[] = R"(Usage: tintara [options] check [INPUT.bmp]
+inline constexpr char kCheckUsage[] = N_(R"(Usage: tintara [options] check [INPUT.bmp]
 Lists every two slots of a group that normal vision tells apart and protanopia,
 deuteranopia or tritanopia does not (their colours at least 0.08 apart in
 OKLab, and less than 0.04 apart as those viewers see them). Exits with 1 when
@@ -113,9 +115,9 @@ Arguments:
   input                The BMP or PNG file whose slots are checked, painted
                        with the codes; without one, the slots the code string
                        names, in their reference colours.
-)";
+)");
 
-inline constexpr char kPaletteUsage[] = R"(Usage: tintara [options] palette FILE
+inline constexpr char kPaletteUsage[] = N_(R"(Usage: tintara [options] palette FILE
 Maps a palette's colours to the nearest codes in OKLab, among the codes of the
 swatch board (1 to 238; of codes equally near, the lowest), and prints the code
 string they make: colour 1 for slot 1, colour 2 for slot 2 and so on, slots
@@ -136,6 +138,6 @@ Options:
 Arguments:
   palette              Read a palette.
   file                 The palette file to read.
-)";
+)");
 
 }  // namespace tintara

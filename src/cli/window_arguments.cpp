@@ -3,6 +3,9 @@
 #include <algorithm>
 #include <string_view>
 
+#include "platform/filled_text.h"
+#include "platform/translation.h"
+
 namespace tintara {
 namespace {
 
@@ -69,7 +72,8 @@ Expected<SplitArguments> SplitQtOptions(std::span<const std::string> arguments) 
     }
     split.qt.push_back(argument);
     if (joined || option->value == QtValue::None) continue;
-    if (i + 1 == arguments.size()) return Problem{"Missing value after '" + argument + "'."};
+    if (i + 1 == arguments.size())
+      return Problem{Filled(Tr("Missing value after '%s'."), {argument})};
     split.qt.push_back(arguments[++i]);
   }
   return split;

@@ -24,6 +24,9 @@ fail() {
 
 "$prefix/bin/tintara" --version | grep -q '^Tintara ' || fail "--version"
 "$prefix/bin/tintara" --help | grep -q 'Usage: tintara' || fail "--help"
+# The installed catalogues are found from the program's own folder.
+[ "$(env -u LC_ALL LANG=C.UTF-8 LANGUAGE=de "$prefix/bin/tintara" --help)" != \
+  "$(LC_ALL=C "$prefix/bin/tintara" --help)" ] || fail "--help is not translated"
 "$prefix/bin/tintara" paint "$prefix/share/tintara/FEMALE1.BMP" --codes "17 18 19" \
   --output out.png || fail "paint"
 [ -s out.png ] || fail "paint wrote no out.png"
