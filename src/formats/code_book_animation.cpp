@@ -5,6 +5,7 @@
 #include "formats/gif_animation.h"
 #include "paint/painting.h"
 #include "platform/shown_text.h"
+#include "platform/translation.h"
 
 namespace tintara {
 
@@ -14,7 +15,7 @@ Expected<std::vector<std::uint8_t>> AnimateCodes(const Document& document,
                                                  std::span<const AnimatedCodes> frames, int rate,
                                                  int scale, bool captions) {
   if (!HasPalette(document)) {
-    return Problem{"Only a loaded picture with a colour table can be animated."};
+    return Problem{Tr("Only a loaded picture with a colour table can be animated.")};
   }
   const Bitmap& work = *document.model.work;
   GifAnimation animation(work.width, work.height, scale, FrameDelay(rate), captions);
@@ -24,7 +25,7 @@ Expected<std::vector<std::uint8_t>> AnimateCodes(const Document& document,
     if (!animation.Add(work, *PaintedTable(*painted), frame.name)) break;
   }
   if (std::optional<std::vector<std::uint8_t>> gif = animation.Finish()) return std::move(*gif);
-  return Problem{"The animation could not be encoded."};
+  return Problem{Tr("The animation could not be encoded.")};
 }
 
 }  // namespace tintara
