@@ -62,8 +62,9 @@ std::string PairText(const ReadabilityPair& pair, Wording words) {
     if (v == 0) {
       views = name;
     } else {
-      views =
-          Filled(words(v + 1 == pair.views.size() ? N_("%s and %s") : N_("%s, %s")), {views, name});
+      // Translators: joins the names of colour deficiencies into a list.
+      const char* joined = v + 1 == pair.views.size() ? N_("%s and %s") : N_("%s, %s");
+      views = Filled(words(joined), {views, name});
     }
   }
   return Filled(words(N_("%s: slots %s and %s look alike under %s")),

@@ -15,6 +15,8 @@ inline constexpr int kGroupCount = 4;
 // The groups as their captions name them, in words for screen readers and tables; in English as
 // files keep them.
 inline constexpr std::array<const char*, kGroupCount> kGroupNames = {
+    // Translators: the four groups of slots a skin is painted in: its clothes below, its skin, its
+    // clothes above, and a buckle or the eyes.
     N_("Bottom"), N_("Skin"), N_("Top"), N_("Buckle or Eyes")};
 
 // A group's name (1..4) in the user's language, as messages and step names show it.
