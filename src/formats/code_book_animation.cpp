@@ -4,6 +4,7 @@
 
 #include "formats/gif_animation.h"
 #include "paint/painting.h"
+#include "platform/filled_text.h"
 #include "platform/shown_text.h"
 #include "platform/translation.h"
 
@@ -21,7 +22,9 @@ Expected<std::vector<std::uint8_t>> AnimateCodes(const Document& document,
   GifAnimation animation(work.width, work.height, scale, FrameDelay(rate), captions);
   for (const AnimatedCodes& frame : frames) {
     Expected<Document> painted = PaintedWithCodes(document, frame.codes);
-    if (!painted) return Problem{"\"" + ShownText(frame.name) + "\": " + painted.problem().message};
+    if (!painted) {
+      return Problem{Filled(Tr("\"%s\": %s"), {ShownText(frame.name), painted.problem().message})};
+    }
     if (!animation.Add(work, *PaintedTable(*painted), frame.name)) break;
   }
   if (std::optional<std::vector<std::uint8_t>> gif = animation.Finish()) return std::move(*gif);
