@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Writes the template of every text the source marks for translation, po/tintara.pot, or the file
 # given: po/update.sh [OUTPUT]. A language then takes the new texts with
-# msgmerge --update po/<language>.po po/tintara.pot.
+# msgmerge --update --no-location --no-wrap po/<language>.po po/tintara.pot.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 output=$(realpath -m "${1:-$root/po/tintara.pot}")

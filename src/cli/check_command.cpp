@@ -116,7 +116,7 @@ int RunCheckCommand(const std::vector<std::string>& arguments, std::ostream& out
   }
   if (given.has("fix")) return PrintFix(std::move(slots), output, errors);
   const std::vector<ReadabilityPair> pairs = UnreadablePairs(slots.colours, slots.shown);
-  output << ReadabilityReport(pairs) << '\n';
+  output << ReadabilityLines(pairs) << '\n';
   return pairs.empty() ? kNoneAlike : kSomeAlike;
 }
 

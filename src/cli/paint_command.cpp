@@ -101,8 +101,7 @@ Expected<std::vector<int>> ShadeSlots(std::string_view text) {
     int& other = shadedFrom[static_cast<std::size_t>(group - 1)];
     if (other != 0) {
       return Problem{Filled(Tr("Slots %s and %s are both of %s: shade a group from one slot."),
-                            {std::to_string(other), std::to_string(s),
-                             kGroupNames[static_cast<std::size_t>(group - 1)]})};
+                            {std::to_string(other), std::to_string(s), GroupName(group)})};
     }
     other = s;
     slots.push_back(s);

@@ -8,6 +8,8 @@
 
 #include "formats/code_book_line.h"
 #include "paint/code_string.h"
+#include "platform/filled_text.h"
+#include "platform/translation.h"
 
 namespace tintara {
 namespace {
@@ -101,7 +103,7 @@ std::string StorableName(std::string_view name) {
 
 std::optional<std::string> TooLongForALine(const CodeBookEntry& entry) {
   if (LineText(entry).size() <= kLongestCodeLine) return std::nullopt;
-  return "a code book line holds at most " + std::to_string(kLongestCodeLine) + " bytes";
+  return Filled(Tr("a code book line holds at most %s bytes"), {std::to_string(kLongestCodeLine)});
 }
 
 std::string EntryLabel(const CodeBookEntry& entry) {

@@ -7,8 +7,10 @@
 #include "formats/page_codes.h"
 #include "paint/code_string.h"
 #include "platform/file_io.h"
+#include "platform/filled_text.h"
 #include "platform/path_names.h"
 #include "platform/shown_text.h"
+#include "platform/translation.h"
 
 namespace tintara {
 namespace {
@@ -27,13 +29,13 @@ Expected<CodeBookEntry> PageEntry(const std::string& path) {
   Expected<std::string> codes = ReadPageCodes(path);
   if (!codes) return std::move(codes).problem();
   const auto refused = [&path](const std::string& why) {
-    return Problem{"Cannot import " + ShownName(path) + ": " + why, path};
+    return Problem{Filled(Tr("Cannot import %s: %s"), {ShownName(path), why}), path};
   };
   if (std::optional<std::string> bad = ReadCodeString(*codes).badToken) {
     return refused(BadTokenMessage(*bad));
   }
   if (codes->find(kNameSeparator) != std::string::npos) {
-    return refused("its code string holds ' # ', which a code book line cannot keep");
+    return refused(Tr("its code string holds ' # ', which a code book line cannot keep"));
   }
   CodeBookEntry entry{std::move(*codes), std::string(StemOf(path))};
   if (std::optional<std::string> why = TooLongForALine(entry)) return refused(*why);
@@ -47,7 +49,8 @@ ReadBook ReadExistingBook(const std::string& path) {
     ReadBook read;
     read.book.unreadable = bytes.problem().message;
     read.problems.push_back(
-        {"Cannot read the code book " + ShownName(path) + ": " + bytes.problem().message, path});
+        {Filled(Tr("Cannot read the code book %s: %s"), {ShownName(path), bytes.problem().message}),
+         path});
     return read;
   }
   ReadBook read =
@@ -73,8 +76,9 @@ ReadBook ReadCodeBook(const std::string& path) {
 
 std::optional<Problem> WriteCodeBook(const std::string& path, const CodeBook& book) {
   if (book.unreadable) {
-    return CannotCreate(path, "the code book there could not be read (" + *book.unreadable +
-                                  "), and is kept as it is");
+    return CannotCreate(
+        path, Filled(Tr("the code book there could not be read (%s), and is kept as it is"),
+                     {*book.unreadable}));
   }
   return WriteText(path, CodeBookText(book));
 }

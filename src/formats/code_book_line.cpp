@@ -1,9 +1,12 @@
 #include "formats/code_book_line.h"
 
+#include "platform/filled_text.h"
+#include "platform/translation.h"
+
 namespace tintara {
 
 std::string LongLineReason() {
-  return "the line is longer than " + std::to_string(kLongestCodeLine) + " bytes";
+  return Filled(Tr("the line is longer than %s bytes"), {std::to_string(kLongestCodeLine)});
 }
 
 CodeBookLineParts SplitCodeBookLine(std::string_view line) {

@@ -8,9 +8,11 @@
 
 #include "formats/code_book_file.h"
 #include "platform/file_lock.h"
+#include "platform/filled_text.h"
 #include "platform/folders.h"
 #include "platform/path_names.h"
 #include "platform/shown_text.h"
+#include "platform/translation.h"
 
 namespace tintara {
 namespace {
@@ -40,8 +42,9 @@ bool CodeBookStore::ReadAgain() {
 }
 
 Problem CodeBookStore::Gone(const EntryKey& key) const {
-  return {"The entry \"" + ShownText(EntryLabel(key.entry)) +
-              "\" was changed or removed by another window; the book is left as it is.",
+  return {Filled(Tr("The entry \"%s\" was changed or removed by another window; the book is left "
+                    "as it is."),
+                 {ShownText(EntryLabel(key.entry))}),
           path_};
 }
 
@@ -72,8 +75,8 @@ CodeBookStore::Outcome CodeBookStore::Change(const Edit& edit, Taking taking) {
   }
   const Expected<FileLock> lock = FileLock::Take(path_ + ".lock", kLockPatience);
   if (!lock) {
-    return {.problem = Problem{"Cannot lock the code book " + ShownText(FileNameOf(path_)) + ": " +
-                                   lock.problem().message,
+    return {.problem = Problem{Filled(Tr("Cannot lock the code book %s: %s"),
+                                      {ShownText(FileNameOf(path_)), lock.problem().message}),
                                path_}};
   }
   Outcome outcome;
@@ -120,8 +123,9 @@ CodeBookStore::Outcome CodeBookStore::Refresh() {
 std::optional<Problem> CodeBookStore::TooLong(const CodeBookEntry& entry) const {
   const std::optional<std::string> why = TooLongForALine(entry);
   if (!why) return std::nullopt;
-  return Problem{"The entry \"" + ShownToken(EntryLabel(entry)) + "\" is too long: " + *why + '.',
-                 path_};
+  return Problem{
+      Filled(Tr("The entry \"%s\" is too long: %s."), {ShownToken(EntryLabel(entry)), *why}),
+      path_};
 }
 
 CodeBookStore::Outcome CodeBookStore::Add(std::string codes, std::string_view name) {

@@ -8,6 +8,8 @@
 
 #include "formats/tiny_font.h"
 #include "platform/bmp_reader.h"
+#include "platform/filled_text.h"
+#include "platform/translation.h"
 
 namespace tintara {
 namespace {
@@ -142,10 +144,11 @@ Expected<Bitmap> DrawContactSheet(std::span<const SheetCell> cells, int columns,
   const std::size_t across = Across(cells.size(), columns);
   const Layout layout = LayOut(cells, across, scale);
   if (!SheetFits({layout.sheetWidth, layout.sheetHeight})) {
-    return Problem{"Cannot draw the sheet: it would be " + std::to_string(layout.sheetWidth) +
-                   " x " + std::to_string(layout.sheetHeight) +
-                   " pixels, and a picture can have at most " + std::to_string(kMaxBmpPixels) +
-                   " pixels; give fewer columns or a smaller scale"};
+    return Problem{
+        Filled(Tr("Cannot draw the sheet: it would be %s x %s pixels, and a picture can have "
+                  "at most %s pixels; give fewer columns or a smaller scale"),
+               {std::to_string(layout.sheetWidth), std::to_string(layout.sheetHeight),
+                std::to_string(kMaxBmpPixels)})};
   }
   Bitmap sheet;
   sheet.width = static_cast<int>(layout.sheetWidth);

@@ -2,16 +2,18 @@
 
 #include "platform/file_batch.h"
 #include "platform/file_io.h"
+#include "platform/filled_text.h"
 #include "platform/shown_text.h"
+#include "platform/translation.h"
 
 namespace tintara {
 
 Problem CannotCreate(const std::string& path, const std::string& reason) {
-  return {"Cannot create file " + ShownText(path) + ": " + reason, path};
+  return {Filled(Tr("Cannot create file %s: %s"), {ShownText(path), reason}), path};
 }
 
 Problem CannotEncode(const std::string& path) {
-  return CannotCreate(path, "the picture could not be encoded");
+  return CannotCreate(path, Tr("the picture could not be encoded"));
 }
 
 std::optional<Problem> WriteExportFile(const std::string& path,

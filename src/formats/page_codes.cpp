@@ -4,9 +4,11 @@
 #include <string_view>
 
 #include "platform/file_io.h"
+#include "platform/filled_text.h"
 #include "platform/number_reader.h"
 #include "platform/path_names.h"
 #include "platform/shown_text.h"
+#include "platform/translation.h"
 #include "platform/utf8.h"
 
 namespace tintara {
@@ -109,7 +111,7 @@ std::string ShownName(const std::string& path) {
 
 Expected<std::string> CodesOnPage(std::string_view page) {
   const std::size_t marker = page.find(kMarker);
-  if (marker == std::string_view::npos) return Problem{"it holds no code string"};
+  if (marker == std::string_view::npos) return Problem{Tr("it holds no code string")};
   std::size_t start = marker + std::string_view(kMarker).size();
   if (start < page.size() && page[start] == ' ') ++start;
   std::size_t end = start;
@@ -122,7 +124,8 @@ Expected<std::string> CodesOnPage(std::string_view page) {
 
 Expected<std::string> ReadPageCodes(const std::string& path) {
   const auto cannotRead = [&path](const Problem& why) {
-    return Problem{"Cannot read codes from " + ShownName(path) + ": " + why.message, path};
+    return Problem{Filled(Tr("Cannot read codes from %s: %s"), {ShownName(path), why.message}),
+                   path};
   };
   const auto file = ReadWholeFile(path, kMaxPageBytes);
   if (!file) return cannotRead(file.problem());

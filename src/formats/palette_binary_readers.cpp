@@ -5,6 +5,8 @@
 #include <string>
 
 #include "formats/palette_readers.h"
+#include "platform/filled_text.h"
+#include "platform/translation.h"
 #include "platform/utf8.h"
 
 namespace tintara {
@@ -56,7 +58,7 @@ class ByteReader {
   bool ok_ = true;
 };
 
-Problem CutShort() { return Problem{"it ends before its colours do"}; }
+Problem CutShort() { return Problem{Tr("it ends before its colours do")}; }
 
 std::optional<Problem> Add(Palette& palette, Colour colour, std::string name = {}) {
   if (std::optional<Problem> full = RoomForColour(palette)) return full;
@@ -103,11 +105,11 @@ std::optional<Problem> ReadSwatch(PaletteBytes body, Palette& palette) {
     ++palette.skippedSwatches;
     return std::nullopt;
   }
-  if (channels == 0) return Problem{"a swatch has a colour model it does not name"};
+  if (channels == 0) return Problem{Tr("a swatch has a colour model it does not name")};
   std::uint8_t levels[3] = {};
   for (int k = 0; k < channels; ++k) {
     const std::optional<std::uint8_t> level = LevelOfFloat(reader);
-    if (!level) return Problem{"a swatch holds a number that is not a colour"};
+    if (!level) return Problem{Tr("a swatch holds a number that is not a colour")};
     levels[k] = *level;
   }
   if (!reader.ok()) return CutShort();
@@ -137,7 +139,7 @@ std::optional<Problem> ReadRiffPalette(PaletteBytes bytes, Palette& palette) {
     }
     return std::nullopt;
   }
-  return Problem{"it holds no colour data"};
+  return Problem{Tr("it holds no colour data")};
 }
 
 std::optional<Problem> ReadSwatchExchange(PaletteBytes bytes, Palette& palette) {
@@ -147,7 +149,7 @@ std::optional<Problem> ReadSwatchExchange(PaletteBytes bytes, Palette& palette) 
   reader.Skip(2);
   const std::uint32_t blocks = reader.Big(4);
   if (!reader.ok()) return CutShort();
-  if (version != 1) return Problem{"it is a version of Swatch Exchange other than 1"};
+  if (version != 1) return Problem{Tr("it is a version of Swatch Exchange other than 1")};
   for (std::uint32_t k = 0; k < blocks && reader.left() > 0; ++k) {
     const std::uint32_t type = reader.Big(2);
     const std::uint32_t length = reader.Big(4);
@@ -165,8 +167,8 @@ std::optional<Problem> ReadSwatchExchange(PaletteBytes bytes, Palette& palette) 
 std::optional<Problem> ReadColourTable(PaletteBytes bytes, Palette& palette) {
   constexpr std::size_t kTableBytes = 768;
   if (bytes.size() != kTableBytes && bytes.size() != kTableBytes + 4) {
-    return Problem{"an Adobe Color Table is 768 or 772 bytes long, this one " +
-                   std::to_string(bytes.size())};
+    return Problem{Filled(Tr("an Adobe Color Table is 768 or 772 bytes long, this one %s"),
+                          {std::to_string(bytes.size())})};
   }
   ByteReader reader(bytes);
   std::size_t count = 256;
@@ -174,7 +176,7 @@ std::optional<Problem> ReadColourTable(PaletteBytes bytes, Palette& palette) {
     // The count and the transparent entry follow the table; the transparent entry is a colour too.
     reader.Skip(kTableBytes);
     count = reader.Big(2);
-    if (count == 0 || count > 256) return Problem{"its count of colours is not 1 to 256"};
+    if (count == 0 || count > 256) return Problem{Tr("its count of colours is not 1 to 256")};
     reader = ByteReader(bytes);
   }
   for (std::size_t k = 0; k < count; ++k) {

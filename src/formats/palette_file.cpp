@@ -8,8 +8,10 @@
 #include "formats/export_files.h"
 #include "paint/painted_skin.h"
 #include "paint/palette_text.h"
+#include "platform/filled_text.h"
 #include "platform/path_names.h"
 #include "platform/shown_text.h"
+#include "platform/translation.h"
 
 namespace tintara {
 namespace {
@@ -40,7 +42,7 @@ std::string ColourTableBytes(const std::vector<Colour>& colours) {
 std::optional<Problem> WritePaletteFile(const std::string& path, const Palette& palette) {
   const std::string type = AsciiLowerCase(ExtensionOf(path));
   const auto refused = [&path](const std::string& why) {
-    return Problem{"Cannot save " + ShownText(FileNameOf(path)) + ": " + why, path};
+    return Problem{Filled(Tr("Cannot save %s: %s"), {ShownText(FileNameOf(path)), why}), path};
   };
   std::vector<Colour> colours;
   colours.reserve(palette.entries.size());
@@ -53,7 +55,7 @@ std::optional<Problem> WritePaletteFile(const std::string& path, const Palette& 
     text = JascPaletteText(colours);
   } else if (type == "act") {
     if (colours.size() > kColourTableColours) {
-      return refused("an Adobe Color Table holds at most 256 colours");
+      return refused(Tr("an Adobe Color Table holds at most 256 colours"));
     }
     text = ColourTableBytes(colours);
   } else if (type == "hex") {
@@ -61,7 +63,7 @@ std::optional<Problem> WritePaletteFile(const std::string& path, const Palette& 
   } else if (type == "txt") {
     text = PaintNetPaletteText(palette.name, colours);
   } else {
-    return refused("a palette is saved as .gpl, .pal, .act, .hex or .txt");
+    return refused(Tr("a palette is saved as .gpl, .pal, .act, .hex or .txt"));
   }
   return WriteExportFile(path, BytesOf(text));
 }

@@ -4,8 +4,10 @@
 
 #include "formats/palette_readers.h"
 #include "platform/file_io.h"
+#include "platform/filled_text.h"
 #include "platform/path_names.h"
 #include "platform/shown_text.h"
+#include "platform/translation.h"
 
 namespace tintara {
 namespace {
@@ -46,18 +48,18 @@ Expected<Palette> ParsePalette(PaletteBytes bytes, std::string_view extension,
     problem = ReadPaintNetPalette(text, palette);
   } else {
     return Problem{
-        "not a palette: GIMP, JASC and RIFF palettes and Adobe Swatch Exchange files are read "
-        "whatever their name, Adobe Color Tables as .act, Lospec lists as .hex and Paint.NET "
-        "palettes as .txt"};
+        Tr("not a palette: GIMP, JASC and RIFF palettes and Adobe Swatch Exchange files are read "
+           "whatever their name, Adobe Color Tables as .act, Lospec lists as .hex and Paint.NET "
+           "palettes as .txt")};
   }
   if (problem) return *problem;
-  if (palette.entries.empty()) return Problem{"it holds no colour"};
+  if (palette.entries.empty()) return Problem{Tr("it holds no colour")};
   return palette;
 }
 
 Expected<Palette> ReadPaletteFile(const std::string& path) {
   const auto cannotRead = [&path](const std::string& why) {
-    return Problem{"Cannot read " + ShownText(FileNameOf(path)) + ": " + why, path};
+    return Problem{Filled(Tr("Cannot read %s: %s"), {ShownText(FileNameOf(path)), why}), path};
   };
   const Expected<std::vector<std::uint8_t>> bytes = ReadWholeFile(path, kMaxPaletteBytes);
   if (!bytes) return cannotRead(bytes.problem().message);

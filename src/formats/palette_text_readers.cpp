@@ -4,6 +4,8 @@
 #include <string_view>
 
 #include "formats/palette_readers.h"
+#include "platform/filled_text.h"
+#include "platform/translation.h"
 
 namespace tintara {
 namespace {
@@ -37,7 +39,7 @@ class Lines {
 };
 
 Problem NotAColour(int line) {
-  return Problem{"line " + std::to_string(line) + " is not a colour"};
+  return Problem{Filled(Tr("line %s is not a colour"), {std::to_string(line)})};
 }
 
 // A level 0..255 at the front of the text, after blanks; the text is left after it.
@@ -86,7 +88,7 @@ std::optional<Problem> Add(Palette& palette, Colour colour, std::string_view nam
 
 std::optional<Problem> RoomForColour(const Palette& palette) {
   if (palette.entries.size() < kMaxPaletteColours) return std::nullopt;
-  return Problem{"it holds more than " + std::to_string(kMaxPaletteColours) + " colours"};
+  return Problem{Filled(Tr("it holds more than %s colours"), {std::to_string(kMaxPaletteColours)})};
 }
 
 std::optional<Problem> ReadGimpPalette(std::string_view text, Palette& palette) {
@@ -105,7 +107,8 @@ std::optional<Problem> ReadGimpPalette(std::string_view text, Palette& palette) 
     if (trimmed.starts_with("Channels:")) {
       const std::string_view channels = Trimmed(trimmed.substr(9));
       if (channels != "RGB" && channels != "RGBA") {
-        return Problem{"line " + std::to_string(lines.number()) + " names channels other than RGB"};
+        return Problem{
+            Filled(Tr("line %s names channels other than RGB"), {std::to_string(lines.number())})};
       }
       levels = channels == "RGBA" ? 4 : 3;
       continue;
@@ -123,17 +126,17 @@ std::optional<Problem> ReadJascPalette(std::string_view text, Palette& palette) 
   std::string_view line;
   lines.Next(line);  // "JASC-PAL"
   if (!lines.Next(line) || Trimmed(line) != "0100") {
-    return Problem{"line 2 is not the JASC version 0100"};
+    return Problem{Tr("line 2 is not the JASC version 0100")};
   }
   std::size_t count = 0;
   lines.Next(line);
   const std::string_view counted = Trimmed(line);
   const auto [end, error] = std::from_chars(counted.data(), counted.data() + counted.size(), count);
   if (error != std::errc{} || end != counted.data() + counted.size()) {
-    return Problem{"line 3 is not the number of colours"};
+    return Problem{Tr("line 3 is not the number of colours")};
   }
   for (std::size_t k = 0; k < count; ++k) {
-    if (!lines.Next(line)) return Problem{"it ends before its colours do"};
+    if (!lines.Next(line)) return Problem{Tr("it ends before its colours do")};
     std::string_view rest = Trimmed(line);
     const std::optional<Colour> colour = TakeColour(rest, 3);
     // Some programs add alpha as a fourth number; it is not a colour of the slots.

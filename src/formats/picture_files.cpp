@@ -7,9 +7,11 @@
 #include "formats/html_page.h"
 #include "paint/picture.h"
 #include "platform/bmp_writer.h"
+#include "platform/filled_text.h"
 #include "platform/jpeg_writer.h"
 #include "platform/path_names.h"
 #include "platform/shown_text.h"
+#include "platform/translation.h"
 
 namespace tintara {
 namespace {
@@ -34,17 +36,19 @@ std::optional<Problem> JpegRefusal(const std::string& path, int width, int heigh
   const std::string fileName = ShownText(path);
   // The page would be written over the picture.
   if (withPage && HtmlPagePath(path) == path) {
-    return Problem{"Cannot save as " + fileName +
-                       ": the picture and its HTML page would be the same file; choose a name "
-                       "ending in .jpg",
-                   path};
+    return Problem{
+        Filled(Tr("Cannot save as %s: the picture and its HTML page would be the same file; "
+                  "choose a name ending in .jpg"),
+               {fileName}),
+        path};
   }
   if (!FitsJpeg(width, height)) {
     const std::string most = std::to_string(kMaxJpegDimension);
-    return Problem{"Cannot save " + fileName + " as JPEG: the picture is " + std::to_string(width) +
-                       " x " + std::to_string(height) + " pixels, and a JPEG can be at most " +
-                       most + " x " + most,
-                   path};
+    return Problem{
+        Filled(Tr("Cannot save %s as JPEG: the picture is %s x %s pixels, and a JPEG can "
+                  "be at most %s x %s"),
+               {fileName, std::to_string(width), std::to_string(height), most, most}),
+        path};
   }
   return std::nullopt;
 }

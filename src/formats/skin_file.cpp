@@ -9,8 +9,10 @@
 #include "paint/skin_note.h"
 #include "platform/bmp_reader.h"
 #include "platform/bmp_writer.h"
+#include "platform/filled_text.h"
 #include "platform/png_writer.h"
 #include "platform/shown_text.h"
+#include "platform/translation.h"
 
 namespace tintara {
 namespace {
@@ -40,17 +42,17 @@ Expected<FileContent> SkinFile(const std::string& path, const Bitmap& work, cons
   const std::string fileName = ShownText(path);
   const std::optional<PictureKind> kind = PictureKindOf(path);
   if (kind != PictureKind::Png && kind != PictureKind::Bmp) {
-    return Problem{"Cannot save " + fileName + ": a skin is saved as .png or .bmp", path};
+    return Problem{Filled(Tr("Cannot save %s: a skin is saved as .png or .bmp"), {fileName}), path};
   }
   const int width = work.hasColourTable() ? work.width : picture.width;
   const int height = work.hasColourTable() ? work.height : picture.height;
   if (!ScaledSkinFits(width, height, scale)) {
-    return Problem{"Cannot save " + fileName + " at " + std::to_string(scale) +
-                       "x: the skin would be " + std::to_string(std::int64_t{width} * scale) +
-                       " x " + std::to_string(std::int64_t{height} * scale) +
-                       " pixels, and a skin can have at most " + std::to_string(kMaxBmpPixels) +
-                       " pixels",
-                   path};
+    return Problem{
+        Filled(Tr("Cannot save %s at %sx: the skin would be %s x %s pixels, and a skin "
+                  "can have at most %s pixels"),
+               {fileName, std::to_string(scale), std::to_string(std::int64_t{width} * scale),
+                std::to_string(std::int64_t{height} * scale), std::to_string(kMaxBmpPixels)}),
+        path};
   }
 
   Bitmap skin = PaintedSkin(work, picture, paintedTable, scale);

@@ -5,8 +5,10 @@
 #include "formats/export_files.h"
 #include "paint/painting.h"
 #include "paint/palette_text.h"
+#include "platform/filled_text.h"
 #include "platform/png_writer.h"
 #include "platform/shown_text.h"
+#include "platform/translation.h"
 
 namespace tintara {
 namespace {
@@ -74,7 +76,7 @@ std::string SwapPaletteJsonPath(const std::string& pngPath) {
 std::optional<Problem> WriteSwapPalette(const std::string& pngPath, const Document& loaded,
                                         std::span<const CodeBookEntry> entries) {
   const auto refused = [&pngPath](const std::string& why) {
-    return Problem{"Cannot export the swap palette: " + why, pngPath};
+    return Problem{Filled(Tr("Cannot export the swap palette: %s"), {why}), pngPath};
   };
   std::vector<int> slots;
   std::vector<Colour> loadedColours;
@@ -83,13 +85,14 @@ std::optional<Problem> WriteSwapPalette(const std::string& pngPath, const Docume
     slots.push_back(s);
     loadedColours.push_back(loaded.model.loaded[static_cast<std::size_t>(Slot(loaded, s).index)]);
   }
-  if (slots.empty()) return refused("the picture has no code slot");
+  if (slots.empty()) return refused(Tr("the picture has no code slot"));
 
   std::vector<std::vector<Colour>> rows;
   for (const CodeBookEntry& entry : entries) {
     const Expected<Document> painted = PaintedWithCodes(loaded, entry.codes);
     if (!painted) {
-      return refused("entry '" + ShownText(EntryName(entry)) + "': " + painted.problem().message);
+      return refused(
+          Filled(Tr("entry '%s': %s"), {ShownText(EntryName(entry)), painted.problem().message}));
     }
     const DisplayTable table = *PaintedTable(*painted);
     std::vector<Colour>& row = rows.emplace_back();

@@ -4,6 +4,8 @@
 #include "paint/group_shading.h"
 #include "paint/painting.h"
 #include "paint/reference_palette.h"
+#include "platform/filled_text.h"
+#include "platform/translation.h"
 
 namespace tintara::commands {
 namespace {
@@ -22,8 +24,6 @@ CommandResult Applying(Document& document, std::string text) {
 
 CommandResult Written() { return {.wroteCodeText = true}; }
 
-std::string SlotName(int slot) { return "Slot " + std::to_string(slot); }
-
 // The drop itself: the last codes remembered, then the slot's code and colour.
 void Drop(Document& document, int slot, std::int32_t code, Colour colour,
           const std::string& codeText) {
@@ -38,46 +38,49 @@ void Drop(Document& document, int slot, std::int32_t code, Colour colour,
 }  // namespace
 
 Command ApplyCodeText(std::string text) {
-  return {"Apply Color Codes",
+  return {Tr("Apply Color Codes"),
           [text = std::move(text)](Document& document) { return Applying(document, text); }};
 }
 
 Command ApplyCodesFromPage(std::string codes) {
-  return {"Load Codes from Page", [codes = std::move(codes)](Document& document) {
+  return {Tr("Load Codes from Page"), [codes = std::move(codes)](Document& document) {
             if (const auto badToken = ReadCodeString(codes).badToken) {
-              return CommandResult{.problem = Problem{"The page's code string holds '" + *badToken +
-                                                      "', which is not a code"}};
+              return CommandResult{
+                  .problem = Problem{Filled(
+                      Tr("The page's code string holds '%s', which is not a code"), {*badToken})}};
             }
             return Applying(document, codes);
           }};
 }
 
 Command ImportPalette(const std::string& paletteName, std::string codes) {
-  return {"Import Palette " + paletteName,
+  return {Filled(Tr("Import Palette %s"), {paletteName}),
           [codes = std::move(codes)](Document& document) { return Applying(document, codes); }};
 }
 
 Command PasteColours(std::string codes) {
-  return {"Paste Colours",
+  return {Tr("Paste Colours"),
           [codes = std::move(codes)](Document& document) { return Applying(document, codes); }};
 }
 
 Command RestoreLastCodes() {
-  return {"Restore Last Codes", [](Document& document) {
+  return {Tr("Restore Last Codes"), [](Document& document) {
             if (document.model.lastCodes.empty()) return CommandResult{};
             return Applying(document, document.model.lastCodes);
           }};
 }
 
 Command DropSwatch(int slot, std::int32_t code, std::string codeText) {
-  return {"Drop on " + SlotName(slot), [=, codeText = std::move(codeText)](Document& document) {
+  return {Filled(Tr("Drop on Slot %s"), {std::to_string(slot)}),
+          [=, codeText = std::move(codeText)](Document& document) {
             Drop(document, slot, code, ReferenceColour(code), codeText);
             return Written();
           }};
 }
 
 Command DropSlot(int slot, int sourceSlot, std::string codeText) {
-  return {"Drop on " + SlotName(slot), [=, codeText = std::move(codeText)](Document& document) {
+  return {Filled(Tr("Drop on Slot %s"), {std::to_string(slot)}),
+          [=, codeText = std::move(codeText)](Document& document) {
             const SlotRecord source = Slot(document, sourceSlot);
             Drop(document, slot, source.code, source.colour, codeText);
             ApplyCodes(document);  // the end of the drag
@@ -86,14 +89,15 @@ Command DropSlot(int slot, int sourceSlot, std::string codeText) {
 }
 
 Command EndSlotDrag(int sourceSlot) {
-  return {"Drag from " + SlotName(sourceSlot), [](Document& document) {
+  return {Filled(Tr("Drag from Slot %s"), {std::to_string(sourceSlot)}), [](Document& document) {
             ApplyCodes(document);
             return Written();
           }};
 }
 
 Command RollRandomCodes(RandomGenerator& random, RandomCodeSettings settings) {
-  std::string name = settings.drawFrom ? "Gee! (from " + settings.drawFrom->name + ")" : "Gee!";
+  std::string name =
+      settings.drawFrom ? Filled(Tr("Gee! (from %s)"), {settings.drawFrom->name}) : Tr("Gee!");
   return {std::move(name), [&random, settings](Document& document) {
             tintara::RollRandomCodes(document, document.groups, random, settings);
             return Written();
@@ -112,7 +116,7 @@ Command ShadeGroupFromSlot(int slot, RandomCodeSettings settings) {
 }
 
 Command FixSlot(int slot, std::int32_t code) {
-  return {"Fix " + SlotName(slot), [=](Document& document) {
+  return {Filled(Tr("Fix Slot %s"), {std::to_string(slot)}), [=](Document& document) {
             AssignCode(document, slot, code, std::to_string(code));
             ApplyCodes(document);
             return Written();
@@ -121,14 +125,15 @@ Command FixSlot(int slot, std::int32_t code) {
 
 Command ToggleSlotLock(const Document& current, int slot) {
   const bool lock = !SlotLocked(current, slot);
-  return {(lock ? "Lock " : "Unlock ") + SlotName(slot), [=](Document& document) {
+  return {Filled(lock ? Tr("Lock Slot %s") : Tr("Unlock Slot %s"), {std::to_string(slot)}),
+          [=](Document& document) {
             document.locks[static_cast<std::size_t>(slot - 1)] = lock;
             return CommandResult{};
           }};
 }
 
 Command ApplyNextSkinPreset(std::string codeText) {
-  return {"Skin Colors",
+  return {Tr("Skin Colors"),
           [codeText = std::move(codeText)](Document& document) {
             RememberLastCodes(document.model.lastCodes, codeText);
             const SkinPreset& preset = SkinPresetFor(document.model.skinToggle);
@@ -156,7 +161,7 @@ Command LoadThenApplyCodeText(Command load, std::string text) {
 }
 
 Command ConvertToMarkerSet2(std::string codeText) {
-  return {"Convert and Save", [codeText = std::move(codeText)](Document& document) {
+  return {Tr("Convert and Save"), [codeText = std::move(codeText)](Document& document) {
             CommandResult result = Applying(document, std::string(kConversionCodes));
             document.codeText = codeText;
             return result;

@@ -4,8 +4,10 @@
 #include <charconv>
 #include <cstddef>
 
+#include "platform/filled_text.h"
 #include "platform/number_reader.h"
 #include "platform/shown_text.h"
+#include "platform/translation.h"
 
 namespace tintara {
 namespace {
@@ -22,7 +24,7 @@ void Assign(CodeStringReading& reading, int slot, std::int32_t value, std::strin
 }  // namespace
 
 std::string BadTokenMessage(std::string_view token) {
-  return "'" + ShownToken(token) + "' is not a valid integer value";
+  return Filled(Tr("'%s' is not a valid integer value"), {ShownToken(token)});
 }
 
 std::optional<std::int32_t> ParseCodeToken(std::string_view token) {

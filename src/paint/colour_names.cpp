@@ -4,6 +4,8 @@
 #include <array>
 #include <cstdlib>
 
+#include "platform/translation.h"
+
 namespace tintara {
 namespace {
 
@@ -15,18 +17,19 @@ struct HueNames {
   std::string_view light;
 };
 
+// Marked for the catalogue: the window words them in the user's language where it shows them.
 // Oranges and yellows turn into brown and olive at a lightness where other hues still read as
 // themselves.
 constexpr std::array<HueNames, 9> kHues = {{
-    {15, 0.3, "dark red", "red", "pink"},
-    {45, 0.45, "brown", "orange", "light orange"},
-    {70, 0.35, "olive", "yellow", "light yellow"},
-    {160, 0.3, "dark green", "green", "light green"},
-    {200, 0.3, "teal", "cyan", "light cyan"},
-    {255, 0.3, "navy", "blue", "light blue"},
-    {290, 0.3, "dark purple", "purple", "light purple"},
-    {335, 0.3, "dark magenta", "magenta", "pink"},
-    {360, 0.3, "dark red", "red", "pink"},
+    {15, 0.3, N_("dark red"), N_("red"), N_("pink")},
+    {45, 0.45, N_("brown"), N_("orange"), N_("light orange")},
+    {70, 0.35, N_("olive"), N_("yellow"), N_("light yellow")},
+    {160, 0.3, N_("dark green"), N_("green"), N_("light green")},
+    {200, 0.3, N_("teal"), N_("cyan"), N_("light cyan")},
+    {255, 0.3, N_("navy"), N_("blue"), N_("light blue")},
+    {290, 0.3, N_("dark purple"), N_("purple"), N_("light purple")},
+    {335, 0.3, N_("dark magenta"), N_("magenta"), N_("pink")},
+    {360, 0.3, N_("dark red"), N_("red"), N_("pink")},
 }};
 
 constexpr double kBlackBelow = 0.1;  // lightness
@@ -35,9 +38,9 @@ constexpr double kLightAbove = 0.7;
 constexpr double kGreyBelow = 0.15;  // saturation
 
 std::string_view GreyName(double lightness) {
-  if (lightness < 0.35) return "dark grey";
-  if (lightness < 0.65) return "grey";
-  return "light grey";
+  if (lightness < 0.35) return N_("dark grey");
+  if (lightness < 0.65) return N_("grey");
+  return N_("light grey");
 }
 
 }  // namespace
@@ -50,8 +53,8 @@ std::string_view ColourName(Colour colour) {
   const int low = std::min({red, green, blue});
   const int chroma = high - low;
   const double lightness = (high + low) / 510.0;
-  if (lightness < kBlackBelow) return "black";
-  if (lightness > kWhiteAbove) return "white";
+  if (lightness < kBlackBelow) return N_("black");
+  if (lightness > kWhiteAbove) return N_("white");
   const double saturation = chroma / (255.0 - std::abs(high + low - 255));
   if (saturation < kGreyBelow) return GreyName(lightness);
 

@@ -1,6 +1,7 @@
 #include "paint/colour_vision.h"
 
 #include "paint/oklab.h"
+#include "platform/translation.h"
 
 namespace tintara {
 namespace {
@@ -64,15 +65,15 @@ LinearRgb SimulatedLinear(Vision vision, const LinearRgb& c) {
 std::string_view VisionName(Vision vision) {
   switch (vision) {
     case Vision::Normal:
-      return "normal vision";
+      return N_("normal vision");
     case Vision::Protanopia:
-      return "protanopia";
+      return N_("protanopia");
     case Vision::Deuteranopia:
-      return "deuteranopia";
+      return N_("deuteranopia");
     case Vision::Tritanopia:
-      return "tritanopia";
+      return N_("tritanopia");
     case Vision::Achromatopsia:
-      return "achromatopsia";
+      return N_("achromatopsia");
   }
   return "";
 }

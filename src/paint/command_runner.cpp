@@ -1,4 +1,6 @@
 #include "paint/command_runner.h"
+#include "platform/filled_text.h"
+#include "platform/translation.h"
 
 #include <exception>
 #include <new>
@@ -51,9 +53,10 @@ CommandResult CommandRunner::Run(const Command& command, const GroupChecks& chec
     }
     document_ = std::move(changed);
   } catch (const std::bad_alloc&) {
-    return {.problem = Problem{command.name + " was not done: there is not enough memory."}};
+    return {.problem = Problem{
+                Filled(Tr("%s was not done: there is not enough memory."), {command.name})}};
   } catch (const std::exception& fault) {
-    return {.problem = Problem{command.name + " was not done: " + fault.what()}};
+    return {.problem = Problem{Filled(Tr("%s was not done: %s"), {command.name, fault.what()})}};
   }
   result.stepTaken = true;
   return result;

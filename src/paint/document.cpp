@@ -1,4 +1,6 @@
 #include "paint/document.h"
+#include "platform/filled_text.h"
+#include "platform/translation.h"
 
 namespace tintara {
 
@@ -36,7 +38,8 @@ int ShownMarkerSet(const Document& document) {
 std::string SizeText(const Document& document) {
   if (document.drawn == Drawn::Design) return {};
   const Bitmap& work = *document.model.work;
-  return "Bitmap is " + std::to_string(work.width) + "W x " + std::to_string(work.height) + "H";
+  return Filled(Tr("Bitmap is %sW x %sH"),
+                {std::to_string(work.width), std::to_string(work.height)});
 }
 
 std::optional<DisplayTable> PaintedTable(const Document& document) {

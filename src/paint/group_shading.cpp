@@ -11,6 +11,8 @@
 #include "paint/painting.h"
 #include "paint/reference_oklab.h"
 #include "paint/skin_tones.h"
+#include "platform/filled_text.h"
+#include "platform/translation.h"
 
 namespace tintara {
 namespace {
@@ -65,20 +67,19 @@ bool CanShadeGroupFrom(const Document& document, int slot) {
 }
 
 std::string ShadeStepName(int slot) {
-  return "Shade " + std::string(kGroupNames[static_cast<std::size_t>(GroupOf(slot) - 1)]) +
-         " from Slot " + std::to_string(slot);
+  return Filled(Tr("Shade %s from Slot %s"), {GroupName(GroupOf(slot)), std::to_string(slot)});
 }
 
 std::optional<Problem> ShadeGroup(Document& document, int slot,
                                   const RandomCodeSettings& settings) {
   const int group = GroupOf(slot);
-  const std::string groupName(kGroupNames[static_cast<std::size_t>(group - 1)]);
+  const std::string groupName = GroupName(group);
   if (!SlotShown(document, slot)) {
-    return Problem{"Slot " + std::to_string(slot) +
-                   " is not in the picture: nothing to shade from"};
+    return Problem{
+        Filled(Tr("Slot %s is not in the picture: nothing to shade from"), {std::to_string(slot)})};
   }
   if (!CanShadeGroupFrom(document, slot)) {
-    return Problem{groupName + " has one slot in the picture: nothing to shade"};
+    return Problem{Filled(Tr("%s has one slot in the picture: nothing to shade"), {groupName})};
   }
   SlotMarkers markers{};
   for (int s = 1; s <= kSlotCount; ++s)

@@ -10,6 +10,8 @@
 #include "paint/oklab.h"
 #include "paint/reference_oklab.h"
 #include "paint/skin_tones.h"
+#include "platform/filled_text.h"
+#include "platform/translation.h"
 
 namespace tintara {
 namespace {
@@ -176,11 +178,10 @@ std::optional<std::string> KeptGroupsNotice(const std::array<bool, kGroupCount>&
     // Only drawing codes can leave a group with none.
     const std::string& name = settings.drawFrom->name;
     const std::string why = settings.drawFrom->codes.empty()
-                                ? name + " has no colours."
-                                : "no colour of " + name + " is a skin tone.";
+                                ? Filled(Tr("%s has no colours."), {name})
+                                : Filled(Tr("no colour of %s is a skin tone."), {name});
     if (!notice.empty()) notice += ' ';
-    notice +=
-        std::string(kGroupNames[static_cast<std::size_t>(group - 1)]) + " keeps its codes: " + why;
+    notice += Filled(Tr("%s keeps its codes: %s"), {GroupName(group), why});
   }
   if (notice.empty()) return std::nullopt;
   return notice;

@@ -4,6 +4,7 @@
 #include "paint/code_string.h"
 #include "paint/commands.h"
 #include "paint/painting.h"
+#include "platform/translation.h"
 
 namespace tintara {
 namespace {
@@ -88,7 +89,7 @@ void LoadStartUpBody(Document& document, const std::string& programDirectory) {
 namespace commands {
 
 Command Reload(LoadInputs inputs) {
-  return {"Reload", [inputs](Document& document) {
+  return {Tr("Reload"), [inputs](Document& document) {
             Expected<BitmapToPaint> bitmap =
                 ReadBitmapToPaint(BodyPath(document, inputs.programDirectory, document.body));
             if (!bitmap) return CommandResult{.problem = std::move(bitmap).problem()};
@@ -117,7 +118,7 @@ Command PickBitmap(PickedBitmap which, std::string file, std::string caption, Lo
 }
 
 Command LoadOtherBitmap(std::string path, LoadInputs inputs) {
-  return {"Load Other Bitmap", [=](Document& document) {
+  return {Tr("Load Other Bitmap"), [=](Document& document) {
             return Pick(document, PickedBitmap::Grid, path, OtherBitmapCaption(path), inputs);
           }};
 }

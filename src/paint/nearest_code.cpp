@@ -6,6 +6,8 @@
 
 #include "paint/palette_text.h"
 #include "paint/reference_oklab.h"
+#include "platform/filled_text.h"
+#include "platform/translation.h"
 
 namespace tintara {
 
@@ -65,9 +67,9 @@ std::string DistanceText(double distance) {
 }
 
 std::string MatchText(std::size_t position, const CodeMatch& match) {
-  return "colour " + std::to_string(position + 1) + ' ' + HexColourText(match.colour) +
-         " \u2192 code " + std::to_string(match.code) + ", distance " +
-         DistanceText(match.distance);
+  return Filled(Tr("colour %s %s \u2192 code %s, distance %s"),
+                {std::to_string(position + 1), HexColourText(match.colour),
+                 std::to_string(match.code), DistanceText(match.distance)});
 }
 
 }  // namespace tintara

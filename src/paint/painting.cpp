@@ -5,9 +5,11 @@
 #include "paint/reference_palette.h"
 #include "paint/skin_note.h"
 #include "platform/bmp_reader.h"
+#include "platform/filled_text.h"
 #include "platform/path_names.h"
 #include "platform/png_reader.h"
 #include "platform/shown_text.h"
+#include "platform/translation.h"
 
 namespace tintara {
 
@@ -114,7 +116,7 @@ void RollRandomCodes(Document& document, const GroupChecks& groups, RandomGenera
 Expected<BitmapToPaint> ReadBitmapToPaint(const std::string& path, const BitmapRequest& request) {
   const auto cannotOpen = [&](const Problem& why) {
     const std::string_view shown = request.shownPath.empty() ? FileNameOf(path) : request.shownPath;
-    return Problem{"Cannot open " + ShownText(shown) + ": " + why.message, path};
+    return Problem{Filled(Tr("Cannot open %s: %s"), {ShownText(shown), why.message}), path};
   };
   const Expected<bool> png = IsPngFile(path);
   if (!png) return cannotOpen(png.problem());

@@ -1,6 +1,8 @@
 #include "paint/readability.h"
 
 #include "paint/oklab.h"
+#include "platform/filled_text.h"
+#include "platform/translation.h"
 
 namespace tintara {
 
@@ -47,27 +49,52 @@ std::vector<ReadabilityPair> UnreadablePairs(const Document& document) {
   return UnreadablePairs(colours, shown);
 }
 
-std::string ReadabilityText(const ReadabilityPair& pair) {
-  std::string text = std::string(kGroupNames[static_cast<std::size_t>(pair.group - 1)]) +
-                     ": slots " + std::to_string(pair.first) + " and " +
-                     std::to_string(pair.second) + " look alike under ";
+namespace {
+
+// How the texts are worded: Tr for what the user reads, Kept for what scripts read.
+using Wording = std::string (*)(const char*);
+std::string Kept(const char* text) { return text; }
+
+std::string PairText(const ReadabilityPair& pair, Wording words) {
+  std::string views;
   for (std::size_t v = 0; v < pair.views.size(); ++v) {
-    if (v > 0) text += v + 1 == pair.views.size() ? " and " : ", ";
-    text += VisionName(pair.views[v]);
+    const std::string name = words(std::string(VisionName(pair.views[v])).c_str());
+    if (v == 0) {
+      views = name;
+    } else {
+      // Translators: joins the names of colour deficiencies into a list.
+      const char* joined = v + 1 == pair.views.size() ? N_("%s and %s") : N_("%s, %s");
+      views = Filled(words(joined), {views, name});
+    }
   }
-  return text;
+  return Filled(words(N_("%s: slots %s and %s look alike under %s")),
+                {words(kGroupNames[static_cast<std::size_t>(pair.group - 1)]),
+                 std::to_string(pair.first), std::to_string(pair.second), views});
 }
 
-std::string ReadabilityReport(const std::vector<ReadabilityPair>& pairs) {
+std::string Report(const std::vector<ReadabilityPair>& pairs, Wording words) {
   if (pairs.empty()) {
-    return "No two slots of a group look alike under protanopia, deuteranopia or tritanopia.";
+    return words(
+        N_("No two slots of a group look alike under protanopia, deuteranopia or tritanopia."));
   }
   std::string report;
   for (const ReadabilityPair& pair : pairs) {
     if (!report.empty()) report += '\n';
-    report += ReadabilityText(pair);
+    report += PairText(pair, words);
   }
   return report;
+}
+
+}  // namespace
+
+std::string ReadabilityText(const ReadabilityPair& pair) { return PairText(pair, Tr); }
+
+std::string ReadabilityReport(const std::vector<ReadabilityPair>& pairs) {
+  return Report(pairs, Tr);
+}
+
+std::string ReadabilityLines(const std::vector<ReadabilityPair>& pairs) {
+  return Report(pairs, Kept);
 }
 
 }  // namespace tintara

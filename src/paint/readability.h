@@ -33,9 +33,11 @@ std::vector<ReadabilityPair> UnreadablePairs(const SlotColours& colours, const S
 // The same for the slots a document shows, in the colours they paint.
 std::vector<ReadabilityPair> UnreadablePairs(const Document& document);
 
-// "Bottom: slots 2 and 4 look alike under protanopia and deuteranopia".
+// "Bottom: slots 2 and 4 look alike under protanopia and deuteranopia", in the user's language.
 std::string ReadabilityText(const ReadabilityPair& pair);
-// The pairs' lines, or the line that says there is none.
+// The pairs' lines, or the line that says there is none, in the user's language.
 std::string ReadabilityReport(const std::vector<ReadabilityPair>& pairs);
+// The same lines in English, as `tintara check` prints them for scripts.
+std::string ReadabilityLines(const std::vector<ReadabilityPair>& pairs);
 
 }  // namespace tintara

@@ -1,18 +1,28 @@
 #pragma once
 
 #include <array>
+#include <string>
 #include <string_view>
 
 #include "platform/colour.h"
+#include "platform/translation.h"
 
 namespace tintara {
 
 inline constexpr int kSlotCount = 16;
 inline constexpr int kGroupCount = 4;
 
-// The groups as their captions name them, in words for screen readers and tables.
-inline constexpr std::array<std::string_view, kGroupCount> kGroupNames = {"Bottom", "Skin", "Top",
-                                                                          "Buckle or Eyes"};
+// The groups as their captions name them, in words for screen readers and tables; in English as
+// files keep them.
+inline constexpr std::array<const char*, kGroupCount> kGroupNames = {
+    // Translators: the four groups of slots a skin is painted in: its clothes below, its skin, its
+    // clothes above, and a buckle or the eyes.
+    N_("Bottom"), N_("Skin"), N_("Top"), N_("Buckle or Eyes")};
+
+// A group's name (1..4) in the user's language, as messages and step names show it.
+inline std::string GroupName(int group) {
+  return Tr(kGroupNames[static_cast<std::size_t>(group - 1)]);
+}
 
 // What identifies one code slot in a bitmap's colour table, and the codes a load gives it.
 struct SlotDefinition {

@@ -8,6 +8,8 @@
 #include <optional>
 
 #include "platform/file_io.h"
+#include "platform/filled_text.h"
+#include "platform/translation.h"
 
 namespace tintara {
 namespace {
@@ -21,9 +23,9 @@ constexpr std::uint32_t kOs2Header = 64;
 // those of a V5 header, the largest, and of 256 four-byte entries.
 constexpr std::size_t kLayoutBytes = kFileHeaderSize + 124 + 256 * 4;
 
-constexpr char kNotBmp[] = "not a BMP file";
-constexpr char kUnsupported[] = "a kind of BMP file this program does not read";
-constexpr char kDamaged[] = "the file is damaged";
+constexpr char kNotBmp[] = N_("not a BMP file");
+constexpr char kUnsupported[] = N_("a kind of BMP file this program does not read");
+constexpr char kDamaged[] = N_("the file is damaged");
 
 enum Compression : std::uint32_t {
   kRgb = 0,
@@ -122,7 +124,7 @@ bool ReadColourTable(std::span<const std::uint8_t> bytes, std::size_t tableOffse
 // of them up to kLayoutBytes) and its size.
 Expected<Layout> ReadLayout(std::span<const std::uint8_t> head, std::size_t fileSize,
                             std::uint64_t maxPixels) {
-  const auto fail = [](const char* why) { return Problem{why}; };
+  const auto fail = [](const char* why) { return Problem{Tr(why)}; };
   if (head.size() < kFileHeaderSize + 4 || head[0] != 'B' || head[1] != 'M') {
     return fail(kNotBmp);
   }
@@ -435,7 +437,7 @@ std::optional<Problem> ReadRowsInPlace(Source& source, const Layout& layout, std
     const Expected<std::size_t> read =
         source.ReadRows(offset, stride, rowBytes, {rows.data(), count});
     if (!read) return read.problem();
-    if (*read < count) return Problem{kDamaged};  // the file shrank since its size was checked
+    if (*read < count) return Problem{Tr(kDamaged)};  // the file shrank since its size was checked
     for (std::size_t i = 0; i < count; ++i) widen(outRow(first + i));
     first += count;
     offset += count * stride;
@@ -488,7 +490,8 @@ std::optional<Problem> ReadIndexRows(Source& source, const Layout& layout,
     const Expected<std::span<const std::uint8_t>> run =
         source.Bytes(layout.pixelOffset + first * stride, span);
     if (!run) return run.problem();
-    if (run->size() < span) return Problem{kDamaged};  // the file shrank since its size was checked
+    if (run->size() < span)
+      return Problem{Tr(kDamaged)};  // the file shrank since its size was checked
     for (std::size_t i = 0; i < count; ++i) {
       const std::size_t stored = layout.topDown ? i : count - 1 - i;
       const std::uint8_t* row = run->data() + stored * stride;
@@ -543,13 +546,13 @@ Expected<Bitmap> Decode(Source& source, const PictureLimits& limits) {
     Expected<std::span<const std::uint8_t>> stream =
         source.Bytes(layout->pixelOffset, size - layout->pixelOffset);
     if (!stream) return std::move(stream).problem();
-    if (!RleDecoder(*stream, *layout, nullptr).Run()) return Problem{kDamaged};
+    if (!RleDecoder(*stream, *layout, nullptr).Run()) return Problem{Tr(kDamaged)};
     RleDecoder(*stream, *layout, &bitmap.indices).Run();
   } else {
     // Uncompressed data must be present in full before anything is allocated for it.
     const std::size_t needed =
         Stride(*layout) * static_cast<std::size_t>(layout->height - 1) + RowBytes(*layout);
-    if (size - layout->pixelOffset < needed) return Problem{kDamaged};
+    if (size - layout->pixelOffset < needed) return Problem{Tr(kDamaged)};
     std::optional<Problem> problem = bitmap.hasColourTable()
                                          ? ReadIndexRows(source, *layout, bitmap.indices)
                                          : ReadDeepRows(source, *layout, bitmap.pixels);
@@ -562,8 +565,8 @@ Expected<Bitmap> Decode(Source& source, const PictureLimits& limits) {
 }  // namespace
 
 Problem PictureTooLarge(std::uint64_t width, std::uint64_t height) {
-  return Problem{"the picture is too large (" + std::to_string(width) + " x " +
-                 std::to_string(height) + " pixels)"};
+  return Problem{Filled(Tr("the picture is too large (%s x %s pixels)"),
+                        {std::to_string(width), std::to_string(height)})};
 }
 
 Expected<Bitmap> DecodeBmp(std::span<const std::uint8_t> bytes, const PictureLimits& limits) {

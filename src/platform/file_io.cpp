@@ -19,6 +19,7 @@
 
 #include "platform/interrupt_cleanup.h"
 #include "platform/system_reason.h"
+#include "platform/translation.h"
 
 namespace tintara {
 namespace {
@@ -77,9 +78,9 @@ mode_t FileCreationMask() {
 // read-only stays as it is, also for a user who could write it anyway. The user's own file is
 // writable by its mode; only another's needs the system asked.
 std::optional<std::string> ReplaceRefusal(const struct stat& st, const std::string& path) {
-  if (S_ISDIR(st.st_mode)) return kIsAFolder;
-  if (!S_ISREG(st.st_mode)) return kNotARegularFile;
-  if ((st.st_mode & 0222) == 0) return kReadOnlyFile;
+  if (S_ISDIR(st.st_mode)) return Tr(kIsAFolder);
+  if (!S_ISREG(st.st_mode)) return Tr(kNotARegularFile);
+  if ((st.st_mode & 0222) == 0) return Tr(kReadOnlyFile);
   static const uid_t user = ::geteuid();
   if (st.st_uid == user && (st.st_mode & S_IWUSR) != 0) return std::nullopt;
   if (::access(path.c_str(), W_OK) != 0) return CreatingReason(errno);
@@ -163,8 +164,9 @@ Expected<ReadOnlyFile> ReadOnlyFile::Open(const std::string& path, std::size_t m
   ReadOnlyFile file(path, fd, 0);
   struct stat st {};
   if (::fstat(fd, &st) != 0) return Refused(OpeningReason(errno));
-  if (!S_ISREG(st.st_mode)) return Refused("not a regular file");
-  if (static_cast<std::uint64_t>(st.st_size) > maxBytes) return Refused("the file is too large");
+  if (!S_ISREG(st.st_mode)) return Refused(Tr("not a regular file"));
+  if (static_cast<std::uint64_t>(st.st_size) > maxBytes)
+    return Refused(Tr("the file is too large"));
   file.size_ = static_cast<std::size_t>(st.st_size);
   return file;
 }

@@ -8,6 +8,7 @@
 #include <thread>
 
 #include "platform/system_reason.h"
+#include "platform/translation.h"
 
 namespace tintara {
 
@@ -20,7 +21,7 @@ Expected<FileLock> FileLock::Take(const std::string& path, std::chrono::millisec
     if (error == EINTR) continue;
     if (error != EWOULDBLOCK || std::chrono::steady_clock::now() >= deadline) {
       ::close(fd);
-      return Problem{error == EWOULDBLOCK ? "another program holds it"
+      return Problem{error == EWOULDBLOCK ? Tr("another program holds it")
                                           : SystemReason(error, FileAction::kOpening),
                      path};
     }

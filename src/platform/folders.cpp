@@ -6,8 +6,10 @@
 #include <cerrno>
 #include <filesystem>
 
+#include "platform/filled_text.h"
 #include "platform/shown_text.h"
 #include "platform/system_reason.h"
+#include "platform/translation.h"
 
 namespace tintara {
 
@@ -21,14 +23,15 @@ std::optional<Problem> MakeFolderToWriteInto(const std::string& folder) {
     const int error = errno;
     std::error_code ignored;
     if (error == EEXIST && std::filesystem::is_directory(made, ignored)) continue;
-    const std::string why =
-        error == EEXIST ? "a file stands in its place" : SystemReason(error, FileAction::kCreating);
-    return Problem{"Cannot create folder " + ShownText(made.string()) + ": " + why, made.string()};
+    const std::string why = error == EEXIST ? Tr("a file stands in its place")
+                                            : SystemReason(error, FileAction::kCreating);
+    return Problem{Filled(Tr("Cannot create folder %s: %s"), {ShownText(made.string()), why}),
+                   made.string()};
   }
   // Root may write into any folder but one on a read-only file system, and so may this check.
   if (::access(whole.c_str(), W_OK | X_OK) != 0) {
-    return Problem{"Cannot write into folder " + ShownText(whole.string()) + ": " +
-                       SystemReason(errno, FileAction::kCreating),
+    return Problem{Filled(Tr("Cannot write into folder %s: %s"),
+                          {ShownText(whole.string()), SystemReason(errno, FileAction::kCreating)}),
                    whole.string()};
   }
   return std::nullopt;

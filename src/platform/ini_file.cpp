@@ -8,8 +8,10 @@
 #include <span>
 
 #include "platform/file_io.h"
+#include "platform/filled_text.h"
 #include "platform/number_reader.h"
 #include "platform/system_reason.h"
+#include "platform/translation.h"
 
 namespace tintara {
 
@@ -296,7 +298,7 @@ Expected<std::optional<ReadOnlyFile>> OpenForUpdate(const std::string& path) {
   const std::filesystem::file_type type = std::filesystem::status(path, error).type();
   if (type == std::filesystem::file_type::not_found) return std::optional<ReadOnlyFile>();
   // Reading says only that it is no regular file; a write says what stands in its place.
-  if (type == std::filesystem::file_type::directory) return Problem{kIsAFolder, path};
+  if (type == std::filesystem::file_type::directory) return Problem{Tr(kIsAFolder), path};
   return std::move(file).problem();
 }
 
@@ -349,7 +351,7 @@ std::int32_t IniFile::ReadInteger(std::string_view section, std::string_view key
 std::optional<Problem> IniFile::WriteString(std::string_view section, std::string_view key,
                                             std::string_view value) const {
   const auto unwritable = [this](const std::string& reason) {
-    return Problem{"Unable to write to " + path_ + ": " + reason, path_};
+    return Problem{Filled(Tr("Unable to write to %s: %s"), {path_, reason}), path_};
   };
   const Expected<std::optional<ReadOnlyFile>> file = OpenForUpdate(path_);
   if (!file) return unwritable(file.problem().message);

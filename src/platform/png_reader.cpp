@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "platform/file_io.h"
+#include "platform/translation.h"
 
 namespace tintara {
 namespace {
@@ -22,8 +23,8 @@ constexpr png_uint_32 kMaxAncillaryChunks = 64;
 // libpng holds rows of up to 8 bytes a pixel beside the picture: rows are kept to 8 MB each.
 constexpr png_uint_32 kMaxWidth = png_uint_32{1} << 20;
 
-constexpr char kNotPng[] = "not a PNG file";
-constexpr char kDamaged[] = "the file is damaged";
+constexpr char kNotPng[] = N_("not a PNG file");
+constexpr char kDamaged[] = N_("the file is damaged");
 
 // Where a file's bytes come from, read in order from just after the signature. A read never
 // throws: libpng's C frames lie between it and the decoder.
@@ -202,7 +203,7 @@ std::vector<ColourTableEntry> PaletteOf(png_structp png, png_infop info, int dep
 Expected<PngReading> Decode(Source& source, std::string_view keyword, const PictureLimits& limits) {
   // A source that cannot be read says why; one that ends early is no PNG.
   const auto failed = [&source](const char* why) {
-    return source.problem().value_or(Problem{why});
+    return source.problem().value_or(Problem{Tr(why)});
   };
   std::uint8_t signature[kSignatureBytes];
   if (!source.Read(signature, kSignatureBytes) || !HasPngSignature(signature)) {

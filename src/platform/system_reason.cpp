@@ -9,20 +9,20 @@ namespace tintara {
 std::string SystemReason(int error, FileAction action) {
   switch (error) {
     case ENOENT:
-      return action == FileAction::kOpening ? "the file does not exist"
-                                            : "the folder does not exist";
+      return action == FileAction::kOpening ? Tr("the file does not exist")
+                                            : Tr("the folder does not exist");
     case EACCES:
     case EPERM:
-      return "permission denied";
+      return Tr("permission denied");
     case ENOSPC:
     case EDQUOT:
-      return "the disk is full";
+      return Tr("the disk is full");
     case EISDIR:
-      return kIsAFolder;
+      return Tr(kIsAFolder);
     case ENOTDIR:
-      return "a part of the path is not a folder";
+      return Tr("a part of the path is not a folder");
     case EROFS:
-      return "the file system is read-only";
+      return Tr("the file system is read-only");
     default:
       break;
   }

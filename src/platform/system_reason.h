@@ -2,6 +2,8 @@
 
 #include <string>
 
+#include "platform/translation.h"
+
 namespace tintara {
 
 // What the program was doing with a path when a system call failed: the same error reads
@@ -14,8 +16,8 @@ enum class FileAction { kOpening, kCreating };
 std::string SystemReason(int error, FileAction action);
 
 // The program's own refusals to replace an existing file, worded as the system's reasons are.
-inline constexpr char kReadOnlyFile[] = "the file is read-only";
-inline constexpr char kIsAFolder[] = "it is a folder";
-inline constexpr char kNotARegularFile[] = "it is not a regular file";
+inline constexpr char kReadOnlyFile[] = N_("the file is read-only");
+inline constexpr char kIsAFolder[] = N_("it is a folder");
+inline constexpr char kNotARegularFile[] = N_("it is not a regular file");
 
 }  // namespace tintara
