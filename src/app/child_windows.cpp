@@ -4,13 +4,13 @@
 #include <QScreen>
 #include <algorithm>
 
-#include "app/animation_limit.h"
 #include "app/code_book_window.h"
 #include "app/compare_window.h"
 #include "app/error_report.h"
 #include "app/gallery_window.h"
 #include "app/stored_placement_window.h"
 #include "app/variant_player.h"
+#include "formats/animation_limit.h"
 #include "formats/code_book_animation.h"
 #include "formats/export_files.h"
 #include "paint/code_string.h"

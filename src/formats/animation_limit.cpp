@@ -1,4 +1,4 @@
-#include "app/animation_limit.h"
+#include "formats/animation_limit.h"
 
 #include <string>
 
